@@ -1,0 +1,13 @@
+# Fails the build when a file under src/core includes a Windows header: the core must stay portable.
+file(GLOB_RECURSE core_files "${CORE_DIR}/*.h" "${CORE_DIR}/*.cpp")
+set(offenders "")
+foreach(f IN LISTS core_files)
+    file(STRINGS "${f}" hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]([Ww]indows|[Ww]indef|[Ww]inbase|[Ww]inuser|[Ww]inreg|[Ww]lanapi|[Oo]bjbase)\\.h[>\"]")
+    if(hits)
+        list(APPEND offenders "${f}")
+    endif()
+endforeach()
+if(offenders)
+    list(JOIN offenders "\n  " text)
+    message(FATAL_ERROR "src/core must not include Windows headers:\n  ${text}")
+endif()

@@ -1,0 +1,10 @@
+# Shared part of the two mingw-w64 toolchain files; AEROWISP_MINGW_TRIPLE names the target.
+set(CMAKE_C_COMPILER ${AEROWISP_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${AEROWISP_MINGW_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${AEROWISP_MINGW_TRIPLE}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${AEROWISP_MINGW_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# Tests run under Wine in a private prefix inside the build folder.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-exec)

@@ -1,0 +1,92 @@
+// The settings operations over the settings-store port.
+#include "core/settings/settings_operations.h"
+
+namespace aerowisp {
+namespace {
+
+// To open or create: open first, create only when the key cannot be opened.
+std::unique_ptr<RegistryKey> OpenOrCreate(SettingsStore& store) {
+    if (auto key = store.OpenUserKey(kSettingsKey)) return key;
+    return store.CreateUserKey(kSettingsKey);
+}
+
+void WriteDword(SettingsStore& store, const char16_t* name, uint32_t value) {
+    if (auto key = OpenOrCreate(store)) key->SetDWORDValue(name, value);
+}
+
+std::u16string CapProfileValue(const std::u16string& value) {
+    return value.substr(0, kProfileValueMaxLength);
+}
+
+}  // namespace
+
+bool ReadModeSetting(SettingsStore& store, int selector, uint32_t& mode, uint32_t& radio) {
+    auto key = store.OpenUserKey(kSettingsKey);
+    if (!key) {
+        if (selector == kModeSelectorRadioState) radio = 1;
+        return false;
+    }
+    if (selector == kModeSelectorCurrentMode) {
+        mode = 0;
+        key->QueryDWORDValue(kValueCurrentMode, mode);
+    } else {
+        radio = 1;
+        key->QueryDWORDValue(kValueRadioState, radio);
+    }
+    return true;
+}
+
+bool WriteModeSetting(SettingsStore& store, int selector, uint32_t mode, uint32_t radio) {
+    if (selector == kModeSelectorCurrentMode) {
+        WriteDword(store, kValueCurrentMode, mode);
+    } else {
+        WriteDword(store, kValueRadioState, radio);
+    }
+    return true;
+}
+
+uint32_t ReadShowWindowRequest(SettingsStore& store) {
+    uint32_t request = 0;
+    if (auto key = store.OpenUserKey(kSettingsKey)) key->QueryDWORDValue(kValueShowWindow, request);
+    return request;
+}
+
+void ClearShowWindowRequest(SettingsStore& store) {
+    WriteDword(store, kValueShowWindow, 0);
+}
+
+void PostShowWindowRequest(SettingsStore& store) {
+    WriteDword(store, kValueShowWindow, 1);
+}
+
+std::u16string ReadIcsCardName(SettingsStore& store) {
+    std::u16string name;
+    if (auto key = store.OpenUserKey(kSettingsKey)) {
+        if (!key->QueryStringValue(kValueIcsCardName, name)) name.clear();
+    }
+    return name;
+}
+
+void WriteIcsCardName(SettingsStore& store, const std::u16string& name) {
+    if (auto key = OpenOrCreate(store)) key->SetStringValue(kValueIcsCardName, name);
+}
+
+std::u16string ApSettingsIniPath(const std::u16string& programFolder) {
+    return programFolder + u"\\DuvaDI.ini";
+}
+
+void SerializeApSettings(SettingsStore& store, const std::u16string& programFolder, bool load,
+                         std::u16string& desiredSsid, std::u16string& desiredKey) {
+    const std::u16string path = ApSettingsIniPath(programFolder);
+    if (load) {
+        std::u16string ssid = CapProfileValue(store.ReadProfileString(kApSettingsSection, kApSettingsSsid, path));
+        if (!ssid.empty()) desiredSsid = std::move(ssid);
+        std::u16string key = CapProfileValue(store.ReadProfileString(kApSettingsSection, kApSettingsKey, path));
+        if (!key.empty()) desiredKey = std::move(key);
+        return;
+    }
+    store.WriteProfileString(kApSettingsSection, kApSettingsSsid, CapProfileValue(desiredSsid), path);
+    store.WriteProfileString(kApSettingsSection, kApSettingsKey, CapProfileValue(desiredKey), path);
+}
+
+}  // namespace aerowisp

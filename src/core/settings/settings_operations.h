@@ -1,0 +1,53 @@
+// What the program remembers between runs: four values under HKCU\Software\Duva DI and the
+// hosted network's name and key in DuvaDI.ini. Each operation opens the key, reads or writes one
+// value and closes it again; nothing is cached.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/platform/settings_store.h"
+
+namespace aerowisp {
+
+inline constexpr char16_t kSettingsKey[] = u"Software\\Duva DI";
+inline constexpr char16_t kValueCurrentMode[] = u"Current Mode";
+inline constexpr char16_t kValueRadioState[] = u"Radio state";
+inline constexpr char16_t kValueShowWindow[] = u"Show Window";
+inline constexpr char16_t kValueIcsCardName[] = u"ICS CardName";
+
+inline constexpr char16_t kApSettingsSection[] = u"Duva DI";
+inline constexpr char16_t kApSettingsSsid[] = u"SSID";
+inline constexpr char16_t kApSettingsKey[] = u"KEY";
+
+// Values pass through a 256-character buffer.
+inline constexpr size_t kProfileValueMaxLength = 255;
+
+// Which value ReadModeSetting and WriteModeSetting address.
+inline constexpr int kModeSelectorCurrentMode = 0;
+inline constexpr int kModeSelectorRadioState = 1;
+
+// Selector 0 reads "Current Mode" into `mode` (0 when missing); any other reads "Radio state" into
+// `radio` (1 when missing). Opens only; when the key cannot be opened, selector 1 sets `radio` to 1
+// and the result is false.
+bool ReadModeSetting(SettingsStore& store, int selector, uint32_t& mode, uint32_t& radio);
+// Selector 0 writes "Current Mode" := mode, any other "Radio state" := radio. Always succeeds.
+bool WriteModeSetting(SettingsStore& store, int selector, uint32_t mode, uint32_t radio);
+
+uint32_t ReadShowWindowRequest(SettingsStore& store);
+void ClearShowWindowRequest(SettingsStore& store);
+void PostShowWindowRequest(SettingsStore& store);
+
+std::u16string ReadIcsCardName(SettingsStore& store);
+void WriteIcsCardName(SettingsStore& store, const std::u16string& name);
+
+// "%s\DuvaDI.ini" with the program folder, which already ends in a backslash.
+std::u16string ApSettingsIniPath(const std::u16string& programFolder);
+
+// Loads (load = true) or saves the hosted network's desired name and key. Loading leaves a value
+// unchanged when its entry is missing or empty; saving always writes both entries. At most 255
+// characters of each value are read or written.
+void SerializeApSettings(SettingsStore& store, const std::u16string& programFolder, bool load,
+                         std::u16string& desiredSsid, std::u16string& desiredKey);
+
+}  // namespace aerowisp
