@@ -1,0 +1,41 @@
+// CRegKey: the one registry key through which every settings value is read and written.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace aerowisp {
+
+// Owns at most one open key, closed at the latest by the destructor. Not copyable.
+class CRegKey {
+  public:
+    CRegKey() = default;
+    virtual ~CRegKey();
+
+    CRegKey(const CRegKey&) = delete;
+    CRegKey& operator=(const CRegKey&) = delete;
+
+    // Opens for all access; when that is refused, for reading only. False (and no key) when both fail.
+    bool Open(HKEY parent, const wchar_t* subkey);
+    // Opens the key for all access, creating it when missing. False (and no key) on failure.
+    bool Create(HKEY parent, const wchar_t* subkey);
+    void Close();
+
+    // REG_DWORD as stored; REG_SZ and REG_EXPAND_SZ as their text read by ParseRegistryNumber. A null
+    // name fails at once; a missing value fails and leaves `value` untouched. The query writes straight
+    // into `value`, so a stored value of another type and at most 4 bytes leaves its bytes there.
+    bool QueryDWORDValue(const wchar_t* name, DWORD& value);
+    // REG_SZ or REG_EXPAND_SZ (unexpanded), cut at the first zero. At most 511 characters are read; a
+    // longer value fails. On failure `text` is left as it was.
+    bool QueryStringValue(const wchar_t* name, std::wstring& text);
+    // Both setters fail without touching the registry when the name is null or no key is open.
+    bool SetDWORDValue(const wchar_t* name, DWORD value);
+    // REG_SZ including the terminating zero.
+    bool SetStringValue(const wchar_t* name, const std::wstring& text);
+
+  private:
+    HKEY m_hKey = nullptr;
+};
+
+}  // namespace aerowisp
