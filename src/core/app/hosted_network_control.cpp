@@ -1,0 +1,215 @@
+// The main window's control of the hosted network.
+#include "core/app/hosted_network_control.h"
+
+#include <vector>
+
+#include "core/app/external_programs.h"
+#include "core/app/ids.h"
+#include "core/hostednet/ap_input_rules.h"
+#include "core/hostednet/service_text.h"
+#include "core/settings/settings_operations.h"
+#include "core/text/ascii_case.h"
+
+namespace aerowisp {
+
+HostedNetworkControl::HostedNetworkControl(const ModelPorts& ports, MainView& view, MainWindowState& state)
+    : ports_(ports), view_(view), state_(state) {}
+
+void HostedNetworkControl::PushSsid() {
+    Settings().appliedSsid = Settings().desiredSsid;
+    ports_.wlan.HostedNetworkSetConnectionSettings(
+        state_.wlanHandle, ConnectionSettingsFor(Settings().desiredSsid, ports_.codePage));
+}
+
+void HostedNetworkControl::PushKey() {
+    Settings().appliedKey = Settings().desiredKey;
+    // The secondary-key call takes passphrases only, so a 64-digit hexadecimal key goes through netsh.
+    // Any other key, even one of 64 bytes in a multi-byte code page, goes to the WLAN service, which
+    // refuses what it cannot use: only hexadecimal digits are safe on netsh's command line.
+    if (IsHexKey(Settings().desiredKey)) {
+        RunNetsh(ports_.processes, NetshKeyParameters(Settings().desiredKey));
+        return;
+    }
+    ports_.wlan.HostedNetworkSetSecondaryKey(state_.wlanHandle,
+                                             ports_.codePage.WideToAnsi(Settings().desiredKey), true, true);
+}
+
+void HostedNetworkControl::ArmStartGuard() {
+    Settings().startGuard = true;
+    KillTimerIfSet(ports_.timers, Settings().guardTimer);
+    Settings().guardTimer = ports_.timers.SetTimer(kTimerStartGuard, kStartGuardPeriodMs);
+}
+
+void HostedNetworkControl::StopHostedNetwork() {
+    ports_.wlan.HostedNetworkStopUsing(state_.wlanHandle);
+    ports_.wlan.HostedNetworkForceStop(state_.wlanHandle);
+}
+
+void HostedNetworkControl::OnModeButton() {
+    view_.EnableButton(kIdcModeButton, false);
+    if (Settings().apMode) {
+        SwitchToStationMode();
+    } else {
+        SwitchToApStaMode();
+    }
+}
+
+bool HostedNetworkControl::SwitchToApStaMode() {
+    LoadApSettings();
+    if (NeedsApSettingsDialog()) {
+        ApSettingsAnswer answer = view_.RunExtendedApSettingsDialog();
+        if (!answer.confirmed) {
+            view_.EnableButton(kIdcModeButton, true);
+            return false;
+        }
+        Settings().desiredSsid = answer.ssid;
+        Settings().desiredKey = answer.key;
+    }
+    SaveApSettings();
+    ports_.wlan.HostedNetworkInitSettings(state_.wlanHandle);
+    PushSsid();
+    PushKey();
+    if (ports_.wlan.HostedNetworkStartUsing(state_.wlanHandle) != kWlanSuccess) {
+        ports_.wlan.HostedNetworkForceStart(state_.wlanHandle);
+    }
+    ArmStartGuard();
+    WriteCurrentMode(true);
+    Settings().apMode = true;
+    ports_.sharing.ScanAdapters();
+    ShowApConfigPage();
+    ApplyLook(ModeLook::kApSta);
+    StartSharingChosenConnection();
+    view_.EnableButton(kIdcModeButton, true);
+    return true;
+}
+
+void HostedNetworkControl::SwitchToStationMode() {
+    KillTimerIfSet(ports_.timers, state_.rediscoveryTimer);
+    KillTimerIfSet(ports_.timers, state_.dhcpLaunchTimer);
+    KillTimerIfSet(ports_.timers, state_.radioOnStartTimer);
+    view_.ClearAssociationList();
+    CloseDhcpServer(ports_.processes);
+    ports_.sharing.StopConnectionSharing();
+    StopHostedNetwork();
+    WriteCurrentMode(false);
+    view_.ShowPage(ContentPage::kLinkStatus);
+    Settings().apMode = false;
+    view_.EnableButton(kIdcModeButton, true);
+    ApplyLook(ModeLook::kStation);
+}
+
+void HostedNetworkControl::ApplyApConfig(const std::u16string& ssid, const std::u16string& key) {
+    if (!EqualsIgnoringCaseAZ(ssid, Settings().desiredSsid)) {
+        Settings().desiredSsid = ssid;
+        Settings().desiredKey = key;
+        StopHostedNetwork();
+        PushSsid();
+        PushKey();
+        ports_.wlan.HostedNetworkStartUsing(state_.wlanHandle);
+        ArmStartGuard();
+        SaveApSettings();
+    } else if (!EqualsIgnoringCaseAZ(key, Settings().desiredKey)) {
+        Settings().desiredKey = key;
+        PushKey();
+        SaveApSettings();
+    }
+    WriteCurrentMode(true);
+    Settings().apMode = true;
+}
+
+void HostedNetworkControl::ApplyWizardNetwork() {
+    if (!Settings().apMode) {
+        Settings().wizardStart = true;
+        ports_.wlan.HostedNetworkInitSettings(state_.wlanHandle);
+        PushSsid();
+        PushKey();
+        ports_.wlan.HostedNetworkStartUsing(state_.wlanHandle);
+        ArmStartGuard();
+    } else {
+        if (!EqualsIgnoringCaseAZ(Settings().desiredSsid, Settings().appliedSsid)) {
+            StopHostedNetwork();
+            PushSsid();
+            PushKey();
+            ports_.wlan.HostedNetworkStartUsing(state_.wlanHandle);
+            ArmStartGuard();
+        } else if (!EqualsIgnoringCaseAZ(Settings().desiredKey, Settings().appliedKey)) {
+            PushKey();
+        }
+        WriteCurrentMode(true);
+    }
+    ports_.sharing.ScanAdapters();
+}
+
+void HostedNetworkControl::ShowApStaLook() {
+    ShowApConfigPage();
+    ApplyLook(ModeLook::kApSta);
+    view_.EnableButton(kIdcModeButton, true);
+    view_.EnableButton(kIdcAssocListButton, true);
+    view_.EnableButton(kIdcAdvancedButton, true);
+}
+
+void HostedNetworkControl::AllowHostedNetwork() {
+    ArmStartGuard();
+    ports_.wlan.HostedNetworkSetEnable(state_.wlanHandle, true);
+}
+
+bool HostedNetworkControl::OnStartGuardTimer(TimerId id) {
+    if (id == 0 || id != Settings().guardTimer)
+        return false;
+    KillTimerIfSet(ports_.timers, Settings().guardTimer);
+    Settings().startGuard = false;
+    return true;
+}
+
+void HostedNetworkControl::LoadApSettings() {
+    SerializeApSettings(ports_.settings, state_.programFolder, true, Settings().desiredSsid,
+                        Settings().desiredKey);
+}
+
+void HostedNetworkControl::SaveApSettings() {
+    SerializeApSettings(ports_.settings, state_.programFolder, false, Settings().desiredSsid,
+                        Settings().desiredKey);
+}
+
+void HostedNetworkControl::WriteCurrentMode(bool apMode) {
+    WriteModeSetting(ports_.settings, kModeSelectorCurrentMode, apMode ? 1 : 0, 0);
+}
+
+// DuvaDI.ini is edited by hand as well, so what it holds is only used when it passes the rules typed
+// input must pass; anything else counts as missing and the user is asked for both values. The file is
+// rewritten only once the user has confirmed new ones.
+bool HostedNetworkControl::NeedsApSettingsDialog() {
+    return !IsUsableStoredApInput(Settings().desiredSsid, Settings().desiredKey, ports_.codePage);
+}
+
+void HostedNetworkControl::ShowApConfigPage() {
+    view_.ShowPage(ContentPage::kApConfig);
+    view_.FillApConfigPage(Settings().desiredSsid, Settings().desiredKey);
+    view_.RestartApConfigPageTimer(kTimerApConfigPage, kApConfigPageTimerPeriodMs);
+}
+
+void HostedNetworkControl::ApplyLook(ModeLook look) {
+    for (const ControlLook& control : ControlLooks(look))
+        view_.ApplyControlLook(control);
+}
+
+// The stored choice stands when the table still has that device; otherwise the first row is shared.
+// With no adapters at all there is nothing to share: the choice is kept for a later start and sharing
+// is not started.
+void HostedNetworkControl::StartSharingChosenConnection() {
+    std::vector<std::u16string> devices = ports_.sharing.AdapterDeviceNames();
+    if (devices.empty())
+        return;
+    bool listed = false;
+    for (const std::u16string& device : devices) {
+        if (EqualsIgnoringCaseAZ(state_.chosenConnection, device)) {
+            listed = true;
+            break;
+        }
+    }
+    if (state_.chosenConnection.empty() || !listed)
+        state_.chosenConnection = devices.front();
+    ports_.sharing.StartConnectionSharing(std::u16string(state_.chosenConnection));
+}
+
+}  // namespace aerowisp

@@ -1,0 +1,34 @@
+// The main window's model.
+#include "core/app/hotlynx_model.h"
+
+#include "core/app/external_programs.h"
+
+namespace aerowisp {
+
+HotlynxModel::HotlynxModel(const ModelPorts& ports, MainView& view)
+    : ports_(ports), view_(view), hostedNetwork_(ports, view, state_) {}
+
+bool HotlynxModel::OnNcPaint() {
+    bool hideRequested = IsStartHiddenRequested(ports_.settings, ports_.processes, state_.programFolder);
+    return startHiddenAllowance_.ShouldHide(hideRequested, state_.cardPresent);
+}
+
+void HotlynxModel::OnClose() {
+    view_.ClearAssociationList();
+    if (state_.hostedNetwork.apMode) {
+        CloseDhcpServer(ports_.processes);
+        ports_.sharing.StopConnectionSharing();
+        hostedNetwork_.StopHostedNetwork();
+    }
+    if (state_.wlanHandle != 0) {
+        ports_.wlan.CloseHandle(state_.wlanHandle);
+        state_.wlanHandle = 0;
+    }
+    view_.RemoveTrayIcon();
+}
+
+void HotlynxModel::OnTimer(TimerId id) {
+    hostedNetwork_.OnStartGuardTimer(id);
+}
+
+}  // namespace aerowisp

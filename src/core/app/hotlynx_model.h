@@ -1,0 +1,39 @@
+// The main window's model: its run-time state and the operations the window forwards to it. The window
+// itself only draws and passes on messages; what the model shows or asks goes through the MainView.
+#pragma once
+
+#include "core/app/hosted_network_control.h"
+#include "core/app/main_view.h"
+#include "core/app/main_window_state.h"
+#include "core/app/model_ports.h"
+#include "core/app/startup.h"
+
+namespace aerowisp {
+
+class HotlynxModel {
+  public:
+    HotlynxModel(const ModelPorts& ports, MainView& view);
+    HotlynxModel(const HotlynxModel&) = delete;
+    HotlynxModel& operator=(const HotlynxModel&) = delete;
+
+    MainWindowState& State() { return state_; }
+    const MainWindowState& State() const { return state_; }
+    HostedNetworkControl& HostedNetwork() { return hostedNetwork_; }
+
+    // Every frame paint: true when the window is to be hidden instead of painted.
+    bool OnNcPaint();
+    // The close clean-up before the main window's modal run ends. The mode and "Current Mode" are kept,
+    // so the next start restores AP+STA mode.
+    void OnClose();
+    // A main-window timer's tick.
+    void OnTimer(TimerId id);
+
+  private:
+    ModelPorts ports_;
+    MainView& view_;
+    MainWindowState state_;
+    HostedNetworkControl hostedNetwork_;
+    StartHiddenAllowance startHiddenAllowance_;
+};
+
+}  // namespace aerowisp

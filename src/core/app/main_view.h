@@ -1,0 +1,49 @@
+// Port: what the main window model shows and asks through the main window and its pages.
+// Implementations: HotlynxDlg (src/win/app), RecordingMainView (tests/core/support).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/app/control_looks.h"
+
+namespace aerowisp {
+
+// The five content pages of the main window.
+enum class ContentPage { kLinkStatus, kApConfig, kAssociationList, kIcs, kAbout };
+
+// The Extended AP Settings dialog's answer; `ssid` and `key` have passed ValidateApInput when confirmed.
+struct ApSettingsAnswer {
+    bool confirmed = false;
+    std::u16string ssid;
+    std::u16string key;
+};
+
+class MainView {
+  public:
+    virtual ~MainView() = default;
+
+    // Makes `page` the current content page (hiding the previous one); nothing when it already is.
+    virtual void ShowPage(ContentPage page) = 0;
+    virtual void ApplyControlLook(const ControlLook& look) = 0;
+    // Enables or disables a button and activates or deactivates its tooltip with it.
+    virtual void EnableButton(uint32_t controlId, bool enable) = 0;
+
+    // Runs the Extended AP Settings dialog modally, owned by the main window.
+    virtual ApSettingsAnswer RunExtendedApSettingsDialog() = 0;
+
+    // The AP configuration page: SSID box := ssid, key and confirmation boxes := key.
+    virtual void FillApConfigPage(const std::u16string& ssid, const std::u16string& key) = 0;
+    // Starts the AP configuration page's own timer on the page's window, killing a running one first.
+    virtual void RestartApConfigPageTimer(uint32_t timerId, uint32_t periodMs) = 0;
+    // The association list page: kills its refresh timer, deletes all rows and refreshes its controls.
+    virtual void ClearAssociationList() = 0;
+
+    // The language file's text for `key` ("String1" ...); empty when there is none.
+    virtual std::u16string LoadLanguageString(std::u16string_view key) = 0;
+    // Shell_NotifyIconW(NIM_DELETE) for the program's notification-area icon.
+    virtual void RemoveTrayIcon() = 0;
+};
+
+}  // namespace aerowisp

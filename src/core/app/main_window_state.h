@@ -1,0 +1,30 @@
+// The main window's run-time state, held for the whole life of the program.
+#pragma once
+
+#include <string>
+
+#include "core/hostednet/hosted_network_settings.h"
+#include "core/platform/timer_service.h"
+#include "core/platform/wlan_types.h"
+
+namespace aerowisp {
+
+struct MainWindowState {
+    // The folder of the executable, ending in a backslash.
+    std::u16string programFolder;
+    bool radioOn = true;
+    bool cardPresent = false;
+    // The main window is meant to be visible.
+    bool shown = true;
+    // The WLAN client handle; 0 when none is open.
+    WlanHandle wlanHandle = 0;
+    HostedNetworkSettings hostedNetwork;
+    // Device name of the connection shared with the hosted network ("ICS CardName").
+    std::u16string chosenConnection;
+    // Identifiers of the running one-shot main-window timers, 0 when not running.
+    TimerId rediscoveryTimer = 0;
+    TimerId dhcpLaunchTimer = 0;
+    TimerId radioOnStartTimer = 0;
+};
+
+}  // namespace aerowisp

@@ -1,0 +1,49 @@
+// The rules a hosted network's name and key must meet, for typed input and for stored values alike.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+#include "core/platform/ansi_code_page.h"
+
+namespace aerowisp {
+
+// The edit boxes' limits, in characters.
+inline constexpr size_t kSsidMaxLength = 32;
+inline constexpr size_t kKeyMaxLength = 64;
+inline constexpr size_t kKeyMinLength = 8;
+// A key of this length is a pre-shared key in hexadecimal rather than a passphrase.
+inline constexpr size_t kHexKeyLength = 64;
+// The highest character code an SSID may hold (U+0100 itself is allowed).
+inline constexpr char16_t kSsidMaxCharacter = u'\u0100';
+// The SSID field of the connection settings, in bytes of the ANSI form.
+inline constexpr size_t kSsidMaxAnsiBytes = 32;
+
+enum class ApInputFault { kNone, kInvalidSsid, kInvalidKey, kKeyMismatch };
+
+enum class ApInputField { kSsid, kKey };
+
+// What to tell the user about a fault: the language string's key, the English text when the language
+// file has none, and the box that gets the focus.
+struct ApInputMessage {
+    const char16_t* languageKey;
+    const char16_t* englishText;
+    ApInputField focus;
+};
+
+// The first rule the input breaks, in the order SSID, key, confirmation; kNone when it passes.
+ApInputFault ValidateApInput(std::u16string_view ssid, std::u16string_view key,
+                             std::u16string_view confirmation);
+
+// `fault` must not be kNone.
+ApInputMessage MessageFor(ApInputFault fault);
+
+// Exactly 64 characters, each 0-9, a-f or A-F.
+bool IsHexKey(std::u16string_view key);
+
+// Whether a name and key that did not come through ValidateApInput (DuvaDI.ini is edited by hand) can
+// be used as they are: they pass ValidateApInput, fit the edit boxes, and the name fits the SSID field
+// in the ANSI code page.
+bool IsUsableStoredApInput(std::u16string_view ssid, std::u16string_view key, AnsiCodePage& codePage);
+
+}  // namespace aerowisp

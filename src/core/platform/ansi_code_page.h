@@ -1,0 +1,23 @@
+// Port: conversions between the program's wide text and the system's ANSI code page.
+// Implementations: NativeAnsiCodePage (src/win/native, WideCharToMultiByte / MultiByteToWideChar with
+// CP_ACP), IconvCodePage (tests/core/support, a chosen code page such as CP1252, GBK or BIG5).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace aerowisp {
+
+class AnsiCodePage {
+  public:
+    virtual ~AnsiCodePage() = default;
+
+    // WideCharToMultiByte(CP_ACP, 0, ...) with no terminator in the result. A character the code
+    // page lacks becomes the code page's default character ('?'), as the platform does.
+    virtual std::string WideToAnsi(std::u16string_view text) = 0;
+    // MultiByteToWideChar(CP_ACP, 0, ...) with no terminator in the result. A byte sequence the code
+    // page does not define becomes U+003F or the platform's replacement, never an error.
+    virtual std::u16string AnsiToWide(std::string_view bytes) = 0;
+};
+
+}  // namespace aerowisp

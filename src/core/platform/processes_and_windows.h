@@ -1,0 +1,52 @@
+// Port: other programs and their windows: netsh.exe and the DHCP server started hidden, top-level
+// windows found by title and sent commands, the one file deletion and the debug trace of start-up.
+// Implementations: NativeProcessesAndWindows (src/win/native, over the shell, WinExec and the window
+// manager), SimProcessesAndWindows (src/sim, journals each call over declared windows and files).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace aerowisp {
+
+// A top-level window (an HWND on Windows); 0 means "no window".
+using WindowHandle = uintptr_t;
+
+struct TopLevelWindow {
+    WindowHandle handle = 0;
+    std::u16string title;
+};
+
+class ProcessesAndWindows {
+  public:
+    virtual ~ProcessesAndWindows() = default;
+
+    // GetSystemDirectoryW: the System32 folder without a trailing backslash; empty when it is unknown.
+    virtual std::u16string SystemFolder() = 0;
+    // ShellExecuteW(NULL, "open", file, parameters, NULL, SW_HIDE). Not awaited; the outcome is not
+    // reported because the program never acts on it.
+    virtual void ShellExecuteOpenHidden(const std::u16string& file, const std::u16string& parameters) = 0;
+    // WinExec(commandLine, SW_HIDE) with the command line in the ANSI code page. Not awaited; true when
+    // the program was started.
+    virtual bool WinExecHidden(const std::string& ansiCommandLine) = 0;
+
+    // FindWindowW(NULL, title): a top-level window whose title is exactly `title`, or 0.
+    virtual WindowHandle FindWindowByTitle(const std::u16string& title) = 0;
+    // SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0).
+    virtual void SendSysCommandClose(WindowHandle window) = 0;
+    // EnumWindows with GetWindowTextW into a buffer of `titleBufferLength` characters, so each title
+    // holds at most titleBufferLength - 1 characters; in the window manager's order.
+    virtual std::vector<TopLevelWindow> EnumTopLevelWindows(size_t titleBufferLength) = 0;
+    // PostMessageW(window, WM_COMMAND, commandId, 0).
+    virtual void PostCommand(WindowHandle window, uint32_t commandId) = 0;
+
+    // DeleteFileW: false when the file could not be deleted.
+    virtual bool DeleteFileAt(const std::u16string& path) = 0;
+    // OutputDebugStringW.
+    virtual void TraceDebug(const std::u16string& text) = 0;
+};
+
+}  // namespace aerowisp
