@@ -1,0 +1,34 @@
+// Which simulated platform calls fail, with which error, and how often.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace aerowisp {
+
+// Calls are addressed by their journal names (sim/operations.h). Rules for one operation apply in
+// the order they were given: a counted rule is used up before the next rule takes over.
+class FailurePlan {
+  public:
+    void FailAlways(std::string_view operation, uint32_t error);
+    void FailNext(std::string_view operation, uint32_t error, uint32_t times = 1);
+    void Clear(std::string_view operation);
+    void ClearAll();
+
+    // Asked by every simulated call before it acts: the error to return instead, if any. Uses up one
+    // failure of a counted rule.
+    std::optional<uint32_t> Consume(std::string_view operation);
+
+  private:
+    struct Rule {
+        uint32_t error = 0;
+        std::optional<uint32_t> remaining;  // nothing: always
+    };
+    std::map<std::string, std::deque<Rule>, std::less<>> rules_;
+};
+
+}  // namespace aerowisp

@@ -1,0 +1,59 @@
+// The names under which the simulated machine journals its platform calls (the platform functions'
+// own names); a failure plan addresses a call by the same name.
+#pragma once
+
+#include <string_view>
+
+namespace aerowisp::op {
+
+inline constexpr std::string_view kWlanOpenHandle = "WlanOpenHandle";
+inline constexpr std::string_view kWlanCloseHandle = "WlanCloseHandle";
+inline constexpr std::string_view kWlanEnumInterfaces = "WlanEnumInterfaces";
+inline constexpr std::string_view kWlanQueryInterface = "WlanQueryInterface";
+inline constexpr std::string_view kWlanGetInterfaceCapability = "WlanGetInterfaceCapability";
+inline constexpr std::string_view kWlanSetInterface = "WlanSetInterface";
+inline constexpr std::string_view kWlanHostedNetworkInitSettings = "WlanHostedNetworkInitSettings";
+inline constexpr std::string_view kWlanHostedNetworkSetProperty = "WlanHostedNetworkSetProperty";
+inline constexpr std::string_view kWlanHostedNetworkSetSecondaryKey = "WlanHostedNetworkSetSecondaryKey";
+inline constexpr std::string_view kWlanHostedNetworkStartUsing = "WlanHostedNetworkStartUsing";
+inline constexpr std::string_view kWlanHostedNetworkForceStart = "WlanHostedNetworkForceStart";
+inline constexpr std::string_view kWlanHostedNetworkStopUsing = "WlanHostedNetworkStopUsing";
+inline constexpr std::string_view kWlanHostedNetworkForceStop = "WlanHostedNetworkForceStop";
+inline constexpr std::string_view kWlanHostedNetworkQueryStatus = "WlanHostedNetworkQueryStatus";
+
+inline constexpr std::string_view kRegOpenKeyExW = "RegOpenKeyExW";
+inline constexpr std::string_view kRegCreateKeyExW = "RegCreateKeyExW";
+inline constexpr std::string_view kRegQueryValueExW = "RegQueryValueExW";
+inline constexpr std::string_view kRegSetValueExW = "RegSetValueExW";
+inline constexpr std::string_view kRegCloseKey = "RegCloseKey";
+inline constexpr std::string_view kGetPrivateProfileStringW = "GetPrivateProfileStringW";
+inline constexpr std::string_view kWritePrivateProfileStringW = "WritePrivateProfileStringW";
+
+inline constexpr std::string_view kSleep = "Sleep";
+
+// Every call a failure plan may address; a scenario naming anything else is refused.
+inline constexpr std::string_view kFailableOperations[] = {
+    kWlanOpenHandle,
+    kWlanCloseHandle,
+    kWlanEnumInterfaces,
+    kWlanQueryInterface,
+    kWlanGetInterfaceCapability,
+    kWlanSetInterface,
+    kWlanHostedNetworkInitSettings,
+    kWlanHostedNetworkSetProperty,
+    kWlanHostedNetworkSetSecondaryKey,
+    kWlanHostedNetworkStartUsing,
+    kWlanHostedNetworkForceStart,
+    kWlanHostedNetworkStopUsing,
+    kWlanHostedNetworkForceStop,
+    kWlanHostedNetworkQueryStatus,
+    kRegOpenKeyExW,
+    kRegCreateKeyExW,
+    kRegQueryValueExW,
+    kRegSetValueExW,
+    kRegCloseKey,
+    kGetPrivateProfileStringW,
+    kWritePrivateProfileStringW,
+};
+
+}  // namespace aerowisp::op

@@ -1,0 +1,156 @@
+// The simulated machine's description, read from an INI-style scenario file (see res/sim/README.md).
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/platform/guid.h"
+#include "core/platform/wlan_types.h"
+#include "sim/registry_value.h"
+#include "sim/sim_text.h"
+
+namespace aerowisp {
+
+// DOT11_AUTH_ALGORITHM and DOT11_CIPHER_ALGORITHM values a scenario names.
+inline constexpr uint32_t kDot11AuthOpen = 1;
+inline constexpr uint32_t kDot11AuthRsnaPsk = 7;
+inline constexpr uint32_t kDot11CipherNone = 0;
+inline constexpr uint32_t kDot11CipherCcmp = 4;
+// DOT11_PHY_TYPE of an 802.11n card.
+inline constexpr uint32_t kDot11PhyTypeHt = 7;
+
+// NETCON_MEDIATYPE and NETCON_STATUS of the sharing manager's connection properties.
+inline constexpr uint32_t kNetConMediaLan = 3;
+inline constexpr uint32_t kNetConStatusConnected = 2;
+// IP Helper adapter types.
+inline constexpr uint32_t kIfTypeEthernet = 6;
+inline constexpr uint32_t kIfTypeIeee80211 = 71;
+
+inline constexpr size_t kMaxPhysPerCard = 64;
+inline constexpr char16_t kDefaultRegistryKey[] = u"Software\\Duva DI";
+
+struct ScenarioMachine {
+    uint32_t startTick = 0;
+    std::u16string computerName = u"AEROWISP-SIM";
+    // Ends in a backslash, like the folder the program takes from its own path.
+    std::u16string programFolder = u"C:\\Program Files\\Aerowisp\\";
+};
+
+struct ScenarioPhy {
+    Dot11RadioState software = Dot11RadioState::kOn;
+    Dot11RadioState hardware = Dot11RadioState::kOn;
+};
+
+// A wireless card and, when its state says so, the connection it holds as a station.
+struct ScenarioCard {
+    Guid guid;
+    std::u16string description;
+    std::vector<ScenarioPhy> phys = std::vector<ScenarioPhy>(1);
+    WlanInterfaceState state = WlanInterfaceState::kDisconnected;
+    std::u16string profileName;
+    std::string ssid;  // bytes as the service holds them, at most 32
+    Dot11BssType bssType = Dot11BssType::kInfrastructure;
+    MacAddress bssid{};
+    uint32_t phyType = kDot11PhyTypeHt;
+    uint32_t signalQuality = 0;  // 0 to 100
+    uint32_t rxRate = 0;         // kbit/s
+    uint32_t txRate = 0;         // kbit/s
+    uint32_t authAlgorithm = kDot11AuthOpen;
+    uint32_t cipherAlgorithm = kDot11CipherNone;
+    uint32_t channel = 0;
+};
+
+enum class SharingState { kNone, kPublic, kPrivate };
+
+// A network connection and its adapter, as the sharing manager and IP Helper see them.
+struct ScenarioConnection {
+    std::u16string name;        // "Local Area Connection"
+    std::u16string deviceName;  // the adapter's description
+    Guid guid;
+    MacAddress mac{};
+    uint32_t mediaType = kNetConMediaLan;
+    uint32_t status = kNetConStatusConnected;
+    uint32_t adapterType = kIfTypeEthernet;
+    SharingState sharing = SharingState::kNone;
+};
+
+// The hosted network as the WLAN service keeps it between runs of the program.
+struct ScenarioHostedNetwork {
+    bool allowed = true;
+    std::string ssid;  // empty: never configured
+    uint32_t maxPeers = 100;
+    std::string key;  // the secondary key's bytes; empty: none set
+    bool passphrase = true;
+    bool persistent = true;
+    bool running = false;
+    Guid virtualAdapterGuid{0x5c1a4b6e, 0x7d2f, 0x4e38, {0x9a, 0x41, 0x3b, 0x6c, 0x2d, 0x8e, 0x71, 0x05}};
+    MacAddress bssid{0x02, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E};
+};
+
+// A station that joins the hosted network `joinAfter` ms after it started and stays until it stops.
+struct ScenarioStation {
+    MacAddress mac{};
+    uint32_t joinAfter = 0;
+    bool authenticated = true;
+};
+
+struct ScenarioFailure {
+    std::string operation;
+    uint32_t error = 0;
+    std::optional<uint32_t> times;  // nothing: always
+};
+
+struct ScenarioRegistryKey {
+    std::u16string path = kDefaultRegistryKey;  // under HKEY_CURRENT_USER
+    bool readOnly = false;
+    std::vector<std::pair<std::u16string, RegistryValue>> values;
+};
+
+struct ScenarioIniFile {
+    std::u16string file = u"DuvaDI.ini";  // a bare name is taken from the program folder
+    std::u16string section = u"Duva DI";
+    std::vector<std::pair<std::u16string, std::u16string>> entries;
+};
+
+struct Scenario {
+    ScenarioMachine machine;
+    std::vector<ScenarioCard> cards;
+    std::vector<ScenarioConnection> connections;
+    ScenarioHostedNetwork hostedNetwork;
+    std::vector<ScenarioStation> stations;
+    std::vector<ScenarioFailure> failures;
+    std::vector<ScenarioRegistryKey> registry;
+    std::vector<ScenarioIniFile> iniFiles;
+};
+
+struct ScenarioError {
+    int line = 0;  // 1-based; 0 when the error concerns the whole file
+    std::string message;
+
+    // "line 7: bad number 'x' for JoinAfter".
+    std::string ToString() const;
+};
+
+// `scenario` is set exactly when `errors` is empty.
+struct ScenarioResult {
+    std::optional<Scenario> scenario;
+    std::vector<ScenarioError> errors;
+};
+
+ScenarioResult ParseScenario(std::string_view text);
+ScenarioResult LoadScenarioFile(const std::filesystem::path& path);
+
+// res/sim/default.ini, built into the program.
+std::string_view DefaultScenarioText();
+// The built-in scenario, parsed.
+Scenario DefaultScenario();
+
+// The full path of an [Ini] file: a bare file name lies in the machine's program folder.
+std::u16string IniFilePath(const ScenarioMachine& machine, const ScenarioIniFile& ini);
+
+}  // namespace aerowisp

@@ -1,0 +1,51 @@
+// The simulated machine: every port the program needs, built from one scenario, sharing one journal,
+// one failure plan and one clock. New simulated services join here beside the WLAN service and the
+// settings store.
+#pragma once
+
+#include <memory>
+
+#include "core/platform/clock.h"
+#include "sim/failure_plan.h"
+#include "sim/journal.h"
+#include "sim/scenario.h"
+#include "sim/sim_clock.h"
+#include "sim/sim_settings_store.h"
+#include "sim/sim_wlan_service.h"
+
+namespace aerowisp {
+
+class SimMachine {
+  public:
+    // Runs on a clock of its own that starts at the scenario's start tick and moves only when told
+    // to (ManualClock) or when the program sleeps.
+    explicit SimMachine(const aerowisp::Scenario& scenario);
+    // Runs on the given clock (for example the real one); it must outlive the machine.
+    SimMachine(const aerowisp::Scenario& scenario, aerowisp::Clock& clock);
+    SimMachine(const SimMachine&) = delete;
+    SimMachine& operator=(const SimMachine&) = delete;
+
+    SimWlanService& Wlan() { return wlan_; }
+    SimSettingsStore& Settings() { return settings_; }
+    aerowisp::Journal& Journal() { return journal_; }
+    FailurePlan& Failures() { return failures_; }
+    // The clock everything on this machine runs by.
+    aerowisp::Clock& Clock() { return clock_; }
+    // The machine's own clock; null when it was given one.
+    SimClock* ManualClock() { return ownClock_.get(); }
+    const aerowisp::Scenario& Scenario() const { return scenario_; }
+
+  private:
+    SimMachine(const aerowisp::Scenario& scenario, aerowisp::Clock* clock);
+    void Preload();
+
+    aerowisp::Scenario scenario_;
+    aerowisp::Journal journal_;
+    FailurePlan failures_;
+    std::unique_ptr<SimClock> ownClock_;
+    aerowisp::Clock& clock_;
+    SimWlanService wlan_;
+    SimSettingsStore settings_;
+};
+
+}  // namespace aerowisp

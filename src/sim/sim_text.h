@@ -1,0 +1,37 @@
+// Text helpers of the simulated machine: UTF-8 and UTF-16, A-Z case folding, journal quoting.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace aerowisp {
+
+using MacAddress = std::array<uint8_t, 6>;
+
+// Nothing when `text` is not well-formed UTF-8.
+std::optional<std::u16string> Utf8ToUtf16(std::string_view text);
+// Unpaired surrogates become U+FFFD.
+std::string Utf16ToUtf8(std::u16string_view text);
+
+// A file path from UTF-8 text, right on every platform (wide paths on Windows).
+std::filesystem::path PathFromUtf8(std::string_view text);
+
+// Case is ignored for the letters A-Z only, as everywhere in the program.
+char16_t FoldAsciiCase(char16_t c);
+std::u16string FoldAsciiCase(std::u16string_view text);
+std::string FoldAsciiCase(std::string_view text);
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
+
+// Journal forms: text in double quotes with C escapes (\" \\ \xNN for control characters).
+// QuoteBytes shows bytes 0x80 and up as \xNN, since they are in some ANSI code page.
+std::string QuoteText(std::u16string_view text);
+std::string QuoteBytes(std::string_view bytes);
+
+// "00-1A-2B-3C-4D-5E".
+std::string MacToText(const MacAddress& mac);
+
+}  // namespace aerowisp

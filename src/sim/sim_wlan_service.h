@@ -1,0 +1,129 @@
+// The WLAN service of the simulated machine: cards, their radios and connections, and the hosted
+// network with stations that join by the clock, behaving like the real service where the program
+// relies on it.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/platform/clock.h"
+#include "core/platform/wlan_service.h"
+#include "sim/scenario.h"
+
+namespace aerowisp {
+
+class FailurePlan;
+class Journal;
+
+// sizeof(WLAN_CONNECTION_ATTRIBUTES), the data size of a current-connection query: it holds no
+// pointers, so it is the same in the x86 and x64 builds.
+inline constexpr uint32_t kWlanConnectionAttributesSize = 604;
+// The data size of the interface-state and channel-number queries (a DWORD).
+inline constexpr uint32_t kWlanDwordDataSize = 4;
+
+// The secondary key as the service keeps it.
+struct HostedNetworkKey {
+    std::string bytes;  // without a terminating zero
+    bool passphrase = true;
+    bool persistent = true;
+
+    friend bool operator==(const HostedNetworkKey&, const HostedNetworkKey&) = default;
+};
+
+class SimWlanService final : public WlanService {
+  public:
+    SimWlanService(const Scenario& scenario, Clock& clock, Journal& journal, FailurePlan& failures);
+
+    WlanResult OpenHandle(uint32_t clientVersion, WlanHandle& handle) override;
+    WlanResult CloseHandle(WlanHandle handle) override;
+    WlanResult EnumInterfaces(WlanHandle handle, WlanInterfaceList& list) override;
+    WlanResult QueryInterface(WlanHandle handle, const Guid& interfaceGuid, WlanIntfOpcode opcode,
+                              WlanInterfaceQueryResult& result) override;
+    WlanResult GetInterfaceCapability(WlanHandle handle, const Guid& interfaceGuid,
+                                      uint32_t& numberOfSupportedPhys) override;
+    WlanResult SetRadioState(WlanHandle handle, const Guid& interfaceGuid,
+                             const PhyRadioState& state) override;
+    WlanResult HostedNetworkInitSettings(WlanHandle handle) override;
+    WlanResult HostedNetworkSetConnectionSettings(WlanHandle handle,
+                                                  const HostedNetworkConnectionSettings& settings) override;
+    WlanResult HostedNetworkSetEnable(WlanHandle handle, bool enable) override;
+    WlanResult HostedNetworkSetSecondaryKey(WlanHandle handle, const std::string& ansiKey, bool isPassPhrase,
+                                            bool persistent) override;
+    WlanResult HostedNetworkStartUsing(WlanHandle handle) override;
+    WlanResult HostedNetworkForceStart(WlanHandle handle) override;
+    WlanResult HostedNetworkStopUsing(WlanHandle handle) override;
+    WlanResult HostedNetworkForceStop(WlanHandle handle) override;
+    WlanResult HostedNetworkQueryStatus(WlanHandle handle, HostedNetworkStatus& status) override;
+
+    // ---- What the service holds now (for tests; nothing here is journaled) ----
+    bool HostedNetworkRunning() const { return forcedOn_ || !users_.empty(); }
+    HostedNetworkState CurrentHostedNetworkState() const;
+    bool HostedNetworkAllowed() const { return allowed_; }
+    // An SSID length of 0 means the settings were never configured.
+    const HostedNetworkConnectionSettings& StoredConnectionSettings() const { return settings_; }
+    const HostedNetworkKey& StoredKey() const { return key_; }
+    // The stations associated now, in the order they joined.
+    std::vector<HostedNetworkPeerState> Peers() const;
+    const std::vector<ScenarioCard>& Cards() const { return cards_; }
+    // Nothing when there is no such card or PHY.
+    std::optional<Dot11RadioState> SoftwareRadio(const Guid& card, uint32_t phy) const;
+    std::optional<Dot11RadioState> HardwareRadio(const Guid& card, uint32_t phy) const;
+    size_t OpenHandleCount() const { return handles_.size(); }
+
+    // ---- Events from outside the program ----
+    // A card unplugged: it leaves the interface list, and a hosted network on it stops.
+    bool RemoveCard(const Guid& card);
+    // A card plugged in, at the end of the interface list.
+    void InsertCard(const ScenarioCard& card);
+    // A radio switched by hand (software: another program; hardware: the switch on the case).
+    // Switching one off stops the hosted network on that card. False when there is no such PHY.
+    bool SetSoftwareRadio(const Guid& card, uint32_t phy, Dot11RadioState state);
+    bool SetHardwareRadio(const Guid& card, uint32_t phy, Dot11RadioState state);
+    void AddStation(const ScenarioStation& station);
+    // The key set by other means, such as "netsh wlan set hostednetwork key=...".
+    void SetStoredKey(const HostedNetworkKey& key) { key_ = key; }
+
+  private:
+    template <typename Body>
+    WlanResult Call(std::string_view operation, std::string arguments, Body body);
+
+    bool IsOpen(WlanHandle handle) const { return handles_.contains(handle); }
+    ScenarioCard* FindCard(const Guid& guid);
+    const ScenarioCard* FindCard(const Guid& guid) const;
+    // The card the hosted network runs on: the first one present.
+    const ScenarioCard* HostCard() const { return cards_.empty() ? nullptr : &cards_.front(); }
+    static bool RadioOn(const ScenarioCard& card);
+    // What the card reports: a card whose radio is off is disconnected.
+    static WlanInterfaceState ReportedState(const ScenarioCard& card);
+    WlanResult Start();
+    void Stop();
+    // Stops the hosted network when the card it runs on can no longer carry it.
+    void StopIfHostLost();
+
+    Clock& clock_;
+    Journal& journal_;
+    FailurePlan& failures_;
+    std::u16string computerName_;
+
+    std::vector<ScenarioCard> cards_;
+    std::set<WlanHandle> handles_;
+    WlanHandle nextHandle_ = 1;
+
+    bool allowed_;
+    HostedNetworkConnectionSettings settings_;
+    HostedNetworkKey key_;
+    Guid virtualAdapterGuid_;
+    MacAddress bssid_;
+    std::vector<ScenarioStation> stations_;
+    // Handles that started the hosted network with StartUsing; it runs while any remains or it was
+    // started by force.
+    std::set<WlanHandle> users_;
+    bool forcedOn_ = false;
+    uint32_t startTick_ = 0;
+};
+
+}  // namespace aerowisp
