@@ -1,6 +1,12 @@
 // Assembles the simulated machine from a scenario.
 #include "sim/sim_machine.h"
 
+#include <algorithm>
+
+#include "core/hostednet/ap_input_rules.h"
+#include "core/text/ascii_case.h"
+#include "sim/sim_text.h"
+
 namespace aerowisp {
 
 SimMachine::SimMachine(const aerowisp::Scenario& scenario) : SimMachine(scenario, nullptr) {}
@@ -14,7 +20,9 @@ SimMachine::SimMachine(const aerowisp::Scenario& scenario, aerowisp::Clock* cloc
                                  : nullptr),
       clock_(clock == nullptr ? *ownClock_ : *clock),
       wlan_(scenario_, clock_, journal_, failures_),
-      settings_(journal_, failures_) {
+      settings_(journal_, failures_),
+      processes_(journal_),
+      timers_(journal_) {
     Preload();
 }
 
@@ -31,6 +39,10 @@ void SimMachine::Preload() {
         for (const auto& [key, value] : ini.entries)
             settings_.SetProfileString(path, ini.section, key, value);
     }
+    processes_.AddProgram(scenario_.machine.programFolder + u"DhcpServer.exe", u"Tftpd32");
+    processes_.OnShellExecute([this](const std::u16string& file, const std::u16string& parameters) {
+        RunShellCommand(file, parameters);
+    });
     // Failures come last, so that nothing above uses them up.
     for (const ScenarioFailure& failure : scenario_.failures) {
         if (failure.times) {
@@ -39,6 +51,20 @@ void SimMachine::Preload() {
             failures_.FailAlways(failure.operation, failure.error);
         }
     }
+}
+
+// "netsh wlan set hostednetwork key=K" keeps K as the hosted network's persistent key: 64 hexadecimal
+// digits as a key, anything else as a passphrase.
+void SimMachine::RunShellCommand(const std::u16string& file, const std::u16string& parameters) {
+    constexpr std::u16string_view kNetsh = u"\\netsh.exe";
+    constexpr std::u16string_view kSetKey = u"wlan set hostednetwork key=";
+    std::u16string_view fileName =
+        std::u16string_view(file).substr(file.size() - std::min(file.size(), kNetsh.size()));
+    if (!EqualsIgnoringCaseAZ(fileName, kNetsh) || !parameters.starts_with(kSetKey))
+        return;
+    std::u16string key = parameters.substr(kSetKey.size());
+    key = key.substr(0, key.find(u' '));
+    wlan_.SetStoredKey({Utf16ToUtf8(key), !IsHexKey(key), true});
 }
 
 }  // namespace aerowisp

@@ -10,7 +10,9 @@
 #include "sim/journal.h"
 #include "sim/scenario.h"
 #include "sim/sim_clock.h"
+#include "sim/sim_processes.h"
 #include "sim/sim_settings_store.h"
+#include "sim/sim_timers.h"
 #include "sim/sim_wlan_service.h"
 
 namespace aerowisp {
@@ -27,6 +29,10 @@ class SimMachine {
 
     SimWlanService& Wlan() { return wlan_; }
     SimSettingsStore& Settings() { return settings_; }
+    // netsh.exe in the system folder sets the hosted network's key; DhcpServer.exe in the program
+    // folder opens the window "Tftpd32".
+    SimProcessesAndWindows& Processes() { return processes_; }
+    SimTimerService& Timers() { return timers_; }
     aerowisp::Journal& Journal() { return journal_; }
     FailurePlan& Failures() { return failures_; }
     // The clock everything on this machine runs by.
@@ -38,6 +44,7 @@ class SimMachine {
   private:
     SimMachine(const aerowisp::Scenario& scenario, aerowisp::Clock* clock);
     void Preload();
+    void RunShellCommand(const std::u16string& file, const std::u16string& parameters);
 
     aerowisp::Scenario scenario_;
     aerowisp::Journal journal_;
@@ -46,6 +53,8 @@ class SimMachine {
     aerowisp::Clock& clock_;
     SimWlanService wlan_;
     SimSettingsStore settings_;
+    SimProcessesAndWindows processes_;
+    SimTimerService timers_;
 };
 
 }  // namespace aerowisp

@@ -1,0 +1,83 @@
+// The main window model on a simulated machine, with a recording view and sharing, for native tests.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/app/hotlynx_model.h"
+#include "core/settings/settings_operations.h"
+#include "sim/sim_machine.h"
+#include "sim/sim_processes.h"
+#include "sim/sim_text.h"
+#include "sim/sim_timers.h"
+#include "fake_connection_sharing.h"
+#include "iconv_code_page.h"
+#include "recording_main_view.h"
+
+namespace aerowisp::test {
+
+inline Scenario HarnessScenario() {
+    Scenario scenario;
+    ScenarioCard card;
+    card.guid = {0x1d2c3b4a, 0x5e6f, 0x4a7b, {0x8c, 0x9d, 0xae, 0xbf, 0xc0, 0xd1, 0xe2, 0xf3}};
+    card.description = u"Intel(R) Centrino(R) Advanced-N 6205";
+    scenario.cards.push_back(card);
+    // The key exists, so writing "Current Mode" is one open, one write and one close.
+    scenario.registry.push_back({});
+    return scenario;
+}
+
+struct ModelHarness {
+    // `codePage` is the ANSI code page as iconv names it.
+    explicit ModelHarness(const char* codePageName = "CP1252")
+        : machine(HarnessScenario()),
+          codePage(codePageName),
+          processes(machine.Processes()),
+          timers(machine.Timers()),
+          view(&machine.Journal()),
+          sharing(&machine.Journal()),
+          model(ModelPorts{machine.Wlan(), machine.Settings(), codePage, timers, processes, sharing}, view) {
+        processes.UseCodePage(&codePage);
+        State().programFolder = machine.Scenario().machine.programFolder;
+        machine.Wlan().OpenHandle(kWlanClientVersion, State().wlanHandle);
+        machine.Journal().Clear();
+    }
+
+    MainWindowState& State() { return model.State(); }
+    HostedNetworkSettings& Hosted() { return model.State().hostedNetwork; }
+    HostedNetworkControl& Control() { return model.HostedNetwork(); }
+    Journal& Log() { return machine.Journal(); }
+
+    std::u16string IniPath() { return ApSettingsIniPath(State().programFolder); }
+    void SetIni(std::u16string_view ssid, std::u16string_view key) {
+        machine.Settings().SetProfileString(IniPath(), kApSettingsSection, kApSettingsSsid, ssid);
+        machine.Settings().SetProfileString(IniPath(), kApSettingsSection, kApSettingsKey, key);
+    }
+    std::optional<std::u16string> IniValue(std::u16string_view key) {
+        return machine.Settings().ProfileString(IniPath(), kApSettingsSection, key);
+    }
+    std::optional<RegistryValue> CurrentMode() {
+        return machine.Settings().Value(kSettingsKey, kValueCurrentMode);
+    }
+    void AnswerDialog(std::u16string ssid, std::u16string key) {
+        view.dialogAnswers.push_back({true, std::move(ssid), std::move(key)});
+    }
+
+    std::vector<std::string> Operations() { return Log().Operations(); }
+    size_t Count(std::string_view operation) { return Log().Count(operation); }
+    // The arguments of the only entry of `operation`; fails the test when there is not exactly one.
+    std::string OnlyArguments(std::string_view operation) {
+        auto found = Log().Find(operation);
+        return found.size() == 1 ? found.front().arguments : "<" + std::to_string(found.size()) + " entries>";
+    }
+
+    SimMachine machine;
+    IconvCodePage codePage;
+    SimProcessesAndWindows& processes;
+    SimTimerService& timers;
+    RecordingMainView view;
+    FakeConnectionSharing sharing;
+    HotlynxModel model;
+};
+
+}  // namespace aerowisp::test

@@ -1,0 +1,83 @@
+// A main view for native tests: records what the model shows and asks, and answers the dialog as told.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "core/app/main_view.h"
+#include "sim/journal.h"
+#include "sim/sim_text.h"
+
+namespace aerowisp::test {
+
+inline const char* PageName(ContentPage page) {
+    switch (page) {
+        case ContentPage::kLinkStatus:
+            return "LinkStatus";
+        case ContentPage::kApConfig:
+            return "ApConfig";
+        case ContentPage::kAssociationList:
+            return "AssociationList";
+        case ContentPage::kIcs:
+            return "Ics";
+        case ContentPage::kAbout:
+            return "About";
+    }
+    return "?";
+}
+
+class RecordingMainView final : public MainView {
+  public:
+    // With a journal, each call is also recorded there as "View.<call>", so its place among the
+    // platform calls can be checked.
+    explicit RecordingMainView(Journal* journal = nullptr) : journal_(journal) {}
+
+    void ShowPage(ContentPage page) override {
+        currentPage = page;
+        Note("ShowPage", PageName(page));
+    }
+    void ApplyControlLook(const ControlLook& look) override {
+        looks.push_back(look);
+        Note("ApplyControlLook", std::to_string(look.controlId));
+    }
+    void EnableButton(uint32_t controlId, bool enable) override {
+        Note("EnableButton", std::to_string(controlId) + (enable ? " on" : " off"));
+    }
+    ApSettingsAnswer RunExtendedApSettingsDialog() override {
+        ++dialogRuns;
+        Note("ExtendedApSettingsDialog", "");
+        if (dialogAnswers.empty())
+            return {};
+        ApSettingsAnswer answer = dialogAnswers.front();
+        dialogAnswers.pop_front();
+        return answer;
+    }
+    void FillApConfigPage(const std::u16string& ssid, const std::u16string& key) override {
+        Note("FillApConfigPage", QuoteText(ssid) + " " + QuoteText(key));
+    }
+    void RestartApConfigPageTimer(uint32_t timerId, uint32_t periodMs) override {
+        Note("RestartApConfigPageTimer", std::to_string(timerId) + " " + std::to_string(periodMs));
+    }
+    void ClearAssociationList() override { Note("ClearAssociationList", ""); }
+    std::u16string LoadLanguageString(std::u16string_view) override { return {}; }
+    void RemoveTrayIcon() override { Note("RemoveTrayIcon", ""); }
+
+    // "Call arguments" lines in call order.
+    std::vector<std::string> calls;
+    std::vector<ControlLook> looks;
+    std::deque<ApSettingsAnswer> dialogAnswers;  // empty: the dialog is cancelled
+    int dialogRuns = 0;
+    ContentPage currentPage = ContentPage::kAbout;
+
+  private:
+    void Note(const std::string& call, const std::string& arguments) {
+        calls.push_back(arguments.empty() ? call : call + " " + arguments);
+        if (journal_)
+            journal_->Record("View." + call, arguments);
+    }
+
+    Journal* journal_;
+};
+
+}  // namespace aerowisp::test
