@@ -1,0 +1,45 @@
+// A non-owning wrapper of a window handle with the few operations the program's windows use.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace fw {
+
+class Window {
+public:
+    Window() = default;
+    explicit Window(HWND hwnd) : hwnd_(hwnd) {}
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window() = default;
+
+    HWND Handle() const { return hwnd_; }
+    bool IsCreated() const { return hwnd_ != nullptr && ::IsWindow(hwnd_); }
+
+    HWND Item(int id) const { return ::GetDlgItem(hwnd_, id); }
+    void SetText(const std::wstring& text) const { ::SetWindowTextW(hwnd_, text.c_str()); }
+    std::wstring Text() const { return TextOf(hwnd_); }
+    void SetItemText(int id, const std::wstring& text) const { ::SetDlgItemTextW(hwnd_, id, text.c_str()); }
+    std::wstring ItemText(int id) const { return TextOf(Item(id)); }
+    void Show(int command) const { ::ShowWindow(hwnd_, command); }
+    bool IsVisible() const { return ::IsWindowVisible(hwnd_) != FALSE; }
+    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return ::SendMessageW(hwnd_, message, wParam, lParam);
+    }
+    bool Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return ::PostMessageW(hwnd_, message, wParam, lParam) != FALSE;
+    }
+
+    static std::wstring TextOf(HWND hwnd);
+
+protected:
+    void Attach(HWND hwnd) { hwnd_ = hwnd; }
+    void Detach() { hwnd_ = nullptr; }
+
+private:
+    HWND hwnd_ = nullptr;
+};
+
+}  // namespace fw
