@@ -2,6 +2,8 @@
 // handler runs on a half-destroyed object; exceptions never leave the dialog procedure.
 #include "fw/dialog.h"
 
+#include "fw/control.h"
+
 namespace fw {
 
 Dialog::~Dialog() {
@@ -96,6 +98,10 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_COMMAND:
             return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)) ? TRUE : FALSE;
+        case WM_DRAWITEM:
+            // Owner-drawn controls bound to objects draw themselves; the others are left to OnMessage.
+            if (ReflectDrawItem(lParam)) return TRUE;
+            [[fallthrough]];
         default: {
             LRESULT result = 0;
             if (!OnMessage(message, wParam, lParam, result)) return FALSE;

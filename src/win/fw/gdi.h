@@ -1,0 +1,119 @@
+// Owners of GDI and user-interface handles: one small class per kind of release, so nothing is freed by hand.
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+namespace fw {
+
+// A handle that one function releases; movable, never copied.
+template <typename Handle, auto Release>
+class OwnedHandle {
+  public:
+    OwnedHandle() = default;
+    explicit OwnedHandle(Handle handle) : handle_(handle) {}
+    ~OwnedHandle() { Reset(); }
+    OwnedHandle(OwnedHandle&& other) noexcept : handle_(other.Detach()) {}
+    OwnedHandle& operator=(OwnedHandle&& other) noexcept {
+        if (this != &other)
+            Reset(other.Detach());
+        return *this;
+    }
+    OwnedHandle(const OwnedHandle&) = delete;
+    OwnedHandle& operator=(const OwnedHandle&) = delete;
+
+    Handle Get() const { return handle_; }
+    explicit operator bool() const { return handle_ != nullptr; }
+    // Releases the handle held so far and takes `handle`.
+    void Reset(Handle handle = nullptr) {
+        if (handle_ != nullptr && handle_ != handle)
+            Release(handle_);
+        handle_ = handle;
+    }
+    Handle Detach() { return std::exchange(handle_, nullptr); }
+
+  private:
+    Handle handle_ = nullptr;
+};
+
+namespace detail {
+inline void DeleteGdiObject(HGDIOBJ object) {
+    ::DeleteObject(object);
+}
+inline void DestroyIconHandle(HICON icon) {
+    ::DestroyIcon(icon);
+}
+inline void DeleteDeviceContext(HDC dc) {
+    ::DeleteDC(dc);
+}
+}  // namespace detail
+
+using Bitmap = OwnedHandle<HBITMAP, detail::DeleteGdiObject>;
+using Font = OwnedHandle<HFONT, detail::DeleteGdiObject>;
+using Brush = OwnedHandle<HBRUSH, detail::DeleteGdiObject>;
+using Icon = OwnedHandle<HICON, detail::DestroyIconHandle>;
+
+// A memory device context compatible with `dc` (the screen when null), deleted with DeleteDC.
+class MemoryDC {
+  public:
+    explicit MemoryDC(HDC dc) : dc_(::CreateCompatibleDC(dc)) {}
+    HDC Get() const { return dc_.Get(); }
+    explicit operator bool() const { return static_cast<bool>(dc_); }
+
+  private:
+    OwnedHandle<HDC, detail::DeleteDeviceContext> dc_;
+};
+
+// The client-area device context of a window, given back with ReleaseDC.
+class ClientDC {
+  public:
+    explicit ClientDC(HWND hwnd) : hwnd_(hwnd), dc_(::GetDC(hwnd)) {}
+    ~ClientDC() {
+        if (dc_ != nullptr)
+            ::ReleaseDC(hwnd_, dc_);
+    }
+    ClientDC(const ClientDC&) = delete;
+    ClientDC& operator=(const ClientDC&) = delete;
+
+    HDC Get() const { return dc_; }
+
+  private:
+    HWND hwnd_;
+    HDC dc_;
+};
+
+// The device context of a WM_PAINT handler: BeginPaint on construction, EndPaint on destruction.
+class PaintDC {
+  public:
+    explicit PaintDC(HWND hwnd) : hwnd_(hwnd), dc_(::BeginPaint(hwnd, &paint_)) {}
+    ~PaintDC() { ::EndPaint(hwnd_, &paint_); }
+    PaintDC(const PaintDC&) = delete;
+    PaintDC& operator=(const PaintDC&) = delete;
+
+    HDC Get() const { return dc_; }
+    const PAINTSTRUCT& Paint() const { return paint_; }
+
+  private:
+    HWND hwnd_;
+    PAINTSTRUCT paint_{};
+    HDC dc_;
+};
+
+// Selects an object into a device context and puts the previous one back, so the object can be deleted.
+class SelectObjectGuard {
+  public:
+    SelectObjectGuard(HDC dc, HGDIOBJ object) : dc_(dc), previous_(::SelectObject(dc, object)) {}
+    ~SelectObjectGuard() {
+        if (previous_ != nullptr && previous_ != HGDI_ERROR)
+            ::SelectObject(dc_, previous_);
+    }
+    SelectObjectGuard(const SelectObjectGuard&) = delete;
+    SelectObjectGuard& operator=(const SelectObjectGuard&) = delete;
+
+  private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+}  // namespace fw

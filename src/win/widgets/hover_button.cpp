@@ -1,0 +1,177 @@
+// Drawing, hover tracking and tooltip of the picture button.
+#include "widgets/hover_button.h"
+
+#include <commctrl.h>
+
+#include "fw/module_resources.h"
+
+namespace aerowisp {
+namespace {
+
+constexpr UINT_PTR kToolId = 1;
+constexpr int kMaxTipWidth = 400;
+constexpr DWORD kHoverTimeMs = 1;
+// A pressed button's icon moves right and down by this much, so the press is seen.
+constexpr int kPressedOffset = 2;
+constexpr UINT kSizeToBitmapFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE;
+
+}  // namespace
+
+CHoverButton::~CHoverButton() {
+    UnsubclassWindow();
+}
+
+bool CHoverButton::LoadBitmaps(UINT normal, UINT pressed, UINT hover, UINT disabled) {
+    m_bmpNormal.Reset();
+    m_bmpPressed.Reset();
+    m_bmpHover.Reset();
+    m_bmpDisabled.Reset();
+    fw::Bitmap normalBitmap = fw::LoadBitmapResource(normal);
+    if (!normalBitmap)
+        return false;
+    m_bmpNormal = std::move(normalBitmap);
+    m_bmpPressed = fw::LoadBitmapResource(pressed);
+    m_bmpHover = fw::LoadBitmapResource(hover);
+    m_bmpDisabled = fw::LoadBitmapResource(disabled);
+    if (!m_strTip.empty() && m_ToolTip.IsCreated()) {
+        m_ToolTip.UpdateTipText(Handle(), kToolId, m_strTip);
+        m_ToolTip.Activate(true);
+    }
+    return true;
+}
+
+void CHoverButton::SizeToContent() const {
+    BITMAP info{};
+    if (!m_bmpNormal || ::GetObjectW(m_bmpNormal.Get(), sizeof(info), &info) == 0)
+        return;
+    ::SetWindowPos(Handle(), nullptr, 0, 0, info.bmWidth, info.bmHeight, kSizeToBitmapFlags);
+}
+
+bool CHoverButton::SetIcon(UINT icon, UINT disabledIcon) {
+    fw::Icon loaded = fw::LoadIconResource(icon);
+    if (!loaded)
+        return false;
+    m_hIconDisabled = fw::LoadIconResource(disabledIcon);
+    const SIZE size = fw::IconDrawSize(loaded.Get());
+    m_cxIcon = size.cx;
+    m_cyIcon = size.cy;
+    m_hIcon = std::move(loaded);
+    return true;
+}
+
+void CHoverButton::SetTooltipText(const std::wstring& text) {
+    CreateToolTipIfNeeded();
+    if (m_ToolTip.GetToolCount() == 0) {
+        RECT client{};
+        ::GetClientRect(Handle(), &client);
+        m_ToolTip.AddTool(Handle(), kToolId, client, text);
+    }
+    m_ToolTip.UpdateTipText(Handle(), kToolId, text);
+    m_ToolTip.Activate(true);
+    m_strTip = text;
+}
+
+void CHoverButton::SetTooltipText(UINT id) {
+    const std::wstring text = fw::LoadResourceString(id);
+    if (!text.empty())
+        SetTooltipText(text);
+}
+
+void CHoverButton::EnableButton(bool enable) {
+    if (m_ToolTip.IsCreated())
+        m_ToolTip.Activate(enable);
+    ::EnableWindow(Handle(), enable ? TRUE : FALSE);
+}
+
+void CHoverButton::DrawItem(const DRAWITEMSTRUCT& item) const {
+    HICON icon = m_hIcon.Get();
+    int offset = 0;
+    HBITMAP face = m_bmpNormal.Get();
+    if ((item.itemState & ODS_SELECTED) != 0 && m_bmpPressed) {
+        face = m_bmpPressed.Get();
+        offset = kPressedOffset;
+    } else if ((item.itemState & ODS_DISABLED) != 0 && m_bmpDisabled) {
+        face = m_bmpDisabled.Get();
+        if (m_hIconDisabled)
+            icon = m_hIconDisabled.Get();
+    } else if (m_bHover && m_bmpHover) {
+        face = m_bmpHover.Get();
+    }
+    BITMAP info{};
+    if (face == nullptr || ::GetObjectW(face, sizeof(info), &info) == 0)
+        return;
+
+    const fw::MemoryDC memory(item.hDC);
+    const fw::SelectObjectGuard selected(memory.Get(), face);
+    ::BitBlt(item.hDC, 0, 0, info.bmWidth, info.bmHeight, memory.Get(), 0, 0, SRCCOPY);
+    if (!m_hIcon)
+        return;
+    const int x = (info.bmWidth - m_cxIcon) / 2 + offset;
+    const int y = (info.bmHeight - m_cyIcon) / 2 + offset;
+    ::DrawStateW(item.hDC, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, x, y, m_cxIcon, m_cyIcon,
+                 DST_ICON);
+}
+
+bool CHoverButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST)
+        PreTranslateMessage(message, wParam, lParam);
+    switch (message) {
+        case WM_MOUSEMOVE:
+            OnMouseMove();
+            return false;
+        case WM_MOUSEHOVER:
+            OnMouseHover();
+            result = 0;
+            return true;
+        case WM_MOUSELEAVE:
+            OnMouseLeave();
+            result = 0;
+            return true;
+        case fw::kReflectedDrawItem:
+            DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            result = TRUE;
+            return true;
+        case WM_DESTROY:
+            // The tooltip belongs to the top-level window, which may outlive this button.
+            m_ToolTip.Destroy();
+            return false;
+        default:
+            return false;
+    }
+}
+
+void CHoverButton::OnMouseMove() {
+    if (m_bTracking)
+        return;
+    TRACKMOUSEEVENT request{};
+    request.cbSize = sizeof(request);
+    request.dwFlags = TME_HOVER | TME_LEAVE;
+    request.hwndTrack = Handle();
+    request.dwHoverTime = kHoverTimeMs;
+    m_bTracking = ::_TrackMouseEvent(&request) != FALSE;
+}
+
+void CHoverButton::OnMouseHover() {
+    m_bHover = true;
+    ::InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void CHoverButton::OnMouseLeave() {
+    m_bTracking = false;
+    m_bHover = false;
+    ::InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void CHoverButton::PreTranslateMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    CreateToolTipIfNeeded();
+    m_ToolTip.RelayEvent(Handle(), message, wParam, lParam);
+}
+
+void CHoverButton::CreateToolTipIfNeeded() {
+    if (m_ToolTip.IsCreated() || !m_ToolTip.Create(Handle(), TTS_BALLOON))
+        return;
+    m_ToolTip.Activate(false);
+    m_ToolTip.SetMaxTipWidth(kMaxTipWidth);
+}
+
+}  // namespace aerowisp

@@ -1,0 +1,62 @@
+// The main window's picture button: four bitmap faces, an icon on top, a hover light and a balloon tooltip.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "fw/control.h"
+#include "fw/gdi.h"
+#include "fw/tool_tip_ctrl.h"
+
+namespace aerowisp {
+
+// Binds an owner-drawn push button of a dialog (SubclassDlgItem) and draws everything itself.
+class CHoverButton : public fw::Control {
+  public:
+    CHoverButton() = default;
+    ~CHoverButton() override;
+
+    // Bitmap resources for the four faces (0: none). False, with all four faces empty, when the normal
+    // bitmap cannot be loaded; a missing pressed, hover or disabled face only leaves that face empty.
+    bool LoadBitmaps(UINT normal, UINT pressed, UINT hover, UINT disabled);
+    // Size to bitmap: the button takes the size of its normal bitmap and keeps its position.
+    void SizeToContent() const;
+    // Icon resources (disabled icon 0: none). False, keeping the icons held so far, when `icon` cannot be
+    // loaded. The icon is drawn at twice its hot spot.
+    bool SetIcon(UINT icon, UINT disabledIcon);
+    void SetTooltipText(const std::wstring& text);
+    // The text of string resource `id`; an empty or missing string leaves the tooltip as it is.
+    void SetTooltipText(UINT id);
+    // Enables or disables the button and activates or deactivates its tooltip with it.
+    void EnableButton(bool enable);
+
+    // The owner-draw handler: the face for the button's state at (0, 0), the icon centred on it.
+    void DrawItem(const DRAWITEMSTRUCT& item) const;
+
+  protected:
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+  private:
+    void OnMouseMove();
+    void OnMouseHover();
+    void OnMouseLeave();
+    // Mouse messages reach the tooltip before the button handles them.
+    void PreTranslateMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void CreateToolTipIfNeeded();
+
+    std::wstring m_strTip;
+    fw::ToolTipCtrl m_ToolTip;
+    bool m_bHover = false;
+    bool m_bTracking = false;
+    fw::Bitmap m_bmpNormal;
+    fw::Bitmap m_bmpPressed;
+    fw::Bitmap m_bmpHover;
+    fw::Bitmap m_bmpDisabled;
+    fw::Icon m_hIcon;
+    fw::Icon m_hIconDisabled;
+    int m_cxIcon = 0;
+    int m_cyIcon = 0;
+};
+
+}  // namespace aerowisp

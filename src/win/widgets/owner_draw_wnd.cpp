@@ -1,0 +1,101 @@
+// Sizing, drawing and tooltip of the icon static.
+#include "widgets/owner_draw_wnd.h"
+
+#include <commctrl.h>
+
+#include "fw/module_resources.h"
+
+namespace aerowisp {
+namespace {
+
+constexpr UINT_PTR kToolId = 1;
+constexpr int kMaxTipWidth = 400;
+constexpr UINT kResizeFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE;
+
+// Grows `extent` to `size` when it is smaller; returns where `size` starts when centred in `extent`.
+unsigned FitExtent(unsigned& extent, unsigned size) {
+    if (extent > size)
+        return (extent - size) / 2;
+    extent = size;
+    return 0;
+}
+
+}  // namespace
+
+COwnerDrawWnd::~COwnerDrawWnd() {
+    UnsubclassWindow();
+}
+
+bool COwnerDrawWnd::SetIcon(UINT icon, UINT tip) {
+    const bool replaced = ReplaceIcon(icon);
+    UpdateToolTip(tip);
+    if (replaced) {
+        Show(SW_HIDE);
+        Show(SW_SHOW);
+        m_ToolTip.Activate(true);
+    }
+    return true;
+}
+
+bool COwnerDrawWnd::ReplaceIcon(UINT icon) {
+    fw::Icon loaded = fw::LoadIconResource(icon);
+    if (!loaded)
+        return false;
+    const bool replaced = static_cast<bool>(m_hIcon);
+    const SIZE size = fw::IconDrawSize(loaded.Get());
+    m_cxIcon = static_cast<unsigned>(size.cx);
+    m_cyIcon = static_cast<unsigned>(size.cy);
+    m_hIcon = std::move(loaded);
+    m_nOffsetX = FitExtent(m_nWidth, m_cxIcon);
+    m_nOffsetY = FitExtent(m_nHeight, m_cyIcon);
+    ::SetWindowPos(Handle(), nullptr, 0, 0, static_cast<int>(m_nWidth), static_cast<int>(m_nHeight),
+                   kResizeFlags);
+    return replaced;
+}
+
+void COwnerDrawWnd::UpdateToolTip(UINT tip) {
+    if (!m_ToolTip.IsCreated() && m_ToolTip.Create(Handle(), TTS_BALLOON)) {
+        m_ToolTip.Activate(false);
+        m_ToolTip.SetMaxTipWidth(kMaxTipWidth);
+    }
+    std::wstring text = fw::LoadResourceString(tip);
+    if (!text.empty())
+        m_strTip = std::move(text);
+    if (m_ToolTip.GetToolCount() == 0) {
+        RECT client{};
+        ::GetClientRect(Handle(), &client);
+        // Nothing relays the static's mouse messages, so the tooltip subclasses the control to see them.
+        m_ToolTip.AddTool(Handle(), kToolId, client, m_strTip, TTF_SUBCLASS);
+    }
+    m_ToolTip.UpdateTipText(Handle(), kToolId, m_strTip);
+    m_ToolTip.Activate(true);
+}
+
+void COwnerDrawWnd::DrawItem(const DRAWITEMSTRUCT& item) const {
+    if (!m_hIcon)
+        return;
+    ::DrawStateW(item.hDC, nullptr, nullptr, reinterpret_cast<LPARAM>(m_hIcon.Get()), 0,
+                 static_cast<int>(m_nOffsetX), static_cast<int>(m_nOffsetY), static_cast<int>(m_cxIcon),
+                 static_cast<int>(m_cyIcon), DST_ICON);
+}
+
+bool COwnerDrawWnd::OnMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+        case WM_NCHITTEST:
+            // A static is transparent to the mouse; the tooltip needs the mouse to reach it.
+            result = HTCLIENT;
+            return true;
+        case fw::kReflectedDrawItem:
+            DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            result = TRUE;
+            return true;
+        case WM_DESTROY:
+            // The tooltip belongs to the top-level window, which may outlive this control.
+            m_ToolTip.Destroy();
+            return false;
+        default:
+            return false;
+    }
+}
+
+}  // namespace aerowisp
