@@ -1,29 +1,62 @@
 // Start-up of the program and the main window's modal run.
 #include "app/hotlynx_app.h"
 
-#include <windows.h>
 #include <commctrl.h>
+#include <gdiplus.h>
 
 #include "app/hotlynx_dlg.h"
+#include "core/app/startup.h"
 
 namespace aerowisp {
 namespace {
 
 constexpr DWORD kCommonControlClasses = 0xFF;  // ICC_WIN95_CLASSES
+constexpr UINT32 kGdiplusVersion = 1;
+constexpr int kExitCode = 0;
 
 }  // namespace
 
+void GdiplusSession::Start() {
+    if (started_)
+        return;
+    Gdiplus::GdiplusStartupInput input;
+    input.GdiplusVersion = kGdiplusVersion;
+    input.DebugEventCallback = nullptr;
+    input.SuppressBackgroundThread = FALSE;
+    input.SuppressExternalCodecs = FALSE;
+    started_ = Gdiplus::GdiplusStartup(&token_, &input, nullptr) == Gdiplus::Ok;
+}
+
+void GdiplusSession::Shutdown() {
+    if (!started_)
+        return;
+    started_ = false;
+    Gdiplus::GdiplusShutdown(token_);
+}
+
+CHotlynxApp::CHotlynxApp(PlatformServices& platform)
+    : platform_(platform), host_([this] { RunMainWindow(); }) {}
+
 bool CHotlynxApp::InitInstance() {
+    // COM first, so that every CoUninitialize of the start-up and the exit has its CoInitializeEx.
+    host_.EnterComApartment();
     INITCOMMONCONTROLSEX controls{sizeof(controls), kCommonControlClasses};
     ::InitCommonControlsEx(&controls);
-
-    CHotlynxDlg mainWindow(platform_);
-    mainWindow.DoModal(nullptr);
+    gdiplus_.Start();
+    RunSingleInstance(host_, platform_.Desktop(), platform_.Settings(), platform_.SystemClock());
     return false;
 }
 
 int CHotlynxApp::ExitInstance() {
-    return 0;
+    host_.ReleaseInstanceMutex();
+    gdiplus_.Shutdown();
+    host_.CoUninitialize();
+    return kExitCode;
+}
+
+void CHotlynxApp::RunMainWindow() {
+    CHotlynxDlg mainWindow(platform_);
+    mainWindow.DoModal(nullptr);
 }
 
 }  // namespace aerowisp

@@ -1,13 +1,32 @@
 // The application object: start-up, the main window's modal run, and what is released at exit.
 #pragma once
 
+#include <windows.h>
+
 #include "app/platform_services.h"
+#include "native/native_instance_host.h"
 
 namespace aerowisp {
 
+// GDI+ for the program's life: started at start-up, shut down at exit (or when the object goes).
+class GdiplusSession {
+  public:
+    GdiplusSession() = default;
+    ~GdiplusSession() { Shutdown(); }
+    GdiplusSession(const GdiplusSession&) = delete;
+    GdiplusSession& operator=(const GdiplusSession&) = delete;
+
+    void Start();
+    void Shutdown();
+
+  private:
+    ULONG_PTR token_ = 0;
+    bool started_ = false;
+};
+
 class CHotlynxApp {
-public:
-    explicit CHotlynxApp(PlatformServices& platform) : platform_(platform) {}
+  public:
+    explicit CHotlynxApp(PlatformServices& platform);
     CHotlynxApp(const CHotlynxApp&) = delete;
     CHotlynxApp& operator=(const CHotlynxApp&) = delete;
 
@@ -15,8 +34,12 @@ public:
     bool InitInstance();
     int ExitInstance();
 
-private:
+  private:
+    void RunMainWindow();
+
     PlatformServices& platform_;
+    NativeInstanceHost host_;
+    GdiplusSession gdiplus_;
 };
 
 }  // namespace aerowisp

@@ -8,7 +8,7 @@
 
 #include "app/hotlynx_app.h"
 #include "app/platform_services.h"
-#include "app/string_resources.h"
+#include "native/string_table.h"
 #include "res/resource.h"
 
 namespace {
@@ -19,7 +19,8 @@ std::vector<std::u16string> ArgumentsAfterProgramName() {
     std::vector<std::u16string> arguments;
     int count = 0;
     LPWSTR* argv = ::CommandLineToArgvW(::GetCommandLineW(), &count);
-    if (argv == nullptr) return arguments;
+    if (argv == nullptr)
+        return arguments;
     for (int i = 1; i < count; ++i) {
         const std::wstring argument = argv[i];
         arguments.emplace_back(argument.begin(), argument.end());
@@ -38,13 +39,15 @@ int ReportLaunchError(const std::wstring& message) {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const auto parsed = aerowisp::ParseLaunchOptions(ArgumentsAfterProgramName());
-    if (!parsed.options) return ReportLaunchError(std::wstring(parsed.error.begin(), parsed.error.end()));
+    if (!parsed.options)
+        return ReportLaunchError(std::wstring(parsed.error.begin(), parsed.error.end()));
 
     std::unique_ptr<aerowisp::PlatformServices> platform;
     if (parsed.options->simulate) {
         std::wstring error;
         platform = aerowisp::CreateSimulatedPlatform(*parsed.options, error);
-        if (!platform) return ReportLaunchError(error);
+        if (!platform)
+            return ReportLaunchError(error);
     } else {
         platform = aerowisp::CreateNativePlatform();
     }

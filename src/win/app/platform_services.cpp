@@ -1,12 +1,21 @@
 // The two machines the program can run on: the real one, or a simulated one from a scenario.
 #include "app/platform_services.h"
 
+#include <windows.h>
+// winbase.h maps WriteProfileString to WriteProfileStringW; here the name is the port's operation.
+#undef WriteProfileString
+
 #include <filesystem>
 
+#include "core/app/external_programs.h"
 #include "native/native_clock.h"
+#include "native/native_code_page.h"
+#include "native/native_processes.h"
 #include "native/native_settings_store.h"
 #include "native/native_wlan_service.h"
+#include "native/program_folder.h"
 #include "sim/sim_machine.h"
+#include "sim/sim_text.h"
 
 namespace aerowisp {
 namespace {
@@ -21,35 +30,104 @@ std::wstring Widen(const std::string& utf8) {
 }
 
 class NativePlatform final : public PlatformServices {
-public:
+  public:
     WlanService& Wlan() override { return wlan_; }
     SettingsStore& Settings() override { return settings_; }
     Clock& SystemClock() override { return clock_; }
+    AnsiCodePage& CodePage() override { return codePage_; }
+    ConnectionSharing& Sharing() override { return sharing_; }
+    ProcessesAndWindows& Processes() override { return processes_; }
+    ProcessesAndWindows& Desktop() override { return processes_; }
+    TimerService& AttachWindowTimers(TimerService& windowTimers) override { return windowTimers; }
+    void DetachWindowTimers() override {}
     void NoteEvent(const std::string&) override {}
 
-private:
+  private:
     NativeWlanService wlan_;
     NativeSettingsStore settings_;
     NativeClock clock_;
+    NativeAnsiCodePage codePage_;
+    InertConnectionSharing sharing_;
+    NativeProcessesAndWindows processes_;
 };
 
-// The simulated machine runs on real time; the registry and the profile files stay the real ones,
-// so a simulated run keeps its settings like an installed program does.
+// Programs and their windows come from the simulated machine. The marker file and the debug trace
+// stay real, because the profile files the program reads are the real ones; they are journaled too.
+class SimulatedPrograms final : public ProcessesAndWindows {
+  public:
+    SimulatedPrograms(SimProcessesAndWindows& simulated, ProcessesAndWindows& real, Journal& journal)
+        : simulated_(simulated), real_(real), journal_(journal) {}
+
+    std::u16string SystemFolder() override { return simulated_.SystemFolder(); }
+    void ShellExecuteOpenHidden(const std::u16string& file, const std::u16string& parameters) override {
+        simulated_.ShellExecuteOpenHidden(file, parameters);
+    }
+    bool WinExecHidden(const std::string& ansiCommandLine) override {
+        return simulated_.WinExecHidden(ansiCommandLine);
+    }
+    WindowHandle FindWindowByTitle(const std::u16string& title) override {
+        return simulated_.FindWindowByTitle(title);
+    }
+    void SendSysCommandClose(WindowHandle window) override { simulated_.SendSysCommandClose(window); }
+    std::vector<TopLevelWindow> EnumTopLevelWindows(size_t titleBufferLength) override {
+        return simulated_.EnumTopLevelWindows(titleBufferLength);
+    }
+    void PostCommand(WindowHandle window, uint32_t commandId) override {
+        simulated_.PostCommand(window, commandId);
+    }
+
+    bool DeleteFileAt(const std::u16string& path) override {
+        const bool deleted = real_.DeleteFileAt(path);
+        journal_.Record("DeleteFileW", "path=" + QuoteText(path), deleted ? 0 : ::GetLastError());
+        return deleted;
+    }
+    void TraceDebug(const std::u16string& text) override {
+        real_.TraceDebug(text);
+        journal_.Record("OutputDebugStringW", "text=" + QuoteText(text));
+    }
+
+  private:
+    SimProcessesAndWindows& simulated_;
+    ProcessesAndWindows& real_;
+    Journal& journal_;
+};
+
+// The simulated machine runs on real time; the registry, the profile files, the code page and the
+// desktop stay the real ones, so a simulated run keeps its settings like an installed program does
+// and meets other copies of the program as the real one would.
 class SimulatedPlatform final : public PlatformServices {
-public:
-    explicit SimulatedPlatform(const Scenario& scenario) : machine_(scenario, clock_) {}
+  public:
+    explicit SimulatedPlatform(const Scenario& scenario)
+        : machine_(scenario, clock_), programs_(machine_.Processes(), desktop_, machine_.Journal()) {
+        machine_.Processes().UseCodePage(&codePage_);
+        // The program looks for the DHCP server beside itself, wherever the scenario puts its folder.
+        machine_.Processes().AddProgram(ProgramFolder() + kDhcpServerProgram, kDhcpServerWindowTitle);
+    }
 
     bool WriteJournalTo(const std::u16string& path) { return machine_.Journal().WriteTo(PathOf(path)); }
 
     WlanService& Wlan() override { return machine_.Wlan(); }
     SettingsStore& Settings() override { return settings_; }
     Clock& SystemClock() override { return clock_; }
+    AnsiCodePage& CodePage() override { return codePage_; }
+    ConnectionSharing& Sharing() override { return sharing_; }
+    ProcessesAndWindows& Processes() override { return programs_; }
+    ProcessesAndWindows& Desktop() override { return desktop_; }
+    TimerService& AttachWindowTimers(TimerService& windowTimers) override {
+        machine_.Timers().ForwardTo(&windowTimers);
+        return machine_.Timers();
+    }
+    void DetachWindowTimers() override { machine_.Timers().ForwardTo(nullptr); }
     void NoteEvent(const std::string& what) override { machine_.Journal().Record(what, ""); }
 
-private:
+  private:
     NativeClock clock_;
     NativeSettingsStore settings_;
+    NativeAnsiCodePage codePage_;
+    NativeProcessesAndWindows desktop_;
+    InertConnectionSharing sharing_;
     SimMachine machine_;
+    SimulatedPrograms programs_;
 };
 
 }  // namespace
@@ -62,11 +140,13 @@ std::unique_ptr<PlatformServices> CreateSimulatedPlatform(const LaunchOptions& o
     const std::wstring scenarioName =
         options.scenarioPath.empty() ? L"(built-in scenario)"
                                      : std::wstring(options.scenarioPath.begin(), options.scenarioPath.end());
-    const ScenarioResult parsed = options.scenarioPath.empty() ? ParseScenario(DefaultScenarioText())
-                                                               : LoadScenarioFile(PathOf(options.scenarioPath));
+    const ScenarioResult parsed = options.scenarioPath.empty()
+                                      ? ParseScenario(DefaultScenarioText())
+                                      : LoadScenarioFile(PathOf(options.scenarioPath));
     if (!parsed.scenario) {
         error = L"The simulation scenario " + scenarioName + L" cannot be used:";
-        for (const ScenarioError& problem : parsed.errors) error += L"\n" + Widen(problem.ToString());
+        for (const ScenarioError& problem : parsed.errors)
+            error += L"\n" + Widen(problem.ToString());
         return nullptr;
     }
     auto platform = std::make_unique<SimulatedPlatform>(*parsed.scenario);

@@ -5,19 +5,38 @@
 #include <string>
 
 #include "core/app/launch_options.h"
+#include "core/ics/connection_sharing.h"
+#include "core/platform/ansi_code_page.h"
 #include "core/platform/clock.h"
+#include "core/platform/processes_and_windows.h"
 #include "core/platform/settings_store.h"
+#include "core/platform/timer_service.h"
 #include "core/platform/wlan_service.h"
 
 namespace aerowisp {
 
+// Implementations: NativePlatform and SimulatedPlatform (platform_services.cpp).
 class PlatformServices {
-public:
+  public:
     virtual ~PlatformServices() = default;
 
     virtual WlanService& Wlan() = 0;
     virtual SettingsStore& Settings() = 0;
     virtual Clock& SystemClock() = 0;
+    virtual AnsiCodePage& CodePage() = 0;
+    virtual ConnectionSharing& Sharing() = 0;
+    // The programs and windows the main window works with: netsh.exe, the DHCP server and its window,
+    // the start-hidden marker file and the debug trace.
+    virtual ProcessesAndWindows& Processes() = 0;
+    // The desktop where the copies of this program and the companion application meet. Always the
+    // real one: the single-instance decision is between real processes, also in simulation.
+    virtual ProcessesAndWindows& Desktop() = 0;
+
+    // The timers the main window's model runs on, given the window's own: those themselves on the
+    // real machine; on a simulated one the machine's journaled timers, passing each call on to the
+    // window's. DetachWindowTimers ends that before the window's timers go away.
+    virtual TimerService& AttachWindowTimers(TimerService& windowTimers) = 0;
+    virtual void DetachWindowTimers() = 0;
 
     // Notes a milestone of the program (such as its main window coming up) in the simulated
     // machine's journal, so outside tools can follow the run; the real machine keeps no journal.

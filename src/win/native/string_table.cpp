@@ -1,5 +1,5 @@
 // Reads string-table entries of the running module.
-#include "app/string_resources.h"
+#include "native/string_table.h"
 
 #include <windows.h>
 

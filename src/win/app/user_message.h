@@ -1,0 +1,28 @@
+// How the program tells the user about a mistake: a message box owned by the window concerned, in the
+// language file's words where it has them.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "core/app/main_view.h"
+#include "native/wide_text.h"
+
+namespace aerowisp {
+
+inline constexpr wchar_t kMessageCaption[] = L"Aerowisp";
+
+// Captioned "Aerowisp", with the exclamation icon and an OK button; returns when the user closed it.
+inline void ShowUserMessage(HWND owner, const std::wstring& text) {
+    ::MessageBoxW(owner, text.c_str(), kMessageCaption, MB_OK | MB_ICONEXCLAMATION);
+}
+
+// The language file's text for `key`, or `english` when the file has none.
+inline std::wstring LanguageTextOr(MainView& view, std::u16string_view key, std::u16string_view english) {
+    const std::u16string text = view.LoadLanguageString(key);
+    return ToWide(text.empty() ? english : text);
+}
+
+}  // namespace aerowisp

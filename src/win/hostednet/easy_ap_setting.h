@@ -1,0 +1,32 @@
+// The Extended AP Settings dialog (template 197): asks for the hosted network's name and key when
+// none are stored.
+#pragma once
+
+#include <string>
+
+#include "core/app/main_view.h"
+#include "fw/dialog.h"
+
+namespace aerowisp {
+
+class CEasyAPSetting final : public fw::Dialog {
+  public:
+    // `owner` is the main window, whose language strings the dialog's messages use.
+    explicit CEasyAPSetting(MainView& owner);
+
+    // Runs the dialog over `parent`; confirmed with input that passed ValidateApInput, or cancelled.
+    ApSettingsAnswer Ask(HWND parent);
+
+  protected:
+    BOOL OnInitDialog() override;
+    bool OnCommand(int id, int notifyCode, HWND control) override;
+
+  private:
+    void OnOK();
+
+    MainView& owner_;
+    std::u16string ssid_;
+    std::u16string key_;
+};
+
+}  // namespace aerowisp

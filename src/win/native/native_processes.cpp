@@ -1,0 +1,98 @@
+// NativeProcessesAndWindows: one platform call per operation.
+#include "native/native_processes.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <algorithm>
+#include <climits>
+
+#include "native/wide_text.h"
+
+namespace aerowisp {
+namespace {
+
+// WinExec reports success with any value above 31; the smaller ones are error codes.
+constexpr UINT kWinExecLastError = 31;
+
+HWND ToWindow(WindowHandle window) {
+    return reinterpret_cast<HWND>(window);
+}
+
+WindowHandle FromWindow(HWND window) {
+    return reinterpret_cast<WindowHandle>(window);
+}
+
+struct Enumeration {
+    size_t titleBufferLength;
+    std::vector<TopLevelWindow> windows;
+};
+
+// Exceptions never leave the callback; running out of memory ends the enumeration early.
+BOOL CALLBACK CollectWindow(HWND window, LPARAM context) {
+    auto& enumeration = *reinterpret_cast<Enumeration*>(context);
+    try {
+        std::wstring title(enumeration.titleBufferLength, L'\0');
+        int copied = 0;
+        if (!title.empty())
+            copied = ::GetWindowTextW(window, title.data(), static_cast<int>(title.size()));
+        title.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+        enumeration.windows.push_back({FromWindow(window), FromWide(title)});
+        return TRUE;
+    } catch (...) {
+        return FALSE;
+    }
+}
+
+}  // namespace
+
+std::u16string NativeProcessesAndWindows::SystemFolder() {
+    std::wstring folder(MAX_PATH, L'\0');
+    UINT length = ::GetSystemDirectoryW(folder.data(), static_cast<UINT>(folder.size()));
+    if (length >= folder.size()) {
+        // The answer was the size needed, terminator included.
+        folder.assign(length, L'\0');
+        length = ::GetSystemDirectoryW(folder.data(), static_cast<UINT>(folder.size()));
+        if (length >= folder.size())
+            return {};
+    }
+    folder.resize(length);
+    return FromWide(folder);
+}
+
+void NativeProcessesAndWindows::ShellExecuteOpenHidden(const std::u16string& file,
+                                                       const std::u16string& parameters) {
+    ::ShellExecuteW(nullptr, L"open", ToWide(file).c_str(), ToWide(parameters).c_str(), nullptr, SW_HIDE);
+}
+
+bool NativeProcessesAndWindows::WinExecHidden(const std::string& ansiCommandLine) {
+    return ::WinExec(ansiCommandLine.c_str(), SW_HIDE) > kWinExecLastError;
+}
+
+WindowHandle NativeProcessesAndWindows::FindWindowByTitle(const std::u16string& title) {
+    return FromWindow(::FindWindowW(nullptr, ToWide(title).c_str()));
+}
+
+void NativeProcessesAndWindows::SendSysCommandClose(WindowHandle window) {
+    ::SendMessageW(ToWindow(window), WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+std::vector<TopLevelWindow> NativeProcessesAndWindows::EnumTopLevelWindows(size_t titleBufferLength) {
+    Enumeration enumeration{std::min<size_t>(titleBufferLength, INT_MAX), {}};
+    ::EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&enumeration));
+    return std::move(enumeration.windows);
+}
+
+void NativeProcessesAndWindows::PostCommand(WindowHandle window, uint32_t commandId) {
+    ::PostMessageW(ToWindow(window), WM_COMMAND, commandId, 0);
+}
+
+bool NativeProcessesAndWindows::DeleteFileAt(const std::u16string& path) {
+    return ::DeleteFileW(ToWide(path).c_str()) != FALSE;
+}
+
+void NativeProcessesAndWindows::TraceDebug(const std::u16string& text) {
+    ::OutputDebugStringW(ToWide(text).c_str());
+}
+
+}  // namespace aerowisp

@@ -1,0 +1,12 @@
+// The folder of the running executable, where the program's own files lie.
+#pragma once
+
+#include <string>
+
+namespace aerowisp {
+
+// The executable's full path (GetModuleFileNameW, 520-character buffer) cut after its last backslash,
+// which stays. Empty when the path cannot be read or holds no backslash.
+std::u16string ProgramFolder();
+
+}  // namespace aerowisp

@@ -1,0 +1,339 @@
+// The real Aerowisp.exe on the simulated machine, started beside the test: one copy per user, the
+// companion application, the operating-system check and the close clean-up, seen from outside.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "native/unique_handle.h"
+#include "support/test_window.h"
+#include "support/windows_version_guard.h"
+
+namespace aerowisp {
+namespace {
+
+using test::PumpUntil;
+
+constexpr wchar_t kMainWindowTitle[] = L"Aerowisp";
+constexpr wchar_t kSettingsKey[] = L"Software\\Duva DI";
+constexpr wchar_t kCompanionEvent[] = L"BrevoAppRunning";
+constexpr UINT kLaunchCommand = 32778;
+// The Extended AP Settings dialog's controls.
+constexpr int kOkButton = 1105;
+constexpr int kSsidBox = 1106;
+constexpr int kKeyBox = 1107;
+constexpr int kConfirmBox = 1108;
+// A start may include the wait after boot (8 s) when the machine has only just come up.
+constexpr DWORD kStartTimeoutMs = 20000;
+constexpr DWORD kTimeoutMs = 10000;
+
+// The program's path as Wine's Z: drive shows the build folder.
+std::wstring ProgramPath() {
+    std::wstring path = L"Z:";
+    for (char c : std::string(AEROWISP_EXE_PATH))
+        path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
+    return path;
+}
+
+// A file in the program's folder.
+std::wstring ProgramFile(const wchar_t* name) {
+    std::wstring path = ProgramPath();
+    path.resize(path.find_last_of(L'\\') + 1);
+    return path + name;
+}
+
+// Deletes a file of the program's folder now and again at the end of the test, whatever happens.
+class ScopedProgramFile {
+  public:
+    explicit ScopedProgramFile(const wchar_t* name) : m_path(ProgramFile(name)) {
+        ::DeleteFileW(m_path.c_str());
+    }
+    ~ScopedProgramFile() { ::DeleteFileW(m_path.c_str()); }
+    ScopedProgramFile(const ScopedProgramFile&) = delete;
+    ScopedProgramFile& operator=(const ScopedProgramFile&) = delete;
+
+    const wchar_t* Path() const { return m_path.c_str(); }
+
+  private:
+    std::wstring m_path;
+};
+
+std::wstring TempFile(const std::wstring& name) {
+    wchar_t folder[MAX_PATH] = L"";
+    ::GetTempPathW(MAX_PATH, folder);
+    return std::wstring(folder) + name + L"-" + std::to_wstring(::GetCurrentProcessId()) + L".txt";
+}
+
+// The first field of each journal line: the operation.
+std::vector<std::string> JournalOperations(const std::wstring& path) {
+    std::vector<std::string> operations;
+    std::ifstream file{std::filesystem::path(path)};
+    for (std::string line; std::getline(file, line);)
+        operations.push_back(line.substr(0, line.find('\t')));
+    return operations;
+}
+
+bool Contains(const std::vector<std::string>& operations, const std::string& operation) {
+    return std::ranges::find(operations, operation) != operations.end();
+}
+
+// A top-level window of process `processId` with exactly this title; visible ones only when asked.
+HWND FindProcessWindow(DWORD processId, const wchar_t* title, bool visibleOnly) {
+    for (HWND window = ::FindWindowExW(nullptr, nullptr, nullptr, title); window != nullptr;
+         window = ::FindWindowExW(nullptr, window, nullptr, title)) {
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(window, &owner);
+        if (owner == processId && (!visibleOnly || ::IsWindowVisible(window)))
+            return window;
+    }
+    return nullptr;
+}
+
+int CountWindowsTitled(const wchar_t* title) {
+    int count = 0;
+    for (HWND window = ::FindWindowExW(nullptr, nullptr, nullptr, title); window != nullptr;
+         window = ::FindWindowExW(nullptr, window, nullptr, title))
+        ++count;
+    return count;
+}
+
+// One run of Aerowisp.exe --simulate with a journal of its own. A run still going at the end of the
+// test is closed like a user would, and only killed when it does not end.
+class AerowispRun {
+  public:
+    explicit AerowispRun(const std::wstring& journalName) : m_journal(TempFile(journalName)) {
+        ::DeleteFileW(m_journal.c_str());
+        std::wstring commandLine = L"\"" + ProgramPath() + L"\" --simulate --journal \"" + m_journal + L"\"";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        PROCESS_INFORMATION started{};
+        if (::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &startup, &started)) {
+            m_process.Reset(started.hProcess);
+            ::CloseHandle(started.hThread);
+            m_processId = started.dwProcessId;
+        }
+    }
+    ~AerowispRun() {
+        if (m_process && !HasEnded()) {
+            if (HWND window = MainWindow(false))
+                ::PostMessageW(window, WM_CLOSE, 0, 0);
+            if (!WaitForEnd(kTimeoutMs)) {
+                ::TerminateProcess(m_process.Get(), 1);
+                ::WaitForSingleObject(m_process.Get(), kTimeoutMs);
+            }
+        }
+        ::DeleteFileW(m_journal.c_str());
+    }
+    AerowispRun(const AerowispRun&) = delete;
+    AerowispRun& operator=(const AerowispRun&) = delete;
+
+    bool Started() const { return static_cast<bool>(m_process); }
+    DWORD ProcessId() const { return m_processId; }
+    HWND MainWindow(bool visibleOnly) const {
+        return FindProcessWindow(m_processId, kMainWindowTitle, visibleOnly);
+    }
+    bool HasEnded() const { return ::WaitForSingleObject(m_process.Get(), 0) == WAIT_OBJECT_0; }
+    // Keeps this thread's windows answering while it waits.
+    bool WaitForEnd(DWORD timeoutMs) const {
+        return PumpUntil([&] { return HasEnded(); }, timeoutMs);
+    }
+    DWORD ExitCode() const {
+        DWORD code = STILL_ACTIVE;
+        ::GetExitCodeProcess(m_process.Get(), &code);
+        return code;
+    }
+    std::vector<std::string> Journal() const { return JournalOperations(m_journal); }
+
+  private:
+    std::wstring m_journal;
+    UniqueHandle m_process;
+    DWORD m_processId = 0;
+};
+
+class StartupProcessTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ::RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+        ASSERT_EQ(0, CountWindowsTitled(kMainWindowTitle)) << "another Aerowisp is still running";
+    }
+    void TearDown() override { ::RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey); }
+
+    static DWORD ShowWindowRequest() {
+        DWORD value = 0;
+        DWORD size = sizeof(value);
+        ::RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, L"Show Window", RRF_RT_REG_DWORD, nullptr, &value,
+                       &size);
+        return value;
+    }
+    static bool SettingsKeyExists() {
+        HKEY key = nullptr;
+        if (::RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+            return false;
+        ::RegCloseKey(key);
+        return true;
+    }
+};
+
+TEST_F(StartupProcessTest, SecondCopyAsksTheRunningOneToShowItselfAndEnds) {
+    AerowispRun first(L"aerowisp-first");
+    ASSERT_TRUE(first.Started());
+    ASSERT_TRUE(PumpUntil([&] { return first.MainWindow(true) != nullptr; }, kStartTimeoutMs));
+
+    AerowispRun second(L"aerowisp-second");
+    ASSERT_TRUE(second.Started());
+    ASSERT_TRUE(second.WaitForEnd(kTimeoutMs)) << "the second copy ends on its own";
+    EXPECT_EQ(0u, second.ExitCode());
+    EXPECT_EQ(1u, ShowWindowRequest());
+    EXPECT_EQ(1, CountWindowsTitled(kMainWindowTitle));
+    const std::vector<std::string> secondJournal = second.Journal();
+    EXPECT_FALSE(Contains(secondJournal, "MainWindowShown"));
+    EXPECT_FALSE(Contains(secondJournal, "WlanOpenHandle"))
+        << "the second copy never reaches the WLAN service";
+
+    ASSERT_TRUE(::PostMessageW(first.MainWindow(false), WM_CLOSE, 0, 0));
+    ASSERT_TRUE(first.WaitForEnd(kTimeoutMs));
+    EXPECT_EQ(0u, first.ExitCode());
+    const std::vector<std::string> firstJournal = first.Journal();
+    EXPECT_TRUE(Contains(firstJournal, "MainWindowShown"));
+    EXPECT_TRUE(Contains(firstJournal, "WlanCloseHandle")) << "the close clean-up ran";
+}
+
+TEST_F(StartupProcessTest, WithTheCompanionRunningTheProgramWakesItsWindowsAndEnds) {
+    UniqueHandle companion(::CreateEventW(nullptr, TRUE, FALSE, kCompanionEvent));
+    ASSERT_TRUE(companion);
+    test::TestWindow companionWindow(L"Test Aerowisp companion");
+    test::TestWindow otherWindow(L"Test companion without the name");
+
+    AerowispRun run(L"aerowisp-companion");
+    ASSERT_TRUE(run.Started());
+    ASSERT_TRUE(run.WaitForEnd(kTimeoutMs));
+    EXPECT_EQ(0u, run.ExitCode());
+    // Posted before the program ended, so the commands are already queued.
+    PumpUntil([&] { return !companionWindow.Record().commands.empty(); }, kTimeoutMs);
+
+    ASSERT_EQ(1u, companionWindow.Record().commands.size());
+    EXPECT_EQ(kLaunchCommand, companionWindow.Record().commands.front().wParam);
+    EXPECT_EQ(0, companionWindow.Record().commands.front().lParam);
+    EXPECT_TRUE(otherWindow.Record().commands.empty());
+    const std::vector<std::string> journal = run.Journal();
+    EXPECT_FALSE(Contains(journal, "MainWindowShown"));
+    EXPECT_FALSE(Contains(journal, "WlanOpenHandle"));
+    EXPECT_FALSE(SettingsKeyExists());
+}
+
+TEST_F(StartupProcessTest, UnsupportedSystemIsToldAndTheProgramEndsWithNothingWritten) {
+    test::WindowsVersionGuard guard;
+    ASSERT_TRUE(test::WindowsVersionGuard::Set("ProductName", "Microsoft Windows 10 Pro"));
+    ASSERT_TRUE(test::WindowsVersionGuard::Set("CurrentVersion", "6.3"));
+
+    AerowispRun run(L"aerowisp-unsupported");
+    ASSERT_TRUE(run.Started());
+    HWND message = nullptr;
+    ASSERT_TRUE(PumpUntil([&] { return (message = run.MainWindow(true)) != nullptr; }, kStartTimeoutMs))
+        << "a message box captioned Aerowisp";
+    const std::vector<std::wstring> texts = test::ChildTexts(message);
+    EXPECT_NE(texts.end(), std::ranges::find(texts, L"Sorry! We do not support this operation system!"));
+    ::PostMessageW(message, WM_COMMAND, IDOK, 0);
+
+    ASSERT_TRUE(run.WaitForEnd(kTimeoutMs));
+    EXPECT_EQ(0u, run.ExitCode());
+    const std::vector<std::string> journal = run.Journal();
+    EXPECT_FALSE(Contains(journal, "MainWindowShown"));
+    EXPECT_FALSE(Contains(journal, "WlanOpenHandle"));
+    EXPECT_FALSE(SettingsKeyExists());
+}
+
+TEST_F(StartupProcessTest, StartHiddenMarkerHidesTheFirstStartOnly) {
+    const ScopedProgramFile markerFile(L"ZuroZiz.ini");
+    const std::wstring marker = markerFile.Path();
+    ASSERT_TRUE(::WritePrivateProfileStringW(L"ZuroZiz", L"Value", L"1", marker.c_str()));
+    {
+        AerowispRun hidden(L"aerowisp-hidden");
+        ASSERT_TRUE(hidden.Started());
+        ASSERT_TRUE(PumpUntil(
+            [&] {
+                HWND window = hidden.MainWindow(false);
+                return window != nullptr && !::IsWindowVisible(window) &&
+                       ::GetFileAttributesW(marker.c_str()) == INVALID_FILE_ATTRIBUTES;
+            },
+            kStartTimeoutMs))
+            << "the window is hidden at its first frame paint and the marker deleted";
+        EXPECT_TRUE(Contains(hidden.Journal(), "DeleteFileW"));
+        ASSERT_TRUE(::PostMessageW(hidden.MainWindow(false), WM_CLOSE, 0, 0));
+        ASSERT_TRUE(hidden.WaitForEnd(kTimeoutMs));
+    }
+    AerowispRun shown(L"aerowisp-shown");
+    ASSERT_TRUE(shown.Started());
+    ASSERT_TRUE(PumpUntil([&] { return shown.MainWindow(true) != nullptr; }, kStartTimeoutMs));
+    EXPECT_FALSE(Contains(shown.Journal(), "DeleteFileW"));
+}
+
+// A stored AP+STA mode with no network name stored asks for one before the hosted network starts;
+// cancelling leaves station mode, so the close clean-up has no hosted network to stop.
+TEST_F(StartupProcessTest, StoredApModeAsksForTheNetworkFirst) {
+    struct Case {
+        const char* label;
+        bool confirm;
+    };
+    for (const Case c : {Case{"confirmed", true}, Case{"cancelled", false}}) {
+        SCOPED_TRACE(c.label);
+        const ScopedProgramFile apSettings(L"DuvaDI.ini");
+        const DWORD apMode = 1;
+        ASSERT_EQ(ERROR_SUCCESS, ::RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"Current Mode",
+                                                   REG_DWORD, &apMode, sizeof(apMode)));
+        AerowispRun run(L"aerowisp-apmode");
+        ASSERT_TRUE(run.Started());
+        HWND dialog = nullptr;
+        ASSERT_TRUE(PumpUntil(
+            [&] {
+                return (dialog = FindProcessWindow(run.ProcessId(), L"Extended AP Settings", true)) !=
+                       nullptr;
+            },
+            kStartTimeoutMs));
+        if (c.confirm) {
+            ::SetDlgItemTextW(dialog, kSsidBox, L"Test AP");
+            ::SetDlgItemTextW(dialog, kKeyBox, L"secret123");
+            ::SetDlgItemTextW(dialog, kConfirmBox, L"secret123");
+            ::PostMessageW(dialog, WM_COMMAND, kOkButton, 0);
+        } else {
+            ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        }
+        ASSERT_TRUE(PumpUntil([&] { return run.MainWindow(true) != nullptr; }, kTimeoutMs));
+        ASSERT_TRUE(::PostMessageW(run.MainWindow(false), WM_CLOSE, 0, 0));
+        ASSERT_TRUE(run.WaitForEnd(kTimeoutMs));
+
+        const std::vector<std::string> journal = run.Journal();
+        EXPECT_EQ(c.confirm, Contains(journal, "WlanHostedNetworkStartUsing"));
+        EXPECT_EQ(c.confirm, Contains(journal, "WlanHostedNetworkStopUsing"))
+            << "stopped by the close clean-up";
+        wchar_t ssid[64] = L"";
+        ::GetPrivateProfileStringW(L"Duva DI", L"SSID", L"", ssid, 64, apSettings.Path());
+        EXPECT_EQ(c.confirm ? L"Test AP" : L"", std::wstring(ssid));
+    }
+}
+
+// Enter must not end the modal run, which would skip the clean-up; Esc ends the program only through
+// it while the window cannot yet be hidden to the notification area. Posted messages arrive in order,
+// so a run ended by Enter would have no clean-up in its journal.
+TEST_F(StartupProcessTest, EnterAndEscNeverSkipTheCloseCleanUp) {
+    AerowispRun run(L"aerowisp-keys");
+    ASSERT_TRUE(run.Started());
+    ASSERT_TRUE(PumpUntil([&] { return run.MainWindow(true) != nullptr; }, kStartTimeoutMs));
+    HWND window = run.MainWindow(false);
+    ASSERT_TRUE(::PostMessageW(window, WM_COMMAND, IDOK, 0));
+    ASSERT_TRUE(::PostMessageW(window, WM_COMMAND, IDCANCEL, 0));
+
+    ASSERT_TRUE(run.WaitForEnd(kTimeoutMs));
+    EXPECT_EQ(0u, run.ExitCode());
+    const std::vector<std::string> journal = run.Journal();
+    EXPECT_EQ(1, std::ranges::count(journal, "WlanCloseHandle"));
+}
+
+}  // namespace
+}  // namespace aerowisp
