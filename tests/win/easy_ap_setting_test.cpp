@@ -9,41 +9,23 @@
 #include <thread>
 #include <vector>
 
+#include "core/support/memory_file_reader.h"
 #include "core/support/recording_main_view.h"
 #include "hostednet/easy_ap_setting.h"
+#include "native/native_code_page.h"
 #include "res/resource.h"
+#include "support/modal_dialog.h"
 #include "support/test_window.h"
 
 namespace aerowisp {
 namespace {
 
+using test::FindWindowOfThisProcess;
+using test::WaitUntil;
+
 constexpr wchar_t kDialogTitle[] = L"Extended AP Settings";
 constexpr wchar_t kMessageCaption[] = L"Aerowisp";
-constexpr DWORD kTimeoutMs = 10000;
-constexpr DWORD kPollMs = 20;
-
-bool WaitUntil(const std::function<bool()>& done) {
-    const DWORD start = ::GetTickCount();
-    while (!done()) {
-        if (::GetTickCount() - start >= kTimeoutMs)
-            return false;
-        ::Sleep(kPollMs);
-    }
-    return true;
-}
-
-// A visible top-level window of this process with the title, and, when `owner` is given, owned by it.
-HWND FindWindowOfThisProcess(const wchar_t* title, HWND owner = nullptr) {
-    for (HWND window = ::FindWindowExW(nullptr, nullptr, nullptr, title); window != nullptr;
-         window = ::FindWindowExW(nullptr, window, nullptr, title)) {
-        DWORD process = 0;
-        ::GetWindowThreadProcessId(window, &process);
-        if (process == ::GetCurrentProcessId() && ::IsWindowVisible(window) &&
-            (owner == nullptr || ::GetWindow(window, GW_OWNER) == owner))
-            return window;
-    }
-    return nullptr;
-}
+constexpr char16_t kLanguageFilePath[] = u"Language\\ENU.txt";
 
 std::wstring TextOf(HWND dialog, int id) {
     wchar_t text[256] = L"";
@@ -67,9 +49,16 @@ struct Session {
 };
 
 // Runs the dialog on this thread while `user` acts on it from another; the user must end the dialog.
-ApSettingsAnswer RunDialog(const std::function<void(HWND dialog)>& user, bool& dialogFound) {
+// `languageFile` is the language file's content.
+ApSettingsAnswer RunDialog(const std::function<void(HWND dialog)>& user, bool& dialogFound,
+                           const std::string& languageFile = {}) {
     test::RecordingMainView owner;
-    CEasyAPSetting dialog(owner);
+    test::MemoryFileReader files;
+    files.SetFile(kLanguageFilePath, languageFile);
+    NativeAnsiCodePage codePage;
+    const std::u16string path = kLanguageFilePath;
+    const LanguageFile language(files, codePage, path);
+    CEasyAPSetting dialog(owner, language);
     std::thread helper([&] {
         HWND window = nullptr;
         WaitUntil([&] { return (window = FindWindowOfThisProcess(kDialogTitle)) != nullptr; });
@@ -141,6 +130,22 @@ TEST(CEasyAPSettingTest, OffersANameAndLimitsEachBoxWhileTheCloseBoxCancels) {
     EXPECT_EQ(64, limits[2]);
     EXPECT_EQ(32, lengthAfterTypingPastTheLimit);
     EXPECT_FALSE(answer.confirmed);
+}
+
+TEST(CEasyAPSettingTest, TakesItsControlTextsFromTheLanguageFile) {
+    std::wstring prompt;
+    std::wstring okButton;
+    bool found = false;
+    RunDialog(
+        [&](HWND dialog) {
+            prompt = TextOf(dialog, IDC_EASY_PROMPT);
+            okButton = TextOf(dialog, IDC_EASY_OK);
+            ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        },
+        found, "1109=Name and key, please :\r\n");
+    ASSERT_TRUE(found);
+    EXPECT_EQ(L"Name and key, please :", prompt);
+    EXPECT_EQ(L"OK", okButton) << "no line for it: the template's text";
 }
 
 TEST(CEasyAPSettingTest, EscCancelsWithNothingStored) {

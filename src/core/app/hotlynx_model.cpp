@@ -6,7 +6,10 @@
 namespace aerowisp {
 
 HotlynxModel::HotlynxModel(const ModelPorts& ports, MainView& view)
-    : ports_(ports), view_(view), hostedNetwork_(ports, view, state_) {}
+    : ports_(ports),
+      view_(view),
+      hostedNetwork_(ports, view, state_),
+      wlanClient_(ports, view, state_, hostedNetwork_) {}
 
 bool HotlynxModel::OnNcPaint() {
     bool hideRequested = IsStartHiddenRequested(ports_.settings, ports_.processes, state_.programFolder);
@@ -20,10 +23,7 @@ void HotlynxModel::OnClose() {
         ports_.sharing.StopConnectionSharing();
         hostedNetwork_.StopHostedNetwork();
     }
-    if (state_.wlanHandle != 0) {
-        ports_.wlan.CloseHandle(state_.wlanHandle);
-        state_.wlanHandle = 0;
-    }
+    wlanClient_.CloseClient();
     view_.RemoveTrayIcon();
 }
 

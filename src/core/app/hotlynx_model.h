@@ -7,6 +7,7 @@
 #include "core/app/main_window_state.h"
 #include "core/app/model_ports.h"
 #include "core/app/startup.h"
+#include "core/app/wlan_client.h"
 
 namespace aerowisp {
 
@@ -19,6 +20,15 @@ class HotlynxModel {
     MainWindowState& State() { return state_; }
     const MainWindowState& State() const { return state_; }
     HostedNetworkControl& HostedNetwork() { return hostedNetwork_; }
+    WlanClient& Wlan() { return wlanClient_; }
+    const WlanClient& Wlan() const { return wlanClient_; }
+
+    // Opens the WLAN client and chooses the card; with `allowDialog` the user picks among several.
+    void DiscoverInterface(bool allowDialog) { wlanClient_.DiscoverInterface(allowDialog); }
+    // After a device removal: whether the card with `description` is still there.
+    bool IsSelectedCardPresent(std::u16string_view description) {
+        return wlanClient_.IsSelectedCardPresent(description);
+    }
 
     // Every frame paint: true when the window is to be hidden instead of painted.
     bool OnNcPaint();
@@ -33,6 +43,7 @@ class HotlynxModel {
     MainView& view_;
     MainWindowState state_;
     HostedNetworkControl hostedNetwork_;
+    WlanClient wlanClient_;
     StartHiddenAllowance startHiddenAllowance_;
 };
 

@@ -2,9 +2,12 @@
 // Implementations: HotlynxDlg (src/win/app), RecordingMainView (tests/core/support).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/app/control_looks.h"
 
@@ -32,6 +35,10 @@ class MainView {
 
     // Runs the Extended AP Settings dialog modally, owned by the main window.
     virtual ApSettingsAnswer RunExtendedApSettingsDialog() = 0;
+    // Runs the "Select a Wireless LAN card" dialog modally, owned by the main window, listing
+    // `descriptions` in order with the first selected: the index taken with OK, or nothing when the dialog
+    // was closed.
+    virtual std::optional<size_t> RunSelectCardDialog(const std::vector<std::u16string>& descriptions) = 0;
 
     // The AP configuration page: SSID box := ssid, key and confirmation boxes := key.
     virtual void FillApConfigPage(const std::u16string& ssid, const std::u16string& key) = 0;

@@ -7,8 +7,10 @@
 #include "app/user_message.h"
 #include "core/app/ids.h"
 #include "core/app/startup.h"
+#include "core/lang/language_choice.h"
 #include "core/settings/settings_operations.h"
 #include "hostednet/easy_ap_setting.h"
+#include "hostednet/sel_card_dlg.h"
 #include "native/program_folder.h"
 #include "native/string_table.h"
 #include "native/windows_version.h"
@@ -37,7 +39,10 @@ bool IsModeControl(uint32_t controlId) {
 
 }  // namespace
 
-CHotlynxDlg::CHotlynxDlg(PlatformServices& platform) : fw::Dialog(IDD_AEROWISP_DIALOG), platform_(platform) {}
+CHotlynxDlg::CHotlynxDlg(PlatformServices& platform)
+    : fw::Dialog(IDD_AEROWISP_DIALOG),
+      platform_(platform),
+      language_(platform.Files(), platform.CodePage()) {}
 
 CHotlynxDlg::~CHotlynxDlg() {
     platform_.DetachWindowTimers();
@@ -66,8 +71,13 @@ void CHotlynxDlg::EnableButton(uint32_t controlId, bool enable) {
 }
 
 ApSettingsAnswer CHotlynxDlg::RunExtendedApSettingsDialog() {
-    CEasyAPSetting dialog(*this);
+    CEasyAPSetting dialog(*this, language_);
     return dialog.Ask(Handle());
+}
+
+std::optional<size_t> CHotlynxDlg::RunSelectCardDialog(const std::vector<std::u16string>& descriptions) {
+    CSelCardDlg dialog(language_);
+    return dialog.Ask(Handle(), descriptions);
 }
 
 void CHotlynxDlg::FillApConfigPage(const std::u16string&, const std::u16string&) {
@@ -82,9 +92,8 @@ void CHotlynxDlg::ClearAssociationList() {
     // Cleared once the association list page exists.
 }
 
-std::u16string CHotlynxDlg::LoadLanguageString(std::u16string_view) {
-    // No language file is read yet: every text falls back to its English default.
-    return {};
+std::u16string CHotlynxDlg::LoadLanguageString(std::u16string_view key) {
+    return language_.LoadLanguageString(key);
 }
 
 void CHotlynxDlg::RemoveTrayIcon() {
@@ -112,6 +121,7 @@ BOOL CHotlynxDlg::OnInitDialog() {
     SetText(LoadResourceString(IDS_APP_TITLE));
     // The start-hidden rule of the first frame paint looks in the program folder.
     model_->State().programFolder = ProgramFolder();
+    ChooseLanguageFile(platform_.Settings(), model_->State().programFolder);
     RestoreStartState();
     return TRUE;
 }
@@ -131,7 +141,7 @@ void CHotlynxDlg::RestoreStartState() {
     state.chosenConnection = ReadIcsCardName(settings);
     SerializeApSettings(settings, state.programFolder, true, state.hostedNetwork.desiredSsid,
                         state.hostedNetwork.desiredKey);
-    OpenWlanClient();
+    model_->DiscoverInterface(true);
 
     uint32_t storedMode = 0;
     uint32_t radio = 1;
@@ -142,19 +152,6 @@ void CHotlynxDlg::RestoreStartState() {
     // The switch sets the mode itself, so a cancelled Extended AP Settings dialog leaves station mode.
     if (storedMode != 0 && state.cardPresent && state.radioOn)
         model_->HostedNetwork().SwitchToApStaMode();
-}
-
-// The card is present when the WLAN service lists one; choosing among several comes with the
-// interface discovery.
-void CHotlynxDlg::OpenWlanClient() {
-    MainWindowState& state = model_->State();
-    WlanService& wlan = platform_.Wlan();
-    if (state.wlanHandle == 0 && wlan.OpenHandle(kWlanClientVersion, state.wlanHandle) != kWlanSuccess)
-        state.wlanHandle = 0;
-    WlanInterfaceList interfaces;
-    state.cardPresent = state.wlanHandle != 0 &&
-                        wlan.EnumInterfaces(state.wlanHandle, interfaces) == kWlanSuccess &&
-                        !interfaces.interfaces.empty();
 }
 
 // Until the notification-area icon exists a hidden window could not be brought back, so the close

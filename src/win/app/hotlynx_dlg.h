@@ -7,6 +7,7 @@
 
 #include "core/app/hotlynx_model.h"
 #include "core/app/main_view.h"
+#include "core/lang/language_file.h"
 #include "fw/dialog.h"
 #include "native/native_timer_service.h"
 
@@ -24,6 +25,7 @@ class CHotlynxDlg final : public fw::Dialog, public MainView {
     void ApplyControlLook(const ControlLook& look) override;
     void EnableButton(uint32_t controlId, bool enable) override;
     ApSettingsAnswer RunExtendedApSettingsDialog() override;
+    std::optional<size_t> RunSelectCardDialog(const std::vector<std::u16string>& descriptions) override;
     void FillApConfigPage(const std::u16string& ssid, const std::u16string& key) override;
     void RestartApConfigPageTimer(uint32_t timerId, uint32_t periodMs) override;
     void ClearAssociationList() override;
@@ -41,7 +43,6 @@ class CHotlynxDlg final : public fw::Dialog, public MainView {
     void RefuseOperatingSystem();
     // Restores what the program was doing when it last ended: settings, card, mode and radio.
     void RestoreStartState();
-    void OpenWlanClient();
 
     void OnCloseBox();
     bool CloseBoxHides() const;
@@ -50,6 +51,8 @@ class CHotlynxDlg final : public fw::Dialog, public MainView {
     void OnClose();
 
     PlatformServices& platform_;
+    // The language file chosen at initialisation; read afresh at every lookup.
+    LanguageFile language_;
     // Made at initialisation, once the window exists; the model runs on the window's timers.
     std::optional<NativeTimerService> windowTimers_;
     std::unique_ptr<HotlynxModel> model_;

@@ -10,6 +10,7 @@
 #include "core/app/external_programs.h"
 #include "native/native_clock.h"
 #include "native/native_code_page.h"
+#include "native/native_file_reader.h"
 #include "native/native_processes.h"
 #include "native/native_settings_store.h"
 #include "native/native_wlan_service.h"
@@ -35,6 +36,7 @@ class NativePlatform final : public PlatformServices {
     SettingsStore& Settings() override { return settings_; }
     Clock& SystemClock() override { return clock_; }
     AnsiCodePage& CodePage() override { return codePage_; }
+    FileReader& Files() override { return files_; }
     ConnectionSharing& Sharing() override { return sharing_; }
     ProcessesAndWindows& Processes() override { return processes_; }
     ProcessesAndWindows& Desktop() override { return processes_; }
@@ -47,6 +49,7 @@ class NativePlatform final : public PlatformServices {
     NativeSettingsStore settings_;
     NativeClock clock_;
     NativeAnsiCodePage codePage_;
+    NativeFileReader files_;
     InertConnectionSharing sharing_;
     NativeProcessesAndWindows processes_;
 };
@@ -110,6 +113,7 @@ class SimulatedPlatform final : public PlatformServices {
     SettingsStore& Settings() override { return settings_; }
     Clock& SystemClock() override { return clock_; }
     AnsiCodePage& CodePage() override { return codePage_; }
+    FileReader& Files() override { return files_; }
     ConnectionSharing& Sharing() override { return sharing_; }
     ProcessesAndWindows& Processes() override { return programs_; }
     ProcessesAndWindows& Desktop() override { return desktop_; }
@@ -124,6 +128,7 @@ class SimulatedPlatform final : public PlatformServices {
     NativeClock clock_;
     NativeSettingsStore settings_;
     NativeAnsiCodePage codePage_;
+    NativeFileReader files_;
     NativeProcessesAndWindows desktop_;
     InertConnectionSharing sharing_;
     SimMachine machine_;

@@ -8,6 +8,7 @@
 #include "core/ics/connection_sharing.h"
 #include "core/platform/ansi_code_page.h"
 #include "core/platform/clock.h"
+#include "core/platform/file_reader.h"
 #include "core/platform/processes_and_windows.h"
 #include "core/platform/settings_store.h"
 #include "core/platform/timer_service.h"
@@ -24,6 +25,8 @@ class PlatformServices {
     virtual SettingsStore& Settings() = 0;
     virtual Clock& SystemClock() = 0;
     virtual AnsiCodePage& CodePage() = 0;
+    // The files beside the program, such as the language files: the real ones, also in simulation.
+    virtual FileReader& Files() = 0;
     virtual ConnectionSharing& Sharing() = 0;
     // The programs and windows the main window works with: netsh.exe, the DHCP server and its window,
     // the start-hidden marker file and the debug trace.

@@ -3,6 +3,7 @@
 
 #include "app/user_message.h"
 #include "core/hostednet/ap_input_rules.h"
+#include "lang/language_dialog.h"
 #include "native/wide_text.h"
 #include "res/resource.h"
 
@@ -13,7 +14,8 @@ constexpr wchar_t kSuggestedSsid[] = L"DuvaDI";
 
 }  // namespace
 
-CEasyAPSetting::CEasyAPSetting(MainView& owner) : fw::Dialog(IDD_EASY_AP_SETTING), owner_(owner) {}
+CEasyAPSetting::CEasyAPSetting(MainView& owner, const LanguageFile& language)
+    : fw::Dialog(IDD_EASY_AP_SETTING), owner_(owner), language_(language) {}
 
 ApSettingsAnswer CEasyAPSetting::Ask(HWND parent) {
     if (DoModal(parent) != IDOK)
@@ -22,6 +24,7 @@ ApSettingsAnswer CEasyAPSetting::Ask(HWND parent) {
 }
 
 BOOL CEasyAPSetting::OnInitDialog() {
+    ApplyLanguageToDialog(Handle(), language_);
     // The boxes stop taking input at the lengths the rules allow.
     ::SendMessageW(Item(IDC_EASY_SSID), EM_LIMITTEXT, kSsidMaxLength, 0);
     ::SendMessageW(Item(IDC_EASY_KEY), EM_LIMITTEXT, kKeyMaxLength, 0);

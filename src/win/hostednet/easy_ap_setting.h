@@ -5,14 +5,16 @@
 #include <string>
 
 #include "core/app/main_view.h"
+#include "core/lang/language_file.h"
 #include "fw/dialog.h"
 
 namespace aerowisp {
 
 class CEasyAPSetting final : public fw::Dialog {
   public:
-    // `owner` is the main window, whose language strings the dialog's messages use.
-    explicit CEasyAPSetting(MainView& owner);
+    // `owner` is the main window, whose language strings the dialog's messages use; `language` gives the
+    // controls their texts.
+    CEasyAPSetting(MainView& owner, const LanguageFile& language);
 
     // Runs the dialog over `parent`; confirmed with input that passed ValidateApInput, or cancelled.
     ApSettingsAnswer Ask(HWND parent);
@@ -25,6 +27,7 @@ class CEasyAPSetting final : public fw::Dialog {
     void OnOK();
 
     MainView& owner_;
+    const LanguageFile& language_;
     std::u16string ssid_;
     std::u16string key_;
 };

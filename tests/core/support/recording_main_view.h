@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,20 @@ class RecordingMainView final : public MainView {
         dialogAnswers.pop_front();
         return answer;
     }
+    std::optional<size_t> RunSelectCardDialog(const std::vector<std::u16string>& descriptions) override {
+        std::string listed;
+        for (const std::u16string& description : descriptions) {
+            if (!listed.empty())
+                listed += ' ';
+            listed += QuoteText(description);
+        }
+        Note("SelectCardDialog", listed);
+        if (cardAnswers.empty())
+            return std::nullopt;
+        std::optional<size_t> answer = cardAnswers.front();
+        cardAnswers.pop_front();
+        return answer;
+    }
     void FillApConfigPage(const std::u16string& ssid, const std::u16string& key) override {
         Note("FillApConfigPage", QuoteText(ssid) + " " + QuoteText(key));
     }
@@ -68,6 +83,7 @@ class RecordingMainView final : public MainView {
     std::vector<ControlLook> looks;
     std::deque<ApSettingsAnswer> dialogAnswers;  // empty: the dialog is cancelled
     int dialogRuns = 0;
+    std::deque<std::optional<size_t>> cardAnswers;  // empty: the selection dialog is closed
     ContentPage currentPage = ContentPage::kAbout;
 
   private:
