@@ -1,0 +1,98 @@
+// The main window's own timers.
+#include "core/app/status_timers.h"
+
+#include "core/app/external_programs.h"
+#include "core/app/ids.h"
+#include "core/app/start_looks.h"
+#include "core/settings/settings_operations.h"
+
+namespace aerowisp {
+namespace {
+
+// A second copy asks for the window with this value of "Show Window".
+constexpr uint32_t kShowWindowRequested = 1;
+
+bool Holds(TimerId held, TimerId id) {
+    return held != 0 && held == id;
+}
+
+}  // namespace
+
+StatusTimers::StatusTimers(const ModelPorts& ports, MainView& view, MainWindowState& state,
+                           HostedNetworkControl& hostedNetwork, TrayControl& tray,
+                           const MainWindowCallbacks& callbacks)
+    : ports_(ports),
+      view_(view),
+      state_(state),
+      hostedNetwork_(hostedNetwork),
+      tray_(tray),
+      callbacks_(callbacks) {}
+
+void StatusTimers::OnTimer(TimerId id) {
+    if (Holds(state_.rediscoveryTimer, id)) {
+        OnRediscoveryTimer();
+    } else if (Holds(state_.showRequestTimer, id)) {
+        OnShowRequestTimer();
+    } else if (Holds(state_.trayReaddTimer, id)) {
+        OnTrayReaddTimer();
+    } else if (Holds(state_.dhcpLaunchTimer, id)) {
+        OnDhcpLaunchTimer();
+    } else if (Holds(state_.radioOnStartTimer, id)) {
+        OnRadioOnStartTimer();
+    } else if (Holds(state_.hostedNetwork.guardTimer, id)) {
+        hostedNetwork_.OnStartGuardTimer(id);
+    }
+}
+
+// The mode kept in the AP mode flag is entered again; the registry is not read.
+void StatusTimers::OnRediscoveryTimer() {
+    KillTimerIfSet(ports_.timers, state_.rediscoveryTimer);
+    callbacks_.discoverInterface(false);
+    if (!state_.cardPresent)
+        return;
+    view_.ApplyControlLook(RadioButtonLook(state_.radioOn));
+    if (state_.radioOn) {
+        if (state_.hostedNetwork.apMode) {
+            hostedNetwork_.SwitchToApStaMode();
+        } else {
+            ShowStationLook();
+        }
+    }
+    view_.ApplyControlLook({.controlId = kIdcRadioButton, .repaint = true});
+    callbacks_.enableControlsForRadio(state_.radioOn);
+}
+
+void StatusTimers::ShowStationLook() {
+    view_.ShowPage(ContentPage::kLinkStatus);
+    view_.EnableButton(kIdcModeButton, true);
+    for (const ControlLook& look : ControlLooks(ModeLook::kStation))
+        view_.ApplyControlLook(look);
+}
+
+// Without a card the request stays in the registry until one is found again.
+void StatusTimers::OnShowRequestTimer() {
+    if (ReadShowWindowRequest(ports_.settings) != kShowWindowRequested || !state_.cardPresent)
+        return;
+    ClearShowWindowRequest(ports_.settings);
+    tray_.OnLaunchConfigUtility();
+}
+
+// Adding an icon that exists fails harmlessly, so the result is not looked at.
+void StatusTimers::OnTrayReaddTimer() {
+    ++state_.trayReaddCount;
+    tray_.AddTrayIcon();
+    if (state_.trayReaddCount >= kTrayReaddTicks)
+        KillTimerIfSet(ports_.timers, state_.trayReaddTimer);
+}
+
+void StatusTimers::OnDhcpLaunchTimer() {
+    KillTimerIfSet(ports_.timers, state_.dhcpLaunchTimer);
+    StartDhcpServer(ports_.processes, ports_.codePage, state_.programFolder);
+}
+
+void StatusTimers::OnRadioOnStartTimer() {
+    KillTimerIfSet(ports_.timers, state_.radioOnStartTimer);
+    hostedNetwork_.SwitchToApStaMode();
+}
+
+}  // namespace aerowisp

@@ -1,0 +1,48 @@
+// The main window's own timers: the re-discovery after a device arrival or a resume, the show request of
+// a second copy, the notification-area icon's retries, the DHCP server's launch, the restart after the
+// radio came back on and the end of the start guard.
+#pragma once
+
+#include <cstdint>
+
+#include "core/app/hosted_network_control.h"
+#include "core/app/main_view.h"
+#include "core/app/main_window_callbacks.h"
+#include "core/app/main_window_state.h"
+#include "core/app/model_ports.h"
+#include "core/app/tray_control.h"
+
+namespace aerowisp {
+
+// The notification-area icon is added again on this many ticks of its timer.
+inline constexpr int kTrayReaddTicks = 3;
+
+class StatusTimers {
+  public:
+    StatusTimers(const ModelPorts& ports, MainView& view, MainWindowState& state,
+                 HostedNetworkControl& hostedNetwork, TrayControl& tray,
+                 const MainWindowCallbacks& callbacks);
+    StatusTimers(const StatusTimers&) = delete;
+    StatusTimers& operator=(const StatusTimers&) = delete;
+
+    // A tick of a main-window timer. Only a timer whose identifier is held now acts; a tick of one that
+    // was killed after the tick was queued changes nothing.
+    void OnTimer(TimerId id);
+
+  private:
+    void OnRediscoveryTimer();
+    void OnShowRequestTimer();
+    void OnTrayReaddTimer();
+    void OnDhcpLaunchTimer();
+    void OnRadioOnStartTimer();
+    void ShowStationLook();
+
+    ModelPorts ports_;
+    MainView& view_;
+    MainWindowState& state_;
+    HostedNetworkControl& hostedNetwork_;
+    TrayControl& tray_;
+    const MainWindowCallbacks& callbacks_;
+};
+
+}  // namespace aerowisp

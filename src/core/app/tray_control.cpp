@@ -1,0 +1,254 @@
+// The notification-area icon, its tip and its menus.
+#include "core/app/tray_control.h"
+
+#include <algorithm>
+
+#include "core/app/about_flag.h"
+#include "core/app/ids.h"
+#include "core/platform/guid.h"
+
+namespace aerowisp {
+namespace {
+
+constexpr char16_t kApModeLabel[] = u"AP mode";
+
+// The controls whose look the launch command restores: the mode button and picture, and the two
+// buttons only AP+STA mode offers.
+bool IsModeControl(uint32_t controlId) {
+    return controlId == kIdcModeButton || controlId == kIdcModePicture || controlId == kIdcAssocListButton ||
+           controlId == kIdcAdvancedButton;
+}
+
+constexpr char16_t kHighSurrogateFirst = 0xD800;
+constexpr char16_t kHighSurrogateLast = 0xDBFF;
+
+bool IsHighSurrogate(char16_t unit) {
+    return unit >= kHighSurrogateFirst && unit <= kHighSurrogateLast;
+}
+
+// The connected network's name as the tip's "%s" reads it: the SSID's bytes (never more than the
+// field holds) in the ANSI code page, up to a zero byte.
+std::u16string SsidText(const Dot11Ssid& ssid, AnsiCodePage& codePage) {
+    const size_t length = std::min<size_t>(ssid.length, ssid.ssid.size());
+    std::string bytes(reinterpret_cast<const char*>(ssid.ssid.data()), length);
+    bytes.resize(std::min(bytes.size(), bytes.find('\0')));
+    return codePage.AnsiToWide(bytes);
+}
+
+}  // namespace
+
+std::vector<TrayMenuItem> TrayMenuItems(const MainWindowState& state) {
+    const TrayMenuTexts& text = state.trayMenu;
+    if (!state.cardPresent)
+        return {{kCmdAboutPlain, text.about}, {kCmdExitPlain, text.exit}};
+    if (!state.radioOn) {
+        return {
+            {kCmdLaunchConfigUtility, text.launch}, {kCmdAboutPlain, text.about}, {kCmdExitPlain, text.exit}};
+    }
+    if (state.hostedNetwork.apMode) {
+        return {{kCmdShowWindow, text.launch},
+                {kCmdSwitchToStationMode, text.toStationMode},
+                {kCmdWizardApSta, text.wizard},
+                {kCmdAboutApSta, text.about},
+                {kCmdExitApSta, text.exit}};
+    }
+    return {{kCmdLaunchConfigUtility, text.launch},
+            {kCmdSwitchToApStaMode, text.toApStaMode},
+            {kCmdWizardStation, text.wizard},
+            {kCmdAboutStation, text.about},
+            {kCmdExitStation, text.exit}};
+}
+
+std::u16string TrayTipText(std::u16string_view text) {
+    if (text.size() <= kTrayTipMaxLength)
+        return std::u16string(text);
+    size_t length = kTrayTipMaxLength;
+    if (IsHighSurrogate(text[length - 1]))
+        --length;
+    return std::u16string(text.substr(0, length));
+}
+
+TrayControl::TrayControl(const ModelPorts& ports, MainView& view, TrayView& tray, MainWindowState& state,
+                         const WlanClientState& wlanClient, HostedNetworkControl& hostedNetwork)
+    : ports_(ports),
+      view_(view),
+      tray_(tray),
+      state_(state),
+      wlanClient_(wlanClient),
+      hostedNetwork_(hostedNetwork) {}
+
+bool TrayControl::AddTrayIcon() {
+    return tray_.AddTrayIcon({.uid = kTrayIconUid,
+                              .flags = kTrayAddFlags,
+                              .callbackMessage = kTrayCallbackMessage,
+                              .iconResource = kTrayIconResource,
+                              .tip = kTrayFirstTip});
+}
+
+void TrayControl::SetTrayTip(std::u16string_view text) {
+    tray_.ModifyTrayTip(kTrayIconUid, TrayTipText(text));
+}
+
+void TrayControl::UpdateTrayTip() {
+    std::u16string tip;
+    if (!state_.cardPresent) {
+        tip = LanguageText(kNoCardTrayTip);
+    } else if (!state_.radioOn) {
+        tip = LanguageText(kRadioOffTrayTip);
+    } else if (state_.hostedNetwork.apMode) {
+        tip = std::u16string(kApModeLabel) + u" : " + state_.hostedNetwork.desiredSsid;
+    } else if (!StationTip(tip)) {
+        return;
+    }
+    SetTrayTip(tip);
+}
+
+bool TrayControl::StationTip(std::u16string& tip) {
+    if (!wlanClient_.interfaceGuidText)
+        return false;
+    const std::optional<Guid> card = GuidFromString(*wlanClient_.interfaceGuidText);
+    if (!card)
+        return false;
+    WlanInterfaceQueryResult interfaceState;
+    if (ports_.wlan.QueryInterface(state_.wlanHandle, *card, WlanIntfOpcode::kInterfaceState,
+                                   interfaceState) != kWlanSuccess ||
+        interfaceState.dataSize != sizeof(uint32_t))
+        return false;
+    if (interfaceState.value != static_cast<uint32_t>(WlanInterfaceState::kConnected)) {
+        tip = LanguageText(kDisconnectedTrayTip);
+        return true;
+    }
+    WlanInterfaceQueryResult connection;
+    if (ports_.wlan.QueryInterface(state_.wlanHandle, *card, WlanIntfOpcode::kCurrentConnection,
+                                   connection) != kWlanSuccess)
+        return false;
+    tip = u" SSID : " + SsidText(connection.connection.ssid, ports_.codePage) + u" \n " +
+          LanguageText(kConnectedStatusLine) + u" ";
+    return true;
+}
+
+void TrayControl::OnTrayNotify(uint32_t mouseMessage) {
+    switch (mouseMessage) {
+        case kWmMouseMove:
+            UpdateTrayTip();
+            break;
+        case kWmLButtonDblClk:
+            if (state_.cardPresent) {
+                state_.shown = true;
+                tray_.ShowMainWindow();
+                tray_.BringMainWindowToForeground();
+            }
+            break;
+        case kWmRButtonUp:
+            ShowTrayMenu();
+            break;
+        default:
+            break;
+    }
+}
+
+void TrayControl::ShowTrayMenu() {
+    tray_.TrackTrayMenu(TrayMenuItems(state_));
+}
+
+void TrayControl::OnTaskbarCreated() {
+    AddTrayIcon();
+}
+
+bool TrayControl::OnTrayCommand(uint32_t commandId) {
+    switch (commandId) {
+        case kCmdLaunchConfigUtility:
+            OnLaunchConfigUtility();
+            return true;
+        case kCmdShowWindow:
+            OnShowWindowCommand();
+            return true;
+        case kCmdSwitchToApStaMode:
+            hostedNetwork_.SwitchToApStaMode();
+            return true;
+        case kCmdSwitchToStationMode:
+            hostedNetwork_.SwitchToStationMode();
+            return true;
+        case kCmdAboutStation:
+        case kCmdAboutApSta:
+        case kCmdAboutPlain:
+            ShowAboutDialog();
+            return true;
+        case kCmdExitStation:
+            OnExitCommand(ExitVariant::kStation);
+            return true;
+        case kCmdExitApSta:
+            OnExitCommand(ExitVariant::kApSta);
+            return true;
+        case kCmdExitPlain:
+            OnExitCommand(ExitVariant::kPlain);
+            return true;
+        case kCmdWizardStation:
+        case kCmdWizardApSta:
+            tray_.RunSetupWizard();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void TrayControl::OnLaunchConfigUtility() {
+    ShowMainWindowInFront();
+    if (!state_.radioOn)
+        return;
+    const bool apMode = state_.hostedNetwork.apMode;
+    view_.ShowPage(apMode ? ContentPage::kApConfig : ContentPage::kLinkStatus);
+    for (const ControlLook& look : ControlLooks(apMode ? ModeLook::kApSta : ModeLook::kStation)) {
+        if (IsModeControl(look.controlId))
+            view_.ApplyControlLook(look);
+    }
+}
+
+void TrayControl::OnShowWindowCommand() {
+    ShowMainWindowInFront();
+}
+
+// The dialog clears the flag when its window goes; clearing it here as well keeps the About dialog
+// available after one that could not even be created.
+void TrayControl::ShowAboutDialog() {
+    if (IsAboutDialogOpen())
+        return;
+    SetAboutDialogOpen(true);
+    tray_.RunAboutDialog();
+    SetAboutDialogOpen(false);
+}
+
+void TrayControl::OnExitCommand(ExitVariant variant) {
+    if (variant == ExitVariant::kStation) {
+        CloseWizardWindow();
+    } else if (variant == ExitVariant::kApSta && state_.wizardRunning) {
+        CloseWizardWindow();
+        state_.wizardRunning = false;
+    }
+    tray_.PostCloseToMainWindow();
+}
+
+// The file's line end would show in the tip, and the status line sits in its middle.
+std::u16string TrayControl::LanguageText(const LanguageString& entry) {
+    const std::u16string text = view_.LoadLanguageString(entry.key);
+    const std::u16string_view shown = WithoutLineEnd(text);
+    return std::u16string(shown.empty() ? entry.englishDefault : shown);
+}
+
+void TrayControl::ShowMainWindowInFront() {
+    if (tray_.IsMainWindowMinimized()) {
+        tray_.RestoreMainWindow();
+    } else {
+        state_.shown = true;
+        tray_.ShowMainWindow();
+    }
+    tray_.BringMainWindowToForeground();
+    tray_.ActivateMainWindow();
+}
+
+void TrayControl::CloseWizardWindow() {
+    if (WindowHandle wizard = ports_.processes.FindWindowByTitle(kWizardWindowTitle))
+        ports_.processes.SendSysCommandClose(wizard);
+}
+
+}  // namespace aerowisp

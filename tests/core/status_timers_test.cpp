@@ -1,0 +1,138 @@
+// The main window's timers: the show request, the icon's retries, the re-discovery, the one-shot
+// launches, and ticks that arrive after their timer was killed.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/app/ids.h"
+#include "support/tray_harness.h"
+
+namespace aerowisp {
+namespace {
+
+using test::TrayHarness;
+using Ops = std::vector<std::string>;
+
+TEST(ShowRequestTimer, ActsWithinOneTickOnlyWithACard) {
+    struct Case {
+        std::optional<uint32_t> request;
+        bool card;
+        bool shown;
+    };
+    const Case cases[] = {
+        {1, true, true}, {1, false, false}, {0, true, false}, {2, true, false}, {{}, true, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.request.value_or(99) << " card " << c.card);
+        TrayHarness h;
+        if (!c.card)
+            h.machine.Wlan().RemoveCard(h.machine.Wlan().Cards().front().guid);
+        h.FindCard();
+        h.State().shown = false;
+        if (c.request)
+            h.machine.Settings().SetValue(kSettingsKey, kValueShowWindow, RegistryValue::Dword(*c.request));
+        h.Start(h.State().showRequestTimer, kTimerShowRequest, kShowRequestPeriodMs);
+        h.Log().Clear();
+
+        h.statusTimers.OnTimer(kTimerShowRequest);
+
+        const Ops read = {"RegOpenKeyExW", "RegQueryValueExW", "RegCloseKey"};
+        if (!c.shown) {
+            EXPECT_EQ(h.Operations(), read) << "one key open, one read, one close";
+        }
+        EXPECT_EQ(h.State().shown, c.shown);
+        EXPECT_EQ(ReadShowWindowRequest(h.machine.Settings()), c.shown ? 0 : c.request.value_or(0));
+    }
+}
+
+TEST(TrayReaddTimer, AddsTheIconOnExactlyThreeTicks) {
+    TrayHarness h;
+    h.Start(h.State().trayReaddTimer, kTimerTrayReadd, kTrayReaddPeriodMs);
+    h.tray.addSucceeds = false;  // the shell has the icon already
+
+    for (int tick = 0; tick < 5; ++tick)
+        h.statusTimers.OnTimer(kTimerTrayReadd);
+
+    ASSERT_EQ(h.tray.added.size(), 3u);
+    const TrayIconData& icon = h.tray.added.back();
+    EXPECT_EQ((std::vector<uint32_t>{icon.uid, icon.flags, icon.callbackMessage, icon.iconResource}),
+              (std::vector<uint32_t>{210, 7, 0x464, 210}));
+    EXPECT_EQ(icon.tip, u" ");
+    EXPECT_EQ(h.State().trayReaddTimer, 0u);
+    EXPECT_FALSE(h.timers.IsRunning(kTimerTrayReadd));
+}
+
+TEST(StaleTicks, ChangeNothingAndOnlyTimer108EndsTheStartGuard) {
+    TrayHarness h;
+    h.FindCard();
+    h.Control().ArmStartGuard();
+    h.Forget();
+    const TimerId staleIds[] = {
+        0, kTimerRediscovery, kTimerDhcpLaunch, kTimerRadioOnStart, kTimerTrayReadd, kTimerShowRequest, 999};
+    for (TimerId id : staleIds)
+        h.statusTimers.OnTimer(id);
+    EXPECT_TRUE(h.Operations().empty());
+    EXPECT_TRUE(h.Hosted().startGuard);
+
+    h.statusTimers.OnTimer(kTimerStartGuard);
+    h.statusTimers.OnTimer(kTimerStartGuard);
+    EXPECT_FALSE(h.Hosted().startGuard);
+    EXPECT_EQ(h.Hosted().guardTimer, 0u);
+    EXPECT_EQ(h.Operations(), Ops{"KillTimer"});
+}
+
+TEST(OneShotTimers, ActOnceAndClearTheirIdentifier) {
+    TrayHarness h;
+    h.FindCard();
+    h.SetIni(u"DuvaDI", u"secret-key");
+    h.Start(h.State().dhcpLaunchTimer, kTimerDhcpLaunch, 6000);
+    h.Start(h.State().radioOnStartTimer, kTimerRadioOnStart, 2000);
+    for (TimerId id : {kTimerDhcpLaunch, kTimerDhcpLaunch, kTimerRadioOnStart, kTimerRadioOnStart})
+        h.statusTimers.OnTimer(id);
+
+    EXPECT_EQ(
+        h.OnlyArguments("WinExec"),
+        "commandLine=" + QuoteText(u"\"" + h.State().programFolder + u"DhcpServer.exe\"") + " show=SW_HIDE");
+    EXPECT_EQ(h.Count("WlanHostedNetworkStartUsing"), 1u);
+    EXPECT_EQ(h.State().dhcpLaunchTimer + h.State().radioOnStartTimer, 0u);
+    EXPECT_FALSE(h.timers.IsRunning(kTimerDhcpLaunch) || h.timers.IsRunning(kTimerRadioOnStart));
+}
+
+TEST(RediscoveryTimer, ReentersTheKeptModeWhenTheCardIsBack) {
+    struct Case {
+        const char* label;
+        bool card, radioOn, apMode, running;
+        ContentPage page;
+        uint32_t radioIcon;
+    };
+    const Case cases[] = {
+        {"no card", false, true, true, false, ContentPage::kAbout, 0},
+        {"station", true, true, false, false, ContentPage::kLinkStatus, kIdiRadioOn},
+        {"AP+STA", true, true, true, true, ContentPage::kApConfig, kIdiRadioOn},
+        {"radio off", true, false, true, false, ContentPage::kAbout, kIdiRadioOff},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        TrayHarness h;
+        if (!c.card)
+            h.machine.Wlan().RemoveCard(h.machine.Wlan().Cards().front().guid);
+        h.SetIni(u"DuvaDI", u"secret-key");
+        h.State().radioOn = c.radioOn;
+        h.Hosted().apMode = c.apMode;
+        h.Start(h.State().rediscoveryTimer, kTimerRediscovery, 10000);
+
+        h.statusTimers.OnTimer(kTimerRediscovery);
+
+        EXPECT_EQ(h.State().rediscoveryTimer, 0u);
+        EXPECT_EQ(h.machine.Wlan().HostedNetworkRunning(), c.running);
+        EXPECT_EQ(h.view.currentPage, c.page);
+        EXPECT_EQ(h.view.looks.empty() ? 0 : h.view.looks.front().iconId, c.radioIcon);
+        if (c.card) {
+            EXPECT_EQ(h.view.enabled[kIdcLinkStatusButton], c.radioOn) << "EnableControlsForRadio ran";
+        }
+    }
+}
+
+}  // namespace
+}  // namespace aerowisp

@@ -1,0 +1,67 @@
+// A tray view for native tests: records the icon, tip, menu and window calls, and lets a test act while
+// the About dialog or the wizard is open.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/app/tray_view.h"
+#include "sim/journal.h"
+#include "sim/sim_text.h"
+
+namespace aerowisp::test {
+
+class RecordingTrayView final : public TrayView {
+  public:
+    // With a journal, each call is also recorded there as "Tray.<call>".
+    explicit RecordingTrayView(Journal* journal = nullptr) : journal_(journal) {}
+
+    bool AddTrayIcon(const TrayIconData& icon) override {
+        added.push_back(icon);
+        Note("AddTrayIcon", std::to_string(icon.uid));
+        return addSucceeds;
+    }
+    void ModifyTrayTip(uint32_t uid, const std::u16string& text) override {
+        tip = text;
+        Note("ModifyTrayTip", std::to_string(uid) + " " + QuoteText(text));
+    }
+    void TrackTrayMenu(const std::vector<TrayMenuItem>& items) override {
+        menus.push_back(items);
+        Note("TrackTrayMenu", std::to_string(items.size()));
+    }
+    bool IsMainWindowMinimized() override { return minimized; }
+    void RestoreMainWindow() override { Note("RestoreMainWindow", ""); }
+    void ShowMainWindow() override { Note("ShowMainWindow", ""); }
+    void BringMainWindowToForeground() override { Note("BringMainWindowToForeground", ""); }
+    void ActivateMainWindow() override { Note("ActivateMainWindow", ""); }
+    void PostCloseToMainWindow() override { Note("PostCloseToMainWindow", ""); }
+    void RunAboutDialog() override {
+        Note("RunAboutDialog", "");
+        if (whileAboutOpen)
+            whileAboutOpen();
+    }
+    void RunSetupWizard() override { Note("RunSetupWizard", ""); }
+
+    // "Call arguments" lines in call order.
+    std::vector<std::string> calls;
+    std::vector<TrayIconData> added;
+    std::optional<std::u16string> tip;
+    std::vector<std::vector<TrayMenuItem>> menus;
+    bool addSucceeds = true;
+    bool minimized = false;
+    // Runs while the About dialog is open, as tray messages do during its modal loop.
+    std::function<void()> whileAboutOpen;
+
+  private:
+    void Note(const std::string& call, const std::string& arguments) {
+        calls.push_back(arguments.empty() ? call : call + " " + arguments);
+        if (journal_)
+            journal_->Record("Tray." + call, arguments);
+    }
+
+    Journal* journal_;
+};
+
+}  // namespace aerowisp::test
