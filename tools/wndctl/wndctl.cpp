@@ -1,5 +1,5 @@
-// wndctl: finds a top-level window by its exact title and waits for it, closes it, or works its controls.
-// Runs inside the same Wine desktop as the program, so FindWindowW sees the program's windows.
+// wndctl: finds a top-level window by its exact title and waits for it, closes it, or works and lists its
+// controls. Runs inside the same Wine desktop as the program, so FindWindowW sees the program's windows.
 #include <windows.h>
 
 #include <cstdio>
@@ -12,15 +12,22 @@ constexpr DWORD kPollMilliseconds = 100;
 constexpr DWORD kDefaultTimeoutMilliseconds = 30000;
 
 int Usage() {
-    std::fwprintf(stderr,
-                  L"usage: wndctl wait TITLE [TIMEOUT_MS]   wait until the window is visible\n"
-                  L"       wndctl gone TITLE [TIMEOUT_MS]   wait until no such window exists\n"
-                  L"       wndctl close TITLE               post WM_CLOSE\n"
-                  L"       wndctl command TITLE ID          post WM_COMMAND ID\n"
-                  L"       wndctl click TITLE ID            press button ID (BM_CLICK)\n"
-                  L"       wndctl text TITLE ID             print the control's text\n"
-                  L"       wndctl enabled TITLE ID          print 1 or 0\n"
-                  L"       wndctl visible TITLE [ID]        print 1 or 0\n");
+    std::fwprintf(
+        stderr,
+        L"usage: wndctl wait TITLE [TIMEOUT_MS]   wait until the window is visible\n"
+        L"       wndctl gone TITLE [TIMEOUT_MS]   wait until no such window exists\n"
+        L"       wndctl close TITLE               post WM_CLOSE\n"
+        L"       wndctl command TITLE ID          post WM_COMMAND ID\n"
+        L"       wndctl click TITLE ID            press button ID (BM_CLICK)\n"
+        L"       wndctl text TITLE ID             print the control's text\n"
+        L"       wndctl enabled TITLE ID          print 1 or 0\n"
+        L"       wndctl visible TITLE [ID]        print 1 or 0\n"
+        L"       wndctl exists TITLE [TIMEOUT_MS] wait until the window exists, shown or not, and answers\n"
+        L"       wndctl show TITLE                show the window (SW_SHOWNORMAL)\n"
+        L"       wndctl controls TITLE [ID]       one line per child window of the window (or of its\n"
+        L"                                        child ID): id visible enabled left top width height\n"
+        L"                                        (in the window's client area) and text\n"
+        L"       wndctl rect TITLE                the window's left top width height on the screen\n");
     return 2;
 }
 
@@ -28,45 +35,119 @@ DWORD TimeoutArgument(int argc, wchar_t** argv) {
     return argc > 3 ? static_cast<DWORD>(std::wcstoul(argv[3], nullptr, 10)) : kDefaultTimeoutMilliseconds;
 }
 
-bool WaitFor(const wchar_t* title, DWORD timeout, bool present) {
+enum class Awaited { kVisible, kAnswering, kGone };
+
+// A window answers once its thread takes sent messages again, which a dialog's thread does after its
+// initialisation.
+bool Answers(HWND window, DWORD timeout) {
+    DWORD_PTR ignored = 0;
+    return ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeout, &ignored) != 0;
+}
+
+bool WaitFor(const wchar_t* title, DWORD timeout, Awaited awaited) {
     const DWORD start = ::GetTickCount();
     for (;;) {
         HWND window = ::FindWindowW(nullptr, title);
-        const bool found = window != nullptr && (!present || ::IsWindowVisible(window));
-        if (found == present) return true;
-        if (::GetTickCount() - start >= timeout) return false;
+        switch (awaited) {
+            case Awaited::kVisible:
+                if (window != nullptr && ::IsWindowVisible(window))
+                    return true;
+                break;
+            case Awaited::kAnswering:
+                if (window != nullptr && Answers(window, timeout))
+                    return true;
+                break;
+            case Awaited::kGone:
+                if (window == nullptr)
+                    return true;
+                break;
+        }
+        if (::GetTickCount() - start >= timeout)
+            return false;
         ::Sleep(kPollMilliseconds);
     }
 }
 
+constexpr int kTextBufferLength = 1024;
+
+// WM_GETTEXT rather than GetWindowTextW, which for another process's window gives only the text the window
+// was created with, not what an edit control holds now.
 std::wstring TextOf(HWND window) {
-    wchar_t buffer[1024] = L"";
-    ::GetWindowTextW(window, buffer, 1024);
+    wchar_t buffer[kTextBufferLength] = L"";
+    DWORD_PTR ignored = 0;
+    ::SendMessageTimeoutW(window, WM_GETTEXT, kTextBufferLength, reinterpret_cast<LPARAM>(buffer),
+                          SMTO_ABORTIFHUNG, kDefaultTimeoutMilliseconds, &ignored);
     return buffer;
+}
+
+// Texts are printed on one line: line breaks become spaces.
+std::wstring OneLine(std::wstring text) {
+    for (wchar_t& c : text) {
+        if (c == L'\r' || c == L'\n')
+            c = L' ';
+    }
+    return text;
+}
+
+void PrintControls(HWND window, HWND parent) {
+    for (HWND child = ::GetWindow(parent, GW_CHILD); child != nullptr;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        RECT rect{};
+        ::GetWindowRect(child, &rect);
+        ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+        // The control's own visibility, also while the window itself is hidden.
+        const bool visible = (::GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) != 0;
+        std::wprintf(L"%d %d %d %ld %ld %ld %ld %ls\n", ::GetDlgCtrlID(child), visible ? 1 : 0,
+                     ::IsWindowEnabled(child) ? 1 : 0, rect.left, rect.top, rect.right - rect.left,
+                     rect.bottom - rect.top, OneLine(TextOf(child)).c_str());
+    }
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc < 3) return Usage();
+    if (argc < 3)
+        return Usage();
     const std::wstring verb = argv[1];
     const wchar_t* title = argv[2];
-    if (verb == L"wait") return WaitFor(title, TimeoutArgument(argc, argv), true) ? 0 : 1;
-    if (verb == L"gone") return WaitFor(title, TimeoutArgument(argc, argv), false) ? 0 : 1;
+    if (verb == L"wait")
+        return WaitFor(title, TimeoutArgument(argc, argv), Awaited::kVisible) ? 0 : 1;
+    if (verb == L"exists")
+        return WaitFor(title, TimeoutArgument(argc, argv), Awaited::kAnswering) ? 0 : 1;
+    if (verb == L"gone")
+        return WaitFor(title, TimeoutArgument(argc, argv), Awaited::kGone) ? 0 : 1;
 
     HWND window = ::FindWindowW(nullptr, title);
     if (window == nullptr) {
         std::fwprintf(stderr, L"wndctl: no window titled \"%ls\"\n", title);
         return 1;
     }
-    if (verb == L"close") return ::PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
+    if (verb == L"close")
+        return ::PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
+    if (verb == L"show") {
+        ::ShowWindow(window, SW_SHOWNORMAL);
+        return 0;
+    }
+    if (verb == L"rect") {
+        RECT rect{};
+        ::GetWindowRect(window, &rect);
+        std::wprintf(L"%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left,
+                     rect.bottom - rect.top);
+        return 0;
+    }
+    if (verb == L"controls" && argc == 3) {
+        PrintControls(window, window);
+        return 0;
+    }
     if (verb == L"visible" && argc == 3) {
         std::wprintf(L"%d\n", ::IsWindowVisible(window) ? 1 : 0);
         return 0;
     }
-    if (argc < 4) return Usage();
+    if (argc < 4)
+        return Usage();
     const int id = static_cast<int>(std::wcstol(argv[3], nullptr, 10));
-    if (verb == L"command") return ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, 0), 0) ? 0 : 1;
+    if (verb == L"command")
+        return ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, 0), 0) ? 0 : 1;
     HWND control = ::GetDlgItem(window, id);
     if (control == nullptr) {
         std::fwprintf(stderr, L"wndctl: window \"%ls\" has no control %d\n", title, id);
@@ -82,6 +163,10 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (verb == L"enabled") {
         std::wprintf(L"%d\n", ::IsWindowEnabled(control) ? 1 : 0);
+        return 0;
+    }
+    if (verb == L"controls") {
+        PrintControls(window, control);
         return 0;
     }
     if (verb == L"visible") {

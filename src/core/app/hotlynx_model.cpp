@@ -9,7 +9,8 @@ HotlynxModel::HotlynxModel(const ModelPorts& ports, MainView& view)
     : ports_(ports),
       view_(view),
       hostedNetwork_(ports, view, state_),
-      wlanClient_(ports, view, state_, hostedNetwork_) {}
+      wlanClient_(ports, view, state_, hostedNetwork_),
+      window_(ports, view, state_, hostedNetwork_, wlanClient_.State()) {}
 
 bool HotlynxModel::OnNcPaint() {
     bool hideRequested = IsStartHiddenRequested(ports_.settings, ports_.processes, state_.programFolder);

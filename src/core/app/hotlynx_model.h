@@ -4,6 +4,7 @@
 
 #include "core/app/hosted_network_control.h"
 #include "core/app/main_view.h"
+#include "core/app/main_window_control.h"
 #include "core/app/main_window_state.h"
 #include "core/app/model_ports.h"
 #include "core/app/startup.h"
@@ -20,6 +21,7 @@ class HotlynxModel {
     MainWindowState& State() { return state_; }
     const MainWindowState& State() const { return state_; }
     HostedNetworkControl& HostedNetwork() { return hostedNetwork_; }
+    MainWindowControl& Window() { return window_; }
     WlanClient& Wlan() { return wlanClient_; }
     const WlanClient& Wlan() const { return wlanClient_; }
 
@@ -44,6 +46,7 @@ class HotlynxModel {
     MainWindowState state_;
     HostedNetworkControl hostedNetwork_;
     WlanClient wlanClient_;
+    MainWindowControl window_;
     StartHiddenAllowance startHiddenAllowance_;
 };
 

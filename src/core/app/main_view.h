@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/app/control_looks.h"
+#include "core/app/start_looks.h"
 
 namespace aerowisp {
 
@@ -32,6 +33,12 @@ class MainView {
     virtual void ApplyControlLook(const ControlLook& look) = 0;
     // Enables or disables a button and activates or deactivates its tooltip with it.
     virtual void EnableButton(uint32_t controlId, bool enable) = 0;
+    // Loads a picture button's four faces and sizes the button to its normal face.
+    virtual void SetButtonFaces(uint32_t controlId, const ButtonFaces& faces) = 0;
+    // The mode picture centres its icons in the rectangle it has now, rather than shrinking to them.
+    virtual void FrameModePicture() = 0;
+    // Enables the main window, deactivates it and hides it: it lives on in the notification area.
+    virtual void HideToTray() = 0;
 
     // Runs the Extended AP Settings dialog modally, owned by the main window.
     virtual ApSettingsAnswer RunExtendedApSettingsDialog() = 0;
@@ -46,6 +53,12 @@ class MainView {
     virtual void RestartApConfigPageTimer(uint32_t timerId, uint32_t periodMs) = 0;
     // The association list page: kills its refresh timer, deletes all rows and refreshes its controls.
     virtual void ClearAssociationList() = 0;
+    // Starts the association list page's refresh timer on the page's window, killing a running one first.
+    virtual void RestartAssociationListTimer(uint32_t timerId, uint32_t periodMs) = 0;
+    // The ICS page: rebuilds its list from the adapter table and shows the chosen connection.
+    virtual void FillConnectionList() = 0;
+    // The About page: the card's name and the program's version and date.
+    virtual void RefreshVersionInfo() = 0;
 
     // The language file's text for `key` ("String1" ...); empty when there is none.
     virtual std::u16string LoadLanguageString(std::u16string_view key) = 0;

@@ -9,6 +9,16 @@
 
 namespace aerowisp {
 
+// The items of the tray menus, read from the language file once at initialisation.
+struct TrayMenuTexts {
+    std::u16string launch;
+    std::u16string toStationMode;
+    std::u16string wizard;
+    std::u16string about;
+    std::u16string exit;
+    std::u16string toApStaMode;
+};
+
 struct MainWindowState {
     // The folder of the executable, ending in a backslash.
     std::u16string programFolder;
@@ -25,6 +35,15 @@ struct MainWindowState {
     TimerId rediscoveryTimer = 0;
     TimerId dhcpLaunchTimer = 0;
     TimerId radioOnStartTimer = 0;
+    // The status timers, running from the end of the initialisation, and how often the notification-area
+    // icon was added again.
+    TimerId showRequestTimer = 0;
+    TimerId trayReaddTimer = 0;
+    int trayReaddCount = 0;
+    TrayMenuTexts trayMenu;
+    // The setup wizard: shown again after it ends, and running now.
+    bool wizardShowAgain = false;
+    bool wizardRunning = false;
 };
 
 }  // namespace aerowisp

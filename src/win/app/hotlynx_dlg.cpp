@@ -1,6 +1,7 @@
 // The main window's initialisation and message handling.
 #include "app/hotlynx_dlg.h"
 
+#include <dbt.h>
 #include <shellapi.h>
 
 #include "app/platform_services.h"
@@ -8,11 +9,11 @@
 #include "core/app/ids.h"
 #include "core/app/startup.h"
 #include "core/lang/language_choice.h"
-#include "core/settings/settings_operations.h"
+#include "fw/module_resources.h"
 #include "hostednet/easy_ap_setting.h"
 #include "hostednet/sel_card_dlg.h"
+#include "lang/language_dialog.h"
 #include "native/program_folder.h"
-#include "native/string_table.h"
 #include "native/windows_version.h"
 #include "res/resource.h"
 
@@ -29,6 +30,12 @@ constexpr INT_PTR kCreationRefused = -1;
 constexpr UINT kTrayIconId = IDI_TRAY;
 
 constexpr WPARAM kSysCommandMask = 0xFFF0;
+// The system menu's item that opens the About dialog.
+constexpr UINT kSysCommandAbout = 0x0010;
+
+// GUID_DEVINTERFACE_NET: the device-interface class of network adapters.
+constexpr GUID kNetworkAdapterClass = {
+    0xCAC88484, 0x7515, 0x4C03, {0x82, 0xE6, 0x71, 0xA8, 0x7A, 0xBA, 0xC3, 0x61}};
 
 // The controls whose look the launch command restores: the mode button and picture, and the two
 // buttons that only AP+STA mode offers.
@@ -37,12 +44,22 @@ bool IsModeControl(uint32_t controlId) {
            controlId == kIdcAdvancedButton;
 }
 
+// The page buttons and the radio button show the hand cursor.
+bool HasHandCursor(int controlId) {
+    return controlId >= IDC_LINK_STATUS_BUTTON && controlId <= IDC_RADIO_BUTTON;
+}
+
 }  // namespace
 
 CHotlynxDlg::CHotlynxDlg(PlatformServices& platform)
     : fw::Dialog(IDD_AEROWISP_DIALOG),
       platform_(platform),
-      language_(platform.Files(), platform.CodePage()) {}
+      language_(platform.Files(), platform.CodePage()),
+      m_linkStatusPage(language_),
+      m_apConfigPage(language_),
+      m_assocTblPage(language_),
+      m_icsPage(language_),
+      m_aboutPage(language_) {}
 
 CHotlynxDlg::~CHotlynxDlg() {
     platform_.DetachWindowTimers();
@@ -50,24 +67,73 @@ CHotlynxDlg::~CHotlynxDlg() {
 
 // ---- MainView ----
 
-void CHotlynxDlg::ShowPage(ContentPage) {
-    // The content pages are child windows of their own; until they exist there is nothing to show.
+void CHotlynxDlg::ShowPage(ContentPage page) {
+    CAppProPage* next = Page(page);
+    if (next == nullptr || !next->IsCreated() || next == m_currentPage)
+        return;
+    if (m_currentPage != nullptr) {
+        m_currentPage->OnPageLeave();
+        m_currentPage->Show(SW_HIDE);
+    }
+    next->Show(SW_SHOW);
+    ::SetFocus(next->Handle());
+    m_currentPage = next;
+    m_currentPage->OnPageEnter();
+    m_currentPage->OnPageRefresh();
 }
 
 void CHotlynxDlg::ApplyControlLook(const ControlLook& look) {
-    HWND control = Item(static_cast<int>(look.controlId));
-    if (control == nullptr)
-        return;
+    if (look.controlId == kIdcModePicture) {
+        if (m_modePicture.Handle() == nullptr)
+            return;
+        if (look.setsIcon)
+            m_modePicture.SetIcon(look.iconId, look.tooltipStringId);
+    } else {
+        CHoverButton* button = HoverButton(look.controlId);
+        if (button == nullptr || button->Handle() == nullptr)
+            return;
+        if (look.setsIcon) {
+            button->SetIcon(look.iconId, look.disabledIconId);
+            const std::u16string text =
+                look.tooltipKey != nullptr ? LoadLanguageString(look.tooltipKey) : u"";
+            if (!text.empty()) {
+                button->SetTooltipText(DisplayText(text));
+            } else {
+                button->SetTooltipText(look.tooltipStringId);
+            }
+        }
+    }
     if (look.state != ControlState::kUnchanged)
-        ::EnableWindow(control, look.state == ControlState::kEnabled);
+        EnableButton(look.controlId, look.state == ControlState::kEnabled);
     if (look.repaint)
-        ::InvalidateRect(control, nullptr, TRUE);
+        ::InvalidateRect(Item(static_cast<int>(look.controlId)), nullptr, TRUE);
 }
 
 void CHotlynxDlg::EnableButton(uint32_t controlId, bool enable) {
-    HWND control = Item(static_cast<int>(controlId));
-    if (control != nullptr)
-        ::EnableWindow(control, enable);
+    if (CHoverButton* button = HoverButton(controlId); button != nullptr && button->Handle() != nullptr) {
+        button->EnableButton(enable);
+    } else if (controlId == kIdcModePicture && m_modePicture.Handle() != nullptr) {
+        ::EnableWindow(m_modePicture.Handle(), enable ? TRUE : FALSE);
+    }
+}
+
+void CHotlynxDlg::SetButtonFaces(uint32_t controlId, const ButtonFaces& faces) {
+    CHoverButton* button = HoverButton(controlId);
+    if (button == nullptr || button->Handle() == nullptr)
+        return;
+    button->LoadBitmaps(faces.normal, faces.pressed, faces.hover, faces.disabled);
+    button->SizeToContent();
+}
+
+void CHotlynxDlg::FrameModePicture() {
+    if (m_modePicture.Handle() != nullptr)
+        m_modePicture.UseClientRectAsFrame();
+}
+
+void CHotlynxDlg::HideToTray() {
+    ::EnableWindow(Handle(), TRUE);
+    ::SetActiveWindow(nullptr);
+    Show(SW_HIDE);
 }
 
 ApSettingsAnswer CHotlynxDlg::RunExtendedApSettingsDialog() {
@@ -80,16 +146,34 @@ std::optional<size_t> CHotlynxDlg::RunSelectCardDialog(const std::vector<std::u1
     return dialog.Ask(Handle(), descriptions);
 }
 
-void CHotlynxDlg::FillApConfigPage(const std::u16string&, const std::u16string&) {
-    // Filled once the AP configuration page exists.
+void CHotlynxDlg::FillApConfigPage(const std::u16string& ssid, const std::u16string& key) {
+    if (m_apConfigPage.IsCreated())
+        m_apConfigPage.FillApConfigPage(ssid, key);
 }
 
-void CHotlynxDlg::RestartApConfigPageTimer(uint32_t, uint32_t) {
-    // The timer runs on the AP configuration page's own window, once that page exists.
+void CHotlynxDlg::RestartApConfigPageTimer(uint32_t timerId, uint32_t periodMs) {
+    if (m_apConfigPage.IsCreated())
+        m_apConfigPage.RestartPageTimer(timerId, periodMs);
 }
 
 void CHotlynxDlg::ClearAssociationList() {
-    // Cleared once the association list page exists.
+    if (m_assocTblPage.IsCreated())
+        m_assocTblPage.ClearList();
+}
+
+void CHotlynxDlg::RestartAssociationListTimer(uint32_t timerId, uint32_t periodMs) {
+    if (m_assocTblPage.IsCreated())
+        m_assocTblPage.RestartRefreshTimer(timerId, periodMs);
+}
+
+void CHotlynxDlg::FillConnectionList() {
+    if (m_icsPage.IsCreated())
+        m_icsPage.FillConnectionList();
+}
+
+void CHotlynxDlg::RefreshVersionInfo() {
+    if (m_aboutPage.IsCreated())
+        m_aboutPage.RefreshVersionInfo();
 }
 
 std::u16string CHotlynxDlg::LoadLanguageString(std::u16string_view key) {
@@ -118,11 +202,34 @@ BOOL CHotlynxDlg::OnInitDialog() {
         ModelPorts{platform_.Wlan(), platform_.Settings(), platform_.CodePage(),
                    platform_.AttachWindowTimers(*windowTimers_), platform_.Processes(), platform_.Sharing()},
         *this);
-    SetText(LoadResourceString(IDS_APP_TITLE));
-    // The start-hidden rule of the first frame paint looks in the program folder.
-    model_->State().programFolder = ProgramFolder();
-    ChooseLanguageFile(platform_.Settings(), model_->State().programFolder);
-    RestoreStartState();
+    MainWindowControl& window = model_->Window();
+    MainWindowState& state = model_->State();
+
+    DoDataExchange();
+    SetText(ToWide(kMainWindowTitle));
+    AddAboutItemToSystemMenu();
+    m_hIcon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME));
+    Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    m_background = fw::LoadBitmapResource(IDB_BACKGROUND);
+    if (!AddTrayIcon())
+        AddTrayIcon();
+    state.programFolder = ProgramFolder();
+    ChooseLanguageFile(platform_.Settings(), state.programFolder);
+    window.LoadTrayMenuTexts();
+    ApplyLanguageToDialog(Handle(), language_);
+    window.LoadStoredSettings();
+    model_->DiscoverInterface(true);
+    window.SetUpButtons();
+    CreateContentPages();
+    PlaceContentPages();
+    window.ShowStartPage();
+    for (CAppProPage* page : {Page(ContentPage::kLinkStatus), Page(ContentPage::kApConfig),
+                              Page(ContentPage::kAssociationList), Page(ContentPage::kAbout)})
+        page->SetOwnerIfNone(*model_);
+    m_aboutPage.RefreshVersionInfo();
+    window.StartInStoredMode();
+    RegisterDeviceNotifications();
     return TRUE;
 }
 
@@ -135,23 +242,103 @@ void CHotlynxDlg::RefuseOperatingSystem() {
     EndDialog(kCreationRefused);
 }
 
-void CHotlynxDlg::RestoreStartState() {
-    MainWindowState& state = model_->State();
-    SettingsStore& settings = platform_.Settings();
-    state.chosenConnection = ReadIcsCardName(settings);
-    SerializeApSettings(settings, state.programFolder, true, state.hostedNetwork.desiredSsid,
-                        state.hostedNetwork.desiredKey);
-    model_->DiscoverInterface(true);
+// Binds the picture buttons and the mode picture, in the order of their members.
+void CHotlynxDlg::DoDataExchange() {
+    m_btnLinkStatus.SubclassDlgItem(IDC_LINK_STATUS_BUTTON, Handle());
+    m_btnAssocList.SubclassDlgItem(IDC_ASSOC_LIST_BUTTON, Handle());
+    m_btnAdvanced.SubclassDlgItem(IDC_ADVANCED_BUTTON, Handle());
+    m_btnIcs.SubclassDlgItem(IDC_ICS_BUTTON, Handle());
+    m_btnRadio.SubclassDlgItem(IDC_RADIO_BUTTON, Handle());
+    m_btnStaAp.SubclassDlgItem(IDC_STA_AP_BUTTON, Handle());
+    m_btnMode.SubclassDlgItem(IDC_MODE_BUTTON, Handle());
+    m_modePicture.SubclassDlgItem(IDC_MODE_PICTURE, Handle());
+}
 
-    uint32_t storedMode = 0;
-    uint32_t radio = 1;
-    ReadModeSetting(settings, kModeSelectorCurrentMode, storedMode, radio);
-    ReadModeSetting(settings, kModeSelectorRadioState, storedMode, radio);
-    state.radioOn = radio == 1;
-    // Without a card, or with its radio off, the program starts in station mode whatever was stored.
-    // The switch sets the mode itself, so a cancelled Extended AP Settings dialog leaves station mode.
-    if (storedMode != 0 && state.cardPresent && state.radioOn)
-        model_->HostedNetwork().SwitchToApStaMode();
+// A missing string leaves the system menu as it is.
+void CHotlynxDlg::AddAboutItemToSystemMenu() {
+    HMENU menu = ::GetSystemMenu(Handle(), FALSE);
+    if (menu == nullptr)
+        return;
+    const std::wstring text = fw::LoadResourceString(IDS_ABOUTBOX);
+    if (text.empty())
+        return;
+    ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(menu, MF_STRING, kSysCommandAbout, text.c_str());
+}
+
+// The notification-area icon comes with the tray; until then there is none, and the close box ends the
+// program rather than hide a window nothing could bring back.
+bool CHotlynxDlg::AddTrayIcon() {
+    return trayIconAdded_;
+}
+
+// Each page is a child dialog over the placeholder; its window carries its template number as its
+// control identifier, so tools outside the program can tell which page is shown.
+void CHotlynxDlg::CreateContentPages() {
+    for (ContentPage page : {ContentPage::kLinkStatus, ContentPage::kApConfig, ContentPage::kAssociationList,
+                             ContentPage::kIcs, ContentPage::kAbout}) {
+        CAppProPage* content = Page(page);
+        if (content->Create(Handle()))
+            ::SetWindowLongPtrW(content->Handle(), GWLP_ID, content->TemplateId());
+    }
+}
+
+// The placeholder's screen rectangle, in client coordinates, so the pages cover it exactly.
+void CHotlynxDlg::PlaceContentPages() {
+    RECT area{};
+    ::GetWindowRect(Item(IDC_PAGE_PLACEHOLDER), &area);
+    ::MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&area), 2);
+    for (ContentPage page : {ContentPage::kLinkStatus, ContentPage::kApConfig, ContentPage::kAssociationList,
+                             ContentPage::kIcs, ContentPage::kAbout}) {
+        ::SetWindowPos(Page(page)->Handle(), nullptr, area.left, area.top, area.right - area.left,
+                       area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+// Arrivals and removals of network adapters; the registration lasts as long as the window.
+void CHotlynxDlg::RegisterDeviceNotifications() {
+    DEV_BROADCAST_DEVICEINTERFACE_W filter{};
+    filter.dbcc_size = sizeof(filter);
+    filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+    filter.dbcc_classguid = kNetworkAdapterClass;
+    ::RegisterDeviceNotificationW(Handle(), &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
+}
+
+CHoverButton* CHotlynxDlg::HoverButton(uint32_t controlId) {
+    switch (controlId) {
+        case kIdcLinkStatusButton:
+            return &m_btnLinkStatus;
+        case kIdcAssocListButton:
+            return &m_btnAssocList;
+        case kIdcAdvancedButton:
+            return &m_btnAdvanced;
+        case kIdcIcsButton:
+            return &m_btnIcs;
+        case kIdcRadioButton:
+            return &m_btnRadio;
+        case kIdcStaApButton:
+            return &m_btnStaAp;
+        case kIdcModeButton:
+            return &m_btnMode;
+        default:
+            return nullptr;
+    }
+}
+
+CAppProPage* CHotlynxDlg::Page(ContentPage page) {
+    switch (page) {
+        case ContentPage::kLinkStatus:
+            return &m_linkStatusPage;
+        case ContentPage::kApConfig:
+            return &m_apConfigPage;
+        case ContentPage::kAssociationList:
+            return &m_assocTblPage;
+        case ContentPage::kIcs:
+            return &m_icsPage;
+        case ContentPage::kAbout:
+            return &m_aboutPage;
+    }
+    return nullptr;
 }
 
 // Until the notification-area icon exists a hidden window could not be brought back, so the close
@@ -162,18 +349,14 @@ bool CHotlynxDlg::CloseBoxHides() const {
 
 void CHotlynxDlg::OnCloseBox() {
     if (CloseBoxHides()) {
-        HideMainWindow();
+        model_->Window().HideMainWindow();
     } else {
         Post(WM_CLOSE);
     }
 }
 
-void CHotlynxDlg::HideMainWindow() {
-    model_->State().shown = false;
-    ::EnableWindow(Handle(), TRUE);
-    ::SetActiveWindow(nullptr);
-    Show(SW_HIDE);
-}
+// The About dialog comes with the tray's commands, which open it too.
+void CHotlynxDlg::ShowAboutDialog() {}
 
 void CHotlynxDlg::OnLaunchConfigUtility() {
     MainWindowState& state = model_->State();
@@ -202,20 +385,73 @@ void CHotlynxDlg::OnClose() {
     EndDialog(IDCANCEL);
 }
 
+// ---- Painting ----
+
+// Minimised, the window shows its icon centred; otherwise the default painting.
+bool CHotlynxDlg::OnPaint() {
+    if (!::IsIconic(Handle()))
+        return false;
+    const fw::PaintDC dc(Handle());
+    Send(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()));
+    RECT client{};
+    ::GetClientRect(Handle(), &client);
+    const int x = (client.right - client.left - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - client.top - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
+    ::DrawIcon(dc.Get(), x, y, m_hIcon);
+    return true;
+}
+
+// The dialog's own ground first, then the background picture stretched over the whole client area.
+void CHotlynxDlg::OnEraseBkgnd(HDC dc) {
+    RECT client{};
+    ::GetClientRect(Handle(), &client);
+    ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_3DFACE));
+    BITMAP picture{};
+    if (!m_background || ::GetObjectW(m_background.Get(), sizeof(picture), &picture) == 0)
+        return;
+    const fw::MemoryDC memory(dc);
+    const fw::SelectObjectGuard selected(memory.Get(), m_background.Get());
+    ::SetStretchBltMode(dc, HALFTONE);
+    ::SetBrushOrgEx(dc, 0, 0, nullptr);
+    ::StretchBlt(dc, 0, 0, client.right - client.left, client.bottom - client.top, memory.Get(), 0, 0,
+                 picture.bmWidth, picture.bmHeight, SRCCOPY);
+}
+
+bool CHotlynxDlg::OnSetCursor(HWND window) {
+    if (window == nullptr || ::GetParent(window) != Handle() || !HasHandCursor(::GetDlgCtrlID(window)))
+        return false;
+    ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
+    return true;
+}
+
 // ---- Messages ----
 
-bool CHotlynxDlg::OnCommand(int id, int, HWND) {
+bool CHotlynxDlg::OnCommand(int id, int notifyCode, HWND) {
     // Nothing runs before the model exists, nor after the window refused to come up.
     if (!model_)
         return true;
+    const bool clicked = notifyCode == BN_CLICKED;
     switch (id) {
         case IDOK:  // Enter never ends the program
             return true;
         case IDCANCEL:  // Esc does what the close box does
             OnCloseBox();
             return true;
+        case kIdcLinkStatusButton:
+            if (clicked)
+                model_->Window().OnLinkStatusButton();
+            return true;
+        case kIdcAssocListButton:
+            if (clicked)
+                model_->Window().OnAssocListButton();
+            return true;
+        case kIdcIcsButton:
+            if (clicked)
+                model_->Window().OnIcsButton();
+            return true;
         case kIdcModeButton:
-            model_->HostedNetwork().OnModeButton();
+            if (clicked)
+                model_->HostedNetwork().OnModeButton();
             return true;
         case kCmdLaunchConfigUtility:
             OnLaunchConfigUtility();
@@ -248,10 +484,34 @@ bool CHotlynxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result
             }
             return false;
         case WM_SYSCOMMAND:
-            if ((wParam & kSysCommandMask) != SC_CLOSE)
-                return false;
-            OnCloseBox();
+            switch (wParam & kSysCommandMask) {
+                case kSysCommandAbout:
+                    ShowAboutDialog();
+                    break;
+                case SC_CLOSE:
+                    OnCloseBox();
+                    break;
+                default:
+                    return false;
+            }
             result = 0;
+            return true;
+        case WM_PAINT:
+            if (!OnPaint())
+                return false;
+            result = 0;
+            return true;
+        case WM_QUERYDRAGICON:
+            result = reinterpret_cast<LRESULT>(m_hIcon);
+            return true;
+        case WM_ERASEBKGND:
+            OnEraseBkgnd(reinterpret_cast<HDC>(wParam));
+            result = TRUE;
+            return true;
+        case WM_SETCURSOR:
+            if (!OnSetCursor(reinterpret_cast<HWND>(wParam)))
+                return false;
+            result = TRUE;
             return true;
         case WM_CLOSE:
             OnClose();

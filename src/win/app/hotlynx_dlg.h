@@ -9,7 +9,15 @@
 #include "core/app/main_view.h"
 #include "core/lang/language_file.h"
 #include "fw/dialog.h"
+#include "fw/gdi.h"
+#include "hostednet/ap_config_page.h"
+#include "hostednet/assoc_tbl_page.h"
+#include "hostednet/link_status_page.h"
+#include "ics/ics_page.h"
 #include "native/native_timer_service.h"
+#include "widgets/about_page.h"
+#include "widgets/hover_button.h"
+#include "widgets/owner_draw_wnd.h"
 
 namespace aerowisp {
 
@@ -24,11 +32,17 @@ class CHotlynxDlg final : public fw::Dialog, public MainView {
     void ShowPage(ContentPage page) override;
     void ApplyControlLook(const ControlLook& look) override;
     void EnableButton(uint32_t controlId, bool enable) override;
+    void SetButtonFaces(uint32_t controlId, const ButtonFaces& faces) override;
+    void FrameModePicture() override;
+    void HideToTray() override;
     ApSettingsAnswer RunExtendedApSettingsDialog() override;
     std::optional<size_t> RunSelectCardDialog(const std::vector<std::u16string>& descriptions) override;
     void FillApConfigPage(const std::u16string& ssid, const std::u16string& key) override;
     void RestartApConfigPageTimer(uint32_t timerId, uint32_t periodMs) override;
     void ClearAssociationList() override;
+    void RestartAssociationListTimer(uint32_t timerId, uint32_t periodMs) override;
+    void FillConnectionList() override;
+    void RefreshVersionInfo() override;
     std::u16string LoadLanguageString(std::u16string_view key) override;
     void RemoveTrayIcon() override;
 
@@ -41,14 +55,27 @@ class CHotlynxDlg final : public fw::Dialog, public MainView {
     // The operating-system check, made before anything else of the window is set up.
     bool IsOperatingSystemSupported();
     void RefuseOperatingSystem();
-    // Restores what the program was doing when it last ended: settings, card, mode and radio.
-    void RestoreStartState();
+
+    // The steps of the initialisation that belong to the window itself.
+    void DoDataExchange();
+    void AddAboutItemToSystemMenu();
+    bool AddTrayIcon();
+    void CreateContentPages();
+    void PlaceContentPages();
+    void RegisterDeviceNotifications();
+
+    CHoverButton* HoverButton(uint32_t controlId);
+    CAppProPage* Page(ContentPage page);
 
     void OnCloseBox();
     bool CloseBoxHides() const;
-    void HideMainWindow();
+    void ShowAboutDialog();
     void OnLaunchConfigUtility();
     void OnClose();
+
+    bool OnPaint();
+    void OnEraseBkgnd(HDC dc);
+    bool OnSetCursor(HWND window);
 
     PlatformServices& platform_;
     // The language file chosen at initialisation; read afresh at every lookup.
@@ -56,6 +83,26 @@ class CHotlynxDlg final : public fw::Dialog, public MainView {
     // Made at initialisation, once the window exists; the model runs on the window's timers.
     std::optional<NativeTimerService> windowTimers_;
     std::unique_ptr<HotlynxModel> model_;
+
+    CHoverButton m_btnLinkStatus;  // 1000
+    CHoverButton m_btnAssocList;   // 1001
+    CHoverButton m_btnAdvanced;    // 1002
+    CHoverButton m_btnIcs;         // 1003
+    CHoverButton m_btnRadio;       // 1004
+    CHoverButton m_btnStaAp;       // 1006
+    CHoverButton m_btnMode;        // 1005
+    COwnerDrawWnd m_modePicture;   // 1007
+
+    CLinkStatusPage m_linkStatusPage;
+    CAPConfigPage m_apConfigPage;
+    CAssocTblPage m_assocTblPage;
+    CICSPage m_icsPage;
+    CAboutPage m_aboutPage;
+    CAppProPage* m_currentPage = nullptr;
+
+    // Icon 128, shared by the system: never destroyed.
+    HICON m_hIcon = nullptr;
+    fw::Bitmap m_background;
     // Set by adding the notification-area icon; until then a hidden window could not be brought back.
     bool trayIconAdded_ = false;
     bool shownNoted_ = false;

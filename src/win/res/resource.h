@@ -1,9 +1,119 @@
 // Resource numbers shared by aerowisp.rc and the code.
 #pragma once
 
+// Strings: the system menu's About item, the title, and the English tooltips of the main window.
 #define IDS_ABOUTBOX 101
-#define IDD_AEROWISP_DIALOG 102
 #define IDS_APP_TITLE 102
+#define IDS_ASSOC_LIST_TIP 103
+#define IDS_ICS_TIP 105
+#define IDS_RADIO_OFF_TIP 107
+#define IDS_RADIO_ON_TIP 108
+#define IDS_ABOUT_TIP 109
+#define IDS_TO_APSTA_MODE 110
+#define IDS_TO_STA_MODE 111
+#define IDS_LINK_STATUS_TIP 113
+#define IDS_CONFIG_TIP 114
+
+// The main window: picture buttons, the mode picture and the placeholder the content pages cover.
+#define IDD_AEROWISP_DIALOG 102
+#define IDC_LINK_STATUS_BUTTON 1000
+#define IDC_ASSOC_LIST_BUTTON 1001
+#define IDC_ADVANCED_BUTTON 1002
+#define IDC_ICS_BUTTON 1003
+#define IDC_RADIO_BUTTON 1004
+#define IDC_MODE_BUTTON 1005
+#define IDC_STA_AP_BUTTON 1006
+#define IDC_MODE_PICTURE 1007
+#define IDC_PAGE_PLACEHOLDER 1008
+
+// Controls the code never addresses.
+#define IDC_STATIC (-1)
+
+// The content pages (pages.rc).
+#define IDD_LINK_STATUS_PAGE 180
+#define IDD_AP_CONFIG_PAGE 181
+#define IDD_ASSOC_TBL_PAGE 182
+#define IDD_ICS_PAGE 185
+#define IDD_ABOUT_PAGE 186
+
+// The link status page.
+#define IDC_LS_STATUS_LABEL 1023
+#define IDC_LS_STATUS 1024
+#define IDC_LS_SSID 1025
+#define IDC_LS_CHANNEL 1026
+#define IDC_LS_NETWORK_TYPE 1027
+#define IDC_LS_AUTH 1028
+#define IDC_LS_ENCRYPTION 1029
+#define IDC_LS_SSID_LABEL 1030
+#define IDC_LS_CHANNEL_LABEL 1031
+#define IDC_LS_NETWORK_TYPE_LABEL 1032
+#define IDC_LS_AUTH_LABEL 1033
+#define IDC_LS_ENCRYPTION_LABEL 1034
+#define IDC_LS_LINK_SPEED_LABEL 1035
+#define IDC_LS_LINK_QUALITY_LABEL 1036
+#define IDC_LS_SIGNAL_LABEL 1037
+#define IDC_LS_TX_LABEL 1038
+#define IDC_LS_TX_RATE 1039
+#define IDC_LS_RX_RATE 1040
+#define IDC_LS_RX_LABEL 1041
+#define IDC_LS_LINK_QUALITY_BAR 1042
+#define IDC_LS_SIGNAL_BAR 1043
+#define IDC_LS_LINK_QUALITY 1044
+#define IDC_LS_SIGNAL 1045
+#define IDC_LS_BSSID 1046
+#define IDC_LS_BSSID_LABEL 1047
+
+// The AP configuration page; channel, key length, key format and key index are hidden.
+#define IDC_AP_SSID_LABEL 1048
+#define IDC_AP_SSID 1049
+#define IDC_AP_CHANNEL_LABEL 1050
+#define IDC_AP_CONFIRM 1053
+#define IDC_AP_KEY 1054
+#define IDC_AP_BSSID_LABEL 1055
+#define IDC_AP_BSSID 1056
+#define IDC_AP_AUTH_LABEL 1057
+#define IDC_AP_ENCRYPTION_LABEL 1058
+#define IDC_AP_KEY_LABEL 1059
+#define IDC_AP_CONFIRM_LABEL 1060
+#define IDC_AP_KEY_LENGTH_LABEL 1061
+#define IDC_AP_APPLY 1062
+#define IDC_AP_ENCRYPTION 1075
+#define IDC_AP_CHANNEL 1093
+#define IDC_AP_AUTH 1094
+#define IDC_AP_KEY_LENGTH 1095
+#define IDC_AP_ASCII 1096
+#define IDC_AP_HEX 1097
+#define IDC_AP_KEY_INDEX 1098
+#define IDC_AP_KEY_INDEX_LABEL 1099
+
+// The association list page.
+#define IDC_ASSOC_LIST 1071
+
+// The ICS page.
+#define IDC_ICS_TITLE 1126
+#define IDC_ICS_PROMPT 1127
+#define IDC_ICS_LIST 1128
+#define IDC_ICS_PUBLIC_LABEL 1129
+#define IDC_ICS_PUBLIC 1130
+#define IDC_ICS_APPLY 1131
+
+// The About page; the driver, EEPROM and firmware lines are hidden.
+#define IDC_ABOUT_ICON 1009
+#define IDC_ABOUT_WEB 1010
+#define IDC_ABOUT_DRIVER_LABEL 1011
+#define IDC_ABOUT_DRIVER 1012
+#define IDC_ABOUT_DRIVER_DATE_LABEL 1013
+#define IDC_ABOUT_DRIVER_DATE 1014
+#define IDC_ABOUT_VERSION_LABEL 1015
+#define IDC_ABOUT_VERSION 1016
+#define IDC_ABOUT_DATE_LABEL 1017
+#define IDC_ABOUT_DATE 1018
+#define IDC_ABOUT_EEPROM_LABEL 1019
+#define IDC_ABOUT_EEPROM 1020
+#define IDC_ABOUT_FIRMWARE_LABEL 1021
+#define IDC_ABOUT_FIRMWARE 1022
+#define IDC_ABOUT_DEVICE_LABEL 1162
+#define IDC_ABOUT_DEVICE 1163
 
 // Bitmaps: button faces (normal, pressed, hover, disabled), wizard banner, window background.
 #define IDB_LINK_NORMAL 134

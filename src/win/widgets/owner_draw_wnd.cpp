@@ -37,6 +37,13 @@ bool COwnerDrawWnd::SetIcon(UINT icon, UINT tip) {
     return true;
 }
 
+void COwnerDrawWnd::UseClientRectAsFrame() {
+    RECT client{};
+    ::GetClientRect(Handle(), &client);
+    m_nWidth = static_cast<unsigned>(client.right - client.left);
+    m_nHeight = static_cast<unsigned>(client.bottom - client.top);
+}
+
 bool COwnerDrawWnd::ReplaceIcon(UINT icon) {
     fw::Icon loaded = fw::LoadIconResource(icon);
     if (!loaded)

@@ -21,6 +21,9 @@ class COwnerDrawWnd : public fw::Control {
     // Shows icon resource `icon` (an icon that cannot be loaded keeps the one shown) with the text of string
     // resource `tip` as its tooltip (a missing string keeps the text). Always true.
     bool SetIcon(UINT icon, UINT tip);
+    // Takes the control's client rectangle as the space its icons are centred in, so it keeps at least
+    // that size.
+    void UseClientRectAsFrame();
 
     // The owner-draw handler: the icon at its offset, nothing when there is none.
     void DrawItem(const DRAWITEMSTRUCT& item) const;

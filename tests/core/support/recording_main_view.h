@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,11 +41,20 @@ class RecordingMainView final : public MainView {
     }
     void ApplyControlLook(const ControlLook& look) override {
         looks.push_back(look);
+        if (look.state != ControlState::kUnchanged)
+            enabled[look.controlId] = look.state == ControlState::kEnabled;
         Note("ApplyControlLook", std::to_string(look.controlId));
     }
     void EnableButton(uint32_t controlId, bool enable) override {
+        enabled[controlId] = enable;
         Note("EnableButton", std::to_string(controlId) + (enable ? " on" : " off"));
     }
+    void SetButtonFaces(uint32_t controlId, const ButtonFaces& faces) override {
+        this->faces[controlId] = faces;
+        Note("SetButtonFaces", std::to_string(controlId) + " " + std::to_string(faces.normal));
+    }
+    void FrameModePicture() override { Note("FrameModePicture", ""); }
+    void HideToTray() override { Note("HideToTray", ""); }
     ApSettingsAnswer RunExtendedApSettingsDialog() override {
         ++dialogRuns;
         Note("ExtendedApSettingsDialog", "");
@@ -75,12 +85,20 @@ class RecordingMainView final : public MainView {
         Note("RestartApConfigPageTimer", std::to_string(timerId) + " " + std::to_string(periodMs));
     }
     void ClearAssociationList() override { Note("ClearAssociationList", ""); }
+    void RestartAssociationListTimer(uint32_t timerId, uint32_t periodMs) override {
+        Note("RestartAssociationListTimer", std::to_string(timerId) + " " + std::to_string(periodMs));
+    }
+    void FillConnectionList() override { Note("FillConnectionList", ""); }
+    void RefreshVersionInfo() override { Note("RefreshVersionInfo", ""); }
     std::u16string LoadLanguageString(std::u16string_view) override { return {}; }
     void RemoveTrayIcon() override { Note("RemoveTrayIcon", ""); }
 
     // "Call arguments" lines in call order.
     std::vector<std::string> calls;
     std::vector<ControlLook> looks;
+    // The last enabled state and faces given to each control.
+    std::map<uint32_t, bool> enabled;
+    std::map<uint32_t, ButtonFaces> faces;
     std::deque<ApSettingsAnswer> dialogAnswers;  // empty: the dialog is cancelled
     int dialogRuns = 0;
     std::deque<std::optional<size_t>> cardAnswers;  // empty: the selection dialog is closed

@@ -1,0 +1,149 @@
+// The main window's own operations.
+#include "core/app/main_window_control.h"
+
+#include "core/app/ids.h"
+#include "core/app/start_looks.h"
+#include "core/lang/language_strings.h"
+#include "core/settings/settings_operations.h"
+
+namespace aerowisp {
+namespace {
+
+std::u16string TextOr(MainView& view, const LanguageString& entry) {
+    std::u16string text = view.LoadLanguageString(entry.key);
+    return text.empty() ? std::u16string(entry.englishDefault) : text;
+}
+
+// Without a card only button 1003 stays usable: it shows the About page.
+constexpr uint32_t kDisabledWithoutCard[] = {kIdcLinkStatusButton, kIdcAssocListButton, kIdcAdvancedButton,
+                                             kIdcRadioButton,      kIdcStaApButton,     kIdcModeButton};
+
+}  // namespace
+
+MainWindowControl::MainWindowControl(const ModelPorts& ports, MainView& view, MainWindowState& state,
+                                     HostedNetworkControl& hostedNetwork, const WlanClientState& wlanClient)
+    : ports_(ports), view_(view), state_(state), hostedNetwork_(hostedNetwork), wlanClient_(wlanClient) {}
+
+void MainWindowControl::LoadTrayMenuTexts() {
+    TrayMenuTexts& texts = state_.trayMenu;
+    texts.launch = TextOr(view_, kTrayMenuLaunch);
+    texts.toStationMode = TextOr(view_, kTrayMenuToStationMode);
+    texts.wizard = TextOr(view_, kTrayMenuWizard);
+    texts.about = TextOr(view_, kTrayMenuAbout);
+    texts.exit = TextOr(view_, kTrayMenuExit);
+    texts.toApStaMode = TextOr(view_, kTrayMenuToApStaMode);
+}
+
+void MainWindowControl::LoadStoredSettings() {
+    state_.chosenConnection = ReadIcsCardName(ports_.settings);
+    SerializeApSettings(ports_.settings, state_.programFolder, true, state_.hostedNetwork.desiredSsid,
+                        state_.hostedNetwork.desiredKey);
+}
+
+// "Current Mode" holds 0 or 1 when the program wrote it; any other value starts station mode, though it
+// still picks the AP+STA faces and look of the mode button as every value but 0 does.
+void MainWindowControl::SetUpButtons() {
+    SetUpButton(kIdcLinkStatusButton, kLinkStatusFaces, ModeLookOf(ModeLook::kStation, kIdcLinkStatusButton));
+    SetUpButton(kIdcAssocListButton, kAssocListFaces, AssocListLook());
+
+    uint32_t radio = 1;
+    storedMode_ = 0;
+    ReadModeSetting(ports_.settings, kModeSelectorCurrentMode, storedMode_, radio);
+    ReadModeSetting(ports_.settings, kModeSelectorRadioState, storedMode_, radio);
+    state_.hostedNetwork.apMode = storedMode_ == 1 && state_.cardPresent;
+    state_.radioOn = radio == 1;
+    EnableApStaButtons(state_.hostedNetwork.apMode);
+
+    SetUpButton(kIdcIcsButton, kIcsFaces, ModeLookOf(ModeLook::kStation, kIdcIcsButton));
+    SetUpButton(kIdcRadioButton, kRadioFaces, RadioButtonLook(state_.radioOn));
+    if (!state_.radioOn)
+        state_.hostedNetwork.apMode = false;
+
+    const ModeLook storedLook = storedMode_ == 0 ? ModeLook::kStation : ModeLook::kApSta;
+    SetUpButton(kIdcModeButton, storedMode_ == 0 ? kModeStationFaces : kModeApStaFaces,
+                ModeLookOf(storedLook, kIdcModeButton));
+    if (storedMode_ == 0)
+        view_.FrameModePicture();
+    view_.ApplyControlLook(ModeLookOf(storedLook, kIdcModePicture));
+}
+
+void MainWindowControl::ShowStartPage() {
+    if (wlanClient_.interfaces && !wlanClient_.interfaces->interfaces.empty()) {
+        view_.ShowPage(state_.hostedNetwork.apMode ? ContentPage::kApConfig : ContentPage::kLinkStatus);
+        return;
+    }
+    state_.cardPresent = false;
+    view_.ShowPage(ContentPage::kAbout);
+    for (uint32_t control : kDisabledWithoutCard)
+        view_.EnableButton(control, false);
+}
+
+// A start the user cancels in the Extended AP Settings dialog stays in station mode, and looks it.
+void MainWindowControl::StartInStoredMode() {
+    if (!state_.radioOn)
+        EnableControlsForRadio(false);
+    if (state_.hostedNetwork.apMode && !hostedNetwork_.SwitchToApStaMode()) {
+        state_.hostedNetwork.apMode = false;
+        view_.ShowPage(ContentPage::kLinkStatus);
+        for (const ControlLook& look : ControlLooks(ModeLook::kStation))
+            view_.ApplyControlLook(look);
+    }
+    state_.showRequestTimer = ports_.timers.SetTimer(kTimerShowRequest, kShowRequestPeriodMs);
+    state_.trayReaddTimer = ports_.timers.SetTimer(kTimerTrayReadd, kTrayReaddPeriodMs);
+    state_.trayReaddCount = 0;
+}
+
+void MainWindowControl::OnLinkStatusButton() {
+    view_.ShowPage(state_.hostedNetwork.apMode ? ContentPage::kApConfig : ContentPage::kLinkStatus);
+}
+
+void MainWindowControl::OnAssocListButton() {
+    if (!state_.hostedNetwork.apMode)
+        return;
+    view_.ShowPage(ContentPage::kAssociationList);
+    view_.RestartAssociationListTimer(kTimerAssocListRefresh, kAssocListRefreshPeriodMs);
+}
+
+void MainWindowControl::OnIcsButton() {
+    if (state_.hostedNetwork.apMode) {
+        ports_.sharing.ScanAdapters();
+        view_.ShowPage(ContentPage::kIcs);
+        view_.FillConnectionList();
+        return;
+    }
+    view_.ShowPage(ContentPage::kAbout);
+    view_.RefreshVersionInfo();
+}
+
+void MainWindowControl::EnableControlsForRadio(bool radioOn) {
+    view_.EnableButton(kIdcLinkStatusButton, radioOn);
+    EnableApStaButtons(radioOn && state_.hostedNetwork.apMode);
+    view_.EnableButton(kIdcIcsButton, radioOn);
+    view_.EnableButton(kIdcRadioButton, true);
+    view_.EnableButton(kIdcStaApButton, radioOn);
+    view_.EnableButton(kIdcModeButton, radioOn);
+    view_.EnableButton(kIdcModePicture, radioOn);
+}
+
+void MainWindowControl::HideMainWindow() {
+    state_.shown = false;
+    state_.wizardShowAgain = false;
+    if (state_.wizardRunning) {
+        if (WindowHandle wizard = ports_.processes.FindWindowByTitle(kWizardWindowTitle))
+            ports_.processes.SendSysCommandClose(wizard);
+        state_.wizardRunning = false;
+    }
+    view_.HideToTray();
+}
+
+void MainWindowControl::SetUpButton(uint32_t controlId, const ButtonFaces& faces, const ControlLook& look) {
+    view_.SetButtonFaces(controlId, faces);
+    view_.ApplyControlLook(look);
+}
+
+void MainWindowControl::EnableApStaButtons(bool enable) {
+    view_.EnableButton(kIdcAssocListButton, enable);
+    view_.EnableButton(kIdcAdvancedButton, enable);
+}
+
+}  // namespace aerowisp

@@ -1,0 +1,20 @@
+// The link status page (template 180): the chosen card's own connection, shown in station mode.
+#pragma once
+
+#include "core/lang/language_file.h"
+#include "widgets/app_pro_page.h"
+
+namespace aerowisp {
+
+class CLinkStatusPage final : public CAppProPage {
+  public:
+    explicit CLinkStatusPage(const LanguageFile& language);
+
+  protected:
+    BOOL OnInitDialog() override;
+
+  private:
+    const LanguageFile& language_;
+};
+
+}  // namespace aerowisp

@@ -1,0 +1,45 @@
+// Colours, background and keyboard of the content pages.
+#include "widgets/app_pro_page.h"
+
+namespace aerowisp {
+
+CAppProPage::CAppProPage(int templateId)
+    : fw::Dialog(templateId), m_brushBk(::CreateSolidBrush(kPageColour)) {}
+
+void CAppProPage::SetOwnerIfNone(HotlynxModel& owner) {
+    if (m_pMainDlg == nullptr)
+        m_pMainDlg = &owner;
+}
+
+bool CAppProPage::OnCommand(int id, int, HWND) {
+    return id == IDOK || id == IDCANCEL;
+}
+
+bool CAppProPage::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+    switch (message) {
+        // Edit fields and list boxes keep the system's colours.
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+            return false;
+        // Everything else, read-only edits included (they ask as statics), is black on the page colour.
+        case WM_CTLCOLORMSGBOX:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_CTLCOLORSTATIC: {
+            const HDC dc = reinterpret_cast<HDC>(wParam);
+            ::SetTextColor(dc, RGB(0, 0, 0));
+            ::SetBkMode(dc, TRANSPARENT);
+            result = reinterpret_cast<LRESULT>(m_brushBk.Get());
+            return true;
+        }
+        // The main window's background shows wherever no control paints.
+        case WM_ERASEBKGND:
+            result = TRUE;
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace aerowisp

@@ -1,0 +1,287 @@
+// The main window's start (stored mode, radio and card), its page buttons, the enabling for the radio
+// state and the hiding to the notification area.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/app/ids.h"
+#include "support/model_harness.h"
+
+namespace aerowisp {
+namespace {
+
+using test::ModelHarness;
+using Calls = std::vector<std::string>;
+using Controls = std::set<uint32_t>;
+
+constexpr uint32_t kAllControls[] = {kIdcLinkStatusButton, kIdcAssocListButton, kIdcAdvancedButton,
+                                     kIdcIcsButton,        kIdcRadioButton,     kIdcModeButton,
+                                     kIdcStaApButton,      kIdcModePicture};
+
+// The controls left disabled; a control the window never touched keeps its template state, enabled.
+Controls Disabled(const test::RecordingMainView& view) {
+    Controls disabled;
+    for (uint32_t control : kAllControls) {
+        auto found = view.enabled.find(control);
+        if (found != view.enabled.end() && !found->second)
+            disabled.insert(control);
+    }
+    return disabled;
+}
+
+// The last look given to `control`.
+ControlLook LastLook(const test::RecordingMainView& view, uint32_t control) {
+    ControlLook last;
+    for (const ControlLook& look : view.looks) {
+        if (look.controlId == control && look.setsIcon)
+            last = look;
+    }
+    return last;
+}
+
+// The initialisation's steps that the model decides, in the main window's order.
+void Start(ModelHarness& h) {
+    MainWindowControl& window = h.model.Window();
+    window.LoadTrayMenuTexts();
+    window.LoadStoredSettings();
+    h.model.DiscoverInterface(true);
+    window.SetUpButtons();
+    window.ShowStartPage();
+    window.StartInStoredMode();
+}
+
+TEST(MainWindowStart, RestoresTheStoredModeAndRadio) {
+    struct Case {
+        const char* label;
+        std::optional<uint32_t> currentMode;
+        std::optional<uint32_t> radioState;
+        bool card;
+        bool networkStored;
+        ContentPage page;
+        bool apMode;
+        Controls disabled;
+        uint32_t modeFaces;
+        uint32_t pictureIcon;
+        uint32_t radioIcon;
+    };
+    const Controls kApStaOnly = {kIdcAssocListButton, kIdcAdvancedButton};
+    const Case cases[] = {
+        {"nothing stored",
+         {},
+         {},
+         true,
+         false,
+         ContentPage::kLinkStatus,
+         false,
+         kApStaOnly,
+         kModeStationFaces.normal,
+         kIdiStationMode,
+         kIdiRadioOn},
+        {"AP+STA stored",
+         1,
+         1,
+         true,
+         true,
+         ContentPage::kApConfig,
+         true,
+         {},
+         kModeApStaFaces.normal,
+         kIdiApStaMode,
+         kIdiRadioOn},
+        // The mode button keeps the stored mode's faces and look; only the radio button is usable.
+        {"AP+STA stored, radio off",
+         1,
+         0,
+         true,
+         true,
+         ContentPage::kLinkStatus,
+         false,
+         {kIdcLinkStatusButton, kIdcAssocListButton, kIdcAdvancedButton, kIdcIcsButton, kIdcModeButton,
+          kIdcStaApButton, kIdcModePicture},
+         kModeApStaFaces.normal,
+         kIdiApStaMode,
+         kIdiRadioOff},
+        {"AP+STA stored, no card",
+         1,
+         1,
+         false,
+         true,
+         ContentPage::kAbout,
+         false,
+         {kIdcLinkStatusButton, kIdcAssocListButton, kIdcAdvancedButton, kIdcRadioButton, kIdcModeButton,
+          kIdcStaApButton},
+         kModeApStaFaces.normal,
+         kIdiApStaMode,
+         kIdiRadioOn},
+        {"a mode never written", 2, 1, true, true, ContentPage::kLinkStatus, false, kApStaOnly,
+         kModeApStaFaces.normal, kIdiApStaMode, kIdiRadioOn},
+        {"radio state other than 1",
+         0,
+         2,
+         true,
+         false,
+         ContentPage::kLinkStatus,
+         false,
+         {kIdcLinkStatusButton, kIdcAssocListButton, kIdcAdvancedButton, kIdcIcsButton, kIdcModeButton,
+          kIdcStaApButton, kIdcModePicture},
+         kModeStationFaces.normal,
+         kIdiStationMode,
+         kIdiRadioOff},
+        // No network stored and the Extended AP Settings dialog cancelled.
+        {"AP+STA start cancelled", 1, 1, true, false, ContentPage::kLinkStatus, false, kApStaOnly,
+         kModeApStaFaces.normal, kIdiStationMode, kIdiRadioOn},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        ModelHarness h;
+        if (c.currentMode)
+            h.machine.Settings().SetValue(kSettingsKey, kValueCurrentMode,
+                                          RegistryValue::Dword(*c.currentMode));
+        if (c.radioState)
+            h.machine.Settings().SetValue(kSettingsKey, kValueRadioState,
+                                          RegistryValue::Dword(*c.radioState));
+        if (!c.card)
+            h.machine.Wlan().RemoveCard(h.machine.Wlan().Cards().front().guid);
+        if (c.networkStored)
+            h.SetIni(u"DuvaDI", u"secret-key");
+
+        Start(h);
+
+        EXPECT_EQ(h.view.currentPage, c.page);
+        EXPECT_EQ(h.Hosted().apMode, c.apMode);
+        EXPECT_EQ(h.State().cardPresent, c.card);
+        EXPECT_EQ(Disabled(h.view), c.disabled);
+        EXPECT_EQ(h.view.faces[kIdcModeButton].normal, c.modeFaces);
+        EXPECT_EQ(LastLook(h.view, kIdcModePicture).iconId, c.pictureIcon);
+        EXPECT_EQ(LastLook(h.view, kIdcRadioButton).iconId, c.radioIcon);
+        EXPECT_EQ(h.machine.Wlan().HostedNetworkRunning(), c.apMode);
+        // Only a start in station mode centres the mode picture in its frame.
+        EXPECT_EQ(std::ranges::count(h.view.calls, "FrameModePicture"), c.currentMode.value_or(0) == 0);
+        EXPECT_TRUE(h.timers.IsRunning(kTimerShowRequest));
+        EXPECT_TRUE(h.timers.IsRunning(kTimerTrayReadd));
+    }
+}
+
+TEST(MainWindowStart, GivesEachButtonItsFacesAndFirstLook) {
+    ModelHarness h;
+    Start(h);
+
+    EXPECT_EQ(h.view.faces[kIdcLinkStatusButton], kLinkStatusFaces);
+    EXPECT_EQ(h.view.faces[kIdcAssocListButton], kAssocListFaces);
+    EXPECT_EQ(h.view.faces[kIdcIcsButton], kIcsFaces);
+    EXPECT_EQ(h.view.faces[kIdcRadioButton], kRadioFaces);
+    EXPECT_FALSE(h.view.faces.contains(kIdcAdvancedButton)) << "the hidden buttons have no faces";
+    EXPECT_FALSE(h.view.faces.contains(kIdcStaApButton));
+    const ControlLook assocList = LastLook(h.view, kIdcAssocListButton);
+    EXPECT_EQ(assocList.iconId, kIdiAssocList);
+    EXPECT_EQ(assocList.disabledIconId, kIdiAssocListDisabled);
+    EXPECT_EQ(std::u16string(assocList.tooltipKey), u"String2");
+    EXPECT_EQ(assocList.tooltipStringId, kIdsAssocListTip);
+    EXPECT_EQ(LastLook(h.view, kIdcIcsButton).iconId, kIdiAbout);
+    EXPECT_EQ(LastLook(h.view, kIdcModeButton).tooltipStringId, kIdsToApStaMode);
+    EXPECT_EQ(h.State().trayMenu.launch, u"Launch config utility");
+    EXPECT_EQ(h.State().trayMenu.toApStaMode, u"Switch to AP STA mode");
+}
+
+TEST(MainWindowStart, ReadsTheStoredSettingsBeforeTheCard) {
+    ModelHarness h;
+    h.machine.Settings().SetValue(kSettingsKey, kValueIcsCardName, RegistryValue::Sz(u"Realtek PCIe GBE"));
+    h.SetIni(u"Home AP", u"secret-key");
+    Start(h);
+
+    EXPECT_EQ(h.State().chosenConnection, u"Realtek PCIe GBE");
+    EXPECT_EQ(h.Hosted().desiredSsid, u"Home AP");
+    EXPECT_EQ(h.Hosted().desiredKey, u"secret-key");
+    const auto operations = h.Operations();
+    const auto ini = std::ranges::find(operations, "GetPrivateProfileStringW");
+    const auto enumeration = std::ranges::find(operations, "WlanEnumInterfaces");
+    EXPECT_LT(ini, enumeration);
+}
+
+TEST(PageButtons, ShowTheModesPages) {
+    struct Case {
+        const char* label;
+        bool apMode;
+        void (MainWindowControl::*press)();
+        Calls calls;
+    };
+    const Case cases[] = {
+        {"1000, station", false, &MainWindowControl::OnLinkStatusButton, {"ShowPage LinkStatus"}},
+        {"1000, AP+STA", true, &MainWindowControl::OnLinkStatusButton, {"ShowPage ApConfig"}},
+        {"1001, station", false, &MainWindowControl::OnAssocListButton, {}},
+        {"1001, AP+STA",
+         true,
+         &MainWindowControl::OnAssocListButton,
+         {"ShowPage AssociationList", "RestartAssociationListTimer 105 3000"}},
+        {"1003, station", false, &MainWindowControl::OnIcsButton, {"ShowPage About", "RefreshVersionInfo"}},
+        {"1003, AP+STA", true, &MainWindowControl::OnIcsButton, {"ShowPage Ics", "FillConnectionList"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        ModelHarness h;
+        h.Hosted().apMode = c.apMode;
+        (h.model.Window().*c.press)();
+        EXPECT_EQ(h.view.calls, c.calls);
+    }
+}
+
+TEST(PageButtons, IcsPageComesAfterAFreshAdapterScan) {
+    ModelHarness h;
+    h.Hosted().apMode = true;
+    h.model.Window().OnIcsButton();
+    EXPECT_EQ(h.Operations(), (Calls{"Sharing.ScanAdapters", "View.ShowPage", "View.FillConnectionList"}));
+}
+
+TEST(EnableControlsForRadio, LeavesOnlyTheRadioButtonWithTheRadioOff) {
+    struct Case {
+        const char* label;
+        bool radioOn;
+        bool apMode;
+        Controls disabled;
+    };
+    const Case cases[] = {
+        {"on, AP+STA", true, true, {}},
+        {"on, station", true, false, {kIdcAssocListButton, kIdcAdvancedButton}},
+        {"off, AP+STA",
+         false,
+         true,
+         {kIdcLinkStatusButton, kIdcAssocListButton, kIdcAdvancedButton, kIdcIcsButton, kIdcModeButton,
+          kIdcStaApButton, kIdcModePicture}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        ModelHarness h;
+        h.Hosted().apMode = c.apMode;
+        for (uint32_t control : kAllControls)
+            h.view.EnableButton(control, !c.radioOn);
+        h.model.Window().EnableControlsForRadio(c.radioOn);
+        EXPECT_EQ(Disabled(h.view), c.disabled);
+    }
+}
+
+TEST(HideMainWindow, ClosesARunningWizardFirst) {
+    for (bool wizardRunning : {true, false}) {
+        SCOPED_TRACE(wizardRunning ? "wizard running" : "no wizard");
+        ModelHarness h;
+        h.processes.OpenWindow(u"Wireless Network Setup Wizard");
+        h.State().wizardRunning = wizardRunning;
+        h.State().wizardShowAgain = true;
+
+        h.model.Window().HideMainWindow();
+
+        const Calls expected = wizardRunning ? Calls{"FindWindowW", "SendMessageW", "View.HideToTray"}
+                                             : Calls{"View.HideToTray"};
+        EXPECT_EQ(h.Operations(), expected);
+        EXPECT_EQ(h.processes.IsWindowOpen(u"Wireless Network Setup Wizard"), !wizardRunning);
+        EXPECT_FALSE(h.State().shown);
+        EXPECT_FALSE(h.State().wizardShowAgain);
+        EXPECT_FALSE(h.State().wizardRunning);
+    }
+}
+
+}  // namespace
+}  // namespace aerowisp
