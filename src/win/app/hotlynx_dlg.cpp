@@ -44,6 +44,10 @@ bool IsModeControl(uint32_t controlId) {
            controlId == kIdcAdvancedButton;
 }
 
+constexpr ContentPage kContentPages[] = {ContentPage::kLinkStatus, ContentPage::kApConfig,
+                                         ContentPage::kAssociationList, ContentPage::kIcs,
+                                         ContentPage::kAbout};
+
 // The page buttons and the radio button show the hand cursor.
 bool HasHandCursor(int controlId) {
     return controlId >= IDC_LINK_STATUS_BUTTON && controlId <= IDC_RADIO_BUTTON;
@@ -224,6 +228,7 @@ BOOL CHotlynxDlg::OnInitDialog() {
     CreateContentPages();
     PlaceContentPages();
     window.ShowStartPage();
+    // The ICS page takes its main window when it is first filled.
     for (CAppProPage* page : {Page(ContentPage::kLinkStatus), Page(ContentPage::kApConfig),
                               Page(ContentPage::kAssociationList), Page(ContentPage::kAbout)})
         page->SetOwnerIfNone(*model_);
@@ -275,8 +280,7 @@ bool CHotlynxDlg::AddTrayIcon() {
 // Each page is a child dialog over the placeholder; its window carries its template number as its
 // control identifier, so tools outside the program can tell which page is shown.
 void CHotlynxDlg::CreateContentPages() {
-    for (ContentPage page : {ContentPage::kLinkStatus, ContentPage::kApConfig, ContentPage::kAssociationList,
-                             ContentPage::kIcs, ContentPage::kAbout}) {
+    for (ContentPage page : kContentPages) {
         CAppProPage* content = Page(page);
         if (content->Create(Handle()))
             ::SetWindowLongPtrW(content->Handle(), GWLP_ID, content->TemplateId());
@@ -288,8 +292,7 @@ void CHotlynxDlg::PlaceContentPages() {
     RECT area{};
     ::GetWindowRect(Item(IDC_PAGE_PLACEHOLDER), &area);
     ::MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&area), 2);
-    for (ContentPage page : {ContentPage::kLinkStatus, ContentPage::kApConfig, ContentPage::kAssociationList,
-                             ContentPage::kIcs, ContentPage::kAbout}) {
+    for (ContentPage page : kContentPages) {
         ::SetWindowPos(Page(page)->Handle(), nullptr, area.left, area.top, area.right - area.left,
                        area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
