@@ -20,7 +20,8 @@ LaunchOptionsResult ParseLaunchOptions(const std::vector<std::u16string>& argume
         const std::u16string& argument = arguments[i];
         if (argument == u"--simulate") {
             options.simulate = true;
-            if (i + 1 < arguments.size() && !IsOption(arguments[i + 1])) options.scenarioPath = arguments[++i];
+            if (i + 1 < arguments.size() && !IsOption(arguments[i + 1]))
+                options.scenarioPath = arguments[++i];
         } else if (argument == u"--journal") {
             if (i + 1 >= arguments.size() || IsOption(arguments[i + 1])) {
                 return Fail(u"--journal needs a file name.\n" + std::u16string(kLaunchUsage));

@@ -7,7 +7,7 @@
 namespace aerowisp {
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     // Milliseconds since the system started, wrapping like GetTickCount.
     virtual uint32_t GetTickCount() = 0;

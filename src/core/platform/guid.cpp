@@ -13,9 +13,12 @@ void AppendHex(std::u16string& out, uint64_t value, int digits) {
 }
 
 int HexValue(char16_t c) {
-    if (c >= u'0' && c <= u'9') return c - u'0';
-    if (c >= u'a' && c <= u'f') return c - u'a' + 10;
-    if (c >= u'A' && c <= u'F') return c - u'A' + 10;
+    if (c >= u'0' && c <= u'9')
+        return c - u'0';
+    if (c >= u'a' && c <= u'f')
+        return c - u'a' + 10;
+    if (c >= u'A' && c <= u'F')
+        return c - u'A' + 10;
     return -1;
 }
 
@@ -23,7 +26,8 @@ std::optional<uint64_t> ParseHex(std::u16string_view text) {
     uint64_t value = 0;
     for (char16_t c : text) {
         const int digit = HexValue(c);
-        if (digit < 0) return std::nullopt;
+        if (digit < 0)
+            return std::nullopt;
         value = (value << 4) | static_cast<uint64_t>(digit);
     }
     return value;
@@ -43,7 +47,8 @@ std::u16string GuidToString(const Guid& guid) {
     AppendHex(out, guid.data4[0], 2);
     AppendHex(out, guid.data4[1], 2);
     out.push_back(u'-');
-    for (int i = 2; i < 8; ++i) AppendHex(out, guid.data4[i], 2);
+    for (int i = 2; i < 8; ++i)
+        AppendHex(out, guid.data4[i], 2);
     return out;
 }
 
@@ -56,14 +61,16 @@ std::optional<Guid> GuidFromString(std::u16string_view text) {
     const auto d3 = ParseHex(text.substr(14, 4));
     const auto d4a = ParseHex(text.substr(19, 4));
     const auto d4b = ParseHex(text.substr(24, 12));
-    if (!d1 || !d2 || !d3 || !d4a || !d4b) return std::nullopt;
+    if (!d1 || !d2 || !d3 || !d4a || !d4b)
+        return std::nullopt;
     Guid guid;
     guid.data1 = static_cast<uint32_t>(*d1);
     guid.data2 = static_cast<uint16_t>(*d2);
     guid.data3 = static_cast<uint16_t>(*d3);
     guid.data4[0] = static_cast<uint8_t>(*d4a >> 8);
     guid.data4[1] = static_cast<uint8_t>(*d4a);
-    for (int i = 0; i < 6; ++i) guid.data4[2 + i] = static_cast<uint8_t>(*d4b >> (8 * (5 - i)));
+    for (int i = 0; i < 6; ++i)
+        guid.data4[2 + i] = static_cast<uint8_t>(*d4b >> (8 * (5 - i)));
     return guid;
 }
 

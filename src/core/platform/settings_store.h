@@ -12,7 +12,7 @@ namespace aerowisp {
 
 // One open registry key; the key is closed when the object goes away.
 class RegistryKey {
-public:
+  public:
     virtual ~RegistryKey() = default;
 
     // A null name fails at once. REG_DWORD reads as is; REG_SZ and REG_EXPAND_SZ read as their text
@@ -26,7 +26,7 @@ public:
 };
 
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
 
     // A key under HKEY_CURRENT_USER opened for all access, else for reading only; null when both fail.

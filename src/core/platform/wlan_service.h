@@ -11,7 +11,7 @@
 namespace aerowisp {
 
 class WlanService {
-public:
+  public:
     virtual ~WlanService() = default;
 
     virtual WlanResult OpenHandle(uint32_t clientVersion, WlanHandle& handle) = 0;
@@ -24,12 +24,13 @@ public:
     virtual WlanResult GetInterfaceCapability(WlanHandle handle, const Guid& interfaceGuid,
                                               uint32_t& numberOfSupportedPhys) = 0;
     // WlanSetInterface with opcode 4 and one PHY's radio state.
-    virtual WlanResult SetRadioState(WlanHandle handle, const Guid& interfaceGuid, const PhyRadioState& state) = 0;
+    virtual WlanResult SetRadioState(WlanHandle handle, const Guid& interfaceGuid,
+                                     const PhyRadioState& state) = 0;
 
     virtual WlanResult HostedNetworkInitSettings(WlanHandle handle) = 0;
     // WlanHostedNetworkSetProperty with opcode 0 (connection settings).
-    virtual WlanResult HostedNetworkSetConnectionSettings(WlanHandle handle,
-                                                          const HostedNetworkConnectionSettings& settings) = 0;
+    virtual WlanResult HostedNetworkSetConnectionSettings(
+        WlanHandle handle, const HostedNetworkConnectionSettings& settings) = 0;
     // WlanHostedNetworkSetProperty with opcode 3 (enable), 4-byte BOOL.
     virtual WlanResult HostedNetworkSetEnable(WlanHandle handle, bool enable) = 0;
     // `ansiKey` is the key in the ANSI code page, without a terminator; the length passed to the

@@ -1,4 +1,5 @@
-// Records exchanged with the WLAN service, laid out like the Native Wifi API's where the program relies on it.
+// Records exchanged with the WLAN service, laid out like the Native Wifi API's where the program relies on
+// it.
 #pragma once
 
 #include <array>

@@ -6,12 +6,14 @@ namespace {
 
 // To open or create: open first, create only when the key cannot be opened.
 std::unique_ptr<RegistryKey> OpenOrCreate(SettingsStore& store) {
-    if (auto key = store.OpenUserKey(kSettingsKey)) return key;
+    if (auto key = store.OpenUserKey(kSettingsKey))
+        return key;
     return store.CreateUserKey(kSettingsKey);
 }
 
 void WriteDword(SettingsStore& store, const char16_t* name, uint32_t value) {
-    if (auto key = OpenOrCreate(store)) key->SetDWORDValue(name, value);
+    if (auto key = OpenOrCreate(store))
+        key->SetDWORDValue(name, value);
 }
 
 std::u16string CapProfileValue(const std::u16string& value) {
@@ -23,7 +25,8 @@ std::u16string CapProfileValue(const std::u16string& value) {
 bool ReadModeSetting(SettingsStore& store, int selector, uint32_t& mode, uint32_t& radio) {
     auto key = store.OpenUserKey(kSettingsKey);
     if (!key) {
-        if (selector == kModeSelectorRadioState) radio = 1;
+        if (selector == kModeSelectorRadioState)
+            radio = 1;
         return false;
     }
     if (selector == kModeSelectorCurrentMode) {
@@ -47,7 +50,8 @@ bool WriteModeSetting(SettingsStore& store, int selector, uint32_t mode, uint32_
 
 uint32_t ReadShowWindowRequest(SettingsStore& store) {
     uint32_t request = 0;
-    if (auto key = store.OpenUserKey(kSettingsKey)) key->QueryDWORDValue(kValueShowWindow, request);
+    if (auto key = store.OpenUserKey(kSettingsKey))
+        key->QueryDWORDValue(kValueShowWindow, request);
     return request;
 }
 
@@ -62,13 +66,15 @@ void PostShowWindowRequest(SettingsStore& store) {
 std::u16string ReadIcsCardName(SettingsStore& store) {
     std::u16string name;
     if (auto key = store.OpenUserKey(kSettingsKey)) {
-        if (!key->QueryStringValue(kValueIcsCardName, name)) name.clear();
+        if (!key->QueryStringValue(kValueIcsCardName, name))
+            name.clear();
     }
     return name;
 }
 
 void WriteIcsCardName(SettingsStore& store, const std::u16string& name) {
-    if (auto key = OpenOrCreate(store)) key->SetStringValue(kValueIcsCardName, name);
+    if (auto key = OpenOrCreate(store))
+        key->SetStringValue(kValueIcsCardName, name);
 }
 
 std::u16string ApSettingsIniPath(const std::u16string& programFolder) {
@@ -79,10 +85,14 @@ void SerializeApSettings(SettingsStore& store, const std::u16string& programFold
                          std::u16string& desiredSsid, std::u16string& desiredKey) {
     const std::u16string path = ApSettingsIniPath(programFolder);
     if (load) {
-        std::u16string ssid = CapProfileValue(store.ReadProfileString(kApSettingsSection, kApSettingsSsid, path));
-        if (!ssid.empty()) desiredSsid = std::move(ssid);
-        std::u16string key = CapProfileValue(store.ReadProfileString(kApSettingsSection, kApSettingsKey, path));
-        if (!key.empty()) desiredKey = std::move(key);
+        std::u16string ssid =
+            CapProfileValue(store.ReadProfileString(kApSettingsSection, kApSettingsSsid, path));
+        if (!ssid.empty())
+            desiredSsid = std::move(ssid);
+        std::u16string key =
+            CapProfileValue(store.ReadProfileString(kApSettingsSection, kApSettingsKey, path));
+        if (!key.empty())
+            desiredKey = std::move(key);
         return;
     }
     store.WriteProfileString(kApSettingsSection, kApSettingsSsid, CapProfileValue(desiredSsid), path);

@@ -6,7 +6,7 @@
 namespace fw {
 
 class Dialog : public Window {
-public:
+  public:
     explicit Dialog(int templateId) : templateId_(templateId) {}
     ~Dialog() override;
 
@@ -20,7 +20,7 @@ public:
     // Destroys a modeless dialog.
     void Destroy();
 
-protected:
+  protected:
     // WM_INITDIALOG; the return value is the message's (TRUE: let the system set the focus).
     virtual BOOL OnInitDialog() { return TRUE; }
     // WM_COMMAND; true when handled. The default ends a modal dialog on IDOK and IDCANCEL.
@@ -28,7 +28,7 @@ protected:
     // Every other message; return true and set `result` when handled.
     virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
-private:
+  private:
     // Modal dialogs open centred over their owner, or over the work area when it has none.
     void CenterOnOwner();
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -8,7 +8,7 @@
 namespace fw {
 
 class Window {
-public:
+  public:
     Window() = default;
     explicit Window(HWND hwnd) : hwnd_(hwnd) {}
     Window(const Window&) = delete;
@@ -34,11 +34,11 @@ public:
 
     static std::wstring TextOf(HWND hwnd);
 
-protected:
+  protected:
     void Attach(HWND hwnd) { hwnd_ = hwnd; }
     void Detach() { hwnd_ = nullptr; }
 
-private:
+  private:
     HWND hwnd_ = nullptr;
 };
 
