@@ -117,7 +117,7 @@ TEST(MainWindowStart, RestoresTheStoredModeAndRadio) {
          kModeApStaFaces.normal,
          kIdiApStaMode,
          kIdiRadioOn},
-        {"a mode never written", 2, 1, true, true, ContentPage::kLinkStatus, false, kApStaOnly,
+        {"any non-zero mode counts as AP+STA", 7, 1, true, true, ContentPage::kApConfig, true, {},
          kModeApStaFaces.normal, kIdiApStaMode, kIdiRadioOn},
         {"radio state other than 1",
          0,

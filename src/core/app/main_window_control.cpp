@@ -50,7 +50,9 @@ void MainWindowControl::SetUpButtons() {
     storedMode_ = 0;
     ReadModeSetting(ports_.settings, kModeSelectorCurrentMode, storedMode_, radio);
     ReadModeSetting(ports_.settings, kModeSelectorRadioState, storedMode_, radio);
-    state_.hostedNetwork.apMode = storedMode_ == 1 && state_.cardPresent;
+    // Any non-zero "Current Mode" means AP+STA mode, as the settings store reads it; a value such as 7
+    // from a hand-edited registry must not leave the flag neither station nor AP+STA.
+    state_.hostedNetwork.apMode = storedMode_ != 0 && state_.cardPresent;
     state_.radioOn = radio == 1;
     EnableApStaButtons(state_.hostedNetwork.apMode);
 
