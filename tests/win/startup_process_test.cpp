@@ -23,6 +23,8 @@ constexpr wchar_t kMainWindowTitle[] = L"Aerowisp";
 constexpr wchar_t kSettingsKey[] = L"Software\\Duva DI";
 constexpr wchar_t kCompanionEvent[] = L"BrevoAppRunning";
 constexpr UINT kLaunchCommand = 32778;
+// Exit in the menu of a machine without a card.
+constexpr UINT kExitCommand = 32792;
 // The Extended AP Settings dialog's controls.
 constexpr int kOkButton = 1105;
 constexpr int kSsidBox = 1106;
@@ -318,17 +320,21 @@ TEST_F(StartupProcessTest, StoredApModeAsksForTheNetworkFirst) {
     }
 }
 
-// Enter must not end the modal run, which would skip the clean-up; Esc ends the program only through
-// it while the window cannot yet be hidden to the notification area. Posted messages arrive in order,
-// so a run ended by Enter would have no clean-up in its journal.
-TEST_F(StartupProcessTest, EnterAndEscNeverSkipTheCloseCleanUp) {
+// Enter must not end the modal run, which would skip the clean-up; with the notification-area icon in
+// place Esc only hides the window, and the tray's Exit ends the program through the clean-up. Posted
+// messages arrive in order, so a run ended by Enter or Esc would leave before the Exit.
+TEST_F(StartupProcessTest, EnterAndEscHideAndTrayExitRunsTheCloseCleanUp) {
     AerowispRun run(L"aerowisp-keys");
     ASSERT_TRUE(run.Started());
     ASSERT_TRUE(PumpUntil([&] { return run.MainWindow(true) != nullptr; }, kStartTimeoutMs));
     HWND window = run.MainWindow(false);
     ASSERT_TRUE(::PostMessageW(window, WM_COMMAND, IDOK, 0));
     ASSERT_TRUE(::PostMessageW(window, WM_COMMAND, IDCANCEL, 0));
+    ASSERT_TRUE(PumpUntil([&] { return run.MainWindow(true) == nullptr; }, kTimeoutMs));
+    EXPECT_FALSE(run.HasEnded());
+    EXPECT_EQ(window, run.MainWindow(false));
 
+    ASSERT_TRUE(::PostMessageW(window, WM_COMMAND, kExitCommand, 0));
     ASSERT_TRUE(run.WaitForEnd(kTimeoutMs));
     EXPECT_EQ(0u, run.ExitCode());
     const std::vector<std::string> journal = run.Journal();

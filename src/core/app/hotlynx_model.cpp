@@ -5,12 +5,20 @@
 
 namespace aerowisp {
 
-HotlynxModel::HotlynxModel(const ModelPorts& ports, MainView& view)
+HotlynxModel::HotlynxModel(const ModelPorts& ports, MainView& view, TrayView& tray)
     : ports_(ports),
       view_(view),
       hostedNetwork_(ports, view, state_),
       wlanClient_(ports, view, state_, hostedNetwork_),
-      window_(ports, view, state_, hostedNetwork_, wlanClient_.State()) {}
+      window_(ports, view, state_, hostedNetwork_, wlanClient_.State()),
+      callbacks_{
+          .discoverInterface = [this](bool allowDialog) { DiscoverInterface(allowDialog); },
+          .isSelectedCardPresent = [this](std::u16string_view card) { return IsSelectedCardPresent(card); },
+          .enableControlsForRadio = [this](bool radioOn) { window_.EnableControlsForRadio(radioOn); },
+          .hideMainWindow = [this] { window_.HideMainWindow(); }},
+      tray_(ports, view, tray, state_, wlanClient_.State(), hostedNetwork_),
+      statusTimers_(ports, view, state_, hostedNetwork_, tray_, callbacks_),
+      deviceEvents_(ports, view, state_, wlanClient_.State(), hostedNetwork_, callbacks_) {}
 
 bool HotlynxModel::OnNcPaint() {
     bool hideRequested = IsStartHiddenRequested(ports_.settings, ports_.processes, state_.programFolder);
@@ -26,10 +34,6 @@ void HotlynxModel::OnClose() {
     }
     wlanClient_.CloseClient();
     view_.RemoveTrayIcon();
-}
-
-void HotlynxModel::OnTimer(TimerId id) {
-    hostedNetwork_.OnStartGuardTimer(id);
 }
 
 }  // namespace aerowisp

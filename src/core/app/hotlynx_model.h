@@ -2,19 +2,27 @@
 // itself only draws and passes on messages; what the model shows or asks goes through the MainView.
 #pragma once
 
+#include <cstdint>
+#include <span>
+
+#include "core/app/device_events.h"
 #include "core/app/hosted_network_control.h"
 #include "core/app/main_view.h"
 #include "core/app/main_window_control.h"
 #include "core/app/main_window_state.h"
 #include "core/app/model_ports.h"
+#include "core/app/main_window_callbacks.h"
 #include "core/app/startup.h"
+#include "core/app/status_timers.h"
+#include "core/app/tray_control.h"
+#include "core/app/tray_view.h"
 #include "core/app/wlan_client.h"
 
 namespace aerowisp {
 
 class HotlynxModel {
   public:
-    HotlynxModel(const ModelPorts& ports, MainView& view);
+    HotlynxModel(const ModelPorts& ports, MainView& view, TrayView& tray);
     HotlynxModel(const HotlynxModel&) = delete;
     HotlynxModel& operator=(const HotlynxModel&) = delete;
 
@@ -22,6 +30,7 @@ class HotlynxModel {
     const MainWindowState& State() const { return state_; }
     HostedNetworkControl& HostedNetwork() { return hostedNetwork_; }
     MainWindowControl& Window() { return window_; }
+    TrayControl& Tray() { return tray_; }
     WlanClient& Wlan() { return wlanClient_; }
     const WlanClient& Wlan() const { return wlanClient_; }
 
@@ -38,7 +47,19 @@ class HotlynxModel {
     // so the next start restores AP+STA mode.
     void OnClose();
     // A main-window timer's tick.
-    void OnTimer(TimerId id);
+    void OnTimer(TimerId id) { statusTimers_.OnTimer(id); }
+    // Message 0x464 with the mouse message from lParam; the window returns 1.
+    void OnTrayNotify(uint32_t mouseMessage) { tray_.OnTrayNotify(mouseMessage); }
+    // WM_COMMAND 32778 to 32796; false for any other command.
+    bool OnTrayCommand(uint32_t commandId) { return tray_.OnTrayCommand(commandId); }
+    // The registered "TaskbarCreated" message.
+    void OnTaskbarCreated() { tray_.OnTaskbarCreated(); }
+    // WM_DEVICECHANGE with the record lParam points to (empty when null); the window returns 0.
+    void OnDeviceChange(uint32_t event, std::span<const uint8_t> record) {
+        deviceEvents_.OnDeviceChange(event, record);
+    }
+    // WM_POWERBROADCAST; the window then runs the default processing.
+    void OnPowerBroadcast(uint32_t event) { deviceEvents_.OnPowerBroadcast(event); }
 
   private:
     ModelPorts ports_;
@@ -47,6 +68,10 @@ class HotlynxModel {
     HostedNetworkControl hostedNetwork_;
     WlanClient wlanClient_;
     MainWindowControl window_;
+    MainWindowCallbacks callbacks_;
+    TrayControl tray_;
+    StatusTimers statusTimers_;
+    DeviceEvents deviceEvents_;
     StartHiddenAllowance startHiddenAllowance_;
 };
 

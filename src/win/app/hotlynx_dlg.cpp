@@ -2,11 +2,16 @@
 #include "app/hotlynx_dlg.h"
 
 #include <dbt.h>
-#include <shellapi.h>
+
+#include <algorithm>
+#include <iterator>
+#include <span>
 
 #include "app/platform_services.h"
 #include "app/user_message.h"
+#include "core/app/device_broadcast.h"
 #include "core/app/ids.h"
+#include "core/app/tray_control.h"
 #include "core/app/startup.h"
 #include "core/lang/language_choice.h"
 #include "fw/module_resources.h"
@@ -16,6 +21,7 @@
 #include "native/program_folder.h"
 #include "native/windows_version.h"
 #include "res/resource.h"
+#include "widgets/tray_icon.h"
 
 namespace aerowisp {
 namespace {
@@ -26,23 +32,12 @@ constexpr char16_t kUnsupportedSystemText[] = u"Sorry! We do not support this op
 // What DoModal returns when the main window refused to come up, as a failed creation does.
 constexpr INT_PTR kCreationRefused = -1;
 
-// The notification-area icon's identifier.
-constexpr UINT kTrayIconId = IDI_TRAY;
-
 constexpr WPARAM kSysCommandMask = 0xFFF0;
 // The system menu's item that opens the About dialog.
 constexpr UINT kSysCommandAbout = 0x0010;
 
-// GUID_DEVINTERFACE_NET: the device-interface class of network adapters.
-constexpr GUID kNetworkAdapterClass = {
-    0xCAC88484, 0x7515, 0x4C03, {0x82, 0xE6, 0x71, 0xA8, 0x7A, 0xBA, 0xC3, 0x61}};
-
-// The controls whose look the launch command restores: the mode button and picture, and the two
-// buttons that only AP+STA mode offers.
-bool IsModeControl(uint32_t controlId) {
-    return controlId == kIdcModeButton || controlId == kIdcModePicture || controlId == kIdcAssocListButton ||
-           controlId == kIdcAdvancedButton;
-}
+static_assert(IDI_TRAY == kTrayIconResource);
+static_assert(IDD_ABOUTBOX == 100);
 
 constexpr ContentPage kContentPages[] = {ContentPage::kLinkStatus, ContentPage::kApConfig,
                                          ContentPage::kAssociationList, ContentPage::kIcs,
@@ -185,13 +180,67 @@ std::u16string CHotlynxDlg::LoadLanguageString(std::u16string_view key) {
 }
 
 void CHotlynxDlg::RemoveTrayIcon() {
-    NOTIFYICONDATAW icon{};
-    icon.cbSize = sizeof(icon);
-    icon.hWnd = Handle();
-    icon.uID = kTrayIconId;
-    ::Shell_NotifyIconW(NIM_DELETE, &icon);
+    aerowisp::RemoveTrayIcon(Handle(), kTrayIconUid);
     trayIconAdded_ = false;
 }
+
+// ---- TrayView ----
+
+bool CHotlynxDlg::AddTrayIcon(const TrayIconData& icon) {
+    const bool added = aerowisp::AddTrayIcon(Handle(), icon);
+    trayIconAdded_ = trayIconAdded_ || added;
+    return added;
+}
+
+void CHotlynxDlg::ModifyTrayTip(uint32_t uid, const std::u16string& tip) {
+    aerowisp::ModifyTrayTip(Handle(), uid, tip);
+}
+
+// The window must be in front for the menu to close when the user clicks elsewhere, and the posted
+// message lets the menu's own end reach the window.
+void CHotlynxDlg::TrackTrayMenu(const std::vector<TrayMenuItem>& items) {
+    const fw::Menu menu = BuildTrayMenu(items);
+    if (!menu)
+        return;
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    ::SetForegroundWindow(Handle());
+    ::TrackPopupMenu(menu.Get(), TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, Handle(), nullptr);
+    Post(WM_NULL);
+}
+
+bool CHotlynxDlg::IsMainWindowMinimized() {
+    return ::IsIconic(Handle()) != FALSE;
+}
+
+void CHotlynxDlg::RestoreMainWindow() {
+    Show(SW_RESTORE);
+}
+
+void CHotlynxDlg::ShowMainWindow() {
+    ::EnableWindow(Handle(), TRUE);
+    Show(SW_SHOWNORMAL);
+}
+
+void CHotlynxDlg::BringMainWindowToForeground() {
+    ::SetForegroundWindow(Handle());
+}
+
+void CHotlynxDlg::ActivateMainWindow() {
+    ::SetActiveWindow(Handle());
+}
+
+void CHotlynxDlg::PostCloseToMainWindow() {
+    Post(WM_CLOSE);
+}
+
+void CHotlynxDlg::RunAboutDialog() {
+    fw::Dialog about(IDD_ABOUTBOX);
+    about.DoModal(nullptr);
+}
+
+// The setup wizard has no window of its own yet.
+void CHotlynxDlg::RunSetupWizard() {}
 
 // ---- Start and end ----
 
@@ -201,11 +250,12 @@ BOOL CHotlynxDlg::OnInitDialog() {
         RefuseOperatingSystem();
         return TRUE;
     }
+    taskbarCreatedMessage_ = ::RegisterWindowMessageW(ToWide(kTaskbarCreatedMessage).c_str());
     windowTimers_.emplace(Handle());
     model_ = std::make_unique<HotlynxModel>(
         ModelPorts{platform_.Wlan(), platform_.Settings(), platform_.CodePage(),
                    platform_.AttachWindowTimers(*windowTimers_), platform_.Processes(), platform_.Sharing()},
-        *this);
+        *this, *this);
     MainWindowControl& window = model_->Window();
     MainWindowState& state = model_->State();
 
@@ -216,8 +266,8 @@ BOOL CHotlynxDlg::OnInitDialog() {
     Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     m_background = fw::LoadBitmapResource(IDB_BACKGROUND);
-    if (!AddTrayIcon())
-        AddTrayIcon();
+    if (!model_->Tray().AddTrayIcon())
+        model_->Tray().AddTrayIcon();
     state.programFolder = ProgramFolder();
     ChooseLanguageFile(platform_.Settings(), state.programFolder);
     window.LoadTrayMenuTexts();
@@ -271,12 +321,6 @@ void CHotlynxDlg::AddAboutItemToSystemMenu() {
     ::AppendMenuW(menu, MF_STRING, kSysCommandAbout, text.c_str());
 }
 
-// The notification-area icon comes with the tray; until then there is none, and the close box ends the
-// program rather than hide a window nothing could bring back.
-bool CHotlynxDlg::AddTrayIcon() {
-    return trayIconAdded_;
-}
-
 // Each page is a child dialog over the placeholder; its window carries its template number as its
 // control identifier, so tools outside the program can tell which page is shown.
 void CHotlynxDlg::CreateContentPages() {
@@ -303,7 +347,10 @@ void CHotlynxDlg::RegisterDeviceNotifications() {
     DEV_BROADCAST_DEVICEINTERFACE_W filter{};
     filter.dbcc_size = sizeof(filter);
     filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-    filter.dbcc_classguid = kNetworkAdapterClass;
+    filter.dbcc_classguid =
+        GUID{kNetworkInterfaceClass.data1, kNetworkInterfaceClass.data2, kNetworkInterfaceClass.data3, {}};
+    std::copy(std::begin(kNetworkInterfaceClass.data4), std::end(kNetworkInterfaceClass.data4),
+              std::begin(filter.dbcc_classguid.Data4));
     ::RegisterDeviceNotificationW(Handle(), &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
 }
 
@@ -358,34 +405,20 @@ void CHotlynxDlg::OnCloseBox() {
     }
 }
 
-// The About dialog comes with the tray's commands, which open it too.
-void CHotlynxDlg::ShowAboutDialog() {}
-
-void CHotlynxDlg::OnLaunchConfigUtility() {
-    MainWindowState& state = model_->State();
-    if (::IsIconic(Handle())) {
-        Show(SW_RESTORE);
-    } else {
-        state.shown = true;
-        ::EnableWindow(Handle(), TRUE);
-        Show(SW_SHOWNORMAL);
-    }
-    ::SetForegroundWindow(Handle());
-    ::SetActiveWindow(Handle());
-    if (!state.radioOn)
-        return;
-    const bool apMode = state.hostedNetwork.apMode;
-    ShowPage(apMode ? ContentPage::kApConfig : ContentPage::kLinkStatus);
-    for (const ControlLook& look : ControlLooks(apMode ? ModeLook::kApSta : ModeLook::kStation)) {
-        if (IsModeControl(look.controlId))
-            ApplyControlLook(look);
-    }
-}
-
 // The clean-up comes before the modal run ends; the mode stays stored for the next start.
 void CHotlynxDlg::OnClose() {
     model_->OnClose();
     EndDialog(IDCANCEL);
+}
+
+// The record is read by its own size field; what lies behind the header is checked by the core.
+void CHotlynxDlg::OnDeviceChange(WPARAM event, LPARAM record) {
+    std::span<const uint8_t> bytes;
+    if (const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(record); header != nullptr) {
+        const size_t size = std::max<size_t>(header->dbch_size, sizeof(DEV_BROADCAST_HDR));
+        bytes = {reinterpret_cast<const uint8_t*>(header), size};
+    }
+    model_->OnDeviceChange(static_cast<uint32_t>(event), bytes);
 }
 
 // ---- Painting ----
@@ -456,24 +489,31 @@ bool CHotlynxDlg::OnCommand(int id, int notifyCode, HWND) {
             if (clicked)
                 model_->HostedNetwork().OnModeButton();
             return true;
-        case kCmdLaunchConfigUtility:
-            OnLaunchConfigUtility();
-            return true;
-        case kCmdSwitchToApStaMode:
-            model_->HostedNetwork().SwitchToApStaMode();
-            return true;
-        case kCmdSwitchToStationMode:
-            model_->HostedNetwork().SwitchToStationMode();
-            return true;
         default:
-            return false;
+            return model_->OnTrayCommand(static_cast<uint32_t>(id));
     }
 }
 
-bool CHotlynxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+bool CHotlynxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (!model_)
         return false;
+    if (message == taskbarCreatedMessage_ && message != 0) {
+        model_->OnTaskbarCreated();
+        result = 0;
+        return true;
+    }
     switch (message) {
+        case kTrayCallbackMessage:
+            model_->OnTrayNotify(static_cast<uint32_t>(lParam));
+            result = 1;
+            return true;
+        case WM_DEVICECHANGE:
+            OnDeviceChange(wParam, lParam);
+            result = 0;
+            return true;
+        case WM_POWERBROADCAST:
+            model_->OnPowerBroadcast(static_cast<uint32_t>(wParam));
+            return false;
         case WM_NCPAINT:
             if (!model_->OnNcPaint())
                 return false;
@@ -489,7 +529,7 @@ bool CHotlynxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result
         case WM_SYSCOMMAND:
             switch (wParam & kSysCommandMask) {
                 case kSysCommandAbout:
-                    ShowAboutDialog();
+                    model_->Tray().ShowAboutDialog();
                     break;
                 case SC_CLOSE:
                     OnCloseBox();

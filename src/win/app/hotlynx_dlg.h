@@ -7,6 +7,7 @@
 
 #include "core/app/hotlynx_model.h"
 #include "core/app/main_view.h"
+#include "core/app/tray_view.h"
 #include "core/lang/language_file.h"
 #include "fw/dialog.h"
 #include "fw/gdi.h"
@@ -23,7 +24,7 @@ namespace aerowisp {
 
 class PlatformServices;
 
-class CHotlynxDlg final : public fw::Dialog, public MainView {
+class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView {
   public:
     explicit CHotlynxDlg(PlatformServices& platform);
     ~CHotlynxDlg() override;
@@ -46,6 +47,19 @@ class CHotlynxDlg final : public fw::Dialog, public MainView {
     std::u16string LoadLanguageString(std::u16string_view key) override;
     void RemoveTrayIcon() override;
 
+    // TrayView.
+    bool AddTrayIcon(const TrayIconData& icon) override;
+    void ModifyTrayTip(uint32_t uid, const std::u16string& tip) override;
+    void TrackTrayMenu(const std::vector<TrayMenuItem>& items) override;
+    bool IsMainWindowMinimized() override;
+    void RestoreMainWindow() override;
+    void ShowMainWindow() override;
+    void BringMainWindowToForeground() override;
+    void ActivateMainWindow() override;
+    void PostCloseToMainWindow() override;
+    void RunAboutDialog() override;
+    void RunSetupWizard() override;
+
   protected:
     BOOL OnInitDialog() override;
     bool OnCommand(int id, int notifyCode, HWND control) override;
@@ -59,7 +73,6 @@ class CHotlynxDlg final : public fw::Dialog, public MainView {
     // The steps of the initialisation that belong to the window itself.
     void DoDataExchange();
     void AddAboutItemToSystemMenu();
-    bool AddTrayIcon();
     void CreateContentPages();
     void PlaceContentPages();
     void RegisterDeviceNotifications();
@@ -69,9 +82,8 @@ class CHotlynxDlg final : public fw::Dialog, public MainView {
 
     void OnCloseBox();
     bool CloseBoxHides() const;
-    void ShowAboutDialog();
-    void OnLaunchConfigUtility();
     void OnClose();
+    void OnDeviceChange(WPARAM event, LPARAM record);
 
     bool OnPaint();
     void OnEraseBkgnd(HDC dc);
@@ -105,6 +117,8 @@ class CHotlynxDlg final : public fw::Dialog, public MainView {
     fw::Bitmap m_background;
     // Set by adding the notification-area icon; until then a hidden window could not be brought back.
     bool trayIconAdded_ = false;
+    // Explorer's "TaskbarCreated" broadcast.
+    UINT taskbarCreatedMessage_ = 0;
     bool shownNoted_ = false;
 };
 

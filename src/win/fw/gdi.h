@@ -47,12 +47,16 @@ inline void DestroyIconHandle(HICON icon) {
 inline void DeleteDeviceContext(HDC dc) {
     ::DeleteDC(dc);
 }
+inline void DestroyMenuHandle(HMENU menu) {
+    ::DestroyMenu(menu);
+}
 }  // namespace detail
 
 using Bitmap = OwnedHandle<HBITMAP, detail::DeleteGdiObject>;
 using Font = OwnedHandle<HFONT, detail::DeleteGdiObject>;
 using Brush = OwnedHandle<HBRUSH, detail::DeleteGdiObject>;
 using Icon = OwnedHandle<HICON, detail::DestroyIconHandle>;
+using Menu = OwnedHandle<HMENU, detail::DestroyMenuHandle>;
 
 // A memory device context compatible with `dc` (the screen when null), deleted with DeleteDC.
 class MemoryDC {

@@ -14,6 +14,9 @@
 #define IDS_LINK_STATUS_TIP 113
 #define IDS_CONFIG_TIP 114
 
+// The About dialog: its version line and OK.
+#define IDD_ABOUTBOX 100
+
 // The main window: picture buttons, the mode picture and the placeholder the content pages cover.
 #define IDD_AEROWISP_DIALOG 102
 #define IDC_LINK_STATUS_BUTTON 1000

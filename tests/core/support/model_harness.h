@@ -13,6 +13,7 @@
 #include "fake_connection_sharing.h"
 #include "iconv_code_page.h"
 #include "recording_main_view.h"
+#include "recording_tray_view.h"
 
 namespace aerowisp::test {
 
@@ -35,8 +36,10 @@ struct ModelHarness {
           processes(machine.Processes()),
           timers(machine.Timers()),
           view(&machine.Journal()),
+          tray(&machine.Journal()),
           sharing(&machine.Journal()),
-          model(ModelPorts{machine.Wlan(), machine.Settings(), codePage, timers, processes, sharing}, view) {
+          model(ModelPorts{machine.Wlan(), machine.Settings(), codePage, timers, processes, sharing}, view,
+                tray) {
         processes.UseCodePage(&codePage);
         State().programFolder = machine.Scenario().machine.programFolder;
         machine.Wlan().OpenHandle(kWlanClientVersion, State().wlanHandle);
@@ -76,6 +79,7 @@ struct ModelHarness {
     SimProcessesAndWindows& processes;
     SimTimerService& timers;
     RecordingMainView view;
+    RecordingTrayView tray;
     FakeConnectionSharing sharing;
     HotlynxModel model;
 };

@@ -1,0 +1,66 @@
+// The notification-area icon's shell calls and its pop-up menu.
+#include "widgets/tray_icon.h"
+
+#include <algorithm>
+
+#include "native/wide_text.h"
+
+namespace aerowisp {
+namespace {
+
+NOTIFYICONDATAW IconRecord(HWND owner, uint32_t uid) {
+    NOTIFYICONDATAW record{};
+    record.cbSize = sizeof(record);
+    record.hWnd = owner;
+    record.uID = uid;
+    return record;
+}
+
+// szTip is always terminated: a longer tip is cut.
+void CopyTip(NOTIFYICONDATAW& record, std::u16string_view tip) {
+    const std::wstring wide = ToWide(tip);
+    const size_t length = std::min(wide.size(), std::size(record.szTip) - 1);
+    std::copy_n(wide.begin(), length, record.szTip);
+    record.szTip[length] = L'\0';
+}
+
+}  // namespace
+
+bool AddTrayIcon(HWND owner, const TrayIconData& icon) {
+    NOTIFYICONDATAW record = IconRecord(owner, icon.uid);
+    record.uFlags = icon.flags;
+    record.uCallbackMessage = icon.callbackMessage;
+    // Icons loaded by LoadIconW are shared and never destroyed.
+    record.hIcon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(icon.iconResource));
+    CopyTip(record, icon.tip);
+    return ::Shell_NotifyIconW(NIM_ADD, &record) != FALSE;
+}
+
+bool ModifyTrayTip(HWND owner, uint32_t uid, std::u16string_view tip) {
+    NOTIFYICONDATAW record = IconRecord(owner, uid);
+    record.uFlags = NIF_TIP;
+    CopyTip(record, tip);
+    return ::Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
+}
+
+bool RemoveTrayIcon(HWND owner, uint32_t uid) {
+    NOTIFYICONDATAW record = IconRecord(owner, uid);
+    return ::Shell_NotifyIconW(NIM_DELETE, &record) != FALSE;
+}
+
+std::wstring TrayMenuText(std::u16string_view text) {
+    while (!text.empty() && (text.back() == u'\r' || text.back() == u'\n'))
+        text.remove_suffix(1);
+    return ToWide(text);
+}
+
+fw::Menu BuildTrayMenu(const std::vector<TrayMenuItem>& items) {
+    fw::Menu menu(::CreatePopupMenu());
+    if (!menu)
+        return menu;
+    for (const TrayMenuItem& item : items)
+        ::AppendMenuW(menu.Get(), MF_STRING, item.commandId, TrayMenuText(item.text).c_str());
+    return menu;
+}
+
+}  // namespace aerowisp
