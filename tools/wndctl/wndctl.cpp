@@ -6,6 +6,8 @@
 #include <cwchar>
 #include <string>
 
+#include "app/machine_event.h"
+
 namespace {
 
 constexpr DWORD kPollMilliseconds = 100;
@@ -27,7 +29,10 @@ int Usage() {
         L"       wndctl controls TITLE [ID]       one line per child window of the window (or of its\n"
         L"                                        child ID): id visible enabled left top width height\n"
         L"                                        (in the window's client area) and text\n"
-        L"       wndctl rect TITLE                the window's left top width height on the screen\n");
+        L"       wndctl rect TITLE                the window's left top width height on the screen\n"
+        L"       wndctl event TITLE WHAT          a simulated machine's event, sent to the window and\n"
+        L"                                        handled before wndctl returns: remove, insert (the\n"
+        L"                                        first card), suspend or resume\n");
     return 2;
 }
 
@@ -121,6 +126,23 @@ int wmain(int argc, wchar_t** argv) {
     if (window == nullptr) {
         std::fwprintf(stderr, L"wndctl: no window titled \"%ls\"\n", title);
         return 1;
+    }
+    if (verb == L"event" && argc == 4) {
+        const struct {
+            const wchar_t* name;
+            aerowisp::MachineEvent event;
+        } events[] = {{L"remove", aerowisp::MachineEvent::kCardRemoved},
+                      {L"insert", aerowisp::MachineEvent::kCardInserted},
+                      {L"suspend", aerowisp::MachineEvent::kSuspend},
+                      {L"resume", aerowisp::MachineEvent::kResume}};
+        const UINT message = ::RegisterWindowMessageW(aerowisp::kMachineEventMessage);
+        for (const auto& known : events) {
+            if (std::wcscmp(argv[3], known.name) == 0) {
+                ::SendMessageW(window, message, static_cast<WPARAM>(known.event), 0);
+                return 0;
+            }
+        }
+        return Usage();
     }
     if (verb == L"close")
         return ::PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;

@@ -37,6 +37,13 @@ constexpr WPARAM kSysCommandMask = 0xFFF0;
 constexpr UINT kSysCommandAbout = 0x0010;
 
 static_assert(IDI_TRAY == kTrayIconResource);
+
+GUID NetworkInterfaceClass() {
+    GUID guid{kNetworkInterfaceClass.data1, kNetworkInterfaceClass.data2, kNetworkInterfaceClass.data3, {}};
+    std::copy(kNetworkInterfaceClass.data4.begin(), kNetworkInterfaceClass.data4.end(),
+              std::begin(guid.Data4));
+    return guid;
+}
 static_assert(IDD_ABOUTBOX == 100);
 
 constexpr ContentPage kContentPages[] = {ContentPage::kLinkStatus, ContentPage::kApConfig,
@@ -251,6 +258,7 @@ BOOL CHotlynxDlg::OnInitDialog() {
         return TRUE;
     }
     taskbarCreatedMessage_ = ::RegisterWindowMessageW(ToWide(kTaskbarCreatedMessage).c_str());
+    machineEventMessage_ = ::RegisterWindowMessageW(kMachineEventMessage);
     windowTimers_.emplace(Handle());
     model_ = std::make_unique<HotlynxModel>(
         ModelPorts{platform_.Wlan(), platform_.Settings(), platform_.CodePage(),
@@ -347,10 +355,7 @@ void CHotlynxDlg::RegisterDeviceNotifications() {
     DEV_BROADCAST_DEVICEINTERFACE_W filter{};
     filter.dbcc_size = sizeof(filter);
     filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-    filter.dbcc_classguid =
-        GUID{kNetworkInterfaceClass.data1, kNetworkInterfaceClass.data2, kNetworkInterfaceClass.data3, {}};
-    std::copy(std::begin(kNetworkInterfaceClass.data4), std::end(kNetworkInterfaceClass.data4),
-              std::begin(filter.dbcc_classguid.Data4));
+    filter.dbcc_classguid = NetworkInterfaceClass();
     ::RegisterDeviceNotificationW(Handle(), &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
 }
 
@@ -419,6 +424,31 @@ void CHotlynxDlg::OnDeviceChange(WPARAM event, LPARAM record) {
         bytes = {reinterpret_cast<const uint8_t*>(header), size};
     }
     model_->OnDeviceChange(static_cast<uint32_t>(event), bytes);
+}
+
+// The window hears of a simulated event through the very messages the real one would send.
+void CHotlynxDlg::OnMachineEvent(WPARAM event) {
+    const auto machineEvent = static_cast<MachineEvent>(event);
+    if (!platform_.RaiseMachineEvent(machineEvent))
+        return;
+    DEV_BROADCAST_DEVICEINTERFACE_W record{};
+    record.dbcc_size = sizeof(record);
+    record.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+    record.dbcc_classguid = NetworkInterfaceClass();
+    switch (machineEvent) {
+        case MachineEvent::kCardRemoved:
+            Send(WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE, reinterpret_cast<LPARAM>(&record));
+            break;
+        case MachineEvent::kCardInserted:
+            Send(WM_DEVICECHANGE, DBT_DEVICEARRIVAL, reinterpret_cast<LPARAM>(&record));
+            break;
+        case MachineEvent::kSuspend:
+            Send(WM_POWERBROADCAST, PBT_APMSUSPEND);
+            break;
+        case MachineEvent::kResume:
+            Send(WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC);
+            break;
+    }
 }
 
 // ---- Painting ----
@@ -499,6 +529,11 @@ bool CHotlynxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
         return false;
     if (message == taskbarCreatedMessage_ && message != 0) {
         model_->OnTaskbarCreated();
+        result = 0;
+        return true;
+    }
+    if (message == machineEventMessage_ && message != 0) {
+        OnMachineEvent(wParam);
         result = 0;
         return true;
     }

@@ -84,6 +84,7 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView {
     bool CloseBoxHides() const;
     void OnClose();
     void OnDeviceChange(WPARAM event, LPARAM record);
+    void OnMachineEvent(WPARAM event);
 
     bool OnPaint();
     void OnEraseBkgnd(HDC dc);
@@ -119,6 +120,8 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView {
     bool trayIconAdded_ = false;
     // Explorer's "TaskbarCreated" broadcast.
     UINT taskbarCreatedMessage_ = 0;
+    // A simulated machine's event asked for from outside.
+    UINT machineEventMessage_ = 0;
     bool shownNoted_ = false;
 };
 

@@ -6,6 +6,7 @@
 #undef WriteProfileString
 
 #include <filesystem>
+#include <vector>
 
 #include "core/app/external_programs.h"
 #include "native/native_clock.h"
@@ -43,6 +44,7 @@ class NativePlatform final : public PlatformServices {
     TimerService& AttachWindowTimers(TimerService& windowTimers) override { return windowTimers; }
     void DetachWindowTimers() override {}
     void NoteEvent(const std::string&) override {}
+    bool RaiseMachineEvent(MachineEvent) override { return false; }
 
   private:
     NativeWlanService wlan_;
@@ -123,6 +125,31 @@ class SimulatedPlatform final : public PlatformServices {
     }
     void DetachWindowTimers() override { machine_.Timers().ForwardTo(nullptr); }
     void NoteEvent(const std::string& what) override { machine_.Journal().Record(what, ""); }
+    bool RaiseMachineEvent(MachineEvent event) override {
+        const std::vector<ScenarioCard>& cards = machine_.Scenario().cards;
+        switch (event) {
+            case MachineEvent::kCardRemoved:
+                if (cards.empty() || cardRemoved_ || !machine_.Wlan().RemoveCard(cards.front().guid))
+                    return false;
+                cardRemoved_ = true;
+                NoteEvent("CardRemoved");
+                return true;
+            case MachineEvent::kCardInserted:
+                if (!cardRemoved_)
+                    return false;
+                machine_.Wlan().InsertCard(cards.front());
+                cardRemoved_ = false;
+                NoteEvent("CardInserted");
+                return true;
+            case MachineEvent::kSuspend:
+                NoteEvent("Suspend");
+                return true;
+            case MachineEvent::kResume:
+                NoteEvent("Resume");
+                return true;
+        }
+        return false;
+    }
 
   private:
     NativeClock clock_;
@@ -133,6 +160,7 @@ class SimulatedPlatform final : public PlatformServices {
     InertConnectionSharing sharing_;
     SimMachine machine_;
     SimulatedPrograms programs_;
+    bool cardRemoved_ = false;
 };
 
 }  // namespace

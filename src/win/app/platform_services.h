@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "app/machine_event.h"
 #include "core/app/launch_options.h"
 #include "core/ics/connection_sharing.h"
 #include "core/platform/ansi_code_page.h"
@@ -44,6 +45,11 @@ class PlatformServices {
     // Notes a milestone of the program (such as its main window coming up) in the simulated
     // machine's journal, so outside tools can follow the run; the real machine keeps no journal.
     virtual void NoteEvent(const std::string& what) = 0;
+
+    // Makes `event` happen on a simulated machine before the window hears of it as it would of the
+    // real one; false on the real machine, where only the hardware raises them, and for an event that
+    // cannot happen now (a card inserted that was never removed).
+    virtual bool RaiseMachineEvent(MachineEvent event) = 0;
 };
 
 std::unique_ptr<PlatformServices> CreateNativePlatform();
