@@ -350,13 +350,13 @@ void CHotlynxDlg::PlaceContentPages() {
     }
 }
 
-// Arrivals and removals of network adapters; the registration lasts as long as the window.
+// Arrivals and removals of network adapters.
 void CHotlynxDlg::RegisterDeviceNotifications() {
     DEV_BROADCAST_DEVICEINTERFACE_W filter{};
     filter.dbcc_size = sizeof(filter);
     filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
     filter.dbcc_classguid = NetworkInterfaceClass();
-    ::RegisterDeviceNotificationW(Handle(), &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
+    deviceNotification_.Reset(::RegisterDeviceNotificationW(Handle(), &filter, DEVICE_NOTIFY_WINDOW_HANDLE));
 }
 
 CHoverButton* CHotlynxDlg::HoverButton(uint32_t controlId) {

@@ -116,6 +116,7 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView {
     // Icon 128, shared by the system: never destroyed.
     HICON m_hIcon = nullptr;
     fw::Bitmap m_background;
+    fw::DeviceNotification deviceNotification_;
     // Set by adding the notification-area icon; until then a hidden window could not be brought back.
     bool trayIconAdded_ = false;
     // Explorer's "TaskbarCreated" broadcast.

@@ -50,6 +50,9 @@ inline void DeleteDeviceContext(HDC dc) {
 inline void DestroyMenuHandle(HMENU menu) {
     ::DestroyMenu(menu);
 }
+inline void UnregisterDeviceNotificationHandle(HDEVNOTIFY notification) {
+    ::UnregisterDeviceNotification(notification);
+}
 }  // namespace detail
 
 using Bitmap = OwnedHandle<HBITMAP, detail::DeleteGdiObject>;
@@ -57,6 +60,7 @@ using Font = OwnedHandle<HFONT, detail::DeleteGdiObject>;
 using Brush = OwnedHandle<HBRUSH, detail::DeleteGdiObject>;
 using Icon = OwnedHandle<HICON, detail::DestroyIconHandle>;
 using Menu = OwnedHandle<HMENU, detail::DestroyMenuHandle>;
+using DeviceNotification = OwnedHandle<HDEVNOTIFY, detail::UnregisterDeviceNotificationHandle>;
 
 // A memory device context compatible with `dc` (the screen when null), deleted with DeleteDC.
 class MemoryDC {
