@@ -2,6 +2,7 @@
 #include "core/app/control_looks.h"
 
 #include "core/app/ids.h"
+#include "core/lang/language_strings.h"
 
 namespace aerowisp {
 namespace {
@@ -27,20 +28,23 @@ constexpr ControlLook StateLook(uint32_t control, ControlState state) {
 }
 
 constexpr ControlLook kApStaLook[] = {
-    ButtonLook(kIdcModeButton, kIdiModeButton, kIdiModeButtonDisabled, u"String7", kIdsToStaMode, false),
+    ButtonLook(kIdcModeButton, kIdiModeButton, kIdiModeButtonDisabled, kToStaModeTip.key.data(),
+               kIdsToStaMode, false),
     PictureLook(kIdiApStaMode, kIdsToStaMode),
-    ButtonLook(kIdcLinkStatusButton, kIdiConfig, kIdiConfigDisabled, u"String8", kIdsConfigTip, true),
-    ButtonLook(kIdcIcsButton, kIdiIcs, kNoIcon, u"String9", kIdsIcsTip, true),
+    ButtonLook(kIdcLinkStatusButton, kIdiConfig, kIdiConfigDisabled, kConfigTip.key.data(), kIdsConfigTip,
+               true),
+    ButtonLook(kIdcIcsButton, kIdiIcs, kNoIcon, kIcsTip.key.data(), kIdsIcsTip, true),
     StateLook(kIdcAssocListButton, ControlState::kEnabled),
     StateLook(kIdcAdvancedButton, ControlState::kEnabled),
 };
 
 constexpr ControlLook kStationLook[] = {
-    ButtonLook(kIdcModeButton, kIdiModeButton, kIdiModeButtonDisabled, u"String6", kIdsToApStaMode, false),
+    ButtonLook(kIdcModeButton, kIdiModeButton, kIdiModeButtonDisabled, kToApStaModeTip.key.data(),
+               kIdsToApStaMode, false),
     PictureLook(kIdiStationMode, kIdsToApStaMode),
-    ButtonLook(kIdcLinkStatusButton, kIdiLinkStatus, kIdiLinkStatusDisabled, u"String1", kIdsLinkStatusTip,
-               true),
-    ButtonLook(kIdcIcsButton, kIdiAbout, kNoIcon, u"String3", kIdsAboutTip, true),
+    ButtonLook(kIdcLinkStatusButton, kIdiLinkStatus, kIdiLinkStatusDisabled, kLinkStatusTip.key.data(),
+               kIdsLinkStatusTip, true),
+    ButtonLook(kIdcIcsButton, kIdiAbout, kNoIcon, kAboutTip.key.data(), kIdsAboutTip, true),
     StateLook(kIdcAssocListButton, ControlState::kDisabled),
     StateLook(kIdcAdvancedButton, ControlState::kDisabled),
 };

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/app/ids.h"
+#include "core/lang/language_strings.h"
 
 namespace aerowisp {
 
@@ -12,7 +13,7 @@ ControlLook AssocListLook() {
             .setsIcon = true,
             .iconId = kIdiAssocList,
             .disabledIconId = kIdiAssocListDisabled,
-            .tooltipKey = u"String2",
+            .tooltipKey = kAssociationListTip.key.data(),
             .tooltipStringId = kIdsAssocListTip};
 }
 
@@ -22,14 +23,14 @@ ControlLook RadioButtonLook(bool radioOn) {
                 .setsIcon = true,
                 .iconId = kIdiRadioOn,
                 .disabledIconId = kIdiRadioOnDisabled,
-                .tooltipKey = u"String4",
+                .tooltipKey = kRadioOffTip.key.data(),
                 .tooltipStringId = kIdsRadioOffTip};
     }
     return {.controlId = kIdcRadioButton,
             .setsIcon = true,
             .iconId = kIdiRadioOff,
             .disabledIconId = kIdiRadioOffDisabled,
-            .tooltipKey = u"String5",
+            .tooltipKey = kRadioOnTip.key.data(),
             .tooltipStringId = kIdsRadioOnTip};
 }
 

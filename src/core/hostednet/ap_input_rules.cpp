@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/text/ascii_case.h"
+#include "core/lang/language_strings.h"
 
 namespace aerowisp {
 namespace {
@@ -37,18 +38,16 @@ ApInputFault ValidateApInput(std::u16string_view ssid, std::u16string_view key,
 ApInputMessage MessageFor(ApInputFault fault) {
     switch (fault) {
         case ApInputFault::kInvalidSsid:
-            return {u"String20", u"Invalid SSID", ApInputField::kSsid};
+            return {kInvalidSsidMessage.key.data(), kInvalidSsidMessage.englishDefault.data(),
+                    ApInputField::kSsid};
         case ApInputFault::kInvalidKey:
-            return {
-                u"String21",
-                u"Invalid WPA Pre-Shared key. WPA-PSK used field should use 8-63 ASCII characters or 64 Hex "
-                u"characters",
-                ApInputField::kKey};
+            return {kInvalidKeyMessage.key.data(), kInvalidKeyMessage.englishDefault.data(),
+                    ApInputField::kKey};
         case ApInputFault::kKeyMismatch:
         case ApInputFault::kNone:
             break;
     }
-    return {u"String25", u"Confirm network key does not match", ApInputField::kKey};
+    return {kKeyMismatchMessage.key.data(), kKeyMismatchMessage.englishDefault.data(), ApInputField::kKey};
 }
 
 bool IsHexKey(std::u16string_view key) {
