@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/settings/registry_number.h"
+#include "core/text/ascii_case.h"
 #include "sim/failure_plan.h"
 #include "sim/journal.h"
 #include "sim/operations.h"
@@ -38,7 +39,7 @@ std::string ProfileArgs(std::u16string_view section, std::u16string_view key) {
 std::u16string NormalisedFilePath(std::u16string_view path) {
     std::u16string out;
     for (size_t i = 0; i < path.size(); ++i) {
-        const char16_t c = path[i] == u'/' ? u'\\' : FoldAsciiCase(path[i]);
+        const char16_t c = path[i] == u'/' ? u'\\' : UpperCaseAZ(path[i]);
         const bool serverPrefix = i == 1 && out == u"\\";
         if (c == u'\\' && !out.empty() && out.back() == u'\\' && !serverPrefix)
             continue;

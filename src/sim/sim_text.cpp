@@ -1,6 +1,8 @@
 // Text helpers of the simulated machine.
 #include "sim/sim_text.h"
 
+#include "core/text/ascii_case.h"
+
 namespace aerowisp {
 namespace {
 
@@ -123,14 +125,10 @@ std::filesystem::path PathFromUtf8(std::string_view text) {
     return std::filesystem::path(std::u8string(text.begin(), text.end()));
 }
 
-char16_t FoldAsciiCase(char16_t c) {
-    return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - u'a' + u'A') : c;
-}
-
 std::u16string FoldAsciiCase(std::u16string_view text) {
     std::u16string out(text);
     for (char16_t& c : out)
-        c = FoldAsciiCase(c);
+        c = UpperCaseAZ(c);
     return out;
 }
 

@@ -21,7 +21,6 @@ std::string Utf16ToUtf8(std::u16string_view text);
 std::filesystem::path PathFromUtf8(std::string_view text);
 
 // Case is ignored for the letters A-Z only, as everywhere in the program.
-char16_t FoldAsciiCase(char16_t c);
 std::u16string FoldAsciiCase(std::u16string_view text);
 std::string FoldAsciiCase(std::string_view text);
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);

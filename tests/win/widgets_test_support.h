@@ -14,6 +14,7 @@
 
 #include "fw/dialog.h"
 #include "fw/gdi.h"
+#include "support/test_window.h"
 #include "widgets/hover_button.h"
 #include "widgets/owner_draw_wnd.h"
 #include "win/widgets_test_resources.h"
@@ -181,19 +182,6 @@ class ActivationSpy {
     std::optional<bool> last_;
 };
 
-// Runs the thread's messages until `done` holds or `timeoutMs` has passed; returns `done()`.
-template <typename Done>
-bool PumpUntil(Done done, DWORD timeoutMs) {
-    const ULONGLONG end = ::GetTickCount64() + timeoutMs;
-    while (!done() && ::GetTickCount64() < end) {
-        MSG msg{};
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-        ::Sleep(5);
-    }
-    return done();
-}
+using test::PumpUntil;
 
 }  // namespace aerowisp::widgets_test

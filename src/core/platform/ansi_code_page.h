@@ -13,7 +13,8 @@ class AnsiCodePage {
     virtual ~AnsiCodePage() = default;
 
     // WideCharToMultiByte(CP_ACP, 0, ...) with no terminator in the result. A character the code
-    // page lacks becomes the code page's default character ('?'), as the platform does.
+    // page lacks becomes a similar one where the platform has a best-fit mapping (U+0100 gives "A"),
+    // else the code page's default character ('?').
     virtual std::string WideToAnsi(std::u16string_view text) = 0;
     // MultiByteToWideChar(CP_ACP, 0, ...) with no terminator in the result. A byte sequence the code
     // page does not define becomes U+003F or the platform's replacement, never an error.

@@ -1,7 +1,7 @@
 // Port: what the application object does around the single-instance decision: the instance mutex,
 // the companion's event, string resources, COM and the modal run of the main window.
-// Implementations: HotlynxApp (src/win/app, over CreateMutexW, OpenEventW, LoadStringW, CoUninitialize
-// and the main window), FakeInstanceHost (tests/core/support).
+// Implementations: NativeInstanceHost (src/win/native, over CreateMutexW, OpenEventW, LoadStringW,
+// CoUninitialize and the main window's modal run), FakeInstanceHost (tests/core/support).
 #pragma once
 
 #include <cstdint>

@@ -8,7 +8,7 @@
 
 #include "app/hotlynx_app.h"
 #include "app/platform_services.h"
-#include "native/string_table.h"
+#include "fw/module_resources.h"
 #include "res/resource.h"
 
 namespace {
@@ -30,7 +30,7 @@ std::vector<std::u16string> ArgumentsAfterProgramName() {
 }
 
 int ReportLaunchError(const std::wstring& message) {
-    ::MessageBoxW(nullptr, message.c_str(), aerowisp::LoadResourceString(IDS_APP_TITLE).c_str(),
+    ::MessageBoxW(nullptr, message.c_str(), fw::LoadResourceString(IDS_APP_TITLE).c_str(),
                   MB_OK | MB_ICONEXCLAMATION);
     return kExitBadLaunch;
 }

@@ -6,7 +6,7 @@
 
 #include <utility>
 
-#include "native/string_table.h"
+#include "fw/module_resources.h"
 #include "native/wide_text.h"
 
 namespace aerowisp {
@@ -48,7 +48,7 @@ void NativeInstanceHost::CloseCompanionEvent() {
 }
 
 std::u16string NativeInstanceHost::LoadStringResource(uint32_t id) {
-    return FromWide(LoadResourceString(id));
+    return FromWide(fw::LoadResourceString(id));
 }
 
 void NativeInstanceHost::CoUninitialize() {
