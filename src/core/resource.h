@@ -218,6 +218,7 @@
 
 // Main-window timers, and the pages' own.
 #define IDT_REDISCOVERY 100
+#define IDT_LINK_STATUS_REFRESH 101
 #define IDT_DHCP_LAUNCH 104
 #define IDT_ASSOC_LIST_REFRESH 105
 #define IDT_AP_CONFIG_PAGE 106
@@ -233,6 +234,7 @@ namespace aerowisp {
 
 // Periods of the timers above.
 inline constexpr uint32_t kStartGuardPeriodMs = 6000;
+inline constexpr uint32_t kLinkStatusRefreshPeriodMs = 2000;
 inline constexpr uint32_t kApConfigPageTimerPeriodMs = 2000;
 inline constexpr uint32_t kAssocListRefreshPeriodMs = 3000;
 inline constexpr uint32_t kShowRequestPeriodMs = 500;

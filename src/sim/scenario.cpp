@@ -482,6 +482,8 @@ const Field<ScenarioHostedNetwork> kHostedNetworkFields[] = {
 const Field<ScenarioStation> kStationFields[] = {
     {"Mac", true, [](std::string_view v, ScenarioStation& r) { return ParseMac(v, r.mac); }},
     {"JoinAfter", false, [](std::string_view v, ScenarioStation& r) { return ParseNumber(v, r.joinAfter); }},
+    {"LeaveAfter", false,
+     [](std::string_view v, ScenarioStation& r) { return ParseNumber(v, r.leaveAfter); }},
     {"Authenticated", false,
      [](std::string_view v, ScenarioStation& r) { return ParseFlag(v, r.authenticated); }},
 };

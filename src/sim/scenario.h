@@ -92,10 +92,15 @@ struct ScenarioHostedNetwork {
     MacAddress bssid{0x02, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E};
 };
 
-// A station that joins the hosted network `joinAfter` ms after it started and stays until it stops.
+// A station's leave time when it stays as long as the hosted network runs.
+inline constexpr uint32_t kStationStays = UINT32_MAX;
+
+// A station that joins the hosted network `joinAfter` ms after it started and leaves `leaveAfter` ms
+// after it started, or when it stops.
 struct ScenarioStation {
     MacAddress mac{};
     uint32_t joinAfter = 0;
+    uint32_t leaveAfter = kStationStays;
     bool authenticated = true;
 };
 

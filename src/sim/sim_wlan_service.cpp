@@ -11,6 +11,8 @@ namespace aerowisp {
 namespace {
 
 constexpr uint32_t kClientVersionXp = 1;
+// What a driver that keeps no channel number answers a channel query with.
+constexpr WlanResult kErrorNotSupported = 50;
 // WLAN_HOSTED_NETWORK_OPCODE values of the two properties the program sets.
 constexpr uint32_t kHostedNetworkOpcodeConnectionSettings = 0;
 constexpr uint32_t kHostedNetworkOpcodeEnable = 3;
@@ -196,6 +198,8 @@ WlanResult SimWlanService::QueryInterface(WlanHandle handle, const Guid& interfa
             case WlanIntfOpcode::kChannelNumber:
                 if (!Connected(state))
                     return kErrorInvalidState;
+                if (card->channel == 0)
+                    return kErrorNotSupported;
                 answer.dataSize = kWlanDwordDataSize;
                 answer.value = card->channel;
                 break;
@@ -405,7 +409,7 @@ std::vector<HostedNetworkPeerState> SimWlanService::Peers() const {
     const uint32_t elapsed = clock_.GetTickCount() - startTick_;
     std::vector<const ScenarioStation*> joined;
     for (const ScenarioStation& station : stations_) {
-        if (station.joinAfter <= elapsed)
+        if (station.joinAfter <= elapsed && elapsed < station.leaveAfter)
             joined.push_back(&station);
     }
     std::stable_sort(joined.begin(), joined.end(), [](const ScenarioStation* a, const ScenarioStation* b) {
@@ -467,6 +471,23 @@ bool SimWlanService::SetHardwareRadio(const Guid& card, uint32_t phy, Dot11Radio
 
 void SimWlanService::AddStation(const ScenarioStation& station) {
     stations_.push_back(station);
+}
+
+bool SimWlanService::JoinStationNow(const MacAddress& mac) {
+    if (!HostedNetworkRunning())
+        return false;
+    stations_.push_back({.mac = mac, .joinAfter = clock_.GetTickCount() - startTick_});
+    return true;
+}
+
+// Leaving is for good: the station does not come back after the next start.
+bool SimWlanService::DropLastStation() {
+    const std::vector<HostedNetworkPeerState> listed = Peers();
+    if (listed.empty())
+        return false;
+    const MacAddress last = listed.back().macAddress;
+    std::erase_if(stations_, [&](const ScenarioStation& station) { return station.mac == last; });
+    return true;
 }
 
 ScenarioCard* SimWlanService::FindCard(const Guid& guid) {

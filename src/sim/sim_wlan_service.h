@@ -19,12 +19,6 @@ namespace aerowisp {
 class FailurePlan;
 class Journal;
 
-// sizeof(WLAN_CONNECTION_ATTRIBUTES), the data size of a current-connection query: it holds no
-// pointers, so it is the same in the x86 and x64 builds.
-inline constexpr uint32_t kWlanConnectionAttributesSize = 604;
-// The data size of the interface-state and channel-number queries (a DWORD).
-inline constexpr uint32_t kWlanDwordDataSize = 4;
-
 // The secondary key as the service keeps it.
 struct HostedNetworkKey {
     std::string bytes;  // without a terminating zero
@@ -84,6 +78,10 @@ class SimWlanService final : public WlanService {
     bool SetSoftwareRadio(const Guid& card, uint32_t phy, Dot11RadioState state);
     bool SetHardwareRadio(const Guid& card, uint32_t phy, Dot11RadioState state);
     void AddStation(const ScenarioStation& station);
+    // A station that joins the running hosted network now; false when it is not running.
+    bool JoinStationNow(const MacAddress& mac);
+    // The station listed now that joined last leaves; false when none is listed.
+    bool DropLastStation();
     // The key set by other means, such as "netsh wlan set hostednetwork key=...".
     void SetStoredKey(const HostedNetworkKey& key) { key_ = key; }
 

@@ -60,9 +60,8 @@ TEST(SwitchToApStaMode, RunsItsStepsInOrder) {
                "WritePrivateProfileStringW", "WlanHostedNetworkInitSettings", "WlanHostedNetworkSetProperty",
                "WlanHostedNetworkSetSecondaryKey", "WlanHostedNetworkStartUsing", "SetTimer"},
               kWriteCurrentMode,
-              {"Sharing.ScanAdapters", "View.ShowPage", "View.FillApConfigPage",
-               "View.RestartApConfigPageTimer", "View.ApplyControlLook x6", "Sharing.StartConnectionSharing",
-               "View.EnableButton"}}));
+              {"Sharing.ScanAdapters", "View.ShowPage", "View.FillApConfigPage", "View.RestartPageTimer",
+               "View.ApplyControlLook x6", "Sharing.StartConnectionSharing", "View.EnableButton"}}));
 
     auto handle = "handle=" + std::to_string(h.State().wlanHandle);
     EXPECT_EQ(h.OnlyArguments("WlanHostedNetworkSetProperty"),
@@ -72,7 +71,7 @@ TEST(SwitchToApStaMode, RunsItsStepsInOrder) {
     EXPECT_EQ(h.OnlyArguments("SetTimer"), "id=108 period=6000");
     EXPECT_EQ(h.OnlyArguments("View.ShowPage"), "ApConfig");
     EXPECT_EQ(h.OnlyArguments("View.FillApConfigPage"), "\"DuvaDI\" \"secret-key\"");
-    EXPECT_EQ(h.OnlyArguments("View.RestartApConfigPageTimer"), "106 2000");
+    EXPECT_EQ(h.OnlyArguments("View.RestartPageTimer"), "ApConfig 106 2000");
     EXPECT_EQ(h.OnlyArguments("View.EnableButton"), "1005 on");
     EXPECT_EQ(h.CurrentMode(), RegistryValue::Dword(1));
     EXPECT_TRUE(h.Hosted().apMode);
@@ -484,9 +483,9 @@ TEST(ShowApStaLook, ShowsThePageAndLookAndStartsNothing) {
 
     h.Control().ShowApStaLook();
 
-    EXPECT_EQ(Trimmed(h.Operations()), (Ops{"View.ShowPage", "View.FillApConfigPage",
-                                            "View.RestartApConfigPageTimer", "View.ApplyControlLook x6",
-                                            "View.EnableButton", "View.EnableButton", "View.EnableButton"}));
+    EXPECT_EQ(Trimmed(h.Operations()), (Ops{"View.ShowPage", "View.FillApConfigPage", "View.RestartPageTimer",
+                                            "View.ApplyControlLook x6", "View.EnableButton",
+                                            "View.EnableButton", "View.EnableButton"}));
     std::vector<std::string> enabled;
     for (const JournalEntry& entry : h.Log().Find("View.EnableButton"))
         enabled.push_back(entry.arguments);

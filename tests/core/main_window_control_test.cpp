@@ -225,7 +225,7 @@ TEST(PageButtons, ShowTheModesPages) {
         {"1001, AP+STA",
          true,
          &MainWindowControl::OnAssocListButton,
-         {"ShowPage AssociationList", "RestartAssociationListTimer 105 3000"}},
+         {"ShowPage AssociationList", "RestartPageTimer AssociationList 105 3000"}},
         {"1003, station", false, &MainWindowControl::OnIcsButton, {"ShowPage About", "RefreshVersionInfo"}},
         {"1003, AP+STA", true, &MainWindowControl::OnIcsButton, {"ShowPage Ics", "FillConnectionList"}},
     };

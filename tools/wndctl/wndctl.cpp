@@ -1,6 +1,7 @@
 // wndctl: finds a top-level window by its exact title and waits for it, closes it, or works and lists its
 // controls. Runs inside the same Wine desktop as the program, so FindWindowW sees the program's windows.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -22,6 +23,9 @@ int Usage() {
         L"       wndctl command TITLE ID          post WM_COMMAND ID\n"
         L"       wndctl click TITLE ID            press button ID (BM_CLICK)\n"
         L"       wndctl text TITLE ID             print the control's text\n"
+        L"       wndctl settext TITLE ID TEXT     set the control's text (WM_SETTEXT), as typing would\n"
+        L"       wndctl rows TITLE ID             one line per row of list view ID: its column texts,\n"
+        L"                                        separated by tabs\n"
         L"       wndctl enabled TITLE ID          print 1 or 0\n"
         L"       wndctl visible TITLE [ID]        print 1 or 0\n"
         L"       wndctl exists TITLE [TIMEOUT_MS] wait until the window exists, shown or not, and answers\n"
@@ -30,9 +34,11 @@ int Usage() {
         L"                                        child ID): id visible enabled left top width height\n"
         L"                                        (in the window's client area) and text\n"
         L"       wndctl rect TITLE                the window's left top width height on the screen\n"
+        L"       A control ID is looked for among the window's children, then among theirs (the pages).\n"
         L"       wndctl event TITLE WHAT          a simulated machine's event, sent to the window and\n"
         L"                                        handled before wndctl returns: remove, insert (the\n"
-        L"                                        first card), suspend or resume\n");
+        L"                                        first card), suspend, resume, join (a station joins\n"
+        L"                                        the hosted network) or leave (the last one leaves)\n");
     return 2;
 }
 
@@ -94,6 +100,56 @@ std::wstring OneLine(std::wstring text) {
     return text;
 }
 
+// A direct child first, then a control of one of the children (a content page's).
+HWND FindControl(HWND window, int id) {
+    if (HWND control = ::GetDlgItem(window, id))
+        return control;
+    for (HWND child = ::GetWindow(window, GW_CHILD); child != nullptr;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (HWND control = ::GetDlgItem(child, id))
+            return control;
+    }
+    return nullptr;
+}
+
+// The list view belongs to another process: the item record and its text buffer are placed in that
+// process's memory for LVM_GETITEMTEXTW.
+void PrintRows(HWND list) {
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(list, &processId);
+    HANDLE process =
+        ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (process == nullptr)
+        return;
+    const SIZE_T size = sizeof(LVITEMW) + kTextBufferLength * sizeof(wchar_t);
+    auto* remote = static_cast<BYTE*>(::VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+    if (remote != nullptr) {
+        HWND header = reinterpret_cast<HWND>(::SendMessageW(list, LVM_GETHEADER, 0, 0));
+        const int columns =
+            header != nullptr ? static_cast<int>(::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
+        const int rows = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+        for (int row = 0; row < rows; ++row) {
+            std::wstring line;
+            for (int column = 0; column < columns; ++column) {
+                LVITEMW item{};
+                item.iSubItem = column;
+                item.cchTextMax = kTextBufferLength;
+                item.pszText = reinterpret_cast<wchar_t*>(remote + sizeof(LVITEMW));
+                wchar_t text[kTextBufferLength] = L"";
+                if (::WriteProcessMemory(process, remote, &item, sizeof(item), nullptr)) {
+                    ::SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(remote));
+                    ::ReadProcessMemory(process, remote + sizeof(LVITEMW), text, sizeof(text), nullptr);
+                }
+                text[kTextBufferLength - 1] = L'\0';
+                line += (column == 0 ? L"" : L"\t") + std::wstring(text);
+            }
+            std::wprintf(L"%ls\n", line.c_str());
+        }
+        ::VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    ::CloseHandle(process);
+}
+
 void PrintControls(HWND window, HWND parent) {
     for (HWND child = ::GetWindow(parent, GW_CHILD); child != nullptr;
          child = ::GetWindow(child, GW_HWNDNEXT)) {
@@ -134,7 +190,9 @@ int wmain(int argc, wchar_t** argv) {
         } events[] = {{L"remove", aerowisp::MachineEvent::kCardRemoved},
                       {L"insert", aerowisp::MachineEvent::kCardInserted},
                       {L"suspend", aerowisp::MachineEvent::kSuspend},
-                      {L"resume", aerowisp::MachineEvent::kResume}};
+                      {L"resume", aerowisp::MachineEvent::kResume},
+                      {L"join", aerowisp::MachineEvent::kStationJoined},
+                      {L"leave", aerowisp::MachineEvent::kStationLeft}};
         const UINT message = ::RegisterWindowMessageW(aerowisp::kMachineEventMessage);
         for (const auto& known : events) {
             if (std::wcscmp(argv[3], known.name) == 0) {
@@ -170,13 +228,21 @@ int wmain(int argc, wchar_t** argv) {
     const int id = static_cast<int>(std::wcstol(argv[3], nullptr, 10));
     if (verb == L"command")
         return ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, 0), 0) ? 0 : 1;
-    HWND control = ::GetDlgItem(window, id);
+    HWND control = FindControl(window, id);
     if (control == nullptr) {
         std::fwprintf(stderr, L"wndctl: window \"%ls\" has no control %d\n", title, id);
         return 1;
     }
     if (verb == L"click") {
         ::SendMessageW(control, BM_CLICK, 0, 0);
+        return 0;
+    }
+    if (verb == L"settext" && argc == 5) {
+        ::SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));
+        return 0;
+    }
+    if (verb == L"rows") {
+        PrintRows(control);
         return 0;
     }
     if (verb == L"text") {

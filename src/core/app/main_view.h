@@ -11,6 +11,8 @@
 
 #include "core/app/control_looks.h"
 #include "core/app/start_looks.h"
+#include "core/hostednet/association_list.h"
+#include "core/hostednet/link_status.h"
 
 namespace aerowisp {
 
@@ -49,12 +51,18 @@ class MainView {
 
     // The AP configuration page: SSID box := ssid, key and confirmation boxes := key.
     virtual void FillApConfigPage(const std::u16string& ssid, const std::u16string& key) = 0;
-    // Starts the AP configuration page's own timer on the page's window, killing a running one first.
-    virtual void RestartApConfigPageTimer(uint32_t timerId, uint32_t periodMs) = 0;
+    // The AP configuration page's BSSID label; the boxes keep what they hold.
+    virtual void SetApConfigBssid(const std::u16string& bssid) = 0;
+    // Starts a page's own timer on the page's window, killing the one running there first. Its ticks go
+    // to the PageRequests the pages were created with.
+    virtual void RestartPageTimer(ContentPage page, uint32_t timerId, uint32_t periodMs) = 0;
+    virtual void KillPageTimer(ContentPage page) = 0;
+    // The link status page's texts, quality label and bar.
+    virtual void ShowLinkStatus(const LinkStatusFigures& figures) = 0;
+    // The association list page's rows, replacing all it had.
+    virtual void ShowAssociationList(const std::vector<AssociationRow>& rows) = 0;
     // The association list page: kills its refresh timer, deletes all rows and refreshes its controls.
     virtual void ClearAssociationList() = 0;
-    // Starts the association list page's refresh timer on the page's window, killing a running one first.
-    virtual void RestartAssociationListTimer(uint32_t timerId, uint32_t periodMs) = 0;
     // The ICS page: rebuilds its list from the adapter table and shows the chosen connection.
     virtual void FillConnectionList() = 0;
     // The main window's fixed texts from the language file.

@@ -105,7 +105,7 @@ void MainWindowControl::OnAssocListButton() {
     if (!state_.hostedNetwork.apMode)
         return;
     view_.ShowPage(ContentPage::kAssociationList);
-    view_.RestartAssociationListTimer(IDT_ASSOC_LIST_REFRESH, kAssocListRefreshPeriodMs);
+    view_.RestartPageTimer(ContentPage::kAssociationList, IDT_ASSOC_LIST_REFRESH, kAssocListRefreshPeriodMs);
 }
 
 void MainWindowControl::OnIcsButton() {

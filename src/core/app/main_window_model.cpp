@@ -12,6 +12,7 @@ MainWindowModel::MainWindowModel(const ModelPorts& ports, MainView& view, TrayVi
       hostedNetwork_(ports, view, state_),
       wlanClient_(ports, view, state_, hostedNetwork_),
       window_(ports, view, state_, hostedNetwork_, wlanClient_.State()),
+      pages_(ports, view, state_, hostedNetwork_, wlanClient_.State()),
       callbacks_{
           .discoverInterface = [this](bool allowDialog) { DiscoverInterface(allowDialog); },
           .isSelectedCardPresent = [this](std::u16string_view card) { return IsSelectedCardPresent(card); },
@@ -32,6 +33,7 @@ void MainWindowModel::OnInitDialog(std::u16string programFolder) {
     DiscoverInterface(true);
     window_.SetUpButtons();
     view_.CreateContentPages();
+    pages_.StartLinkStatusTimer();
     window_.ShowStartPage();
     view_.RefreshVersionInfo(wlanClient_.State().cardDescription);
     window_.StartInStoredMode();

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 
+#include "core/app/content_pages_control.h"
 #include "core/app/device_events.h"
 #include "core/hostednet/hosted_network_control.h"
 #include "core/app/main_view.h"
@@ -31,6 +32,8 @@ class MainWindowModel {
     HostedNetworkControl& HostedNetwork() { return hostedNetwork_; }
     MainWindowControl& Window() { return window_; }
     TrayControl& Tray() { return tray_; }
+    // What the content pages are given at their creation.
+    ContentPagesControl& Pages() { return pages_; }
     WlanClient& Wlan() { return wlanClient_; }
     const WlanClient& Wlan() const { return wlanClient_; }
 
@@ -72,6 +75,7 @@ class MainWindowModel {
     HostedNetworkControl hostedNetwork_;
     WlanClient wlanClient_;
     MainWindowControl window_;
+    ContentPagesControl pages_;
     MainWindowCallbacks callbacks_;
     TrayControl tray_;
     StatusTimers statusTimers_;

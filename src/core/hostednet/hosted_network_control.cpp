@@ -15,32 +15,33 @@ namespace aerowisp {
 HostedNetworkControl::HostedNetworkControl(const ModelPorts& ports, MainView& view, MainWindowState& state)
     : ports_(ports), view_(view), state_(state) {}
 
-void HostedNetworkControl::PushSsid(const std::u16string& ssid) {
+bool HostedNetworkControl::PushSsid(const std::u16string& ssid) {
     Settings().appliedSsid = ssid;
-    ports_.wlan.HostedNetworkSetConnectionSettings(state_.wlanHandle,
-                                                   ConnectionSettingsFor(ssid, ports_.codePage));
+    return ports_.wlan.HostedNetworkSetConnectionSettings(
+               state_.wlanHandle, ConnectionSettingsFor(ssid, ports_.codePage)) == kWlanSuccess;
 }
 
-void HostedNetworkControl::PushKey(const std::u16string& key) {
+bool HostedNetworkControl::PushKey(const std::u16string& key) {
     Settings().appliedKey = key;
     // The secondary-key call takes passphrases only, so a 64-digit hexadecimal key goes through netsh.
     // Any other key, even one of 64 bytes in a multi-byte code page, goes to the WLAN service, which
     // refuses what it cannot use: only hexadecimal digits are safe on netsh's command line.
     if (IsHexKey(key)) {
         RunNetsh(ports_.processes, NetshKeyParameters(key));
-        return;
+        return true;
     }
-    ports_.wlan.HostedNetworkSetSecondaryKey(state_.wlanHandle, ports_.codePage.WideToAnsi(key), true, true);
+    return ports_.wlan.HostedNetworkSetSecondaryKey(state_.wlanHandle, ports_.codePage.WideToAnsi(key), true,
+                                                    true) == kWlanSuccess;
 }
 
-void HostedNetworkControl::StartHostedNetwork(StartFallback fallback) {
-    PushSsid(Settings().desiredSsid);
-    PushKey(Settings().desiredKey);
-    if (ports_.wlan.HostedNetworkStartUsing(state_.wlanHandle) != kWlanSuccess &&
-        fallback == StartFallback::kForceStart) {
-        ports_.wlan.HostedNetworkForceStart(state_.wlanHandle);
-    }
+bool HostedNetworkControl::StartHostedNetwork(StartFallback fallback) {
+    const bool ssidTaken = PushSsid(Settings().desiredSsid);
+    const bool keyTaken = PushKey(Settings().desiredKey);
+    bool started = ports_.wlan.HostedNetworkStartUsing(state_.wlanHandle) == kWlanSuccess;
+    if (!started && fallback == StartFallback::kForceStart)
+        started = ports_.wlan.HostedNetworkForceStart(state_.wlanHandle) == kWlanSuccess;
     ArmStartGuard();
+    return ssidTaken && keyTaken && started;
 }
 
 void HostedNetworkControl::ArmStartGuard() {
@@ -102,20 +103,22 @@ void HostedNetworkControl::SwitchToStationMode() {
     ApplyLook(ModeLook::kStation);
 }
 
-void HostedNetworkControl::ApplyApConfig(const std::u16string& ssid, const std::u16string& key) {
+bool HostedNetworkControl::ApplyApConfig(const std::u16string& ssid, const std::u16string& key) {
+    bool accepted = true;
     if (!EqualsIgnoringCaseAZ(ssid, Settings().desiredSsid)) {
         Settings().desiredSsid = ssid;
         Settings().desiredKey = key;
         StopHostedNetwork();
-        StartHostedNetwork(StartFallback::kNone);
+        accepted = StartHostedNetwork(StartFallback::kNone);
         SaveApSettings();
     } else if (!EqualsIgnoringCaseAZ(key, Settings().desiredKey)) {
         Settings().desiredKey = key;
-        PushKey(key);
+        accepted = PushKey(key);
         SaveApSettings();
     }
     WriteCurrentMode(true);
     Settings().apMode = true;
+    return accepted;
 }
 
 void HostedNetworkControl::ApplyWizardNetwork() {
@@ -180,7 +183,7 @@ bool HostedNetworkControl::NeedsApSettingsDialog() {
 void HostedNetworkControl::ShowApConfigPage() {
     view_.ShowPage(ContentPage::kApConfig);
     view_.FillApConfigPage(Settings().desiredSsid, Settings().desiredKey);
-    view_.RestartApConfigPageTimer(IDT_AP_CONFIG_PAGE, kApConfigPageTimerPeriodMs);
+    view_.RestartPageTimer(ContentPage::kApConfig, IDT_AP_CONFIG_PAGE, kApConfigPageTimerPeriodMs);
 }
 
 void HostedNetworkControl::ApplyLook(ModeLook look) {

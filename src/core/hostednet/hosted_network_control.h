@@ -21,13 +21,15 @@ class HostedNetworkControl {
     HostedNetworkControl(const HostedNetworkControl&) = delete;
     HostedNetworkControl& operator=(const HostedNetworkControl&) = delete;
 
-    // Pushes `ssid` with the peer limit as the connection settings.
-    void PushSsid(const std::u16string& ssid);
-    // Pushes `key`: 64 hexadecimal digits through netsh.exe, any other key as the secondary key.
-    void PushKey(const std::u16string& key);
+    // Pushes `ssid` with the peer limit as the connection settings; false when the service refused it.
+    bool PushSsid(const std::u16string& ssid);
+    // Pushes `key`: 64 hexadecimal digits through netsh.exe, any other key as the secondary key; false
+    // when the service refused it (netsh.exe gives no answer).
+    bool PushKey(const std::u16string& key);
     // Pushes the desired name and key, starts the network (with `kForceStart`, forcing it when the
-    // ordinary start fails) and arms the start guard.
-    void StartHostedNetwork(StartFallback fallback);
+    // ordinary start fails) and arms the start guard. False when the service refused the name, the key
+    // or the start.
+    bool StartHostedNetwork(StartFallback fallback);
     // Quiets device notifications for 6 s after a start; a new start restarts the 6 s.
     void ArmStartGuard();
     void StopHostedNetwork();
@@ -37,8 +39,9 @@ class HostedNetworkControl {
     // False when the user cancelled the Extended AP Settings dialog; nothing was started then.
     bool SwitchToApStaMode();
     void SwitchToStationMode();
-    // The AP configuration page's Apply, with validated input.
-    void ApplyApConfig(const std::u16string& ssid, const std::u16string& key);
+    // The AP configuration page's Apply, with validated input: a new name restarts the network with it, a
+    // new key alone is pushed. False when the service refused what was new.
+    bool ApplyApConfig(const std::u16string& ssid, const std::u16string& key);
     // The wizard's apply of the desired SSID and key it has stored.
     void ApplyWizardNetwork();
     // The AP+STA look after the wizard created an access point; starts and writes nothing.

@@ -76,7 +76,13 @@ inline constexpr LanguageString kRadioOffTrayTip{u"String4", u"Radio off"};
 inline constexpr LanguageString kDisconnectedTrayTip{u"String56", u"Status : Disconnected "};
 inline constexpr LanguageString kConnectedStatusLine{u"String57", u"Status : Connected"};
 
-// Every place of use above; the 34 keys the program looks up, three of them twice.
+// The AP configuration page, when the WLAN service refuses a new name or key.
+inline constexpr LanguageString kApConfigRefusedMessage{
+    u"String200",
+    u"The wireless service did not take the new network name or key. Please check them and press Apply "
+    u"again."};
+
+// Every place of use above; the 35 keys the program looks up, three of them twice.
 inline constexpr std::array kLanguageStrings{
     kLinkStatusTip,
     kAssociationListTip,
@@ -115,6 +121,7 @@ inline constexpr std::array kLanguageStrings{
     kRadioOffTrayTip,
     kDisconnectedTrayTip,
     kConnectedStatusLine,
+    kApConfigRefusedMessage,
 };
 
 // A text as it goes on screen: the language file's texts keep their line end, which a control, menu

@@ -104,6 +104,12 @@ struct WlanConnectionAttributes {
     uint32_t cipherAlgorithm = 0;  // DOT11_CIPHER_ALGORITHM
 };
 
+// sizeof(WLAN_CONNECTION_ATTRIBUTES), the data size of a current-connection query: it holds no
+// pointers, so it is the same in the x86 and x64 builds.
+inline constexpr uint32_t kWlanConnectionAttributesSize = 604;
+// The data size of the interface-state and channel-number queries (a DWORD).
+inline constexpr uint32_t kWlanDwordDataSize = 4;
+
 // What one WlanQueryInterface call returned. `dataSize` is the size of the record the service
 // handed back; `value` holds it for the 4-byte opcodes (interface state, channel number).
 struct WlanInterfaceQueryResult {

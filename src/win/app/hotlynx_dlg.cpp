@@ -57,7 +57,7 @@ CHotlynxDlg::CHotlynxDlg(PlatformServices& platform)
       platform_(platform),
       language_(platform.Files(), platform.CodePage()),
       m_linkStatusPage(language_),
-      m_apConfigPage(language_),
+      m_apConfigPage(*this, language_),
       m_assocTblPage(language_),
       m_icsPage(language_),
       m_aboutPage(language_) {}
@@ -152,19 +152,34 @@ void CHotlynxDlg::FillApConfigPage(const std::u16string& ssid, const std::u16str
         m_apConfigPage.FillApConfigPage(ssid, key);
 }
 
-void CHotlynxDlg::RestartApConfigPageTimer(uint32_t timerId, uint32_t periodMs) {
+void CHotlynxDlg::SetApConfigBssid(const std::u16string& bssid) {
     if (m_apConfigPage.IsCreated())
-        m_apConfigPage.RestartPageTimer(timerId, periodMs);
+        m_apConfigPage.SetBssid(bssid);
+}
+
+void CHotlynxDlg::RestartPageTimer(ContentPage page, uint32_t timerId, uint32_t periodMs) {
+    if (CAppProPage* content = Page(page); content->IsCreated())
+        content->RestartPageTimer(timerId, periodMs);
+}
+
+void CHotlynxDlg::KillPageTimer(ContentPage page) {
+    if (CAppProPage* content = Page(page); content->IsCreated())
+        content->KillPageTimer();
+}
+
+void CHotlynxDlg::ShowLinkStatus(const LinkStatusFigures& figures) {
+    if (m_linkStatusPage.IsCreated())
+        m_linkStatusPage.ShowLinkStatus(figures);
+}
+
+void CHotlynxDlg::ShowAssociationList(const std::vector<AssociationRow>& rows) {
+    if (m_assocTblPage.IsCreated())
+        m_assocTblPage.ShowRows(rows);
 }
 
 void CHotlynxDlg::ClearAssociationList() {
     if (m_assocTblPage.IsCreated())
         m_assocTblPage.ClearList();
-}
-
-void CHotlynxDlg::RestartAssociationListTimer(uint32_t timerId, uint32_t periodMs) {
-    if (m_assocTblPage.IsCreated())
-        m_assocTblPage.RestartRefreshTimer(timerId, periodMs);
 }
 
 void CHotlynxDlg::FillConnectionList() {
@@ -309,10 +324,12 @@ void CHotlynxDlg::AddAboutItemToSystemMenu() {
 }
 
 // Each page is a child dialog over the placeholder; its window carries its template number as its
-// control identifier, so tools outside the program can tell which page is shown.
+// control identifier, so tools outside the program can tell which page is shown. The pages' timer ticks
+// and buttons go to the model's page requests.
 void CHotlynxDlg::CreateContentPages() {
     for (ContentPage page : kContentPages) {
         CAppProPage* content = Page(page);
+        content->UseRequests(&model_->Pages());
         if (content->Create(Handle()))
             ::SetWindowLongPtrW(content->Handle(), GWLP_ID, content->TemplateId());
     }
@@ -428,6 +445,9 @@ void CHotlynxDlg::OnMachineEvent(WPARAM event) {
         case MachineEvent::kResume:
             Send(WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC);
             break;
+        case MachineEvent::kStationJoined:
+        case MachineEvent::kStationLeft:
+            break;  // the association list sees them at its next refresh, as it would on a real machine
     }
 }
 

@@ -39,9 +39,12 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView {
     ApSettingsAnswer RunExtendedApSettingsDialog() override;
     std::optional<size_t> RunSelectCardDialog(const std::vector<std::u16string>& descriptions) override;
     void FillApConfigPage(const std::u16string& ssid, const std::u16string& key) override;
-    void RestartApConfigPageTimer(uint32_t timerId, uint32_t periodMs) override;
+    void SetApConfigBssid(const std::u16string& bssid) override;
+    void RestartPageTimer(ContentPage page, uint32_t timerId, uint32_t periodMs) override;
+    void KillPageTimer(ContentPage page) override;
+    void ShowLinkStatus(const LinkStatusFigures& figures) override;
+    void ShowAssociationList(const std::vector<AssociationRow>& rows) override;
     void ClearAssociationList() override;
-    void RestartAssociationListTimer(uint32_t timerId, uint32_t periodMs) override;
     void FillConnectionList() override;
     void ApplyLanguageToWindow() override;
     void CreateContentPages() override;

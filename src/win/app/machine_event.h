@@ -16,6 +16,9 @@ enum class MachineEvent : uint32_t {
     kCardInserted = 2,
     kSuspend = 3,
     kResume = 4,
+    // A station joins the running hosted network, or the one that joined last leaves it.
+    kStationJoined = 5,
+    kStationLeft = 6,
 };
 
 }  // namespace aerowisp

@@ -143,6 +143,18 @@ class SimulatedPlatform final : public PlatformServices {
             case MachineEvent::kResume:
                 NoteEvent("Resume");
                 return true;
+            case MachineEvent::kStationJoined: {
+                const MacAddress mac{0x02, 0x00, 0x5E, 0x00, 0x00, ++joinedStations_};
+                if (!machine_.Wlan().JoinStationNow(mac))
+                    return false;
+                machine_.Journal().Record("StationJoined", "mac=" + MacToText(mac));
+                return true;
+            }
+            case MachineEvent::kStationLeft:
+                if (!machine_.Wlan().DropLastStation())
+                    return false;
+                NoteEvent("StationLeft");
+                return true;
         }
         return false;
     }
@@ -157,6 +169,8 @@ class SimulatedPlatform final : public PlatformServices {
     SimMachine machine_;
     SimulatedPrograms programs_;
     bool cardRemoved_ = false;
+    // The stations joined from outside, numbering their MAC addresses.
+    uint8_t joinedStations_ = 0;
 };
 
 }  // namespace

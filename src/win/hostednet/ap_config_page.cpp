@@ -1,10 +1,11 @@
 // The AP configuration page.
 #include "hostednet/ap_config_page.h"
 
+#include "app/user_message.h"
 #include "core/hostednet/ap_input_rules.h"
-#include "lang/language_dialog.h"
-#include "fw/wide_text.h"
 #include "core/resource.h"
+#include "fw/wide_text.h"
+#include "lang/language_dialog.h"
 
 namespace aerowisp {
 namespace {
@@ -22,12 +23,17 @@ void FillList(HWND list, const wchar_t* const (&entries)[N]) {
         ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
 }
 
+bool IsInputBox(int id) {
+    return id == IDC_AP_SSID || id == IDC_AP_KEY || id == IDC_AP_CONFIRM;
+}
+
 }  // namespace
 
-CAPConfigPage::CAPConfigPage(const LanguageFile& language)
-    : CAppProPage(IDD_AP_CONFIG_PAGE), language_(language) {}
+CAPConfigPage::CAPConfigPage(MainView& owner, const LanguageFile& language)
+    : CAppProPage(IDD_AP_CONFIG_PAGE), owner_(owner), language_(language) {}
 
 BOOL CAPConfigPage::OnInitDialog() {
+    filling_ = true;
     FillList(Item(IDC_AP_AUTH), kAuthEntries);
     FillList(Item(IDC_AP_ENCRYPTION), kEncryptionEntries);
     FillList(Item(IDC_AP_KEY_LENGTH), kKeyLengthEntries);
@@ -47,31 +53,55 @@ BOOL CAPConfigPage::OnInitDialog() {
     SetItemText(IDC_AP_CONFIRM, L"");
     ::SendMessageW(Item(IDC_AP_KEY_INDEX), CB_SETCURSEL, 0, 0);
     ::EnableWindow(Item(IDC_AP_APPLY), FALSE);
+    filling_ = false;
     return TRUE;
 }
 
 void CAPConfigPage::FillApConfigPage(const std::u16string& ssid, const std::u16string& key) {
+    filling_ = true;
     SetItemText(IDC_AP_SSID, fw::ToWide(ssid));
     SetItemText(IDC_AP_KEY, fw::ToWide(key));
     SetItemText(IDC_AP_CONFIRM, fw::ToWide(key));
+    filling_ = false;
 }
 
-void CAPConfigPage::RestartPageTimer(UINT_PTR timerId, UINT periodMs) {
-    if (pageTimer_ != 0)
-        ::KillTimer(Handle(), pageTimer_);
-    pageTimer_ = ::SetTimer(Handle(), timerId, periodMs, nullptr);
+void CAPConfigPage::SetBssid(const std::u16string& bssid) {
+    SetItemText(IDC_AP_BSSID, fw::ToWide(bssid));
 }
 
-bool CAPConfigPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (message == WM_TIMER && pageTimer_ != 0 && wParam == pageTimer_)
-        OnPageTimer();
-    return CAppProPage::OnMessage(message, wParam, lParam, result);
+bool CAPConfigPage::OnCommand(int id, int notifyCode, HWND control) {
+    if (id == IDC_AP_APPLY && notifyCode == BN_CLICKED) {
+        OnApply();
+        return true;
+    }
+    if (IsInputBox(id) && notifyCode == EN_CHANGE) {
+        if (!filling_)
+            ::EnableWindow(Item(IDC_AP_APPLY), TRUE);
+        return true;
+    }
+    return CAppProPage::OnCommand(id, notifyCode, control);
 }
 
-// The timer fires once per entry into AP+STA mode; the BSSID it shows comes with the adapter scan.
-void CAPConfigPage::OnPageTimer() {
-    ::KillTimer(Handle(), pageTimer_);
-    pageTimer_ = 0;
+// A refused input keeps Apply enabled, so the user can correct it and try again; the boxes keep the
+// text.
+void CAPConfigPage::OnApply() {
+    if (Requests() == nullptr)
+        return;
+    const ApConfigApplyResult result =
+        Requests()->OnApConfigApply(fw::FromWide(ItemText(IDC_AP_SSID)), fw::FromWide(ItemText(IDC_AP_KEY)),
+                                    fw::FromWide(ItemText(IDC_AP_CONFIRM)));
+    if (result.fault != ApInputFault::kNone) {
+        const ApInputMessage message = MessageFor(result.fault);
+        ShowUserMessage(Handle(), LanguageTextOr(owner_, message.text));
+        const int box = message.focus == ApInputField::kSsid ? IDC_AP_SSID : IDC_AP_KEY;
+        ::SetFocus(Item(box));
+        return;
+    }
+    if (!result.accepted) {
+        ShowUserMessage(Handle(), LanguageTextOr(owner_, kApConfigRefusedMessage));
+        return;
+    }
+    ::EnableWindow(Item(IDC_AP_APPLY), FALSE);
 }
 
 }  // namespace aerowisp

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "core/app/main_view.h"
 #include "core/lang/language_file.h"
 #include "widgets/app_pro_page.h"
 
@@ -10,22 +11,26 @@ namespace aerowisp {
 
 class CAPConfigPage final : public CAppProPage {
   public:
-    explicit CAPConfigPage(const LanguageFile& language);
+    // `owner` is the main window, whose language strings the page's messages use; `language` gives the
+    // controls their texts.
+    CAPConfigPage(MainView& owner, const LanguageFile& language);
 
-    // SSID box := ssid; key and confirmation boxes := key.
+    // SSID box := ssid; key and confirmation boxes := key. Apply keeps its state: only typing enables it.
     void FillApConfigPage(const std::u16string& ssid, const std::u16string& key);
-    // Starts the page's one-shot timer on its own window, killing a running one first.
-    void RestartPageTimer(UINT_PTR timerId, UINT periodMs);
+    // The BSSID label alone; the boxes keep what the user is typing.
+    void SetBssid(const std::u16string& bssid);
 
   protected:
     BOOL OnInitDialog() override;
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool OnCommand(int id, int notifyCode, HWND control) override;
 
   private:
-    void OnPageTimer();
+    void OnApply();
 
+    MainView& owner_;
     const LanguageFile& language_;
-    UINT_PTR pageTimer_ = 0;
+    // Set while the page fills its own boxes, whose change notifications are then not the user's.
+    bool filling_ = false;
 };
 
 }  // namespace aerowisp

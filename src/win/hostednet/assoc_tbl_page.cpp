@@ -3,8 +3,8 @@
 
 #include <commctrl.h>
 
-#include "widgets/report_list.h"
 #include "core/resource.h"
+#include "widgets/report_list.h"
 
 namespace aerowisp {
 namespace {
@@ -22,17 +22,16 @@ BOOL CAssocTblPage::OnInitDialog() {
     return TRUE;
 }
 
-void CAssocTblPage::RestartRefreshTimer(UINT_PTR timerId, UINT periodMs) {
-    if (refreshTimer_ != 0)
-        ::KillTimer(Handle(), refreshTimer_);
-    refreshTimer_ = ::SetTimer(Handle(), timerId, periodMs, nullptr);
+void CAssocTblPage::ShowRows(const std::vector<AssociationRow>& rows) {
+    const HWND list = Item(IDC_ASSOC_LIST);
+    ListView_DeleteAllItems(list);
+    int index = 0;
+    for (const AssociationRow& row : rows)
+        InsertReportRow(list, index++, {row.aid, row.macAddress, row.authState});
 }
 
 void CAssocTblPage::ClearList() {
-    if (refreshTimer_ != 0) {
-        ::KillTimer(Handle(), refreshTimer_);
-        refreshTimer_ = 0;
-    }
+    KillPageTimer();
     ListView_DeleteAllItems(Item(IDC_ASSOC_LIST));
 }
 

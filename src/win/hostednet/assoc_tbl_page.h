@@ -1,6 +1,9 @@
 // The association list page (template 182): the stations associated with the hosted network.
 #pragma once
 
+#include <vector>
+
+#include "core/hostednet/association_list.h"
 #include "core/lang/language_file.h"
 #include "widgets/app_pro_page.h"
 
@@ -10,8 +13,8 @@ class CAssocTblPage final : public CAppProPage {
   public:
     explicit CAssocTblPage(const LanguageFile& language);
 
-    // Starts the refresh timer on the page's own window, killing a running one first.
-    void RestartRefreshTimer(UINT_PTR timerId, UINT periodMs);
+    // Replaces every row with `rows`.
+    void ShowRows(const std::vector<AssociationRow>& rows);
     // Kills the refresh timer and deletes every row.
     void ClearList();
 
@@ -20,7 +23,6 @@ class CAssocTblPage final : public CAppProPage {
 
   private:
     const LanguageFile& language_;
-    UINT_PTR refreshTimer_ = 0;
 };
 
 }  // namespace aerowisp

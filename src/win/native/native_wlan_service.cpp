@@ -17,6 +17,8 @@ namespace {
 // The core's records are copied byte for byte into and out of the native ones.
 static_assert(sizeof(Guid) == sizeof(GUID));
 static_assert(sizeof(Dot11Ssid) == sizeof(DOT11_SSID));
+static_assert(kWlanConnectionAttributesSize == sizeof(WLAN_CONNECTION_ATTRIBUTES));
+static_assert(kWlanDwordDataSize == sizeof(DWORD));
 static_assert(offsetof(Dot11Ssid, ssid) == offsetof(DOT11_SSID, ucSSID));
 static_assert(sizeof(HostedNetworkConnectionSettings) == sizeof(WLAN_HOSTED_NETWORK_CONNECTION_SETTINGS));
 static_assert(offsetof(HostedNetworkConnectionSettings, ssid) ==

@@ -6,6 +6,18 @@ namespace aerowisp {
 CAppProPage::CAppProPage(int templateId)
     : fw::Dialog(templateId), m_brushBk(::CreateSolidBrush(kPageColour)) {}
 
+void CAppProPage::RestartPageTimer(UINT_PTR timerId, UINT periodMs) {
+    KillPageTimer();
+    pageTimer_ = ::SetTimer(Handle(), timerId, periodMs, nullptr);
+}
+
+void CAppProPage::KillPageTimer() {
+    if (pageTimer_ == 0)
+        return;
+    ::KillTimer(Handle(), pageTimer_);
+    pageTimer_ = 0;
+}
+
 bool CAppProPage::OnCommand(int id, int, HWND) {
     return id == IDOK || id == IDCANCEL;
 }
@@ -32,6 +44,11 @@ bool CAppProPage::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result
         case WM_ERASEBKGND:
             result = TRUE;
             return true;
+        // The page's own timer; every timer message then goes on to the default processing.
+        case WM_TIMER:
+            if (pageTimer_ != 0 && wParam == pageTimer_ && requests_ != nullptr)
+                requests_->OnPageTimer(wParam);
+            return false;
         default:
             return false;
     }

@@ -1,9 +1,11 @@
 // The common base of the main window's content pages: child dialogs with black text on a light-blue ground,
-// which paint no background of their own and are never ended from the keyboard.
+// which paint no background of their own and are never ended from the keyboard. A page has at most one
+// timer of its own, whose ticks it passes on to the PageRequests it was given.
 #pragma once
 
 #include <windows.h>
 
+#include "core/app/page_requests.h"
 #include "fw/dialog.h"
 #include "fw/gdi.h"
 
@@ -17,6 +19,13 @@ class CAppProPage : public fw::Dialog {
     // The page is created later, as a child of the main window (fw::Dialog::Create).
     explicit CAppProPage(int templateId);
 
+    // Where the page's timer ticks and buttons go; given by the main window before it creates the page.
+    void UseRequests(PageRequests* requests) { requests_ = requests; }
+
+    // Starts the page's timer on its own window, killing a running one first.
+    void RestartPageTimer(UINT_PTR timerId, UINT periodMs);
+    void KillPageTimer();
+
     // Called by the main window right after it showed the page and gave it the focus, then the refresh;
     // the leave notification comes before it hides the page.
     virtual void OnPageEnter() {}
@@ -26,11 +35,16 @@ class CAppProPage : public fw::Dialog {
   protected:
     // Enter and Esc inside a page do nothing.
     bool OnCommand(int id, int notifyCode, HWND control) override;
-    // The control colours and the background; pages that handle more messages pass the rest on here.
+    // The control colours, the background and the page's timer; pages that handle more messages pass
+    // the rest on here.
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+    PageRequests* Requests() const { return requests_; }
 
   private:
     fw::Brush m_brushBk;
+    PageRequests* requests_ = nullptr;
+    UINT_PTR pageTimer_ = 0;
 };
 
 }  // namespace aerowisp

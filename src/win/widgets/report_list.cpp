@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "fw/wide_text.h"
 #include "lang/language_dialog.h"
 
 namespace aerowisp {
@@ -12,6 +13,7 @@ namespace {
 
 constexpr DWORD kListStyles = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP;
 constexpr int kTenths = 10;
+constexpr int kTextBufferLength = 260;
 
 }  // namespace
 
@@ -32,6 +34,31 @@ void SetUpReportList(HWND list, std::span<const ReportColumn> columns, const Lan
         ListView_InsertColumn(list, index, &entry);
         ++index;
     }
+}
+
+void InsertReportRow(HWND list, int index, std::initializer_list<std::u16string> texts) {
+    std::wstring placeholder = L"item " + std::to_wstring(index);
+    LVITEMW item{};
+    item.mask = LVIF_TEXT | LVIF_STATE;
+    item.iItem = index;
+    item.stateMask = LVIS_SELECTED;
+    item.pszText = placeholder.data();
+    const int row = ListView_InsertItem(list, &item);
+    if (row < 0)
+        return;
+    int column = 0;
+    for (const std::u16string& text : texts) {
+        std::wstring wide = fw::ToWide(text);
+        ListView_SetItemText(list, row, column++, wide.data());
+    }
+}
+
+std::u16string ReportText(HWND list, int index, int column) {
+    if (index < 0 || index >= ListView_GetItemCount(list))
+        return {};
+    wchar_t buffer[kTextBufferLength] = L"";
+    ListView_GetItemText(list, index, column, buffer, kTextBufferLength);
+    return fw::FromWide(buffer);
 }
 
 }  // namespace aerowisp

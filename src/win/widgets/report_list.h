@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <span>
+#include <string>
 
 #include "core/lang/language_file.h"
 
@@ -17,5 +19,11 @@ struct ReportColumn {
 };
 
 void SetUpReportList(HWND list, std::span<const ReportColumn> columns, const LanguageFile& language);
+
+// Inserts row `index` with one text per column; the row's own placeholder text gives way to column 0's.
+void InsertReportRow(HWND list, int index, std::initializer_list<std::u16string> texts);
+
+// The text of row `index`, column `column`; empty for a row that does not exist.
+std::u16string ReportText(HWND list, int index, int column);
 
 }  // namespace aerowisp

@@ -30,8 +30,8 @@ inline Scenario HarnessScenario() {
 
 struct ModelHarness {
     // `codePage` is the ANSI code page as iconv names it.
-    explicit ModelHarness(const char* codePageName = "CP1252")
-        : machine(HarnessScenario()),
+    explicit ModelHarness(const char* codePageName = "CP1252", const Scenario& scenario = HarnessScenario())
+        : machine(scenario),
           codePage(codePageName),
           processes(machine.Processes()),
           timers(machine.Timers()),

@@ -81,12 +81,26 @@ class RecordingMainView final : public MainView {
     void FillApConfigPage(const std::u16string& ssid, const std::u16string& key) override {
         Note("FillApConfigPage", QuoteText(ssid) + " " + QuoteText(key));
     }
-    void RestartApConfigPageTimer(uint32_t timerId, uint32_t periodMs) override {
-        Note("RestartApConfigPageTimer", std::to_string(timerId) + " " + std::to_string(periodMs));
+    void SetApConfigBssid(const std::u16string& bssid) override {
+        apConfigBssid = bssid;
+        Note("SetApConfigBssid", QuoteText(bssid));
     }
-    void ClearAssociationList() override { Note("ClearAssociationList", ""); }
-    void RestartAssociationListTimer(uint32_t timerId, uint32_t periodMs) override {
-        Note("RestartAssociationListTimer", std::to_string(timerId) + " " + std::to_string(periodMs));
+    void RestartPageTimer(ContentPage page, uint32_t timerId, uint32_t periodMs) override {
+        Note("RestartPageTimer",
+             std::string(PageName(page)) + " " + std::to_string(timerId) + " " + std::to_string(periodMs));
+    }
+    void KillPageTimer(ContentPage page) override { Note("KillPageTimer", PageName(page)); }
+    void ShowLinkStatus(const LinkStatusFigures& figures) override {
+        linkStatus = figures;
+        Note("ShowLinkStatus", QuoteText(figures.status));
+    }
+    void ShowAssociationList(const std::vector<AssociationRow>& rows) override {
+        associationRows = rows;
+        Note("ShowAssociationList", std::to_string(rows.size()));
+    }
+    void ClearAssociationList() override {
+        associationRows.clear();
+        Note("ClearAssociationList", "");
     }
     void FillConnectionList() override { Note("FillConnectionList", ""); }
     void RefreshVersionInfo(const std::u16string&) override { Note("RefreshVersionInfo", ""); }
@@ -105,6 +119,10 @@ class RecordingMainView final : public MainView {
     int dialogRuns = 0;
     std::deque<std::optional<size_t>> cardAnswers;  // empty: the selection dialog is closed
     ContentPage currentPage = ContentPage::kAbout;
+    // What the pages show now.
+    std::optional<LinkStatusFigures> linkStatus;
+    std::vector<AssociationRow> associationRows;
+    std::u16string apConfigBssid;
 
   private:
     void Note(const std::string& call, const std::string& arguments) {

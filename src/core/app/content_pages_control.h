@@ -1,0 +1,41 @@
+// The content pages' decisions: the refreshes their timers drive (link status, association list, the
+// AP configuration page's BSSID) and the AP configuration page's Apply.
+#pragma once
+
+#include "core/app/main_view.h"
+#include "core/app/main_window_state.h"
+#include "core/app/model_ports.h"
+#include "core/app/page_requests.h"
+#include "core/hostednet/hosted_network_control.h"
+#include "core/hostednet/wlan_client.h"
+
+namespace aerowisp {
+
+class ContentPagesControl final : public PageRequests {
+  public:
+    ContentPagesControl(const ModelPorts& ports, MainView& view, MainWindowState& state,
+                        HostedNetworkControl& hostedNetwork, const WlanClientState& wlanClient);
+    ContentPagesControl(const ContentPagesControl&) = delete;
+    ContentPagesControl& operator=(const ContentPagesControl&) = delete;
+
+    // Once the pages exist: the link status page refreshes every 2 s for the whole life of the window,
+    // in either mode and whether shown or not.
+    void StartLinkStatusTimer();
+
+    void OnPageTimer(TimerId id) override;
+    ApConfigApplyResult OnApConfigApply(const std::u16string& ssid, const std::u16string& key,
+                                        const std::u16string& confirmation) override;
+
+  private:
+    void RefreshLinkStatus();
+    void RefreshAssociationList();
+    void ShowApConfigBssid();
+
+    ModelPorts ports_;
+    MainView& view_;
+    MainWindowState& state_;
+    HostedNetworkControl& hostedNetwork_;
+    const WlanClientState& wlanClient_;
+};
+
+}  // namespace aerowisp

@@ -1,0 +1,31 @@
+// What the content pages ask of the main window's model: the ticks of their own timers and their Apply
+// buttons. A page holds only this; what it is to show comes back through the MainView.
+// Implementations: ContentPagesControl (core/app), which the model hands to the pages at their creation.
+#pragma once
+
+#include <string>
+
+#include "core/hostednet/ap_input_rules.h"
+#include "core/platform/timer_service.h"
+
+namespace aerowisp {
+
+// The AP configuration page's Apply: the first rule the input broke, or whether the WLAN service took
+// the new name or key. Apply stays enabled unless the input passed and was taken.
+struct ApConfigApplyResult {
+    ApInputFault fault = ApInputFault::kNone;
+    bool accepted = false;
+};
+
+class PageRequests {
+  public:
+    virtual ~PageRequests() = default;
+
+    // A tick of a page's own timer: 101 (link status), 105 (association list) or 106 (AP configuration).
+    virtual void OnPageTimer(TimerId id) = 0;
+    // The AP configuration page's Apply with the texts of its SSID, key and confirmation boxes.
+    virtual ApConfigApplyResult OnApConfigApply(const std::u16string& ssid, const std::u16string& key,
+                                                const std::u16string& confirmation) = 0;
+};
+
+}  // namespace aerowisp

@@ -1,0 +1,21 @@
+// The association list page's refresh.
+#include "core/hostednet/association_list.h"
+
+#include "core/text/number_text.h"
+
+namespace aerowisp {
+
+std::vector<AssociationRow> QueryAssociationList(WlanService& wlan, WlanHandle handle) {
+    HostedNetworkStatus status;
+    if (wlan.HostedNetworkQueryStatus(handle, status) != kWlanSuccess)
+        return {};
+    std::vector<AssociationRow> rows;
+    int64_t aid = 0;
+    for (const HostedNetworkPeerState& peer : status.peers) {
+        rows.push_back({DecimalText(++aid), MacAddressText(peer.macAddress),
+                        peer.authState == kPeerAuthenticated ? u"authenticated" : u"invalid"});
+    }
+    return rows;
+}
+
+}  // namespace aerowisp

@@ -1,0 +1,27 @@
+// Numbers and hardware addresses as the pages show them.
+#include "core/text/number_text.h"
+
+#include <string>
+
+namespace aerowisp {
+
+std::u16string DecimalText(int64_t value) {
+    const std::string digits = std::to_string(value);
+    return {digits.begin(), digits.end()};
+}
+
+std::u16string MacAddressText(const std::array<uint8_t, 6>& address) {
+    constexpr char16_t kHexDigits[] = u"0123456789ABCDEF";
+    constexpr unsigned kNibbleBits = 4;
+    constexpr unsigned kNibbleMask = 0xF;
+    std::u16string text;
+    for (size_t i = 0; i < address.size(); ++i) {
+        if (i != 0)
+            text += u'-';
+        text += kHexDigits[address[i] >> kNibbleBits];
+        text += kHexDigits[address[i] & kNibbleMask];
+    }
+    return text;
+}
+
+}  // namespace aerowisp

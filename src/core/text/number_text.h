@@ -1,0 +1,16 @@
+// Numbers and hardware addresses as the pages show them.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace aerowisp {
+
+// "%d".
+std::u16string DecimalText(int64_t value);
+
+// "%02X-%02X-%02X-%02X-%02X-%02X": upper-case hexadecimal, hyphens.
+std::u16string MacAddressText(const std::array<uint8_t, 6>& address);
+
+}  // namespace aerowisp
