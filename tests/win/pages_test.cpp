@@ -1,0 +1,188 @@
+// The content pages on their templates: what the refreshes put into the controls, the page timer's ticks
+// reaching the page requests, and the AP configuration page's Apply button.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "core/resource.h"
+#include "core/support/memory_file_reader.h"
+#include "core/support/recording_main_view.h"
+#include "hostednet/ap_config_page.h"
+#include "hostednet/assoc_tbl_page.h"
+#include "hostednet/link_status_page.h"
+#include "native/native_code_page.h"
+#include "support/modal_dialog.h"
+#include "support/test_window.h"
+#include "widgets/report_list.h"
+
+namespace aerowisp {
+namespace {
+
+constexpr char16_t kLanguageFilePath[] = u"Language\\CHS.txt";
+
+// Records the ticks and answers Apply as told.
+struct FakeRequests final : PageRequests {
+    void OnPageTimer(TimerId id) override { ticks.push_back(id); }
+    ApConfigApplyResult OnApConfigApply(const std::u16string& ssid, const std::u16string&,
+                                        const std::u16string&) override {
+        applied.push_back(ssid);
+        return answer;
+    }
+    std::vector<TimerId> ticks;
+    std::vector<std::u16string> applied;
+    ApConfigApplyResult answer{ApInputFault::kNone, true};
+};
+
+// The pages on a top-level window of the test, as the main window holds them, with a language file whose
+// texts replace some of the templates'.
+struct Pages {
+    Pages() {
+        files.SetFile(kLanguageFilePath, "1023=State :\r\n1038=Send (Mbps)\r\nString51=MAC\r\n");
+        for (CAppProPage* page : std::initializer_list<CAppProPage*>{&linkStatus, &apConfig, &assocTbl}) {
+            page->UseRequests(&requests);
+            page->Create(host.Handle());
+        }
+    }
+    std::wstring Text(const fw::Window& page, int id) const { return page.ItemText(id); }
+    bool Enabled(const fw::Window& page, int id) const { return ::IsWindowEnabled(page.Item(id)) != FALSE; }
+
+    test::TestWindow host{L"Pages test"};
+    test::MemoryFileReader files;
+    NativeAnsiCodePage codePage;
+    const std::u16string path = kLanguageFilePath;
+    const LanguageFile language{files, codePage, path};
+    test::RecordingMainView owner;
+    FakeRequests requests;
+    CLinkStatusPage linkStatus{language};
+    CAPConfigPage apConfig{owner, language};
+    CAssocTblPage assocTbl{language};
+};
+
+TEST(LinkStatusPage, ShowsTheRefreshInItsControlsUnderTheLanguagesLabels) {
+    Pages pages;
+    const LinkStatusFigures figures{u"Connected",      u"HomeNet",        u"6",    u"00-24-01-5A-3C-7E",
+                                    u"Infrastructure", u"RSNA-PSK",       u"CCMP", u"144 Mbps",
+                                    u"130 Mbps",       u"excellent : 90", 90};
+    pages.linkStatus.ShowLinkStatus(figures);
+    const struct {
+        int id;
+        const wchar_t* text;
+    } expected[] = {{IDC_LS_STATUS_LABEL, L"State :"},
+                    {IDC_LS_TX_LABEL, L"Send (Mbps)"},
+                    {IDC_LS_RX_LABEL, L"Rx (Mbps)"},
+                    {IDC_LS_STATUS, L"Connected"},
+                    {IDC_LS_SSID, L"HomeNet"},
+                    {IDC_LS_CHANNEL, L"6"},
+                    {IDC_LS_BSSID, L"00-24-01-5A-3C-7E"},
+                    {IDC_LS_NETWORK_TYPE, L"Infrastructure"},
+                    {IDC_LS_AUTH, L"RSNA-PSK"},
+                    {IDC_LS_ENCRYPTION, L"CCMP"},
+                    {IDC_LS_TX_RATE, L"144 Mbps"},
+                    {IDC_LS_RX_RATE, L"130 Mbps"},
+                    {IDC_LS_SIGNAL, L"excellent : 90"}};
+    for (const auto& control : expected)
+        EXPECT_EQ(pages.Text(pages.linkStatus, control.id), control.text) << control.id;
+    EXPECT_EQ(::SendMessageW(pages.linkStatus.Item(IDC_LS_SIGNAL_BAR), PBM_GETPOS, 0, 0), 90);
+}
+
+TEST(PageTimer, TicksReachTheRequestsUntilKilled) {
+    Pages pages;
+    pages.linkStatus.RestartPageTimer(IDT_LINK_STATUS_REFRESH, 10);
+    pages.linkStatus.RestartPageTimer(IDT_LINK_STATUS_REFRESH, 10);
+    EXPECT_TRUE(test::PumpUntil([&] { return pages.requests.ticks.size() >= 2; }, 2000));
+    pages.linkStatus.KillPageTimer();
+    pages.requests.ticks.clear();
+    test::PumpUntil([] { return false; }, 100);
+    EXPECT_TRUE(pages.requests.ticks.empty());
+    pages.linkStatus.Send(WM_TIMER, IDT_ASSOC_LIST_REFRESH);
+    EXPECT_TRUE(pages.requests.ticks.empty()) << "another page's timer";
+}
+
+TEST(AssociationListPage, RowsReplacedOnEachRefreshAndEmptiedOnClear) {
+    Pages pages;
+    const HWND list = pages.assocTbl.Item(IDC_ASSOC_LIST);
+    EXPECT_EQ(ListView_GetExtendedListViewStyle(list),
+              LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP);
+    wchar_t heading[32] = L"";
+    LVCOLUMNW column{.mask = LVCF_TEXT, .pszText = heading, .cchTextMax = 32};
+    ListView_GetColumn(list, 1, &column);
+    EXPECT_STREQ(heading, L"MAC");
+    pages.assocTbl.ShowRows(
+        {{u"1", u"8C-3A-E3-11-22-33", u"authenticated"}, {u"2", u"40-B0-FA-44-55-66", u"invalid"}});
+    pages.assocTbl.ShowRows({{u"1", u"40-B0-FA-44-55-66", u"invalid"}});
+    EXPECT_EQ(ListView_GetItemCount(list), 1);
+    EXPECT_EQ(ReportText(list, 0, 0), u"1");
+    EXPECT_EQ(ReportText(list, 0, 1), u"40-B0-FA-44-55-66");
+    EXPECT_EQ(ReportText(list, 0, 2), u"invalid");
+    pages.assocTbl.ClearList();
+    EXPECT_EQ(ListView_GetItemCount(list), 0);
+}
+
+void PressApply(Pages& pages) {
+    pages.apConfig.Send(WM_COMMAND, MAKEWPARAM(IDC_AP_APPLY, BN_CLICKED),
+                        reinterpret_cast<LPARAM>(pages.apConfig.Item(IDC_AP_APPLY)));
+}
+
+// Presses Apply while a helper thread notes the text of the message box that comes up and closes it.
+std::wstring PressApplyAndReadMessage(Pages& pages) {
+    std::wstring message;
+    std::thread helper([&] {
+        HWND box = nullptr;
+        if (!test::WaitUntil([&] { return (box = test::FindWindowOfThisProcess(L"Aerowisp")) != nullptr; }))
+            return;
+        for (const std::wstring& text : test::ChildTexts(box)) {
+            if (text.size() > message.size())
+                message = text;
+        }
+        ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    PressApply(pages);
+    helper.join();
+    return message;
+}
+
+TEST(ApConfigPage, TypingEnablesApplyWhichStaysEnabledUntilTheNetworkTakesTheInput) {
+    struct Case {
+        const char* label;
+        ApConfigApplyResult answer;
+        bool enabledAfter;
+        const wchar_t* message;
+    };
+    const Case cases[] = {
+        {"invalid SSID", {ApInputFault::kInvalidSsid, false}, true, L"Invalid SSID"},
+        {"refused by the service",
+         {ApInputFault::kNone, false},
+         true,
+         L"The wireless service did not take the new network name or key. Please check them and press Apply "
+         L"again."},
+        {"taken", {ApInputFault::kNone, true}, false, L""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        Pages pages;
+        pages.apConfig.FillApConfigPage(u"Duva AP", u"secret-key");
+        pages.apConfig.SetBssid(u"02-1A-2B-3C-4D-5E");
+        EXPECT_FALSE(pages.Enabled(pages.apConfig, IDC_AP_APPLY)) << "filling is not typing";
+        EXPECT_EQ(pages.Text(pages.apConfig, IDC_AP_SSID), L"Duva AP");
+        EXPECT_EQ(pages.Text(pages.apConfig, IDC_AP_CONFIRM), L"secret-key");
+        ::SetDlgItemTextW(pages.apConfig.Handle(), IDC_AP_SSID, L"New AP");
+        EXPECT_TRUE(pages.Enabled(pages.apConfig, IDC_AP_APPLY));
+        pages.requests.answer = c.answer;
+        if (c.message[0] == L'\0') {
+            PressApply(pages);
+        } else {
+            EXPECT_EQ(PressApplyAndReadMessage(pages), c.message);
+        }
+        EXPECT_EQ(pages.requests.applied, std::vector<std::u16string>{u"New AP"});
+        EXPECT_EQ(pages.Enabled(pages.apConfig, IDC_AP_APPLY), c.enabledAfter);
+        EXPECT_EQ(pages.Text(pages.apConfig, IDC_AP_BSSID), L"02-1A-2B-3C-4D-5E");
+    }
+}
+
+}  // namespace
+}  // namespace aerowisp
