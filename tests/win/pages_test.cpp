@@ -109,7 +109,10 @@ TEST(AssociationListPage, RowsReplacedOnEachRefreshAndEmptiedOnClear) {
     EXPECT_EQ(ListView_GetExtendedListViewStyle(list),
               LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP);
     wchar_t heading[32] = L"";
-    LVCOLUMNW column{.mask = LVCF_TEXT, .pszText = heading, .cchTextMax = 32};
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT;
+    column.pszText = heading;
+    column.cchTextMax = 32;
     ListView_GetColumn(list, 1, &column);
     EXPECT_STREQ(heading, L"MAC");
     pages.assocTbl.ShowRows(
