@@ -305,5 +305,49 @@ TEST(ApConfigPage, ApplyValidatesThenAppliesAndReportsRefusals) {
     }
 }
 
+TEST(IcsPage, SelectsTheChosenConnectionsRow) {
+    const std::vector<ConnectionListRow> rows = {{u"Realtek PCIe GBE", u"Local Area Connection"},
+                                                 {u"Intel 82579LM", u"Ethernet 2"},
+                                                 {u"REALTEK pcie gbe", u"LAN 3"}};
+    const struct {
+        const char16_t* chosen;
+        size_t selected;
+    } cases[] = {{u"Intel 82579LM", 1}, {u"realtek PCIE GBE", 2}, {u"Broadcom", 0}, {u"", 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(ConnectionListFor(rows, c.chosen).selected, c.selected)
+            << std::string(c.chosen, c.chosen + 3);
+}
+
+TEST(IcsPage, ApplyRestartsSharingOnlyForAnotherConnection) {
+    struct Case {
+        const char* label;
+        ConnectionListRow row;
+        bool disablesApply;
+        std::vector<std::u16string> started;
+        std::u16string chosen;
+    };
+    const Case cases[] = {
+        {"another connection", {u"Intel 82579LM", u"Ethernet 2"}, true, {u"Intel 82579LM"}, u"Intel 82579LM"},
+        {"the shared one in other letter case",
+         {u"REALTEK pcie GBE", u"Local Area Connection"},
+         false,
+         {},
+         u"Realtek PCIe GBE"},
+        {"a row without a network name", {u"Intel 82579LM", u""}, true, {}, u"Realtek PCIe GBE"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        ModelHarness h;
+        h.State().chosenConnection = u"Realtek PCIe GBE";
+        EXPECT_EQ(h.model.Pages().OnConnectionListApply(c.row), c.disablesApply);
+        EXPECT_EQ(h.sharing.started, c.started);
+        EXPECT_EQ(h.sharing.stops, c.started.empty() ? 0 : 1);
+        EXPECT_EQ(h.State().chosenConnection, c.chosen);
+        if (!c.started.empty()) {
+            EXPECT_EQ(ReadIcsCardName(h.machine.Settings()), c.chosen);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace aerowisp

@@ -227,7 +227,7 @@ TEST(PageButtons, ShowTheModesPages) {
          &MainWindowControl::OnAssocListButton,
          {"ShowPage AssociationList", "RestartPageTimer AssociationList 105 3000"}},
         {"1003, station", false, &MainWindowControl::OnIcsButton, {"ShowPage About", "RefreshVersionInfo"}},
-        {"1003, AP+STA", true, &MainWindowControl::OnIcsButton, {"ShowPage Ics", "FillConnectionList"}},
+        {"1003, AP+STA", true, &MainWindowControl::OnIcsButton, {"ShowPage Ics", "FillConnectionList 0 0"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);

@@ -15,6 +15,7 @@
 #include "hostednet/ap_config_page.h"
 #include "hostednet/assoc_tbl_page.h"
 #include "hostednet/link_status_page.h"
+#include "ics/ics_page.h"
 #include "native/native_code_page.h"
 #include "support/modal_dialog.h"
 #include "support/test_window.h"
@@ -33,6 +34,15 @@ struct FakeRequests final : PageRequests {
         applied.push_back(ssid);
         return answer;
     }
+    ConnectionListClick OnConnectionListClick(const ConnectionListRow& row) override {
+        return ClickOn(row, chosenDevice);
+    }
+    bool OnConnectionListApply(const ConnectionListRow& row) override {
+        sharedRows.push_back(row);
+        return ApplyOn(row, chosenDevice) != ConnectionApply::kNothing;
+    }
+    std::u16string chosenDevice = u"Realtek PCIe GBE Family Controller";
+    std::vector<ConnectionListRow> sharedRows;
     std::vector<TimerId> ticks;
     std::vector<std::u16string> applied;
     ApConfigApplyResult answer{ApInputFault::kNone, true};
@@ -43,7 +53,8 @@ struct FakeRequests final : PageRequests {
 struct Pages {
     Pages() {
         files.SetFile(kLanguageFilePath, "1023=State :\r\n1038=Send (Mbps)\r\nString51=MAC\r\n");
-        for (CAppProPage* page : std::initializer_list<CAppProPage*>{&linkStatus, &apConfig, &assocTbl}) {
+        for (CAppProPage* page :
+             std::initializer_list<CAppProPage*>{&linkStatus, &apConfig, &assocTbl, &ics}) {
             page->UseRequests(&requests);
             page->Create(host.Handle());
         }
@@ -61,6 +72,7 @@ struct Pages {
     CLinkStatusPage linkStatus{language};
     CAPConfigPage apConfig{owner, language};
     CAssocTblPage assocTbl{language};
+    CICSPage ics{language};
 };
 
 TEST(LinkStatusPage, ShowsTheRefreshInItsControlsUnderTheLanguagesLabels) {
@@ -185,6 +197,54 @@ TEST(ApConfigPage, TypingEnablesApplyWhichStaysEnabledUntilTheNetworkTakesTheInp
         EXPECT_EQ(pages.Enabled(pages.apConfig, IDC_AP_APPLY), c.enabledAfter);
         EXPECT_EQ(pages.Text(pages.apConfig, IDC_AP_BSSID), L"02-1A-2B-3C-4D-5E");
     }
+}
+
+void ClickRow(CICSPage& page, int index) {
+    NMITEMACTIVATE click{};
+    click.hdr.hwndFrom = page.Item(IDC_ICS_LIST);
+    click.hdr.idFrom = IDC_ICS_LIST;
+    click.hdr.code = NM_CLICK;
+    click.iItem = index;
+    page.Send(WM_NOTIFY, IDC_ICS_LIST, reinterpret_cast<LPARAM>(&click));
+}
+
+TEST(IcsPage, ListsTheAdaptersAndAppliesTheClickedConnection) {
+    Pages pages;
+    CICSPage& page = pages.ics;
+    const HWND list = page.Item(IDC_ICS_LIST);
+    EXPECT_FALSE(pages.Enabled(page, IDC_ICS_APPLY));
+    page.FillConnectionList({{{u"Intel(R) 82579LM", u"Ethernet 2"},
+                              {u"Realtek PCIe GBE Family Controller", u"Local Area Connection"}},
+                             1});
+    EXPECT_EQ(ListView_GetItemCount(list), 2);
+    EXPECT_EQ(ReportText(list, 0, 0), u"Intel(R) 82579LM");
+    EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_SELECTED), 1);
+    EXPECT_EQ(pages.Text(page, IDC_ICS_PUBLIC), L"Local Area Connection");
+
+    const struct {
+        int row;
+        bool applyEnabled;
+        const wchar_t* publicNetwork;
+    } clicks[] = {{0, true, L"Ethernet 2"},
+                  {-1, false, L"Ethernet 2"},
+                  {1, false, L"Local Area Connection"},
+                  {0, true, L"Ethernet 2"}};
+    for (const auto& click : clicks) {
+        ClickRow(page, click.row);
+        EXPECT_EQ(pages.Enabled(page, IDC_ICS_APPLY), click.applyEnabled) << click.row;
+        EXPECT_EQ(pages.Text(page, IDC_ICS_PUBLIC), click.publicNetwork) << click.row;
+    }
+    ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
+    ListView_SetItemState(list, 0, LVIS_SELECTED, LVIS_SELECTED);
+    page.Send(WM_COMMAND, MAKEWPARAM(IDC_ICS_APPLY, BN_CLICKED),
+              reinterpret_cast<LPARAM>(page.Item(IDC_ICS_APPLY)));
+    EXPECT_EQ(pages.requests.sharedRows,
+              (std::vector<ConnectionListRow>{{u"Intel(R) 82579LM", u"Ethernet 2"}}));
+    EXPECT_FALSE(pages.Enabled(page, IDC_ICS_APPLY));
+
+    page.FillConnectionList({});
+    EXPECT_EQ(ListView_GetItemCount(list), 0);
+    EXPECT_EQ(pages.Text(page, IDC_ICS_PUBLIC), L"Ethernet 2") << "an empty table keeps the text";
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "core/hostednet/association_list.h"
 #include "core/hostednet/link_status.h"
 #include "core/resource.h"
+#include "core/settings/settings_operations.h"
 #include "core/text/number_text.h"
 
 namespace aerowisp {
@@ -42,6 +43,24 @@ ApConfigApplyResult ContentPagesControl::OnApConfigApply(const std::u16string& s
     return {ApInputFault::kNone, hostedNetwork_.ApplyApConfig(ssid, key)};
 }
 
+ConnectionListClick ContentPagesControl::OnConnectionListClick(const ConnectionListRow& row) {
+    return ClickOn(row, state_.chosenConnection);
+}
+
+bool ContentPagesControl::OnConnectionListApply(const ConnectionListRow& row) {
+    switch (ApplyOn(row, state_.chosenConnection)) {
+        case ConnectionApply::kNothing:
+            return false;
+        case ConnectionApply::kDisableOnly:
+            return true;
+        case ConnectionApply::kRestart:
+            state_.chosenConnection = row.deviceName;
+            RestartConnectionSharing();
+            return true;
+    }
+    return false;
+}
+
 // A failed query keeps what the page shows.
 void ContentPagesControl::RefreshLinkStatus() {
     if (auto figures = aerowisp::RefreshLinkStatus(ports_.wlan, state_.wlanHandle,
@@ -69,6 +88,13 @@ void ContentPagesControl::ShowApConfigBssid() {
         return;
     }
     view_.SetApConfigBssid(MacAddressText(status.bssid));
+}
+
+// Sharing starts again with the new public connection, which is stored for the next start.
+void ContentPagesControl::RestartConnectionSharing() {
+    ports_.sharing.StopConnectionSharing();
+    ports_.sharing.StartConnectionSharing(state_.chosenConnection);
+    WriteIcsCardName(ports_.settings, state_.chosenConnection);
 }
 
 }  // namespace aerowisp

@@ -25,11 +25,14 @@ class ContentPagesControl final : public PageRequests {
     void OnPageTimer(TimerId id) override;
     ApConfigApplyResult OnApConfigApply(const std::u16string& ssid, const std::u16string& key,
                                         const std::u16string& confirmation) override;
+    ConnectionListClick OnConnectionListClick(const ConnectionListRow& row) override;
+    bool OnConnectionListApply(const ConnectionListRow& row) override;
 
   private:
     void RefreshLinkStatus();
     void RefreshAssociationList();
     void ShowApConfigBssid();
+    void RestartConnectionSharing();
 
     ModelPorts ports_;
     MainView& view_;

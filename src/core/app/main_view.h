@@ -13,6 +13,7 @@
 #include "core/app/start_looks.h"
 #include "core/hostednet/association_list.h"
 #include "core/hostednet/link_status.h"
+#include "core/ics/connection_list.h"
 
 namespace aerowisp {
 
@@ -63,8 +64,9 @@ class MainView {
     virtual void ShowAssociationList(const std::vector<AssociationRow>& rows) = 0;
     // The association list page: kills its refresh timer, deletes all rows and refreshes its controls.
     virtual void ClearAssociationList() = 0;
-    // The ICS page: rebuilds its list from the adapter table and shows the chosen connection.
-    virtual void FillConnectionList() = 0;
+    // The ICS page: rebuilds its list and shows the selected row's network name. Without rows only the
+    // list is emptied.
+    virtual void FillConnectionList(const ConnectionListFill& fill) = 0;
     // The main window's fixed texts from the language file.
     virtual void ApplyLanguageToWindow() = 0;
     // Creates the five content pages over the main window's placeholder, all hidden.

@@ -19,6 +19,14 @@ constexpr uint32_t kDisabledWithoutCard[] = {IDC_LINK_STATUS_BUTTON, IDC_ASSOC_L
                                              IDC_ADVANCED_BUTTON,    IDC_RADIO_BUTTON,
                                              IDC_STA_AP_BUTTON,      IDC_MODE_BUTTON};
 
+// The ICS page's rows: one per adapter of the table, with its device and connection names.
+std::vector<ConnectionListRow> AdapterRows(const ConnectionSharing& sharing) {
+    std::vector<ConnectionListRow> rows;
+    for (const std::u16string& device : sharing.AdapterDeviceNames())
+        rows.push_back({device, {}});
+    return rows;
+}
+
 }  // namespace
 
 MainWindowControl::MainWindowControl(const ModelPorts& ports, MainView& view, MainWindowState& state,
@@ -112,7 +120,7 @@ void MainWindowControl::OnIcsButton() {
     if (state_.hostedNetwork.apMode) {
         ports_.sharing.ScanAdapters();
         view_.ShowPage(ContentPage::kIcs);
-        view_.FillConnectionList();
+        view_.FillConnectionList(ConnectionListFor(AdapterRows(ports_.sharing), state_.chosenConnection));
         return;
     }
     view_.ShowPage(ContentPage::kAbout);

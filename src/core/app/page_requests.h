@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/hostednet/ap_input_rules.h"
+#include "core/ics/connection_list.h"
 #include "core/platform/timer_service.h"
 
 namespace aerowisp {
@@ -26,6 +27,10 @@ class PageRequests {
     // The AP configuration page's Apply with the texts of its SSID, key and confirmation boxes.
     virtual ApConfigApplyResult OnApConfigApply(const std::u16string& ssid, const std::u16string& key,
                                                 const std::u16string& confirmation) = 0;
+    // The ICS page: a click on a row of its list (empty texts for a click on no row).
+    virtual ConnectionListClick OnConnectionListClick(const ConnectionListRow& row) = 0;
+    // The ICS page's Apply with its selected row; true when the page is to disable Apply.
+    virtual bool OnConnectionListApply(const ConnectionListRow& row) = 0;
 };
 
 }  // namespace aerowisp

@@ -182,9 +182,9 @@ void CHotlynxDlg::ClearAssociationList() {
         m_assocTblPage.ClearList();
 }
 
-void CHotlynxDlg::FillConnectionList() {
+void CHotlynxDlg::FillConnectionList(const ConnectionListFill& fill) {
     if (m_icsPage.IsCreated())
-        m_icsPage.FillConnectionList();
+        m_icsPage.FillConnectionList(fill);
 }
 
 void CHotlynxDlg::ApplyLanguageToWindow() {

@@ -45,7 +45,7 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView {
     void ShowLinkStatus(const LinkStatusFigures& figures) override;
     void ShowAssociationList(const std::vector<AssociationRow>& rows) override;
     void ClearAssociationList() override;
-    void FillConnectionList() override;
+    void FillConnectionList(const ConnectionListFill& fill) override;
     void ApplyLanguageToWindow() override;
     void CreateContentPages() override;
     void RefreshVersionInfo(const std::u16string& cardDescription) override;

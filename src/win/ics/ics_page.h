@@ -1,6 +1,7 @@
 // The ICS page (template 185): the computer's adapters, and the connection shared with the hosted network.
 #pragma once
 
+#include "core/ics/connection_list.h"
 #include "core/lang/language_file.h"
 #include "widgets/app_pro_page.h"
 
@@ -10,13 +11,20 @@ class CICSPage final : public CAppProPage {
   public:
     explicit CICSPage(const LanguageFile& language);
 
-    // Rebuilds the list from the adapter table and selects the chosen connection's row.
-    void FillConnectionList();
+    // Rebuilds the list, selects the fill's row and shows its network name as the public network. Without
+    // rows the list is emptied and the rest kept.
+    void FillConnectionList(const ConnectionListFill& fill);
 
   protected:
     BOOL OnInitDialog() override;
+    bool OnCommand(int id, int notifyCode, HWND control) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
   private:
+    ConnectionListRow RowAt(int index) const;
+    void OnApply();
+    void OnClickConnectionList(int index);
+
     const LanguageFile& language_;
 };
 

@@ -102,7 +102,10 @@ class RecordingMainView final : public MainView {
         associationRows.clear();
         Note("ClearAssociationList", "");
     }
-    void FillConnectionList() override { Note("FillConnectionList", ""); }
+    void FillConnectionList(const ConnectionListFill& fill) override {
+        connectionList = fill;
+        Note("FillConnectionList", std::to_string(fill.rows.size()) + " " + std::to_string(fill.selected));
+    }
     void RefreshVersionInfo(const std::u16string&) override { Note("RefreshVersionInfo", ""); }
     void ApplyLanguageToWindow() override { Note("ApplyLanguageToWindow", ""); }
     void CreateContentPages() override { Note("CreateContentPages", ""); }
@@ -123,6 +126,7 @@ class RecordingMainView final : public MainView {
     std::optional<LinkStatusFigures> linkStatus;
     std::vector<AssociationRow> associationRows;
     std::u16string apConfigBssid;
+    ConnectionListFill connectionList;
 
   private:
     void Note(const std::string& call, const std::string& arguments) {
