@@ -26,6 +26,9 @@ int Usage() {
         L"       wndctl settext TITLE ID TEXT     set the control's text (WM_SETTEXT), as typing would\n"
         L"       wndctl rows TITLE ID             one line per row of list view ID: its column texts,\n"
         L"                                        separated by tabs\n"
+        L"       wndctl clickrow TITLE ID ROW     click row ROW of list view ID as the mouse would: the row\n"
+        L"                                        selected, then NM_CLICK to the list's window (ROW -1:\n"
+        L"                                        a click below the rows)\n"
         L"       wndctl enabled TITLE ID          print 1 or 0\n"
         L"       wndctl visible TITLE [ID]        print 1 or 0\n"
         L"       wndctl exists TITLE [TIMEOUT_MS] wait until the window exists, shown or not, and answers\n"
@@ -112,42 +115,83 @@ HWND FindControl(HWND window, int id) {
     return nullptr;
 }
 
+// Memory in the process of another window, for the records its messages point to.
+class RemoteMemory {
+  public:
+    RemoteMemory(HWND window, SIZE_T size) {
+        DWORD processId = 0;
+        ::GetWindowThreadProcessId(window, &processId);
+        process_ = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+        if (process_ != nullptr)
+            address_ = ::VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    }
+    ~RemoteMemory() {
+        if (address_ != nullptr)
+            ::VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+        if (process_ != nullptr)
+            ::CloseHandle(process_);
+    }
+    RemoteMemory(const RemoteMemory&) = delete;
+    RemoteMemory& operator=(const RemoteMemory&) = delete;
+
+    bool Write(const void* data, SIZE_T size) const {
+        return address_ != nullptr && ::WriteProcessMemory(process_, address_, data, size, nullptr);
+    }
+    bool Read(SIZE_T offset, void* data, SIZE_T size) const {
+        return address_ != nullptr &&
+               ::ReadProcessMemory(process_, static_cast<BYTE*>(address_) + offset, data, size, nullptr);
+    }
+    LPARAM Address() const { return reinterpret_cast<LPARAM>(address_); }
+
+  private:
+    HANDLE process_ = nullptr;
+    void* address_ = nullptr;
+};
+
+void ClickRow(HWND list, int row) {
+    if (row >= 0) {
+        LVITEMW item{};
+        item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        item.state = LVIS_SELECTED | LVIS_FOCUSED;
+        const RemoteMemory remote(list, sizeof(item));
+        if (remote.Write(&item, sizeof(item)))
+            ::SendMessageW(list, LVM_SETITEMSTATE, row, remote.Address());
+    }
+    NMITEMACTIVATE click{};
+    click.hdr.hwndFrom = list;
+    click.hdr.idFrom = static_cast<UINT_PTR>(::GetDlgCtrlID(list));
+    click.hdr.code = NM_CLICK;
+    click.iItem = row;
+    const RemoteMemory remote(list, sizeof(click));
+    if (remote.Write(&click, sizeof(click)))
+        ::SendMessageW(::GetParent(list), WM_NOTIFY, click.hdr.idFrom, remote.Address());
+}
+
 // The list view belongs to another process: the item record and its text buffer are placed in that
 // process's memory for LVM_GETITEMTEXTW.
 void PrintRows(HWND list) {
-    DWORD processId = 0;
-    ::GetWindowThreadProcessId(list, &processId);
-    HANDLE process =
-        ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
-    if (process == nullptr)
-        return;
-    const SIZE_T size = sizeof(LVITEMW) + kTextBufferLength * sizeof(wchar_t);
-    auto* remote = static_cast<BYTE*>(::VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
-    if (remote != nullptr) {
-        HWND header = reinterpret_cast<HWND>(::SendMessageW(list, LVM_GETHEADER, 0, 0));
-        const int columns =
-            header != nullptr ? static_cast<int>(::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
-        const int rows = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
-        for (int row = 0; row < rows; ++row) {
-            std::wstring line;
-            for (int column = 0; column < columns; ++column) {
-                LVITEMW item{};
-                item.iSubItem = column;
-                item.cchTextMax = kTextBufferLength;
-                item.pszText = reinterpret_cast<wchar_t*>(remote + sizeof(LVITEMW));
-                wchar_t text[kTextBufferLength] = L"";
-                if (::WriteProcessMemory(process, remote, &item, sizeof(item), nullptr)) {
-                    ::SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(remote));
-                    ::ReadProcessMemory(process, remote + sizeof(LVITEMW), text, sizeof(text), nullptr);
-                }
-                text[kTextBufferLength - 1] = L'\0';
-                line += (column == 0 ? L"" : L"\t") + std::wstring(text);
+    const RemoteMemory remote(list, sizeof(LVITEMW) + kTextBufferLength * sizeof(wchar_t));
+    HWND header = reinterpret_cast<HWND>(::SendMessageW(list, LVM_GETHEADER, 0, 0));
+    const int columns =
+        header != nullptr ? static_cast<int>(::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
+    const int rows = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < rows; ++row) {
+        std::wstring line;
+        for (int column = 0; column < columns; ++column) {
+            LVITEMW item{};
+            item.iSubItem = column;
+            item.cchTextMax = kTextBufferLength;
+            item.pszText = reinterpret_cast<wchar_t*>(remote.Address() + sizeof(LVITEMW));
+            wchar_t text[kTextBufferLength] = L"";
+            if (remote.Write(&item, sizeof(item))) {
+                ::SendMessageW(list, LVM_GETITEMTEXTW, row, remote.Address());
+                remote.Read(sizeof(LVITEMW), text, sizeof(text));
             }
-            std::wprintf(L"%ls\n", line.c_str());
+            text[kTextBufferLength - 1] = L'\0';
+            line += (column == 0 ? L"" : L"\t") + std::wstring(text);
         }
-        ::VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+        std::wprintf(L"%ls\n", line.c_str());
     }
-    ::CloseHandle(process);
 }
 
 void PrintControls(HWND window, HWND parent) {
@@ -239,6 +283,10 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (verb == L"settext" && argc == 5) {
         ::SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));
+        return 0;
+    }
+    if (verb == L"clickrow" && argc == 5) {
+        ClickRow(control, static_cast<int>(std::wcstol(argv[4], nullptr, 10)));
         return 0;
     }
     if (verb == L"rows") {
