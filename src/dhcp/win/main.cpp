@@ -1,0 +1,16 @@
+// DhcpServer.exe: hands out the hosted network's addresses; one copy per machine.
+#include "dhcp/win/dhcp_service.h"
+#include "dhcp/win/files.h"
+#include "native/unique_handle.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    aerowisp::UniqueHandle mutex(::CreateMutexW(nullptr, FALSE, L"Global\\AerowispDhcpServer"));
+    if (!mutex || ::GetLastError() == ERROR_ALREADY_EXISTS)
+        return 0;
+    try {
+        aerowisp::dhcp::DhcpService service(aerowisp::dhcp::ExeFolder());
+        return service.Run();
+    } catch (...) {
+        return 1;
+    }
+}
