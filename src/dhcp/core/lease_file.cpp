@@ -12,7 +12,8 @@ namespace aerowisp::dhcp {
 namespace {
 
 constexpr std::array<std::string_view, 5> kStateNames = {"free", "offered", "bound", "released", "declined"};
-constexpr size_t kMaxHexBytes = 255;
+// A client identifier may fill a whole message (RFC 3396 joins long options).
+constexpr size_t kMaxHexBytes = 2048;
 
 std::string Hex(const std::vector<uint8_t>& bytes) {
     static const char kDigits[] = "0123456789abcdef";
