@@ -37,6 +37,8 @@ class RotatingLog final : public EventLog {
     std::wstring m_path;
     std::string m_pending;
     uint64_t m_fileBytes = 0;
+    uint64_t m_stampSecond = 0;
+    std::string m_stamp;
 };
 
 }  // namespace aerowisp::dhcp
