@@ -18,7 +18,7 @@ constexpr wchar_t kDamagedLeaseFile[] = L"DhcpServer.leases.bad";
 constexpr wchar_t kConfigFile[] = L"DhcpServer.ini";
 constexpr wchar_t kLogFile[] = L"DhcpServer.log";
 constexpr size_t kMaxFileBytes = 4 * 1024 * 1024;
-// The lease file follows changes within this time, however many come in between.
+// The lease file and the log follow changes within this time, however many come in between.
 constexpr uint64_t kSaveDelayMs = 500;
 // While the address is missing it is looked for this often; while bound, checked this often.
 constexpr uint64_t kWaitPollMs = 1000;
@@ -159,9 +159,13 @@ LRESULT CALLBACK DhcpService::WindowProc(HWND window, UINT message, WPARAM wPara
         case WM_QUERYENDSESSION:
             return TRUE;
         case WM_ENDSESSION:
-            // The process may end as soon as this returns.
-            if (wParam != 0 && self != nullptr)
-                self->SaveLeases();
+            // The process may end as soon as this returns. No exception may leave a window procedure.
+            if (wParam != 0 && self != nullptr) {
+                try {
+                    self->SaveLeases();
+                } catch (...) {
+                }
+            }
             return 0;
         case WM_DESTROY:
             if (self != nullptr)
@@ -202,7 +206,6 @@ void DhcpService::Bind() {
         return;
     const BOOL on = TRUE;
     ::setsockopt(m_socket, SOL_SOCKET, SO_BROADCAST, reinterpret_cast<const char*>(&on), sizeof on);
-    ::setsockopt(m_socket, SOL_SOCKET, SO_EXCLUSIVEADDRUSE, reinterpret_cast<const char*>(&on), sizeof on);
     ::setsockopt(m_socket, SOL_SOCKET, SO_RCVBUF, reinterpret_cast<const char*>(&kReceiveBufferBytes),
                  sizeof kReceiveBufferBytes);
     const sockaddr_in local = SocketAddress(kServerAddress, kServerPort);
@@ -308,6 +311,8 @@ DWORD DhcpService::Timeout(uint64_t now) const {
     uint64_t wake = m_nextAddressCheck;
     if (m_savePending)
         wake = std::min(wake, m_lastSave + kSaveDelayMs);
+    if (m_log.HasPending())
+        wake = std::min(wake, m_lastLogFlush + kSaveDelayMs);
     return wake <= now ? 0 : static_cast<DWORD>(wake - now);
 }
 
@@ -331,6 +336,10 @@ int DhcpService::Run() {
         }
         if (m_savePending && now >= m_lastSave + kSaveDelayMs)
             SaveLeases();
+        if (m_log.HasPending() && now >= m_lastLogFlush + kSaveDelayMs) {
+            m_log.Flush();
+            m_lastLogFlush = now;
+        }
 
         HANDLE handles[2];
         DWORD count = 0;

@@ -56,8 +56,10 @@ class DhcpService {
     HANDLE m_addressWait = nullptr;
     uint64_t m_nextAddressCheck = 0;
     uint64_t m_lastSave = 0;
+    uint64_t m_lastLogFlush = 0;
     bool m_savePending = false;
     bool m_waitingLogged = false;
+    int m_lastBindError = 0;
 };
 
 }  // namespace aerowisp::dhcp

@@ -78,15 +78,16 @@ void RotatingLog::Write(const std::string& line) {
     // The local time's text is made once a second: busy servers write thousands of lines a second.
     FILETIME now{};
     ::GetSystemTimeAsFileTime(&now);
-    const uint64_t second = ((static_cast<uint64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime) / 10000000ULL;
+    const uint64_t second =
+        ((static_cast<uint64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime) / 10000000ULL;
     if (second != m_stampSecond) {
         FILETIME local{};
         SYSTEMTIME time{};
         ::FileTimeToLocalFileTime(&now, &local);
         ::FileTimeToSystemTime(&local, &time);
         char stamp[32];
-        std::snprintf(stamp, sizeof stamp, "%04u-%02u-%02u %02u:%02u:%02u ", time.wYear, time.wMonth, time.wDay,
-                      time.wHour, time.wMinute, time.wSecond);
+        std::snprintf(stamp, sizeof stamp, "%04u-%02u-%02u %02u:%02u:%02u ", time.wYear, time.wMonth,
+                      time.wDay, time.wHour, time.wMinute, time.wSecond);
         m_stamp = stamp;
         m_stampSecond = second;
     }

@@ -32,6 +32,7 @@ class RotatingLog final : public EventLog {
 
     void Write(const std::string& line) override;
     void Flush();
+    bool HasPending() const { return !m_pending.empty(); }
 
   private:
     std::wstring m_path;
