@@ -12,7 +12,7 @@
 
 #include "dhcp/core/server.h"
 #include "dhcp/win/files.h"
-#include "native/unique_handle.h"
+#include "fw/handle.h"
 
 namespace aerowisp::dhcp {
 
@@ -50,8 +50,8 @@ class DhcpService {
     HWND m_window = nullptr;
     SOCKET m_socket = INVALID_SOCKET;
     LPFN_WSARECVMSG m_recvMsg = nullptr;
-    UniqueHandle m_socketEvent;
-    UniqueHandle m_addressEvent;
+    fw::KernelHandle m_socketEvent;
+    fw::KernelHandle m_addressEvent;
     OVERLAPPED m_addressOverlapped{};
     HANDLE m_addressWait = nullptr;
     uint64_t m_nextAddressCheck = 0;

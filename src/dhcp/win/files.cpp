@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "native/unique_handle.h"
+#include "fw/handle.h"
 
 namespace aerowisp::dhcp {
 
@@ -33,7 +33,7 @@ std::wstring ExeFolder() {
 }
 
 std::optional<std::string> ReadWholeFile(const std::wstring& path, size_t maxBytes) {
-    UniqueHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+    fw::KernelHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size{};
     if (!file || !::GetFileSizeEx(file.Get(), &size) || static_cast<uint64_t>(size.QuadPart) > maxBytes)
@@ -55,7 +55,7 @@ std::optional<std::string> ReadWholeFile(const std::wstring& path, size_t maxByt
 bool ReplaceFile(const std::wstring& path, const std::string& bytes) {
     const std::wstring temporary = path + L".tmp";
     {
-        UniqueHandle file(::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+        fw::KernelHandle file(::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                         FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file || !WriteAll(file.Get(), bytes) || !::FlushFileBuffers(file.Get()))
             return false;
@@ -105,7 +105,7 @@ void RotatingLog::Flush() {
         ::MoveFileExW(m_path.c_str(), (m_path + L".1").c_str(), MOVEFILE_REPLACE_EXISTING);
         m_fileBytes = 0;
     }
-    UniqueHandle file(::CreateFileW(m_path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_DELETE,
+    fw::KernelHandle file(::CreateFileW(m_path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_DELETE,
                                     nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     // A log that cannot be written must not stop the server; the lines are dropped.
     if (file && WriteAll(file.Get(), m_pending))

@@ -1,10 +1,10 @@
 // DhcpServer.exe: hands out the hosted network's addresses; one copy per machine.
 #include "dhcp/win/dhcp_service.h"
 #include "dhcp/win/files.h"
-#include "native/unique_handle.h"
+#include "fw/handle.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    aerowisp::UniqueHandle mutex(::CreateMutexW(nullptr, FALSE, L"Global\\AerowispDhcpServer"));
+    fw::KernelHandle mutex(::CreateMutexW(nullptr, FALSE, L"Global\\AerowispDhcpServer"));
     if (!mutex || ::GetLastError() == ERROR_ALREADY_EXISTS)
         return 0;
     try {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/app/external_programs.h"
+#include "fw/wide_text.h"
 #include "native/native_clock.h"
 #include "native/native_code_page.h"
 #include "native/native_file_reader.h"
@@ -23,12 +24,7 @@ namespace aerowisp {
 namespace {
 
 std::filesystem::path PathOf(const std::u16string& text) {
-    return std::filesystem::path(std::wstring(text.begin(), text.end()));
-}
-
-std::wstring Widen(const std::string& utf8) {
-    const std::u8string text(utf8.begin(), utf8.end());
-    return std::filesystem::path(text).wstring();
+    return std::filesystem::path(fw::ToWide(text));
 }
 
 class NativePlatform final : public PlatformServices {
@@ -171,21 +167,19 @@ std::unique_ptr<PlatformServices> CreateNativePlatform() {
 
 std::unique_ptr<PlatformServices> CreateSimulatedPlatform(const LaunchOptions& options, std::wstring& error) {
     const std::wstring scenarioName =
-        options.scenarioPath.empty() ? L"(built-in scenario)"
-                                     : std::wstring(options.scenarioPath.begin(), options.scenarioPath.end());
+        options.scenarioPath.empty() ? L"(built-in scenario)" : fw::ToWide(options.scenarioPath);
     const ScenarioResult parsed = options.scenarioPath.empty()
                                       ? ParseScenario(DefaultScenarioText())
                                       : LoadScenarioFile(PathOf(options.scenarioPath));
     if (!parsed.scenario) {
         error = L"The simulation scenario " + scenarioName + L" cannot be used:";
         for (const ScenarioError& problem : parsed.errors)
-            error += L"\n" + Widen(problem.ToString());
+            error += L"\n" + fw::WideFromUtf8(problem.ToString());
         return nullptr;
     }
     auto platform = std::make_unique<SimulatedPlatform>(*parsed.scenario);
     if (!options.journalPath.empty() && !platform->WriteJournalTo(options.journalPath)) {
-        error = L"The simulation journal cannot be written to " +
-                std::wstring(options.journalPath.begin(), options.journalPath.end()) + L".";
+        error = L"The simulation journal cannot be written to " + fw::ToWide(options.journalPath) + L".";
         return nullptr;
     }
     return platform;
