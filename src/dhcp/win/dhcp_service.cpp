@@ -356,6 +356,7 @@ int DhcpService::Run() {
                         SaveLeases();
                     m_log.Write("DhcpServer closed");
                     m_log.Flush();
+                    Unbind();
                     ::WSACleanup();
                     return 0;
                 }

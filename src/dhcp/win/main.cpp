@@ -4,6 +4,7 @@
 #include "fw/handle.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // A machine-wide name: the server is started elevated, like the program that starts it.
     fw::KernelHandle mutex(::CreateMutexW(nullptr, FALSE, L"Global\\AerowispDhcpServer"));
     if (!mutex || ::GetLastError() == ERROR_ALREADY_EXISTS)
         return 0;
