@@ -25,5 +25,6 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    return static_cast<int>(::DialogBoxParamW(instance, MAKEINTRESOURCEW(kIddBareDialog), nullptr, DialogProc, 0));
+    return static_cast<int>(
+        ::DialogBoxParamW(instance, MAKEINTRESOURCEW(kIddBareDialog), nullptr, DialogProc, 0));
 }

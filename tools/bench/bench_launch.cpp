@@ -85,8 +85,8 @@ class Launch {
         startup.cb = sizeof(startup);
         PROCESS_INFORMATION started{};
         start_ = Now();
-        if (::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                             &started)) {
+        if (::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &startup, &started)) {
             process_ = started.hProcess;
             processId_ = started.dwProcessId;
             ::CloseHandle(started.hThread);
@@ -131,7 +131,9 @@ class Launch {
         FILETIME created{}, ended{}, kernel{}, user{};
         if (!::GetProcessTimes(process_, &created, &ended, &kernel, &user))
             return -1;
-        auto value = [](FILETIME t) { return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+        auto value = [](FILETIME t) {
+            return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+        };
         return static_cast<double>(value(kernel) + value(user)) / 1e7;
     }
     HWND Window() const { return window_; }

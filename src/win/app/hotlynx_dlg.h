@@ -89,6 +89,8 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView {
     bool OnPaint();
     void OnEraseBkgnd(HDC dc);
     bool OnSetCursor(HWND window);
+    void HideByProgram();
+    void OnWindowPosChanging(WINDOWPOS& position) const;
 
     PlatformServices& platform_;
     // The language file chosen at initialisation; read afresh at every lookup.
@@ -124,6 +126,9 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView {
     // A simulated machine's event asked for from outside.
     UINT machineEventMessage_ = 0;
     bool shownNoted_ = false;
+    // Set while the window is hidden by the program's own decision (the start-hidden frame paint, Esc,
+    // the close box), cleared when the program shows it again.
+    bool hiddenByProgram_ = false;
 };
 
 }  // namespace aerowisp

@@ -5,7 +5,6 @@
 // winbase.h maps WriteProfileString to WriteProfileStringW; here the name is the port's operation.
 #undef WriteProfileString
 
-#include <filesystem>
 #include <vector>
 
 #include "core/app/external_programs.h"
@@ -22,13 +21,9 @@
 namespace aerowisp {
 namespace {
 
-std::filesystem::path PathOf(const std::u16string& text) {
-    return std::filesystem::path(std::wstring(text.begin(), text.end()));
-}
-
 std::wstring Widen(const std::string& utf8) {
-    const std::u8string text(utf8.begin(), utf8.end());
-    return std::filesystem::path(text).wstring();
+    const std::u16string text = Utf8ToUtf16(utf8).value_or(u"?");
+    return std::wstring(text.begin(), text.end());
 }
 
 class NativePlatform final : public PlatformServices {
@@ -109,7 +104,7 @@ class SimulatedPlatform final : public PlatformServices {
         machine_.Processes().AddProgram(ProgramFolder() + kDhcpServerProgram, kDhcpServerWindowTitle);
     }
 
-    bool WriteJournalTo(const std::u16string& path) { return machine_.Journal().WriteTo(PathOf(path)); }
+    bool WriteJournalTo(const std::u16string& path) { return machine_.Journal().WriteTo(path); }
 
     WlanService& Wlan() override { return machine_.Wlan(); }
     SettingsStore& Settings() override { return settings_; }
@@ -173,9 +168,8 @@ std::unique_ptr<PlatformServices> CreateSimulatedPlatform(const LaunchOptions& o
     const std::wstring scenarioName =
         options.scenarioPath.empty() ? L"(built-in scenario)"
                                      : std::wstring(options.scenarioPath.begin(), options.scenarioPath.end());
-    const ScenarioResult parsed = options.scenarioPath.empty()
-                                      ? ParseScenario(DefaultScenarioText())
-                                      : LoadScenarioFile(PathOf(options.scenarioPath));
+    const ScenarioResult parsed = options.scenarioPath.empty() ? ParseScenario(DefaultScenarioText())
+                                                               : LoadScenarioFile(options.scenarioPath);
     if (!parsed.scenario) {
         error = L"The simulation scenario " + scenarioName + L" cannot be used:";
         for (const ScenarioError& problem : parsed.errors)

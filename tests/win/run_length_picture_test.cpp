@@ -1,0 +1,53 @@
+// Run-length pictures: a well-formed picture decodes pixel for pixel into padded rows; anything else is
+// refused without writing outside the rows.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "fw/run_length_picture.h"
+
+namespace fw {
+namespace {
+
+constexpr size_t kStride = 8;  // a 2-pixel row padded to 4 bytes, plus room to catch stray writes
+constexpr uint8_t kFill = 0xEE;
+
+TEST(RunLengthPicture, DecodesExactCoverOnly) {
+    const struct {
+        const char* name;
+        std::vector<uint8_t> data;
+        bool decodes;
+        std::vector<uint8_t> rows;  // two rows of kStride bytes, when it decodes
+    } cases[] = {
+        {"one run across both rows",
+         {2, 0, 2, 0, 4, 1, 2, 3},
+         true,
+         {1, 2, 3, 1, 2, 3, kFill, kFill, 1, 2, 3, 1, 2, 3, kFill, kFill}},
+        {"runs crossing the row end",
+         {2, 0, 2, 0, 3, 1, 2, 3, 1, 9, 8, 7},
+         true,
+         {1, 2, 3, 1, 2, 3, kFill, kFill, 1, 2, 3, 9, 8, 7, kFill, kFill}},
+        {"runs short of the last pixel", {2, 0, 2, 0, 3, 1, 2, 3}, false, {}},
+        {"a run past the last pixel", {2, 0, 2, 0, 5, 1, 2, 3}, false, {}},
+        {"a run of zero", {2, 0, 2, 0, 0, 1, 2, 3, 4, 1, 2, 3}, false, {}},
+        {"a cut-off run", {2, 0, 2, 0, 4, 1, 2}, false, {}},
+        {"bytes after the last run", {2, 0, 2, 0, 4, 1, 2, 3, 1}, false, {}},
+        {"no height", {2, 0, 0, 0}, false, {}},
+        {"a cut-off header", {2, 0, 2}, false, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<uint8_t> rows(2 * kStride, kFill);
+        EXPECT_EQ(c.decodes, DecodeRunLengthPicture(c.data, rows.data(), kStride));
+        if (c.decodes) {
+            EXPECT_EQ(c.rows, rows);
+        }
+    }
+}
+
+TEST(RunLengthPicture, MissingResourceGivesNoBitmap) {
+    EXPECT_FALSE(LoadRunLengthPicture(0xFFF0));
+}
+
+}  // namespace
+}  // namespace fw
