@@ -1,12 +1,9 @@
-// bench_launch: starts programs and measures them from outside for scripts/bench. Runs inside the same
-// Wine desktop as the programs, so FindWindowW sees their windows.
+// bench_launch: starts two programs in turn and measures them from outside for scripts/bench. Runs inside
+// the same Wine desktop as the programs, so FindWindowW sees their windows.
 //   bench_launch start PAIRS TITLE_A COMMAND_A TITLE_B COMMAND_B
 //       one unmeasured start of each, then PAIRS alternated starts of A and B; for each start one line
 //       "run A|B MILLISECONDS PEAK_KIB": the time from CreateProcess until a visible top-level window
 //       with the exact title belongs to the process, and the peak working set once it has settled
-//   bench_launch idle SECONDS TITLE COMMAND
-//       starts the program, hides its window with Esc, lets it settle, then prints
-//       "idle CPU_SECONDS WALL_SECONDS": the processor time it used over SECONDS of idling
 #include <windows.h>
 #include <psapi.h>
 
@@ -19,13 +16,11 @@ namespace {
 constexpr DWORD kPollMilliseconds = 1;
 constexpr DWORD kTimeoutMilliseconds = 30000;
 // After the window shows, the program finishes painting and its first timers run before the
-// working set is read or the idle time starts.
+// working set is read.
 constexpr DWORD kSettleMilliseconds = 1500;
 
 int Usage() {
-    std::fwprintf(stderr,
-                  L"usage: bench_launch start PAIRS TITLE_A COMMAND_A TITLE_B COMMAND_B\n"
-                  L"       bench_launch idle SECONDS TITLE COMMAND\n");
+    std::fwprintf(stderr, L"usage: bench_launch start PAIRS TITLE_A COMMAND_A TITLE_B COMMAND_B\n");
     return 2;
 }
 
@@ -127,16 +122,6 @@ class Launch {
             return 0;
         return counters.PeakWorkingSetSize / 1024;
     }
-    double CpuSeconds() const {
-        FILETIME created{}, ended{}, kernel{}, user{};
-        if (!::GetProcessTimes(process_, &created, &ended, &kernel, &user))
-            return -1;
-        auto value = [](FILETIME t) {
-            return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
-        };
-        return static_cast<double>(value(kernel) + value(user)) / 1e7;
-    }
-    HWND Window() const { return window_; }
 
   private:
     HANDLE process_ = nullptr;
@@ -174,31 +159,10 @@ int Start(int pairs, wchar_t** argv) {
     return 0;
 }
 
-int Idle(int seconds, const wchar_t* title, const wchar_t* commandLine) {
-    Launch launch(commandLine);
-    if (launch.WaitVisible(title) < 0) {
-        std::fwprintf(stderr, L"bench_launch: no visible window \"%ls\" from %ls\n", title, commandLine);
-        return 1;
-    }
-    ::Sleep(kSettleMilliseconds);
-    ::PostMessageW(launch.Window(), WM_COMMAND, IDCANCEL, 0);
-    ::Sleep(kSettleMilliseconds);
-    if (::IsWindowVisible(launch.Window()))
-        std::fwprintf(stderr, L"bench_launch: the window is still visible after Esc\n");
-    const double before = launch.CpuSeconds();
-    const LARGE_INTEGER from = Now();
-    ::Sleep(static_cast<DWORD>(seconds) * 1000);
-    const double after = launch.CpuSeconds();
-    std::wprintf(L"idle %.4f %.1f\n", after - before, Seconds(from, Now()));
-    return before < 0 ? 1 : 0;
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     if (argc == 7 && std::wcscmp(argv[1], L"start") == 0)
         return Start(static_cast<int>(std::wcstol(argv[2], nullptr, 10)), argv + 3);
-    if (argc == 5 && std::wcscmp(argv[1], L"idle") == 0)
-        return Idle(static_cast<int>(std::wcstol(argv[2], nullptr, 10)), argv[3], argv[4]);
     return Usage();
 }
