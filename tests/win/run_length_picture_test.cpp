@@ -1,5 +1,5 @@
-// Run-length pictures: a well-formed picture decodes pixel for pixel into padded rows; anything else is
-// refused without writing outside the rows.
+// Run-length pictures: a well-formed picture reads pixel for pixel into padded rows, a row at a time;
+// anything else is refused without writing outside the rows.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -12,12 +12,12 @@ namespace {
 constexpr size_t kStride = 8;  // a 2-pixel row padded to 4 bytes, plus room to catch stray writes
 constexpr uint8_t kFill = 0xEE;
 
-TEST(RunLengthPicture, DecodesExactCoverOnly) {
+TEST(RunLengthPicture, ReadsExactCoverOnly) {
     const struct {
         const char* name;
         std::vector<uint8_t> data;
-        bool decodes;
-        std::vector<uint8_t> rows;  // two rows of kStride bytes, when it decodes
+        bool wellFormed;
+        std::vector<uint8_t> rows;  // two rows of kStride bytes, when well-formed
     } cases[] = {
         {"one run across both rows",
          {2, 0, 2, 0, 4, 1, 2, 3},
@@ -38,15 +38,20 @@ TEST(RunLengthPicture, DecodesExactCoverOnly) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         std::vector<uint8_t> rows(2 * kStride, kFill);
-        EXPECT_EQ(c.decodes, DecodeRunLengthPicture(c.data, rows.data(), kStride));
-        if (c.decodes) {
+        RunLengthRows reader(c.data);
+        const bool read =
+            reader.Read(1, rows.data(), kStride) && reader.Read(1, rows.data() + kStride, kStride);
+        EXPECT_EQ(c.wellFormed, read && reader.AtEnd());
+        EXPECT_FALSE(reader.Read(1, rows.data(), kStride)) << "nothing after the last row";
+        EXPECT_EQ(c.wellFormed, static_cast<bool>(RunLengthPicture(c.data)));
+        if (c.wellFormed) {
             EXPECT_EQ(c.rows, rows);
         }
     }
 }
 
-TEST(RunLengthPicture, MissingResourceGivesNoBitmap) {
-    EXPECT_FALSE(LoadRunLengthPicture(0xFFF0));
+TEST(RunLengthPicture, MissingResourceGivesNoPicture) {
+    EXPECT_FALSE(RunLengthPicture::FromResource(0xFFF0));
 }
 
 }  // namespace

@@ -15,7 +15,6 @@
 #include "core/app/startup.h"
 #include "core/lang/language_choice.h"
 #include "fw/module_resources.h"
-#include "fw/run_length_picture.h"
 #include "hostednet/easy_ap_setting.h"
 #include "hostednet/sel_card_dlg.h"
 #include "lang/language_dialog.h"
@@ -140,7 +139,7 @@ void CHotlynxDlg::FrameModePicture() {
 void CHotlynxDlg::HideToTray() {
     ::EnableWindow(Handle(), TRUE);
     ::SetActiveWindow(nullptr);
-    HideByProgram();
+    Show(SW_HIDE);
 }
 
 ApSettingsAnswer CHotlynxDlg::RunExtendedApSettingsDialog() {
@@ -222,13 +221,11 @@ bool CHotlynxDlg::IsMainWindowMinimized() {
 }
 
 void CHotlynxDlg::RestoreMainWindow() {
-    hiddenByProgram_ = false;
     Show(SW_RESTORE);
 }
 
 void CHotlynxDlg::ShowMainWindow() {
     ::EnableWindow(Handle(), TRUE);
-    hiddenByProgram_ = false;
     Show(SW_SHOWNORMAL);
 }
 
@@ -276,7 +273,7 @@ BOOL CHotlynxDlg::OnInitDialog() {
     m_hIcon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME));
     Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
-    m_background = fw::LoadRunLengthPicture(IDB_BACKGROUND);
+    m_background = fw::RunLengthPicture::FromResource(IDB_BACKGROUND);
     if (!model_->Tray().AddTrayIcon())
         model_->Tray().AddTrayIcon();
     state.programFolder = ProgramFolder();
@@ -475,32 +472,7 @@ void CHotlynxDlg::OnEraseBkgnd(HDC dc) {
     RECT client{};
     ::GetClientRect(Handle(), &client);
     ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_3DFACE));
-    BITMAP picture{};
-    if (!m_background || ::GetObjectW(m_background.Get(), sizeof(picture), &picture) == 0)
-        return;
-    const fw::MemoryDC memory(dc);
-    const fw::SelectObjectGuard selected(memory.Get(), m_background.Get());
-    ::SetStretchBltMode(dc, HALFTONE);
-    ::SetBrushOrgEx(dc, 0, 0, nullptr);
-    ::StretchBlt(dc, 0, 0, client.right - client.left, client.bottom - client.top, memory.Get(), 0, 0,
-                 picture.bmWidth, picture.bmHeight, SRCCOPY);
-}
-
-// ---- Hiding ----
-
-void CHotlynxDlg::HideByProgram() {
-    hiddenByProgram_ = true;
-    Show(SW_HIDE);
-}
-
-// The modal run shows the window once its message queue first runs empty, after the first frame paint
-// (which is drawn as the window appears) and after any command already queued, such as Esc: a window
-// the program hid stays hidden until the program itself shows it again.
-void CHotlynxDlg::OnWindowPosChanging(WINDOWPOS& position) const {
-    if (hiddenByProgram_ && (position.flags & SWP_SHOWWINDOW) != 0) {
-        position.flags &= ~SWP_SHOWWINDOW;
-        position.flags |= SWP_NOACTIVATE | SWP_NOZORDER;
-    }
+    m_background.Draw(dc, client);
 }
 
 bool CHotlynxDlg::OnSetCursor(HWND window) {
@@ -572,7 +544,7 @@ bool CHotlynxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
         case WM_NCPAINT:
             if (!model_->OnNcPaint())
                 return false;
-            HideByProgram();
+            Show(SW_HIDE);
             result = 0;
             return true;
         case WM_SHOWWINDOW:
@@ -602,9 +574,6 @@ bool CHotlynxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
         case WM_QUERYDRAGICON:
             result = reinterpret_cast<LRESULT>(m_hIcon);
             return true;
-        case WM_WINDOWPOSCHANGING:
-            OnWindowPosChanging(*reinterpret_cast<WINDOWPOS*>(lParam));
-            return false;
         case WM_ERASEBKGND:
             OnEraseBkgnd(reinterpret_cast<HDC>(wParam));
             result = TRUE;

@@ -11,6 +11,7 @@
 #include "core/lang/language_file.h"
 #include "fw/dialog.h"
 #include "fw/gdi.h"
+#include "fw/run_length_picture.h"
 #include "hostednet/ap_config_page.h"
 #include "hostednet/assoc_tbl_page.h"
 #include "hostednet/link_status_page.h"
@@ -89,8 +90,6 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView {
     bool OnPaint();
     void OnEraseBkgnd(HDC dc);
     bool OnSetCursor(HWND window);
-    void HideByProgram();
-    void OnWindowPosChanging(WINDOWPOS& position) const;
 
     PlatformServices& platform_;
     // The language file chosen at initialisation; read afresh at every lookup.
@@ -117,7 +116,7 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView {
 
     // Icon 128, shared by the system: never destroyed.
     HICON m_hIcon = nullptr;
-    fw::Bitmap m_background;
+    fw::RunLengthPicture m_background;
     fw::DeviceNotification deviceNotification_;
     // Set by adding the notification-area icon; until then a hidden window could not be brought back.
     bool trayIconAdded_ = false;
@@ -126,9 +125,6 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView {
     // A simulated machine's event asked for from outside.
     UINT machineEventMessage_ = 0;
     bool shownNoted_ = false;
-    // Set while the window is hidden by the program's own decision (the start-hidden frame paint, Esc,
-    // the close box), cleared when the program shows it again.
-    bool hiddenByProgram_ = false;
 };
 
 }  // namespace aerowisp
