@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/app/device_broadcast.h"
-#include "core/app/ids.h"
+#include "core/resource.h"
 #include "support/tray_harness.h"
 
 namespace aerowisp {
@@ -57,11 +57,11 @@ TEST(OnDeviceChange, ArrivalsWithin10SecondsLeadToOneRediscovery) {
     for (int arrival = 0; arrival < 3; ++arrival)
         h.deviceEvents.OnDeviceChange(kDbtDeviceArrival, Record());
     EXPECT_EQ(h.Operations(), (Ops{"SetTimer", "KillTimer", "SetTimer", "KillTimer", "SetTimer"}));
-    EXPECT_EQ(h.timers.Period(kTimerRediscovery), 10000u);
+    EXPECT_EQ(h.timers.Period(IDT_REDISCOVERY), 10000u);
 
     h.Log().Clear();
-    h.statusTimers.OnTimer(kTimerRediscovery);
-    h.statusTimers.OnTimer(kTimerRediscovery);
+    h.statusTimers.OnTimer(IDT_REDISCOVERY);
+    h.statusTimers.OnTimer(IDT_REDISCOVERY);
     EXPECT_EQ(h.Count("WlanEnumInterfaces"), 1u);
 }
 
@@ -135,7 +135,7 @@ TEST(OnPowerBroadcast, SuspendAndResumeInApStaModeRestartTheNetwork) {
     h.Log().Clear();
     h.deviceEvents.OnPowerBroadcast(kPbtApmResumeAutomatic);
     EXPECT_EQ(h.OnlyArguments("SetTimer"), "id=100 period=10000");
-    h.statusTimers.OnTimer(kTimerRediscovery);
+    h.statusTimers.OnTimer(IDT_REDISCOVERY);
     EXPECT_TRUE(h.machine.Wlan().HostedNetworkRunning());
     EXPECT_EQ(h.view.currentPage, ContentPage::kApConfig);
 }

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/app/external_programs.h"
-#include "core/app/ids.h"
+#include "core/resource.h"
 #include "support/model_harness.h"
 
 namespace aerowisp {
@@ -229,8 +229,7 @@ TEST(PushSsid, MultiByteNameIsCutAtAWholeCharacter) {
 
 TEST(PushSsid, ChineseNameInGbk) {
     ModelHarness h("GBK");
-    h.Hosted().desiredSsid = u"\u65e0\u7ebf";  // 无线
-    h.Control().PushSsid();
+    h.Control().PushSsid(u"\u65e0\u7ebf");  // 无线
     EXPECT_NE(
         h.OnlyArguments("WlanHostedNetworkSetProperty").find("ssid=\"\\xCE\\xDE\\xCF\\xDF\" ssidLength=4"),
         std::string::npos);
@@ -360,7 +359,7 @@ TEST(ArmStartGuard, EveryStartRearmsTheGuardTimer) {
     EXPECT_EQ(*(kill + 1), "SetTimer");
     EXPECT_EQ(h.OnlyArguments("KillTimer"), "id=108");
     EXPECT_EQ(h.OnlyArguments("SetTimer"), "id=108 period=6000");
-    EXPECT_TRUE(h.timers.IsRunning(kTimerStartGuard));
+    EXPECT_TRUE(h.timers.IsRunning(IDT_START_GUARD));
     EXPECT_TRUE(h.Hosted().startGuard);
 }
 
@@ -371,16 +370,16 @@ TEST(ArmStartGuard, OnlyTheGuardTimersTickEndsTheGuard) {
     EXPECT_NE(h.OnlyArguments("WlanHostedNetworkSetProperty").find("opcode=3 dataSize=4 enable=1"),
               std::string::npos);
 
-    h.model.OnTimer(kTimerRediscovery);
+    h.model.OnTimer(IDT_REDISCOVERY);
     EXPECT_TRUE(h.Hosted().startGuard);
 
-    h.model.OnTimer(kTimerStartGuard);
+    h.model.OnTimer(IDT_START_GUARD);
     EXPECT_FALSE(h.Hosted().startGuard);
     EXPECT_EQ(h.Hosted().guardTimer, 0u);
-    EXPECT_FALSE(h.timers.IsRunning(kTimerStartGuard));
+    EXPECT_FALSE(h.timers.IsRunning(IDT_START_GUARD));
     EXPECT_EQ(h.Count("KillTimer"), 1u);
 
-    h.model.OnTimer(kTimerStartGuard);  // a tick queued before the kill
+    h.model.OnTimer(IDT_START_GUARD);  // a tick queued before the kill
     EXPECT_EQ(h.Count("KillTimer"), 1u);
 }
 
@@ -388,8 +387,8 @@ TEST(SwitchToStationMode, RunsItsStepsInOrder) {
     ModelHarness h;
     h.SetIni(u"DuvaDI", u"secret-key");
     h.Control().SwitchToApStaMode();
-    h.State().rediscoveryTimer = h.timers.SetTimer(kTimerRediscovery, 10000);
-    h.State().radioOnStartTimer = h.timers.SetTimer(kTimerRadioOnStart, 2000);
+    h.State().rediscoveryTimer = h.timers.SetTimer(IDT_REDISCOVERY, 10000);
+    h.State().radioOnStartTimer = h.timers.SetTimer(IDT_RADIO_ON_START, 2000);
     StartDhcpServer(h.processes, h.codePage, h.State().programFolder);
     ASSERT_TRUE(h.processes.IsWindowOpen(u"Tftpd32"));
     h.Log().Clear();
@@ -420,7 +419,7 @@ TEST(OnModeButton, DisablesTheButtonThenSwitchesTheOtherWay) {
     h.SetIni(u"DuvaDI", u"secret-key");
 
     auto modePictureIcon = [&] {
-        auto picture = std::ranges::find(h.view.looks, kIdcModePicture, &ControlLook::controlId);
+        auto picture = std::ranges::find(h.view.looks, IDC_MODE_PICTURE, &ControlLook::controlId);
         return picture == h.view.looks.end() ? 0u : picture->iconId;
     };
 
@@ -428,7 +427,7 @@ TEST(OnModeButton, DisablesTheButtonThenSwitchesTheOtherWay) {
     EXPECT_EQ(h.view.calls.front(), "EnableButton 1005 off");
     EXPECT_EQ(h.view.calls.back(), "EnableButton 1005 on");
     EXPECT_TRUE(h.Hosted().apMode);
-    EXPECT_EQ(modePictureIcon(), kIdiApStaMode);
+    EXPECT_EQ(modePictureIcon(), IDI_APSTA_MODE);
 
     h.view.calls.clear();
     h.view.looks.clear();
@@ -436,7 +435,7 @@ TEST(OnModeButton, DisablesTheButtonThenSwitchesTheOtherWay) {
     EXPECT_EQ(h.view.calls.front(), "EnableButton 1005 off");
     EXPECT_FALSE(h.Hosted().apMode);
     EXPECT_EQ(h.view.currentPage, ContentPage::kLinkStatus);
-    EXPECT_EQ(modePictureIcon(), kIdiStationMode);
+    EXPECT_EQ(modePictureIcon(), IDI_STATION_MODE);
 }
 
 TEST(SwitchToApStaMode, ChoosesTheConnectionToShare) {

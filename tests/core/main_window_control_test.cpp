@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/ids.h"
+#include "core/resource.h"
 #include "support/model_harness.h"
 
 namespace aerowisp {
@@ -18,9 +18,9 @@ using test::ModelHarness;
 using Calls = std::vector<std::string>;
 using Controls = std::set<uint32_t>;
 
-constexpr uint32_t kAllControls[] = {kIdcLinkStatusButton, kIdcAssocListButton, kIdcAdvancedButton,
-                                     kIdcIcsButton,        kIdcRadioButton,     kIdcModeButton,
-                                     kIdcStaApButton,      kIdcModePicture};
+constexpr uint32_t kAllControls[] = {IDC_LINK_STATUS_BUTTON, IDC_ASSOC_LIST_BUTTON, IDC_ADVANCED_BUTTON,
+                                     IDC_ICS_BUTTON,         IDC_RADIO_BUTTON,      IDC_MODE_BUTTON,
+                                     IDC_STA_AP_BUTTON,      IDC_MODE_PICTURE};
 
 // The controls left disabled; a control the window never touched keeps its template state, enabled.
 Controls Disabled(const test::RecordingMainView& view) {
@@ -68,7 +68,7 @@ TEST(MainWindowStart, RestoresTheStoredModeAndRadio) {
         uint32_t pictureIcon;
         uint32_t radioIcon;
     };
-    const Controls kApStaOnly = {kIdcAssocListButton, kIdcAdvancedButton};
+    const Controls kApStaOnly = {IDC_ASSOC_LIST_BUTTON, IDC_ADVANCED_BUTTON};
     const Case cases[] = {
         {"nothing stored",
          {},
@@ -79,8 +79,8 @@ TEST(MainWindowStart, RestoresTheStoredModeAndRadio) {
          false,
          kApStaOnly,
          kModeStationFaces.normal,
-         kIdiStationMode,
-         kIdiRadioOn},
+         IDI_STATION_MODE,
+         IDI_RADIO_ON},
         {"AP+STA stored",
          1,
          1,
@@ -90,8 +90,8 @@ TEST(MainWindowStart, RestoresTheStoredModeAndRadio) {
          true,
          {},
          kModeApStaFaces.normal,
-         kIdiApStaMode,
-         kIdiRadioOn},
+         IDI_APSTA_MODE,
+         IDI_RADIO_ON},
         // The mode button keeps the stored mode's faces and look; only the radio button is usable.
         {"AP+STA stored, radio off",
          1,
@@ -100,11 +100,11 @@ TEST(MainWindowStart, RestoresTheStoredModeAndRadio) {
          true,
          ContentPage::kLinkStatus,
          false,
-         {kIdcLinkStatusButton, kIdcAssocListButton, kIdcAdvancedButton, kIdcIcsButton, kIdcModeButton,
-          kIdcStaApButton, kIdcModePicture},
+         {IDC_LINK_STATUS_BUTTON, IDC_ASSOC_LIST_BUTTON, IDC_ADVANCED_BUTTON, IDC_ICS_BUTTON, IDC_MODE_BUTTON,
+          IDC_STA_AP_BUTTON, IDC_MODE_PICTURE},
          kModeApStaFaces.normal,
-         kIdiApStaMode,
-         kIdiRadioOff},
+         IDI_APSTA_MODE,
+         IDI_RADIO_OFF},
         {"AP+STA stored, no card",
          1,
          1,
@@ -112,13 +112,22 @@ TEST(MainWindowStart, RestoresTheStoredModeAndRadio) {
          true,
          ContentPage::kAbout,
          false,
-         {kIdcLinkStatusButton, kIdcAssocListButton, kIdcAdvancedButton, kIdcRadioButton, kIdcModeButton,
-          kIdcStaApButton},
+         {IDC_LINK_STATUS_BUTTON, IDC_ASSOC_LIST_BUTTON, IDC_ADVANCED_BUTTON, IDC_RADIO_BUTTON,
+          IDC_MODE_BUTTON, IDC_STA_AP_BUTTON},
          kModeApStaFaces.normal,
-         kIdiApStaMode,
-         kIdiRadioOn},
-        {"any non-zero mode counts as AP+STA", 7, 1, true, true, ContentPage::kApConfig, true, {},
-         kModeApStaFaces.normal, kIdiApStaMode, kIdiRadioOn},
+         IDI_APSTA_MODE,
+         IDI_RADIO_ON},
+        {"any non-zero mode counts as AP+STA",
+         7,
+         1,
+         true,
+         true,
+         ContentPage::kApConfig,
+         true,
+         {},
+         kModeApStaFaces.normal,
+         IDI_APSTA_MODE,
+         IDI_RADIO_ON},
         {"radio state other than 1",
          0,
          2,
@@ -126,14 +135,14 @@ TEST(MainWindowStart, RestoresTheStoredModeAndRadio) {
          false,
          ContentPage::kLinkStatus,
          false,
-         {kIdcLinkStatusButton, kIdcAssocListButton, kIdcAdvancedButton, kIdcIcsButton, kIdcModeButton,
-          kIdcStaApButton, kIdcModePicture},
+         {IDC_LINK_STATUS_BUTTON, IDC_ASSOC_LIST_BUTTON, IDC_ADVANCED_BUTTON, IDC_ICS_BUTTON, IDC_MODE_BUTTON,
+          IDC_STA_AP_BUTTON, IDC_MODE_PICTURE},
          kModeStationFaces.normal,
-         kIdiStationMode,
-         kIdiRadioOff},
+         IDI_STATION_MODE,
+         IDI_RADIO_OFF},
         // No network stored and the Extended AP Settings dialog cancelled.
         {"AP+STA start cancelled", 1, 1, true, false, ContentPage::kLinkStatus, false, kApStaOnly,
-         kModeApStaFaces.normal, kIdiStationMode, kIdiRadioOn},
+         kModeApStaFaces.normal, IDI_STATION_MODE, IDI_RADIO_ON},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
@@ -155,14 +164,14 @@ TEST(MainWindowStart, RestoresTheStoredModeAndRadio) {
         EXPECT_EQ(h.Hosted().apMode, c.apMode);
         EXPECT_EQ(h.State().cardPresent, c.card);
         EXPECT_EQ(Disabled(h.view), c.disabled);
-        EXPECT_EQ(h.view.faces[kIdcModeButton].normal, c.modeFaces);
-        EXPECT_EQ(LastLook(h.view, kIdcModePicture).iconId, c.pictureIcon);
-        EXPECT_EQ(LastLook(h.view, kIdcRadioButton).iconId, c.radioIcon);
+        EXPECT_EQ(h.view.faces[IDC_MODE_BUTTON].normal, c.modeFaces);
+        EXPECT_EQ(LastLook(h.view, IDC_MODE_PICTURE).iconId, c.pictureIcon);
+        EXPECT_EQ(LastLook(h.view, IDC_RADIO_BUTTON).iconId, c.radioIcon);
         EXPECT_EQ(h.machine.Wlan().HostedNetworkRunning(), c.apMode);
         // Only a start in station mode centres the mode picture in its frame.
         EXPECT_EQ(std::ranges::count(h.view.calls, "FrameModePicture"), c.currentMode.value_or(0) == 0);
-        EXPECT_TRUE(h.timers.IsRunning(kTimerShowRequest));
-        EXPECT_TRUE(h.timers.IsRunning(kTimerTrayReadd));
+        EXPECT_TRUE(h.timers.IsRunning(IDT_SHOW_REQUEST));
+        EXPECT_TRUE(h.timers.IsRunning(IDT_TRAY_READD));
     }
 }
 
@@ -170,19 +179,19 @@ TEST(MainWindowStart, GivesEachButtonItsFacesAndFirstLook) {
     ModelHarness h;
     Start(h);
 
-    EXPECT_EQ(h.view.faces[kIdcLinkStatusButton], kLinkStatusFaces);
-    EXPECT_EQ(h.view.faces[kIdcAssocListButton], kAssocListFaces);
-    EXPECT_EQ(h.view.faces[kIdcIcsButton], kIcsFaces);
-    EXPECT_EQ(h.view.faces[kIdcRadioButton], kRadioFaces);
-    EXPECT_FALSE(h.view.faces.contains(kIdcAdvancedButton)) << "the hidden buttons have no faces";
-    EXPECT_FALSE(h.view.faces.contains(kIdcStaApButton));
-    const ControlLook assocList = LastLook(h.view, kIdcAssocListButton);
-    EXPECT_EQ(assocList.iconId, kIdiAssocList);
-    EXPECT_EQ(assocList.disabledIconId, kIdiAssocListDisabled);
+    EXPECT_EQ(h.view.faces[IDC_LINK_STATUS_BUTTON], kLinkStatusFaces);
+    EXPECT_EQ(h.view.faces[IDC_ASSOC_LIST_BUTTON], kAssocListFaces);
+    EXPECT_EQ(h.view.faces[IDC_ICS_BUTTON], kIcsFaces);
+    EXPECT_EQ(h.view.faces[IDC_RADIO_BUTTON], kRadioFaces);
+    EXPECT_FALSE(h.view.faces.contains(IDC_ADVANCED_BUTTON)) << "the hidden buttons have no faces";
+    EXPECT_FALSE(h.view.faces.contains(IDC_STA_AP_BUTTON));
+    const ControlLook assocList = LastLook(h.view, IDC_ASSOC_LIST_BUTTON);
+    EXPECT_EQ(assocList.iconId, IDI_ASSOC_LIST);
+    EXPECT_EQ(assocList.disabledIconId, IDI_ASSOC_LIST_DISABLED);
     EXPECT_EQ(std::u16string(assocList.tooltipKey), u"String2");
-    EXPECT_EQ(assocList.tooltipStringId, kIdsAssocListTip);
-    EXPECT_EQ(LastLook(h.view, kIdcIcsButton).iconId, kIdiAbout);
-    EXPECT_EQ(LastLook(h.view, kIdcModeButton).tooltipStringId, kIdsToApStaMode);
+    EXPECT_EQ(assocList.tooltipStringId, IDS_ASSOC_LIST_TIP);
+    EXPECT_EQ(LastLook(h.view, IDC_ICS_BUTTON).iconId, IDI_ABOUT);
+    EXPECT_EQ(LastLook(h.view, IDC_MODE_BUTTON).tooltipStringId, IDS_TO_APSTA_MODE);
     EXPECT_EQ(h.State().trayMenu.launch, u"Launch config utility");
     EXPECT_EQ(h.State().trayMenu.toApStaMode, u"Switch to AP STA mode");
 }
@@ -245,12 +254,12 @@ TEST(EnableControlsForRadio, LeavesOnlyTheRadioButtonWithTheRadioOff) {
     };
     const Case cases[] = {
         {"on, AP+STA", true, true, {}},
-        {"on, station", true, false, {kIdcAssocListButton, kIdcAdvancedButton}},
+        {"on, station", true, false, {IDC_ASSOC_LIST_BUTTON, IDC_ADVANCED_BUTTON}},
         {"off, AP+STA",
          false,
          true,
-         {kIdcLinkStatusButton, kIdcAssocListButton, kIdcAdvancedButton, kIdcIcsButton, kIdcModeButton,
-          kIdcStaApButton, kIdcModePicture}},
+         {IDC_LINK_STATUS_BUTTON, IDC_ASSOC_LIST_BUTTON, IDC_ADVANCED_BUTTON, IDC_ICS_BUTTON, IDC_MODE_BUTTON,
+          IDC_STA_AP_BUTTON, IDC_MODE_PICTURE}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);

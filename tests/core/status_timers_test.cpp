@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/ids.h"
+#include "core/resource.h"
 #include "support/tray_harness.h"
 
 namespace aerowisp {
@@ -32,10 +32,10 @@ TEST(ShowRequestTimer, ActsWithinOneTickOnlyWithACard) {
         h.State().shown = false;
         if (c.request)
             h.machine.Settings().SetValue(kSettingsKey, kValueShowWindow, RegistryValue::Dword(*c.request));
-        h.Start(h.State().showRequestTimer, kTimerShowRequest, kShowRequestPeriodMs);
+        h.Start(h.State().showRequestTimer, IDT_SHOW_REQUEST, kShowRequestPeriodMs);
         h.Log().Clear();
 
-        h.statusTimers.OnTimer(kTimerShowRequest);
+        h.statusTimers.OnTimer(IDT_SHOW_REQUEST);
 
         const Ops read = {"RegOpenKeyExW", "RegQueryValueExW", "RegCloseKey"};
         if (!c.shown) {
@@ -48,11 +48,11 @@ TEST(ShowRequestTimer, ActsWithinOneTickOnlyWithACard) {
 
 TEST(TrayReaddTimer, AddsTheIconOnExactlyThreeTicks) {
     TrayHarness h;
-    h.Start(h.State().trayReaddTimer, kTimerTrayReadd, kTrayReaddPeriodMs);
+    h.Start(h.State().trayReaddTimer, IDT_TRAY_READD, kTrayReaddPeriodMs);
     h.tray.addSucceeds = false;  // the shell has the icon already
 
     for (int tick = 0; tick < 5; ++tick)
-        h.statusTimers.OnTimer(kTimerTrayReadd);
+        h.statusTimers.OnTimer(IDT_TRAY_READD);
 
     ASSERT_EQ(h.tray.added.size(), 3u);
     const TrayIconData& icon = h.tray.added.back();
@@ -60,7 +60,7 @@ TEST(TrayReaddTimer, AddsTheIconOnExactlyThreeTicks) {
               (std::vector<uint32_t>{210, 7, 0x464, 210}));
     EXPECT_EQ(icon.tip, u" ");
     EXPECT_EQ(h.State().trayReaddTimer, 0u);
-    EXPECT_FALSE(h.timers.IsRunning(kTimerTrayReadd));
+    EXPECT_FALSE(h.timers.IsRunning(IDT_TRAY_READD));
 }
 
 TEST(StaleTicks, ChangeNothingAndOnlyTimer108EndsTheStartGuard) {
@@ -69,14 +69,14 @@ TEST(StaleTicks, ChangeNothingAndOnlyTimer108EndsTheStartGuard) {
     h.Control().ArmStartGuard();
     h.Forget();
     const TimerId staleIds[] = {
-        0, kTimerRediscovery, kTimerDhcpLaunch, kTimerRadioOnStart, kTimerTrayReadd, kTimerShowRequest, 999};
+        0, IDT_REDISCOVERY, IDT_DHCP_LAUNCH, IDT_RADIO_ON_START, IDT_TRAY_READD, IDT_SHOW_REQUEST, 999};
     for (TimerId id : staleIds)
         h.statusTimers.OnTimer(id);
     EXPECT_TRUE(h.Operations().empty());
     EXPECT_TRUE(h.Hosted().startGuard);
 
-    h.statusTimers.OnTimer(kTimerStartGuard);
-    h.statusTimers.OnTimer(kTimerStartGuard);
+    h.statusTimers.OnTimer(IDT_START_GUARD);
+    h.statusTimers.OnTimer(IDT_START_GUARD);
     EXPECT_FALSE(h.Hosted().startGuard);
     EXPECT_EQ(h.Hosted().guardTimer, 0u);
     EXPECT_EQ(h.Operations(), Ops{"KillTimer"});
@@ -86,9 +86,9 @@ TEST(OneShotTimers, ActOnceAndClearTheirIdentifier) {
     TrayHarness h;
     h.FindCard();
     h.SetIni(u"DuvaDI", u"secret-key");
-    h.Start(h.State().dhcpLaunchTimer, kTimerDhcpLaunch, 6000);
-    h.Start(h.State().radioOnStartTimer, kTimerRadioOnStart, 2000);
-    for (TimerId id : {kTimerDhcpLaunch, kTimerDhcpLaunch, kTimerRadioOnStart, kTimerRadioOnStart})
+    h.Start(h.State().dhcpLaunchTimer, IDT_DHCP_LAUNCH, 6000);
+    h.Start(h.State().radioOnStartTimer, IDT_RADIO_ON_START, 2000);
+    for (TimerId id : {IDT_DHCP_LAUNCH, IDT_DHCP_LAUNCH, IDT_RADIO_ON_START, IDT_RADIO_ON_START})
         h.statusTimers.OnTimer(id);
 
     EXPECT_EQ(
@@ -96,7 +96,7 @@ TEST(OneShotTimers, ActOnceAndClearTheirIdentifier) {
         "commandLine=" + QuoteText(u"\"" + h.State().programFolder + u"DhcpServer.exe\"") + " show=SW_HIDE");
     EXPECT_EQ(h.Count("WlanHostedNetworkStartUsing"), 1u);
     EXPECT_EQ(h.State().dhcpLaunchTimer + h.State().radioOnStartTimer, 0u);
-    EXPECT_FALSE(h.timers.IsRunning(kTimerDhcpLaunch) || h.timers.IsRunning(kTimerRadioOnStart));
+    EXPECT_FALSE(h.timers.IsRunning(IDT_DHCP_LAUNCH) || h.timers.IsRunning(IDT_RADIO_ON_START));
 }
 
 TEST(RediscoveryTimer, ReentersTheKeptModeWhenTheCardIsBack) {
@@ -108,9 +108,9 @@ TEST(RediscoveryTimer, ReentersTheKeptModeWhenTheCardIsBack) {
     };
     const Case cases[] = {
         {"no card", false, true, true, false, ContentPage::kAbout, 0},
-        {"station", true, true, false, false, ContentPage::kLinkStatus, kIdiRadioOn},
-        {"AP+STA", true, true, true, true, ContentPage::kApConfig, kIdiRadioOn},
-        {"radio off", true, false, true, false, ContentPage::kAbout, kIdiRadioOff},
+        {"station", true, true, false, false, ContentPage::kLinkStatus, IDI_RADIO_ON},
+        {"AP+STA", true, true, true, true, ContentPage::kApConfig, IDI_RADIO_ON},
+        {"radio off", true, false, true, false, ContentPage::kAbout, IDI_RADIO_OFF},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
@@ -120,16 +120,16 @@ TEST(RediscoveryTimer, ReentersTheKeptModeWhenTheCardIsBack) {
         h.SetIni(u"DuvaDI", u"secret-key");
         h.State().radioOn = c.radioOn;
         h.Hosted().apMode = c.apMode;
-        h.Start(h.State().rediscoveryTimer, kTimerRediscovery, 10000);
+        h.Start(h.State().rediscoveryTimer, IDT_REDISCOVERY, 10000);
 
-        h.statusTimers.OnTimer(kTimerRediscovery);
+        h.statusTimers.OnTimer(IDT_REDISCOVERY);
 
         EXPECT_EQ(h.State().rediscoveryTimer, 0u);
         EXPECT_EQ(h.machine.Wlan().HostedNetworkRunning(), c.running);
         EXPECT_EQ(h.view.currentPage, c.page);
         EXPECT_EQ(h.view.looks.empty() ? 0 : h.view.looks.front().iconId, c.radioIcon);
         if (c.card) {
-            EXPECT_EQ(h.view.enabled[kIdcLinkStatusButton], c.radioOn) << "EnableControlsForRadio ran";
+            EXPECT_EQ(h.view.enabled[IDC_LINK_STATUS_BUTTON], c.radioOn) << "EnableControlsForRadio ran";
         }
     }
 }

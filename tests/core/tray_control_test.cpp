@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/app/about_flag.h"
-#include "core/app/ids.h"
+#include "core/resource.h"
 #include "support/tray_harness.h"
 
 namespace aerowisp {
@@ -163,8 +163,8 @@ TEST(OnLaunchConfigUtility, ShowsTheWindowWithTheModesLook) {
             view.insert(view.begin(), c.page);
         EXPECT_EQ(h.view.calls, c.page ? view : Calls{});
         if (c.page) {
-            EXPECT_EQ(h.view.looks[1].iconId, c.apMode ? kIdiApStaMode : kIdiStationMode);
-            EXPECT_EQ(h.view.enabled[kIdcAssocListButton], c.apMode);
+            EXPECT_EQ(h.view.looks[1].iconId, c.apMode ? IDI_APSTA_MODE : IDI_STATION_MODE);
+            EXPECT_EQ(h.view.enabled[IDC_ASSOC_LIST_BUTTON], c.apMode);
         }
     }
 }
@@ -174,7 +174,7 @@ TEST(ShowAboutDialog, OneDialogAtATime) {
     bool openMeanwhile = false;
     h.tray.whileAboutOpen = [&] {
         openMeanwhile = IsAboutDialogOpen();
-        h.trayControl.OnTrayCommand(kCmdAboutApSta);
+        h.trayControl.OnTrayCommand(ID_ABOUT_APSTA);
     };
     h.trayControl.ShowAboutDialog();
     h.trayControl.ShowAboutDialog();

@@ -7,7 +7,7 @@
 #include <set>
 #include <vector>
 
-#include "res/resource.h"
+#include "core/resource.h"
 #include "support/test_window.h"
 #include "widgets/app_pro_page.h"
 #include "win/widgets_test_support.h"

@@ -13,7 +13,7 @@
 #include "core/support/recording_main_view.h"
 #include "hostednet/easy_ap_setting.h"
 #include "native/native_code_page.h"
-#include "res/resource.h"
+#include "core/resource.h"
 #include "support/modal_dialog.h"
 #include "support/test_window.h"
 

@@ -11,7 +11,7 @@
 #include "core/lang/piece_reader.h"
 #include "lang/language_dialog.h"
 #include "native/native_file_reader.h"
-#include "native/wide_text.h"
+#include "fw/wide_text.h"
 
 namespace aerowisp {
 namespace {
@@ -36,7 +36,7 @@ class TempFile {
     TempFile(const TempFile&) = delete;
     TempFile& operator=(const TempFile&) = delete;
 
-    std::u16string Path() const { return FromWide(path_); }
+    std::u16string Path() const { return fw::FromWide(path_); }
 
   private:
     std::wstring path_;
@@ -49,7 +49,7 @@ TEST(NativeFileReader, GivesThePiecesTheRuntimesFgetsGives) {
 
     std::vector<std::string> expected;
     {
-        FILE* stream = _wfopen(ToWide(file.Path()).c_str(), L"rb");
+        FILE* stream = _wfopen(fw::ToWide(file.Path()).c_str(), L"rb");
         ASSERT_NE(stream, nullptr);
         char buffer[kPieceMaxBytes + 1];
         for (long before = std::ftell(stream); std::fgets(buffer, sizeof buffer, stream) != nullptr;

@@ -12,8 +12,8 @@
 #include "native/native_instance_host.h"
 #include "native/native_processes.h"
 #include "native/native_timer_service.h"
-#include "native/unique_handle.h"
-#include "native/wide_text.h"
+#include "fw/handle.h"
+#include "fw/wide_text.h"
 #include "native/windows_version.h"
 #include "support/test_window.h"
 #include "support/windows_version_guard.h"
@@ -28,7 +28,7 @@ constexpr UINT kWesternCodePage = 1252;
 constexpr DWORD kTimeoutMs = 10000;
 
 std::u16string UniqueName(const std::u16string& base) {
-    return base + u"-" + FromWide(std::to_wstring(::GetCurrentProcessId()));
+    return base + u"-" + fw::FromWide(std::to_wstring(::GetCurrentProcessId()));
 }
 
 // ---- ANSI code page ----
@@ -93,7 +93,7 @@ TEST(NativeTimerServiceTest, TicksReachTheWindowUntilTheTimerIsKilled) {
 
 TEST(NativeProcessesTest, FindsAWindowOnlyByItsExactTitleAndAsksItToClose) {
     const std::u16string title = UniqueName(u"Aerowisp test Tftpd32");
-    TestWindow window(ToWide(title));
+    TestWindow window(fw::ToWide(title));
     NativeProcessesAndWindows processes;
 
     const WindowHandle found = processes.FindWindowByTitle(title);
@@ -107,7 +107,7 @@ TEST(NativeProcessesTest, FindsAWindowOnlyByItsExactTitleAndAsksItToClose) {
 
 TEST(NativeProcessesTest, EnumeratesTopLevelWindowsWithTitlesCutToTheBuffer) {
     const std::u16string title = UniqueName(u"Aerowisp enumeration test");
-    TestWindow window(ToWide(title));
+    TestWindow window(fw::ToWide(title));
     NativeProcessesAndWindows processes;
     auto titleOf = [&](size_t bufferLength) -> std::optional<std::u16string> {
         for (const TopLevelWindow& w : processes.EnumTopLevelWindows(bufferLength)) {
@@ -122,7 +122,7 @@ TEST(NativeProcessesTest, EnumeratesTopLevelWindowsWithTitlesCutToTheBuffer) {
 }
 
 TEST(NativeProcessesTest, PostedCommandArrivesWithAZeroLParam) {
-    TestWindow window(ToWide(UniqueName(u"Aerowisp command test")));
+    TestWindow window(fw::ToWide(UniqueName(u"Aerowisp command test")));
     NativeProcessesAndWindows processes;
     processes.PostCommand(reinterpret_cast<WindowHandle>(window.Handle()), 32778);
     ASSERT_TRUE(PumpUntil([&] { return !window.Record().commands.empty(); }, kTimeoutMs));
@@ -135,13 +135,13 @@ TEST(NativeProcessesTest, SystemFolderFilesAndPrograms) {
     const std::u16string system = processes.SystemFolder();
     ASSERT_FALSE(system.empty());
     EXPECT_NE(u'\\', system.back());
-    EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(ToWide(system + u"\\netsh.exe").c_str()));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(fw::ToWide(system + u"\\netsh.exe").c_str()));
 
     wchar_t folder[MAX_PATH] = L"";
     ASSERT_NE(0u, ::GetTempPathW(MAX_PATH, folder));
-    const std::u16string file = FromWide(folder) + UniqueName(u"aerowisp-delete-test") + u".ini";
-    UniqueHandle created(::CreateFileW(ToWide(file).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+    const std::u16string file = fw::FromWide(folder) + UniqueName(u"aerowisp-delete-test") + u".ini";
+    fw::KernelHandle created(::CreateFileW(fw::ToWide(file).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                           FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(created);
     created.Reset();
     EXPECT_TRUE(processes.DeleteFileAt(file));
@@ -172,7 +172,7 @@ TEST(NativeInstanceHostTest, CompanionEventIsOnlyOpenedWhenItExists) {
     NativeInstanceHost host({});
     EXPECT_FALSE(host.OpenCompanionEvent(name));
 
-    UniqueHandle event(::CreateEventW(nullptr, TRUE, FALSE, ToWide(name).c_str()));
+    fw::KernelHandle event(::CreateEventW(nullptr, TRUE, FALSE, fw::ToWide(name).c_str()));
     ASSERT_TRUE(event);
     EXPECT_TRUE(host.OpenCompanionEvent(name));
     host.CloseCompanionEvent();

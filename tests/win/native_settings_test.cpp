@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/settings/settings_operations.h"
+#include "fw/handle.h"
 #include "native/native_settings_store.h"
 
 namespace aerowisp {
@@ -14,42 +15,8 @@ namespace {
 
 constexpr wchar_t kKeyPath[] = L"Software\\Duva DI";
 
-class ScopedRegKey {
-  public:
-    ScopedRegKey() = default;
-    ~ScopedRegKey() {
-        if (m_key != nullptr)
-            RegCloseKey(m_key);
-    }
-    ScopedRegKey(const ScopedRegKey&) = delete;
-    ScopedRegKey& operator=(const ScopedRegKey&) = delete;
-
-    HKEY* Receive() { return &m_key; }
-    HKEY Get() const { return m_key; }
-
-  private:
-    HKEY m_key = nullptr;
-};
-
-class ScopedHandle {
-  public:
-    ScopedHandle() = default;
-    ~ScopedHandle() {
-        if (m_handle != nullptr)
-            CloseHandle(m_handle);
-    }
-    ScopedHandle(const ScopedHandle&) = delete;
-    ScopedHandle& operator=(const ScopedHandle&) = delete;
-
-    HANDLE* Receive() { return &m_handle; }
-    HANDLE Get() const { return m_handle; }
-
-  private:
-    HANDLE m_handle = nullptr;
-};
-
 bool SettingsKeyExists() {
-    ScopedRegKey key;
+    fw::RegistryKey key;
     return RegOpenKeyExW(HKEY_CURRENT_USER, kKeyPath, 0, KEY_READ, key.Receive()) == ERROR_SUCCESS;
 }
 
@@ -75,10 +42,10 @@ DWORD RawDword(const wchar_t* name) {
 // Grants the current user `access` and nothing else on the settings key. The key's owner may always
 // change its access list, so the tests can lift a restriction again.
 bool SetUserAccess(REGSAM access) {
-    ScopedRegKey key;
+    fw::RegistryKey key;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, kKeyPath, 0, WRITE_DAC, key.Receive()) != ERROR_SUCCESS)
         return false;
-    ScopedHandle token;
+    fw::KernelHandle token;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.Receive()))
         return false;
     DWORD size = 0;
@@ -217,7 +184,7 @@ TEST_F(NativeSettingsTest, ReadOnlyKeyIsReadWhileEveryWriteFailsSilently) {
     SetRawText(L"ICS CardName", REG_SZ, L"eth0");
     ASSERT_TRUE(SetUserAccess(KEY_READ));
     {
-        ScopedRegKey probe;
+        fw::RegistryKey probe;
         ASSERT_EQ(ERROR_ACCESS_DENIED,
                   RegOpenKeyExW(HKEY_CURRENT_USER, kKeyPath, 0, KEY_ALL_ACCESS, probe.Receive()))
             << "the registry does not honour the key's access list";

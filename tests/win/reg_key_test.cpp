@@ -19,14 +19,12 @@ constexpr DWORD kUntouched = 0xDEADBEEF;
 class RawKey {
   public:
     RawKey() {
-        RegCreateKeyExW(HKEY_CURRENT_USER, kTestKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &m_key, nullptr);
+        RegCreateKeyExW(HKEY_CURRENT_USER, kTestKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, m_key.Receive(),
+                        nullptr);
     }
-    ~RawKey() { RegCloseKey(m_key); }
-    RawKey(const RawKey&) = delete;
-    RawKey& operator=(const RawKey&) = delete;
 
     void SetBytes(DWORD type, const void* data, size_t bytes) {
-        ASSERT_EQ(ERROR_SUCCESS, RegSetValueExW(m_key, kValue, 0, type, static_cast<const BYTE*>(data),
+        ASSERT_EQ(ERROR_SUCCESS, RegSetValueExW(m_key.Get(), kValue, 0, type, static_cast<const BYTE*>(data),
                                                 static_cast<DWORD>(bytes)));
     }
     // Stored with its terminating zero.
@@ -37,15 +35,15 @@ class RawKey {
     // The stored type and byte count, with the data in `buffer`.
     DWORD Query(DWORD& type, std::vector<wchar_t>& buffer) {
         DWORD bytes = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
-        if (RegQueryValueExW(m_key, kValue, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &bytes) !=
-            ERROR_SUCCESS) {
+        if (RegQueryValueExW(m_key.Get(), kValue, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
+                             &bytes) != ERROR_SUCCESS) {
             return 0;
         }
         return bytes;
     }
 
   private:
-    HKEY m_key = nullptr;
+    fw::RegistryKey m_key;
 };
 
 class CRegKeyTest : public testing::Test {
@@ -54,11 +52,8 @@ class CRegKeyTest : public testing::Test {
     void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey); }
 
     static bool KeyExists() {
-        HKEY key = nullptr;
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, kTestKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
-            return false;
-        RegCloseKey(key);
-        return true;
+        fw::RegistryKey key;
+        return RegOpenKeyExW(HKEY_CURRENT_USER, kTestKey, 0, KEY_READ, key.Receive()) == ERROR_SUCCESS;
     }
 };
 

@@ -13,7 +13,7 @@
 #include "core/support/memory_file_reader.h"
 #include "hostednet/sel_card_dlg.h"
 #include "native/native_code_page.h"
-#include "res/resource.h"
+#include "core/resource.h"
 #include "support/modal_dialog.h"
 
 namespace aerowisp {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "native/unique_handle.h"
+#include "fw/handle.h"
 #include "support/test_window.h"
 #include "support/windows_version_guard.h"
 
@@ -117,7 +117,7 @@ class AerowispRun {
         if (::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                              &startup, &started)) {
             m_process.Reset(started.hProcess);
-            ::CloseHandle(started.hThread);
+            fw::KernelHandle thread(started.hThread);
             m_processId = started.dwProcessId;
         }
     }
@@ -154,7 +154,7 @@ class AerowispRun {
 
   private:
     std::wstring m_journal;
-    UniqueHandle m_process;
+    fw::KernelHandle m_process;
     DWORD m_processId = 0;
 };
 
@@ -174,11 +174,8 @@ class StartupProcessTest : public ::testing::Test {
         return value;
     }
     static bool SettingsKeyExists() {
-        HKEY key = nullptr;
-        if (::RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
-            return false;
-        ::RegCloseKey(key);
-        return true;
+        fw::RegistryKey key;
+        return ::RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, key.Receive()) == ERROR_SUCCESS;
     }
 };
 
@@ -207,7 +204,7 @@ TEST_F(StartupProcessTest, SecondCopyAsksTheRunningOneToShowItselfAndEnds) {
 }
 
 TEST_F(StartupProcessTest, WithTheCompanionRunningTheProgramWakesItsWindowsAndEnds) {
-    UniqueHandle companion(::CreateEventW(nullptr, TRUE, FALSE, kCompanionEvent));
+    fw::KernelHandle companion(::CreateEventW(nullptr, TRUE, FALSE, kCompanionEvent));
     ASSERT_TRUE(companion);
     test::TestWindow companionWindow(L"Test Aerowisp companion");
     test::TestWindow otherWindow(L"Test companion without the name");

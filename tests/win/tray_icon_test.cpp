@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/ids.h"
+#include "core/resource.h"
 #include "core/app/tray_control.h"
 #include "support/test_window.h"
 
@@ -16,8 +16,8 @@ namespace {
 TrayIconData IconFor(uint32_t uid, std::u16string tip) {
     return {.uid = uid,
             .flags = kTrayAddFlags,
-            .callbackMessage = kTrayCallbackMessage,
-            .iconResource = kTrayIconResource,
+            .callbackMessage = WM_TRAY_NOTIFY,
+            .iconResource = IDI_TRAY,
             .tip = std::move(tip)};
 }
 
@@ -25,17 +25,17 @@ TEST(TrayIcon, AddModifyAndDeleteGoThroughTheShellOncePerIcon) {
     test::TestWindow owner(L"Aerowisp tray owner");
     ASSERT_NE(nullptr, owner.Handle());
 
-    ASSERT_TRUE(AddTrayIcon(owner.Handle(), IconFor(kTrayIconUid, kTrayFirstTip)));
-    EXPECT_TRUE(ModifyTrayTip(owner.Handle(), kTrayIconUid, u"Aerowisp\nAP+STA mode"));
+    ASSERT_TRUE(AddTrayIcon(owner.Handle(), IconFor(ID_TRAY_ICON, kTrayFirstTip)));
+    EXPECT_TRUE(ModifyTrayTip(owner.Handle(), ID_TRAY_ICON, u"Aerowisp\nAP+STA mode"));
     // A tip longer than szTip is cut rather than overrunning the record.
-    EXPECT_TRUE(ModifyTrayTip(owner.Handle(), kTrayIconUid, std::u16string(300, u'x')));
-    EXPECT_TRUE(RemoveTrayIcon(owner.Handle(), kTrayIconUid));
+    EXPECT_TRUE(ModifyTrayTip(owner.Handle(), ID_TRAY_ICON, std::u16string(300, u'x')));
+    EXPECT_TRUE(RemoveTrayIcon(owner.Handle(), ID_TRAY_ICON));
     // Once gone, the icon can neither be changed nor removed again; it can be added again, as after
     // Explorer's restart.
-    EXPECT_FALSE(ModifyTrayTip(owner.Handle(), kTrayIconUid, u"gone"));
-    EXPECT_FALSE(RemoveTrayIcon(owner.Handle(), kTrayIconUid));
-    EXPECT_TRUE(AddTrayIcon(owner.Handle(), IconFor(kTrayIconUid, kTrayFirstTip)));
-    EXPECT_TRUE(RemoveTrayIcon(owner.Handle(), kTrayIconUid));
+    EXPECT_FALSE(ModifyTrayTip(owner.Handle(), ID_TRAY_ICON, u"gone"));
+    EXPECT_FALSE(RemoveTrayIcon(owner.Handle(), ID_TRAY_ICON));
+    EXPECT_TRUE(AddTrayIcon(owner.Handle(), IconFor(ID_TRAY_ICON, kTrayFirstTip)));
+    EXPECT_TRUE(RemoveTrayIcon(owner.Handle(), ID_TRAY_ICON));
 }
 
 TEST(TrayIcon, MenuTextLosesOnlyTheTrailingLineBreak) {
@@ -71,25 +71,25 @@ TEST(TrayIcon, TheFourMenusHoldTheCoreItemsInOrder) {
         std::vector<std::wstring> texts;
     };
     const Case cases[] = {
-        {"no card", false, true, true, {kCmdAboutPlain, kCmdExitPlain}, {L"About", L"Exit"}},
+        {"no card", false, true, true, {ID_ABOUT_PLAIN, ID_EXIT_PLAIN}, {L"About", L"Exit"}},
         {"radio off",
          true,
          false,
          true,
-         {kCmdLaunchConfigUtility, kCmdAboutPlain, kCmdExitPlain},
+         {ID_LAUNCH_CONFIG_UTILITY, ID_ABOUT_PLAIN, ID_EXIT_PLAIN},
          {L"Launch Config Utility", L"About", L"Exit"}},
         {"AP+STA",
          true,
          true,
          true,
-         {kCmdShowWindow, kCmdSwitchToStationMode, kCmdWizardApSta, kCmdAboutApSta, kCmdExitApSta},
+         {ID_SHOW_WINDOW, ID_SWITCH_TO_STA_MODE, ID_WIZARD_APSTA, ID_ABOUT_APSTA, ID_EXIT_APSTA},
          {L"Launch Config Utility", L"Switch to Station Mode", L"Setup Wizard", L"About", L"Exit"}},
         {"station",
          true,
          true,
          false,
-         {kCmdLaunchConfigUtility, kCmdSwitchToApStaMode, kCmdWizardStation, kCmdAboutStation,
-          kCmdExitStation},
+         {ID_LAUNCH_CONFIG_UTILITY, ID_SWITCH_TO_APSTA_MODE, ID_WIZARD_STATION, ID_ABOUT_STATION,
+          ID_EXIT_STATION},
          {L"Launch Config Utility", L"Switch to AP+STA Mode", L"Setup Wizard", L"About", L"Exit"}},
     };
     for (const Case& c : cases) {

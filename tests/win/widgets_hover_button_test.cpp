@@ -2,7 +2,7 @@
 // the one balloon tooltip and EnableButton.
 #include <string>
 
-#include "res/resource.h"
+#include "core/resource.h"
 #include "win/widgets_test_support.h"
 
 namespace aerowisp::widgets_test {

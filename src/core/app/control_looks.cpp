@@ -1,7 +1,7 @@
 // The station and AP+STA looks of the main window's controls.
 #include "core/app/control_looks.h"
 
-#include "core/app/ids.h"
+#include "core/resource.h"
 #include "core/lang/language_strings.h"
 
 namespace aerowisp {
@@ -20,7 +20,7 @@ constexpr ControlLook ButtonLook(uint32_t control, uint32_t icon, uint32_t disab
 }
 
 constexpr ControlLook PictureLook(uint32_t icon, uint32_t stringId) {
-    return {.controlId = kIdcModePicture, .setsIcon = true, .iconId = icon, .tooltipStringId = stringId};
+    return {.controlId = IDC_MODE_PICTURE, .setsIcon = true, .iconId = icon, .tooltipStringId = stringId};
 }
 
 constexpr ControlLook StateLook(uint32_t control, ControlState state) {
@@ -28,25 +28,25 @@ constexpr ControlLook StateLook(uint32_t control, ControlState state) {
 }
 
 constexpr ControlLook kApStaLook[] = {
-    ButtonLook(kIdcModeButton, kIdiModeButton, kIdiModeButtonDisabled, kToStaModeTip.key.data(),
-               kIdsToStaMode, false),
-    PictureLook(kIdiApStaMode, kIdsToStaMode),
-    ButtonLook(kIdcLinkStatusButton, kIdiConfig, kIdiConfigDisabled, kConfigTip.key.data(), kIdsConfigTip,
-               true),
-    ButtonLook(kIdcIcsButton, kIdiIcs, kNoIcon, kIcsTip.key.data(), kIdsIcsTip, true),
-    StateLook(kIdcAssocListButton, ControlState::kEnabled),
-    StateLook(kIdcAdvancedButton, ControlState::kEnabled),
+    ButtonLook(IDC_MODE_BUTTON, IDI_MODE_SWITCH, IDI_MODE_SWITCH_DISABLED, kToStaModeTip.key.data(),
+               IDS_TO_STA_MODE, false),
+    PictureLook(IDI_APSTA_MODE, IDS_TO_STA_MODE),
+    ButtonLook(IDC_LINK_STATUS_BUTTON, IDI_AP_CONFIG, IDI_AP_CONFIG_DISABLED, kConfigTip.key.data(),
+               IDS_CONFIG_TIP, true),
+    ButtonLook(IDC_ICS_BUTTON, IDI_ICS, kNoIcon, kIcsTip.key.data(), IDS_ICS_TIP, true),
+    StateLook(IDC_ASSOC_LIST_BUTTON, ControlState::kEnabled),
+    StateLook(IDC_ADVANCED_BUTTON, ControlState::kEnabled),
 };
 
 constexpr ControlLook kStationLook[] = {
-    ButtonLook(kIdcModeButton, kIdiModeButton, kIdiModeButtonDisabled, kToApStaModeTip.key.data(),
-               kIdsToApStaMode, false),
-    PictureLook(kIdiStationMode, kIdsToApStaMode),
-    ButtonLook(kIdcLinkStatusButton, kIdiLinkStatus, kIdiLinkStatusDisabled, kLinkStatusTip.key.data(),
-               kIdsLinkStatusTip, true),
-    ButtonLook(kIdcIcsButton, kIdiAbout, kNoIcon, kAboutTip.key.data(), kIdsAboutTip, true),
-    StateLook(kIdcAssocListButton, ControlState::kDisabled),
-    StateLook(kIdcAdvancedButton, ControlState::kDisabled),
+    ButtonLook(IDC_MODE_BUTTON, IDI_MODE_SWITCH, IDI_MODE_SWITCH_DISABLED, kToApStaModeTip.key.data(),
+               IDS_TO_APSTA_MODE, false),
+    PictureLook(IDI_STATION_MODE, IDS_TO_APSTA_MODE),
+    ButtonLook(IDC_LINK_STATUS_BUTTON, IDI_LINK_STATUS, IDI_LINK_STATUS_DISABLED, kLinkStatusTip.key.data(),
+               IDS_LINK_STATUS_TIP, true),
+    ButtonLook(IDC_ICS_BUTTON, IDI_ABOUT, kNoIcon, kAboutTip.key.data(), IDS_ABOUT_TIP, true),
+    StateLook(IDC_ASSOC_LIST_BUTTON, ControlState::kDisabled),
+    StateLook(IDC_ADVANCED_BUTTON, ControlState::kDisabled),
 };
 
 }  // namespace

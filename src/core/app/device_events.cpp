@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "core/app/device_broadcast.h"
-#include "core/app/ids.h"
+#include "core/resource.h"
 
 namespace aerowisp {
 
@@ -47,7 +47,7 @@ void DeviceEvents::OnPowerBroadcast(uint32_t event) {
 
 void DeviceEvents::RestartRediscoveryTimer() {
     KillTimerIfSet(ports_.timers, state_.rediscoveryTimer);
-    state_.rediscoveryTimer = ports_.timers.SetTimer(kTimerRediscovery, kRediscoveryPeriodMs);
+    state_.rediscoveryTimer = ports_.timers.SetTimer(IDT_REDISCOVERY, kRediscoveryPeriodMs);
 }
 
 }  // namespace aerowisp

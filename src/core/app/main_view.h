@@ -57,8 +57,12 @@ class MainView {
     virtual void RestartAssociationListTimer(uint32_t timerId, uint32_t periodMs) = 0;
     // The ICS page: rebuilds its list from the adapter table and shows the chosen connection.
     virtual void FillConnectionList() = 0;
+    // The main window's fixed texts from the language file.
+    virtual void ApplyLanguageToWindow() = 0;
+    // Creates the five content pages over the main window's placeholder, all hidden.
+    virtual void CreateContentPages() = 0;
     // The About page: the card's name and the program's version and date.
-    virtual void RefreshVersionInfo() = 0;
+    virtual void RefreshVersionInfo(const std::u16string& cardDescription) = 0;
 
     // The language file's text for `key` ("String1" ...); empty when there is none.
     virtual std::u16string LoadLanguageString(std::u16string_view key) = 0;

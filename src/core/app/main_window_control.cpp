@@ -1,7 +1,7 @@
 // The main window's own operations.
 #include "core/app/main_window_control.h"
 
-#include "core/app/ids.h"
+#include "core/resource.h"
 #include "core/app/start_looks.h"
 #include "core/lang/language_strings.h"
 #include "core/settings/settings_operations.h"
@@ -15,8 +15,9 @@ std::u16string TextOr(MainView& view, const LanguageString& entry) {
 }
 
 // Without a card only button 1003 stays usable: it shows the About page.
-constexpr uint32_t kDisabledWithoutCard[] = {kIdcLinkStatusButton, kIdcAssocListButton, kIdcAdvancedButton,
-                                             kIdcRadioButton,      kIdcStaApButton,     kIdcModeButton};
+constexpr uint32_t kDisabledWithoutCard[] = {IDC_LINK_STATUS_BUTTON, IDC_ASSOC_LIST_BUTTON,
+                                             IDC_ADVANCED_BUTTON,    IDC_RADIO_BUTTON,
+                                             IDC_STA_AP_BUTTON,      IDC_MODE_BUTTON};
 
 }  // namespace
 
@@ -43,8 +44,9 @@ void MainWindowControl::LoadStoredSettings() {
 // "Current Mode" holds 0 or 1 when the program wrote it; any other value starts station mode, though it
 // still picks the AP+STA faces and look of the mode button as every value but 0 does.
 void MainWindowControl::SetUpButtons() {
-    SetUpButton(kIdcLinkStatusButton, kLinkStatusFaces, ModeLookOf(ModeLook::kStation, kIdcLinkStatusButton));
-    SetUpButton(kIdcAssocListButton, kAssocListFaces, AssocListLook());
+    SetUpButton(IDC_LINK_STATUS_BUTTON, kLinkStatusFaces,
+                ModeLookOf(ModeLook::kStation, IDC_LINK_STATUS_BUTTON));
+    SetUpButton(IDC_ASSOC_LIST_BUTTON, kAssocListFaces, AssocListLook());
 
     uint32_t radio = 1;
     storedMode_ = 0;
@@ -56,17 +58,17 @@ void MainWindowControl::SetUpButtons() {
     state_.radioOn = radio == 1;
     EnableApStaButtons(state_.hostedNetwork.apMode);
 
-    SetUpButton(kIdcIcsButton, kIcsFaces, ModeLookOf(ModeLook::kStation, kIdcIcsButton));
-    SetUpButton(kIdcRadioButton, kRadioFaces, RadioButtonLook(state_.radioOn));
+    SetUpButton(IDC_ICS_BUTTON, kIcsFaces, ModeLookOf(ModeLook::kStation, IDC_ICS_BUTTON));
+    SetUpButton(IDC_RADIO_BUTTON, kRadioFaces, RadioButtonLook(state_.radioOn));
     if (!state_.radioOn)
         state_.hostedNetwork.apMode = false;
 
     const ModeLook storedLook = storedMode_ == 0 ? ModeLook::kStation : ModeLook::kApSta;
-    SetUpButton(kIdcModeButton, storedMode_ == 0 ? kModeStationFaces : kModeApStaFaces,
-                ModeLookOf(storedLook, kIdcModeButton));
+    SetUpButton(IDC_MODE_BUTTON, storedMode_ == 0 ? kModeStationFaces : kModeApStaFaces,
+                ModeLookOf(storedLook, IDC_MODE_BUTTON));
     if (storedMode_ == 0)
         view_.FrameModePicture();
-    view_.ApplyControlLook(ModeLookOf(storedLook, kIdcModePicture));
+    view_.ApplyControlLook(ModeLookOf(storedLook, IDC_MODE_PICTURE));
 }
 
 void MainWindowControl::ShowStartPage() {
@@ -90,8 +92,8 @@ void MainWindowControl::StartInStoredMode() {
         for (const ControlLook& look : ControlLooks(ModeLook::kStation))
             view_.ApplyControlLook(look);
     }
-    state_.showRequestTimer = ports_.timers.SetTimer(kTimerShowRequest, kShowRequestPeriodMs);
-    state_.trayReaddTimer = ports_.timers.SetTimer(kTimerTrayReadd, kTrayReaddPeriodMs);
+    state_.showRequestTimer = ports_.timers.SetTimer(IDT_SHOW_REQUEST, kShowRequestPeriodMs);
+    state_.trayReaddTimer = ports_.timers.SetTimer(IDT_TRAY_READD, kTrayReaddPeriodMs);
     state_.trayReaddCount = 0;
 }
 
@@ -103,7 +105,7 @@ void MainWindowControl::OnAssocListButton() {
     if (!state_.hostedNetwork.apMode)
         return;
     view_.ShowPage(ContentPage::kAssociationList);
-    view_.RestartAssociationListTimer(kTimerAssocListRefresh, kAssocListRefreshPeriodMs);
+    view_.RestartAssociationListTimer(IDT_ASSOC_LIST_REFRESH, kAssocListRefreshPeriodMs);
 }
 
 void MainWindowControl::OnIcsButton() {
@@ -114,17 +116,17 @@ void MainWindowControl::OnIcsButton() {
         return;
     }
     view_.ShowPage(ContentPage::kAbout);
-    view_.RefreshVersionInfo();
+    view_.RefreshVersionInfo(wlanClient_.cardDescription);
 }
 
 void MainWindowControl::EnableControlsForRadio(bool radioOn) {
-    view_.EnableButton(kIdcLinkStatusButton, radioOn);
+    view_.EnableButton(IDC_LINK_STATUS_BUTTON, radioOn);
     EnableApStaButtons(radioOn && state_.hostedNetwork.apMode);
-    view_.EnableButton(kIdcIcsButton, radioOn);
-    view_.EnableButton(kIdcRadioButton, true);
-    view_.EnableButton(kIdcStaApButton, radioOn);
-    view_.EnableButton(kIdcModeButton, radioOn);
-    view_.EnableButton(kIdcModePicture, radioOn);
+    view_.EnableButton(IDC_ICS_BUTTON, radioOn);
+    view_.EnableButton(IDC_RADIO_BUTTON, true);
+    view_.EnableButton(IDC_STA_AP_BUTTON, radioOn);
+    view_.EnableButton(IDC_MODE_BUTTON, radioOn);
+    view_.EnableButton(IDC_MODE_PICTURE, radioOn);
 }
 
 void MainWindowControl::HideMainWindow() {
@@ -144,8 +146,8 @@ void MainWindowControl::SetUpButton(uint32_t controlId, const ButtonFaces& faces
 }
 
 void MainWindowControl::EnableApStaButtons(bool enable) {
-    view_.EnableButton(kIdcAssocListButton, enable);
-    view_.EnableButton(kIdcAdvancedButton, enable);
+    view_.EnableButton(IDC_ASSOC_LIST_BUTTON, enable);
+    view_.EnableButton(IDC_ADVANCED_BUTTON, enable);
 }
 
 }  // namespace aerowisp

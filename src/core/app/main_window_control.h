@@ -5,11 +5,11 @@
 
 #include <cstdint>
 
-#include "core/app/hosted_network_control.h"
+#include "core/hostednet/hosted_network_control.h"
 #include "core/app/main_view.h"
 #include "core/app/main_window_state.h"
 #include "core/app/model_ports.h"
-#include "core/app/wlan_client.h"
+#include "core/hostednet/wlan_client.h"
 
 namespace aerowisp {
 

@@ -3,35 +3,35 @@
 
 #include <algorithm>
 
-#include "core/app/ids.h"
+#include "core/resource.h"
 #include "core/lang/language_strings.h"
 
 namespace aerowisp {
 
 ControlLook AssocListLook() {
-    return {.controlId = kIdcAssocListButton,
+    return {.controlId = IDC_ASSOC_LIST_BUTTON,
             .setsIcon = true,
-            .iconId = kIdiAssocList,
-            .disabledIconId = kIdiAssocListDisabled,
+            .iconId = IDI_ASSOC_LIST,
+            .disabledIconId = IDI_ASSOC_LIST_DISABLED,
             .tooltipKey = kAssociationListTip.key.data(),
-            .tooltipStringId = kIdsAssocListTip};
+            .tooltipStringId = IDS_ASSOC_LIST_TIP};
 }
 
 ControlLook RadioButtonLook(bool radioOn) {
     if (radioOn) {
-        return {.controlId = kIdcRadioButton,
+        return {.controlId = IDC_RADIO_BUTTON,
                 .setsIcon = true,
-                .iconId = kIdiRadioOn,
-                .disabledIconId = kIdiRadioOnDisabled,
+                .iconId = IDI_RADIO_ON,
+                .disabledIconId = IDI_RADIO_ON_DISABLED,
                 .tooltipKey = kRadioOffTip.key.data(),
-                .tooltipStringId = kIdsRadioOffTip};
+                .tooltipStringId = IDS_RADIO_OFF_TIP};
     }
-    return {.controlId = kIdcRadioButton,
+    return {.controlId = IDC_RADIO_BUTTON,
             .setsIcon = true,
-            .iconId = kIdiRadioOff,
-            .disabledIconId = kIdiRadioOffDisabled,
+            .iconId = IDI_RADIO_OFF,
+            .disabledIconId = IDI_RADIO_OFF_DISABLED,
             .tooltipKey = kRadioOnTip.key.data(),
-            .tooltipStringId = kIdsRadioOnTip};
+            .tooltipStringId = IDS_RADIO_ON_TIP};
 }
 
 ControlLook ModeLookOf(ModeLook look, uint32_t controlId) {

@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "core/app/ids.h"
+#include "core/resource.h"
 #include "core/settings/settings_operations.h"
 
 namespace aerowisp {
@@ -63,7 +63,7 @@ void ActivateProductWindows(InstanceHost& host, ProcessesAndWindows& processes, 
         return;
     for (const TopLevelWindow& window : processes.EnumTopLevelWindows(kProductWindowTitleBuffer)) {
         if (window.title.find(title) != std::u16string::npos) {
-            processes.PostCommand(window.handle, kCmdLaunchConfigUtility);
+            processes.PostCommand(window.handle, ID_LAUNCH_CONFIG_UTILITY);
         }
     }
 }
@@ -76,13 +76,13 @@ InstanceOutcome RunSingleInstance(InstanceHost& host, ProcessesAndWindows& proce
             PostShowWindowRequest(settings);
             return InstanceOutcome::kShowRequestPosted;
         }
-        ActivateProductWindows(host, processes, kIdsAppTitle);
+        ActivateProductWindows(host, processes, IDS_APP_TITLE);
         host.CoUninitialize();
         return InstanceOutcome::kProductWindowsActivated;
     }
     if (host.OpenCompanionEvent(kCompanionEventName)) {
         host.CloseCompanionEvent();
-        ActivateProductWindows(host, processes, kIdsAppTitle);
+        ActivateProductWindows(host, processes, IDS_APP_TITLE);
         host.CoUninitialize();
         return InstanceOutcome::kDeferredToCompanion;
     }

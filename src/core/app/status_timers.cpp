@@ -2,7 +2,7 @@
 #include "core/app/status_timers.h"
 
 #include "core/app/external_programs.h"
-#include "core/app/ids.h"
+#include "core/resource.h"
 #include "core/app/start_looks.h"
 #include "core/settings/settings_operations.h"
 
@@ -58,13 +58,13 @@ void StatusTimers::OnRediscoveryTimer() {
             ShowStationLook();
         }
     }
-    view_.ApplyControlLook({.controlId = kIdcRadioButton, .repaint = true});
+    view_.ApplyControlLook({.controlId = IDC_RADIO_BUTTON, .repaint = true});
     callbacks_.enableControlsForRadio(state_.radioOn);
 }
 
 void StatusTimers::ShowStationLook() {
     view_.ShowPage(ContentPage::kLinkStatus);
-    view_.EnableButton(kIdcModeButton, true);
+    view_.EnableButton(IDC_MODE_BUTTON, true);
     for (const ControlLook& look : ControlLooks(ModeLook::kStation))
         view_.ApplyControlLook(look);
 }

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "core/app/hosted_network_control.h"
+#include "core/hostednet/hosted_network_control.h"
 #include "core/app/main_view.h"
 #include "core/app/main_window_callbacks.h"
 #include "core/app/main_window_state.h"

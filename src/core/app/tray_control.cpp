@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "core/app/about_flag.h"
-#include "core/app/ids.h"
+#include "core/resource.h"
 #include "core/platform/guid.h"
 
 namespace aerowisp {
@@ -15,8 +15,8 @@ constexpr char16_t kApModeLabel[] = u"AP mode";
 // The controls whose look the launch command restores: the mode button and picture, and the two
 // buttons only AP+STA mode offers.
 bool IsModeControl(uint32_t controlId) {
-    return controlId == kIdcModeButton || controlId == kIdcModePicture || controlId == kIdcAssocListButton ||
-           controlId == kIdcAdvancedButton;
+    return controlId == IDC_MODE_BUTTON || controlId == IDC_MODE_PICTURE ||
+           controlId == IDC_ASSOC_LIST_BUTTON || controlId == IDC_ADVANCED_BUTTON;
 }
 
 constexpr char16_t kHighSurrogateFirst = 0xD800;
@@ -40,23 +40,24 @@ std::u16string SsidText(const Dot11Ssid& ssid, AnsiCodePage& codePage) {
 std::vector<TrayMenuItem> TrayMenuItems(const MainWindowState& state) {
     const TrayMenuTexts& text = state.trayMenu;
     if (!state.cardPresent)
-        return {{kCmdAboutPlain, text.about}, {kCmdExitPlain, text.exit}};
+        return {{ID_ABOUT_PLAIN, text.about}, {ID_EXIT_PLAIN, text.exit}};
     if (!state.radioOn) {
-        return {
-            {kCmdLaunchConfigUtility, text.launch}, {kCmdAboutPlain, text.about}, {kCmdExitPlain, text.exit}};
+        return {{ID_LAUNCH_CONFIG_UTILITY, text.launch},
+                {ID_ABOUT_PLAIN, text.about},
+                {ID_EXIT_PLAIN, text.exit}};
     }
     if (state.hostedNetwork.apMode) {
-        return {{kCmdShowWindow, text.launch},
-                {kCmdSwitchToStationMode, text.toStationMode},
-                {kCmdWizardApSta, text.wizard},
-                {kCmdAboutApSta, text.about},
-                {kCmdExitApSta, text.exit}};
+        return {{ID_SHOW_WINDOW, text.launch},
+                {ID_SWITCH_TO_STA_MODE, text.toStationMode},
+                {ID_WIZARD_APSTA, text.wizard},
+                {ID_ABOUT_APSTA, text.about},
+                {ID_EXIT_APSTA, text.exit}};
     }
-    return {{kCmdLaunchConfigUtility, text.launch},
-            {kCmdSwitchToApStaMode, text.toApStaMode},
-            {kCmdWizardStation, text.wizard},
-            {kCmdAboutStation, text.about},
-            {kCmdExitStation, text.exit}};
+    return {{ID_LAUNCH_CONFIG_UTILITY, text.launch},
+            {ID_SWITCH_TO_APSTA_MODE, text.toApStaMode},
+            {ID_WIZARD_STATION, text.wizard},
+            {ID_ABOUT_STATION, text.about},
+            {ID_EXIT_STATION, text.exit}};
 }
 
 std::u16string TrayTipText(std::u16string_view text) {
@@ -78,15 +79,15 @@ TrayControl::TrayControl(const ModelPorts& ports, MainView& view, TrayView& tray
       hostedNetwork_(hostedNetwork) {}
 
 bool TrayControl::AddTrayIcon() {
-    return tray_.AddTrayIcon({.uid = kTrayIconUid,
+    return tray_.AddTrayIcon({.uid = ID_TRAY_ICON,
                               .flags = kTrayAddFlags,
-                              .callbackMessage = kTrayCallbackMessage,
-                              .iconResource = kTrayIconResource,
+                              .callbackMessage = WM_TRAY_NOTIFY,
+                              .iconResource = IDI_TRAY,
                               .tip = kTrayFirstTip});
 }
 
 void TrayControl::SetTrayTip(std::u16string_view text) {
-    tray_.ModifyTrayTip(kTrayIconUid, TrayTipText(text));
+    tray_.ModifyTrayTip(ID_TRAY_ICON, TrayTipText(text));
 }
 
 void TrayControl::UpdateTrayTip() {
@@ -157,34 +158,34 @@ void TrayControl::OnTaskbarCreated() {
 
 bool TrayControl::OnTrayCommand(uint32_t commandId) {
     switch (commandId) {
-        case kCmdLaunchConfigUtility:
+        case ID_LAUNCH_CONFIG_UTILITY:
             OnLaunchConfigUtility();
             return true;
-        case kCmdShowWindow:
+        case ID_SHOW_WINDOW:
             OnShowWindowCommand();
             return true;
-        case kCmdSwitchToApStaMode:
+        case ID_SWITCH_TO_APSTA_MODE:
             hostedNetwork_.SwitchToApStaMode();
             return true;
-        case kCmdSwitchToStationMode:
+        case ID_SWITCH_TO_STA_MODE:
             hostedNetwork_.SwitchToStationMode();
             return true;
-        case kCmdAboutStation:
-        case kCmdAboutApSta:
-        case kCmdAboutPlain:
+        case ID_ABOUT_STATION:
+        case ID_ABOUT_APSTA:
+        case ID_ABOUT_PLAIN:
             ShowAboutDialog();
             return true;
-        case kCmdExitStation:
+        case ID_EXIT_STATION:
             OnExitCommand(ExitVariant::kStation);
             return true;
-        case kCmdExitApSta:
+        case ID_EXIT_APSTA:
             OnExitCommand(ExitVariant::kApSta);
             return true;
-        case kCmdExitPlain:
+        case ID_EXIT_PLAIN:
             OnExitCommand(ExitVariant::kPlain);
             return true;
-        case kCmdWizardStation:
-        case kCmdWizardApSta:
+        case ID_WIZARD_STATION:
+        case ID_WIZARD_APSTA:
             tray_.RunSetupWizard();
             return true;
         default:

@@ -8,21 +8,18 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/hosted_network_control.h"
+#include "core/hostednet/hosted_network_control.h"
 #include "core/app/main_view.h"
 #include "core/app/main_window_state.h"
 #include "core/app/model_ports.h"
 #include "core/app/tray_view.h"
-#include "core/app/wlan_client.h"
+#include "core/hostednet/wlan_client.h"
 #include "core/lang/language_strings.h"
+#include "core/resource.h"
 
 namespace aerowisp {
 
-// The icon: identifier, callback message (WM_USER + 100), icon resource, and the flags of the add
-// (NIF_MESSAGE | NIF_ICON | NIF_TIP).
-inline constexpr uint32_t kTrayIconUid = 210;
-inline constexpr uint32_t kTrayCallbackMessage = 0x464;
-inline constexpr uint32_t kTrayIconResource = 210;
+// The flags of the icon's add (NIF_MESSAGE | NIF_ICON | NIF_TIP).
 inline constexpr uint32_t kTrayAddFlags = 7;
 // The tip until the mouse first moves over the icon.
 inline constexpr char16_t kTrayFirstTip[] = u" ";
@@ -36,18 +33,6 @@ inline constexpr char16_t kTaskbarCreatedMessage[] = u"TaskbarCreated";
 inline constexpr uint32_t kWmMouseMove = 0x200;
 inline constexpr uint32_t kWmLButtonDblClk = 0x203;
 inline constexpr uint32_t kWmRButtonUp = 0x205;
-
-// Tray menu commands besides those of ids.h (launch 32778, to AP+STA 32779, to station 32788). The
-// About, Exit and Wizard items have one identifier per menu.
-inline constexpr uint32_t kCmdAboutStation = 32783;
-inline constexpr uint32_t kCmdExitStation = 32784;
-inline constexpr uint32_t kCmdShowWindow = 32787;
-inline constexpr uint32_t kCmdAboutApSta = 32789;
-inline constexpr uint32_t kCmdExitApSta = 32790;
-inline constexpr uint32_t kCmdAboutPlain = 32791;
-inline constexpr uint32_t kCmdExitPlain = 32792;
-inline constexpr uint32_t kCmdWizardStation = 32795;
-inline constexpr uint32_t kCmdWizardApSta = 32796;
 
 // Which menu's Exit was chosen: they differ in how they close an open setup wizard first.
 enum class ExitVariant { kStation, kApSta, kPlain };

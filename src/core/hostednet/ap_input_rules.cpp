@@ -38,16 +38,14 @@ ApInputFault ValidateApInput(std::u16string_view ssid, std::u16string_view key,
 ApInputMessage MessageFor(ApInputFault fault) {
     switch (fault) {
         case ApInputFault::kInvalidSsid:
-            return {kInvalidSsidMessage.key.data(), kInvalidSsidMessage.englishDefault.data(),
-                    ApInputField::kSsid};
+            return {kInvalidSsidMessage, ApInputField::kSsid};
         case ApInputFault::kInvalidKey:
-            return {kInvalidKeyMessage.key.data(), kInvalidKeyMessage.englishDefault.data(),
-                    ApInputField::kKey};
+            return {kInvalidKeyMessage, ApInputField::kKey};
         case ApInputFault::kKeyMismatch:
         case ApInputFault::kNone:
             break;
     }
-    return {kKeyMismatchMessage.key.data(), kKeyMismatchMessage.englishDefault.data(), ApInputField::kKey};
+    return {kKeyMismatchMessage, ApInputField::kKey};
 }
 
 bool IsHexKey(std::u16string_view key) {

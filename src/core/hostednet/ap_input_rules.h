@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
+#include "core/lang/language_strings.h"
 #include "core/platform/ansi_code_page.h"
 
 namespace aerowisp {
@@ -23,11 +24,9 @@ enum class ApInputFault { kNone, kInvalidSsid, kInvalidKey, kKeyMismatch };
 
 enum class ApInputField { kSsid, kKey };
 
-// What to tell the user about a fault: the language string's key, the English text when the language
-// file has none, and the box that gets the focus.
+// What to tell the user about a fault, and the box that gets the focus.
 struct ApInputMessage {
-    const char16_t* languageKey;
-    const char16_t* englishText;
+    LanguageString text;
     ApInputField focus;
 };
 

@@ -10,24 +10,22 @@
 #include "app/platform_services.h"
 #include "app/user_message.h"
 #include "core/app/device_broadcast.h"
-#include "core/app/ids.h"
+#include "core/resource.h"
 #include "core/app/tray_control.h"
 #include "core/app/startup.h"
 #include "core/lang/language_choice.h"
 #include "fw/module_resources.h"
+#include "fw/wide_text.h"
 #include "hostednet/easy_ap_setting.h"
 #include "hostednet/sel_card_dlg.h"
 #include "lang/language_dialog.h"
 #include "native/program_folder.h"
 #include "native/windows_version.h"
-#include "res/resource.h"
+#include "core/resource.h"
 #include "widgets/tray_icon.h"
 
 namespace aerowisp {
 namespace {
-
-constexpr char16_t kUnsupportedSystemKey[] = u"String23";
-constexpr char16_t kUnsupportedSystemText[] = u"Sorry! We do not support this operation system!";
 
 // What DoModal returns when the main window refused to come up, as a failed creation does.
 constexpr INT_PTR kCreationRefused = -1;
@@ -36,15 +34,12 @@ constexpr WPARAM kSysCommandMask = 0xFFF0;
 // The system menu's item that opens the About dialog.
 constexpr UINT kSysCommandAbout = 0x0010;
 
-static_assert(IDI_TRAY == kTrayIconResource);
-
 GUID NetworkInterfaceClass() {
     GUID guid{kNetworkInterfaceClass.data1, kNetworkInterfaceClass.data2, kNetworkInterfaceClass.data3, {}};
     std::copy(kNetworkInterfaceClass.data4.begin(), kNetworkInterfaceClass.data4.end(),
               std::begin(guid.Data4));
     return guid;
 }
-static_assert(IDD_ABOUTBOX == 100);
 
 constexpr ContentPage kContentPages[] = {ContentPage::kLinkStatus, ContentPage::kApConfig,
                                          ContentPage::kAssociationList, ContentPage::kIcs,
@@ -89,7 +84,7 @@ void CHotlynxDlg::ShowPage(ContentPage page) {
 }
 
 void CHotlynxDlg::ApplyControlLook(const ControlLook& look) {
-    if (look.controlId == kIdcModePicture) {
+    if (look.controlId == IDC_MODE_PICTURE) {
         if (m_modePicture.Handle() == nullptr)
             return;
         if (look.setsIcon)
@@ -118,7 +113,7 @@ void CHotlynxDlg::ApplyControlLook(const ControlLook& look) {
 void CHotlynxDlg::EnableButton(uint32_t controlId, bool enable) {
     if (CHoverButton* button = HoverButton(controlId); button != nullptr && button->Handle() != nullptr) {
         button->EnableButton(enable);
-    } else if (controlId == kIdcModePicture && m_modePicture.Handle() != nullptr) {
+    } else if (controlId == IDC_MODE_PICTURE && m_modePicture.Handle() != nullptr) {
         ::EnableWindow(m_modePicture.Handle(), enable ? TRUE : FALSE);
     }
 }
@@ -177,9 +172,13 @@ void CHotlynxDlg::FillConnectionList() {
         m_icsPage.FillConnectionList();
 }
 
-void CHotlynxDlg::RefreshVersionInfo() {
+void CHotlynxDlg::ApplyLanguageToWindow() {
+    ApplyLanguageToDialog(Handle(), language_);
+}
+
+void CHotlynxDlg::RefreshVersionInfo(const std::u16string& cardDescription) {
     if (m_aboutPage.IsCreated())
-        m_aboutPage.RefreshVersionInfo();
+        m_aboutPage.RefreshVersionInfo(cardDescription);
 }
 
 std::u16string CHotlynxDlg::LoadLanguageString(std::u16string_view key) {
@@ -187,7 +186,7 @@ std::u16string CHotlynxDlg::LoadLanguageString(std::u16string_view key) {
 }
 
 void CHotlynxDlg::RemoveTrayIcon() {
-    aerowisp::RemoveTrayIcon(Handle(), kTrayIconUid);
+    aerowisp::RemoveTrayIcon(Handle(), ID_TRAY_ICON);
     trayIconAdded_ = false;
 }
 
@@ -257,41 +256,21 @@ BOOL CHotlynxDlg::OnInitDialog() {
         RefuseOperatingSystem();
         return TRUE;
     }
-    taskbarCreatedMessage_ = ::RegisterWindowMessageW(ToWide(kTaskbarCreatedMessage).c_str());
+    taskbarCreatedMessage_ = ::RegisterWindowMessageW(fw::ToWide(kTaskbarCreatedMessage).c_str());
     machineEventMessage_ = ::RegisterWindowMessageW(kMachineEventMessage);
     windowTimers_.emplace(Handle());
-    model_ = std::make_unique<HotlynxModel>(
+    model_ = std::make_unique<MainWindowModel>(
         ModelPorts{platform_.Wlan(), platform_.Settings(), platform_.CodePage(),
                    platform_.AttachWindowTimers(*windowTimers_), platform_.Processes(), platform_.Sharing()},
         *this, *this);
-    MainWindowControl& window = model_->Window();
-    MainWindowState& state = model_->State();
-
     DoDataExchange();
-    SetText(ToWide(kMainWindowTitle));
+    SetText(fw::ToWide(kMainWindowTitle));
     AddAboutItemToSystemMenu();
     m_hIcon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME));
     Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     m_background = fw::RunLengthPicture::FromResource(IDB_BACKGROUND);
-    if (!model_->Tray().AddTrayIcon())
-        model_->Tray().AddTrayIcon();
-    state.programFolder = ProgramFolder();
-    ChooseLanguageFile(platform_.Settings(), state.programFolder);
-    window.LoadTrayMenuTexts();
-    ApplyLanguageToDialog(Handle(), language_);
-    window.LoadStoredSettings();
-    model_->DiscoverInterface(true);
-    window.SetUpButtons();
-    CreateContentPages();
-    PlaceContentPages();
-    window.ShowStartPage();
-    // The ICS page takes its main window when it is first filled.
-    for (CAppProPage* page : {Page(ContentPage::kLinkStatus), Page(ContentPage::kApConfig),
-                              Page(ContentPage::kAssociationList), Page(ContentPage::kAbout)})
-        page->SetOwnerIfNone(*model_);
-    m_aboutPage.RefreshVersionInfo();
-    window.StartInStoredMode();
+    model_->OnInitDialog(ProgramFolder());
     RegisterDeviceNotifications();
     return TRUE;
 }
@@ -301,7 +280,7 @@ bool CHotlynxDlg::IsOperatingSystemSupported() {
 }
 
 void CHotlynxDlg::RefuseOperatingSystem() {
-    ShowUserMessage(Handle(), LanguageTextOr(*this, kUnsupportedSystemKey, kUnsupportedSystemText));
+    ShowUserMessage(Handle(), LanguageTextOr(*this, kUnsupportedSystemMessage));
     EndDialog(kCreationRefused);
 }
 
@@ -337,6 +316,7 @@ void CHotlynxDlg::CreateContentPages() {
         if (content->Create(Handle()))
             ::SetWindowLongPtrW(content->Handle(), GWLP_ID, content->TemplateId());
     }
+    PlaceContentPages();
 }
 
 // The placeholder's screen rectangle, in client coordinates, so the pages cover it exactly.
@@ -361,19 +341,19 @@ void CHotlynxDlg::RegisterDeviceNotifications() {
 
 CHoverButton* CHotlynxDlg::HoverButton(uint32_t controlId) {
     switch (controlId) {
-        case kIdcLinkStatusButton:
+        case IDC_LINK_STATUS_BUTTON:
             return &m_btnLinkStatus;
-        case kIdcAssocListButton:
+        case IDC_ASSOC_LIST_BUTTON:
             return &m_btnAssocList;
-        case kIdcAdvancedButton:
+        case IDC_ADVANCED_BUTTON:
             return &m_btnAdvanced;
-        case kIdcIcsButton:
+        case IDC_ICS_BUTTON:
             return &m_btnIcs;
-        case kIdcRadioButton:
+        case IDC_RADIO_BUTTON:
             return &m_btnRadio;
-        case kIdcStaApButton:
+        case IDC_STA_AP_BUTTON:
             return &m_btnStaAp;
-        case kIdcModeButton:
+        case IDC_MODE_BUTTON:
             return &m_btnMode;
         default:
             return nullptr;
@@ -495,19 +475,19 @@ bool CHotlynxDlg::OnCommand(int id, int notifyCode, HWND) {
         case IDCANCEL:  // Esc does what the close box does
             OnCloseBox();
             return true;
-        case kIdcLinkStatusButton:
+        case IDC_LINK_STATUS_BUTTON:
             if (clicked)
                 model_->Window().OnLinkStatusButton();
             return true;
-        case kIdcAssocListButton:
+        case IDC_ASSOC_LIST_BUTTON:
             if (clicked)
                 model_->Window().OnAssocListButton();
             return true;
-        case kIdcIcsButton:
+        case IDC_ICS_BUTTON:
             if (clicked)
                 model_->Window().OnIcsButton();
             return true;
-        case kIdcModeButton:
+        case IDC_MODE_BUTTON:
             if (clicked)
                 model_->HostedNetwork().OnModeButton();
             return true;
@@ -530,7 +510,7 @@ bool CHotlynxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
         return true;
     }
     switch (message) {
-        case kTrayCallbackMessage:
+        case WM_TRAY_NOTIFY:
             model_->OnTrayNotify(static_cast<uint32_t>(lParam));
             result = 1;
             return true;

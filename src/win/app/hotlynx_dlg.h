@@ -5,7 +5,7 @@
 #include <memory>
 #include <optional>
 
-#include "core/app/hotlynx_model.h"
+#include "core/app/main_window_model.h"
 #include "core/app/main_view.h"
 #include "core/app/tray_view.h"
 #include "core/lang/language_file.h"
@@ -44,7 +44,9 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView {
     void ClearAssociationList() override;
     void RestartAssociationListTimer(uint32_t timerId, uint32_t periodMs) override;
     void FillConnectionList() override;
-    void RefreshVersionInfo() override;
+    void ApplyLanguageToWindow() override;
+    void CreateContentPages() override;
+    void RefreshVersionInfo(const std::u16string& cardDescription) override;
     std::u16string LoadLanguageString(std::u16string_view key) override;
     void RemoveTrayIcon() override;
 
@@ -74,7 +76,6 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView {
     // The steps of the initialisation that belong to the window itself.
     void DoDataExchange();
     void AddAboutItemToSystemMenu();
-    void CreateContentPages();
     void PlaceContentPages();
     void RegisterDeviceNotifications();
 
@@ -96,7 +97,7 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView {
     LanguageFile language_;
     // Made at initialisation, once the window exists; the model runs on the window's timers.
     std::optional<NativeTimerService> windowTimers_;
-    std::unique_ptr<HotlynxModel> model_;
+    std::unique_ptr<MainWindowModel> model_;
 
     CHoverButton m_btnLinkStatus;  // 1000
     CHoverButton m_btnAssocList;   // 1001

@@ -8,8 +8,10 @@
 
 #include "app/hotlynx_app.h"
 #include "app/platform_services.h"
+#include "fw/handle.h"
 #include "fw/module_resources.h"
-#include "res/resource.h"
+#include "fw/wide_text.h"
+#include "core/resource.h"
 
 namespace {
 
@@ -18,14 +20,11 @@ constexpr int kExitBadLaunch = 2;
 std::vector<std::u16string> ArgumentsAfterProgramName() {
     std::vector<std::u16string> arguments;
     int count = 0;
-    LPWSTR* argv = ::CommandLineToArgvW(::GetCommandLineW(), &count);
-    if (argv == nullptr)
+    const fw::LocalMemory<LPWSTR> argv(::CommandLineToArgvW(::GetCommandLineW(), &count));
+    if (!argv)
         return arguments;
-    for (int i = 1; i < count; ++i) {
-        const std::wstring argument = argv[i];
-        arguments.emplace_back(argument.begin(), argument.end());
-    }
-    ::LocalFree(argv);
+    for (int i = 1; i < count; ++i)
+        arguments.push_back(fw::FromWide(argv.Get()[i]));
     return arguments;
 }
 
@@ -40,7 +39,7 @@ int ReportLaunchError(const std::wstring& message) {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const auto parsed = aerowisp::ParseLaunchOptions(ArgumentsAfterProgramName());
     if (!parsed.options)
-        return ReportLaunchError(std::wstring(parsed.error.begin(), parsed.error.end()));
+        return ReportLaunchError(fw::ToWide(parsed.error));
 
     std::unique_ptr<aerowisp::PlatformServices> platform;
     if (parsed.options->simulate) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/app/external_programs.h"
+#include "fw/wide_text.h"
 #include "native/native_clock.h"
 #include "native/native_code_page.h"
 #include "native/native_file_reader.h"
@@ -20,11 +21,6 @@
 
 namespace aerowisp {
 namespace {
-
-std::wstring Widen(const std::string& utf8) {
-    const std::u16string text = Utf8ToUtf16(utf8).value_or(u"?");
-    return std::wstring(text.begin(), text.end());
-}
 
 class NativePlatform final : public PlatformServices {
   public:
@@ -166,20 +162,19 @@ std::unique_ptr<PlatformServices> CreateNativePlatform() {
 
 std::unique_ptr<PlatformServices> CreateSimulatedPlatform(const LaunchOptions& options, std::wstring& error) {
     const std::wstring scenarioName =
-        options.scenarioPath.empty() ? L"(built-in scenario)"
-                                     : std::wstring(options.scenarioPath.begin(), options.scenarioPath.end());
-    const ScenarioResult parsed = options.scenarioPath.empty() ? ParseScenario(DefaultScenarioText())
-                                                               : LoadScenarioFile(options.scenarioPath);
+        options.scenarioPath.empty() ? L"(built-in scenario)" : fw::ToWide(options.scenarioPath);
+    const ScenarioResult parsed = options.scenarioPath.empty()
+                                      ? ParseScenario(DefaultScenarioText())
+                                      : LoadScenarioFile(options.scenarioPath);
     if (!parsed.scenario) {
         error = L"The simulation scenario " + scenarioName + L" cannot be used:";
         for (const ScenarioError& problem : parsed.errors)
-            error += L"\n" + Widen(problem.ToString());
+            error += L"\n" + fw::WideFromUtf8(problem.ToString());
         return nullptr;
     }
     auto platform = std::make_unique<SimulatedPlatform>(*parsed.scenario);
     if (!options.journalPath.empty() && !platform->WriteJournalTo(options.journalPath)) {
-        error = L"The simulation journal cannot be written to " +
-                std::wstring(options.journalPath.begin(), options.journalPath.end()) + L".";
+        error = L"The simulation journal cannot be written to " + fw::ToWide(options.journalPath) + L".";
         return nullptr;
     }
     return platform;

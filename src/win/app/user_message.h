@@ -8,7 +8,8 @@
 #include <string_view>
 
 #include "core/app/main_view.h"
-#include "native/wide_text.h"
+#include "core/lang/language_strings.h"
+#include "fw/wide_text.h"
 
 namespace aerowisp {
 
@@ -20,9 +21,9 @@ inline void ShowUserMessage(HWND owner, const std::wstring& text) {
 }
 
 // The language file's text for `key`, or `english` when the file has none.
-inline std::wstring LanguageTextOr(MainView& view, std::u16string_view key, std::u16string_view english) {
-    const std::u16string text = view.LoadLanguageString(key);
-    return ToWide(text.empty() ? english : text);
+inline std::wstring LanguageTextOr(MainView& view, const LanguageString& entry) {
+    const std::u16string text = view.LoadLanguageString(entry.key);
+    return fw::ToWide(text.empty() ? entry.englishDefault : text);
 }
 
 }  // namespace aerowisp

@@ -3,39 +3,9 @@
 
 #include <windows.h>
 
-#include <utility>
+#include "fw/handle.h"
 
 namespace fw {
-
-// A handle that one function releases; movable, never copied.
-template <typename Handle, auto Release>
-class OwnedHandle {
-  public:
-    OwnedHandle() = default;
-    explicit OwnedHandle(Handle handle) : handle_(handle) {}
-    ~OwnedHandle() { Reset(); }
-    OwnedHandle(OwnedHandle&& other) noexcept : handle_(other.Detach()) {}
-    OwnedHandle& operator=(OwnedHandle&& other) noexcept {
-        if (this != &other)
-            Reset(other.Detach());
-        return *this;
-    }
-    OwnedHandle(const OwnedHandle&) = delete;
-    OwnedHandle& operator=(const OwnedHandle&) = delete;
-
-    Handle Get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
-    // Releases the handle held so far and takes `handle`.
-    void Reset(Handle handle = nullptr) {
-        if (handle_ != nullptr && handle_ != handle)
-            Release(handle_);
-        handle_ = handle;
-    }
-    Handle Detach() { return std::exchange(handle_, nullptr); }
-
-  private:
-    Handle handle_ = nullptr;
-};
 
 namespace detail {
 inline void DeleteGdiObject(HGDIOBJ object) {

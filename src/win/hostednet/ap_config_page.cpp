@@ -3,8 +3,8 @@
 
 #include "core/hostednet/ap_input_rules.h"
 #include "lang/language_dialog.h"
-#include "native/wide_text.h"
-#include "res/resource.h"
+#include "fw/wide_text.h"
+#include "core/resource.h"
 
 namespace aerowisp {
 namespace {
@@ -51,9 +51,9 @@ BOOL CAPConfigPage::OnInitDialog() {
 }
 
 void CAPConfigPage::FillApConfigPage(const std::u16string& ssid, const std::u16string& key) {
-    SetItemText(IDC_AP_SSID, ToWide(ssid));
-    SetItemText(IDC_AP_KEY, ToWide(key));
-    SetItemText(IDC_AP_CONFIRM, ToWide(key));
+    SetItemText(IDC_AP_SSID, fw::ToWide(ssid));
+    SetItemText(IDC_AP_KEY, fw::ToWide(key));
+    SetItemText(IDC_AP_CONFIRM, fw::ToWide(key));
 }
 
 void CAPConfigPage::RestartPageTimer(UINT_PTR timerId, UINT periodMs) {

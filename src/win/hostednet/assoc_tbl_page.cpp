@@ -4,7 +4,7 @@
 #include <commctrl.h>
 
 #include "widgets/report_list.h"
-#include "res/resource.h"
+#include "core/resource.h"
 
 namespace aerowisp {
 namespace {

@@ -4,8 +4,8 @@
 #include "app/user_message.h"
 #include "core/hostednet/ap_input_rules.h"
 #include "lang/language_dialog.h"
-#include "native/wide_text.h"
-#include "res/resource.h"
+#include "fw/wide_text.h"
+#include "core/resource.h"
 
 namespace aerowisp {
 namespace {
@@ -48,13 +48,13 @@ bool CEasyAPSetting::OnCommand(int id, int, HWND) {
 }
 
 void CEasyAPSetting::OnOK() {
-    const std::u16string ssid = FromWide(ItemText(IDC_EASY_SSID));
-    const std::u16string key = FromWide(ItemText(IDC_EASY_KEY));
-    const std::u16string confirmation = FromWide(ItemText(IDC_EASY_CONFIRM));
+    const std::u16string ssid = fw::FromWide(ItemText(IDC_EASY_SSID));
+    const std::u16string key = fw::FromWide(ItemText(IDC_EASY_KEY));
+    const std::u16string confirmation = fw::FromWide(ItemText(IDC_EASY_CONFIRM));
     const ApInputFault fault = ValidateApInput(ssid, key, confirmation);
     if (fault != ApInputFault::kNone) {
         const ApInputMessage message = MessageFor(fault);
-        ShowUserMessage(Handle(), LanguageTextOr(owner_, message.languageKey, message.englishText));
+        ShowUserMessage(Handle(), LanguageTextOr(owner_, message.text));
         const int box = message.focus == ApInputField::kSsid ? IDC_EASY_SSID : IDC_EASY_KEY;
         Send(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(box)), TRUE);
         return;

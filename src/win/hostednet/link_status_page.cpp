@@ -2,7 +2,7 @@
 #include "hostednet/link_status_page.h"
 
 #include "lang/language_dialog.h"
-#include "res/resource.h"
+#include "core/resource.h"
 
 namespace aerowisp {
 

@@ -2,8 +2,8 @@
 #include "hostednet/sel_card_dlg.h"
 
 #include "lang/language_dialog.h"
-#include "native/wide_text.h"
-#include "res/resource.h"
+#include "fw/wide_text.h"
+#include "core/resource.h"
 
 namespace aerowisp {
 
@@ -21,7 +21,7 @@ BOOL CSelCardDlg::OnInitDialog() {
     ApplyLanguageToDialog(Handle(), language_);
     HWND combo = Item(IDC_SEL_CARD_COMBO);
     for (const std::u16string& description : descriptions_) {
-        const std::wstring text = ToWide(description);
+        const std::wstring text = fw::ToWide(description);
         ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
     ::SendMessageW(combo, CB_SETCURSEL, 0, 0);

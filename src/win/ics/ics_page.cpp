@@ -5,7 +5,7 @@
 
 #include "lang/language_dialog.h"
 #include "widgets/report_list.h"
-#include "res/resource.h"
+#include "core/resource.h"
 
 namespace aerowisp {
 namespace {

@@ -1,12 +1,12 @@
 // Language texts put into dialog controls.
 #include "lang/language_dialog.h"
 
-#include "native/wide_text.h"
+#include "fw/wide_text.h"
 
 namespace aerowisp {
 
 std::wstring DisplayText(std::u16string_view text) {
-    return ToWide(WithoutLineEnd(text));
+    return fw::ToWide(WithoutLineEnd(text));
 }
 
 bool DialogControlTexts::HasControl(int controlId) {

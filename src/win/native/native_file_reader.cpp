@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "native/wide_text.h"
+#include "fw/wide_text.h"
 
 namespace aerowisp {
 namespace {
@@ -27,7 +27,7 @@ class NativeFile final : public ReadableFile {
 }  // namespace
 
 std::unique_ptr<ReadableFile> NativeFileReader::Open(const std::u16string& path) {
-    FILE* stream = _wfopen(ToWide(path).c_str(), L"rb");
+    FILE* stream = _wfopen(fw::ToWide(path).c_str(), L"rb");
     if (stream == nullptr)
         return nullptr;
     return std::make_unique<NativeFile>(stream);

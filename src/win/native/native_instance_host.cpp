@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "fw/module_resources.h"
-#include "native/wide_text.h"
+#include "fw/wide_text.h"
 
 namespace aerowisp {
 
@@ -26,7 +26,7 @@ void NativeInstanceHost::EnterComApartment() {
 }
 
 MutexCreation NativeInstanceHost::CreateInstanceMutex(std::u16string_view name) {
-    HANDLE mutex = ::CreateMutexW(nullptr, FALSE, ToWide(name).c_str());
+    HANDLE mutex = ::CreateMutexW(nullptr, FALSE, fw::ToWide(name).c_str());
     const DWORD error = ::GetLastError();
     if (mutex == nullptr)
         return MutexCreation::kFailed;
@@ -39,7 +39,7 @@ void NativeInstanceHost::CloseInstanceMutex() {
 }
 
 bool NativeInstanceHost::OpenCompanionEvent(std::u16string_view name) {
-    m_companionEvent.Reset(::OpenEventW(EVENT_ALL_ACCESS, TRUE, ToWide(name).c_str()));
+    m_companionEvent.Reset(::OpenEventW(EVENT_ALL_ACCESS, TRUE, fw::ToWide(name).c_str()));
     return static_cast<bool>(m_companionEvent);
 }
 
@@ -48,7 +48,7 @@ void NativeInstanceHost::CloseCompanionEvent() {
 }
 
 std::u16string NativeInstanceHost::LoadStringResource(uint32_t id) {
-    return FromWide(fw::LoadResourceString(id));
+    return fw::FromWide(fw::LoadResourceString(id));
 }
 
 void NativeInstanceHost::CoUninitialize() {

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "core/platform/instance_host.h"
-#include "native/unique_handle.h"
+#include "fw/handle.h"
 
 namespace aerowisp {
 
@@ -35,8 +35,8 @@ class NativeInstanceHost final : public InstanceHost {
 
   private:
     std::function<void()> m_runMainWindow;
-    UniqueHandle m_mutex;
-    UniqueHandle m_companionEvent;
+    fw::KernelHandle m_mutex;
+    fw::KernelHandle m_companionEvent;
     bool m_inComApartment = false;
 };
 

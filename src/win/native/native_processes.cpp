@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "native/wide_text.h"
+#include "fw/wide_text.h"
 
 namespace aerowisp {
 namespace {
@@ -37,7 +37,7 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM context) {
         if (!title.empty())
             copied = ::GetWindowTextW(window, title.data(), static_cast<int>(title.size()));
         title.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-        enumeration.windows.push_back({FromWindow(window), FromWide(title)});
+        enumeration.windows.push_back({FromWindow(window), fw::FromWide(title)});
         return TRUE;
     } catch (...) {
         return FALSE;
@@ -57,12 +57,13 @@ std::u16string NativeProcessesAndWindows::SystemFolder() {
             return {};
     }
     folder.resize(length);
-    return FromWide(folder);
+    return fw::FromWide(folder);
 }
 
 void NativeProcessesAndWindows::ShellExecuteOpenHidden(const std::u16string& file,
                                                        const std::u16string& parameters) {
-    ::ShellExecuteW(nullptr, L"open", ToWide(file).c_str(), ToWide(parameters).c_str(), nullptr, SW_HIDE);
+    ::ShellExecuteW(nullptr, L"open", fw::ToWide(file).c_str(), fw::ToWide(parameters).c_str(), nullptr,
+                    SW_HIDE);
 }
 
 bool NativeProcessesAndWindows::WinExecHidden(const std::string& ansiCommandLine) {
@@ -70,7 +71,7 @@ bool NativeProcessesAndWindows::WinExecHidden(const std::string& ansiCommandLine
 }
 
 WindowHandle NativeProcessesAndWindows::FindWindowByTitle(const std::u16string& title) {
-    return FromWindow(::FindWindowW(nullptr, ToWide(title).c_str()));
+    return FromWindow(::FindWindowW(nullptr, fw::ToWide(title).c_str()));
 }
 
 void NativeProcessesAndWindows::SendSysCommandClose(WindowHandle window) {
@@ -88,11 +89,11 @@ void NativeProcessesAndWindows::PostCommand(WindowHandle window, uint32_t comman
 }
 
 bool NativeProcessesAndWindows::DeleteFileAt(const std::u16string& path) {
-    return ::DeleteFileW(ToWide(path).c_str()) != FALSE;
+    return ::DeleteFileW(fw::ToWide(path).c_str()) != FALSE;
 }
 
 void NativeProcessesAndWindows::TraceDebug(const std::u16string& text) {
-    ::OutputDebugStringW(ToWide(text).c_str());
+    ::OutputDebugStringW(fw::ToWide(text).c_str());
 }
 
 }  // namespace aerowisp

@@ -9,7 +9,7 @@
 #include <array>
 
 #include "native/reg_key.h"
-#include "native/wide_text.h"
+#include "fw/wide_text.h"
 
 namespace aerowisp {
 namespace {
@@ -21,7 +21,7 @@ constexpr DWORD kProfileBufferChars = 256;
 class WideName {
   public:
     explicit WideName(const char16_t* name)
-        : m_isNull(name == nullptr), m_text(m_isNull ? L"" : ToWide(name)) {}
+        : m_isNull(name == nullptr), m_text(m_isNull ? L"" : fw::ToWide(name)) {}
     const wchar_t* Get() const { return m_isNull ? nullptr : m_text.c_str(); }
 
   private:
@@ -44,7 +44,7 @@ class NativeRegistryKey final : public RegistryKey {
         std::wstring stored;
         if (!m_key.QueryStringValue(WideName(name).Get(), stored))
             return false;
-        text = FromWide(stored);
+        text = fw::FromWide(stored);
         return true;
     }
 
@@ -53,7 +53,7 @@ class NativeRegistryKey final : public RegistryKey {
     }
 
     bool SetStringValue(const char16_t* name, const std::u16string& text) override {
-        return m_key.SetStringValue(WideName(name).Get(), ToWide(text));
+        return m_key.SetStringValue(WideName(name).Get(), fw::ToWide(text));
     }
 
   private:
@@ -64,14 +64,14 @@ class NativeRegistryKey final : public RegistryKey {
 
 std::unique_ptr<RegistryKey> NativeSettingsStore::OpenUserKey(std::u16string_view subkey) {
     auto key = std::make_unique<NativeRegistryKey>();
-    if (!key->Key().Open(HKEY_CURRENT_USER, ToWide(subkey).c_str()))
+    if (!key->Key().Open(HKEY_CURRENT_USER, fw::ToWide(subkey).c_str()))
         return nullptr;
     return key;
 }
 
 std::unique_ptr<RegistryKey> NativeSettingsStore::CreateUserKey(std::u16string_view subkey) {
     auto key = std::make_unique<NativeRegistryKey>();
-    if (!key->Key().Create(HKEY_CURRENT_USER, ToWide(subkey).c_str()))
+    if (!key->Key().Create(HKEY_CURRENT_USER, fw::ToWide(subkey).c_str()))
         return nullptr;
     return key;
 }
@@ -79,15 +79,16 @@ std::unique_ptr<RegistryKey> NativeSettingsStore::CreateUserKey(std::u16string_v
 std::u16string NativeSettingsStore::ReadProfileString(std::u16string_view section, std::u16string_view key,
                                                       const std::u16string& path) {
     std::array<wchar_t, kProfileBufferChars> buffer{};
-    const DWORD length = GetPrivateProfileStringW(ToWide(section).c_str(), ToWide(key).c_str(), nullptr,
-                                                  buffer.data(), kProfileBufferChars, ToWide(path).c_str());
-    return FromWide(std::wstring_view(buffer.data(), std::min<DWORD>(length, kProfileBufferChars - 1)));
+    const DWORD length =
+        GetPrivateProfileStringW(fw::ToWide(section).c_str(), fw::ToWide(key).c_str(), nullptr, buffer.data(),
+                                 kProfileBufferChars, fw::ToWide(path).c_str());
+    return fw::FromWide(std::wstring_view(buffer.data(), std::min<DWORD>(length, kProfileBufferChars - 1)));
 }
 
 bool NativeSettingsStore::WriteProfileString(std::u16string_view section, std::u16string_view key,
                                              const std::u16string& value, const std::u16string& path) {
-    return WritePrivateProfileStringW(ToWide(section).c_str(), ToWide(key).c_str(), ToWide(value).c_str(),
-                                      ToWide(path).c_str()) != FALSE;
+    return WritePrivateProfileStringW(fw::ToWide(section).c_str(), fw::ToWide(key).c_str(),
+                                      fw::ToWide(value).c_str(), fw::ToWide(path).c_str()) != FALSE;
 }
 
 }  // namespace aerowisp

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "native/wide_text.h"
+#include "fw/wide_text.h"
 #include "native/wlan_hosted_network.h"
-#include "native/wlan_memory.h"
+#include "fw/wlan_memory.h"
 
 namespace aerowisp {
 namespace {
@@ -61,7 +61,7 @@ Dot11Ssid FromNative(const DOT11_SSID& native) {
 
 template <size_t N>
 std::u16string FromFixedText(const WCHAR (&text)[N]) {
-    return FromWide(std::wstring_view(text, std::find(text, text + N, L'\0') - text));
+    return fw::FromWide(std::wstring_view(text, std::find(text, text + N, L'\0') - text));
 }
 
 std::array<uint8_t, 6> FromNative(const DOT11_MAC_ADDRESS& mac) {
@@ -137,13 +137,13 @@ WlanResult NativeWlanService::CloseHandle(WlanHandle handle) {
 }
 
 WlanResult NativeWlanService::EnumInterfaces(WlanHandle handle, WlanInterfaceList& list) {
-    WlanMemory<WLAN_INTERFACE_INFO_LIST> native;
+    fw::WlanMemory<WLAN_INTERFACE_INFO_LIST> native;
     const WlanResult result = WlanEnumInterfaces(ToHandle(handle), nullptr, native.Receive());
     if (result != kWlanSuccess || native.Get() == nullptr)
         return result;
     list.interfaces.clear();
-    for (DWORD i = 0; i < native->dwNumberOfItems; ++i) {
-        const WLAN_INTERFACE_INFO& info = native->InterfaceInfo[i];
+    for (DWORD i = 0; i < native.Get()->dwNumberOfItems; ++i) {
+        const WLAN_INTERFACE_INFO& info = native.Get()->InterfaceInfo[i];
         list.interfaces.push_back({FromNative(info.InterfaceGuid),
                                    FromFixedText(info.strInterfaceDescription),
                                    static_cast<WlanInterfaceState>(info.isState)});
@@ -155,7 +155,7 @@ WlanResult NativeWlanService::QueryInterface(WlanHandle handle, const Guid& inte
                                              WlanIntfOpcode opcode, WlanInterfaceQueryResult& result) {
     const GUID guid = ToNative(interfaceGuid);
     DWORD dataSize = 0;
-    WlanMemory<void> data;
+    fw::WlanMemory<void> data;
     WLAN_OPCODE_VALUE_TYPE valueType = wlan_opcode_value_type_invalid;
     const WlanResult status =
         WlanQueryInterface(ToHandle(handle), &guid, static_cast<WLAN_INTF_OPCODE>(opcode), nullptr, &dataSize,
@@ -184,11 +184,11 @@ WlanResult NativeWlanService::QueryInterface(WlanHandle handle, const Guid& inte
 WlanResult NativeWlanService::GetInterfaceCapability(WlanHandle handle, const Guid& interfaceGuid,
                                                      uint32_t& numberOfSupportedPhys) {
     const GUID guid = ToNative(interfaceGuid);
-    WlanMemory<WLAN_INTERFACE_CAPABILITY> capability;
+    fw::WlanMemory<WLAN_INTERFACE_CAPABILITY> capability;
     const WlanResult result =
         WlanGetInterfaceCapability(ToHandle(handle), &guid, nullptr, capability.Receive());
     if (result == kWlanSuccess && capability.Get() != nullptr) {
-        numberOfSupportedPhys = capability->dwNumberOfSupportedPhys;
+        numberOfSupportedPhys = capability.Get()->dwNumberOfSupportedPhys;
     }
     return result;
 }
@@ -251,17 +251,17 @@ WlanResult NativeWlanService::HostedNetworkQueryStatus(WlanHandle handle, Hosted
         FindHostedNetworkFunction<decltype(WlanHostedNetworkQueryStatus)>("WlanHostedNetworkQueryStatus");
     if (queryStatus == nullptr)
         return kErrorCallNotImplemented;
-    WlanMemory<WLAN_HOSTED_NETWORK_STATUS> native;
+    fw::WlanMemory<WLAN_HOSTED_NETWORK_STATUS> native;
     const WlanResult result = queryStatus(ToHandle(handle), native.Receive(), nullptr);
     if (result != kWlanSuccess || native.Get() == nullptr)
         return result;
     status = HostedNetworkStatus{};
-    status.state = static_cast<HostedNetworkState>(native->HostedNetworkState);
-    status.ipDeviceId = FromNative(native->IPDeviceID);
-    status.bssid = FromNative(native->wlanHostedNetworkBSSID);
-    status.channelFrequency = native->ulChannelFrequency;
-    for (DWORD i = 0; i < native->dwNumberOfPeers; ++i) {
-        const WLAN_HOSTED_NETWORK_PEER_STATE& peer = native->PeerList[i];
+    status.state = static_cast<HostedNetworkState>(native.Get()->HostedNetworkState);
+    status.ipDeviceId = FromNative(native.Get()->IPDeviceID);
+    status.bssid = FromNative(native.Get()->wlanHostedNetworkBSSID);
+    status.channelFrequency = native.Get()->ulChannelFrequency;
+    for (DWORD i = 0; i < native.Get()->dwNumberOfPeers; ++i) {
+        const WLAN_HOSTED_NETWORK_PEER_STATE& peer = native.Get()->PeerList[i];
         status.peers.push_back({FromNative(peer.PeerMacAddress), static_cast<uint32_t>(peer.PeerAuthState)});
     }
     return result;

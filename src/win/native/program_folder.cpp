@@ -6,7 +6,7 @@
 #include <array>
 #include <string_view>
 
-#include "native/wide_text.h"
+#include "fw/wide_text.h"
 
 namespace aerowisp {
 namespace {
@@ -25,7 +25,7 @@ std::u16string ProgramFolder() {
     const size_t separator = full.find_last_of(L'\\');
     if (separator == std::wstring_view::npos)
         return {};
-    return FromWide(full.substr(0, separator + 1));
+    return fw::FromWide(full.substr(0, separator + 1));
 }
 
 }  // namespace aerowisp

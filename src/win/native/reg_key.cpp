@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "core/settings/registry_number.h"
-#include "native/wide_text.h"
+#include "fw/wide_text.h"
 
 namespace aerowisp {
 namespace {
@@ -18,10 +18,6 @@ constexpr DWORD kDwordBytes = sizeof(DWORD);
 
 }  // namespace
 
-CRegKey::~CRegKey() {
-    Close();
-}
-
 bool CRegKey::Open(HKEY parent, const wchar_t* subkey) {
     Close();
     HKEY key = nullptr;
@@ -29,7 +25,7 @@ bool CRegKey::Open(HKEY parent, const wchar_t* subkey) {
         RegOpenKeyExW(parent, subkey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
         return false;
     }
-    m_hKey = key;
+    m_key.Reset(key);
     return true;
 }
 
@@ -42,24 +38,21 @@ bool CRegKey::Create(HKEY parent, const wchar_t* subkey) {
                         &disposition) != ERROR_SUCCESS) {
         return false;
     }
-    m_hKey = key;
+    m_key.Reset(key);
     return true;
 }
 
 void CRegKey::Close() {
-    if (m_hKey != nullptr) {
-        RegCloseKey(m_hKey);
-        m_hKey = nullptr;
-    }
+    m_key.Reset();
 }
 
 bool CRegKey::QueryDWORDValue(const wchar_t* name, DWORD& value) {
-    if (name == nullptr || m_hKey == nullptr)
+    if (name == nullptr || !m_key)
         return false;
     DWORD type = REG_NONE;
     DWORD size = kDwordBytes;
     const LONG result =
-        RegQueryValueExW(m_hKey, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
+        RegQueryValueExW(m_key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
     switch (type) {
         case REG_DWORD:
             return result == ERROR_SUCCESS;
@@ -70,7 +63,7 @@ bool CRegKey::QueryDWORDValue(const wchar_t* name, DWORD& value) {
             std::wstring text;
             if (!QueryStringValue(name, text))
                 return false;
-            value = ParseRegistryNumber(FromWide(text));
+            value = ParseRegistryNumber(fw::FromWide(text));
             return true;
         }
         default:
@@ -79,12 +72,12 @@ bool CRegKey::QueryDWORDValue(const wchar_t* name, DWORD& value) {
 }
 
 bool CRegKey::QueryStringValue(const wchar_t* name, std::wstring& text) {
-    if (name == nullptr || m_hKey == nullptr)
+    if (name == nullptr || !m_key)
         return false;
     std::wstring buffer(kStringBufferChars, L'\0');
     DWORD type = REG_NONE;
     DWORD size = kStringDataBytes;
-    if (RegQueryValueExW(m_hKey, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &size) !=
+    if (RegQueryValueExW(m_key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &size) !=
         ERROR_SUCCESS) {
         return false;
     }
@@ -97,20 +90,20 @@ bool CRegKey::QueryStringValue(const wchar_t* name, std::wstring& text) {
 }
 
 bool CRegKey::SetDWORDValue(const wchar_t* name, DWORD value) {
-    if (name == nullptr || m_hKey == nullptr)
+    if (name == nullptr || !m_key)
         return false;
-    return RegSetValueExW(m_hKey, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), kDwordBytes) ==
-           ERROR_SUCCESS;
+    return RegSetValueExW(m_key.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                          kDwordBytes) == ERROR_SUCCESS;
 }
 
 bool CRegKey::SetStringValue(const wchar_t* name, const std::wstring& text) {
-    if (name == nullptr || m_hKey == nullptr)
+    if (name == nullptr || !m_key)
         return false;
     constexpr size_t kMaxChars = std::numeric_limits<DWORD>::max() / sizeof(wchar_t) - 1;
     if (text.size() > kMaxChars)
         return false;
     const auto bytes = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
-    return RegSetValueExW(m_hKey, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), bytes) ==
+    return RegSetValueExW(m_key.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), bytes) ==
            ERROR_SUCCESS;
 }
 

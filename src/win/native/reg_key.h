@@ -5,13 +5,15 @@
 
 #include <string>
 
+#include "fw/handle.h"
+
 namespace aerowisp {
 
 // Owns at most one open key, closed at the latest by the destructor. Not copyable.
 class CRegKey {
   public:
     CRegKey() = default;
-    virtual ~CRegKey();
+    virtual ~CRegKey() = default;
 
     CRegKey(const CRegKey&) = delete;
     CRegKey& operator=(const CRegKey&) = delete;
@@ -35,7 +37,7 @@ class CRegKey {
     bool SetStringValue(const wchar_t* name, const std::wstring& text);
 
   private:
-    HKEY m_hKey = nullptr;
+    fw::RegistryKey m_key;
 };
 
 }  // namespace aerowisp

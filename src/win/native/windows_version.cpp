@@ -5,32 +5,14 @@
 
 #include <array>
 
+#include "fw/handle.h"
+
 namespace aerowisp {
 namespace {
 
 constexpr char kVersionKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
 constexpr char kProductNameValue[] = "ProductName";
 constexpr char kCurrentVersionValue[] = "CurrentVersion";
-
-// Closes the key when the read is done.
-class AnsiRegKey {
-  public:
-    AnsiRegKey() = default;
-    ~AnsiRegKey() {
-        if (m_key != nullptr)
-            ::RegCloseKey(m_key);
-    }
-    AnsiRegKey(const AnsiRegKey&) = delete;
-    AnsiRegKey& operator=(const AnsiRegKey&) = delete;
-
-    bool Open(HKEY parent, const char* subkey, REGSAM access) {
-        return ::RegOpenKeyExA(parent, subkey, 0, access, &m_key) == ERROR_SUCCESS;
-    }
-    HKEY Get() const { return m_key; }
-
-  private:
-    HKEY m_key = nullptr;
-};
 
 // The bytes stored, without the terminating zero the registry keeps with them.
 std::string ReadAnsiText(HKEY key, const char* name) {
@@ -50,8 +32,8 @@ std::string ReadAnsiText(HKEY key, const char* name) {
 }  // namespace
 
 std::optional<WindowsVersionValues> ReadWindowsVersionValues() {
-    AnsiRegKey key;
-    if (!key.Open(HKEY_LOCAL_MACHINE, kVersionKey, KEY_ALL_ACCESS))
+    fw::RegistryKey key;
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kVersionKey, 0, KEY_ALL_ACCESS, key.Receive()) != ERROR_SUCCESS)
         return std::nullopt;
     return WindowsVersionValues{ReadAnsiText(key.Get(), kProductNameValue),
                                 ReadAnsiText(key.Get(), kCurrentVersionValue)};

@@ -6,10 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "core/app/hotlynx_model.h"
 #include "lang/language_dialog.h"
-#include "native/wide_text.h"
-#include "res/resource.h"
+#include "fw/wide_text.h"
+#include "core/resource.h"
 
 namespace aerowisp {
 namespace {
@@ -69,9 +68,8 @@ BOOL CAboutPage::OnInitDialog() {
     return TRUE;
 }
 
-void CAboutPage::RefreshVersionInfo() {
-    if (HotlynxModel* owner = Owner())
-        SetItemText(IDC_ABOUT_DEVICE, ToWide(owner->Wlan().State().cardDescription));
+void CAboutPage::RefreshVersionInfo(const std::u16string& cardDescription) {
+    SetItemText(IDC_ABOUT_DEVICE, fw::ToWide(cardDescription));
     const std::wstring path = ProgramPath();
     const std::wstring version = FileVersionText(path);
     if (version.empty())

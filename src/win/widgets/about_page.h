@@ -1,6 +1,8 @@
 // The About page (template 186): the wireless card in use and the program's file version and date.
 #pragma once
 
+#include <string>
+
 #include "core/lang/language_file.h"
 #include "widgets/app_pro_page.h"
 
@@ -12,7 +14,7 @@ class CAboutPage final : public CAppProPage {
 
     // The card's name (when the page has its main window), then the version and date of the program's
     // file; a text that cannot be read keeps what the page shows.
-    void RefreshVersionInfo();
+    void RefreshVersionInfo(const std::u16string& cardDescription);
 
   protected:
     BOOL OnInitDialog() override;

@@ -6,11 +6,6 @@ namespace aerowisp {
 CAppProPage::CAppProPage(int templateId)
     : fw::Dialog(templateId), m_brushBk(::CreateSolidBrush(kPageColour)) {}
 
-void CAppProPage::SetOwnerIfNone(HotlynxModel& owner) {
-    if (m_pMainDlg == nullptr)
-        m_pMainDlg = &owner;
-}
-
 bool CAppProPage::OnCommand(int id, int, HWND) {
     return id == IDOK || id == IDCANCEL;
 }

@@ -9,8 +9,6 @@
 
 namespace aerowisp {
 
-class HotlynxModel;
-
 class CAppProPage : public fw::Dialog {
   public:
     // The ground of the pages' static texts, buttons and the pages themselves.
@@ -25,12 +23,7 @@ class CAppProPage : public fw::Dialog {
     virtual int OnPageRefresh() { return 0; }
     virtual int OnPageLeave() { return 0; }
 
-    // The main window whose state the page shows; kept when the page has one already.
-    void SetOwnerIfNone(HotlynxModel& owner);
-
   protected:
-    HotlynxModel* Owner() const { return m_pMainDlg; }
-
     // Enter and Esc inside a page do nothing.
     bool OnCommand(int id, int notifyCode, HWND control) override;
     // The control colours and the background; pages that handle more messages pass the rest on here.
@@ -38,7 +31,6 @@ class CAppProPage : public fw::Dialog {
 
   private:
     fw::Brush m_brushBk;
-    HotlynxModel* m_pMainDlg = nullptr;
 };
 
 }  // namespace aerowisp

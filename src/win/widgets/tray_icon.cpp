@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "native/wide_text.h"
+#include "fw/wide_text.h"
 
 namespace aerowisp {
 namespace {
@@ -18,7 +18,7 @@ NOTIFYICONDATAW IconRecord(HWND owner, uint32_t uid) {
 
 // szTip is always terminated: a longer tip is cut.
 void CopyTip(NOTIFYICONDATAW& record, std::u16string_view tip) {
-    const std::wstring wide = ToWide(tip);
+    const std::wstring wide = fw::ToWide(tip);
     const size_t length = std::min(wide.size(), std::size(record.szTip) - 1);
     std::copy_n(wide.begin(), length, record.szTip);
     record.szTip[length] = L'\0';
@@ -51,7 +51,7 @@ bool RemoveTrayIcon(HWND owner, uint32_t uid) {
 std::wstring TrayMenuText(std::u16string_view text) {
     while (!text.empty() && (text.back() == u'\r' || text.back() == u'\n'))
         text.remove_suffix(1);
-    return ToWide(text);
+    return fw::ToWide(text);
 }
 
 fw::Menu BuildTrayMenu(const std::vector<TrayMenuItem>& items) {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/hotlynx_model.h"
+#include "core/app/main_window_model.h"
 #include "core/settings/settings_operations.h"
 #include "sim/sim_machine.h"
 #include "sim/sim_processes.h"
@@ -81,7 +81,7 @@ struct ModelHarness {
     RecordingMainView view;
     RecordingTrayView tray;
     FakeConnectionSharing sharing;
-    HotlynxModel model;
+    MainWindowModel model;
 };
 
 }  // namespace aerowisp::test

@@ -89,7 +89,9 @@ class RecordingMainView final : public MainView {
         Note("RestartAssociationListTimer", std::to_string(timerId) + " " + std::to_string(periodMs));
     }
     void FillConnectionList() override { Note("FillConnectionList", ""); }
-    void RefreshVersionInfo() override { Note("RefreshVersionInfo", ""); }
+    void RefreshVersionInfo(const std::u16string&) override { Note("RefreshVersionInfo", ""); }
+    void ApplyLanguageToWindow() override { Note("ApplyLanguageToWindow", ""); }
+    void CreateContentPages() override { Note("CreateContentPages", ""); }
     std::u16string LoadLanguageString(std::u16string_view) override { return {}; }
     void RemoveTrayIcon() override { Note("RemoveTrayIcon", ""); }
 

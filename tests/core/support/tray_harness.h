@@ -25,8 +25,8 @@ struct TrayHarness : ModelHarness {
     }
 
     TrayControl& trayControl;
-    HotlynxModel& statusTimers;
-    HotlynxModel& deviceEvents;
+    MainWindowModel& statusTimers;
+    MainWindowModel& deviceEvents;
 };
 
 }  // namespace aerowisp::test

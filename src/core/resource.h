@@ -1,6 +1,7 @@
-// Resource numbers shared by aerowisp.rc and the code.
+// The program's fixed numbers, each defined once: dialog templates, controls, strings, bitmaps and icons
+// (plain #defines, read by the resource compiler too), and the timers, tray commands and messages the code
+// alone uses.
 #pragma once
-
 // Strings: the system menu's About item, the title, and the English tooltips of the main window.
 #define IDS_ABOUTBOX 101
 #define IDS_APP_TITLE 102
@@ -195,3 +196,55 @@
 #define IDC_SEL_CARD_LOCATION_LABEL 1122
 #define IDC_SEL_CARD_MANUFACTURER_LABEL 1123
 #define IDC_SEL_CARD_OK 1124
+
+// Menu commands of the notification-area icon, also posted between programs. The About, Exit and Wizard
+// items have one identifier per menu.
+#define ID_LAUNCH_CONFIG_UTILITY 32778
+#define ID_SWITCH_TO_APSTA_MODE 32779
+#define ID_ABOUT_STATION 32783
+#define ID_EXIT_STATION 32784
+#define ID_SHOW_WINDOW 32787
+#define ID_SWITCH_TO_STA_MODE 32788
+#define ID_ABOUT_APSTA 32789
+#define ID_EXIT_APSTA 32790
+#define ID_ABOUT_PLAIN 32791
+#define ID_EXIT_PLAIN 32792
+#define ID_WIZARD_STATION 32795
+#define ID_WIZARD_APSTA 32796
+
+// The notification-area icon's identifier and callback message (WM_USER + 100).
+#define ID_TRAY_ICON 210
+#define WM_TRAY_NOTIFY 0x464
+
+// Main-window timers, and the pages' own.
+#define IDT_REDISCOVERY 100
+#define IDT_DHCP_LAUNCH 104
+#define IDT_ASSOC_LIST_REFRESH 105
+#define IDT_AP_CONFIG_PAGE 106
+#define IDT_RADIO_ON_START 107
+#define IDT_START_GUARD 108
+#define IDT_SHOW_REQUEST 112
+#define IDT_TRAY_READD 113
+
+#ifndef RC_INVOKED
+#include <cstdint>
+
+namespace aerowisp {
+
+// Periods of the timers above.
+inline constexpr uint32_t kStartGuardPeriodMs = 6000;
+inline constexpr uint32_t kApConfigPageTimerPeriodMs = 2000;
+inline constexpr uint32_t kAssocListRefreshPeriodMs = 3000;
+inline constexpr uint32_t kShowRequestPeriodMs = 500;
+inline constexpr uint32_t kTrayReaddPeriodMs = 2000;
+
+// Passed as the disabled icon when a button has none.
+inline constexpr uint32_t kNoIcon = 0;
+
+// The title of the main window, matched exactly by a second copy of the program.
+inline constexpr char16_t kMainWindowTitle[] = u"Aerowisp";
+// The setup wizard's window, closed when the main window hides.
+inline constexpr char16_t kWizardWindowTitle[] = u"Wireless Network Setup Wizard";
+
+}  // namespace aerowisp
+#endif

@@ -1,10 +1,10 @@
 // The main window's control of the hosted network.
-#include "core/app/hosted_network_control.h"
+#include "core/hostednet/hosted_network_control.h"
 
 #include <vector>
 
 #include "core/app/external_programs.h"
-#include "core/app/ids.h"
+#include "core/resource.h"
 #include "core/hostednet/ap_input_rules.h"
 #include "core/hostednet/service_text.h"
 #include "core/settings/settings_operations.h"
@@ -15,29 +15,38 @@ namespace aerowisp {
 HostedNetworkControl::HostedNetworkControl(const ModelPorts& ports, MainView& view, MainWindowState& state)
     : ports_(ports), view_(view), state_(state) {}
 
-void HostedNetworkControl::PushSsid() {
-    Settings().appliedSsid = Settings().desiredSsid;
-    ports_.wlan.HostedNetworkSetConnectionSettings(
-        state_.wlanHandle, ConnectionSettingsFor(Settings().desiredSsid, ports_.codePage));
+void HostedNetworkControl::PushSsid(const std::u16string& ssid) {
+    Settings().appliedSsid = ssid;
+    ports_.wlan.HostedNetworkSetConnectionSettings(state_.wlanHandle,
+                                                   ConnectionSettingsFor(ssid, ports_.codePage));
 }
 
-void HostedNetworkControl::PushKey() {
-    Settings().appliedKey = Settings().desiredKey;
+void HostedNetworkControl::PushKey(const std::u16string& key) {
+    Settings().appliedKey = key;
     // The secondary-key call takes passphrases only, so a 64-digit hexadecimal key goes through netsh.
     // Any other key, even one of 64 bytes in a multi-byte code page, goes to the WLAN service, which
     // refuses what it cannot use: only hexadecimal digits are safe on netsh's command line.
-    if (IsHexKey(Settings().desiredKey)) {
-        RunNetsh(ports_.processes, NetshKeyParameters(Settings().desiredKey));
+    if (IsHexKey(key)) {
+        RunNetsh(ports_.processes, NetshKeyParameters(key));
         return;
     }
-    ports_.wlan.HostedNetworkSetSecondaryKey(state_.wlanHandle,
-                                             ports_.codePage.WideToAnsi(Settings().desiredKey), true, true);
+    ports_.wlan.HostedNetworkSetSecondaryKey(state_.wlanHandle, ports_.codePage.WideToAnsi(key), true, true);
+}
+
+void HostedNetworkControl::StartHostedNetwork(StartFallback fallback) {
+    PushSsid(Settings().desiredSsid);
+    PushKey(Settings().desiredKey);
+    if (ports_.wlan.HostedNetworkStartUsing(state_.wlanHandle) != kWlanSuccess &&
+        fallback == StartFallback::kForceStart) {
+        ports_.wlan.HostedNetworkForceStart(state_.wlanHandle);
+    }
+    ArmStartGuard();
 }
 
 void HostedNetworkControl::ArmStartGuard() {
     Settings().startGuard = true;
     KillTimerIfSet(ports_.timers, Settings().guardTimer);
-    Settings().guardTimer = ports_.timers.SetTimer(kTimerStartGuard, kStartGuardPeriodMs);
+    Settings().guardTimer = ports_.timers.SetTimer(IDT_START_GUARD, kStartGuardPeriodMs);
 }
 
 void HostedNetworkControl::StopHostedNetwork() {
@@ -46,7 +55,7 @@ void HostedNetworkControl::StopHostedNetwork() {
 }
 
 void HostedNetworkControl::OnModeButton() {
-    view_.EnableButton(kIdcModeButton, false);
+    view_.EnableButton(IDC_MODE_BUTTON, false);
     if (Settings().apMode) {
         SwitchToStationMode();
     } else {
@@ -59,7 +68,7 @@ bool HostedNetworkControl::SwitchToApStaMode() {
     if (NeedsApSettingsDialog()) {
         ApSettingsAnswer answer = view_.RunExtendedApSettingsDialog();
         if (!answer.confirmed) {
-            view_.EnableButton(kIdcModeButton, true);
+            view_.EnableButton(IDC_MODE_BUTTON, true);
             return false;
         }
         Settings().desiredSsid = answer.ssid;
@@ -67,19 +76,14 @@ bool HostedNetworkControl::SwitchToApStaMode() {
     }
     SaveApSettings();
     ports_.wlan.HostedNetworkInitSettings(state_.wlanHandle);
-    PushSsid();
-    PushKey();
-    if (ports_.wlan.HostedNetworkStartUsing(state_.wlanHandle) != kWlanSuccess) {
-        ports_.wlan.HostedNetworkForceStart(state_.wlanHandle);
-    }
-    ArmStartGuard();
+    StartHostedNetwork(StartFallback::kForceStart);
     WriteCurrentMode(true);
     Settings().apMode = true;
     ports_.sharing.ScanAdapters();
     ShowApConfigPage();
     ApplyLook(ModeLook::kApSta);
     StartSharingChosenConnection();
-    view_.EnableButton(kIdcModeButton, true);
+    view_.EnableButton(IDC_MODE_BUTTON, true);
     return true;
 }
 
@@ -94,7 +98,7 @@ void HostedNetworkControl::SwitchToStationMode() {
     WriteCurrentMode(false);
     view_.ShowPage(ContentPage::kLinkStatus);
     Settings().apMode = false;
-    view_.EnableButton(kIdcModeButton, true);
+    view_.EnableButton(IDC_MODE_BUTTON, true);
     ApplyLook(ModeLook::kStation);
 }
 
@@ -103,14 +107,11 @@ void HostedNetworkControl::ApplyApConfig(const std::u16string& ssid, const std::
         Settings().desiredSsid = ssid;
         Settings().desiredKey = key;
         StopHostedNetwork();
-        PushSsid();
-        PushKey();
-        ports_.wlan.HostedNetworkStartUsing(state_.wlanHandle);
-        ArmStartGuard();
+        StartHostedNetwork(StartFallback::kNone);
         SaveApSettings();
     } else if (!EqualsIgnoringCaseAZ(key, Settings().desiredKey)) {
         Settings().desiredKey = key;
-        PushKey();
+        PushKey(key);
         SaveApSettings();
     }
     WriteCurrentMode(true);
@@ -121,19 +122,13 @@ void HostedNetworkControl::ApplyWizardNetwork() {
     if (!Settings().apMode) {
         Settings().wizardStart = true;
         ports_.wlan.HostedNetworkInitSettings(state_.wlanHandle);
-        PushSsid();
-        PushKey();
-        ports_.wlan.HostedNetworkStartUsing(state_.wlanHandle);
-        ArmStartGuard();
+        StartHostedNetwork(StartFallback::kNone);
     } else {
         if (!EqualsIgnoringCaseAZ(Settings().desiredSsid, Settings().appliedSsid)) {
             StopHostedNetwork();
-            PushSsid();
-            PushKey();
-            ports_.wlan.HostedNetworkStartUsing(state_.wlanHandle);
-            ArmStartGuard();
+            StartHostedNetwork(StartFallback::kNone);
         } else if (!EqualsIgnoringCaseAZ(Settings().desiredKey, Settings().appliedKey)) {
-            PushKey();
+            PushKey(Settings().desiredKey);
         }
         WriteCurrentMode(true);
     }
@@ -143,9 +138,9 @@ void HostedNetworkControl::ApplyWizardNetwork() {
 void HostedNetworkControl::ShowApStaLook() {
     ShowApConfigPage();
     ApplyLook(ModeLook::kApSta);
-    view_.EnableButton(kIdcModeButton, true);
-    view_.EnableButton(kIdcAssocListButton, true);
-    view_.EnableButton(kIdcAdvancedButton, true);
+    view_.EnableButton(IDC_MODE_BUTTON, true);
+    view_.EnableButton(IDC_ASSOC_LIST_BUTTON, true);
+    view_.EnableButton(IDC_ADVANCED_BUTTON, true);
 }
 
 void HostedNetworkControl::AllowHostedNetwork() {
@@ -185,7 +180,7 @@ bool HostedNetworkControl::NeedsApSettingsDialog() {
 void HostedNetworkControl::ShowApConfigPage() {
     view_.ShowPage(ContentPage::kApConfig);
     view_.FillApConfigPage(Settings().desiredSsid, Settings().desiredKey);
-    view_.RestartApConfigPageTimer(kTimerApConfigPage, kApConfigPageTimerPeriodMs);
+    view_.RestartApConfigPageTimer(IDT_AP_CONFIG_PAGE, kApConfigPageTimerPeriodMs);
 }
 
 void HostedNetworkControl::ApplyLook(ModeLook look) {

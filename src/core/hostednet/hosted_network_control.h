@@ -11,16 +11,23 @@
 
 namespace aerowisp {
 
+// What a start does when the WLAN service refuses the ordinary start: the switch to AP+STA mode forces
+// the network on; the applies of a new name keep the service's answer.
+enum class StartFallback { kNone, kForceStart };
+
 class HostedNetworkControl {
   public:
     HostedNetworkControl(const ModelPorts& ports, MainView& view, MainWindowState& state);
     HostedNetworkControl(const HostedNetworkControl&) = delete;
     HostedNetworkControl& operator=(const HostedNetworkControl&) = delete;
 
-    // Pushes the desired SSID with the peer limit as the connection settings.
-    void PushSsid();
-    // Pushes the desired key: 64 hexadecimal digits through netsh.exe, any other key as the secondary key.
-    void PushKey();
+    // Pushes `ssid` with the peer limit as the connection settings.
+    void PushSsid(const std::u16string& ssid);
+    // Pushes `key`: 64 hexadecimal digits through netsh.exe, any other key as the secondary key.
+    void PushKey(const std::u16string& key);
+    // Pushes the desired name and key, starts the network (with `kForceStart`, forcing it when the
+    // ordinary start fails) and arms the start guard.
+    void StartHostedNetwork(StartFallback fallback);
     // Quiets device notifications for 6 s after a start; a new start restarts the 6 s.
     void ArmStartGuard();
     void StopHostedNetwork();

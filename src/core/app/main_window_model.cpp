@@ -1,11 +1,12 @@
 // The main window's model.
-#include "core/app/hotlynx_model.h"
+#include "core/app/main_window_model.h"
 
 #include "core/app/external_programs.h"
+#include "core/lang/language_choice.h"
 
 namespace aerowisp {
 
-HotlynxModel::HotlynxModel(const ModelPorts& ports, MainView& view, TrayView& tray)
+MainWindowModel::MainWindowModel(const ModelPorts& ports, MainView& view, TrayView& tray)
     : ports_(ports),
       view_(view),
       hostedNetwork_(ports, view, state_),
@@ -20,12 +21,28 @@ HotlynxModel::HotlynxModel(const ModelPorts& ports, MainView& view, TrayView& tr
       statusTimers_(ports, view, state_, hostedNetwork_, tray_, callbacks_),
       deviceEvents_(ports, view, state_, wlanClient_.State(), hostedNetwork_, callbacks_) {}
 
-bool HotlynxModel::OnNcPaint() {
+void MainWindowModel::OnInitDialog(std::u16string programFolder) {
+    if (!tray_.AddTrayIcon())
+        tray_.AddTrayIcon();
+    state_.programFolder = std::move(programFolder);
+    ChooseLanguageFile(ports_.settings, state_.programFolder);
+    window_.LoadTrayMenuTexts();
+    view_.ApplyLanguageToWindow();
+    window_.LoadStoredSettings();
+    DiscoverInterface(true);
+    window_.SetUpButtons();
+    view_.CreateContentPages();
+    window_.ShowStartPage();
+    view_.RefreshVersionInfo(wlanClient_.State().cardDescription);
+    window_.StartInStoredMode();
+}
+
+bool MainWindowModel::OnNcPaint() {
     bool hideRequested = IsStartHiddenRequested(ports_.settings, ports_.processes, state_.programFolder);
     return startHiddenAllowance_.ShouldHide(hideRequested, state_.cardPresent);
 }
 
-void HotlynxModel::OnClose() {
+void MainWindowModel::OnClose() {
     view_.ClearAssociationList();
     if (state_.hostedNetwork.apMode) {
         CloseDhcpServer(ports_.processes);

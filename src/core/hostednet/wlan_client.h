@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/app/hosted_network_control.h"
+#include "core/hostednet/hosted_network_control.h"
 #include "core/app/main_view.h"
 #include "core/app/main_window_state.h"
 #include "core/app/model_ports.h"

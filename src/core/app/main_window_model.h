@@ -6,7 +6,7 @@
 #include <span>
 
 #include "core/app/device_events.h"
-#include "core/app/hosted_network_control.h"
+#include "core/hostednet/hosted_network_control.h"
 #include "core/app/main_view.h"
 #include "core/app/main_window_control.h"
 #include "core/app/main_window_state.h"
@@ -16,15 +16,15 @@
 #include "core/app/status_timers.h"
 #include "core/app/tray_control.h"
 #include "core/app/tray_view.h"
-#include "core/app/wlan_client.h"
+#include "core/hostednet/wlan_client.h"
 
 namespace aerowisp {
 
-class HotlynxModel {
+class MainWindowModel {
   public:
-    HotlynxModel(const ModelPorts& ports, MainView& view, TrayView& tray);
-    HotlynxModel(const HotlynxModel&) = delete;
-    HotlynxModel& operator=(const HotlynxModel&) = delete;
+    MainWindowModel(const ModelPorts& ports, MainView& view, TrayView& tray);
+    MainWindowModel(const MainWindowModel&) = delete;
+    MainWindowModel& operator=(const MainWindowModel&) = delete;
 
     MainWindowState& State() { return state_; }
     const MainWindowState& State() const { return state_; }
@@ -33,6 +33,10 @@ class HotlynxModel {
     TrayControl& Tray() { return tray_; }
     WlanClient& Wlan() { return wlanClient_; }
     const WlanClient& Wlan() const { return wlanClient_; }
+
+    // The main window's initialisation, once its controls exist: the tray icon, the language, the stored
+    // settings, the card, the buttons, the pages and the stored mode, in that order.
+    void OnInitDialog(std::u16string programFolder);
 
     // Opens the WLAN client and chooses the card; with `allowDialog` the user picks among several.
     void DiscoverInterface(bool allowDialog) { wlanClient_.DiscoverInterface(allowDialog); }

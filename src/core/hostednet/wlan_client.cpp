@@ -1,5 +1,5 @@
 // The main window's WLAN client.
-#include "core/app/wlan_client.h"
+#include "core/hostednet/wlan_client.h"
 
 #include <vector>
 

@@ -1,0 +1,73 @@
+// Owners of Win32 handles and of memory the system allocates: one template, one small release function
+// per kind, so nothing is released by hand anywhere in the program.
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+namespace fw {
+
+// A handle that one function releases; movable, never copied. Holds null or a valid handle.
+template <typename Handle, auto Release>
+class OwnedHandle {
+  public:
+    OwnedHandle() = default;
+    explicit OwnedHandle(Handle handle) : handle_(handle) {}
+    ~OwnedHandle() { Reset(); }
+    OwnedHandle(OwnedHandle&& other) noexcept : handle_(other.Detach()) {}
+    OwnedHandle& operator=(OwnedHandle&& other) noexcept {
+        if (this != &other)
+            Reset(other.Detach());
+        return *this;
+    }
+    OwnedHandle(const OwnedHandle&) = delete;
+    OwnedHandle& operator=(const OwnedHandle&) = delete;
+
+    Handle Get() const { return handle_; }
+    explicit operator bool() const { return handle_ != nullptr; }
+    // Releases the handle held so far and takes `handle`.
+    void Reset(Handle handle = nullptr) {
+        if (handle_ != nullptr && handle_ != handle)
+            Release(handle_);
+        handle_ = handle;
+    }
+    Handle Detach() { return std::exchange(handle_, nullptr); }
+    // Releases what is held and gives the address a creating call stores the new handle at.
+    Handle* Receive() {
+        Reset();
+        return &handle_;
+    }
+
+  private:
+    Handle handle_ = nullptr;
+};
+
+namespace detail {
+inline void CloseKernelHandle(HANDLE handle) {
+    ::CloseHandle(handle);
+}
+inline void CloseRegistryKey(HKEY key) {
+    ::RegCloseKey(key);
+}
+inline void FreeLocalMemory(void* memory) {
+    ::LocalFree(memory);
+}
+}  // namespace detail
+
+// A kernel object (mutex, event, process, thread, file). INVALID_HANDLE_VALUE, which some creating
+// calls return on failure, is never stored.
+class KernelHandle : public OwnedHandle<HANDLE, detail::CloseKernelHandle> {
+  public:
+    KernelHandle() = default;
+    explicit KernelHandle(HANDLE handle) : OwnedHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle) {}
+};
+
+using RegistryKey = OwnedHandle<HKEY, detail::CloseRegistryKey>;
+
+// Memory that a system call allocated with LocalAlloc for its caller (CommandLineToArgvW,
+// FormatMessageW with FORMAT_MESSAGE_ALLOCATE_BUFFER).
+template <typename T>
+using LocalMemory = OwnedHandle<T*, detail::FreeLocalMemory>;
+
+}  // namespace fw
