@@ -184,8 +184,8 @@ Function un.onInit
     SetShellVarContext all
 FunctionEnd
 
-; The settings stay unless the user says otherwise; a silent uninstall removes them only when given
-; /REMOVESETTINGS.
+; The settings (the registry values, DuvaDI.ini and the DHCP server's DhcpServer.ini) stay unless the user
+; says otherwise; a silent uninstall removes them only when given /REMOVESETTINGS.
 Section "Uninstall"
     Call un.EndRunningCopy
     nsExec::Exec '"$SYSDIR\schtasks.exe" /Delete /TN "${TASK_NAME}" /F'
@@ -196,6 +196,12 @@ Section "Uninstall"
     Delete "$INSTDIR\AerowispLogon.exe"
     Delete "$INSTDIR\DhcpServer.exe"
     Delete "$INSTDIR\ZuroZiz.ini"
+    ; What the DHCP server keeps beside itself: its leases and its log.
+    Delete "$INSTDIR\DhcpServer.leases"
+    Delete "$INSTDIR\DhcpServer.leases.tmp"
+    Delete "$INSTDIR\DhcpServer.leases.bad"
+    Delete "$INSTDIR\DhcpServer.log"
+    Delete "$INSTDIR\DhcpServer.log.1"
     Delete "$INSTDIR\Language\ENU.txt"
     Delete "$INSTDIR\Language\CHS.txt"
     Delete "$INSTDIR\Language\CHT.txt"
@@ -215,6 +221,7 @@ Section "Uninstall"
     ${EndIf}
     ${If} $0 == "remove"
         Delete "$INSTDIR\DuvaDI.ini"
+        Delete "$INSTDIR\DhcpServer.ini"
         DeleteRegKey HKCU "${SETTINGS_KEY}"
     ${EndIf}
     RMDir "$INSTDIR"
