@@ -64,6 +64,10 @@ class MainView {
     // The About page: the card's name and the program's version and date.
     virtual void RefreshVersionInfo(const std::u16string& cardDescription) = 0;
 
+    // A message box owned by the main window, captioned "Aerowisp", with the exclamation icon and an OK
+    // button; returns when the user has closed it.
+    virtual void ShowMessage(const std::u16string& text) = 0;
+
     // The language file's text for `key` ("String1" ...); empty when there is none.
     virtual std::u16string LoadLanguageString(std::u16string_view key) = 0;
     // Shell_NotifyIconW(NIM_DELETE) for the program's notification-area icon.

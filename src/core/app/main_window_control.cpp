@@ -82,11 +82,12 @@ void MainWindowControl::ShowStartPage() {
         view_.EnableButton(control, false);
 }
 
-// A start the user cancels in the Extended AP Settings dialog stays in station mode, and looks it.
+// A start the user cancels in the Extended AP Settings dialog, or the service refuses, stays in station
+// mode, and looks it.
 void MainWindowControl::StartInStoredMode() {
     if (!state_.radioOn)
         EnableControlsForRadio(false);
-    if (state_.hostedNetwork.apMode && !hostedNetwork_.SwitchToApStaMode()) {
+    if (state_.hostedNetwork.apMode && !hostedNetwork_.SwitchToApStaMode(SwitchOrigin::kRestore)) {
         state_.hostedNetwork.apMode = false;
         view_.ShowPage(ContentPage::kLinkStatus);
         for (const ControlLook& look : ControlLooks(ModeLook::kStation))

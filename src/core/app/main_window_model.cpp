@@ -9,7 +9,7 @@ namespace aerowisp {
 MainWindowModel::MainWindowModel(const ModelPorts& ports, MainView& view, TrayView& tray)
     : ports_(ports),
       view_(view),
-      hostedNetwork_(ports, view, state_),
+      hostedNetwork_(ports, view, tray, state_),
       wlanClient_(ports, view, state_, hostedNetwork_),
       window_(ports, view, state_, hostedNetwork_, wlanClient_.State()),
       callbacks_{

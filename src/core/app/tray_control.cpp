@@ -165,10 +165,12 @@ bool TrayControl::OnTrayCommand(uint32_t commandId) {
             OnShowWindowCommand();
             return true;
         case ID_SWITCH_TO_APSTA_MODE:
-            hostedNetwork_.SwitchToApStaMode();
+            if (MenuOffers(commandId) && hostedNetwork_.ModeSwitchAllowed())
+                hostedNetwork_.SwitchToApStaMode();
             return true;
         case ID_SWITCH_TO_STA_MODE:
-            hostedNetwork_.SwitchToStationMode();
+            if (MenuOffers(commandId) && hostedNetwork_.ModeSwitchAllowed())
+                hostedNetwork_.SwitchToStationMode();
             return true;
         case ID_ABOUT_STATION:
         case ID_ABOUT_APSTA:
@@ -186,11 +188,19 @@ bool TrayControl::OnTrayCommand(uint32_t commandId) {
             return true;
         case ID_WIZARD_STATION:
         case ID_WIZARD_APSTA:
-            tray_.RunSetupWizard();
+            if (MenuOffers(commandId))
+                tray_.RunSetupWizard();
             return true;
         default:
             return false;
     }
+}
+
+// Another program can post any command; the mode and wizard commands act only in the state whose menu
+// offers them, as their items would.
+bool TrayControl::MenuOffers(uint32_t commandId) const {
+    return std::ranges::any_of(TrayMenuItems(state_),
+                               [&](const TrayMenuItem& item) { return item.commandId == commandId; });
 }
 
 void TrayControl::OnLaunchConfigUtility() {

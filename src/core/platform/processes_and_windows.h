@@ -26,9 +26,9 @@ class ProcessesAndWindows {
 
     // GetSystemDirectoryW: the System32 folder without a trailing backslash; empty when it is unknown.
     virtual std::u16string SystemFolder() = 0;
-    // ShellExecuteW(NULL, "open", file, parameters, NULL, SW_HIDE). Not awaited; the outcome is not
-    // reported because the program never acts on it.
-    virtual void ShellExecuteOpenHidden(const std::u16string& file, const std::u16string& parameters) = 0;
+    // ShellExecuteW(NULL, "open", file, parameters, NULL, SW_HIDE). Not awaited: true when the program
+    // was started (ShellExecuteW gave more than 32), whatever it then does.
+    virtual bool ShellExecuteOpenHidden(const std::u16string& file, const std::u16string& parameters) = 0;
     // WinExec(commandLine, SW_HIDE) with the command line in the ANSI code page. Not awaited; true when
     // the program was started.
     virtual bool WinExecHidden(const std::string& ansiCommandLine) = 0;

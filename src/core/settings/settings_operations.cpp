@@ -11,9 +11,9 @@ std::unique_ptr<RegistryKey> OpenOrCreate(SettingsStore& store) {
     return store.CreateUserKey(kSettingsKey);
 }
 
-void WriteDword(SettingsStore& store, const char16_t* name, uint32_t value) {
-    if (auto key = OpenOrCreate(store))
-        key->SetDWORDValue(name, value);
+bool WriteDword(SettingsStore& store, const char16_t* name, uint32_t value) {
+    auto key = OpenOrCreate(store);
+    return key && key->SetDWORDValue(name, value);
 }
 
 std::u16string CapProfileValue(const std::u16string& value) {
@@ -40,12 +40,9 @@ bool ReadModeSetting(SettingsStore& store, int selector, uint32_t& mode, uint32_
 }
 
 bool WriteModeSetting(SettingsStore& store, int selector, uint32_t mode, uint32_t radio) {
-    if (selector == kModeSelectorCurrentMode) {
-        WriteDword(store, kValueCurrentMode, mode);
-    } else {
-        WriteDword(store, kValueRadioState, radio);
-    }
-    return true;
+    if (selector == kModeSelectorCurrentMode)
+        return WriteDword(store, kValueCurrentMode, mode);
+    return WriteDword(store, kValueRadioState, radio);
 }
 
 uint32_t ReadShowWindowRequest(SettingsStore& store) {
@@ -81,7 +78,7 @@ std::u16string ApSettingsIniPath(const std::u16string& programFolder) {
     return programFolder + u"\\DuvaDI.ini";
 }
 
-void SerializeApSettings(SettingsStore& store, const std::u16string& programFolder, bool load,
+bool SerializeApSettings(SettingsStore& store, const std::u16string& programFolder, bool load,
                          std::u16string& desiredSsid, std::u16string& desiredKey) {
     const std::u16string path = ApSettingsIniPath(programFolder);
     if (load) {
@@ -93,10 +90,13 @@ void SerializeApSettings(SettingsStore& store, const std::u16string& programFold
             CapProfileValue(store.ReadProfileString(kApSettingsSection, kApSettingsKey, path));
         if (!key.empty())
             desiredKey = std::move(key);
-        return;
+        return true;
     }
-    store.WriteProfileString(kApSettingsSection, kApSettingsSsid, CapProfileValue(desiredSsid), path);
-    store.WriteProfileString(kApSettingsSection, kApSettingsKey, CapProfileValue(desiredKey), path);
+    const bool ssidWritten =
+        store.WriteProfileString(kApSettingsSection, kApSettingsSsid, CapProfileValue(desiredSsid), path);
+    const bool keyWritten =
+        store.WriteProfileString(kApSettingsSection, kApSettingsKey, CapProfileValue(desiredKey), path);
+    return ssidWritten && keyWritten;
 }
 
 }  // namespace aerowisp

@@ -181,6 +181,11 @@ void CHotlynxDlg::RefreshVersionInfo(const std::u16string& cardDescription) {
         m_aboutPage.RefreshVersionInfo(cardDescription);
 }
 
+void CHotlynxDlg::ShowMessage(const std::u16string& text) {
+    platform_.NoteEvent("MessageBox");
+    ShowUserMessage(Handle(), fw::ToWide(text));
+}
+
 std::u16string CHotlynxDlg::LoadLanguageString(std::u16string_view key) {
     return language_.LoadLanguageString(key);
 }
@@ -200,6 +205,11 @@ bool CHotlynxDlg::AddTrayIcon(const TrayIconData& icon) {
 
 void CHotlynxDlg::ModifyTrayTip(uint32_t uid, const std::u16string& tip) {
     aerowisp::ModifyTrayTip(Handle(), uid, tip);
+}
+
+void CHotlynxDlg::ShowBalloon(uint32_t uid, const std::u16string& title, const std::u16string& text) {
+    platform_.NoteEvent("TrayBalloon");
+    ShowTrayBalloon(Handle(), uid, title, text);
 }
 
 // The window must be in front for the menu to close when the user clicks elsewhere, and the posted

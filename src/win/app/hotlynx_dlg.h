@@ -46,12 +46,14 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView {
     void ApplyLanguageToWindow() override;
     void CreateContentPages() override;
     void RefreshVersionInfo(const std::u16string& cardDescription) override;
+    void ShowMessage(const std::u16string& text) override;
     std::u16string LoadLanguageString(std::u16string_view key) override;
     void RemoveTrayIcon() override;
 
     // TrayView.
     bool AddTrayIcon(const TrayIconData& icon) override;
     void ModifyTrayTip(uint32_t uid, const std::u16string& tip) override;
+    void ShowBalloon(uint32_t uid, const std::u16string& title, const std::u16string& text) override;
     void TrackTrayMenu(const std::vector<TrayMenuItem>& items) override;
     bool IsMainWindowMinimized() override;
     void RestoreMainWindow() override;

@@ -60,8 +60,8 @@ class SimulatedPrograms final : public ProcessesAndWindows {
         : simulated_(simulated), real_(real), journal_(journal) {}
 
     std::u16string SystemFolder() override { return simulated_.SystemFolder(); }
-    void ShellExecuteOpenHidden(const std::u16string& file, const std::u16string& parameters) override {
-        simulated_.ShellExecuteOpenHidden(file, parameters);
+    bool ShellExecuteOpenHidden(const std::u16string& file, const std::u16string& parameters) override {
+        return simulated_.ShellExecuteOpenHidden(file, parameters);
     }
     bool WinExecHidden(const std::string& ansiCommandLine) override {
         return simulated_.WinExecHidden(ansiCommandLine);

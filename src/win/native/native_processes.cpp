@@ -12,7 +12,7 @@
 namespace aerowisp {
 namespace {
 
-// WinExec reports success with any value above 31; the smaller ones are error codes.
+// WinExec and ShellExecuteW report success with any value above 31; the smaller ones are error codes.
 constexpr UINT kWinExecLastError = 31;
 
 HWND ToWindow(WindowHandle window) {
@@ -60,10 +60,11 @@ std::u16string NativeProcessesAndWindows::SystemFolder() {
     return fw::FromWide(folder);
 }
 
-void NativeProcessesAndWindows::ShellExecuteOpenHidden(const std::u16string& file,
+bool NativeProcessesAndWindows::ShellExecuteOpenHidden(const std::u16string& file,
                                                        const std::u16string& parameters) {
-    ::ShellExecuteW(nullptr, L"open", fw::ToWide(file).c_str(), fw::ToWide(parameters).c_str(), nullptr,
-                    SW_HIDE);
+    const HINSTANCE result = ::ShellExecuteW(nullptr, L"open", fw::ToWide(file).c_str(),
+                                             fw::ToWide(parameters).c_str(), nullptr, SW_HIDE);
+    return reinterpret_cast<INT_PTR>(result) > static_cast<INT_PTR>(kWinExecLastError);
 }
 
 bool NativeProcessesAndWindows::WinExecHidden(const std::string& ansiCommandLine) {

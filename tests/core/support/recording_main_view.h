@@ -92,6 +92,10 @@ class RecordingMainView final : public MainView {
     void RefreshVersionInfo(const std::u16string&) override { Note("RefreshVersionInfo", ""); }
     void ApplyLanguageToWindow() override { Note("ApplyLanguageToWindow", ""); }
     void CreateContentPages() override { Note("CreateContentPages", ""); }
+    void ShowMessage(const std::u16string& text) override {
+        messages.push_back(text);
+        Note("ShowMessage", QuoteText(text));
+    }
     std::u16string LoadLanguageString(std::u16string_view) override { return {}; }
     void RemoveTrayIcon() override { Note("RemoveTrayIcon", ""); }
 
@@ -105,6 +109,8 @@ class RecordingMainView final : public MainView {
     int dialogRuns = 0;
     std::deque<std::optional<size_t>> cardAnswers;  // empty: the selection dialog is closed
     ContentPage currentPage = ContentPage::kAbout;
+    // The texts of the message boxes shown, in order.
+    std::vector<std::u16string> messages;
 
   private:
     void Note(const std::string& call, const std::string& arguments) {
