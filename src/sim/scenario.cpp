@@ -7,6 +7,7 @@
 #include <map>
 #include <span>
 
+#include "sim/hosted_network_reasons.h"
 #include "sim/operations.h"
 
 namespace aerowisp {
@@ -498,6 +499,19 @@ const Field<ScenarioFailure> kFailureFields[] = {
          return "unknown operation " + Quoted(v);
      }},
     {"Error", true, [](std::string_view v, ScenarioFailure& r) { return ParseNumber(v, r.error); }},
+    {"Reason", false,
+     [](std::string_view v, ScenarioFailure& r) -> Problem {
+         for (uint32_t value = 0; value < kHostedNetworkReasonNames.size(); ++value) {
+             if (EqualsIgnoringAsciiCase(v, kHostedNetworkReasonNames[value])) {
+                 r.reason = value;
+                 return std::nullopt;
+             }
+         }
+         if (!v.empty() && v.front() >= '0' && v.front() <= '9')
+             return ParseNumber(v, r.reason);
+         return "unknown reason " + Quoted(v) + " (expected a number or a WLAN_HOSTED_NETWORK_REASON name "
+                "without its prefix, such as interface_unavailable)";
+     }},
     {"Times", false,
      [](std::string_view v, ScenarioFailure& r) -> Problem {
          if (EqualsIgnoringAsciiCase(v, "always")) {

@@ -103,6 +103,8 @@ struct ScenarioFailure {
     std::string operation;
     uint32_t error = 0;
     std::optional<uint32_t> times;  // nothing: always
+    // The WLAN_HOSTED_NETWORK_REASON a hosted-network call gives with the error; 0: none.
+    uint32_t reason = 0;
 };
 
 struct ScenarioRegistryKey {

@@ -46,9 +46,9 @@ void SimMachine::Preload() {
     // Failures come last, so that nothing above uses them up.
     for (const ScenarioFailure& failure : scenario_.failures) {
         if (failure.times) {
-            failures_.FailNext(failure.operation, failure.error, *failure.times);
+            failures_.FailNext(failure.operation, failure.error, *failure.times, failure.reason);
         } else {
-            failures_.FailAlways(failure.operation, failure.error);
+            failures_.FailAlways(failure.operation, failure.error, failure.reason);
         }
     }
 }

@@ -125,18 +125,21 @@ Description = Second card
     struct Case {
         const char* label;
         Scenario scenario;
+        HostedNetworkReason reason;
     };
     const Case cases[] = {
-        {"no card", Scenario{}},
-        {"hardware radio off on the second PHY", ParseOrFail(kTwoPhys)},
-        {"not allowed", notAllowed},
+        {"no card", Scenario{}, HostedNetworkReason::kInterfaceUnavailable},
+        {"hardware radio off on the second PHY", ParseOrFail(kTwoPhys), HostedNetworkReason::kInterfaceUnavailable},
+        {"not allowed", notAllowed, HostedNetworkReason::kUnspecified},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
         SimMachine machine(c.scenario);
         WlanHandle handle = 0;
         machine.Wlan().OpenHandle(kWlanClientVersion, handle);
-        EXPECT_EQ(machine.Wlan().HostedNetworkStartUsing(handle, nullptr), kErrorInvalidState);
+        HostedNetworkReason reason = HostedNetworkReason::kSuccess;
+        EXPECT_EQ(machine.Wlan().HostedNetworkStartUsing(handle, &reason), kErrorInvalidState);
+        EXPECT_EQ(reason, c.reason);
         EXPECT_EQ(machine.Wlan().HostedNetworkForceStart(handle, nullptr), kErrorInvalidState);
         HostedNetworkStatus status;
         machine.Wlan().HostedNetworkQueryStatus(handle, status);
@@ -170,10 +173,13 @@ TEST_F(SimWlan, StartUsingLastsAsLongAsItsHandleForceStartUntilForceStop) {
 }
 
 TEST_F(SimWlan, InjectedFailuresReplaceTheCallAndAreJournaled) {
-    machine_.Failures().FailNext(op::kWlanHostedNetworkStartUsing, kErrorInvalidState);
+    machine_.Failures().FailNext(op::kWlanHostedNetworkStartUsing, kErrorInvalidState, 1,
+                                 static_cast<uint32_t>(HostedNetworkReason::kGpDenied));
     machine_.Failures().FailAlways(op::kWlanHostedNetworkQueryStatus, kErrorInvalidParameter);
 
-    EXPECT_EQ(Wlan().HostedNetworkStartUsing(handle_, nullptr), kErrorInvalidState);
+    HostedNetworkReason reason = HostedNetworkReason::kSuccess;
+    EXPECT_EQ(Wlan().HostedNetworkStartUsing(handle_, &reason), kErrorInvalidState);
+    EXPECT_EQ(reason, HostedNetworkReason::kGpDenied);
     EXPECT_FALSE(Wlan().HostedNetworkRunning());
     EXPECT_EQ(Wlan().HostedNetworkStartUsing(handle_, nullptr), kWlanSuccess);
     HostedNetworkStatus status;
@@ -184,7 +190,7 @@ TEST_F(SimWlan, InjectedFailuresReplaceTheCallAndAreJournaled) {
 
     const std::vector<JournalEntry> expected = {
         {"WlanOpenHandle", "clientVersion=2 handle=1", 0},
-        {"WlanHostedNetworkStartUsing", "handle=1", kErrorInvalidState},
+        {"WlanHostedNetworkStartUsing", "handle=1 reason=gp_denied", kErrorInvalidState},
         {"WlanHostedNetworkStartUsing", "handle=1", 0},
         {"WlanHostedNetworkQueryStatus", "handle=1", kErrorInvalidParameter},
         {"WlanHostedNetworkQueryStatus", "handle=1", kErrorInvalidParameter},
