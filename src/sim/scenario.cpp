@@ -509,7 +509,8 @@ const Field<ScenarioFailure> kFailureFields[] = {
          }
          if (!v.empty() && v.front() >= '0' && v.front() <= '9')
              return ParseNumber(v, r.reason);
-         return "unknown reason " + Quoted(v) + " (expected a number or a WLAN_HOSTED_NETWORK_REASON name "
+         return "unknown reason " + Quoted(v) +
+                " (expected a number or a WLAN_HOSTED_NETWORK_REASON name "
                 "without its prefix, such as interface_unavailable)";
      }},
     {"Times", false,

@@ -289,16 +289,18 @@ WlanResult SimWlanService::SetRadioState(WlanHandle handle, const Guid& interfac
 }
 
 WlanResult SimWlanService::HostedNetworkInitSettings(WlanHandle handle, HostedNetworkReason* failReason) {
-    return HostedCall(op::kWlanHostedNetworkInitSettings, HandleArgs(handle), failReason, [&](HostedNetworkReason&) {
-        if (!IsOpen(handle))
-            return kErrorInvalidHandle;
-        // Settings already configured are kept; otherwise a readable name from the computer's name.
-        if (settings_.ssid.length == 0) {
-            settings_.ssid = MakeSsid(Utf16ToUtf8(computerName_ + kDefaultSsidSuffix));
-            settings_.maxNumberOfPeers = kDefaultMaxPeers;
-        }
-        return kWlanSuccess;
-    });
+    return HostedCall(op::kWlanHostedNetworkInitSettings, HandleArgs(handle), failReason,
+                      [&](HostedNetworkReason&) {
+                          if (!IsOpen(handle))
+                              return kErrorInvalidHandle;
+                          // Settings already configured are kept; otherwise a readable name from the
+                          // computer's name.
+                          if (settings_.ssid.length == 0) {
+                              settings_.ssid = MakeSsid(Utf16ToUtf8(computerName_ + kDefaultSsidSuffix));
+                              settings_.maxNumberOfPeers = kDefaultMaxPeers;
+                          }
+                          return kWlanSuccess;
+                      });
 }
 
 WlanResult SimWlanService::HostedNetworkSetConnectionSettings(WlanHandle handle,
@@ -310,16 +312,16 @@ WlanResult SimWlanService::HostedNetworkSetConnectionSettings(WlanHandle handle,
         Arg("ssidLength", settings.ssid.length) + Arg("maxPeers", settings.maxNumberOfPeers);
     return HostedCall(op::kWlanHostedNetworkSetProperty, std::move(arguments), failReason,
                       [&](HostedNetworkReason& reason) {
-        if (!IsOpen(handle))
-            return kErrorInvalidHandle;
-        if (settings.ssid.length == 0 || settings.ssid.length > kDot11SsidMaxLength ||
-            settings.maxNumberOfPeers == 0) {
-            reason = HostedNetworkReason::kBadParameters;
-            return kErrorInvalidParameter;
-        }
-        settings_ = settings;
-        return kWlanSuccess;
-    });
+                          if (!IsOpen(handle))
+                              return kErrorInvalidHandle;
+                          if (settings.ssid.length == 0 || settings.ssid.length > kDot11SsidMaxLength ||
+                              settings.maxNumberOfPeers == 0) {
+                              reason = HostedNetworkReason::kBadParameters;
+                              return kErrorInvalidParameter;
+                          }
+                          settings_ = settings;
+                          return kWlanSuccess;
+                      });
 }
 
 WlanResult SimWlanService::HostedNetworkSetEnable(WlanHandle handle, bool enable,
@@ -328,13 +330,13 @@ WlanResult SimWlanService::HostedNetworkSetEnable(WlanHandle handle, bool enable
                             Arg("dataSize", kBoolDataSize) + Arg("enable", enable ? 1u : 0u);
     return HostedCall(op::kWlanHostedNetworkSetProperty, std::move(arguments), failReason,
                       [&](HostedNetworkReason&) {
-        if (!IsOpen(handle))
-            return kErrorInvalidHandle;
-        allowed_ = enable;
-        if (!allowed_)
-            Stop();
-        return kWlanSuccess;
-    });
+                          if (!IsOpen(handle))
+                              return kErrorInvalidHandle;
+                          allowed_ = enable;
+                          if (!allowed_)
+                              Stop();
+                          return kWlanSuccess;
+                      });
 }
 
 WlanResult SimWlanService::HostedNetworkSetSecondaryKey(WlanHandle handle, const std::string& ansiKey,
@@ -345,58 +347,60 @@ WlanResult SimWlanService::HostedNetworkSetSecondaryKey(WlanHandle handle, const
                             Arg("persistent", persistent ? 1u : 0u);
     return HostedCall(op::kWlanHostedNetworkSetSecondaryKey, std::move(arguments), failReason,
                       [&](HostedNetworkReason& reason) {
-        if (!IsOpen(handle))
-            return kErrorInvalidHandle;
-        if (isPassPhrase &&
-            (ansiKey.size() < kMinPassphraseLength || ansiKey.size() > kMaxPassphraseLength)) {
-            reason = HostedNetworkReason::kBadParameters;
-            return kErrorInvalidParameter;
-        }
-        key_ = {ansiKey, isPassPhrase, persistent};
-        return kWlanSuccess;
-    });
+                          if (!IsOpen(handle))
+                              return kErrorInvalidHandle;
+                          if (isPassPhrase && (ansiKey.size() < kMinPassphraseLength ||
+                                               ansiKey.size() > kMaxPassphraseLength)) {
+                              reason = HostedNetworkReason::kBadParameters;
+                              return kErrorInvalidParameter;
+                          }
+                          key_ = {ansiKey, isPassPhrase, persistent};
+                          return kWlanSuccess;
+                      });
 }
 
 WlanResult SimWlanService::HostedNetworkStartUsing(WlanHandle handle, HostedNetworkReason* failReason) {
     return HostedCall(op::kWlanHostedNetworkStartUsing, HandleArgs(handle), failReason,
                       [&](HostedNetworkReason& reason) {
-        if (!IsOpen(handle))
-            return kErrorInvalidHandle;
-        const WlanResult result = Start(reason);
-        if (result == kWlanSuccess)
-            users_.insert(handle);
-        return result;
-    });
+                          if (!IsOpen(handle))
+                              return kErrorInvalidHandle;
+                          const WlanResult result = Start(reason);
+                          if (result == kWlanSuccess)
+                              users_.insert(handle);
+                          return result;
+                      });
 }
 
 WlanResult SimWlanService::HostedNetworkForceStart(WlanHandle handle, HostedNetworkReason* failReason) {
     return HostedCall(op::kWlanHostedNetworkForceStart, HandleArgs(handle), failReason,
                       [&](HostedNetworkReason& reason) {
-        if (!IsOpen(handle))
-            return kErrorInvalidHandle;
-        const WlanResult result = Start(reason);
-        if (result == kWlanSuccess)
-            forcedOn_ = true;
-        return result;
-    });
+                          if (!IsOpen(handle))
+                              return kErrorInvalidHandle;
+                          const WlanResult result = Start(reason);
+                          if (result == kWlanSuccess)
+                              forcedOn_ = true;
+                          return result;
+                      });
 }
 
 WlanResult SimWlanService::HostedNetworkStopUsing(WlanHandle handle, HostedNetworkReason* failReason) {
-    return HostedCall(op::kWlanHostedNetworkStopUsing, HandleArgs(handle), failReason, [&](HostedNetworkReason&) {
-        if (!IsOpen(handle))
-            return kErrorInvalidHandle;
-        users_.erase(handle);
-        return kWlanSuccess;
-    });
+    return HostedCall(op::kWlanHostedNetworkStopUsing, HandleArgs(handle), failReason,
+                      [&](HostedNetworkReason&) {
+                          if (!IsOpen(handle))
+                              return kErrorInvalidHandle;
+                          users_.erase(handle);
+                          return kWlanSuccess;
+                      });
 }
 
 WlanResult SimWlanService::HostedNetworkForceStop(WlanHandle handle, HostedNetworkReason* failReason) {
-    return HostedCall(op::kWlanHostedNetworkForceStop, HandleArgs(handle), failReason, [&](HostedNetworkReason&) {
-        if (!IsOpen(handle))
-            return kErrorInvalidHandle;
-        Stop();
-        return kWlanSuccess;
-    });
+    return HostedCall(op::kWlanHostedNetworkForceStop, HandleArgs(handle), failReason,
+                      [&](HostedNetworkReason&) {
+                          if (!IsOpen(handle))
+                              return kErrorInvalidHandle;
+                          Stop();
+                          return kWlanSuccess;
+                      });
 }
 
 WlanResult SimWlanService::HostedNetworkQueryStatus(WlanHandle handle, HostedNetworkStatus& status) {

@@ -48,9 +48,11 @@ class SimWlanService final : public WlanService {
     WlanResult SetRadioState(WlanHandle handle, const Guid& interfaceGuid,
                              const PhyRadioState& state) override;
     WlanResult HostedNetworkInitSettings(WlanHandle handle, HostedNetworkReason* failReason) override;
-    WlanResult HostedNetworkSetConnectionSettings(WlanHandle handle, const HostedNetworkConnectionSettings& settings,
+    WlanResult HostedNetworkSetConnectionSettings(WlanHandle handle,
+                                                  const HostedNetworkConnectionSettings& settings,
                                                   HostedNetworkReason* failReason) override;
-    WlanResult HostedNetworkSetEnable(WlanHandle handle, bool enable, HostedNetworkReason* failReason) override;
+    WlanResult HostedNetworkSetEnable(WlanHandle handle, bool enable,
+                                      HostedNetworkReason* failReason) override;
     WlanResult HostedNetworkSetSecondaryKey(WlanHandle handle, const std::string& ansiKey, bool isPassPhrase,
                                             bool persistent, HostedNetworkReason* failReason) override;
     WlanResult HostedNetworkStartUsing(WlanHandle handle, HostedNetworkReason* failReason) override;

@@ -317,7 +317,8 @@ TEST(ApplyWizardNetwork, InApStaModeComparesWithWhatWasPushed) {
     };
     const Case cases[] = {
         {"unchanged", u"DuvaDI", u"secret-key", Join({kWriteCurrentMode, {"Sharing.ScanAdapters"}})},
-        {"name in other A-Z case", u"duvadi", u"secret-key", Join({kWriteCurrentMode, {"Sharing.ScanAdapters"}})},
+        {"name in other A-Z case", u"duvadi", u"secret-key",
+         Join({kWriteCurrentMode, {"Sharing.ScanAdapters"}})},
         {"key in other A-Z case: a new key", u"DuvaDI", u"SECRET-KEY",
          Join({{"WlanHostedNetworkSetSecondaryKey"}, kWriteCurrentMode, {"Sharing.ScanAdapters"}})},
         {"new key", u"DuvaDI", u"other-key",

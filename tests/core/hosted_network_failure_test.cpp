@@ -67,12 +67,12 @@ TEST(HostedNetworkFailures, AreToldAndLeaveTheStateTheMachineIsIn) {
     const Case cases[] = {
         {"start and forced start refused", both(station, startRefused), switchToAp, &kStartFailedMessage,
          &kCauseCardUnavailable, false, false, std::nullopt},
-        {"name refused", both(station, fail(op::kWlanHostedNetworkSetProperty, kErrorInvalidParameter,
-                                            kBadParameters)),
+        {"name refused",
+         both(station, fail(op::kWlanHostedNetworkSetProperty, kErrorInvalidParameter, kBadParameters)),
          switchToAp, &kSsidRefusedMessage, &kCauseBadParameters, false, false, std::nullopt},
-        {"key refused, no reason: the error code speaks", both(station, fail(op::kWlanHostedNetworkSetSecondaryKey,
-                                                                             kErrorAccessDenied)),
-         switchToAp, &kKeyRefusedMessage, &kCauseElevation, false, false, std::nullopt},
+        {"key refused, no reason: the error code speaks",
+         both(station, fail(op::kWlanHostedNetworkSetSecondaryKey, kErrorAccessDenied)), switchToAp,
+         &kKeyRefusedMessage, &kCauseElevation, false, false, std::nullopt},
         {"netsh.exe cannot run",
          [](ModelHarness& h) {
              h.SetIni(u"DuvaDI", kHexKey);
@@ -83,8 +83,9 @@ TEST(HostedNetworkFailures, AreToldAndLeaveTheStateTheMachineIsIn) {
          &kCauseCardUnavailable, true, false, RegistryValue::Dword(1)},
         {"started, \"Current Mode\" not saved", both(station, fail(op::kRegSetValueExW, kErrorAccessDenied)),
          switchToAp, &kRegistrySaveFailedMessage, nullptr, false, true, std::nullopt},
-        {"started, DuvaDI.ini not saved", both(station, fail(op::kWritePrivateProfileStringW, kErrorAccessDenied)),
-         switchToAp, &kIniSaveFailedMessage, nullptr, false, true, RegistryValue::Dword(1)},
+        {"started, DuvaDI.ini not saved",
+         both(station, fail(op::kWritePrivateProfileStringW, kErrorAccessDenied)), switchToAp,
+         &kIniSaveFailedMessage, nullptr, false, true, RegistryValue::Dword(1)},
         {"stop refused while the network runs", InAp,
          both(both(fail(op::kWlanHostedNetworkStopUsing, kErrorAccessDenied),
                    fail(op::kWlanHostedNetworkForceStop, kErrorAccessDenied)),
@@ -142,7 +143,8 @@ TEST(HostedNetworkFailures, ARefusedStartSharesNothingAndAppliesNoForcedStart) {
     h.Hosted().desiredSsid = u"DuvaDI";
     h.Hosted().desiredKey = u"secret-key";
     h.sharing.deviceNames = {u"Realtek PCIe GBE"};
-    h.machine.Failures().FailAlways(op::kWlanHostedNetworkSetProperty, kErrorInvalidParameter, kBadParameters);
+    h.machine.Failures().FailAlways(op::kWlanHostedNetworkSetProperty, kErrorInvalidParameter,
+                                    kBadParameters);
 
     h.Control().ApplyApConfig(u"Other", u"other-key");
 

@@ -129,7 +129,8 @@ Description = Second card
     };
     const Case cases[] = {
         {"no card", Scenario{}, HostedNetworkReason::kInterfaceUnavailable},
-        {"hardware radio off on the second PHY", ParseOrFail(kTwoPhys), HostedNetworkReason::kInterfaceUnavailable},
+        {"hardware radio off on the second PHY", ParseOrFail(kTwoPhys),
+         HostedNetworkReason::kInterfaceUnavailable},
         {"not allowed", notAllowed, HostedNetworkReason::kUnspecified},
     };
     for (const Case& c : cases) {
@@ -220,8 +221,10 @@ TEST_F(SimWlan, SettingsAndKeyAreJournaledAndKept) {
     EXPECT_EQ(Wlan().HostedNetworkSetConnectionSettings(handle_, settings, nullptr), kWlanSuccess);
     EXPECT_EQ(Wlan().HostedNetworkInitSettings(handle_, nullptr), kWlanSuccess);
     EXPECT_EQ(Wlan().HostedNetworkSetEnable(handle_, true, nullptr), kWlanSuccess);
-    EXPECT_EQ(Wlan().HostedNetworkSetSecondaryKey(handle_, "secret \"63\"\xB5", true, true, nullptr), kWlanSuccess);
-    EXPECT_EQ(Wlan().HostedNetworkSetSecondaryKey(handle_, "short", true, true, nullptr), kErrorInvalidParameter);
+    EXPECT_EQ(Wlan().HostedNetworkSetSecondaryKey(handle_, "secret \"63\"\xB5", true, true, nullptr),
+              kWlanSuccess);
+    EXPECT_EQ(Wlan().HostedNetworkSetSecondaryKey(handle_, "short", true, true, nullptr),
+              kErrorInvalidParameter);
 
     EXPECT_EQ(Wlan().StoredConnectionSettings().ssid.length, 10u);
     EXPECT_EQ(Wlan().StoredConnectionSettings().maxNumberOfPeers, 20u);

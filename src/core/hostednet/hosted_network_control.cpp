@@ -33,7 +33,8 @@ MaybeFailure HostedNetworkControl::PushKey(const std::u16string& key) {
     // then takes the key is not awaited; only a netsh.exe that could not be started is known.
     if (IsHexKey(key)) {
         if (!RunNetsh(ports_.processes, NetshKeyParameters(key)))
-            return HostedNetworkFailure{HostedNetworkStep::kNetshKey, kWlanSuccess, HostedNetworkReason::kSuccess};
+            return HostedNetworkFailure{HostedNetworkStep::kNetshKey, kWlanSuccess,
+                                        HostedNetworkReason::kSuccess};
     } else {
         HostedNetworkReason reason = HostedNetworkReason::kSuccess;
         const WlanResult result = ports_.wlan.HostedNetworkSetSecondaryKey(

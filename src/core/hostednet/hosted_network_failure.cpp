@@ -12,35 +12,35 @@ namespace {
 // error code speaks instead. Notifications that only arrive as a failure when something changed during
 // the call share one cause.
 constexpr std::array<const LanguageString*, kHostedNetworkReasonCount> kReasonCauses = {
-    nullptr,                         // success
-    nullptr,                         // unspecified
-    &kCauseBadParameters,            // bad_parameters
-    &kCauseServiceShuttingDown,      // service_shutting_down
-    &kCauseResources,                // insufficient_resources
-    &kCauseElevation,                // elevation_required
-    &kCauseReadOnly,                 // read_only
-    &kCausePersistence,              // persistence_failed
-    &kCauseCrypt,                    // crypt_error
-    &kCauseImpersonation,            // impersonation
-    &kCauseNotRunning,               // stop_before_start
-    &kCauseChanged,                  // interface_available
-    &kCauseCardUnavailable,          // interface_unavailable
-    &kCauseDriverStopped,            // miniport_stopped
-    &kCauseChanged,                  // miniport_started
-    &kCauseIncompatibleConnection,   // incompatible_connection_started
-    &kCauseChanged,                  // incompatible_connection_stopped
-    &kCauseStoppedByOther,           // user_action
-    &kCauseStoppedByOther,           // client_abort
-    &kCauseDriverRefused,            // ap_start_failed
-    &kCauseChanged,                  // peer_arrived
-    &kCauseChanged,                  // peer_departed
-    &kCauseChanged,                  // peer_timeout
-    &kCausePolicy,                   // gp_denied
-    &kCauseServiceStopped,           // service_unavailable
-    &kCauseChanged,                  // device_change
-    &kCauseChanged,                  // properties_change
-    &kCauseVirtualStation,           // virtual_station_blocking_use
-    &kCauseVirtualStation,           // service_available_on_virtual_station
+    nullptr,                        // success
+    nullptr,                        // unspecified
+    &kCauseBadParameters,           // bad_parameters
+    &kCauseServiceShuttingDown,     // service_shutting_down
+    &kCauseResources,               // insufficient_resources
+    &kCauseElevation,               // elevation_required
+    &kCauseReadOnly,                // read_only
+    &kCausePersistence,             // persistence_failed
+    &kCauseCrypt,                   // crypt_error
+    &kCauseImpersonation,           // impersonation
+    &kCauseNotRunning,              // stop_before_start
+    &kCauseChanged,                 // interface_available
+    &kCauseCardUnavailable,         // interface_unavailable
+    &kCauseDriverStopped,           // miniport_stopped
+    &kCauseChanged,                 // miniport_started
+    &kCauseIncompatibleConnection,  // incompatible_connection_started
+    &kCauseChanged,                 // incompatible_connection_stopped
+    &kCauseStoppedByOther,          // user_action
+    &kCauseStoppedByOther,          // client_abort
+    &kCauseDriverRefused,           // ap_start_failed
+    &kCauseChanged,                 // peer_arrived
+    &kCauseChanged,                 // peer_departed
+    &kCauseChanged,                 // peer_timeout
+    &kCausePolicy,                  // gp_denied
+    &kCauseServiceStopped,          // service_unavailable
+    &kCauseChanged,                 // device_change
+    &kCauseChanged,                 // properties_change
+    &kCauseVirtualStation,          // virtual_station_blocking_use
+    &kCauseVirtualStation,          // service_available_on_virtual_station
 };
 
 struct ErrorCause {
@@ -72,9 +72,10 @@ std::u16string Number(uint32_t value) {
 }
 
 std::u16string CodeLine(MainView& view, const HostedNetworkFailure& failure) {
-    std::u16string line = LanguageText(view, kFailureCodeLabel) + u" " + Number(failure.error);
+    std::u16string line = LanguageText(view, kFailureCodeLabel);
+    line.append(u" ").append(Number(failure.error));
     if (failure.reason != HostedNetworkReason::kSuccess)
-        line += u"/" + Number(static_cast<uint32_t>(failure.reason));
+        line.append(u"/").append(Number(static_cast<uint32_t>(failure.reason)));
     return line;
 }
 
@@ -118,8 +119,8 @@ std::u16string FailureMessage(MainView& view, const HostedNetworkFailure& failur
     std::u16string text = LanguageText(view, FailureHeadline(failure.step, false));
     if (failure.step == HostedNetworkStep::kNetshKey)
         return text;
-    return text + u"\r\n\r\n" + LanguageText(view, FailureCause(failure.error, failure.reason)) + u"\r\n\r\n" +
-           CodeLine(view, failure);
+    return text + u"\r\n\r\n" + LanguageText(view, FailureCause(failure.error, failure.reason)) +
+           u"\r\n\r\n" + CodeLine(view, failure);
 }
 
 std::u16string BalloonText(std::u16string_view text) {

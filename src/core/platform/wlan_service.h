@@ -35,7 +35,8 @@ class WlanService {
                                                           const HostedNetworkConnectionSettings& settings,
                                                           HostedNetworkReason* failReason) = 0;
     // WlanHostedNetworkSetProperty with opcode 3 (enable), 4-byte BOOL.
-    virtual WlanResult HostedNetworkSetEnable(WlanHandle handle, bool enable, HostedNetworkReason* failReason) = 0;
+    virtual WlanResult HostedNetworkSetEnable(WlanHandle handle, bool enable,
+                                              HostedNetworkReason* failReason) = 0;
     // `ansiKey` is the key in the ANSI code page, without a terminator; the length passed to the
     // service counts the terminating zero as well (a 63-byte passphrase goes as length 64).
     virtual WlanResult HostedNetworkSetSecondaryKey(WlanHandle handle, const std::string& ansiKey,

@@ -228,9 +228,8 @@ WlanResult NativeWlanService::HostedNetworkInitSettings(WlanHandle handle, Hoste
     return CallWithHandle("WlanHostedNetworkInitSettings", handle, failReason);
 }
 
-WlanResult NativeWlanService::HostedNetworkSetConnectionSettings(WlanHandle handle,
-                                                                 const HostedNetworkConnectionSettings& settings,
-                                                                 HostedNetworkReason* failReason) {
+WlanResult NativeWlanService::HostedNetworkSetConnectionSettings(
+    WlanHandle handle, const HostedNetworkConnectionSettings& settings, HostedNetworkReason* failReason) {
     auto native = std::bit_cast<WLAN_HOSTED_NETWORK_CONNECTION_SETTINGS>(settings);
     return SetHostedNetworkProperty(handle, wlan_hosted_network_opcode_connection_settings, sizeof(native),
                                     &native, failReason);
@@ -255,8 +254,8 @@ WlanResult NativeWlanService::HostedNetworkSetSecondaryKey(WlanHandle handle, co
     key.push_back(0);
     FailReason reason(failReason);
     return reason.Pass(setSecondaryKey(ToHandle(handle), static_cast<DWORD>(key.size()), key.data(),
-                                       isPassPhrase ? TRUE : FALSE, persistent ? TRUE : FALSE, reason.Pointer(),
-                                       nullptr));
+                                       isPassPhrase ? TRUE : FALSE, persistent ? TRUE : FALSE,
+                                       reason.Pointer(), nullptr));
 }
 
 WlanResult NativeWlanService::HostedNetworkStartUsing(WlanHandle handle, HostedNetworkReason* failReason) {

@@ -22,9 +22,11 @@ class NativeWlanService final : public WlanService {
                              const PhyRadioState& state) override;
 
     WlanResult HostedNetworkInitSettings(WlanHandle handle, HostedNetworkReason* failReason) override;
-    WlanResult HostedNetworkSetConnectionSettings(WlanHandle handle, const HostedNetworkConnectionSettings& settings,
+    WlanResult HostedNetworkSetConnectionSettings(WlanHandle handle,
+                                                  const HostedNetworkConnectionSettings& settings,
                                                   HostedNetworkReason* failReason) override;
-    WlanResult HostedNetworkSetEnable(WlanHandle handle, bool enable, HostedNetworkReason* failReason) override;
+    WlanResult HostedNetworkSetEnable(WlanHandle handle, bool enable,
+                                      HostedNetworkReason* failReason) override;
     WlanResult HostedNetworkSetSecondaryKey(WlanHandle handle, const std::string& ansiKey, bool isPassPhrase,
                                             bool persistent, HostedNetworkReason* failReason) override;
     WlanResult HostedNetworkStartUsing(WlanHandle handle, HostedNetworkReason* failReason) override;
