@@ -69,8 +69,8 @@ void HostedNetworkControl::ArmStartGuard() {
     Settings().guardTimer = ports_.timers.SetTimer(IDT_START_GUARD, kStartGuardPeriodMs);
 }
 
-// StopUsing fails for a network this client forced on, so the pair's last word is ForceStop's; and a
-// refused stop of a network that is not running (the radio went off, say) leaves nothing to tell.
+// StopUsing ends only this client's own use of the network, so whether it stops is ForceStop's to say;
+// and a refused stop of a network that is not running (the radio went off, say) leaves nothing to tell.
 MaybeFailure HostedNetworkControl::StopHostedNetwork() {
     ports_.wlan.HostedNetworkStopUsing(state_.wlanHandle, nullptr);
     HostedNetworkReason reason = HostedNetworkReason::kSuccess;
