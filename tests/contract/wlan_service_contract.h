@@ -181,7 +181,11 @@ TYPED_TEST_P(WlanServiceContract, ClosedHandleIsRefused) {
     HostedNetworkStatus status;
     EXPECT_NE(service.EnumInterfaces(handle, list), kWlanSuccess);
     EXPECT_NE(service.HostedNetworkQueryStatus(handle, status), kWlanSuccess);
-    EXPECT_NE(service.HostedNetworkStartUsing(handle, nullptr), kWlanSuccess);
+    // A refused hosted-network call gives a reason of its enumeration, or none.
+    HostedNetworkReason reason = HostedNetworkReason::kSuccess;
+    EXPECT_NE(service.HostedNetworkStartUsing(handle, &reason), kWlanSuccess);
+    EXPECT_LT(static_cast<uint32_t>(reason), kHostedNetworkReasonCount);
+    EXPECT_NE(service.HostedNetworkForceStop(handle, nullptr), kWlanSuccess);
     EXPECT_NE(service.CloseHandle(handle), kWlanSuccess);
 }
 
