@@ -509,9 +509,11 @@ const Field<ScenarioFailure> kFailureFields[] = {
          }
          if (!v.empty() && v.front() >= '0' && v.front() <= '9')
              return ParseNumber(v, r.reason);
-         return "unknown reason " + Quoted(v) +
-                " (expected a number or a WLAN_HOSTED_NETWORK_REASON name "
-                "without its prefix, such as interface_unavailable)";
+         std::string problem = "unknown reason '";
+         problem.append(v).append(
+             "' (expected a number or a WLAN_HOSTED_NETWORK_REASON name without its prefix, such as "
+             "interface_unavailable)");
+         return problem;
      }},
     {"Times", false,
      [](std::string_view v, ScenarioFailure& r) -> Problem {
