@@ -20,6 +20,12 @@ std::u16string CapProfileValue(const std::u16string& value) {
     return value.substr(0, kProfileValueMaxLength);
 }
 
+// Reading drops the blanks around a value and one pair of quotes around it, so a value goes in double
+// quotes to come back byte for byte; an entry written without them still reads as before.
+std::u16string QuotedProfileValue(const std::u16string& value) {
+    return u"\"" + CapProfileValue(value) + u"\"";
+}
+
 }  // namespace
 
 bool ReadModeSetting(SettingsStore& store, int selector, uint32_t& mode, uint32_t& radio) {
@@ -95,8 +101,8 @@ void SerializeApSettings(SettingsStore& store, const std::u16string& programFold
             desiredKey = std::move(key);
         return;
     }
-    store.WriteProfileString(kApSettingsSection, kApSettingsSsid, CapProfileValue(desiredSsid), path);
-    store.WriteProfileString(kApSettingsSection, kApSettingsKey, CapProfileValue(desiredKey), path);
+    store.WriteProfileString(kApSettingsSection, kApSettingsSsid, QuotedProfileValue(desiredSsid), path);
+    store.WriteProfileString(kApSettingsSection, kApSettingsKey, QuotedProfileValue(desiredKey), path);
 }
 
 }  // namespace aerowisp

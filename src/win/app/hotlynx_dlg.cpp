@@ -138,7 +138,7 @@ void CHotlynxDlg::HideToTray() {
 }
 
 ApSettingsAnswer CHotlynxDlg::RunExtendedApSettingsDialog() {
-    CEasyAPSetting dialog(*this, language_);
+    CEasyAPSetting dialog(*this, language_, platform_.CodePage());
     return dialog.Ask(Handle());
 }
 
