@@ -23,7 +23,10 @@ std::u16string CapProfileValue(const std::u16string& value) {
 // Reading drops the blanks around a value and one pair of quotes around it, so a value goes in double
 // quotes to come back byte for byte; an entry written without them still reads as before.
 std::u16string QuotedProfileValue(const std::u16string& value) {
-    return u"\"" + CapProfileValue(value) + u"\"";
+    std::u16string quoted(1, u'"');
+    quoted.append(value, 0, kProfileValueMaxLength);
+    quoted.push_back(u'"');
+    return quoted;
 }
 
 }  // namespace
