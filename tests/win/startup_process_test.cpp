@@ -264,6 +264,12 @@ TEST_F(StartupProcessTest, StartHiddenMarkerHidesTheFirstStartOnly) {
             kStartTimeoutMs))
             << "the window is hidden at its first frame paint and the marker deleted";
         EXPECT_TRUE(Contains(hidden.Journal(), "DeleteFileW"));
+        // The modal loop's own show and the status timers have come and gone meanwhile.
+        EXPECT_FALSE(PumpUntil([&] { return hidden.MainWindow(true) != nullptr; }, 3000))
+            << "the window stays hidden";
+        ASSERT_TRUE(::PostMessageW(hidden.MainWindow(false), WM_COMMAND, kLaunchCommand, 0));
+        EXPECT_TRUE(PumpUntil([&] { return hidden.MainWindow(true) != nullptr; }, kTimeoutMs))
+            << "the launch command (also the show request's) brings it up";
         ASSERT_TRUE(::PostMessageW(hidden.MainWindow(false), WM_CLOSE, 0, 0));
         ASSERT_TRUE(hidden.WaitForEnd(kTimeoutMs));
     }
