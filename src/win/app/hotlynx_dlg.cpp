@@ -257,6 +257,9 @@ BOOL CHotlynxDlg::OnInitDialog() {
         return TRUE;
     }
     taskbarCreatedMessage_ = ::RegisterWindowMessageW(fw::ToWide(kTaskbarCreatedMessage).c_str());
+    // The program runs elevated, and Explorer does not: without this, User Interface Privilege
+    // Isolation drops the broadcast after an Explorer restart and the icon is lost.
+    ::ChangeWindowMessageFilterEx(Handle(), taskbarCreatedMessage_, MSGFLT_ALLOW, nullptr);
     machineEventMessage_ = ::RegisterWindowMessageW(kMachineEventMessage);
     windowTimers_.emplace(Handle());
     model_ = std::make_unique<MainWindowModel>(
