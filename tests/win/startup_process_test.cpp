@@ -323,6 +323,47 @@ TEST_F(StartupProcessTest, StoredApModeAsksForTheNetworkFirst) {
     }
 }
 
+// A close that arrives while a start-up dialog is open ends the program after that dialog, with one
+// close clean-up and nothing after it.
+TEST_F(StartupProcessTest, CloseDuringAStartUpDialogEndsTheProgramAfterIt) {
+    for (const bool confirm : {true, false}) {
+        SCOPED_TRACE(confirm ? "confirmed" : "cancelled");
+        const ScopedProgramFile apSettings(L"DuvaDI.ini");
+        const DWORD apMode = 1;
+        ASSERT_EQ(ERROR_SUCCESS, ::RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"Current Mode",
+                                                   REG_DWORD, &apMode, sizeof(apMode)));
+        AerowispRun run(L"aerowisp-close-in-dialog");
+        ASSERT_TRUE(run.Started());
+        HWND dialog = nullptr;
+        ASSERT_TRUE(PumpUntil(
+            [&] {
+                return (dialog = FindProcessWindow(run.ProcessId(), L"Extended AP Settings", true)) !=
+                       nullptr;
+            },
+            kStartTimeoutMs));
+        ASSERT_TRUE(::PostMessageW(run.MainWindow(false), WM_CLOSE, 0, 0));
+        PumpUntil([] { return false; }, 500);
+        EXPECT_FALSE(run.HasEnded()) << "the dialog is still open";
+        if (confirm) {
+            ::SetDlgItemTextW(dialog, kSsidBox, L"Test AP");
+            ::SetDlgItemTextW(dialog, kKeyBox, L"secret123");
+            ::SetDlgItemTextW(dialog, kConfirmBox, L"secret123");
+            ::PostMessageW(dialog, WM_COMMAND, kOkButton, 0);
+        } else {
+            ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        }
+        ASSERT_TRUE(run.WaitForEnd(kTimeoutMs));
+        EXPECT_EQ(0u, run.ExitCode());
+        const std::vector<std::string> journal = run.Journal();
+        EXPECT_EQ(1, std::ranges::count(journal, "WlanCloseHandle"));
+        const auto closed = std::ranges::find(journal, "WlanCloseHandle");
+        EXPECT_TRUE(std::none_of(closed, journal.end(), [](const std::string& op) {
+            return op.starts_with("Wlan") && op != "WlanCloseHandle";
+        })) << "nothing reaches the WLAN service after its handle is closed";
+        EXPECT_EQ(confirm, Contains(journal, "WlanHostedNetworkStopUsing")) << "a started network is stopped";
+    }
+}
+
 // Enter must not end the modal run, which would skip the clean-up; with the notification-area icon in
 // place Esc only hides the window, and the tray's Exit ends the program through the clean-up. Posted
 // messages arrive in order, so a run ended by Enter or Esc would leave before the Exit.
