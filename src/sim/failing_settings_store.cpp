@@ -31,10 +31,12 @@ class FailingRegistryKey final : public RegistryKey {
     ~FailingRegistryKey() override { store_.Planned(op::kRegCloseKey, KeyArgs(path_)); }
 
     bool QueryDWORDValue(const char16_t* name, uint32_t& value) override {
-        return !store_.Planned(op::kRegQueryValueExW, NameArgs(path_, name)) && key_->QueryDWORDValue(name, value);
+        return !store_.Planned(op::kRegQueryValueExW, NameArgs(path_, name)) &&
+               key_->QueryDWORDValue(name, value);
     }
     bool QueryStringValue(const char16_t* name, std::u16string& text) override {
-        return !store_.Planned(op::kRegQueryValueExW, NameArgs(path_, name)) && key_->QueryStringValue(name, text);
+        return !store_.Planned(op::kRegQueryValueExW, NameArgs(path_, name)) &&
+               key_->QueryStringValue(name, text);
     }
     bool SetDWORDValue(const char16_t* name, uint32_t value) override {
         return MayWrite(name) && key_->SetDWORDValue(name, value);
@@ -99,7 +101,8 @@ bool FailingSettingsStore::WriteProfileString(std::u16string_view section, std::
     return store_.WriteProfileString(section, key, value, path);
 }
 
-std::optional<uint32_t> FailingSettingsStore::Planned(std::string_view operation, const std::string& arguments) {
+std::optional<uint32_t> FailingSettingsStore::Planned(std::string_view operation,
+                                                      const std::string& arguments) {
     const std::optional<uint32_t> error = failures_.Consume(operation);
     if (error)
         journal_.Record(operation, arguments, *error);

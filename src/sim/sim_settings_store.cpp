@@ -305,7 +305,8 @@ std::optional<std::u16string> SimSettingsStore::ProfileString(std::u16string_vie
                                                               std::u16string_view section,
                                                               std::u16string_view key) const {
     const ProfileEntry* entry = FindEntry(path, section, key);
-    return entry == nullptr ? std::nullopt : std::optional<std::u16string>(ReadAsProfileFunctions(entry->value));
+    return entry == nullptr ? std::nullopt
+                            : std::optional<std::u16string>(ReadAsProfileFunctions(entry->value));
 }
 
 std::optional<std::u16string> SimSettingsStore::StoredProfileString(std::u16string_view path,

@@ -36,7 +36,9 @@ TEST(FailingSettingsStore, PlannedFailuresStopTheCallBeforeTheStoreBehind) {
          [](SimSettingsStore&) {}},
         {"read-only key: writes fail", op::kRegOpenKeyExW, 1, 1,
          [](SettingsStore& s) { WriteModeSetting(s, kModeSelectorCurrentMode, 0, 0); },
-         [](SimSettingsStore& b) { EXPECT_EQ(b.Value(kSettingsKey, kValueCurrentMode), RegistryValue::Dword(1)); }},
+         [](SimSettingsStore& b) {
+             EXPECT_EQ(b.Value(kSettingsKey, kValueCurrentMode), RegistryValue::Dword(1));
+         }},
         {"no open at all: the default", op::kRegOpenKeyExW, 2, 0,
          [](SettingsStore& s) {
              uint32_t mode = 0;
@@ -95,7 +97,8 @@ TEST(FailingSettingsStore, PlannedFailuresStopTheCallBeforeTheStoreBehind) {
         const auto failed = journal.Find(c.operation);
         ASSERT_EQ(failed.size(), c.times);
         EXPECT_EQ(failed.front().result, kErrorAccessDenied);
-        EXPECT_EQ(behindJournal.Count(c.operation), c.callsBehind) << "a failed call never reaches the store behind";
+        EXPECT_EQ(behindJournal.Count(c.operation), c.callsBehind)
+            << "a failed call never reaches the store behind";
         EXPECT_EQ(plan.Consume(c.operation), std::nullopt) << "the plan is used up";
     }
 }

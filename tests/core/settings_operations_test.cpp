@@ -200,8 +200,9 @@ TEST_F(SettingsOperations, SavingWritesBothEntriesInQuotesThroughTheDoubledSepar
 
     const auto writes = Log().Find(op::kWritePrivateProfileStringW);
     ASSERT_EQ(writes.size(), 2u);
-    EXPECT_EQ(writes[0].arguments,
-              R"(section="Duva DI" key="SSID" value="\"\"" file="C:\\Program Files\\Aerowisp\\\\DuvaDI.ini")");
+    EXPECT_EQ(
+        writes[0].arguments,
+        R"(section="Duva DI" key="SSID" value="\"\"" file="C:\\Program Files\\Aerowisp\\\\DuvaDI.ini")");
     EXPECT_EQ(
         writes[1].arguments,
         R"(section="Duva DI" key="KEY" value="\"secret123\"" file="C:\\Program Files\\Aerowisp\\\\DuvaDI.ini")");

@@ -186,9 +186,10 @@ TEST(CEasyAPSettingTest, InvalidInputIsToldOnceAndKeepsTheDialogOpen) {
         {"confirmation differs only in the case of A-Z", L"Home", L"abcdefgh", L"ABCDEFGH", mismatch,
          IDC_EASY_KEY},
         // Windows-1252, the code page of the test machine, has U+0100 only by best fit ("A").
-        {"SSID without an exact ANSI form", L"Caf\u0100", L"abcdefgh", L"abcdefgh", invalidSsid, IDC_EASY_SSID},
-        {"Cyrillic key", L"Home", L"\u043f\u0430\u0440\u043e\u043b\u044c12", L"\u043f\u0430\u0440\u043e\u043b\u044c12",
-         invalidKey, IDC_EASY_KEY},
+        {"SSID without an exact ANSI form", L"Caf\u0100", L"abcdefgh", L"abcdefgh", invalidSsid,
+         IDC_EASY_SSID},
+        {"Cyrillic key", L"Home", L"\u043f\u0430\u0440\u043e\u043b\u044c12",
+         L"\u043f\u0430\u0440\u043e\u043b\u044c12", invalidKey, IDC_EASY_KEY},
         {"both wrong: the SSID is told", L"", L"short", L"short", invalidSsid, IDC_EASY_SSID},
         {"64 characters that are not hexadecimal", L"Home", std::wstring(63, L'a') + L"g",
          std::wstring(63, L'a') + L"g", invalidKey, IDC_EASY_KEY},

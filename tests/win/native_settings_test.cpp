@@ -299,11 +299,12 @@ TEST_F(ApSettingsFileTest, UnquotedEntriesReadWithoutTheirOuterBlanksAndQuotes) 
         SCOPED_TRACE(c.label);
         const std::string content = std::string("[Duva DI]\r\n") + c.line + "\r\n";
         {
-            fw::KernelHandle file(
-                CreateFileW(IniFile().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+            fw::KernelHandle file(CreateFileW(IniFile().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                              FILE_ATTRIBUTE_NORMAL, nullptr));
             ASSERT_TRUE(file);
             DWORD written = 0;
-            ASSERT_TRUE(WriteFile(file.Get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr));
+            ASSERT_TRUE(
+                WriteFile(file.Get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr));
         }
         WritePrivateProfileStringW(nullptr, nullptr, nullptr, IniFile().c_str());
         m_ssid.clear();

@@ -337,7 +337,9 @@ TEST_F(StartupProcessTest, UnusableScenarioIsToldAndEndsTheProgramWithTwo) {
         std::wstring told;
     };
     const Case cases[] = {
-        {"bytes that are not UTF-8", "[Machine]\nComputerName = caf\xe9\n[Card]\nGuid = 3b5f8c21-9a4e-4d7b-b0c6-2e1f7a9d4c58\nDescription = \xff\xfe\n",
+        {"bytes that are not UTF-8",
+         "[Machine]\nComputerName = caf\xe9\n[Card]\nGuid = "
+         "3b5f8c21-9a4e-4d7b-b0c6-2e1f7a9d4c58\nDescription = \xff\xfe\n",
          L"line 2: "},
         {"no such file", "", L"cannot read the scenario file"},
     };
@@ -349,8 +351,8 @@ TEST_F(StartupProcessTest, UnusableScenarioIsToldAndEndsTheProgramWithTwo) {
                                                 FILE_ATTRIBUTE_NORMAL, nullptr));
             ASSERT_TRUE(file);
             DWORD written = 0;
-            ASSERT_TRUE(::WriteFile(file.Get(), c.content.data(), static_cast<DWORD>(c.content.size()), &written,
-                                    nullptr));
+            ASSERT_TRUE(::WriteFile(file.Get(), c.content.data(), static_cast<DWORD>(c.content.size()),
+                                    &written, nullptr));
         }
         AerowispRun run(L"aerowisp-bad-scenario-journal", scenario);
         ASSERT_TRUE(run.Started());
@@ -358,9 +360,8 @@ TEST_F(StartupProcessTest, UnusableScenarioIsToldAndEndsTheProgramWithTwo) {
         ASSERT_TRUE(PumpUntil([&] { return (message = run.MainWindow(true)) != nullptr; }, kStartTimeoutMs))
             << "a message box captioned Aerowisp";
         const std::vector<std::wstring> texts = test::ChildTexts(message);
-        EXPECT_TRUE(std::ranges::any_of(texts, [&](const std::wstring& text) {
-            return text.find(c.told) != std::wstring::npos;
-        }));
+        EXPECT_TRUE(std::ranges::any_of(
+            texts, [&](const std::wstring& text) { return text.find(c.told) != std::wstring::npos; }));
         ::PostMessageW(message, WM_COMMAND, IDOK, 0);
         ASSERT_TRUE(run.WaitForEnd(kTimeoutMs));
         EXPECT_EQ(2u, run.ExitCode());

@@ -40,8 +40,8 @@ bool IsValidKey(std::u16string_view key) {
 }  // namespace
 
 // A key is a secret: one that differs in the case of a letter is another key.
-ApInputFault ValidateApInput(std::u16string_view ssid, std::u16string_view key, std::u16string_view confirmation,
-                             AnsiCodePage& codePage) {
+ApInputFault ValidateApInput(std::u16string_view ssid, std::u16string_view key,
+                             std::u16string_view confirmation, AnsiCodePage& codePage) {
     if (!IsValidSsid(ssid, codePage))
         return ApInputFault::kInvalidSsid;
     if (!IsValidKey(key))

@@ -37,8 +37,8 @@ struct ApInputMessage {
 // The SSID: 1 to 32 characters, none above U+0100, with an exact ANSI form of at most 32 bytes. The
 // key: 8 to 63 printable ASCII characters (U+0020 to U+007E), or 64 hexadecimal digits. The
 // confirmation: the key exactly, case included.
-ApInputFault ValidateApInput(std::u16string_view ssid, std::u16string_view key, std::u16string_view confirmation,
-                             AnsiCodePage& codePage);
+ApInputFault ValidateApInput(std::u16string_view ssid, std::u16string_view key,
+                             std::u16string_view confirmation, AnsiCodePage& codePage);
 
 // `fault` must not be kNone.
 ApInputMessage MessageFor(ApInputFault fault);

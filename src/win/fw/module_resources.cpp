@@ -39,8 +39,8 @@ Bitmap LoadBitmapResource(UINT id) {
     BITMAP info{};
     if (!loaded || dpi == kArtworkDpi || ::GetObjectW(loaded.Get(), sizeof(info), &info) == 0)
         return loaded;
-    Bitmap scaled(static_cast<HBITMAP>(::CopyImage(loaded.Get(), IMAGE_BITMAP, Scaled(info.bmWidth, dpi),
-                                                   Scaled(info.bmHeight, dpi), 0)));
+    Bitmap scaled(static_cast<HBITMAP>(
+        ::CopyImage(loaded.Get(), IMAGE_BITMAP, Scaled(info.bmWidth, dpi), Scaled(info.bmHeight, dpi), 0)));
     return scaled ? std::move(scaled) : std::move(loaded);
 }
 
@@ -54,8 +54,9 @@ Icon LoadIconResource(UINT id) {
     if (!natural || dpi == kArtworkDpi)
         return natural;
     const SIZE size = IconDrawSize(natural.Get());
-    Icon scaled(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON,
-                                                Scaled(size.cx, dpi), Scaled(size.cy, dpi), LR_DEFAULTCOLOR)));
+    Icon scaled(
+        static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON,
+                                        Scaled(size.cx, dpi), Scaled(size.cy, dpi), LR_DEFAULTCOLOR)));
     return scaled ? std::move(scaled) : std::move(natural);
 }
 

@@ -36,8 +36,8 @@ std::optional<std::string> NativeAnsiCodePage::WideToAnsiExactly(std::u16string_
     if (bytes <= 0 || usedDefault)
         return std::nullopt;
     std::string result(static_cast<size_t>(bytes), '\0');
-    const int written = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, length, result.data(), bytes,
-                                              nullptr, &usedDefault);
+    const int written = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, length, result.data(),
+                                              bytes, nullptr, &usedDefault);
     if (written != bytes || usedDefault)
         return std::nullopt;
     return result;

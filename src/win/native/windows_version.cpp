@@ -34,8 +34,8 @@ std::string ReadAnsiText(HKEY key, const char* name) {
 std::optional<WindowsVersionValues> ReadWindowsVersionValues() {
     fw::RegistryKey key;
     // The 64-bit view also from a 32-bit program on 64-bit Windows: the system's own values.
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kVersionKey, 0, KEY_ALL_ACCESS | KEY_WOW64_64KEY, key.Receive()) !=
-        ERROR_SUCCESS)
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kVersionKey, 0, KEY_ALL_ACCESS | KEY_WOW64_64KEY,
+                        key.Receive()) != ERROR_SUCCESS)
         return std::nullopt;
     return WindowsVersionValues{ReadAnsiText(key.Get(), kProductNameValue),
                                 ReadAnsiText(key.Get(), kCurrentVersionValue)};
