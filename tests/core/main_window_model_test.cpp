@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "core/resource.h"
 #include "support/model_harness.h"
 
 namespace aerowisp {
@@ -57,35 +56,6 @@ TEST(OnNcPaint, MarkerHidesTheFirstPaintAndIsGone) {
     EXPECT_FALSE(h.processes.FileExists(marker));
 }
 
-// The window stays hidden after the marker is gone, until the user or a show request brings it up.
-TEST(OnNcPaint, MarkerKeepsTheWindowHiddenUntilItIsBroughtUp) {
-    struct Case {
-        const char* label;
-        uint32_t trayMessage;  // 0: the tray command 32778 (also the show request's)
-    };
-    const Case cases[] = {{"double click", 0x203}, {"launch command", 0}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.label);
-        ModelHarness h;
-        h.State().cardPresent = true;
-        const std::u16string marker = h.State().programFolder + u"ZuroZiz.ini";
-        h.machine.Settings().SetProfileString(marker, u"ZuroZiz", u"Value", u"1");
-        EXPECT_FALSE(h.model.KeepsHidden());
-        EXPECT_TRUE(h.model.OnNcPaint());
-        EXPECT_TRUE(h.model.KeepsHidden());
-        EXPECT_FALSE(h.State().shown);
-        h.model.OnTimer(IDT_TRAY_READD);
-        EXPECT_TRUE(h.model.KeepsHidden()) << "nothing else brings it up";
-        if (c.trayMessage != 0) {
-            h.model.OnTrayNotify(c.trayMessage);
-        } else {
-            h.model.OnTrayCommand(ID_LAUNCH_CONFIG_UTILITY);
-        }
-        EXPECT_FALSE(h.model.KeepsHidden());
-        EXPECT_TRUE(h.State().shown);
-    }
-}
-
 TEST(OnNcPaint, WithoutACardTheFirstTwoPaintsHide) {
     ModelHarness h;
     h.State().cardPresent = false;
@@ -100,7 +70,6 @@ TEST(OnNcPaint, WithACardAndNoMarkerNothingHides) {
     ModelHarness h;
     h.State().cardPresent = true;
     EXPECT_FALSE(h.model.OnNcPaint());
-    EXPECT_FALSE(h.model.KeepsHidden());
     EXPECT_FALSE(h.model.OnNcPaint());
 }
 

@@ -39,10 +39,6 @@ void MainWindowModel::OnInitDialog(std::u16string programFolder) {
 
 bool MainWindowModel::OnNcPaint() {
     bool hideRequested = IsStartHiddenRequested(ports_.settings, ports_.processes, state_.programFolder);
-    if (hideRequested) {
-        state_.startHidden = true;
-        state_.shown = false;
-    }
     return startHiddenAllowance_.ShouldHide(hideRequested, state_.cardPresent);
 }
 

@@ -47,9 +47,6 @@ class MainWindowModel {
 
     // Every frame paint: true when the window is to be hidden instead of painted.
     bool OnNcPaint();
-    // Whether the window is to refuse being shown: after the start-hidden marker hid it, until the user
-    // or a show request brings it up. The dialog's modal loop shows the window once more at its start.
-    bool KeepsHidden() const { return state_.startHidden; }
     // The close clean-up before the main window's modal run ends. The mode and "Current Mode" are kept,
     // so the next start restores AP+STA mode.
     void OnClose();

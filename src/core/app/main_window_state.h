@@ -26,9 +26,6 @@ struct MainWindowState {
     bool cardPresent = false;
     // The main window is meant to be visible.
     bool shown = true;
-    // The start-hidden marker was found: the window stays hidden, whatever shows it at start, until the
-    // user or a show request brings it up.
-    bool startHidden = false;
     // The WLAN client handle; 0 when none is open.
     WlanHandle wlanHandle = 0;
     HostedNetworkSettings hostedNetwork;

@@ -135,7 +135,6 @@ void TrayControl::OnTrayNotify(uint32_t mouseMessage) {
             break;
         case kWmLButtonDblClk:
             if (state_.cardPresent) {
-                state_.startHidden = false;
                 state_.shown = true;
                 tray_.ShowMainWindow();
                 tray_.BringMainWindowToForeground();
@@ -236,7 +235,6 @@ std::u16string TrayControl::LanguageText(const LanguageString& entry) {
 }
 
 void TrayControl::ShowMainWindowInFront() {
-    state_.startHidden = false;
     if (tray_.IsMainWindowMinimized()) {
         tray_.RestoreMainWindow();
     } else {

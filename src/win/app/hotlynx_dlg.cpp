@@ -547,14 +547,8 @@ bool CHotlynxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
             Show(SW_HIDE);
             result = 0;
             return true;
-        case WM_WINDOWPOSCHANGING:
-            // The modal loop shows the dialog when its queue first runs empty; a window started hidden
-            // refuses that, and every other show until the user or a show request brings it up.
-            if (model_->KeepsHidden())
-                reinterpret_cast<WINDOWPOS*>(lParam)->flags &= ~SWP_SHOWWINDOW;
-            return false;
         case WM_SHOWWINDOW:
-            if (wParam != FALSE && !shownNoted_ && !model_->KeepsHidden()) {
+            if (wParam != FALSE && !shownNoted_) {
                 shownNoted_ = true;
                 platform_.NoteEvent("MainWindowShown");
             }
