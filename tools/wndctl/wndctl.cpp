@@ -24,6 +24,7 @@ int Usage() {
         L"       wndctl command TITLE ID          post WM_COMMAND ID\n"
         L"       wndctl click TITLE ID            press button ID (BM_CLICK)\n"
         L"       wndctl text TITLE ID             print the control's text\n"
+        L"       wndctl settext TITLE ID TEXT     set the control's text (WM_SETTEXT)\n"
         L"       wndctl enabled TITLE ID          print 1 or 0\n"
         L"       wndctl visible TITLE [ID]        print 1 or 0\n"
         L"       wndctl exists TITLE [TIMEOUT_MS] wait until the window exists, shown or not, and answers\n"
@@ -229,6 +230,10 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (verb == L"click") {
         ::SendMessageW(control, BM_CLICK, 0, 0);
+        return 0;
+    }
+    if (verb == L"settext" && argc == 5) {
+        ::SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));
         return 0;
     }
     if (verb == L"text") {

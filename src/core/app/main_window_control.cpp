@@ -10,8 +10,7 @@ namespace aerowisp {
 namespace {
 
 std::u16string TextOr(MainView& view, const LanguageString& entry) {
-    std::u16string text = view.LoadLanguageString(entry.key);
-    return text.empty() ? std::u16string(entry.englishDefault) : text;
+    return TextOrDefault(view.LoadLanguageString(entry.key), entry);
 }
 
 // Without a card only button 1003 stays usable: it shows the About page.

@@ -241,9 +241,7 @@ void TrayControl::OnExitCommand(ExitVariant variant) {
 
 // The file's line end would show in the tip, and the status line sits in its middle.
 std::u16string TrayControl::LanguageText(const LanguageString& entry) {
-    const std::u16string text = view_.LoadLanguageString(entry.key);
-    const std::u16string_view shown = WithoutLineEnd(text);
-    return std::u16string(shown.empty() ? entry.englishDefault : shown);
+    return std::u16string(WithoutLineEnd(TextOrDefault(view_.LoadLanguageString(entry.key), entry)));
 }
 
 void TrayControl::ShowMainWindowInFront() {

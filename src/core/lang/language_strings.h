@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace aerowisp {
@@ -11,6 +12,13 @@ struct LanguageString {
     std::u16string_view key;
     std::u16string_view englishDefault;
 };
+
+// The one rule for every place of use: the language file's text when the lookup found any, else the
+// English text. A line with nothing after "=" but its line end gives the line end, which is not empty,
+// so its place shows a blank rather than the English text.
+inline std::u16string TextOrDefault(std::u16string lookedUp, const LanguageString& entry) {
+    return lookedUp.empty() ? std::u16string(entry.englishDefault) : lookedUp;
+}
 
 // Tooltips of the main window's buttons. Their English texts are also the string resources 113, 103,
 // 109, 107, 108, 110, 111, 114 and 105, which the buttons load themselves when the file has no text.

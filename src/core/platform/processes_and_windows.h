@@ -24,7 +24,9 @@ class ProcessesAndWindows {
   public:
     virtual ~ProcessesAndWindows() = default;
 
-    // GetSystemDirectoryW: the System32 folder without a trailing backslash; empty when it is unknown.
+    // The folder of the system's own programs such as netsh.exe, without a trailing backslash: System32
+    // (GetSystemDirectoryW), or "%windir%\Sysnative" for a 32-bit program on 64-bit Windows, which
+    // would otherwise be sent to the 32-bit copies. Empty when it is unknown.
     virtual std::u16string SystemFolder() = 0;
     // ShellExecuteW(NULL, "open", file, parameters, NULL, SW_HIDE). Not awaited: true when the program
     // was started (ShellExecuteW gave more than 32), whatever it then does.

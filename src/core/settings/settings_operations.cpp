@@ -20,6 +20,15 @@ std::u16string CapProfileValue(const std::u16string& value) {
     return value.substr(0, kProfileValueMaxLength);
 }
 
+// Reading drops the blanks around a value and one pair of quotes around it, so a value goes in double
+// quotes to come back byte for byte; an entry written without them still reads as before.
+std::u16string QuotedProfileValue(const std::u16string& value) {
+    std::u16string quoted(1, u'"');
+    quoted.append(value, 0, kProfileValueMaxLength);
+    quoted.push_back(u'"');
+    return quoted;
+}
+
 }  // namespace
 
 bool ReadModeSetting(SettingsStore& store, int selector, uint32_t& mode, uint32_t& radio) {
@@ -93,9 +102,9 @@ bool SerializeApSettings(SettingsStore& store, const std::u16string& programFold
         return true;
     }
     const bool ssidWritten =
-        store.WriteProfileString(kApSettingsSection, kApSettingsSsid, CapProfileValue(desiredSsid), path);
+        store.WriteProfileString(kApSettingsSection, kApSettingsSsid, QuotedProfileValue(desiredSsid), path);
     const bool keyWritten =
-        store.WriteProfileString(kApSettingsSection, kApSettingsKey, CapProfileValue(desiredKey), path);
+        store.WriteProfileString(kApSettingsSection, kApSettingsKey, QuotedProfileValue(desiredKey), path);
     return ssidWritten && keyWritten;
 }
 

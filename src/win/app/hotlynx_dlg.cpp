@@ -138,13 +138,27 @@ void CHotlynxDlg::HideToTray() {
 }
 
 ApSettingsAnswer CHotlynxDlg::RunExtendedApSettingsDialog() {
-    CEasyAPSetting dialog(*this, language_);
+    const CloseDeferral deferral(*this);
+    CEasyAPSetting dialog(*this, language_, platform_.CodePage());
     return dialog.Ask(Handle());
 }
 
 std::optional<size_t> CHotlynxDlg::RunSelectCardDialog(const std::vector<std::u16string>& descriptions) {
+    const CloseDeferral deferral(*this);
     CSelCardDlg dialog(language_);
     return dialog.Ask(Handle(), descriptions);
+}
+
+CHotlynxDlg::CloseDeferral::CloseDeferral(CHotlynxDlg& window) : window_(window) {
+    ++window_.closeDeferrals_;
+}
+
+// The close comes back as a posted message, after the handler that ran the start-up or dialog.
+CHotlynxDlg::CloseDeferral::~CloseDeferral() {
+    if (--window_.closeDeferrals_ == 0 && window_.closeDeferred_) {
+        window_.closeDeferred_ = false;
+        window_.Post(WM_CLOSE);
+    }
 }
 
 void CHotlynxDlg::FillApConfigPage(const std::u16string& ssid, const std::u16string& key) {
@@ -267,6 +281,9 @@ BOOL CHotlynxDlg::OnInitDialog() {
         return TRUE;
     }
     taskbarCreatedMessage_ = ::RegisterWindowMessageW(fw::ToWide(kTaskbarCreatedMessage).c_str());
+    // The program runs elevated, and Explorer does not: without this, User Interface Privilege
+    // Isolation drops the broadcast after an Explorer restart and the icon is lost.
+    ::ChangeWindowMessageFilterEx(Handle(), taskbarCreatedMessage_, MSGFLT_ALLOW, nullptr);
     machineEventMessage_ = ::RegisterWindowMessageW(kMachineEventMessage);
     windowTimers_.emplace(Handle());
     model_ = std::make_unique<MainWindowModel>(
@@ -280,7 +297,10 @@ BOOL CHotlynxDlg::OnInitDialog() {
     Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     m_background = fw::RunLengthPicture::FromResource(IDB_BACKGROUND);
-    model_->OnInitDialog(ProgramFolder());
+    {
+        const CloseDeferral deferral(*this);
+        model_->OnInitDialog(ProgramFolder());
+    }
     RegisterDeviceNotifications();
     return TRUE;
 }
@@ -574,7 +594,11 @@ bool CHotlynxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
             result = TRUE;
             return true;
         case WM_CLOSE:
-            OnClose();
+            if (closeDeferrals_ > 0) {
+                closeDeferred_ = true;
+            } else {
+                OnClose();
+            }
             result = 0;
             return true;
         case WM_TIMER:

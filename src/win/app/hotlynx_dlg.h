@@ -94,7 +94,22 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView {
     void OnEraseBkgnd(HDC dc);
     bool OnSetCursor(HWND window);
 
+    // A WM_CLOSE that arrives while the start-up, or a dialog it runs, is under way waits until it is
+    // over: the close clean-up then runs once, and nothing afterwards works on what it released.
+    class CloseDeferral {
+      public:
+        explicit CloseDeferral(CHotlynxDlg& window);
+        ~CloseDeferral();
+        CloseDeferral(const CloseDeferral&) = delete;
+        CloseDeferral& operator=(const CloseDeferral&) = delete;
+
+      private:
+        CHotlynxDlg& window_;
+    };
+
     PlatformServices& platform_;
+    int closeDeferrals_ = 0;
+    bool closeDeferred_ = false;
     // The language file chosen at initialisation; read afresh at every lookup.
     LanguageFile language_;
     // Made at initialisation, once the window exists; the model runs on the window's timers.

@@ -16,6 +16,7 @@
 #include "native/native_settings_store.h"
 #include "native/native_wlan_service.h"
 #include "native/program_folder.h"
+#include "sim/failing_settings_store.h"
 #include "sim/sim_machine.h"
 #include "sim/sim_text.h"
 
@@ -103,7 +104,7 @@ class SimulatedPlatform final : public PlatformServices {
     bool WriteJournalTo(const std::u16string& path) { return machine_.Journal().WriteTo(path); }
 
     WlanService& Wlan() override { return machine_.Wlan(); }
-    SettingsStore& Settings() override { return settings_; }
+    SettingsStore& Settings() override { return failingSettings_; }
     Clock& SystemClock() override { return clock_; }
     AnsiCodePage& CodePage() override { return codePage_; }
     FileReader& Files() override { return files_; }
@@ -150,6 +151,8 @@ class SimulatedPlatform final : public PlatformServices {
     NativeProcessesAndWindows desktop_;
     InertConnectionSharing sharing_;
     SimMachine machine_;
+    // The scenario's registry and profile failures, in front of the real registry and files.
+    FailingSettingsStore failingSettings_{settings_, machine_.Failures(), machine_.Journal()};
     SimulatedPrograms programs_;
     bool cardRemoved_ = false;
 };
