@@ -233,6 +233,7 @@ namespace aerowisp {
 
 // Periods of the timers above.
 inline constexpr uint32_t kStartGuardPeriodMs = 6000;
+inline constexpr uint32_t kDhcpLaunchDelayMs = 6000;
 inline constexpr uint32_t kApConfigPageTimerPeriodMs = 2000;
 inline constexpr uint32_t kAssocListRefreshPeriodMs = 3000;
 inline constexpr uint32_t kShowRequestPeriodMs = 500;

@@ -12,8 +12,9 @@
 
 namespace aerowisp {
 
-HostedNetworkControl::HostedNetworkControl(const ModelPorts& ports, MainView& view, MainWindowState& state)
-    : ports_(ports), view_(view), state_(state) {}
+HostedNetworkControl::HostedNetworkControl(const ModelPorts& ports, MainView& view, MainWindowState& state,
+                                           ConnectionSharingControl& sharing)
+    : ports_(ports), view_(view), state_(state), sharing_(sharing) {}
 
 void HostedNetworkControl::PushSsid(const std::u16string& ssid) {
     Settings().appliedSsid = ssid;
@@ -79,7 +80,7 @@ bool HostedNetworkControl::SwitchToApStaMode() {
     StartHostedNetwork(StartFallback::kForceStart);
     WriteCurrentMode(true);
     Settings().apMode = true;
-    ports_.sharing.ScanAdapters();
+    sharing_.ScanAdapters();
     ShowApConfigPage();
     ApplyLook(ModeLook::kApSta);
     StartSharingChosenConnection();
@@ -93,7 +94,7 @@ void HostedNetworkControl::SwitchToStationMode() {
     KillTimerIfSet(ports_.timers, state_.radioOnStartTimer);
     view_.ClearAssociationList();
     CloseDhcpServer(ports_.processes);
-    ports_.sharing.StopConnectionSharing();
+    sharing_.StopConnectionSharing();
     StopHostedNetwork();
     WriteCurrentMode(false);
     view_.ShowPage(ContentPage::kLinkStatus);
@@ -132,7 +133,7 @@ void HostedNetworkControl::ApplyWizardNetwork() {
         }
         WriteCurrentMode(true);
     }
-    ports_.sharing.ScanAdapters();
+    sharing_.ScanAdapters();
 }
 
 void HostedNetworkControl::ShowApStaLook() {
@@ -192,19 +193,19 @@ void HostedNetworkControl::ApplyLook(ModeLook look) {
 // With no adapters at all there is nothing to share: the choice is kept for a later start and sharing
 // is not started.
 void HostedNetworkControl::StartSharingChosenConnection() {
-    std::vector<std::u16string> devices = ports_.sharing.AdapterDeviceNames();
-    if (devices.empty())
+    const std::vector<AdapterRow>& rows = state_.adapters.rows;
+    if (rows.empty())
         return;
     bool listed = false;
-    for (const std::u16string& device : devices) {
-        if (EqualsIgnoringCaseAZ(state_.chosenConnection, device)) {
+    for (const AdapterRow& row : rows) {
+        if (EqualsIgnoringCaseAZ(state_.chosenConnection, row.deviceName)) {
             listed = true;
             break;
         }
     }
     if (state_.chosenConnection.empty() || !listed)
-        state_.chosenConnection = devices.front();
-    ports_.sharing.StartConnectionSharing(std::u16string(state_.chosenConnection));
+        state_.chosenConnection = rows.front().deviceName;
+    sharing_.StartConnectionSharing();
 }
 
 }  // namespace aerowisp

@@ -8,6 +8,7 @@
 #include "core/app/main_view.h"
 #include "core/app/main_window_state.h"
 #include "core/app/model_ports.h"
+#include "core/ics/connection_sharing_control.h"
 
 namespace aerowisp {
 
@@ -17,7 +18,8 @@ enum class StartFallback { kNone, kForceStart };
 
 class HostedNetworkControl {
   public:
-    HostedNetworkControl(const ModelPorts& ports, MainView& view, MainWindowState& state);
+    HostedNetworkControl(const ModelPorts& ports, MainView& view, MainWindowState& state,
+                         ConnectionSharingControl& sharing);
     HostedNetworkControl(const HostedNetworkControl&) = delete;
     HostedNetworkControl& operator=(const HostedNetworkControl&) = delete;
 
@@ -62,6 +64,7 @@ class HostedNetworkControl {
     ModelPorts ports_;
     MainView& view_;
     MainWindowState& state_;
+    ConnectionSharingControl& sharing_;
 };
 
 }  // namespace aerowisp

@@ -89,6 +89,11 @@ class RecordingMainView final : public MainView {
         Note("RestartAssociationListTimer", std::to_string(timerId) + " " + std::to_string(periodMs));
     }
     void FillConnectionList() override { Note("FillConnectionList", ""); }
+    void ShowPleaseWait(const std::u16string& text) override {
+        pleaseWaitTexts.push_back(text);
+        Note("ShowPleaseWait", QuoteText(text));
+    }
+    void ClosePleaseWait() override { Note("ClosePleaseWait", ""); }
     void RefreshVersionInfo(const std::u16string&) override { Note("RefreshVersionInfo", ""); }
     void ApplyLanguageToWindow() override { Note("ApplyLanguageToWindow", ""); }
     void CreateContentPages() override { Note("CreateContentPages", ""); }
@@ -105,6 +110,7 @@ class RecordingMainView final : public MainView {
     int dialogRuns = 0;
     std::deque<std::optional<size_t>> cardAnswers;  // empty: the selection dialog is closed
     ContentPage currentPage = ContentPage::kAbout;
+    std::vector<std::u16string> pleaseWaitTexts;
 
   private:
     void Note(const std::string& call, const std::string& arguments) {
