@@ -391,15 +391,25 @@ std::optional<std::u16string> SimNetwork::AddressOf(std::u16string_view connecti
     return it == connections_.end() ? std::nullopt : std::optional(it->address);
 }
 
-std::string SimNetwork::SharingSummary() const {
+std::string SimNetwork::StateSummary() const {
     std::string summary;
     for (SharingState side : {SharingState::kPublic, SharingState::kPrivate}) {
-        std::string names;
+        std::vector<std::string> names;
         for (const Connection& connection : connections_) {
             if (connection.sharing == side)
-                names += (names.empty() ? "" : ",") + QuoteText(connection.scenario.name);
+                names.push_back(QuoteText(connection.scenario.name));
         }
-        summary += (summary.empty() ? "" : " ") + std::string(SharingName(side)) + "=" + (names.empty() ? "none" : names);
+        if (!summary.empty())
+            summary.push_back(' ');
+        summary.append(SharingName(side)).push_back('=');
+        if (names.empty())
+            summary.append("none");
+        for (size_t i = 0; i < names.size(); ++i)
+            summary.append(i == 0 ? "" : ",").append(names[i]);
+    }
+    for (const Connection& connection : connections_) {
+        if (connection.isVirtual)
+            summary.append(" virtualAddress=").append(QuoteText(connection.address));
     }
     return summary;
 }

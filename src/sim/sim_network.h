@@ -66,8 +66,8 @@ class SimNetwork final : public SharingManagerService, public NetworkAdapters {
     std::optional<SharingState> SharingOf(std::u16string_view connectionName) const;
     // "dhcp" or the static address; nothing for an unknown connection.
     std::optional<std::u16string> AddressOf(std::u16string_view connectionName) const;
-    // public="NAME" private="NAME", "none" for a side nobody shares.
-    std::string SharingSummary() const;
+    // public="NAME" private="NAME" (none for a side nobody shares) virtualAddress="dhcp".
+    std::string StateSummary() const;
     // The braced upper-case GUID text the sharing manager and IP Helper give.
     static std::u16string GuidText(const Guid& guid);
 

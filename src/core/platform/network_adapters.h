@@ -19,7 +19,7 @@ inline constexpr uint32_t kErrorNoData = 232;
 struct AdapterInfo {
     std::string adapterName;  // the adapter's GUID in braces
     std::string description;
-    std::vector<uint8_t> address;  // the AddressLength bytes of the hardware address
+    std::vector<uint8_t> address;  // the hardware address: AddressLength bytes, at least six
 };
 
 class NetworkAdapters {
