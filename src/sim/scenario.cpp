@@ -459,11 +459,10 @@ const Field<ScenarioConnection> kConnectionFields[] = {
      }},
     {"Characteristics", false,
      [](std::string_view v, ScenarioConnection& r) { return ParseNumber(v, r.characteristics); }},
-    {"Adapter", false, [](std::string_view v, ScenarioConnection& r) { return ParseFlag(v, r.listedAdapter); }},
+    {"Adapter", false,
+     [](std::string_view v, ScenarioConnection& r) { return ParseFlag(v, r.listedAdapter); }},
     {"AdapterDescription", false,
-     [](std::string_view v, ScenarioConnection& r) {
-         return ParseText(v, r.adapterDescription.emplace());
-     }},
+     [](std::string_view v, ScenarioConnection& r) { return ParseText(v, r.adapterDescription.emplace()); }},
     {"RegistryName", false,
      [](std::string_view v, ScenarioConnection& r) -> Problem {
          using Kind = ScenarioRegistryName::Kind;

@@ -69,13 +69,15 @@ class SimSharingConfiguration final : public NetSharingConfiguration {
             return std::nullopt;
         network_.journal_.Record(op::kGetSharingConnectionType,
                                  arguments + " type=" + std::string(SharingName(connection->sharing)));
-        return connection->sharing == SharingState::kPublic ? kSharingTypePublicValue : kSharingTypePrivateValue;
+        return connection->sharing == SharingState::kPublic ? kSharingTypePublicValue
+                                                            : kSharingTypePrivateValue;
     }
 
     // One public and one private connection at a time: sharing a second one as either fails.
     bool EnableSharing(IcsSharingType type) override {
         SimNetwork::Connection* connection = Live();
-        const SharingState wanted = type == IcsSharingType::kPublic ? SharingState::kPublic : SharingState::kPrivate;
+        const SharingState wanted =
+            type == IcsSharingType::kPublic ? SharingState::kPublic : SharingState::kPrivate;
         const std::string arguments = Arguments(connection) + " type=" + std::string(SharingName(wanted));
         if (!connection) {
             network_.journal_.Record(op::kEnableSharing, arguments, kHresultNotFound);
@@ -83,9 +85,10 @@ class SimSharingConfiguration final : public NetSharingConfiguration {
         }
         if (network_.Failed(op::kEnableSharing, arguments))
             return false;
-        const bool taken = std::ranges::any_of(network_.connections_, [&](const SimNetwork::Connection& other) {
-            return &other != connection && other.sharing == wanted;
-        });
+        const bool taken =
+            std::ranges::any_of(network_.connections_, [&](const SimNetwork::Connection& other) {
+                return &other != connection && other.sharing == wanted;
+            });
         network_.journal_.Record(op::kEnableSharing, arguments, taken ? kEFail : kSuccess);
         if (taken)
             return false;
@@ -117,7 +120,8 @@ class SimSharingConfiguration final : public NetSharingConfiguration {
         return connection && network_.Present(*connection) ? connection : nullptr;
     }
     std::string Arguments(const SimNetwork::Connection* connection) const {
-        return connection ? network_.ConnectionArgument(*connection) : "connection=" + QuoteText(SimNetwork::GuidText(guid_));
+        return connection ? network_.ConnectionArgument(*connection)
+                          : "connection=" + QuoteText(SimNetwork::GuidText(guid_));
     }
 
     SimNetwork& network_;
@@ -131,7 +135,8 @@ class SimNetConnection final : public NetConnection {
     std::optional<NetConnectionProps> Properties() override {
         SimNetwork::Connection* connection = network_.Find(guid_);
         if (!connection || !network_.Present(*connection)) {
-            network_.journal_.Record(op::kGetNetConnectionProps, "connection=" + QuoteText(SimNetwork::GuidText(guid_)),
+            network_.journal_.Record(op::kGetNetConnectionProps,
+                                     "connection=" + QuoteText(SimNetwork::GuidText(guid_)),
                                      kHresultNotFound);
             return std::nullopt;
         }
@@ -150,8 +155,8 @@ class SimNetConnection final : public NetConnection {
                                  arguments + " guid=" + QuoteOrNull(s.nullGuid, props.guid) +
                                      " name=" + QuoteOrNull(s.nullName, props.name) +
                                      " device=" + QuoteOrNull(s.nullDevice, props.deviceName) +
-                                     " status=" + std::to_string(props.status) + " media=" +
-                                     std::to_string(props.mediaType) +
+                                     " status=" + std::to_string(props.status) +
+                                     " media=" + std::to_string(props.mediaType) +
                                      " characteristics=" + std::to_string(props.characteristics));
         return props;
     }
@@ -160,7 +165,8 @@ class SimNetConnection final : public NetConnection {
         SimNetwork::Connection* connection = network_.Find(guid_);
         if (!connection || !network_.Present(*connection)) {
             network_.journal_.Record(op::kGetSharingConfiguration,
-                                     "connection=" + QuoteText(SimNetwork::GuidText(guid_)), kHresultNotFound);
+                                     "connection=" + QuoteText(SimNetwork::GuidText(guid_)),
+                                     kHresultNotFound);
             return nullptr;
         }
         const std::string arguments = network_.ConnectionArgument(*connection);
@@ -187,7 +193,8 @@ class SimSharingManager final : public NetSharingManager {
             if (network_.Present(connection))
                 connections.push_back(std::make_unique<SimNetConnection>(network_, connection.scenario.guid));
         }
-        network_.journal_.Record(op::kGetEnumEveryConnection, "connections=" + std::to_string(connections.size()));
+        network_.journal_.Record(op::kGetEnumEveryConnection,
+                                 "connections=" + std::to_string(connections.size()));
         return connections;
     }
 
@@ -230,7 +237,8 @@ bool SimNetwork::Present(const Connection& connection) const {
 }
 
 SimNetwork::Connection* SimNetwork::Find(const Guid& guid) {
-    auto it = std::ranges::find_if(connections_, [&](const Connection& c) { return c.scenario.guid == guid; });
+    auto it =
+        std::ranges::find_if(connections_, [&](const Connection& c) { return c.scenario.guid == guid; });
     return it == connections_.end() ? nullptr : &*it;
 }
 
@@ -262,7 +270,8 @@ void SimNetwork::InitializeSecurity() {
 }
 
 std::unique_ptr<NetSharingManager> SimNetwork::CreateSharingManager() {
-    const std::string arguments = "clsid=CLSID_NetSharingManager context=CLSCTX_ALL iid=IID_INetSharingManager";
+    const std::string arguments =
+        "clsid=CLSID_NetSharingManager context=CLSCTX_ALL iid=IID_INetSharingManager";
     if (Failed(op::kCoCreateInstance, arguments))
         return nullptr;
     journal_.Record(op::kCoCreateInstance, arguments);
@@ -302,7 +311,8 @@ uint32_t SimNetwork::GetAdaptersInfo(std::vector<AdapterInfo>& adapters) {
     return kSuccess;
 }
 
-std::optional<std::u16string> SimNetwork::ReadMachineText(std::u16string_view subkey, std::u16string_view valueName) {
+std::optional<std::u16string> SimNetwork::ReadMachineText(std::u16string_view subkey,
+                                                          std::u16string_view valueName) {
     const std::string keyArgument = "key=" + QuoteText(u"HKLM\\" + std::u16string(subkey));
     if (Failed(op::kRegOpenKeyExW, keyArgument + " access=KEY_ALL_ACCESS"))
         return std::nullopt;
@@ -310,7 +320,8 @@ std::optional<std::u16string> SimNetwork::ReadMachineText(std::u16string_view su
     const std::u16string prefix = std::u16string(kNetworkClassKey) + u"\\";
     const std::u16string suffix = std::u16string(u"\\") + kConnectionSubkey;
     const Connection* connection = nullptr;
-    if (subkey.size() > prefix.size() + suffix.size() && EqualsIgnoringCaseAZ(subkey.substr(0, prefix.size()), prefix) &&
+    if (subkey.size() > prefix.size() + suffix.size() &&
+        EqualsIgnoringCaseAZ(subkey.substr(0, prefix.size()), prefix) &&
         EqualsIgnoringCaseAZ(subkey.substr(subkey.size() - suffix.size()), suffix)) {
         const std::u16string_view adapter =
             subkey.substr(prefix.size(), subkey.size() - prefix.size() - suffix.size());
@@ -320,7 +331,8 @@ std::optional<std::u16string> SimNetwork::ReadMachineText(std::u16string_view su
         if (it != connections_.end() && it->scenario.registryName.kind != ScenarioRegistryName::Kind::kNoKey)
             connection = &*it;
     }
-    journal_.Record(op::kRegOpenKeyExW, keyArgument + " access=KEY_ALL_ACCESS", connection ? kSuccess : kErrorFileNotFound);
+    journal_.Record(op::kRegOpenKeyExW, keyArgument + " access=KEY_ALL_ACCESS",
+                    connection ? kSuccess : kErrorFileNotFound);
     if (!connection)
         return std::nullopt;
     const ScenarioRegistryName& stored = connection->scenario.registryName;
@@ -336,7 +348,8 @@ std::optional<std::u16string> SimNetwork::ReadMachineText(std::u16string_view su
         } else {
             journal_.Record(op::kRegQueryValueExW,
                             queryArguments + " type=" + std::string(RegistryTypeName(value->type)));
-            const bool isText = value->type == RegistryValueType::kSz || value->type == RegistryValueType::kExpandSz;
+            const bool isText =
+                value->type == RegistryValueType::kSz || value->type == RegistryValueType::kExpandSz;
             std::u16string stored = isText ? RegistryDataAsText(value->data) : u"";
             stored.resize(std::min(stored.find(u'\0'), stored.size()));
             if (stored.size() <= kMaxRegistryTextLength)

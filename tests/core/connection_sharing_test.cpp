@@ -40,7 +40,8 @@ constexpr char16_t kVirtual[] = u"Wireless Network Connection 2";
 
 struct SharingHarness : ModelHarness {
     explicit SharingHarness(std::string_view sections = "", std::u16string chosen = kRealtek)
-        : ModelHarness("CP1252", testing_support::ParseOrFail(std::string(kMachine) + std::string(sections))) {
+        : ModelHarness("CP1252",
+                       testing_support::ParseOrFail(std::string(kMachine) + std::string(sections))) {
         State().chosenConnection = std::move(chosen);
         Sharing().ScanAdapters();
         Log().Clear();
@@ -117,7 +118,8 @@ NullProperties = name
         {"PPPoE is eligible", u"", u"Broadband", u"Broadband", kVirtual},
         {"1394 adapters are ignored", u"", u"Local Area Connection 3", u"", kVirtual},
         {"tunnels are ignored", u"", u"Teredo", u"", kVirtual},
-        {"the chosen one is never the virtual one", u"", u"Microsoft Virtual WiFi Miniport Adapter", kVirtual, u""},
+        {"the chosen one is never the virtual one", u"", u"Microsoft Virtual WiFi Miniport Adapter", kVirtual,
+         u""},
         {"an empty choice matches no NULL name", u"", u"", u"", kVirtual},
         {"a choice that matches nothing clears the earlier match", kRealtek, u"Gone Adapter", u"", kVirtual},
     };
@@ -153,13 +155,15 @@ TEST(StartConnectionSharing, SharesInOrderAndStopUndoesIt) {
 
     // The public side is unshared first whatever its state, then the pair is shared.
     EXPECT_EQ(h.Taken(), (Steps{"SendMessageW", "View.ShowPleaseWait", kDhcpCommand,
-                                R"(DisableSharing connection="Local Area Connection")", kShareLan, kShareVirtual,
-                                kStaticCommand, "SetTimer 104", R"(RegSetValueExW name="ICS CardName" )"
-                                                                R"(type=REG_SZ size=70 data="Realtek PCIe GBE Family Controller")",
+                                R"(DisableSharing connection="Local Area Connection")", kShareLan,
+                                kShareVirtual, kStaticCommand, "SetTimer 104",
+                                R"(RegSetValueExW name="ICS CardName" )"
+                                R"(type=REG_SZ size=70 data="Realtek PCIe GBE Family Controller")",
                                 "View.ClosePleaseWait"}));
     EXPECT_EQ(h.view.pleaseWaitTexts, (std::vector<std::u16string>{u"Enabling ICS. Please wait..."}));
-    EXPECT_EQ(h.Network(),
-              R"(public="Local Area Connection" private="Wireless Network Connection 2" virtualAddress="192.168.139.1")");
+    EXPECT_EQ(
+        h.Network(),
+        R"(public="Local Area Connection" private="Wireless Network Connection 2" virtualAddress="192.168.139.1")");
     EXPECT_TRUE(h.State().ics.sharing);
     EXPECT_TRUE(h.timers.IsRunning(IDT_DHCP_LAUNCH));
     h.Log().Clear();
@@ -168,7 +172,8 @@ TEST(StartConnectionSharing, SharesInOrderAndStopUndoesIt) {
 
     EXPECT_EQ(h.Taken(), (Steps{"KillTimer 104", "View.ShowPleaseWait", kDhcpCommand,
                                 R"(DisableSharing connection="Local Area Connection")",
-                                R"(DisableSharing connection="Wireless Network Connection 2")", "View.ClosePleaseWait"}));
+                                R"(DisableSharing connection="Wireless Network Connection 2")",
+                                "View.ClosePleaseWait"}));
     EXPECT_EQ(h.view.pleaseWaitTexts.back(), u"Disabling ICS. Please wait...");
     EXPECT_EQ(h.Network(), kNothingShared);
     EXPECT_FALSE(h.State().ics.sharing);
@@ -188,7 +193,8 @@ TEST(StartConnectionSharing, EndsWithOnlyThePairSharedAndTheFlagTrue) {
          "Sharing = public\n",
          kRealtek, R"(public="Local Area Connection" private="Wireless Network Connection 2")", true},
         {"sharing left on by an earlier run is undone and made again",
-         "[Connection]\nName = Wireless Network Connection 2\nDevice = Microsoft Virtual WiFi Miniport Adapter\n"
+         "[Connection]\nName = Wireless Network Connection 2\nDevice = Microsoft Virtual WiFi Miniport "
+         "Adapter\n"
          "Guid = 5c1a4b6e-7d2f-4e38-9a41-3b6c2d8e7105\nSharing = private\n"
          "[Connection]\nName = Office\nDevice = Intel 82579LM\nGuid = 22222222-0000-0000-0000-000000000001\n"
          "Sharing = public\n",
@@ -196,8 +202,8 @@ TEST(StartConnectionSharing, EndsWithOnlyThePairSharedAndTheFlagTrue) {
         {"a choice that matches nothing shares nothing and says so", "", u"Gone Adapter",
          "public=none private=none", false},
         {"the service refuses the public side",
-         "[Failure]\nOperation = INetSharingConfiguration::EnableSharing\nError = 0x80004005\nTimes = 1\n", kRealtek,
-         R"(public=none private="Wireless Network Connection 2")", false},
+         "[Failure]\nOperation = INetSharingConfiguration::EnableSharing\nError = 0x80004005\nTimes = 1\n",
+         kRealtek, R"(public=none private="Wireless Network Connection 2")", false},
         {"no sharing manager", "[Failure]\nOperation = CoCreateInstance\nError = 0x80040154\n", kRealtek,
          "public=none private=none", false},
     };
@@ -247,7 +253,8 @@ TEST(StartConnectionSharing, LaunchesTheDhcpServerSixSecondsLaterUnlessStopped) 
 
 TEST(StopConnectionSharing, LeavesNothingSharedWhateverSharedIt) {
     constexpr std::string_view kLeftOver =
-        "[Connection]\nName = Wireless Network Connection 2\nDevice = Microsoft Virtual WiFi Miniport Adapter\n"
+        "[Connection]\nName = Wireless Network Connection 2\nDevice = Microsoft Virtual WiFi Miniport "
+        "Adapter\n"
         "Guid = 5c1a4b6e-7d2f-4e38-9a41-3b6c2d8e7105\nSharing = private\n"
         "[Connection]\nName = Office\nDevice = Intel 82579LM\nGuid = 22222222-0000-0000-0000-000000000001\n"
         "Sharing = public\n";
@@ -286,8 +293,18 @@ TEST(NetshAddressParameters, RefusesNamesNetshCannotCarry) {
         std::u16string name;
         bool usable;
     } cases[] = {
-        {u"Wireless Network Connection 2", true}, {u"Wi\"Fi", false}, {u"Wi\x01" u"Fi", false},
-        {u"Wi\tFi", false},  {u"Wi\x7F" u"Fi", false}, {u"", false}, {fits, true}, {fits + u"x", false},
+        {u"Wireless Network Connection 2", true},
+        {u"Wi\"Fi", false},
+        {u"Wi\x01"
+         u"Fi",
+         false},
+        {u"Wi\tFi", false},
+        {u"Wi\x7F"
+         u"Fi",
+         false},
+        {u"", false},
+        {fits, true},
+        {fits + u"x", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.name.begin(), c.name.begin() + std::min<size_t>(c.name.size(), 20)));
@@ -345,24 +362,30 @@ TEST(ScanAdapters, BuildsTheTableAndFindsTheVirtualAdapterAnywhere) {
         std::u16string mac;
     };
     const Case cases[] = {
-        {"ten adapters: eight rows, the virtual one still seen", nine, false,
+        {"ten adapters: eight rows, the virtual one still seen",
+         nine,
+         false,
          {u"Local Area Connection | Realtek PCIe GBE Family Controller", u"LAN 1 | NIC 1", u"LAN 2 | NIC 2",
           u"LAN 3 | NIC 3", u"LAN 4 | NIC 4", u"LAN 5 | NIC 5", u"LAN 6 | NIC 6", u"LAN 7 | NIC 7"},
          u"02-1F-3C-8A-51-D2"},
         {"no adapter", "[Failure]\nOperation = GetAdaptersInfo\nError = 232\n", false, {}, u""},
         {"the network class key: no value, no key, not text, too long",
-         "[Connection]\nName = A\nDevice = NIC A\nGuid = 44444444-0000-0000-0000-000000000001\nRegistryName = none\n"
-         "[Connection]\nName = B\nDevice = NIC B\nGuid = 44444444-0000-0000-0000-000000000002\nRegistryName = nokey\n"
+         "[Connection]\nName = A\nDevice = NIC A\nGuid = 44444444-0000-0000-0000-000000000001\nRegistryName "
+         "= none\n"
+         "[Connection]\nName = B\nDevice = NIC B\nGuid = 44444444-0000-0000-0000-000000000002\nRegistryName "
+         "= nokey\n"
          "[Connection]\nName = C\nDevice = NIC C\nGuid = 44444444-0000-0000-0000-000000000003\n"
          "RegistryName = dword:7\n"
-         "[Connection]\nName = D\nDevice = NIC D\nGuid = 44444444-0000-0000-0000-000000000004\nRegistryName = sz:" +
+         "[Connection]\nName = D\nDevice = NIC D\nGuid = 44444444-0000-0000-0000-000000000004\nRegistryName "
+         "= sz:" +
              std::string(300, 'n') + "\n",
          true,
-         {u"Local Area Connection | Realtek PCIe GBE Family Controller", u" | NIC A", u"NIC B | NIC B", u" | NIC C",
-          std::u16string(255, u'n') + u" | NIC D"},
+         {u"Local Area Connection | Realtek PCIe GBE Family Controller", u" | NIC A", u"NIC B | NIC B",
+          u" | NIC C", std::u16string(255, u'n') + u" | NIC D"},
          u""},
         {"a description without text is named by the sharing manager",
-         "[Connection]\nName = Dial-up\nDevice = WAN Miniport (IP)\nGuid = 44444444-0000-0000-0000-000000000005\n"
+         "[Connection]\nName = Dial-up\nDevice = WAN Miniport (IP)\nGuid = "
+         "44444444-0000-0000-0000-000000000005\n"
          "AdapterDescription =\nRegistryName = nokey\n",
          false,
          {u"Local Area Connection | Realtek PCIe GBE Family Controller", u"Dial-up | WAN Miniport (IP)"},
@@ -397,8 +420,9 @@ TEST(ScanAdapters, BuildsTheTableAndFindsTheVirtualAdapterAnywhere) {
 }
 
 TEST(SimNetwork, KeepsOnePublicAndOnePrivateConnection) {
-    SharingHarness h("[Connection]\nName = Office\nDevice = Intel 82579LM\nGuid = 22222222-0000-0000-0000-000000000001\n"
-                     "Sharing = public\n");
+    SharingHarness h(
+        "[Connection]\nName = Office\nDevice = Intel 82579LM\nGuid = 22222222-0000-0000-0000-000000000001\n"
+        "Sharing = public\n");
     auto manager = h.machine.Network().CreateSharingManager();
     auto connections = manager->EnumEveryConnection();
     ASSERT_TRUE(connections);

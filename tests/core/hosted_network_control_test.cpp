@@ -328,7 +328,8 @@ TEST(ApplyWizardNetwork, InApStaModeComparesWithWhatWasPushed) {
         {"new name", u"Other", u"secret-key",
          Join({{"WlanHostedNetworkStopUsing", "WlanHostedNetworkForceStop", "WlanHostedNetworkSetProperty",
                 "WlanHostedNetworkSetSecondaryKey", "WlanHostedNetworkStartUsing", "SetTimer"},
-               kWriteCurrentMode, kScanNoAdapter})},
+               kWriteCurrentMode,
+               kScanNoAdapter})},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
@@ -397,13 +398,12 @@ TEST(SwitchToStationMode, RunsItsStepsInOrder) {
 
     h.Control().SwitchToStationMode();
 
-    EXPECT_EQ(
-        Trimmed(h.Operations()),
-        Join({{"KillTimer", "KillTimer", "View.ClearAssociationList", "FindWindowW", "SendMessageW"},
-              test::kStopSharingOfVirtualAdapterOnly,
-              {"WlanHostedNetworkStopUsing", "WlanHostedNetworkForceStop"},
-              kWriteCurrentMode,
-              {"View.ShowPage", "View.EnableButton", "View.ApplyControlLook x6"}}));
+    EXPECT_EQ(Trimmed(h.Operations()),
+              Join({{"KillTimer", "KillTimer", "View.ClearAssociationList", "FindWindowW", "SendMessageW"},
+                    test::kStopSharingOfVirtualAdapterOnly,
+                    {"WlanHostedNetworkStopUsing", "WlanHostedNetworkForceStop"},
+                    kWriteCurrentMode,
+                    {"View.ShowPage", "View.EnableButton", "View.ApplyControlLook x6"}}));
     auto kills = h.Log().Find("KillTimer");
     EXPECT_EQ(kills[0].arguments, "id=100");
     EXPECT_EQ(kills[1].arguments, "id=107");

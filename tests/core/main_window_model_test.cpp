@@ -25,8 +25,8 @@ TEST(OnClose, InApStaModeStopsEverythingButKeepsTheMode) {
     Ops expected = {"View.ClearAssociationList", "FindWindowW", "SendMessageW"};
     expected.insert(expected.end(), test::kStopSharingOfVirtualAdapterOnly.begin(),
                     test::kStopSharingOfVirtualAdapterOnly.end());
-    expected.insert(expected.end(),
-                    {"WlanHostedNetworkStopUsing", "WlanHostedNetworkForceStop", "WlanCloseHandle", "View.RemoveTrayIcon"});
+    expected.insert(expected.end(), {"WlanHostedNetworkStopUsing", "WlanHostedNetworkForceStop",
+                                     "WlanCloseHandle", "View.RemoveTrayIcon"});
     EXPECT_EQ(h.Operations(), expected);
     EXPECT_EQ(h.OnlyArguments("WlanCloseHandle"), "handle=" + std::to_string(handle));
     EXPECT_TRUE(h.Hosted().apMode);

@@ -224,6 +224,12 @@ TEST(Scenario, EachMalformedLineIsNamed) {
          "00-11-22-33-44-55\n"
          "Sharing = 1\n",
          6, "unknown value '1' (expected one of: none, public, private) for Sharing"},
+        {"[Connection]\nName = a\nDevice = b\nGuid = 11111111-2222-3333-4444-555555555555\n"
+         "NullProperties = guid, mac\n",
+         5, "unknown property 'mac' (expected guid, name or device) for NullProperties"},
+        {"[Connection]\nName = a\nDevice = b\nGuid = 11111111-2222-3333-4444-555555555555\nRegistryName = "
+         "a\n",
+         5, "a registry value needs a type: dword:, sz:, expand_sz: or binary:, found 'a' for RegistryName"},
         {"[Failure]\nOperation = WlanFly\nError = 5\n", 2, "unknown operation 'WlanFly' for Operation"},
         {"[Failure]\nOperation = RegCloseKey\nError = 5\nTimes = 0\n", 4,
          "expected a count of at least 1 or 'always', found '0' for Times"},

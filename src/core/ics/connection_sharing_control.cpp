@@ -36,12 +36,14 @@ bool IsSafeOnCommandLine(char16_t c) {
 
 }  // namespace
 
-std::optional<std::u16string> NetshAddressParameters(const std::u16string& connectionName, bool staticAddress) {
+std::optional<std::u16string> NetshAddressParameters(const std::u16string& connectionName,
+                                                     bool staticAddress) {
     if (connectionName.empty() || !std::ranges::all_of(connectionName, IsSafeOnCommandLine))
         return std::nullopt;
     std::u16string parameters = u"int ip set address name=\"" + connectionName + u"\" source=";
-    parameters += staticAddress ? u"static addr=" + std::u16string(kVirtualAdapterAddress) + u" mask=255.255.255.0"
-                                : u"dhcp";
+    parameters += staticAddress
+                      ? u"static addr=" + std::u16string(kVirtualAdapterAddress) + u" mask=255.255.255.0"
+                      : u"dhcp";
     if (parameters.size() >= kNetshParameterBuffer)
         return std::nullopt;
     return parameters;

@@ -56,6 +56,7 @@ class ConnectionSharingControl {
 // "int ip set address name="NAME" source=static addr=192.168.139.1 mask=255.255.255.0" or
 // "... source=dhcp"; nothing when the name is empty, holds a quote or a control character, or the
 // parameters do not fit netsh's buffer.
-std::optional<std::u16string> NetshAddressParameters(const std::u16string& connectionName, bool staticAddress);
+std::optional<std::u16string> NetshAddressParameters(const std::u16string& connectionName,
+                                                     bool staticAddress);
 
 }  // namespace aerowisp

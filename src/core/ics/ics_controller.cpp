@@ -76,8 +76,9 @@ void IcsController::RefreshIcsConnections(const std::u16string& chosenConnection
         state_.records.push_back({props->guid, props->name, props->deviceName, props->characteristics,
                                   props->mediaType, sharingType, props->status});
         // An empty choice names no connection, not one whose name the service left empty.
-        const bool chosen = !chosenConnection.empty() && (EqualsIgnoringCaseAZ(chosenConnection, props->deviceName) ||
-                                                          EqualsIgnoringCaseAZ(chosenConnection, props->name));
+        const bool chosen =
+            !chosenConnection.empty() && (EqualsIgnoringCaseAZ(chosenConnection, props->deviceName) ||
+                                          EqualsIgnoringCaseAZ(chosenConnection, props->name));
         if (chosen) {
             state_.publicGuid = props->guid;
         } else if (props->deviceName.find(kVirtualAdapterMarker) != std::u16string::npos) {

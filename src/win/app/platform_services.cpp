@@ -111,7 +111,9 @@ class SimulatedPlatform final : public PlatformServices {
     }
 
     // What the run left behind on the network, for outside tools to check.
-    ~SimulatedPlatform() override { machine_.Journal().Record("NetworkAtExit", machine_.Network().StateSummary()); }
+    ~SimulatedPlatform() override {
+        machine_.Journal().Record("NetworkAtExit", machine_.Network().StateSummary());
+    }
 
     bool WriteJournalTo(const std::u16string& path) { return machine_.Journal().WriteTo(PathOf(path)); }
 

@@ -85,7 +85,9 @@ class Bstr {
         ::SysFreeString(std::exchange(value_, nullptr));
         return &value_;
     }
-    std::wstring Text() const { return value_ == nullptr ? std::wstring() : std::wstring(value_, ::SysStringLen(value_)); }
+    std::wstring Text() const {
+        return value_ == nullptr ? std::wstring() : std::wstring(value_, ::SysStringLen(value_));
+    }
 
   private:
     BSTR value_ = nullptr;

@@ -40,7 +40,8 @@ uint32_t NativeNetworkAdapters::GetAdaptersInfo(std::vector<AdapterInfo>& adapte
         AdapterInfo info;
         info.adapterName = FieldText(adapter->AdapterName);
         info.description = FieldText(adapter->Description);
-        const UINT length = std::min<UINT>(std::max(adapter->AddressLength, kShownAddressBytes), MAX_ADAPTER_ADDRESS_LENGTH);
+        const UINT length =
+            std::min<UINT>(std::max(adapter->AddressLength, kShownAddressBytes), MAX_ADAPTER_ADDRESS_LENGTH);
         info.address.assign(adapter->Address, adapter->Address + length);
         adapters.push_back(std::move(info));
     }

@@ -104,13 +104,15 @@ class NativeNetSharingManager final : public NetSharingManager {
             return std::nullopt;
         std::vector<std::unique_ptr<NetConnection>> connections;
         fw::Variant item;
-        for (size_t read = 0; read < kMaxConnections && items->Next(1, item.Receive(), nullptr) == S_OK; ++read) {
+        for (size_t read = 0; read < kMaxConnections && items->Next(1, item.Receive(), nullptr) == S_OK;
+             ++read) {
             if (item.Get().vt != VT_UNKNOWN || item.Get().punkVal == nullptr)
                 continue;
             fw::ComPtr<INetConnection> connection;
             if (SUCCEEDED(item.Get().punkVal->QueryInterface(IID_INetConnection, connection.ReceiveVoid())) &&
                 connection) {
-                connections.push_back(std::make_unique<NativeNetConnection>(manager_.Get(), std::move(connection)));
+                connections.push_back(
+                    std::make_unique<NativeNetConnection>(manager_.Get(), std::move(connection)));
             }
         }
         return connections;

@@ -32,7 +32,8 @@ inline ScenarioConnection LanConnection(std::u16string name, std::u16string devi
     ScenarioConnection connection;
     connection.name = std::move(name);
     connection.deviceName = std::move(device);
-    connection.guid = {0x8d2e6a00u + index, 0x4c3b, 0x4f9e, {0xa5, 0x7d, 0x0b, 0x1c, 0x2d, 0x3e, 0x4f, index}};
+    connection.guid = {
+        0x8d2e6a00u + index, 0x4c3b, 0x4f9e, {0xa5, 0x7d, 0x0b, 0x1c, 0x2d, 0x3e, 0x4f, index}};
     connection.mac = {0x00, 0x1E, 0x68, 0x4B, 0x2C, index};
     return connection;
 }
@@ -41,8 +42,9 @@ inline ScenarioConnection LanConnection(std::u16string name, std::u16string devi
 inline Scenario HarnessScenarioWith(const std::vector<std::u16string>& devices) {
     Scenario scenario = HarnessScenario();
     for (size_t i = 0; i < devices.size(); ++i) {
-        scenario.connections.push_back(LanConnection(u"Connection " + std::u16string(1, u'1' + static_cast<char16_t>(i)),
-                                                     devices[i], static_cast<uint8_t>(i + 1)));
+        scenario.connections.push_back(
+            LanConnection(u"Connection " + std::u16string(1, u'1' + static_cast<char16_t>(i)), devices[i],
+                          static_cast<uint8_t>(i + 1)));
     }
     return scenario;
 }
@@ -50,11 +52,18 @@ inline Scenario HarnessScenarioWith(const std::vector<std::u16string>& devices) 
 // What stopping sharing calls on the harness machine while its hosted network runs: the virtual adapter's
 // connection is looked up, put back on DHCP and, not being shared, left alone.
 inline const std::vector<std::string> kStopSharingOfVirtualAdapterOnly = {
-    "FindWindowW", "View.ShowPleaseWait", "CoInitializeSecurity", "CoCreateInstance",
+    "FindWindowW",
+    "View.ShowPleaseWait",
+    "CoInitializeSecurity",
+    "CoCreateInstance",
     "INetSharingManager::get_EnumEveryConnection",
     "INetSharingManager::get_INetSharingConfigurationForINetConnection",
-    "INetSharingConfiguration::get_SharingEnabled", "INetSharingManager::get_NetConnectionProps",
-    "GetSystemDirectoryW", "ShellExecuteW", "netsh.SetAddress", "View.ClosePleaseWait"};
+    "INetSharingConfiguration::get_SharingEnabled",
+    "INetSharingManager::get_NetConnectionProps",
+    "GetSystemDirectoryW",
+    "ShellExecuteW",
+    "netsh.SetAddress",
+    "View.ClosePleaseWait"};
 
 struct ModelHarness {
     // `codePage` is the ANSI code page as iconv names it.
