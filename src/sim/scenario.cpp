@@ -39,7 +39,9 @@ std::string_view Trim(std::string_view text) {
 }
 
 std::string Quoted(std::string_view text) {
-    return "'" + std::string(text) + "'";
+    std::string quoted(1, '\'');
+    quoted.append(text).push_back('\'');
+    return quoted;
 }
 
 class ErrorList {
