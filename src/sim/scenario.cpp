@@ -41,7 +41,9 @@ std::string_view Trim(std::string_view text) {
 }
 
 std::string Quoted(std::string_view text) {
-    return "'" + std::string(text) + "'";
+    std::string quoted(1, '\'');
+    quoted.append(text).push_back('\'');
+    return quoted;
 }
 
 class ErrorList {
@@ -448,7 +450,7 @@ const Field<ScenarioConnection> kConnectionFields[] = {
     {"Name", true, [](std::string_view v, ScenarioConnection& r) { return ParseText(v, r.name); }},
     {"Device", true, [](std::string_view v, ScenarioConnection& r) { return ParseText(v, r.deviceName); }},
     {"Guid", true, [](std::string_view v, ScenarioConnection& r) { return ParseGuid(v, r.guid); }},
-    {"Mac", true, [](std::string_view v, ScenarioConnection& r) { return ParseMac(v, r.mac); }},
+    {"Mac", false, [](std::string_view v, ScenarioConnection& r) { return ParseMac(v, r.mac); }},
     {"Media", false,
      [](std::string_view v, ScenarioConnection& r) { return ParseNamed(v, kMediaTypes, r.mediaType); }},
     {"Status", false,
@@ -458,6 +460,48 @@ const Field<ScenarioConnection> kConnectionFields[] = {
     {"Sharing", false,
      [](std::string_view v, ScenarioConnection& r) {
          return ParseNamedEnum(v, kSharingStates, r.sharing, false);
+     }},
+    {"Characteristics", false,
+     [](std::string_view v, ScenarioConnection& r) { return ParseNumber(v, r.characteristics); }},
+    {"Adapter", false,
+     [](std::string_view v, ScenarioConnection& r) { return ParseFlag(v, r.listedAdapter); }},
+    {"AdapterDescription", false,
+     [](std::string_view v, ScenarioConnection& r) { return ParseText(v, r.adapterDescription.emplace()); }},
+    {"RegistryName", false,
+     [](std::string_view v, ScenarioConnection& r) -> Problem {
+         using Kind = ScenarioRegistryName::Kind;
+         if (EqualsIgnoringAsciiCase(v, "none")) {
+             r.registryName = {Kind::kNoValue, std::nullopt};
+             return std::nullopt;
+         }
+         if (EqualsIgnoringAsciiCase(v, "nokey")) {
+             r.registryName = {Kind::kNoKey, std::nullopt};
+             return std::nullopt;
+         }
+         RegistryValue value;
+         if (Problem problem = ParseRegistryData(v, value))
+             return problem;
+         r.registryName = {Kind::kValue, std::move(value)};
+         return std::nullopt;
+     }},
+    {"NullProperties", false,
+     [](std::string_view v, ScenarioConnection& r) -> Problem {
+         r.nullGuid = r.nullName = r.nullDevice = false;
+         while (!v.empty()) {
+             const size_t comma = v.find(',');
+             const std::string_view item = Trim(v.substr(0, comma));
+             v.remove_prefix(comma == std::string_view::npos ? v.size() : comma + 1);
+             if (EqualsIgnoringAsciiCase(item, "guid")) {
+                 r.nullGuid = true;
+             } else if (EqualsIgnoringAsciiCase(item, "name")) {
+                 r.nullName = true;
+             } else if (EqualsIgnoringAsciiCase(item, "device")) {
+                 r.nullDevice = true;
+             } else {
+                 return "unknown property " + Quoted(item) + " (expected guid, name or device)";
+             }
+         }
+         return std::nullopt;
      }},
 };
 

@@ -227,6 +227,12 @@ TEST(Scenario, EachMalformedLineIsNamed) {
          "00-11-22-33-44-55\n"
          "Sharing = 1\n",
          6, "unknown value '1' (expected one of: none, public, private) for Sharing"},
+        {"[Connection]\nName = a\nDevice = b\nGuid = 11111111-2222-3333-4444-555555555555\n"
+         "NullProperties = guid, mac\n",
+         5, "unknown property 'mac' (expected guid, name or device) for NullProperties"},
+        {"[Connection]\nName = a\nDevice = b\nGuid = 11111111-2222-3333-4444-555555555555\nRegistryName = "
+         "a\n",
+         5, "a registry value needs a type: dword:, sz:, expand_sz: or binary:, found 'a' for RegistryName"},
         {"[Failure]\nOperation = WlanFly\nError = 5\n", 2, "unknown operation 'WlanFly' for Operation"},
         {"[Failure]\nOperation = WlanHostedNetworkStartUsing\nError = 5\nReason = sleepy\n", 4,
          "unknown reason 'sleepy' (expected a number or a WLAN_HOSTED_NETWORK_REASON name without its "

@@ -57,6 +57,11 @@ class MainView {
     virtual void RestartAssociationListTimer(uint32_t timerId, uint32_t periodMs) = 0;
     // The ICS page: rebuilds its list from the adapter table and shows the chosen connection.
     virtual void FillConnectionList() = 0;
+    // The modeless please-wait window (template 200) centred on the desktop, topmost, showing `text`
+    // and painted before this returns, since long blocking calls follow. At most one exists.
+    virtual void ShowPleaseWait(const std::u16string& text) = 0;
+    // Ends and destroys the please-wait window; nothing when none is shown.
+    virtual void ClosePleaseWait() = 0;
     // The main window's fixed texts from the language file.
     virtual void ApplyLanguageToWindow() = 0;
     // Creates the five content pages over the main window's placeholder, all hidden.

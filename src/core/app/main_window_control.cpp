@@ -21,8 +21,14 @@ constexpr uint32_t kDisabledWithoutCard[] = {IDC_LINK_STATUS_BUTTON, IDC_ASSOC_L
 }  // namespace
 
 MainWindowControl::MainWindowControl(const ModelPorts& ports, MainView& view, MainWindowState& state,
-                                     HostedNetworkControl& hostedNetwork, const WlanClientState& wlanClient)
-    : ports_(ports), view_(view), state_(state), hostedNetwork_(hostedNetwork), wlanClient_(wlanClient) {}
+                                     HostedNetworkControl& hostedNetwork, ConnectionSharingControl& sharing,
+                                     const WlanClientState& wlanClient)
+    : ports_(ports),
+      view_(view),
+      state_(state),
+      hostedNetwork_(hostedNetwork),
+      sharing_(sharing),
+      wlanClient_(wlanClient) {}
 
 void MainWindowControl::LoadTrayMenuTexts() {
     TrayMenuTexts& texts = state_.trayMenu;
@@ -110,7 +116,7 @@ void MainWindowControl::OnAssocListButton() {
 
 void MainWindowControl::OnIcsButton() {
     if (state_.hostedNetwork.apMode) {
-        ports_.sharing.ScanAdapters();
+        sharing_.ScanAdapters();
         view_.ShowPage(ContentPage::kIcs);
         view_.FillConnectionList();
         return;

@@ -13,8 +13,8 @@
 namespace aerowisp {
 
 HostedNetworkControl::HostedNetworkControl(const ModelPorts& ports, MainView& view, TrayView& tray,
-                                           MainWindowState& state)
-    : ports_(ports), view_(view), tray_(tray), state_(state) {}
+                                           MainWindowState& state, ConnectionSharingControl& sharing)
+    : ports_(ports), view_(view), tray_(tray), state_(state), sharing_(sharing) {}
 
 MaybeFailure HostedNetworkControl::PushSsid(const std::u16string& ssid) {
     HostedNetworkReason reason = HostedNetworkReason::kSuccess;
@@ -126,7 +126,7 @@ bool HostedNetworkControl::SwitchToApStaMode(SwitchOrigin origin) {
     }
     WriteCurrentMode(true);
     Settings().apMode = true;
-    ports_.sharing.ScanAdapters();
+    sharing_.ScanAdapters();
     ShowApConfigPage();
     ApplyLook(ModeLook::kApSta);
     StartSharingChosenConnection();
@@ -217,7 +217,7 @@ bool HostedNetworkControl::ApplyWizardNetwork() {
         }
         WriteCurrentMode(true);
     }
-    ports_.sharing.ScanAdapters();
+    sharing_.ScanAdapters();
     TellProblems(SwitchOrigin::kUser);
     return applied;
 }
@@ -284,7 +284,7 @@ void HostedNetworkControl::LeaveApStaMode() {
     KillTimerIfSet(ports_.timers, state_.radioOnStartTimer);
     view_.ClearAssociationList();
     CloseDhcpServer(ports_.processes);
-    ports_.sharing.StopConnectionSharing();
+    sharing_.StopConnectionSharing();
 }
 
 void HostedNetworkControl::ShowStationMode() {
@@ -324,19 +324,19 @@ void HostedNetworkControl::TellProblems(SwitchOrigin origin) {
 // With no adapters at all there is nothing to share: the choice is kept for a later start and sharing
 // is not started.
 void HostedNetworkControl::StartSharingChosenConnection() {
-    std::vector<std::u16string> devices = ports_.sharing.AdapterDeviceNames();
-    if (devices.empty())
+    const std::vector<AdapterRow>& rows = state_.adapters.rows;
+    if (rows.empty())
         return;
     bool listed = false;
-    for (const std::u16string& device : devices) {
-        if (EqualsIgnoringCaseAZ(state_.chosenConnection, device)) {
+    for (const AdapterRow& row : rows) {
+        if (EqualsIgnoringCaseAZ(state_.chosenConnection, row.deviceName)) {
             listed = true;
             break;
         }
     }
     if (state_.chosenConnection.empty() || !listed)
-        state_.chosenConnection = devices.front();
-    ports_.sharing.StartConnectionSharing(std::u16string(state_.chosenConnection));
+        state_.chosenConnection = rows.front().deviceName;
+    sharing_.StartConnectionSharing();
 }
 
 }  // namespace aerowisp

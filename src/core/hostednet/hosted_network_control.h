@@ -12,6 +12,7 @@
 #include "core/app/model_ports.h"
 #include "core/app/tray_view.h"
 #include "core/hostednet/hosted_network_failure.h"
+#include "core/ics/connection_sharing_control.h"
 
 namespace aerowisp {
 
@@ -29,7 +30,8 @@ using MaybeFailure = std::optional<HostedNetworkFailure>;
 
 class HostedNetworkControl {
   public:
-    HostedNetworkControl(const ModelPorts& ports, MainView& view, TrayView& tray, MainWindowState& state);
+    HostedNetworkControl(const ModelPorts& ports, MainView& view, TrayView& tray, MainWindowState& state,
+                         ConnectionSharingControl& sharing);
     HostedNetworkControl(const HostedNetworkControl&) = delete;
     HostedNetworkControl& operator=(const HostedNetworkControl&) = delete;
 
@@ -103,6 +105,7 @@ class HostedNetworkControl {
     MainView& view_;
     TrayView& tray_;
     MainWindowState& state_;
+    ConnectionSharingControl& sharing_;
     std::vector<Problem> problems_;
     bool switching_ = false;
 };

@@ -183,7 +183,22 @@ void CHotlynxDlg::RestartAssociationListTimer(uint32_t timerId, uint32_t periodM
 
 void CHotlynxDlg::FillConnectionList() {
     if (m_icsPage.IsCreated())
-        m_icsPage.FillConnectionList();
+        m_icsPage.FillConnectionList(model_->State().adapters, model_->State().chosenConnection);
+}
+
+void CHotlynxDlg::ShowPleaseWait(const std::u16string& text) {
+    if (!pleaseWait_) {
+        pleaseWait_ = std::make_unique<CMsgDialog>();
+        if (!pleaseWait_->Create(Handle())) {
+            pleaseWait_.reset();
+            return;
+        }
+    }
+    pleaseWait_->ShowMessage(fw::ToWide(text));
+}
+
+void CHotlynxDlg::ClosePleaseWait() {
+    pleaseWait_.reset();
 }
 
 void CHotlynxDlg::ApplyLanguageToWindow() {
@@ -288,7 +303,8 @@ BOOL CHotlynxDlg::OnInitDialog() {
     windowTimers_.emplace(Handle());
     model_ = std::make_unique<MainWindowModel>(
         ModelPorts{platform_.Wlan(), platform_.Settings(), platform_.CodePage(),
-                   platform_.AttachWindowTimers(*windowTimers_), platform_.Processes(), platform_.Sharing()},
+                   platform_.AttachWindowTimers(*windowTimers_), platform_.Processes(),
+                   platform_.SharingManager(), platform_.Adapters()},
         *this, *this);
     DoDataExchange();
     SetText(fw::ToWide(kMainWindowTitle));

@@ -16,6 +16,7 @@
 #include "hostednet/assoc_tbl_page.h"
 #include "hostednet/link_status_page.h"
 #include "ics/ics_page.h"
+#include "ics/msg_dialog.h"
 #include "native/native_timer_service.h"
 #include "widgets/about_page.h"
 #include "widgets/hover_button.h"
@@ -44,6 +45,8 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView {
     void ClearAssociationList() override;
     void RestartAssociationListTimer(uint32_t timerId, uint32_t periodMs) override;
     void FillConnectionList() override;
+    void ShowPleaseWait(const std::u16string& text) override;
+    void ClosePleaseWait() override;
     void ApplyLanguageToWindow() override;
     void CreateContentPages() override;
     void RefreshVersionInfo(const std::u16string& cardDescription) override;
@@ -131,6 +134,8 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView {
     CICSPage m_icsPage;
     CAboutPage m_aboutPage;
     CAppProPage* m_currentPage = nullptr;
+    // Exists only while a sharing operation runs.
+    std::unique_ptr<CMsgDialog> pleaseWait_;
 
     // Icon 128, shared by the system: never destroyed.
     HICON m_hIcon = nullptr;

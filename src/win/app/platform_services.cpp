@@ -12,8 +12,10 @@
 #include "native/native_clock.h"
 #include "native/native_code_page.h"
 #include "native/native_file_reader.h"
+#include "native/native_network_adapters.h"
 #include "native/native_processes.h"
 #include "native/native_settings_store.h"
+#include "native/native_sharing_manager.h"
 #include "native/native_wlan_service.h"
 #include "native/program_folder.h"
 #include "sim/failing_settings_store.h"
@@ -30,7 +32,8 @@ class NativePlatform final : public PlatformServices {
     Clock& SystemClock() override { return clock_; }
     AnsiCodePage& CodePage() override { return codePage_; }
     FileReader& Files() override { return files_; }
-    ConnectionSharing& Sharing() override { return sharing_; }
+    SharingManagerService& SharingManager() override { return sharingManager_; }
+    NetworkAdapters& Adapters() override { return adapters_; }
     ProcessesAndWindows& Processes() override { return processes_; }
     ProcessesAndWindows& Desktop() override { return processes_; }
     TimerService& AttachWindowTimers(TimerService& windowTimers) override { return windowTimers; }
@@ -44,7 +47,8 @@ class NativePlatform final : public PlatformServices {
     NativeClock clock_;
     NativeAnsiCodePage codePage_;
     NativeFileReader files_;
-    InertConnectionSharing sharing_;
+    NativeSharingManagerService sharingManager_;
+    NativeNetworkAdapters adapters_;
     NativeProcessesAndWindows processes_;
 };
 
@@ -97,8 +101,14 @@ class SimulatedPlatform final : public PlatformServices {
     explicit SimulatedPlatform(const Scenario& scenario)
         : machine_(scenario, clock_), programs_(machine_.Processes(), desktop_, machine_.Journal()) {
         machine_.Processes().UseCodePage(&codePage_);
+        machine_.Network().UseCodePage(&codePage_);
         // The program looks for the DHCP server beside itself, wherever the scenario puts its folder.
         machine_.Processes().AddProgram(ProgramFolder() + kDhcpServerProgram, kDhcpServerWindowTitle);
+    }
+
+    // What the run left behind on the network, for outside tools to check.
+    ~SimulatedPlatform() override {
+        machine_.Journal().Record("NetworkAtExit", machine_.Network().StateSummary());
     }
 
     bool WriteJournalTo(const std::u16string& path) { return machine_.Journal().WriteTo(path); }
@@ -108,7 +118,8 @@ class SimulatedPlatform final : public PlatformServices {
     Clock& SystemClock() override { return clock_; }
     AnsiCodePage& CodePage() override { return codePage_; }
     FileReader& Files() override { return files_; }
-    ConnectionSharing& Sharing() override { return sharing_; }
+    SharingManagerService& SharingManager() override { return machine_.Network(); }
+    NetworkAdapters& Adapters() override { return machine_.Network(); }
     ProcessesAndWindows& Processes() override { return programs_; }
     ProcessesAndWindows& Desktop() override { return desktop_; }
     TimerService& AttachWindowTimers(TimerService& windowTimers) override {
@@ -149,7 +160,6 @@ class SimulatedPlatform final : public PlatformServices {
     NativeAnsiCodePage codePage_;
     NativeFileReader files_;
     NativeProcessesAndWindows desktop_;
-    InertConnectionSharing sharing_;
     SimMachine machine_;
     // The scenario's registry and profile failures, in front of the real registry and files.
     FailingSettingsStore failingSettings_{settings_, machine_.Failures(), machine_.Journal()};

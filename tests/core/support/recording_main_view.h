@@ -89,6 +89,11 @@ class RecordingMainView final : public MainView {
         Note("RestartAssociationListTimer", std::to_string(timerId) + " " + std::to_string(periodMs));
     }
     void FillConnectionList() override { Note("FillConnectionList", ""); }
+    void ShowPleaseWait(const std::u16string& text) override {
+        pleaseWaitTexts.push_back(text);
+        Note("ShowPleaseWait", QuoteText(text));
+    }
+    void ClosePleaseWait() override { Note("ClosePleaseWait", ""); }
     void RefreshVersionInfo(const std::u16string&) override { Note("RefreshVersionInfo", ""); }
     void ApplyLanguageToWindow() override { Note("ApplyLanguageToWindow", ""); }
     void CreateContentPages() override { Note("CreateContentPages", ""); }
@@ -116,6 +121,7 @@ class RecordingMainView final : public MainView {
     ContentPage currentPage = ContentPage::kAbout;
     // The texts of the message boxes shown, in order.
     std::vector<std::u16string> messages;
+    std::vector<std::u16string> pleaseWaitTexts;
 
   private:
     void Note(const std::string& call, const std::string& arguments) {
