@@ -213,7 +213,7 @@ TEST(AssociationListRefresh, RowsOfTheStationsAssociatedNow) {
         Scenario scenario = test::HarnessScenario();
         scenario.stations = c.stations;
         ModelHarness h("CP1252", scenario);
-        h.machine.Wlan().HostedNetworkForceStart(h.State().wlanHandle);
+        h.machine.Wlan().HostedNetworkForceStart(h.State().wlanHandle, nullptr);
         h.machine.ManualClock()->Advance(c.elapsedMs);
         h.Hosted().apMode = c.apMode;
         h.view.associationRows = {{u"0", u"stale", u"row"}};
@@ -225,16 +225,12 @@ TEST(AssociationListRefresh, RowsOfTheStationsAssociatedNow) {
     }
 }
 
-TEST(ApConfigPage, TimerSetsTheBssidOnceTheNetworkRuns) {
-    for (const bool running : {true, false}) {
-        SCOPED_TRACE(running ? "running" : "stopped");
-        ModelHarness h;
-        if (running)
-            h.machine.Wlan().HostedNetworkForceStart(h.State().wlanHandle);
-        h.model.Pages().OnPageTimer(IDT_AP_CONFIG_PAGE);
-        EXPECT_EQ(h.view.calls.front(), "KillPageTimer ApConfig");
-        EXPECT_EQ(h.view.apConfigBssid, running ? u"02-1A-2B-3C-4D-5E" : u"");
-    }
+TEST(ApConfigPage, TimerSetsOnlyTheBssidOnce) {
+    ModelHarness h;
+    h.State().adapters.virtualAdapterMac = u"02-1A-2B-3C-4D-5E";
+    h.model.Pages().OnPageTimer(IDT_AP_CONFIG_PAGE);
+    EXPECT_EQ(h.view.calls,
+              (std::vector<std::string>{"KillPageTimer ApConfig", "SetApConfigBssid \"02-1A-2B-3C-4D-5E\""}));
 }
 
 TEST(ApConfigPage, ApplyValidatesThenAppliesAndReportsRefusals) {
@@ -266,7 +262,7 @@ TEST(ApConfigPage, ApplyValidatesThenAppliesAndReportsRefusals) {
         {"new name",
          u"New Name",
          u"secret-key",
-         u"SECRET-KEY",
+         u"secret-key",
          {},
          {ApInputFault::kNone, true},
          true,
@@ -323,13 +319,13 @@ TEST(IcsPage, ApplyRestartsSharingOnlyForAnotherConnection) {
         const char* label;
         ConnectionListRow row;
         bool disablesApply;
-        std::vector<std::u16string> started;
+        std::optional<std::string> sharedPublicly;  // the connection enabled as public, if any
         std::u16string chosen;
     };
     const Case cases[] = {
-        {"another connection", {u"Intel 82579LM", u"Ethernet 2"}, true, {u"Intel 82579LM"}, u"Intel 82579LM"},
+        {"another connection", {u"Intel 82579LM", u"Connection 2"}, true, "Connection 2", u"Intel 82579LM"},
         {"the shared one in other letter case",
-         {u"REALTEK pcie GBE", u"Local Area Connection"},
+         {u"REALTEK pcie GBE", u"Connection 1"},
          false,
          {},
          u"Realtek PCIe GBE"},
@@ -337,15 +333,24 @@ TEST(IcsPage, ApplyRestartsSharingOnlyForAnotherConnection) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        ModelHarness h;
+        Scenario scenario = test::HarnessScenarioWith({u"Realtek PCIe GBE", u"Intel 82579LM"});
+        scenario.hostedNetwork.running = true;
+        ModelHarness h("CP1252", scenario);
         h.State().chosenConnection = u"Realtek PCIe GBE";
+        h.model.Sharing().ScanAdapters();
+        h.Log().Clear();
         EXPECT_EQ(h.model.Pages().OnConnectionListApply(c.row), c.disablesApply);
-        EXPECT_EQ(h.sharing.started, c.started);
-        EXPECT_EQ(h.sharing.stops, c.started.empty() ? 0 : 1);
-        EXPECT_EQ(h.State().chosenConnection, c.chosen);
-        if (!c.started.empty()) {
+        const std::vector<JournalEntry> enabled = h.Log().Find("INetSharingConfiguration::EnableSharing");
+        if (c.sharedPublicly) {
+            ASSERT_FALSE(enabled.empty());
+            EXPECT_EQ(enabled.front().arguments.find("connection=\"" + *c.sharedPublicly + "\" type=public"),
+                      0u)
+                << enabled.front().arguments;
             EXPECT_EQ(ReadIcsCardName(h.machine.Settings()), c.chosen);
+        } else {
+            EXPECT_TRUE(h.Operations().empty());
         }
+        EXPECT_EQ(h.State().chosenConnection, c.chosen);
     }
 }
 

@@ -43,7 +43,10 @@ int Usage() {
         L"       wndctl event TITLE WHAT          a simulated machine's event, sent to the window and\n"
         L"                                        handled before wndctl returns: remove, insert (the\n"
         L"                                        first card), suspend, resume, join (a station joins\n"
-        L"                                        the hosted network) or leave (the last one leaves)\n");
+        L"                                        the hosted network) or leave (the last one leaves)\n"
+        L"       wndctl message TITLE [TIMEOUT_MS] wait for a message box titled TITLE (a window of that\n"
+        L"                                        title with an owner) and print its text\n"
+        L"       wndctl answer TITLE              press OK in that message box\n");
     return 2;
 }
 
@@ -210,6 +213,47 @@ void PrintControls(HWND window, HWND parent) {
     }
 }
 
+// A message box: a visible top-level window titled `title` that has an owner. The program's main window
+// may carry the same title, but it has none.
+HWND FindMessageBox(const wchar_t* title) {
+    for (HWND window = ::FindWindowExW(nullptr, nullptr, nullptr, title); window != nullptr;
+         window = ::FindWindowExW(nullptr, window, nullptr, title)) {
+        if (::GetWindow(window, GW_OWNER) != nullptr && ::IsWindowVisible(window))
+            return window;
+    }
+    return nullptr;
+}
+
+// The texts of the box's statics, joined by spaces, in one line.
+std::wstring MessageText(HWND box) {
+    std::wstring text;
+    for (HWND child = ::GetWindow(box, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t className[16] = L"";
+        ::GetClassNameW(child, className, 16);
+        const std::wstring part = OneLine(TextOf(child));
+        if (::_wcsicmp(className, L"Static") != 0 || part.empty())
+            continue;
+        text += (text.empty() ? L"" : L" ") + part;
+    }
+    return text;
+}
+
+int MessageCommand(const std::wstring& verb, const wchar_t* title, DWORD timeout) {
+    const DWORD start = ::GetTickCount();
+    HWND box = nullptr;
+    while ((box = FindMessageBox(title)) == nullptr) {
+        if (verb != L"message" || ::GetTickCount() - start >= timeout) {
+            std::fwprintf(stderr, L"wndctl: no message box titled \"%ls\"\n", title);
+            return 1;
+        }
+        ::Sleep(kPollMilliseconds);
+    }
+    if (verb == L"answer")
+        return ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0) ? 0 : 1;
+    std::wprintf(L"%ls\n", MessageText(box).c_str());
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -223,6 +267,8 @@ int wmain(int argc, wchar_t** argv) {
         return WaitFor(title, TimeoutArgument(argc, argv), Awaited::kAnswering) ? 0 : 1;
     if (verb == L"gone")
         return WaitFor(title, TimeoutArgument(argc, argv), Awaited::kGone) ? 0 : 1;
+    if (verb == L"message" || verb == L"answer")
+        return MessageCommand(verb, title, TimeoutArgument(argc, argv));
 
     HWND window = ::FindWindowW(nullptr, title);
     if (window == nullptr) {

@@ -4,15 +4,18 @@
 #include "core/hostednet/association_list.h"
 #include "core/hostednet/link_status.h"
 #include "core/resource.h"
-#include "core/settings/settings_operations.h"
-#include "core/text/number_text.h"
 
 namespace aerowisp {
 
 ContentPagesControl::ContentPagesControl(const ModelPorts& ports, MainView& view, MainWindowState& state,
                                          HostedNetworkControl& hostedNetwork,
-                                         const WlanClientState& wlanClient)
-    : ports_(ports), view_(view), state_(state), hostedNetwork_(hostedNetwork), wlanClient_(wlanClient) {}
+                                         ConnectionSharingControl& sharing, const WlanClientState& wlanClient)
+    : ports_(ports),
+      view_(view),
+      state_(state),
+      hostedNetwork_(hostedNetwork),
+      sharing_(sharing),
+      wlanClient_(wlanClient) {}
 
 void ContentPagesControl::StartLinkStatusTimer() {
     view_.RestartPageTimer(ContentPage::kLinkStatus, IDT_LINK_STATUS_REFRESH, kLinkStatusRefreshPeriodMs);
@@ -37,7 +40,7 @@ void ContentPagesControl::OnPageTimer(TimerId id) {
 ApConfigApplyResult ContentPagesControl::OnApConfigApply(const std::u16string& ssid,
                                                          const std::u16string& key,
                                                          const std::u16string& confirmation) {
-    const ApInputFault fault = ValidateApInput(ssid, key, confirmation);
+    const ApInputFault fault = ValidateApInput(ssid, key, confirmation, ports_.codePage);
     if (fault != ApInputFault::kNone)
         return {fault, false};
     return {ApInputFault::kNone, hostedNetwork_.ApplyApConfig(ssid, key)};
@@ -54,8 +57,9 @@ bool ContentPagesControl::OnConnectionListApply(const ConnectionListRow& row) {
         case ConnectionApply::kDisableOnly:
             return true;
         case ConnectionApply::kRestart:
+            // Sharing starts again with the new public connection, which is stored for the next start.
             state_.chosenConnection = row.deviceName;
-            RestartConnectionSharing();
+            sharing_.RestartConnectionSharing();
             return true;
     }
     return false;
@@ -78,23 +82,11 @@ void ContentPagesControl::RefreshAssociationList() {
     view_.ShowAssociationList(QueryAssociationList(ports_.wlan, state_.wlanHandle));
 }
 
-// Once per entry into AP+STA mode, when the virtual adapter has had time to come up. Its MAC address
-// is the hosted network's BSSID. Only the label changes: what the user is typing in the boxes stays.
+// Once per entry into AP+STA mode, when the adapter scan has seen the virtual adapter come up. Only the
+// label changes: what the user is typing in the boxes stays.
 void ContentPagesControl::ShowApConfigBssid() {
     view_.KillPageTimer(ContentPage::kApConfig);
-    HostedNetworkStatus status;
-    if (ports_.wlan.HostedNetworkQueryStatus(state_.wlanHandle, status) != kWlanSuccess ||
-        status.state != HostedNetworkState::kActive) {
-        return;
-    }
-    view_.SetApConfigBssid(MacAddressText(status.bssid));
-}
-
-// Sharing starts again with the new public connection, which is stored for the next start.
-void ContentPagesControl::RestartConnectionSharing() {
-    ports_.sharing.StopConnectionSharing();
-    ports_.sharing.StartConnectionSharing(state_.chosenConnection);
-    WriteIcsCardName(ports_.settings, state_.chosenConnection);
+    view_.SetApConfigBssid(state_.adapters.virtualAdapterMac);
 }
 
 }  // namespace aerowisp

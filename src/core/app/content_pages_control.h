@@ -8,13 +8,15 @@
 #include "core/app/page_requests.h"
 #include "core/hostednet/hosted_network_control.h"
 #include "core/hostednet/wlan_client.h"
+#include "core/ics/connection_sharing_control.h"
 
 namespace aerowisp {
 
 class ContentPagesControl final : public PageRequests {
   public:
     ContentPagesControl(const ModelPorts& ports, MainView& view, MainWindowState& state,
-                        HostedNetworkControl& hostedNetwork, const WlanClientState& wlanClient);
+                        HostedNetworkControl& hostedNetwork, ConnectionSharingControl& sharing,
+                        const WlanClientState& wlanClient);
     ContentPagesControl(const ContentPagesControl&) = delete;
     ContentPagesControl& operator=(const ContentPagesControl&) = delete;
 
@@ -32,12 +34,12 @@ class ContentPagesControl final : public PageRequests {
     void RefreshLinkStatus();
     void RefreshAssociationList();
     void ShowApConfigBssid();
-    void RestartConnectionSharing();
 
     ModelPorts ports_;
     MainView& view_;
     MainWindowState& state_;
     HostedNetworkControl& hostedNetwork_;
+    ConnectionSharingControl& sharing_;
     const WlanClientState& wlanClient_;
 };
 

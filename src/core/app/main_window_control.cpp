@@ -10,8 +10,7 @@ namespace aerowisp {
 namespace {
 
 std::u16string TextOr(MainView& view, const LanguageString& entry) {
-    std::u16string text = view.LoadLanguageString(entry.key);
-    return text.empty() ? std::u16string(entry.englishDefault) : text;
+    return TextOrDefault(view.LoadLanguageString(entry.key), entry);
 }
 
 // Without a card only button 1003 stays usable: it shows the About page.
@@ -20,18 +19,24 @@ constexpr uint32_t kDisabledWithoutCard[] = {IDC_LINK_STATUS_BUTTON, IDC_ASSOC_L
                                              IDC_STA_AP_BUTTON,      IDC_MODE_BUTTON};
 
 // The ICS page's rows: one per adapter of the table, with its device and connection names.
-std::vector<ConnectionListRow> AdapterRows(const ConnectionSharing& sharing) {
+std::vector<ConnectionListRow> AdapterRows(const AdapterTable& table) {
     std::vector<ConnectionListRow> rows;
-    for (const std::u16string& device : sharing.AdapterDeviceNames())
-        rows.push_back({device, {}});
+    for (const AdapterRow& adapter : table.rows)
+        rows.push_back({adapter.deviceName, adapter.connectionName});
     return rows;
 }
 
 }  // namespace
 
 MainWindowControl::MainWindowControl(const ModelPorts& ports, MainView& view, MainWindowState& state,
-                                     HostedNetworkControl& hostedNetwork, const WlanClientState& wlanClient)
-    : ports_(ports), view_(view), state_(state), hostedNetwork_(hostedNetwork), wlanClient_(wlanClient) {}
+                                     HostedNetworkControl& hostedNetwork, ConnectionSharingControl& sharing,
+                                     const WlanClientState& wlanClient)
+    : ports_(ports),
+      view_(view),
+      state_(state),
+      hostedNetwork_(hostedNetwork),
+      sharing_(sharing),
+      wlanClient_(wlanClient) {}
 
 void MainWindowControl::LoadTrayMenuTexts() {
     TrayMenuTexts& texts = state_.trayMenu;
@@ -90,11 +95,12 @@ void MainWindowControl::ShowStartPage() {
         view_.EnableButton(control, false);
 }
 
-// A start the user cancels in the Extended AP Settings dialog stays in station mode, and looks it.
+// A start the user cancels in the Extended AP Settings dialog, or the service refuses, stays in station
+// mode, and looks it.
 void MainWindowControl::StartInStoredMode() {
     if (!state_.radioOn)
         EnableControlsForRadio(false);
-    if (state_.hostedNetwork.apMode && !hostedNetwork_.SwitchToApStaMode()) {
+    if (state_.hostedNetwork.apMode && !hostedNetwork_.SwitchToApStaMode(SwitchOrigin::kRestore)) {
         state_.hostedNetwork.apMode = false;
         view_.ShowPage(ContentPage::kLinkStatus);
         for (const ControlLook& look : ControlLooks(ModeLook::kStation))
@@ -118,9 +124,9 @@ void MainWindowControl::OnAssocListButton() {
 
 void MainWindowControl::OnIcsButton() {
     if (state_.hostedNetwork.apMode) {
-        ports_.sharing.ScanAdapters();
+        sharing_.ScanAdapters();
         view_.ShowPage(ContentPage::kIcs);
-        view_.FillConnectionList(ConnectionListFor(AdapterRows(ports_.sharing), state_.chosenConnection));
+        view_.FillConnectionList(ConnectionListFor(AdapterRows(state_.adapters), state_.chosenConnection));
         return;
     }
     view_.ShowPage(ContentPage::kAbout);

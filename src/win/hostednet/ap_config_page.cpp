@@ -82,8 +82,8 @@ bool CAPConfigPage::OnCommand(int id, int notifyCode, HWND control) {
     return CAppProPage::OnCommand(id, notifyCode, control);
 }
 
-// A refused input keeps Apply enabled, so the user can correct it and try again; the boxes keep the
-// text.
+// Input the rules or the service refused keeps Apply enabled, so the user can correct it and try again;
+// the boxes keep the text.
 void CAPConfigPage::OnApply() {
     if (Requests() == nullptr)
         return;
@@ -97,11 +97,9 @@ void CAPConfigPage::OnApply() {
         ::SetFocus(Item(box));
         return;
     }
-    if (!result.accepted) {
-        ShowUserMessage(Handle(), LanguageTextOr(owner_, kApConfigRefusedMessage));
-        return;
-    }
-    ::EnableWindow(Item(IDC_AP_APPLY), FALSE);
+    // The model has told the user what the service refused.
+    if (result.accepted)
+        ::EnableWindow(Item(IDC_AP_APPLY), FALSE);
 }
 
 }  // namespace aerowisp
