@@ -16,6 +16,8 @@ class FailurePlan {
   public:
     void FailAlways(std::string_view operation, uint32_t error);
     void FailNext(std::string_view operation, uint32_t error, uint32_t times = 1);
+    // Lets `passes` calls through, then fails as FailNext (with a count) or FailAlways (without).
+    void FailAfter(std::string_view operation, uint32_t passes, uint32_t error, std::optional<uint32_t> times);
     void Clear(std::string_view operation);
     void ClearAll();
 
@@ -27,6 +29,7 @@ class FailurePlan {
     struct Rule {
         uint32_t error = 0;
         std::optional<uint32_t> remaining;  // nothing: always
+        bool passes = false;                // the calls it covers succeed
     };
     std::map<std::string, std::deque<Rule>, std::less<>> rules_;
 };

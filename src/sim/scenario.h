@@ -103,6 +103,7 @@ struct ScenarioFailure {
     std::string operation;
     uint32_t error = 0;
     std::optional<uint32_t> times;  // nothing: always
+    uint32_t from = 1;              // the first call that fails; those before it succeed
 };
 
 struct ScenarioRegistryKey {

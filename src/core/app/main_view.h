@@ -68,6 +68,9 @@ class MainView {
     virtual std::u16string LoadLanguageString(std::u16string_view key) = 0;
     // Shell_NotifyIconW(NIM_DELETE) for the program's notification-area icon.
     virtual void RemoveTrayIcon() = 0;
+    // A message box owned by the main window, captioned "Aerowisp", with the exclamation icon and OK;
+    // returns once the user closed it.
+    virtual void ShowMessage(const std::u16string& text) = 0;
 };
 
 }  // namespace aerowisp

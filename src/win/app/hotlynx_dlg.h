@@ -48,6 +48,7 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView {
     void RefreshVersionInfo(const std::u16string& cardDescription) override;
     std::u16string LoadLanguageString(std::u16string_view key) override;
     void RemoveTrayIcon() override;
+    void ShowMessage(const std::u16string& text) override;
 
     // TrayView.
     bool AddTrayIcon(const TrayIconData& icon) override;

@@ -94,6 +94,10 @@ class RecordingMainView final : public MainView {
     void CreateContentPages() override { Note("CreateContentPages", ""); }
     std::u16string LoadLanguageString(std::u16string_view) override { return {}; }
     void RemoveTrayIcon() override { Note("RemoveTrayIcon", ""); }
+    void ShowMessage(const std::u16string& text) override {
+        messages.push_back(text);
+        Note("ShowMessage", QuoteText(text));
+    }
 
     // "Call arguments" lines in call order.
     std::vector<std::string> calls;
@@ -105,6 +109,7 @@ class RecordingMainView final : public MainView {
     int dialogRuns = 0;
     std::deque<std::optional<size_t>> cardAnswers;  // empty: the selection dialog is closed
     ContentPage currentPage = ContentPage::kAbout;
+    std::vector<std::u16string> messages;
 
   private:
     void Note(const std::string& call, const std::string& arguments) {
