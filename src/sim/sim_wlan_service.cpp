@@ -197,8 +197,12 @@ WlanResult SimWlanService::QueryInterface(WlanHandle handle, const Guid& interfa
                 std::string hardware;
                 for (uint32_t phy = 0; phy < card->phys.size(); ++phy) {
                     answer.radioStates.push_back({phy, card->phys[phy].software, card->phys[phy].hardware});
-                    software += (phy == 0 ? "" : ",") + std::string(RadioName(card->phys[phy].software));
-                    hardware += (phy == 0 ? "" : ",") + std::string(RadioName(card->phys[phy].hardware));
+                    if (phy != 0) {
+                        software.push_back(',');
+                        hardware.push_back(',');
+                    }
+                    software.append(RadioName(card->phys[phy].software));
+                    hardware.append(RadioName(card->phys[phy].hardware));
                 }
                 radios = Arg("phys", card->phys.size()) + Arg("software", software) + Arg("hardware", hardware);
                 break;
