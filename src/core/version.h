@@ -9,11 +9,11 @@
 #define AEROWISP_VERSION_PATCH 1
 #define AEROWISP_VERSION_BUILD 3
 
-#define AEROWISP_STRINGIZE_(x) #x
-#define AEROWISP_STRINGIZE(x) AEROWISP_STRINGIZE_(x)
-/* "2.0.1.3" */
-#define AEROWISP_VERSION_TEXT                                                                        \
-    AEROWISP_STRINGIZE(AEROWISP_VERSION_MAJOR) "." AEROWISP_STRINGIZE(AEROWISP_VERSION_MINOR) "." \
-        AEROWISP_STRINGIZE(AEROWISP_VERSION_PATCH) "." AEROWISP_STRINGIZE(AEROWISP_VERSION_BUILD)
+/* "2.0.1.3": the numbers are expanded before they are turned into text. */
+#define AEROWISP_VERSION_JOIN_(a, b, c, d) #a "." #b "." #c "." #d
+#define AEROWISP_VERSION_JOIN(a, b, c, d) AEROWISP_VERSION_JOIN_(a, b, c, d)
+#define AEROWISP_VERSION_TEXT                                                                     \
+    AEROWISP_VERSION_JOIN(AEROWISP_VERSION_MAJOR, AEROWISP_VERSION_MINOR, AEROWISP_VERSION_PATCH, \
+                          AEROWISP_VERSION_BUILD)
 
 #endif

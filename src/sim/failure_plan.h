@@ -17,7 +17,8 @@ class FailurePlan {
     void FailAlways(std::string_view operation, uint32_t error);
     void FailNext(std::string_view operation, uint32_t error, uint32_t times = 1);
     // Lets `passes` calls through, then fails as FailNext (with a count) or FailAlways (without).
-    void FailAfter(std::string_view operation, uint32_t passes, uint32_t error, std::optional<uint32_t> times);
+    void FailAfter(std::string_view operation, uint32_t passes, uint32_t error,
+                   std::optional<uint32_t> times);
     void Clear(std::string_view operation);
     void ClearAll();
 

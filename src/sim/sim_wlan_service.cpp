@@ -204,7 +204,8 @@ WlanResult SimWlanService::QueryInterface(WlanHandle handle, const Guid& interfa
                     software.append(RadioName(card->phys[phy].software));
                     hardware.append(RadioName(card->phys[phy].hardware));
                 }
-                radios = Arg("phys", card->phys.size()) + Arg("software", software) + Arg("hardware", hardware);
+                radios =
+                    Arg("phys", card->phys.size()) + Arg("software", software) + Arg("hardware", hardware);
                 break;
             }
             case WlanIntfOpcode::kInterfaceState:

@@ -50,7 +50,8 @@ TEST(WebAddress, OnlyAbsoluteHttpAddressesAreOpened) {
         {u"mailto:someone@example.com", kBuiltIn},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.languageText.begin(), c.languageText.begin() + std::min<size_t>(c.languageText.size(), 40)));
+        SCOPED_TRACE(std::string(c.languageText.begin(),
+                                 c.languageText.begin() + std::min<size_t>(c.languageText.size(), 40)));
         EXPECT_EQ(WebAddressToOpen(c.languageText), c.opened);
     }
     EXPECT_TRUE(IsOpenableWebAddress(kBuiltIn));
@@ -121,10 +122,18 @@ TEST(FileDateText, FormatsCalendarDaysOnly) {
         std::u16string text;
     };
     const Case cases[] = {
-        {{2011, 6, 30}, u"06-30-2011"},  {{2024, 2, 29}, u"02-29-2024"}, {{1601, 1, 1}, u"01-01-1601"},
-        {{9999, 12, 31}, u"12-31-9999"}, {{2023, 2, 29}, u""},           {{1900, 2, 29}, u""},
-        {{2000, 2, 29}, u"02-29-2000"},  {{2011, 4, 31}, u""},           {{2011, 13, 1}, u""},
-        {{2011, 0, 1}, u""},             {{2011, 1, 0}, u""},            {{1600, 12, 31}, u""},
+        {{2011, 6, 30}, u"06-30-2011"},
+        {{2024, 2, 29}, u"02-29-2024"},
+        {{1601, 1, 1}, u"01-01-1601"},
+        {{9999, 12, 31}, u"12-31-9999"},
+        {{2023, 2, 29}, u""},
+        {{1900, 2, 29}, u""},
+        {{2000, 2, 29}, u"02-29-2000"},
+        {{2011, 4, 31}, u""},
+        {{2011, 13, 1}, u""},
+        {{2011, 0, 1}, u""},
+        {{2011, 1, 0}, u""},
+        {{1600, 12, 31}, u""},
         {{10000, 1, 1}, u""},
     };
     for (const Case& c : cases) {

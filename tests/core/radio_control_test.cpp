@@ -30,7 +30,9 @@ struct RadioHarness : test::ModelHarness {
                             std::to_string(entry.result));
         return calls;
     }
-    std::optional<RegistryValue> RadioState() { return machine.Settings().Value(kSettingsKey, kValueRadioState); }
+    std::optional<RegistryValue> RadioState() {
+        return machine.Settings().Value(kSettingsKey, kValueRadioState);
+    }
     std::vector<Dot11RadioState> SoftwareRadios() {
         std::vector<Dot11RadioState> radios;
         for (uint32_t phy = 0; machine.Wlan().SoftwareRadio(CardGuid(), phy); ++phy)
@@ -74,15 +76,50 @@ TEST(RadioButton, SwitchesEveryPhyOrNoneAndTellsWhy) {
     const std::u16string hardwareOff(kHardwareRadioOffMessage.englishDefault);
     const Case cases[] = {
         {"one PHY off", 1, true, kOn, 0, 0, false, {"phy=0 radio=off:0"}, false, u"", {kOff}},
-        {"three PHYs on, in order", 3, false, kOn, 0, 0, false,
-         {"phy=0 radio=on:0", "phy=1 radio=on:0", "phy=2 radio=on:0"}, true, u"", {kOn, kOn, kOn}},
+        {"three PHYs on, in order",
+         3,
+         false,
+         kOn,
+         0,
+         0,
+         false,
+         {"phy=0 radio=on:0", "phy=1 radio=on:0", "phy=2 radio=on:0"},
+         true,
+         u"",
+         {kOn, kOn, kOn}},
         {"no PHYs: no call, still switched", 0, true, kOn, 0, 0, false, {}, false, u"", {}},
-        {"hardware switch off", 2, false, kOff, 0, 0, false, {"phy=0 radio=on:5023"}, false, hardwareOff,
+        {"hardware switch off",
+         2,
+         false,
+         kOff,
+         0,
+         0,
+         false,
+         {"phy=0 radio=on:5023"},
+         false,
+         hardwareOff,
          {kOff, kOff}},
-        {"second PHY refuses off: first set back", 2, true, kOn, 2, 1, false,
-         {"phy=0 radio=off:0", "phy=1 radio=off:5023", "phy=0 radio=on:0"}, true, offFailed, {kOn, kOn}},
-        {"second PHY refuses on: first set back", 3, false, kOn, 2, 1, false,
-         {"phy=0 radio=on:0", "phy=1 radio=on:5023", "phy=0 radio=off:0"}, false, onFailed,
+        {"second PHY refuses off: first set back",
+         2,
+         true,
+         kOn,
+         2,
+         1,
+         false,
+         {"phy=0 radio=off:0", "phy=1 radio=off:5023", "phy=0 radio=on:0"},
+         true,
+         offFailed,
+         {kOn, kOn}},
+        {"second PHY refuses on: first set back",
+         3,
+         false,
+         kOn,
+         2,
+         1,
+         false,
+         {"phy=0 radio=on:0", "phy=1 radio=on:5023", "phy=0 radio=off:0"},
+         false,
+         onFailed,
          {kOff, kOff, kOff}},
         {"capability fails", 1, true, kOn, 0, 0, true, {}, true, offFailed, {kOn}},
     };
@@ -100,8 +137,8 @@ TEST(RadioButton, SwitchesEveryPhyOrNoneAndTellsWhy) {
         EXPECT_EQ(h.RadioCalls(), c.calls);
         EXPECT_EQ(h.State().radioOn, c.radioOnAfter);
         EXPECT_EQ(h.SoftwareRadios(), c.radiosAfter);
-        EXPECT_EQ(h.view.messages, c.message.empty() ? std::vector<std::u16string>{}
-                                                      : std::vector<std::u16string>{c.message});
+        EXPECT_EQ(h.view.messages,
+                  c.message.empty() ? std::vector<std::u16string>{} : std::vector<std::u16string>{c.message});
         EXPECT_EQ(h.Count("WlanQueryInterface"), c.message == hardwareOff || c.message == onFailed ? 1u : 0u);
         const bool switched = c.message.empty();
         // The look, the controls and "Radio state" follow only a switch that took.
@@ -122,7 +159,8 @@ TEST(RadioButton, SwitchesEveryPhyOrNoneAndTellsWhy) {
 }
 
 TEST(RadioButton, ChangesNothingWithoutAUsableInterfaceGuid) {
-    for (const std::optional<std::u16string>& guid : {std::optional<std::u16string>(), std::optional(std::u16string(u"{not-a-guid}"))}) {
+    for (const std::optional<std::u16string>& guid :
+         {std::optional<std::u16string>(), std::optional(std::u16string(u"{not-a-guid}"))}) {
         RadioHarness h(RadioScenario(1, kOn, kOn));
         h.State().dhcpLaunchTimer = h.timers.SetTimer(IDT_DHCP_LAUNCH, 6000);
         h.Card() = guid;
@@ -171,7 +209,8 @@ TEST(RadioButton, FailedOffInApStaModeRestartsTheNetwork) {
     EXPECT_TRUE(h.State().radioOn);
     EXPECT_TRUE(h.machine.Wlan().HostedNetworkRunning());
     EXPECT_EQ(h.CurrentMode(), RegistryValue::Dword(1));
-    EXPECT_EQ(h.view.messages, std::vector<std::u16string>{std::u16string(kRadioOffFailedMessage.englishDefault)});
+    EXPECT_EQ(h.view.messages,
+              std::vector<std::u16string>{std::u16string(kRadioOffFailedMessage.englishDefault)});
 }
 
 }  // namespace

@@ -214,9 +214,10 @@ TEST_F(SimWlan, InjectedFailuresReplaceTheCallAndAreJournaled) {
 // "From = 2, Times = 1": the first call passes, the second fails, the third passes again; without Times
 // every call from the Nth on fails.
 TEST(SimWlanFailures, ScenarioFailureFromTheNthCall) {
-    SimMachine machine(ParseOrFail(std::string(DefaultScenarioText()) +
-                                   "[Failure]\nOperation = WlanOpenHandle\nError = 1062\nFrom = 2\nTimes = 1\n"
-                                   "[Failure]\nOperation = WlanEnumInterfaces\nError = 13\nFrom = 3\n"));
+    SimMachine machine(
+        ParseOrFail(std::string(DefaultScenarioText()) +
+                    "[Failure]\nOperation = WlanOpenHandle\nError = 1062\nFrom = 2\nTimes = 1\n"
+                    "[Failure]\nOperation = WlanEnumInterfaces\nError = 13\nFrom = 3\n"));
     WlanHandle handle = 0;
     WlanInterfaceList list;
     std::vector<WlanResult> opens;

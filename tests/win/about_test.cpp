@@ -139,10 +139,12 @@ TEST(CAboutDlgTest, ShowsNameAndVersionOnTemplate100AndClearsTheAboutFlag) {
     bool okIsDefault = false;
     std::thread user([&] {
         HWND dialog = nullptr;
-        test::WaitUntil([&] { return (dialog = test::FindWindowOfThisProcess(L"About Aerowisp")) != nullptr; });
+        test::WaitUntil(
+            [&] { return (dialog = test::FindWindowOfThisProcess(L"About Aerowisp")) != nullptr; });
         if (dialog == nullptr)
             return;
-        for (HWND child = ::GetWindow(dialog, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT))
+        for (HWND child = ::GetWindow(dialog, GW_CHILD); child != nullptr;
+             child = ::GetWindow(child, GW_HWNDNEXT))
             texts.push_back(TextOf(child));
         ::GetClientRect(dialog, &client);
         ::MapDialogRect(dialog, &expected);
@@ -155,7 +157,7 @@ TEST(CAboutDlgTest, ShowsNameAndVersionOnTemplate100AndClearsTheAboutFlag) {
     EXPECT_FALSE(IsAboutDialogOpen());
     // The icon control names its resource by number: icon 128.
     EXPECT_EQ(texts, (std::vector<std::wstring>{L"\xFFFF\x80", L"Aerowisp   " AEROWISP_VERSION_TEXT,
-                                                L"Wireless access point utility for Windows 7", L"OK"}));
+                                                L"Copyright (C) 2026 Duva DI", L"OK"}));
     EXPECT_EQ(client.right, expected.right);
     EXPECT_EQ(client.bottom, expected.bottom);
     EXPECT_TRUE(okIsDefault);

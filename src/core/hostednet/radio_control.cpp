@@ -107,7 +107,7 @@ bool RadioControl::HardwareSwitchOff(const Guid& card) {
 }
 
 void RadioControl::ReportFailure(const Guid& card, bool turningOn) {
-    const LanguageString& message = !turningOn              ? kRadioOffFailedMessage
+    const LanguageString& message = !turningOn                ? kRadioOffFailedMessage
                                     : HardwareSwitchOff(card) ? kHardwareRadioOffMessage
                                                               : kRadioOnFailedMessage;
     const std::u16string text = view_.LoadLanguageString(message.key);

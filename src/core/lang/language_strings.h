@@ -77,8 +77,8 @@ inline constexpr LanguageString kDisconnectedTrayTip{u"String56", u"Status : Dis
 inline constexpr LanguageString kConnectedStatusLine{u"String57", u"Status : Connected"};
 
 // Messages of the radio button.
-inline constexpr LanguageString kRadioOffFailedMessage{u"String150",
-                                                       u"The wireless card's radio could not be switched off."};
+inline constexpr LanguageString kRadioOffFailedMessage{
+    u"String150", u"The wireless card's radio could not be switched off."};
 inline constexpr LanguageString kRadioOnFailedMessage{u"String151",
                                                       u"The wireless card's radio could not be switched on."};
 inline constexpr LanguageString kHardwareRadioOffMessage{

@@ -30,7 +30,8 @@ inline Scenario HarnessScenario() {
 
 struct ModelHarness {
     // `codePage` is the ANSI code page as iconv names it.
-    explicit ModelHarness(const char* codePageName = "CP1252") : ModelHarness(HarnessScenario(), codePageName) {}
+    explicit ModelHarness(const char* codePageName = "CP1252")
+        : ModelHarness(HarnessScenario(), codePageName) {}
     explicit ModelHarness(const Scenario& scenario, const char* codePageName = "CP1252")
         : machine(scenario),
           codePage(codePageName),
