@@ -22,12 +22,16 @@ struct RadioHarness : test::ModelHarness {
     }
     std::optional<std::u16string>& Card() { return model.Wlan().State().interfaceGuidText; }
     const Guid& CardGuid() { return machine.Scenario().cards.front().guid; }
-    // "phy=0 radio=off:0" for each WlanSetInterface call, with its result.
-    std::vector<std::string> RadioCalls() {
-        std::vector<std::string> calls;
-        for (const JournalEntry& entry : Log().Find("WlanSetInterface"))
-            calls.push_back(entry.arguments.substr(entry.arguments.find("phy=")) + ":" +
-                            std::to_string(entry.result));
+    // Each WlanSetInterface call as PHY and state, "!" when it failed: "0off 1off! 0on".
+    std::string RadioCalls() {
+        std::string calls;
+        for (const JournalEntry& entry : Log().Find("WlanSetInterface")) {
+            const size_t phy = entry.arguments.find("phy=") + 4;
+            const size_t radio = entry.arguments.find("radio=") + 6;
+            calls += (calls.empty() ? "" : " ") +
+                     entry.arguments.substr(phy, entry.arguments.find(' ', phy) - phy) +
+                     entry.arguments.substr(radio) + (entry.result == kWlanSuccess ? "" : "!");
+        }
         return calls;
     }
     std::optional<RegistryValue> RadioState() {
@@ -62,11 +66,10 @@ TEST(RadioButton, SwitchesEveryPhyOrNoneAndTellsWhy) {
         size_t phys;
         bool radioOn;  // before the click
         Dot11RadioState hardware;
-        // WlanSetInterface fails from this call on, `failTimes` times (0: never).
+        // WlanSetInterface fails from this call on, once (0: never).
         uint32_t failFrom;
-        uint32_t failTimes;
         bool capabilityFails;
-        std::vector<std::string> calls;
+        const char* calls;
         bool radioOnAfter;
         std::u16string message;  // empty: none
         std::vector<Dot11RadioState> radiosAfter;
@@ -75,60 +78,20 @@ TEST(RadioButton, SwitchesEveryPhyOrNoneAndTellsWhy) {
     const std::u16string onFailed(kRadioOnFailedMessage.englishDefault);
     const std::u16string hardwareOff(kHardwareRadioOffMessage.englishDefault);
     const Case cases[] = {
-        {"one PHY off", 1, true, kOn, 0, 0, false, {"phy=0 radio=off:0"}, false, u"", {kOff}},
-        {"three PHYs on, in order",
-         3,
-         false,
-         kOn,
-         0,
-         0,
-         false,
-         {"phy=0 radio=on:0", "phy=1 radio=on:0", "phy=2 radio=on:0"},
-         true,
-         u"",
-         {kOn, kOn, kOn}},
-        {"no PHYs: no call, still switched", 0, true, kOn, 0, 0, false, {}, false, u"", {}},
-        {"hardware switch off",
-         2,
-         false,
-         kOff,
-         0,
-         0,
-         false,
-         {"phy=0 radio=on:5023"},
-         false,
-         hardwareOff,
-         {kOff, kOff}},
-        {"second PHY refuses off: first set back",
-         2,
-         true,
-         kOn,
-         2,
-         1,
-         false,
-         {"phy=0 radio=off:0", "phy=1 radio=off:5023", "phy=0 radio=on:0"},
-         true,
-         offFailed,
-         {kOn, kOn}},
-        {"second PHY refuses on: first set back",
-         3,
-         false,
-         kOn,
-         2,
-         1,
-         false,
-         {"phy=0 radio=on:0", "phy=1 radio=on:5023", "phy=0 radio=off:0"},
-         false,
-         onFailed,
-         {kOff, kOff, kOff}},
-        {"capability fails", 1, true, kOn, 0, 0, true, {}, true, offFailed, {kOn}},
+        {"one PHY off", 1, true, kOn, 0, false, "0off", false, u"", {kOff}},
+        {"three PHYs on, in order", 3, false, kOn, 0, false, "0on 1on 2on", true, u"", {kOn, kOn, kOn}},
+        {"no PHYs: no call, still switched", 0, true, kOn, 0, false, "", false, u"", {}},
+        {"hardware switch off", 2, false, kOff, 0, false, "0on!", false, hardwareOff, {kOff, kOff}},
+        {"second PHY refuses off", 2, true, kOn, 2, false, "0off 1off! 0on", true, offFailed, {kOn, kOn}},
+        {"second PHY refuses on", 2, false, kOn, 2, false, "0on 1on! 0off", false, onFailed, {kOff, kOff}},
+        {"capability fails", 1, true, kOn, 0, true, "", true, offFailed, {kOn}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         RadioHarness h(RadioScenario(c.phys, c.radioOn ? kOn : kOff, c.hardware));
         h.State().radioOn = c.radioOn;
         if (c.failFrom != 0)
-            h.machine.Failures().FailAfter("WlanSetInterface", c.failFrom - 1, kRefused, c.failTimes);
+            h.machine.Failures().FailAfter("WlanSetInterface", c.failFrom - 1, kRefused, 1);
         if (c.capabilityFails)
             h.machine.Failures().FailNext("WlanGetInterfaceCapability", kRefused);
 
