@@ -109,25 +109,26 @@ std::wstring OneLine(std::wstring text) {
     return text;
 }
 
+struct ControlSearch {
+    int id = 0;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchShownControl(HWND child, LPARAM parameter) {
+    auto* search = reinterpret_cast<ControlSearch*>(parameter);
+    if (::GetDlgCtrlID(child) != search->id || !::IsWindowVisible(child))
+        return TRUE;
+    search->found = child;
+    return FALSE;
+}
+
 // The window's control `id`, or else the first shown control with that identifier on one of its child
 // dialogs, such as the buttons of the main window's content pages.
 HWND FindControl(HWND window, int id) {
     if (HWND control = ::GetDlgItem(window, id))
         return control;
-    struct Search {
-        int id;
-        HWND found;
-    } search{id, nullptr};
-    ::EnumChildWindows(
-        window,
-        [](HWND child, LPARAM parameter) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(parameter);
-            if (::GetDlgCtrlID(child) != s->id || !::IsWindowVisible(child))
-                return TRUE;
-            s->found = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    ControlSearch search{id};
+    ::EnumChildWindows(window, MatchShownControl, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
