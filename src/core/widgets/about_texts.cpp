@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <iterator>
 
 #include "core/lang/language_strings.h"
 #include "core/text/ascii_case.h"
@@ -18,14 +19,17 @@ constexpr std::u16string_view kHttps = u"https://";
 // the quoted argument a browser's command line gives the address.
 constexpr std::u16string_view kNeverInAddress = u"\"<>\\^`{|}";
 
+// Control characters and blanks, also the Unicode ones a browser would drop or show as nothing: the
+// C1 controls, the wide and zero-width spaces, the direction marks and the byte-order mark.
 bool IsControlOrBlank(char16_t c) {
-    constexpr char16_t kBlank = u' ';
-    constexpr char16_t kDelete = 0x7F;
-    constexpr char16_t kLastC1 = 0x9F;
-    constexpr char16_t kNoBreakSpace = 0xA0;
-    constexpr char16_t kIdeographicSpace = 0x3000;
-    return c <= kBlank || (c >= kDelete && c <= kLastC1) || c == kNoBreakSpace || c == kIdeographicSpace ||
-           (c >= 0x2000 && c <= 0x200F) || (c >= 0x2028 && c <= 0x202E) || c == 0xFEFF;
+    struct Range {
+        char16_t first;
+        char16_t last;
+    };
+    constexpr Range kRanges[] = {{0x0000, 0x0020}, {0x007F, 0x00A0}, {0x2000, 0x200F},
+                                 {0x2028, 0x202F}, {0x3000, 0x3000}, {0xFEFF, 0xFEFF}};
+    return std::any_of(std::begin(kRanges), std::end(kRanges),
+                       [c](const Range& range) { return c >= range.first && c <= range.last; });
 }
 
 bool StartsWithIgnoringCase(std::u16string_view text, std::u16string_view prefix) {
