@@ -19,6 +19,9 @@ namespace aerowisp {
 class FailurePlan;
 class Journal;
 
+// sizeof(WLAN_RADIO_STATE), the data size of a radio-state query: a count and 64 PHY records.
+inline constexpr uint32_t kWlanRadioStateSize = 4 + kWlanMaxPhyIndex * sizeof(PhyRadioState);
+
 // The secondary key as the service keeps it.
 struct HostedNetworkKey {
     std::string bytes;  // without a terminating zero

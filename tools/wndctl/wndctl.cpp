@@ -23,14 +23,11 @@ int Usage() {
         L"       wndctl sysclose TITLE            send WM_SYSCOMMAND SC_CLOSE, as the program closes\n"
         L"                                        DhcpServer.exe\n"
         L"       wndctl command TITLE ID          post WM_COMMAND ID\n"
-        L"       wndctl click TITLE ID            press button ID (BM_CLICK)\n"
+        L"       wndctl click TITLE ID            press button ID (BM_CLICK), also one on a shown page\n"
         L"       wndctl text TITLE ID             print the control's text\n"
         L"       wndctl settext TITLE ID TEXT     set the control's text (WM_SETTEXT), as typing would\n"
         L"       wndctl rows TITLE ID             one line per row of list view ID: its column texts,\n"
         L"                                        separated by tabs\n"
-        L"       wndctl clickrow TITLE ID ROW     click row ROW of list view ID as the mouse would: the row\n"
-        L"                                        selected, then NM_CLICK to the list's window (ROW -1:\n"
-        L"                                        a click below the rows)\n"
         L"       wndctl enabled TITLE ID          print 1 or 0\n"
         L"       wndctl visible TITLE [ID]        print 1 or 0\n"
         L"       wndctl exists TITLE [TIMEOUT_MS] wait until the window exists, shown or not, and answers\n"
@@ -39,13 +36,12 @@ int Usage() {
         L"                                        child ID): id visible enabled left top width height\n"
         L"                                        (in the window's client area) and text\n"
         L"       wndctl rect TITLE                the window's left top width height on the screen\n"
-        L"       A control ID is looked for among the window's children, then among theirs (the pages).\n"
+        L"       wndctl message TITLE [TIMEOUT_MS] wait for a message box titled TITLE (a window with an\n"
+        L"                                        owner), print its text and press its OK button\n"
         L"       wndctl event TITLE WHAT          a simulated machine's event, sent to the window and\n"
         L"                                        handled before wndctl returns: remove, insert (the\n"
         L"                                        first card), suspend, resume, join (a station joins\n"
         L"                                        the hosted network) or leave (the last one leaves)\n"
-        L"       wndctl message TITLE [TIMEOUT_MS] wait for a message box titled TITLE (a window of that\n"
-        L"                                        title with an owner) and print its text\n"
         L"       wndctl answer TITLE              press OK in that message box\n");
     return 2;
 }
@@ -88,6 +84,19 @@ bool WaitFor(const wchar_t* title, DWORD timeout, Awaited awaited) {
 }
 
 constexpr int kTextBufferLength = 1024;
+// The text control of a message box.
+constexpr int kMessageBoxTextId = 0xFFFF;
+
+// A visible top-level window titled `title` that has an owner, as a message box has; the program's main
+// window has the same title but no owner.
+HWND FindOwnedWindow(const wchar_t* title) {
+    for (HWND window = ::FindWindowExW(nullptr, nullptr, nullptr, title); window != nullptr;
+         window = ::FindWindowExW(nullptr, window, nullptr, title)) {
+        if (::IsWindowVisible(window) && ::GetWindow(window, GW_OWNER) != nullptr)
+            return window;
+    }
+    return nullptr;
+}
 
 // WM_GETTEXT rather than GetWindowTextW, which for another process's window gives only the text the window
 // was created with, not what an edit control holds now.
@@ -108,16 +117,27 @@ std::wstring OneLine(std::wstring text) {
     return text;
 }
 
-// A direct child first, then a control of one of the children (a content page's).
+struct ControlSearch {
+    int id = 0;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchShownControl(HWND child, LPARAM parameter) {
+    auto* search = reinterpret_cast<ControlSearch*>(parameter);
+    if (::GetDlgCtrlID(child) != search->id || !::IsWindowVisible(child))
+        return TRUE;
+    search->found = child;
+    return FALSE;
+}
+
+// The window's control `id`, or else the first shown control with that identifier on one of its child
+// dialogs, such as the buttons of the main window's content pages.
 HWND FindControl(HWND window, int id) {
     if (HWND control = ::GetDlgItem(window, id))
         return control;
-    for (HWND child = ::GetWindow(window, GW_CHILD); child != nullptr;
-         child = ::GetWindow(child, GW_HWNDNEXT)) {
-        if (HWND control = ::GetDlgItem(child, id))
-            return control;
-    }
-    return nullptr;
+    ControlSearch search{id};
+    ::EnumChildWindows(window, MatchShownControl, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 // Memory in the process of another window, for the records its messages point to.
@@ -152,25 +172,6 @@ class RemoteMemory {
     HANDLE process_ = nullptr;
     void* address_ = nullptr;
 };
-
-void ClickRow(HWND list, int row) {
-    if (row >= 0) {
-        LVITEMW item{};
-        item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        item.state = LVIS_SELECTED | LVIS_FOCUSED;
-        const RemoteMemory remote(list, sizeof(item));
-        if (remote.Write(&item, sizeof(item)))
-            ::SendMessageW(list, LVM_SETITEMSTATE, row, remote.Address());
-    }
-    NMITEMACTIVATE click{};
-    click.hdr.hwndFrom = list;
-    click.hdr.idFrom = static_cast<UINT_PTR>(::GetDlgCtrlID(list));
-    click.hdr.code = NM_CLICK;
-    click.iItem = row;
-    const RemoteMemory remote(list, sizeof(click));
-    if (remote.Write(&click, sizeof(click)))
-        ::SendMessageW(::GetParent(list), WM_NOTIFY, click.hdr.idFrom, remote.Address());
-}
 
 // The list view belongs to another process: the item record and its text buffer are placed in that
 // process's memory for LVM_GETITEMTEXTW.
@@ -335,10 +336,6 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (verb == L"settext" && argc == 5) {
         ::SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));
-        return 0;
-    }
-    if (verb == L"clickrow" && argc == 5) {
-        ClickRow(control, static_cast<int>(std::wcstol(argv[4], nullptr, 10)));
         return 0;
     }
     if (verb == L"rows") {

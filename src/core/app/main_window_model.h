@@ -8,6 +8,7 @@
 #include "core/app/content_pages_control.h"
 #include "core/app/device_events.h"
 #include "core/hostednet/hosted_network_control.h"
+#include "core/hostednet/radio_control.h"
 #include "core/app/main_view.h"
 #include "core/app/main_window_control.h"
 #include "core/app/main_window_state.h"
@@ -33,6 +34,7 @@ class MainWindowModel {
     HostedNetworkControl& HostedNetwork() { return hostedNetwork_; }
     ConnectionSharingControl& Sharing() { return sharing_; }
     MainWindowControl& Window() { return window_; }
+    RadioControl& Radio() { return radio_; }
     TrayControl& Tray() { return tray_; }
     // What the content pages are given at their creation.
     ContentPagesControl& Pages() { return pages_; }
@@ -89,6 +91,7 @@ class MainWindowModel {
     TrayControl tray_;
     StatusTimers statusTimers_;
     DeviceEvents deviceEvents_;
+    RadioControl radio_;
     StartHiddenAllowance startHiddenAllowance_;
 };
 
