@@ -25,7 +25,7 @@ int Usage() {
         L"       wndctl command TITLE ID          post WM_COMMAND ID\n"
         L"       wndctl click TITLE ID            press button ID (BM_CLICK), also one on a shown page\n"
         L"       wndctl text TITLE ID             print the control's text\n"
-        L"       wndctl settext TITLE ID TEXT     set the control's text (WM_SETTEXT), as typing would\n"
+        L"       wndctl settext TITLE ID TEXT     set the control's text (WM_SETTEXT)\n"
         L"       wndctl rows TITLE ID             one line per row of list view ID: its column texts,\n"
         L"                                        separated by tabs\n"
         L"       wndctl enabled TITLE ID          print 1 or 0\n"
@@ -36,12 +36,12 @@ int Usage() {
         L"                                        child ID): id visible enabled left top width height\n"
         L"                                        (in the window's client area) and text\n"
         L"       wndctl rect TITLE                the window's left top width height on the screen\n"
-        L"       wndctl message TITLE [TIMEOUT_MS] wait for a message box titled TITLE (a window with an\n"
-        L"                                        owner), print its text and press its OK button\n"
         L"       wndctl event TITLE WHAT          a simulated machine's event, sent to the window and\n"
         L"                                        handled before wndctl returns: remove, insert (the\n"
         L"                                        first card), suspend, resume, join (a station joins\n"
         L"                                        the hosted network) or leave (the last one leaves)\n"
+        L"       wndctl message TITLE [TIMEOUT_MS] wait for a message box titled TITLE (a window of that\n"
+        L"                                        title with an owner) and print its text\n"
         L"       wndctl answer TITLE              press OK in that message box\n");
     return 2;
 }
@@ -84,20 +84,6 @@ bool WaitFor(const wchar_t* title, DWORD timeout, Awaited awaited) {
 }
 
 constexpr int kTextBufferLength = 1024;
-// The text control of a message box.
-constexpr int kMessageBoxTextId = 0xFFFF;
-
-// A visible top-level window titled `title` that has an owner, as a message box has; the program's main
-// window has the same title but no owner.
-HWND FindOwnedWindow(const wchar_t* title) {
-    for (HWND window = ::FindWindowExW(nullptr, nullptr, nullptr, title); window != nullptr;
-         window = ::FindWindowExW(nullptr, window, nullptr, title)) {
-        if (::IsWindowVisible(window) && ::GetWindow(window, GW_OWNER) != nullptr)
-            return window;
-    }
-    return nullptr;
-}
-
 // WM_GETTEXT rather than GetWindowTextW, which for another process's window gives only the text the window
 // was created with, not what an edit control holds now.
 std::wstring TextOf(HWND window) {
