@@ -82,20 +82,6 @@ bool WaitFor(const wchar_t* title, DWORD timeout, Awaited awaited) {
 }
 
 constexpr int kTextBufferLength = 1024;
-// The text control of a message box.
-constexpr int kMessageBoxTextId = 0xFFFF;
-
-// A visible top-level window titled `title` that has an owner, as a message box has; the program's main
-// window has the same title but no owner.
-HWND FindOwnedWindow(const wchar_t* title) {
-    for (HWND window = ::FindWindowExW(nullptr, nullptr, nullptr, title); window != nullptr;
-         window = ::FindWindowExW(nullptr, window, nullptr, title)) {
-        if (::IsWindowVisible(window) && ::GetWindow(window, GW_OWNER) != nullptr)
-            return window;
-    }
-    return nullptr;
-}
-
 // WM_GETTEXT rather than GetWindowTextW, which for another process's window gives only the text the window
 // was created with, not what an edit control holds now.
 std::wstring TextOf(HWND window) {
