@@ -19,6 +19,8 @@ int Usage() {
         L"usage: wndctl wait TITLE [TIMEOUT_MS]   wait until the window is visible\n"
         L"       wndctl gone TITLE [TIMEOUT_MS]   wait until no such window exists\n"
         L"       wndctl close TITLE               post WM_CLOSE\n"
+        L"       wndctl sysclose TITLE            send WM_SYSCOMMAND SC_CLOSE, as the program closes\n"
+        L"                                        DhcpServer.exe\n"
         L"       wndctl command TITLE ID          post WM_COMMAND ID\n"
         L"       wndctl click TITLE ID            press button ID (BM_CLICK)\n"
         L"       wndctl text TITLE ID             print the control's text\n"
@@ -146,6 +148,10 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (verb == L"close")
         return ::PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
+    if (verb == L"sysclose") {
+        ::SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        return 0;
+    }
     if (verb == L"show") {
         ::ShowWindow(window, SW_SHOWNORMAL);
         return 0;

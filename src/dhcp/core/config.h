@@ -1,0 +1,46 @@
+// What the server hands out, and reading it from DhcpServer.ini.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "dhcp/core/ipv4.h"
+
+namespace aerowisp::dhcp {
+
+// The hosted network's virtual adapter always has this address; the server answers from it alone.
+constexpr Ipv4 kServerAddress = MakeIpv4(192, 168, 139, 1);
+constexpr Ipv4 kSubnetMask = MakeIpv4(255, 255, 255, 0);
+constexpr uint32_t kMinLeaseSeconds = 10;
+constexpr uint32_t kMaxLeaseSeconds = 365 * 24 * 3600;
+constexpr size_t kMaxDnsServers = 3;
+
+inline bool InSubnet(Ipv4 address) {
+    return (address & kSubnetMask) == (kServerAddress & kSubnetMask);
+}
+
+struct Config {
+    Ipv4 poolFirst = MakeIpv4(192, 168, 139, 2);
+    Ipv4 poolLast = MakeIpv4(192, 168, 139, 254);
+    uint32_t leaseSeconds = 24 * 3600;
+    // Empty: the host's own DNS servers, else the server's address.
+    std::vector<Ipv4> dns;
+};
+
+struct ConfigResult {
+    Config config;
+    // One line per value that was refused (and left at its default) or not understood.
+    std::vector<std::string> problems;
+};
+
+// [DhcpServer] with PoolFirst, PoolLast (addresses of the /24, not the server's, first <= last),
+// LeaseTime (seconds) and DNS (up to three addresses, separated by commas or spaces). Section and key
+// names ignore the case of A-Z; lines outside the section are ignored.
+ConfigResult ParseConfig(std::string_view text);
+
+// The DNS servers the stations get: the configured ones, else the host's usable ones, else the server.
+std::vector<Ipv4> ChooseDnsServers(const Config& config, const std::vector<Ipv4>& hostServers);
+
+}  // namespace aerowisp::dhcp

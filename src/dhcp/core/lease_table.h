@@ -1,0 +1,59 @@
+// One record per address of the pool: who holds it, until when, and in which state.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "dhcp/core/ipv4.h"
+
+namespace aerowisp::dhcp {
+
+enum class LeaseState : uint8_t {
+    kFree,      // never handed out
+    kOffered,   // offered, not yet requested
+    kBound,     // acknowledged
+    kReleased,  // given back; the client keeps its claim to come back to the same address
+    kDeclined,  // found in use by another machine, set aside until `expires`
+};
+
+struct Lease {
+    Ipv4 address = 0;
+    LeaseState state = LeaseState::kFree;
+    // Seconds since 1970-01-01 UTC.
+    int64_t expires = 0;
+    // Option 61, else the hardware type followed by the hardware address; empty when free or declined.
+    std::vector<uint8_t> client{};
+    // Hardware type and address as last seen, for the log.
+    std::vector<uint8_t> hardware{};
+    std::string hostName{};
+
+    bool operator==(const Lease&) const = default;
+};
+
+class LeaseTable {
+  public:
+    LeaseTable(Ipv4 first, Ipv4 last);
+
+    // Null outside the pool.
+    Lease* At(Ipv4 address);
+    Lease* OfClient(std::span<const uint8_t> client);
+    // A never used address first, else the one whose lease ended longest ago; null when none is free.
+    Lease* FreeAddress(int64_t now);
+    static bool AvailableTo(const Lease& lease, std::span<const uint8_t> client, int64_t now);
+    // Gives `lease` to `client`; any other address the client held is forgotten.
+    void Assign(Lease& lease, std::span<const uint8_t> client, int64_t now);
+
+    // Every record except never used addresses.
+    std::vector<Lease> Records() const;
+    // Takes back records written by Records(); those outside the pool or for a taken address are
+    // dropped, and their number returned.
+    size_t Restore(const std::vector<Lease>& records);
+
+  private:
+    Ipv4 first_;
+    std::vector<Lease> slots_;
+};
+
+}  // namespace aerowisp::dhcp

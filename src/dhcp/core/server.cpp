@@ -1,0 +1,265 @@
+// The server's decisions.
+#include "dhcp/core/server.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace aerowisp::dhcp {
+
+namespace {
+
+constexpr size_t kMaxHostNameBytes = 63;
+
+std::string HexBytes(std::span<const uint8_t> bytes, char separator) {
+    static const char kDigits[] = "0123456789abcdef";
+    std::string text;
+    for (uint8_t byte : bytes) {
+        if (!text.empty() && separator != '\0')
+            text += separator;
+        text += kDigits[byte >> 4];
+        text += kDigits[byte & 0xF];
+    }
+    return text;
+}
+
+// Printable ASCII only, so that the log and the lease file stay plain text.
+std::string HostName(const Message& request) {
+    auto found = request.options.find(option::kHostName);
+    if (found == request.options.end())
+        return {};
+    std::string name;
+    for (uint8_t byte : found->second) {
+        if (name.size() == kMaxHostNameBytes)
+            break;
+        name += byte > 0x20 && byte < 0x7F ? static_cast<char>(byte) : '?';
+    }
+    return name;
+}
+
+std::vector<uint8_t> HardwareKey(const Message& request) {
+    std::vector<uint8_t> key{request.htype};
+    const std::span<const uint8_t> hardware = request.Hardware();
+    key.insert(key.end(), hardware.begin(), hardware.end());
+    return key;
+}
+
+}  // namespace
+
+std::vector<uint8_t> ClientKey(const Message& request) {
+    auto found = request.options.find(option::kClientId);
+    if (found != request.options.end() && !found->second.empty())
+        return found->second;
+    return HardwareKey(request);
+}
+
+Server::Server(const Config& config, std::vector<Ipv4> dnsServers, EventLog& log)
+    : config_(config),
+      dnsServers_(std::move(dnsServers)),
+      log_(log),
+      leases_(config.poolFirst, config.poolLast) {}
+
+bool Server::TakeChanged() {
+    return std::exchange(changed_, false);
+}
+
+std::optional<Reply> Server::Handle(const Message& request, bool arrivedAsBroadcast, int64_t now) {
+    std::optional<MessageType> type = request.Type();
+    if (request.op != kBootRequest || !type)
+        return std::nullopt;
+    // Only this link and relays on it are served.
+    if (request.giaddr != 0 && !InSubnet(request.giaddr))
+        return std::nullopt;
+    const std::vector<uint8_t> client = ClientKey(request);
+    switch (*type) {
+        case MessageType::kDiscover:
+            return Discover(request, client, now);
+        case MessageType::kRequest:
+            return Request(request, client, arrivedAsBroadcast, now);
+        case MessageType::kDecline:
+            Decline(request, client, now);
+            return std::nullopt;
+        case MessageType::kRelease:
+            Release(request, client, now);
+            return std::nullopt;
+        case MessageType::kInform:
+            return Inform(request);
+        default:
+            return std::nullopt;
+    }
+}
+
+std::optional<Reply> Server::Discover(const Message& request, std::span<const uint8_t> client, int64_t now) {
+    Lease* lease = leases_.OfClient(client);
+    if (lease == nullptr) {
+        std::optional<Ipv4> wanted = request.AddressOption(option::kRequestedAddress);
+        Lease* asked = wanted ? leases_.At(*wanted) : nullptr;
+        lease = asked != nullptr && LeaseTable::AvailableTo(*asked, client, now) ? asked
+                                                                                 : leases_.FreeAddress(now);
+    }
+    if (lease == nullptr) {
+        log_.Write("DISCOVER from " + Who(request) + ": no free address");
+        return std::nullopt;
+    }
+    leases_.Assign(*lease, client, now);
+    lease->hardware = HardwareKey(request);
+    if (lease->state != LeaseState::kBound || lease->expires <= now) {
+        lease->state = LeaseState::kOffered;
+        lease->expires = now + kOfferHoldSeconds;
+    }
+    changed_ = true;
+    log_.Write("DISCOVER from " + Who(request) + ": OFFER " + FormatIpv4(lease->address));
+    return Answer(request, MessageType::kOffer, lease->address, true);
+}
+
+std::optional<Reply> Server::Request(const Message& request, std::span<const uint8_t> client, bool broadcast,
+                                     int64_t now) {
+    const std::optional<Ipv4> serverId = request.AddressOption(option::kServerId);
+    const std::optional<Ipv4> wanted = request.AddressOption(option::kRequestedAddress);
+    std::string kind;
+    Ipv4 address = 0;
+    if (serverId) {
+        Lease* lease = leases_.OfClient(client);
+        if (*serverId != kServerAddress) {
+            // The client took another server's offer.
+            if (lease != nullptr && lease->state == LeaseState::kOffered) {
+                lease->state = LeaseState::kReleased;
+                lease->expires = now;
+                changed_ = true;
+            }
+            return std::nullopt;
+        }
+        kind = "selecting";
+        address = wanted.value_or(request.ciaddr);
+        if (lease == nullptr || lease->address != address) {
+            log_.Write("REQUEST from " + Who(request) + " (" + kind + ") " + FormatIpv4(address) + ": NAK");
+            return Nak(request);
+        }
+    } else if (wanted) {
+        kind = "init-reboot";
+        address = *wanted;
+    } else if (request.ciaddr != 0) {
+        kind = broadcast ? "rebinding" : "renewing";
+        address = request.ciaddr;
+    } else {
+        return std::nullopt;
+    }
+    Lease* lease = leases_.At(address);
+    if (lease == nullptr || !LeaseTable::AvailableTo(*lease, client, now)) {
+        // An address of another network belongs to a server there.
+        if (!InSubnet(address) && kind == "rebinding")
+            return std::nullopt;
+        log_.Write("REQUEST from " + Who(request) + " (" + kind + ") " + FormatIpv4(address) + ": NAK");
+        return Nak(request);
+    }
+    log_.Write("REQUEST from " + Who(request) + " (" + kind + ") " + FormatIpv4(address) + ": ACK");
+    return Ack(request, *lease, client, now);
+}
+
+void Server::Decline(const Message& request, std::span<const uint8_t> client, int64_t now) {
+    const std::optional<Ipv4> address = request.AddressOption(option::kRequestedAddress);
+    Lease* lease = address ? leases_.At(*address) : nullptr;
+    if (lease == nullptr || lease != leases_.OfClient(client))
+        return;
+    lease->state = LeaseState::kDeclined;
+    lease->expires = now + kDeclineHoldSeconds;
+    lease->client.clear();
+    lease->hostName.clear();
+    changed_ = true;
+    log_.Write("DECLINE from " + Who(request) + ": " + FormatIpv4(lease->address) + " set aside");
+}
+
+void Server::Release(const Message& request, std::span<const uint8_t> client, int64_t now) {
+    Lease* lease = leases_.At(request.ciaddr);
+    if (lease == nullptr || lease != leases_.OfClient(client))
+        return;
+    lease->state = LeaseState::kReleased;
+    lease->expires = now;
+    changed_ = true;
+    log_.Write("RELEASE from " + Who(request) + ": " + FormatIpv4(lease->address));
+}
+
+std::optional<Reply> Server::Inform(const Message& request) {
+    if (request.ciaddr == 0 || !InSubnet(request.ciaddr))
+        return std::nullopt;
+    log_.Write("INFORM from " + Who(request) + " " + FormatIpv4(request.ciaddr) + ": ACK");
+    return Answer(request, MessageType::kAck, 0, false);
+}
+
+Reply Server::Ack(const Message& request, Lease& lease, std::span<const uint8_t> client, int64_t now) {
+    leases_.Assign(lease, client, now);
+    lease.state = LeaseState::kBound;
+    lease.expires = now + config_.leaseSeconds;
+    lease.hardware = HardwareKey(request);
+    if (std::string name = HostName(request); !name.empty())
+        lease.hostName = std::move(name);
+    changed_ = true;
+    return Answer(request, MessageType::kAck, lease.address, true);
+}
+
+Reply Server::Nak(const Message& request) const {
+    Reply reply;
+    reply.message.op = kBootReply;
+    reply.message.htype = request.htype;
+    reply.message.hlen = request.hlen;
+    reply.message.xid = request.xid;
+    reply.message.flags = request.flags;
+    reply.message.giaddr = request.giaddr;
+    reply.message.chaddr = request.chaddr;
+    reply.message.options[option::kMessageType] = {static_cast<uint8_t>(MessageType::kNak)};
+    reply.message.SetAddressOption(option::kServerId, kServerAddress);
+    if (auto id = request.options.find(option::kClientId); id != request.options.end())
+        reply.message.options[option::kClientId] = id->second;
+    // Through a relay the client has no address yet: the relay must broadcast.
+    if (request.giaddr != 0) {
+        reply.message.flags |= kBroadcastFlag;
+        reply.to = request.giaddr;
+        reply.port = kServerPort;
+    } else {
+        reply.to = kBroadcast;
+    }
+    return reply;
+}
+
+Reply Server::Answer(const Message& request, MessageType type, Ipv4 yiaddr, bool withLease) const {
+    Reply reply{Nak(request)};
+    Message& message = reply.message;
+    message.options[option::kMessageType] = {static_cast<uint8_t>(type)};
+    message.yiaddr = yiaddr;
+    if (type == MessageType::kAck)
+        message.ciaddr = request.ciaddr;
+    message.flags = request.flags;
+    if (withLease) {
+        message.SetNumberOption(option::kLeaseTime, config_.leaseSeconds);
+        message.SetNumberOption(option::kRenewalTime, config_.leaseSeconds / 2);
+        message.SetNumberOption(option::kRebindingTime,
+                                static_cast<uint32_t>(uint64_t{config_.leaseSeconds} * 7 / 8));
+    }
+    message.SetAddressOption(option::kSubnetMask, kSubnetMask);
+    message.SetAddressOption(option::kRouter, kServerAddress);
+    message.SetAddressOption(option::kBroadcastAddress, kServerAddress | ~kSubnetMask);
+    std::vector<uint8_t>& dns = message.options[option::kDnsServers];
+    for (Ipv4 server : dnsServers_) {
+        for (int shift = 24; shift >= 0; shift -= 8)
+            dns.push_back(static_cast<uint8_t>(server >> shift));
+    }
+    // RFC 2131 4.1: relays get the reply on the server port; a client with an address by unicast; the
+    // rest by broadcast, since an unconfigured client cannot be reached by unicast without its ARP entry.
+    if (request.giaddr != 0) {
+        reply.to = request.giaddr;
+        reply.port = kServerPort;
+    } else if (request.ciaddr != 0) {
+        reply.to = request.ciaddr;
+    } else {
+        reply.to = kBroadcast;
+    }
+    return reply;
+}
+
+std::string Server::Who(const Message& request) const {
+    std::string who = HexBytes(request.Hardware(), ':');
+    if (std::string name = HostName(request); !name.empty())
+        who += " (" + name + ")";
+    return who;
+}
+
+}  // namespace aerowisp::dhcp

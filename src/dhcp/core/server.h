@@ -1,0 +1,69 @@
+// The server's decisions (RFC 2131 section 4.3): which request gets which reply, and the leases kept.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "dhcp/core/config.h"
+#include "dhcp/core/lease_table.h"
+#include "dhcp/core/message.h"
+
+namespace aerowisp::dhcp {
+
+// Port: where the server says what it did, one line at a time.
+// Implementations: the rotated log file beside DhcpServer.exe (src/dhcp/win), a recording fake in tests.
+class EventLog {
+  public:
+    virtual ~EventLog() = default;
+    virtual void Write(const std::string& line) = 0;
+};
+
+// An offer not taken up within this time is freed again.
+constexpr int64_t kOfferHoldSeconds = 60;
+// An address a client declined (another machine answers on it) stays out of use this long.
+constexpr int64_t kDeclineHoldSeconds = 3600;
+
+struct Reply {
+    Message message;
+    Ipv4 to = 0;
+    uint16_t port = kClientPort;
+};
+
+class Server {
+  public:
+    Server(const Config& config, std::vector<Ipv4> dnsServers, EventLog& log);
+
+    // `arrivedAsBroadcast` tells a renewing client (unicast) from a rebinding one; `now` is in seconds
+    // since 1970-01-01 UTC.
+    std::optional<Reply> Handle(const Message& request, bool arrivedAsBroadcast, int64_t now);
+
+    LeaseTable& leases() { return leases_; }
+    // True once after any change of the lease table that a restart must see.
+    bool TakeChanged();
+
+  private:
+    std::optional<Reply> Discover(const Message& request, std::span<const uint8_t> client, int64_t now);
+    std::optional<Reply> Request(const Message& request, std::span<const uint8_t> client, bool broadcast,
+                                 int64_t now);
+    void Decline(const Message& request, std::span<const uint8_t> client, int64_t now);
+    void Release(const Message& request, std::span<const uint8_t> client, int64_t now);
+    std::optional<Reply> Inform(const Message& request);
+
+    Reply Answer(const Message& request, MessageType type, Ipv4 yiaddr, bool withLease) const;
+    Reply Ack(const Message& request, Lease& lease, std::span<const uint8_t> client, int64_t now);
+    Reply Nak(const Message& request) const;
+    std::string Who(const Message& request) const;
+
+    Config config_;
+    std::vector<Ipv4> dnsServers_;
+    EventLog& log_;
+    LeaseTable leases_;
+    bool changed_ = false;
+};
+
+// The client's identity: option 61 when given, else the hardware type followed by the hardware address.
+std::vector<uint8_t> ClientKey(const Message& request);
+
+}  // namespace aerowisp::dhcp

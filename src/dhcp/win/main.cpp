@@ -1,0 +1,17 @@
+// DhcpServer.exe: hands out the hosted network's addresses; one copy per machine.
+#include "dhcp/win/dhcp_service.h"
+#include "dhcp/win/files.h"
+#include "fw/handle.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // A machine-wide name: the server is started elevated, like the program that starts it.
+    fw::KernelHandle mutex(::CreateMutexW(nullptr, FALSE, L"Global\\AerowispDhcpServer"));
+    if (!mutex || ::GetLastError() == ERROR_ALREADY_EXISTS)
+        return 0;
+    try {
+        aerowisp::dhcp::DhcpService service(aerowisp::dhcp::ExeFolder());
+        return service.Run();
+    } catch (...) {
+        return 1;
+    }
+}

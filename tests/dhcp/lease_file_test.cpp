@@ -1,0 +1,147 @@
+// The lease file round trip, damaged lines, taking records back into the table, and DhcpServer.ini.
+#include <gtest/gtest.h>
+
+#include "dhcp/core/config.h"
+#include "dhcp/core/lease_file.h"
+
+namespace aerowisp::dhcp {
+namespace {
+
+constexpr Ipv4 Net(uint8_t host) {
+    return MakeIpv4(192, 168, 139, host);
+}
+
+TEST(DhcpLeaseFileTest, RecordsSurviveTheRoundTrip) {
+    const std::vector<Lease> records = {
+        {Net(2),
+         LeaseState::kBound,
+         1'767'225'600,
+         {1, 2, 3, 4, 5, 6, 7},
+         {1, 2, 3, 4, 5, 6, 7},
+         "station-one"},
+        {Net(3), LeaseState::kOffered, 5, {0xFF, 0}, {}, ""},
+        {Net(4), LeaseState::kReleased, -1, {1}, {1, 9}, "a=b"},
+        {Net(5), LeaseState::kDeclined, 99, {}, {}, ""},
+    };
+    const LeaseFileContents back = ParseLeaseFile(FormatLeaseFile(records));
+    EXPECT_EQ(back.damagedLines, 0u);
+    EXPECT_EQ(back.records, records);
+}
+
+TEST(DhcpLeaseFileTest, DamagedLinesCostOnlyThemselves) {
+    const std::string good = "192.168.139.2 bound 100 0102 0102 =host\n";
+    const char* damaged[] = {
+        "192.168.139.256 bound 100 0102 0102 =host",
+        "192.168.139.2 free 100 0102 0102 =host",
+        "192.168.139.2 bound 1x0 0102 0102 =host",
+        "192.168.139.2 bound  0102 0102 =host",
+        "192.168.139.2 bound 100 010 0102 =host",
+        "192.168.139.2 bound 100 01G2 0102 =host",
+        "192.168.139.2 bound 100 0102 0102 host",
+        "192.168.139.2 bound 100 0102 0102",
+        "192.168.139.2 bound 100 0102 0102 =two words",
+        "192.168.139.2 bound 99999999999999999999 0102 0102 =",
+        "\x7f\x45LF\x01\x02",
+    };
+    for (const char* line : damaged) {
+        SCOPED_TRACE(line);
+        const LeaseFileContents contents = ParseLeaseFile("# comment\r\n\r\n" + good + line + "\r\n" + good);
+        EXPECT_EQ(contents.damagedLines, 1u);
+        EXPECT_EQ(contents.records.size(), 2u);
+    }
+}
+
+TEST(DhcpLeaseFileTest, TableTakesBackOnlyUsableRecords) {
+    LeaseTable table(Net(2), Net(10));
+    const std::vector<Lease> records = {
+        {Net(2), LeaseState::kBound, 100, {1, 1}, {}, ""},
+        {Net(2), LeaseState::kBound, 100, {1, 2}, {}, ""},   // address taken
+        {Net(3), LeaseState::kBound, 100, {1, 1}, {}, ""},   // client already placed
+        {Net(11), LeaseState::kBound, 100, {1, 3}, {}, ""},  // outside the pool
+        {Net(4), LeaseState::kFree, 0, {}, {}, ""},
+        {Net(5), LeaseState::kDeclined, 100, {}, {}, ""},
+    };
+    EXPECT_EQ(table.Restore(records), 4u);
+    EXPECT_EQ(table.Records(), (std::vector<Lease>{records[0], records[5]}));
+}
+
+TEST(DhcpConfigTest, ReadsSettingsAndRefusesBadValues) {
+    struct Case {
+        const char* text;
+        Ipv4 first;
+        Ipv4 last;
+        uint32_t lease;
+        std::vector<Ipv4> dns;
+        size_t problems;
+    };
+    const Config d;
+    const Case cases[] = {
+        {"", d.poolFirst, d.poolLast, d.leaseSeconds, {}, 0},
+        {"[dhcpserver]\r\npoolfirst = 192.168.139.100\r\nPoolLast=192.168.139.120\r\nLeaseTime=3600\r\n"
+         "DNS=1.1.1.1, 8.8.8.8\r\n",
+         Net(100),
+         Net(120),
+         3600,
+         {MakeIpv4(1, 1, 1, 1), MakeIpv4(8, 8, 8, 8)},
+         0},
+        {"[Other]\nLeaseTime=5\n[DhcpServer]\n; comment\nLeaseTime=10", d.poolFirst, d.poolLast, 10, {}, 0},
+        {"[DhcpServer]\nPoolFirst=192.168.139.1\nPoolLast=10.0.0.5",
+         d.poolFirst,
+         d.poolLast,
+         d.leaseSeconds,
+         {},
+         2},
+        {"[DhcpServer]\nPoolFirst=192.168.139.255\nPoolLast=192.168.139.0",
+         d.poolFirst,
+         d.poolLast,
+         d.leaseSeconds,
+         {},
+         2},
+        {"[DhcpServer]\nPoolFirst=192.168.139.50\nPoolLast=192.168.139.40",
+         d.poolFirst,
+         d.poolLast,
+         d.leaseSeconds,
+         {},
+         1},
+        {"[DhcpServer]\nPoolFirst=192.168.139.250", Net(250), d.poolLast, d.leaseSeconds, {}, 0},
+        {"[DhcpServer]\nLeaseTime=9\nLeaseTime=abc\nLeaseTime=99999999999\nLeaseTime=-1",
+         d.poolFirst,
+         d.poolLast,
+         d.leaseSeconds,
+         {},
+         4},
+        {"[DhcpServer]\nDNS=1.1.1.1,2.2.2.2,3.3.3.3,4.4.4.4\nDNS=0.0.0.0\nDNS=host",
+         d.poolFirst,
+         d.poolLast,
+         d.leaseSeconds,
+         {},
+         3},
+        {"[DhcpServer]\nColour=blue\nnonsense\n\x01\x02=\xff",
+         d.poolFirst,
+         d.poolLast,
+         d.leaseSeconds,
+         {},
+         3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const ConfigResult result = ParseConfig(c.text);
+        EXPECT_EQ(FormatIpv4(result.config.poolFirst), FormatIpv4(c.first));
+        EXPECT_EQ(FormatIpv4(result.config.poolLast), FormatIpv4(c.last));
+        EXPECT_EQ(result.config.leaseSeconds, c.lease);
+        EXPECT_EQ(result.config.dns, c.dns);
+        EXPECT_EQ(result.problems.size(), c.problems);
+    }
+}
+
+TEST(DhcpConfigTest, ChoosesDnsServers) {
+    Config configured;
+    configured.dns = {MakeIpv4(1, 1, 1, 1)};
+    const Ipv4 host = MakeIpv4(10, 0, 0, 53);
+    EXPECT_EQ(ChooseDnsServers(configured, {host}), configured.dns);
+    EXPECT_EQ(ChooseDnsServers(Config{}, {MakeIpv4(127, 0, 0, 53), host, 0}), std::vector<Ipv4>{host});
+    EXPECT_EQ(ChooseDnsServers(Config{}, {MakeIpv4(127, 0, 0, 1)}), std::vector<Ipv4>{kServerAddress});
+}
+
+}  // namespace
+}  // namespace aerowisp::dhcp
