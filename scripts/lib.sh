@@ -35,3 +35,22 @@ build_preset() {
     fi
     cmake --build "$AEROWISP_ROOT/build/$preset" -j "$(nproc)"
 }
+
+# Makes every Wine program of the current prefix join one virtual desktop NAME (1024x768) with a taskbar
+# and its notification area, and starts it. Without a window manager, each top-level window that closes
+# stalls about 2 s; inside a virtual desktop it takes milliseconds. Needs an X display; ends what the
+# prefix was running.
+use_wine_desktop() {
+    local name=$1 wine
+    wine=$(wine_binary)
+    # The default desktop is named last: from then on each Wine process starts in it, so the settings
+    # it reads must already be there.
+    if ! "$wine" reg query 'HKCU\Software\Wine\Explorer' /v Desktop 2>/dev/null | grep -q "REG_SZ *$name"; then
+        "$wine" reg add "HKCU\\Software\\Wine\\Explorer\\Desktops\\$name" /v EnableShell /t REG_DWORD /d 1 /f >/dev/null 2>&1
+        "$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v "$name" /d 1024x768 /f >/dev/null 2>&1
+        "$wine" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d "$name" /f >/dev/null 2>&1
+    fi
+    wineserver -k 2>/dev/null || true
+    wineserver -w
+    "$wine" explorer /desktop="$name",1024x768 >/dev/null 2>&1 &
+}

@@ -30,17 +30,16 @@ void AppendField(std::string& line, std::string_view field) {
 
 void Journal::Record(std::string_view operation, std::string_view arguments, uint32_t result) {
     entries_.push_back({std::string(operation), std::string(arguments), result});
-    if (file_.is_open()) {
-        file_ << FormatLine(entries_.back()) << '\n';
-        file_.flush();
+    if (file_) {
+        const std::string line = FormatLine(entries_.back()) + '\n';
+        std::fwrite(line.data(), 1, line.size(), file_.get());
+        std::fflush(file_.get());
     }
 }
 
-bool Journal::WriteTo(const std::filesystem::path& path) {
-    file_.close();
-    file_.clear();
-    file_.open(path, std::ios::out | std::ios::app | std::ios::binary);
-    return file_.is_open();
+bool Journal::WriteTo(std::u16string_view path) {
+    file_ = OpenFile(path, "ab");
+    return file_ != nullptr;
 }
 
 std::vector<std::string> Journal::Operations() const {

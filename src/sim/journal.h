@@ -3,11 +3,11 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "sim/sim_file.h"
 
 namespace aerowisp {
 
@@ -33,7 +33,7 @@ class Journal {
 
     // From now on every entry is also appended to this file as one line, flushed at once. False when
     // the file cannot be opened; entries are then kept in memory only.
-    bool WriteTo(const std::filesystem::path& path);
+    bool WriteTo(std::u16string_view path);
 
     const std::vector<JournalEntry>& Entries() const { return entries_; }
     std::vector<std::string> Operations() const;
@@ -47,7 +47,7 @@ class Journal {
 
   private:
     std::vector<JournalEntry> entries_;
-    std::ofstream file_;
+    UniqueFile file_;
 };
 
 }  // namespace aerowisp

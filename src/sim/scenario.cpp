@@ -2,12 +2,13 @@
 #include "sim/scenario.h"
 
 #include <algorithm>
-#include <fstream>
 #include <iterator>
 #include <map>
 #include <span>
 
 #include "sim/operations.h"
+#include "sim/sim_file.h"
+#include "sim/sim_text.h"
 
 namespace aerowisp {
 namespace {
@@ -665,22 +666,14 @@ ScenarioResult ParseScenario(std::string_view text) {
     return result;
 }
 
-ScenarioResult LoadScenarioFile(const std::filesystem::path& path) {
-    std::error_code error;
-    std::ifstream file;
-    if (std::filesystem::is_regular_file(path, error))
-        file.open(path, std::ios::in | std::ios::binary);
-    std::string text;
-    if (file.is_open())
-        text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    if (!file.is_open() || file.bad()) {
-        const std::u8string name = path.u8string();
+ScenarioResult LoadScenarioFile(std::u16string_view path) {
+    const std::optional<std::string> text = ReadWholeFile(path);
+    if (!text) {
         ScenarioResult result;
-        result.errors.push_back(
-            {0, "cannot read the scenario file '" + std::string(name.begin(), name.end()) + "'"});
+        result.errors.push_back({0, "cannot read the scenario file '" + Utf16ToUtf8(path) + "'"});
         return result;
     }
-    return ParseScenario(text);
+    return ParseScenario(*text);
 }
 
 Scenario DefaultScenario() {

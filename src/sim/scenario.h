@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -143,7 +142,7 @@ struct ScenarioResult {
 };
 
 ScenarioResult ParseScenario(std::string_view text);
-ScenarioResult LoadScenarioFile(const std::filesystem::path& path);
+ScenarioResult LoadScenarioFile(std::u16string_view path);
 
 // res/sim/default.ini, built into the program.
 std::string_view DefaultScenarioText();

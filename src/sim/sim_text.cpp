@@ -121,10 +121,6 @@ std::string Utf16ToUtf8(std::u16string_view text) {
     return out;
 }
 
-std::filesystem::path PathFromUtf8(std::string_view text) {
-    return std::filesystem::path(std::u8string(text.begin(), text.end()));
-}
-
 std::u16string FoldAsciiCase(std::u16string_view text) {
     std::u16string out(text);
     for (char16_t& c : out)

@@ -3,7 +3,6 @@
 
 #include <array>
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,9 +15,6 @@ using MacAddress = std::array<uint8_t, 6>;
 std::optional<std::u16string> Utf8ToUtf16(std::string_view text);
 // Unpaired surrogates become U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view text);
-
-// A file path from UTF-8 text, right on every platform (wide paths on Windows).
-std::filesystem::path PathFromUtf8(std::string_view text);
 
 // Case is ignored for the letters A-Z only, as everywhere in the program.
 std::u16string FoldAsciiCase(std::u16string_view text);

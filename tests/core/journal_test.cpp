@@ -23,7 +23,7 @@ TEST(Journal, FileGetsOneFlushedLinePerEntry) {
         std::filesystem::path(testing::TempDir()) / "aerowisp-journal-test.log";
     std::filesystem::remove(path);
     SimMachine machine(DefaultScenario());
-    ASSERT_TRUE(machine.Journal().WriteTo(path));
+    ASSERT_TRUE(machine.Journal().WriteTo(path.u16string()));
 
     WlanHandle handle = 0;
     machine.Wlan().OpenHandle(kWlanClientVersion, handle);
@@ -40,7 +40,8 @@ TEST(Journal, FileGetsOneFlushedLinePerEntry) {
 
 TEST(Journal, UnwritableFileKeepsEntriesInMemory) {
     Journal journal;
-    EXPECT_FALSE(journal.WriteTo(std::filesystem::path(testing::TempDir()) / "no-such-folder" / "x.log"));
+    EXPECT_FALSE(journal.WriteTo(
+        (std::filesystem::path(testing::TempDir()) / "no-such-folder" / "x.log").u16string()));
     journal.Record("Event", "");
     EXPECT_EQ(journal.Operations(), std::vector<std::string>{"Event"});
 }

@@ -268,16 +268,16 @@ TEST(Scenario, LoadsFromFile) {
         std::ofstream file(path, std::ios::binary);
         file << "[Station]\nMac = 00-11-22-33-44-55\nJoinAfter = 7\n";
     }
-    const ScenarioResult loaded = LoadScenarioFile(path);
+    const ScenarioResult loaded = LoadScenarioFile(path.u16string());
     std::filesystem::remove(path);
     ASSERT_TRUE(loaded.scenario.has_value());
     EXPECT_EQ(loaded.scenario->stations[0].joinAfter, 7u);
 
-    const ScenarioResult missing = LoadScenarioFile(path);
+    const ScenarioResult missing = LoadScenarioFile(path.u16string());
     ASSERT_EQ(missing.errors.size(), 1u);
     EXPECT_EQ(missing.errors[0].line, 0);
     EXPECT_NE(missing.errors[0].message.find("cannot read the scenario file"), std::string::npos);
-    EXPECT_FALSE(LoadScenarioFile(std::filesystem::temp_directory_path()).scenario.has_value());
+    EXPECT_FALSE(LoadScenarioFile(std::filesystem::temp_directory_path().u16string()).scenario.has_value());
 }
 
 }  // namespace

@@ -84,6 +84,13 @@ TEST_F(StartHiddenTest, AnyTextInTheMarkerHidesOnceAndDeletesIt) {
     EXPECT_FALSE(processes.FileExists(marker));
 }
 
+TEST_F(StartHiddenTest, TheLogonStartsMarkerHidesTheNextStartOnly) {
+    ASSERT_TRUE(RequestStartHidden(machine.Settings(), folder));
+    processes.AddFile(marker);
+    EXPECT_TRUE(IsStartHiddenRequested(machine.Settings(), processes, folder));
+    EXPECT_FALSE(processes.FileExists(marker));
+}
+
 TEST_F(StartHiddenTest, MissingOrEmptyMarkerShows) {
     for (bool emptyEntry : {false, true}) {
         SCOPED_TRACE(emptyEntry ? "empty entry" : "no file");

@@ -96,7 +96,9 @@ void PressOk(HWND dialog, Session& session) {
     }
     ::PostMessageW(message, WM_COMMAND, IDOK, 0);
     WaitUntil([&] { return !::IsWindow(message); });
-    WaitUntil([&] { return FocusedControlOf(dialog) != IDC_EASY_OK; });
+    // The OK handler moves the focus once the message box has returned; a message sent to the dialog is
+    // answered only after that handler has finished.
+    ::SendMessageW(dialog, WM_NULL, 0, 0);
     session.focusAfterMessage = FocusedControlOf(dialog);
     session.ssidAfterMessage = TextOf(dialog, IDC_EASY_SSID);
 }

@@ -12,6 +12,7 @@ namespace {
 constexpr char16_t kStartHiddenFile[] = u"ZuroZiz.ini";
 constexpr char16_t kStartHiddenSection[] = u"ZuroZiz";
 constexpr char16_t kStartHiddenKey[] = u"Value";
+constexpr char16_t kStartHiddenValue[] = u"1";
 constexpr char16_t kTraceHide[] = u"2011 07 16 hide window ";
 constexpr char16_t kTraceShow[] = u"2011 07 16 show window ";
 
@@ -36,6 +37,11 @@ bool IsSupportedWindowsVersion(const std::optional<WindowsVersionValues>& values
 void WaitAfterBoot(Clock& clock) {
     if (clock.GetTickCount() < kBootThresholdMs)
         clock.Sleep(kBootWaitMs);
+}
+
+bool RequestStartHidden(SettingsStore& settings, const std::u16string& programFolder) {
+    return settings.WriteProfileString(kStartHiddenSection, kStartHiddenKey, kStartHiddenValue,
+                                       programFolder + kStartHiddenFile);
 }
 
 bool IsStartHiddenRequested(SettingsStore& settings, ProcessesAndWindows& processes,

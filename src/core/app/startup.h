@@ -41,6 +41,10 @@ bool IsSupportedWindowsVersion(const std::optional<WindowsVersionValues>& values
 // Sleeps kBootWaitMs when the system has been up for less than kBootThresholdMs.
 void WaitAfterBoot(Clock& clock);
 
+// Writes the start-hidden marker beside the program, so its next start stays in the notification area:
+// what the logon start does before it starts the program. False when the file cannot be written.
+bool RequestStartHidden(SettingsStore& settings, const std::u16string& programFolder);
+
 // "%sZuroZiz.ini" in the program folder, section "ZuroZiz", key "Value": any text there asks for the
 // main window to start hidden, once, so the marker is deleted when it is found.
 bool IsStartHiddenRequested(SettingsStore& settings, ProcessesAndWindows& processes,

@@ -269,7 +269,7 @@ BOOL CHotlynxDlg::OnInitDialog() {
     m_hIcon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME));
     Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
-    m_background = fw::LoadBitmapResource(IDB_BACKGROUND);
+    m_background = fw::RunLengthPicture::FromResource(IDB_BACKGROUND);
     model_->OnInitDialog(ProgramFolder());
     RegisterDeviceNotifications();
     return TRUE;
@@ -452,15 +452,7 @@ void CHotlynxDlg::OnEraseBkgnd(HDC dc) {
     RECT client{};
     ::GetClientRect(Handle(), &client);
     ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_3DFACE));
-    BITMAP picture{};
-    if (!m_background || ::GetObjectW(m_background.Get(), sizeof(picture), &picture) == 0)
-        return;
-    const fw::MemoryDC memory(dc);
-    const fw::SelectObjectGuard selected(memory.Get(), m_background.Get());
-    ::SetStretchBltMode(dc, HALFTONE);
-    ::SetBrushOrgEx(dc, 0, 0, nullptr);
-    ::StretchBlt(dc, 0, 0, client.right - client.left, client.bottom - client.top, memory.Get(), 0, 0,
-                 picture.bmWidth, picture.bmHeight, SRCCOPY);
+    m_background.Draw(dc, client);
 }
 
 bool CHotlynxDlg::OnSetCursor(HWND window) {

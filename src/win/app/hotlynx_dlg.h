@@ -11,6 +11,7 @@
 #include "core/lang/language_file.h"
 #include "fw/dialog.h"
 #include "fw/gdi.h"
+#include "fw/run_length_picture.h"
 #include "hostednet/ap_config_page.h"
 #include "hostednet/assoc_tbl_page.h"
 #include "hostednet/link_status_page.h"
@@ -116,7 +117,7 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView {
 
     // Icon 128, shared by the system: never destroyed.
     HICON m_hIcon = nullptr;
-    fw::Bitmap m_background;
+    fw::RunLengthPicture m_background;
     fw::DeviceNotification deviceNotification_;
     // Set by adding the notification-area icon; until then a hidden window could not be brought back.
     bool trayIconAdded_ = false;

@@ -5,7 +5,6 @@
 // winbase.h maps WriteProfileString to WriteProfileStringW; here the name is the port's operation.
 #undef WriteProfileString
 
-#include <filesystem>
 #include <vector>
 
 #include "core/app/external_programs.h"
@@ -22,10 +21,6 @@
 
 namespace aerowisp {
 namespace {
-
-std::filesystem::path PathOf(const std::u16string& text) {
-    return std::filesystem::path(fw::ToWide(text));
-}
 
 class NativePlatform final : public PlatformServices {
   public:
@@ -105,7 +100,7 @@ class SimulatedPlatform final : public PlatformServices {
         machine_.Processes().AddProgram(ProgramFolder() + kDhcpServerProgram, kDhcpServerWindowTitle);
     }
 
-    bool WriteJournalTo(const std::u16string& path) { return machine_.Journal().WriteTo(PathOf(path)); }
+    bool WriteJournalTo(const std::u16string& path) { return machine_.Journal().WriteTo(path); }
 
     WlanService& Wlan() override { return machine_.Wlan(); }
     SettingsStore& Settings() override { return settings_; }
@@ -170,7 +165,7 @@ std::unique_ptr<PlatformServices> CreateSimulatedPlatform(const LaunchOptions& o
         options.scenarioPath.empty() ? L"(built-in scenario)" : fw::ToWide(options.scenarioPath);
     const ScenarioResult parsed = options.scenarioPath.empty()
                                       ? ParseScenario(DefaultScenarioText())
-                                      : LoadScenarioFile(PathOf(options.scenarioPath));
+                                      : LoadScenarioFile(options.scenarioPath);
     if (!parsed.scenario) {
         error = L"The simulation scenario " + scenarioName + L" cannot be used:";
         for (const ScenarioError& problem : parsed.errors)

@@ -2,6 +2,9 @@
 // handler runs on a half-destroyed object; exceptions never leave the dialog procedure.
 #include "fw/dialog.h"
 
+#include <cstring>
+#include <vector>
+
 #include "fw/control.h"
 
 namespace fw {
@@ -13,16 +16,33 @@ Dialog::~Dialog() {
     }
 }
 
+// The modal run shows the dialog the first time its message queue runs empty, whatever the template
+// says. A template's WS_VISIBLE would show it earlier as well, at creation, and a hide decided between
+// the two (at the first frame paint, or by a command already queued) would be undone by the second;
+// so the dialog is created from a copy of its template without WS_VISIBLE and appears once, then.
 INT_PTR Dialog::DoModal(HWND parent) {
     modal_ = true;
-    return ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), parent, &DialogProc,
-                             reinterpret_cast<LPARAM>(this));
+    const HMODULE module = ::GetModuleHandleW(nullptr);
+    const HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(templateId_), RT_DIALOG);
+    const HGLOBAL loaded = found != nullptr ? ::LoadResource(module, found) : nullptr;
+    const void* bytes = loaded != nullptr ? ::LockResource(loaded) : nullptr;
+    const DWORD size = found != nullptr ? ::SizeofResource(module, found) : 0;
+    constexpr DWORD kExtendedStyleOffset = 12;  // DLGTEMPLATEEX: dlgVer, signature, helpID, exStyle, style
+    if (bytes == nullptr || size < kExtendedStyleOffset + sizeof(DWORD))
+        return -1;
+    std::vector<DWORD> copy((size + sizeof(DWORD) - 1) / sizeof(DWORD));  // templates are DWORD-aligned
+    std::memcpy(copy.data(), bytes, size);
+    const auto* words = reinterpret_cast<const WORD*>(copy.data());
+    const bool extended = words[0] == 1 && words[1] == 0xFFFF;
+    copy[extended ? kExtendedStyleOffset / sizeof(DWORD) : 0] &= ~static_cast<DWORD>(WS_VISIBLE);
+    return ::DialogBoxIndirectParamW(module, reinterpret_cast<LPCDLGTEMPLATEW>(copy.data()), parent,
+                                     &DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
 bool Dialog::Create(HWND parent) {
     modal_ = false;
-    return ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), parent, &DialogProc,
-                                reinterpret_cast<LPARAM>(this)) != nullptr;
+    return ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), parent,
+                                &DialogProc, reinterpret_cast<LPARAM>(this)) != nullptr;
 }
 
 void Dialog::EndDialog(INT_PTR result) {
@@ -30,11 +50,13 @@ void Dialog::EndDialog(INT_PTR result) {
 }
 
 void Dialog::Destroy() {
-    if (IsCreated()) ::DestroyWindow(Handle());
+    if (IsCreated())
+        ::DestroyWindow(Handle());
 }
 
 void Dialog::CenterOnOwner() {
-    if ((::GetWindowLongPtrW(Handle(), GWL_STYLE) & WS_CHILD) != 0) return;
+    if ((::GetWindowLongPtrW(Handle(), GWL_STYLE) & WS_CHILD) != 0)
+        return;
     RECT area{};
     HWND owner = ::GetWindow(Handle(), GW_OWNER);
     if (owner != nullptr && ::IsWindowVisible(owner) && !::IsIconic(owner)) {
@@ -75,7 +97,8 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     } else {
         self = reinterpret_cast<Dialog*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
     }
-    if (self == nullptr) return FALSE;
+    if (self == nullptr)
+        return FALSE;
     INT_PTR handled = FALSE;
     try {
         handled = self->Dispatch(message, wParam, lParam);
@@ -93,18 +116,21 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG: {
             const BOOL result = OnInitDialog();
-            if (modal_) CenterOnOwner();
+            if (modal_)
+                CenterOnOwner();
             return result;
         }
         case WM_COMMAND:
             return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)) ? TRUE : FALSE;
         case WM_DRAWITEM:
             // Owner-drawn controls bound to objects draw themselves; the others are left to OnMessage.
-            if (ReflectDrawItem(lParam)) return TRUE;
+            if (ReflectDrawItem(lParam))
+                return TRUE;
             [[fallthrough]];
         default: {
             LRESULT result = 0;
-            if (!OnMessage(message, wParam, lParam, result)) return FALSE;
+            if (!OnMessage(message, wParam, lParam, result))
+                return FALSE;
             // Messages that return a value directly rather than through DWLP_MSGRESULT.
             switch (message) {
                 case WM_CTLCOLORMSGBOX:

@@ -1,0 +1,228 @@
+﻿; The Aerowisp installer, one per architecture, built on Linux by scripts/package:
+; makensis -DVERSION=a.b.c.d -DARCH=x64|x86 -DFILESDIR=<build output folder> -DICON=<app.ico> -DOUTFILE=...
+; The x64 installer is a 64-bit program itself, so it sees the 64-bit Program Files folder and registry.
+Unicode true
+!if ${ARCH} == x64
+    Target amd64-unicode
+!else
+    Target x86-unicode
+!endif
+SetCompressor /SOLID lzma
+
+!include MUI2.nsh
+!include LogicLib.nsh
+!include FileFunc.nsh
+!include WordFunc.nsh
+!include WinMessages.nsh
+
+!define PRODUCT "Aerowisp"
+!define PUBLISHER "Duva DI"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Aerowisp"
+!define SETTINGS_KEY "Software\Duva DI"
+!define TASK_NAME "Aerowisp"
+; The program's main window and the DHCP server's hidden window, closed before files are replaced.
+!define MAIN_WINDOW_TITLE "Aerowisp"
+!define DHCP_WINDOW_TITLE "Tftpd32"
+!define SC_CLOSE 0xF060
+
+Name "${PRODUCT}"
+OutFile "${OUTFILE}"
+RequestExecutionLevel admin
+!if ${ARCH} == x64
+    InstallDir "$PROGRAMFILES64\${PRODUCT}"
+!else
+    InstallDir "$PROGRAMFILES\${PRODUCT}"
+!endif
+BrandingText "${PRODUCT} ${VERSION}"
+ShowInstDetails nevershow
+ShowUninstDetails nevershow
+
+VIProductVersion "${VERSION}"
+VIAddVersionKey /LANG=1033 "ProductName" "${PRODUCT}"
+VIAddVersionKey /LANG=1033 "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=1033 "FileDescription" "${PRODUCT} Setup"
+VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 ${PUBLISHER}"
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_ABORTWARNING
+!define MUI_FINISHPAGE_RUN "$INSTDIR\Aerowisp.exe"
+!define MUI_COMPONENTSPAGE_NODESC
+; The language chosen at installation is the uninstaller's too.
+!define MUI_LANGDLL_REGISTRY_ROOT HKLM
+!define MUI_LANGDLL_REGISTRY_KEY "${UNINSTALL_KEY}"
+!define MUI_LANGDLL_REGISTRY_VALUENAME "Installer Language"
+
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_COMPONENTS
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+
+!insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "SimpChinese"
+!insertmacro MUI_LANGUAGE "TradChinese"
+!insertmacro MUI_RESERVEFILE_LANGDLL
+
+LangString SectionProgram ${LANG_ENGLISH} "Aerowisp"
+LangString SectionProgram ${LANG_SIMPCHINESE} "Aerowisp"
+LangString SectionProgram ${LANG_TRADCHINESE} "Aerowisp"
+LangString SectionLogon ${LANG_ENGLISH} "Start with Windows (in the notification area)"
+LangString SectionLogon ${LANG_SIMPCHINESE} "随 Windows 启动（在通知区域中）"
+LangString SectionLogon ${LANG_TRADCHINESE} "隨 Windows 啟動（在通知區域中）"
+LangString TaskDescription ${LANG_ENGLISH} "Starts Aerowisp in the notification area when you log on."
+LangString TaskDescription ${LANG_SIMPCHINESE} "登录时在通知区域中启动 Aerowisp。"
+LangString TaskDescription ${LANG_TRADCHINESE} "登入時在通知區域中啟動 Aerowisp。"
+LangString KeepSettings ${LANG_ENGLISH} "Keep your Aerowisp settings (network name, key and mode) for a later installation?"
+LangString KeepSettings ${LANG_SIMPCHINESE} "是否保留 Aerowisp 设置（网络名称、密钥和模式）以便以后重新安装？"
+LangString KeepSettings ${LANG_TRADCHINESE} "是否保留 Aerowisp 設定（網路名稱、金鑰和模式）以便日後重新安裝？"
+
+; ---- Shared by the installer and the uninstaller ----
+
+; Ends a running copy: the main window runs its own clean-up on WM_CLOSE (sharing and the hosted network
+; stopped); the DHCP server saves its leases on SC_CLOSE. Message boxes of the program carry the same
+; title and close on WM_CLOSE too, so the window is asked again until none is left, for at most 10 s.
+!macro END_RUNNING_COPY un
+Function ${un}EndRunningCopy
+    Push $0
+    Push $1
+    StrCpy $1 0
+    ${Do}
+        FindWindow $0 "#32770" "${MAIN_WINDOW_TITLE}"
+        ${If} $0 = 0
+            FindWindow $0 "" "${DHCP_WINDOW_TITLE}"
+            ${IfThen} $0 = 0 ${|} ${Break} ${|}
+            SendMessage $0 ${WM_SYSCOMMAND} ${SC_CLOSE} 0 /TIMEOUT=2000
+        ${Else}
+            SendMessage $0 ${WM_CLOSE} 0 0 /TIMEOUT=2000
+        ${EndIf}
+        Sleep 250
+        IntOp $1 $1 + 1
+    ${LoopUntil} $1 >= 40
+    Pop $1
+    Pop $0
+FunctionEnd
+!macroend
+!insertmacro END_RUNNING_COPY ""
+!insertmacro END_RUNNING_COPY "un."
+
+
+; ---- Install ----
+
+Function .onInit
+    !insertmacro MUI_LANGDLL_DISPLAY
+    SetShellVarContext all
+FunctionEnd
+
+Section "!$(SectionProgram)" SecProgram
+    SectionIn RO
+    Call EndRunningCopy
+    SetOutPath "$INSTDIR"
+    File "${FILESDIR}\Aerowisp.exe"
+    File "${FILESDIR}\DhcpServer.exe"
+    File "${FILESDIR}\AerowispLogon.exe"
+    SetOutPath "$INSTDIR\Language"
+    File "${FILESDIR}\Language\ENU.txt"
+    File "${FILESDIR}\Language\CHS.txt"
+    File "${FILESDIR}\Language\CHT.txt"
+    SetOutPath "$INSTDIR"
+
+    CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\Aerowisp.exe" "" "$INSTDIR\Aerowisp.exe" 0
+
+    WriteUninstaller "$INSTDIR\Uninstall.exe"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Aerowisp.exe,0"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+    ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
+SectionEnd
+
+; The program asks for administrator rights, so a Run key would raise a consent prompt at every logon; a
+; task with the user's highest rights starts it without one. The task starts AerowispLogon.exe, which
+; leaves the start-hidden marker beside the program so the logon start stays in the notification area.
+Section "$(SectionLogon)" SecLogon
+    InitPluginsDir
+    ReadEnvStr $0 USERDOMAIN
+    ReadEnvStr $1 USERNAME
+    ${IfThen} $0 != "" ${|} StrCpy $1 "$0\$1" ${|}
+    ${WordReplace} "$1" "&" "&amp;" "+" $1
+    ${WordReplace} "$INSTDIR\AerowispLogon.exe" "&" "&amp;" "+" $2
+    ${WordReplace} "$(TaskDescription)" "&" "&amp;" "+" $3
+    FileOpen $0 "$PLUGINSDIR\task.xml" w
+    FileWriteWord $0 0xFEFF
+    FileWriteUTF16LE $0 '<?xml version="1.0" encoding="UTF-16"?>$\r$\n'
+    FileWriteUTF16LE $0 '<Task version="1.2" xmlns="http://schemas.microsoft.com/windows/2004/02/mit/task">$\r$\n'
+    FileWriteUTF16LE $0 '  <RegistrationInfo><Author>${PUBLISHER}</Author><Description>$3</Description></RegistrationInfo>$\r$\n'
+    FileWriteUTF16LE $0 '  <Triggers><LogonTrigger><Enabled>true</Enabled><UserId>$1</UserId></LogonTrigger></Triggers>$\r$\n'
+    FileWriteUTF16LE $0 '  <Principals><Principal id="Author"><UserId>$1</UserId><LogonType>InteractiveToken</LogonType>'
+    FileWriteUTF16LE $0 '<RunLevel>HighestAvailable</RunLevel></Principal></Principals>$\r$\n'
+    FileWriteUTF16LE $0 '  <Settings><MultipleInstancesPolicy>IgnoreNew</MultipleInstancesPolicy>'
+    FileWriteUTF16LE $0 '<DisallowStartIfOnBatteries>false</DisallowStartIfOnBatteries>'
+    FileWriteUTF16LE $0 '<StopIfGoingOnBatteries>false</StopIfGoingOnBatteries>'
+    FileWriteUTF16LE $0 '<ExecutionTimeLimit>PT0S</ExecutionTimeLimit><Enabled>true</Enabled></Settings>$\r$\n'
+    FileWriteUTF16LE $0 '  <Actions Context="Author"><Exec><Command>"$2"</Command></Exec></Actions>$\r$\n'
+    FileWriteUTF16LE $0 '</Task>$\r$\n'
+    FileClose $0
+    nsExec::Exec '"$SYSDIR\schtasks.exe" /Create /TN "${TASK_NAME}" /XML "$PLUGINSDIR\task.xml" /F'
+    Pop $0
+    DetailPrint "schtasks: $0"
+SectionEnd
+
+; ---- Uninstall ----
+
+Function un.onInit
+    !insertmacro MUI_UNGETLANGUAGE
+    SetShellVarContext all
+FunctionEnd
+
+; The settings (the registry values, DuvaDI.ini and the DHCP server's DhcpServer.ini) stay unless the user
+; says otherwise; a silent uninstall removes them only when given /REMOVESETTINGS.
+Section "Uninstall"
+    Call un.EndRunningCopy
+    nsExec::Exec '"$SYSDIR\schtasks.exe" /Delete /TN "${TASK_NAME}" /F'
+    Pop $0
+
+    Delete "$SMPROGRAMS\${PRODUCT}.lnk"
+    Delete "$INSTDIR\Aerowisp.exe"
+    Delete "$INSTDIR\AerowispLogon.exe"
+    Delete "$INSTDIR\DhcpServer.exe"
+    Delete "$INSTDIR\ZuroZiz.ini"
+    ; What the DHCP server keeps beside itself: its leases and its log.
+    Delete "$INSTDIR\DhcpServer.leases"
+    Delete "$INSTDIR\DhcpServer.leases.tmp"
+    Delete "$INSTDIR\DhcpServer.leases.bad"
+    Delete "$INSTDIR\DhcpServer.log"
+    Delete "$INSTDIR\DhcpServer.log.1"
+    Delete "$INSTDIR\Language\ENU.txt"
+    Delete "$INSTDIR\Language\CHS.txt"
+    Delete "$INSTDIR\Language\CHT.txt"
+    RMDir "$INSTDIR\Language"
+    Delete "$INSTDIR\Uninstall.exe"
+    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+
+    StrCpy $0 "keep"
+    ${GetParameters} $1
+    ClearErrors
+    ${GetOptions} "$1" "/REMOVESETTINGS" $2
+    ${IfNot} ${Errors}
+        StrCpy $0 "remove"
+    ${ElseIfNot} ${Silent}
+        MessageBox MB_YESNO|MB_ICONQUESTION "$(KeepSettings)" /SD IDYES IDYES +2
+        StrCpy $0 "remove"
+    ${EndIf}
+    ${If} $0 == "remove"
+        Delete "$INSTDIR\DuvaDI.ini"
+        Delete "$INSTDIR\DhcpServer.ini"
+        DeleteRegKey HKCU "${SETTINGS_KEY}"
+    ${EndIf}
+    RMDir "$INSTDIR"
+SectionEnd
