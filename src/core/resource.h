@@ -93,6 +93,10 @@
 // The association list page.
 #define IDC_ASSOC_LIST 1071
 
+// The please-wait window shown while sharing is switched on or off.
+#define IDD_MSG_DIALOG 200
+#define IDC_MSG_TEXT 1132
+
 // The ICS page.
 #define IDC_ICS_TITLE 1126
 #define IDC_ICS_PROMPT 1127
@@ -233,6 +237,7 @@ namespace aerowisp {
 
 // Periods of the timers above.
 inline constexpr uint32_t kStartGuardPeriodMs = 6000;
+inline constexpr uint32_t kDhcpLaunchDelayMs = 6000;
 inline constexpr uint32_t kApConfigPageTimerPeriodMs = 2000;
 inline constexpr uint32_t kAssocListRefreshPeriodMs = 3000;
 inline constexpr uint32_t kShowRequestPeriodMs = 500;

@@ -3,14 +3,14 @@
 
 namespace aerowisp {
 
-void FailurePlan::FailAlways(std::string_view operation, uint32_t error) {
-    rules_[std::string(operation)].push_back({error, std::nullopt});
+void FailurePlan::FailAlways(std::string_view operation, uint32_t error, uint32_t reason) {
+    rules_[std::string(operation)].push_back({{error, reason}, std::nullopt});
 }
 
-void FailurePlan::FailNext(std::string_view operation, uint32_t error, uint32_t times) {
+void FailurePlan::FailNext(std::string_view operation, uint32_t error, uint32_t times, uint32_t reason) {
     if (times == 0)
         return;
-    rules_[std::string(operation)].push_back({error, times});
+    rules_[std::string(operation)].push_back({{error, reason}, times});
 }
 
 void FailurePlan::Clear(std::string_view operation) {
@@ -23,17 +23,23 @@ void FailurePlan::ClearAll() {
 }
 
 std::optional<uint32_t> FailurePlan::Consume(std::string_view operation) {
+    if (std::optional<InjectedFailure> failure = ConsumeFailure(operation))
+        return failure->error;
+    return std::nullopt;
+}
+
+std::optional<InjectedFailure> FailurePlan::ConsumeFailure(std::string_view operation) {
     auto it = rules_.find(operation);
     if (it == rules_.end() || it->second.empty())
         return std::nullopt;
     Rule& rule = it->second.front();
-    const uint32_t error = rule.error;
+    const InjectedFailure failure = rule.failure;
     if (rule.remaining && --*rule.remaining == 0) {
         it->second.pop_front();
         if (it->second.empty())
             rules_.erase(it);
     }
-    return error;
+    return failure;
 }
 
 }  // namespace aerowisp

@@ -10,22 +10,31 @@
 
 namespace aerowisp {
 
+// An injected failure: the Win32 error the call returns and, for the hosted-network calls that report
+// one, the WLAN_HOSTED_NETWORK_REASON it gives (0 when the plan names none).
+struct InjectedFailure {
+    uint32_t error = 0;
+    uint32_t reason = 0;
+};
+
 // Calls are addressed by their journal names (sim/operations.h). Rules for one operation apply in
 // the order they were given: a counted rule is used up before the next rule takes over.
 class FailurePlan {
   public:
-    void FailAlways(std::string_view operation, uint32_t error);
-    void FailNext(std::string_view operation, uint32_t error, uint32_t times = 1);
+    void FailAlways(std::string_view operation, uint32_t error, uint32_t reason = 0);
+    void FailNext(std::string_view operation, uint32_t error, uint32_t times = 1, uint32_t reason = 0);
     void Clear(std::string_view operation);
     void ClearAll();
 
     // Asked by every simulated call before it acts: the error to return instead, if any. Uses up one
     // failure of a counted rule.
     std::optional<uint32_t> Consume(std::string_view operation);
+    // The same, with the failure's reason.
+    std::optional<InjectedFailure> ConsumeFailure(std::string_view operation);
 
   private:
     struct Rule {
-        uint32_t error = 0;
+        InjectedFailure failure;
         std::optional<uint32_t> remaining;  // nothing: always
     };
     std::map<std::string, std::deque<Rule>, std::less<>> rules_;

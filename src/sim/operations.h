@@ -31,6 +31,21 @@ inline constexpr std::string_view kWritePrivateProfileStringW = "WritePrivatePro
 
 inline constexpr std::string_view kSleep = "Sleep";
 
+inline constexpr std::string_view kCoInitializeSecurity = "CoInitializeSecurity";
+inline constexpr std::string_view kCoCreateInstance = "CoCreateInstance";
+inline constexpr std::string_view kGetEnumEveryConnection = "INetSharingManager::get_EnumEveryConnection";
+inline constexpr std::string_view kGetNetConnectionProps = "INetSharingManager::get_NetConnectionProps";
+inline constexpr std::string_view kGetSharingConfiguration =
+    "INetSharingManager::get_INetSharingConfigurationForINetConnection";
+inline constexpr std::string_view kGetSharingEnabled = "INetSharingConfiguration::get_SharingEnabled";
+inline constexpr std::string_view kGetSharingConnectionType =
+    "INetSharingConfiguration::get_SharingConnectionType";
+inline constexpr std::string_view kEnableSharing = "INetSharingConfiguration::EnableSharing";
+inline constexpr std::string_view kDisableSharing = "INetSharingConfiguration::DisableSharing";
+inline constexpr std::string_view kGetAdaptersInfo = "GetAdaptersInfo";
+// Not a call of the program: what netsh.exe did with an address command it was started with.
+inline constexpr std::string_view kNetshSetAddress = "netsh.SetAddress";
+
 // Every call a failure plan may address; a scenario naming anything else is refused.
 inline constexpr std::string_view kFailableOperations[] = {
     kWlanOpenHandle,
@@ -54,6 +69,16 @@ inline constexpr std::string_view kFailableOperations[] = {
     kRegCloseKey,
     kGetPrivateProfileStringW,
     kWritePrivateProfileStringW,
+    kCoInitializeSecurity,
+    kCoCreateInstance,
+    kGetEnumEveryConnection,
+    kGetNetConnectionProps,
+    kGetSharingConfiguration,
+    kGetSharingEnabled,
+    kGetSharingConnectionType,
+    kEnableSharing,
+    kDisableSharing,
+    kGetAdaptersInfo,
 };
 
 }  // namespace aerowisp::op

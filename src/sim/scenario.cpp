@@ -6,6 +6,7 @@
 #include <map>
 #include <span>
 
+#include "sim/hosted_network_reasons.h"
 #include "sim/operations.h"
 #include "sim/sim_file.h"
 #include "sim/sim_text.h"
@@ -40,7 +41,9 @@ std::string_view Trim(std::string_view text) {
 }
 
 std::string Quoted(std::string_view text) {
-    return "'" + std::string(text) + "'";
+    std::string quoted(1, '\'');
+    quoted.append(text).push_back('\'');
+    return quoted;
 }
 
 class ErrorList {
@@ -447,7 +450,7 @@ const Field<ScenarioConnection> kConnectionFields[] = {
     {"Name", true, [](std::string_view v, ScenarioConnection& r) { return ParseText(v, r.name); }},
     {"Device", true, [](std::string_view v, ScenarioConnection& r) { return ParseText(v, r.deviceName); }},
     {"Guid", true, [](std::string_view v, ScenarioConnection& r) { return ParseGuid(v, r.guid); }},
-    {"Mac", true, [](std::string_view v, ScenarioConnection& r) { return ParseMac(v, r.mac); }},
+    {"Mac", false, [](std::string_view v, ScenarioConnection& r) { return ParseMac(v, r.mac); }},
     {"Media", false,
      [](std::string_view v, ScenarioConnection& r) { return ParseNamed(v, kMediaTypes, r.mediaType); }},
     {"Status", false,
@@ -457,6 +460,48 @@ const Field<ScenarioConnection> kConnectionFields[] = {
     {"Sharing", false,
      [](std::string_view v, ScenarioConnection& r) {
          return ParseNamedEnum(v, kSharingStates, r.sharing, false);
+     }},
+    {"Characteristics", false,
+     [](std::string_view v, ScenarioConnection& r) { return ParseNumber(v, r.characteristics); }},
+    {"Adapter", false,
+     [](std::string_view v, ScenarioConnection& r) { return ParseFlag(v, r.listedAdapter); }},
+    {"AdapterDescription", false,
+     [](std::string_view v, ScenarioConnection& r) { return ParseText(v, r.adapterDescription.emplace()); }},
+    {"RegistryName", false,
+     [](std::string_view v, ScenarioConnection& r) -> Problem {
+         using Kind = ScenarioRegistryName::Kind;
+         if (EqualsIgnoringAsciiCase(v, "none")) {
+             r.registryName = {Kind::kNoValue, std::nullopt};
+             return std::nullopt;
+         }
+         if (EqualsIgnoringAsciiCase(v, "nokey")) {
+             r.registryName = {Kind::kNoKey, std::nullopt};
+             return std::nullopt;
+         }
+         RegistryValue value;
+         if (Problem problem = ParseRegistryData(v, value))
+             return problem;
+         r.registryName = {Kind::kValue, std::move(value)};
+         return std::nullopt;
+     }},
+    {"NullProperties", false,
+     [](std::string_view v, ScenarioConnection& r) -> Problem {
+         r.nullGuid = r.nullName = r.nullDevice = false;
+         while (!v.empty()) {
+             const size_t comma = v.find(',');
+             const std::string_view item = Trim(v.substr(0, comma));
+             v.remove_prefix(comma == std::string_view::npos ? v.size() : comma + 1);
+             if (EqualsIgnoringAsciiCase(item, "guid")) {
+                 r.nullGuid = true;
+             } else if (EqualsIgnoringAsciiCase(item, "name")) {
+                 r.nullName = true;
+             } else if (EqualsIgnoringAsciiCase(item, "device")) {
+                 r.nullDevice = true;
+             } else {
+                 return "unknown property " + Quoted(item) + " (expected guid, name or device)";
+             }
+         }
+         return std::nullopt;
      }},
 };
 
@@ -499,6 +544,22 @@ const Field<ScenarioFailure> kFailureFields[] = {
          return "unknown operation " + Quoted(v);
      }},
     {"Error", true, [](std::string_view v, ScenarioFailure& r) { return ParseNumber(v, r.error); }},
+    {"Reason", false,
+     [](std::string_view v, ScenarioFailure& r) -> Problem {
+         for (uint32_t value = 0; value < kHostedNetworkReasonNames.size(); ++value) {
+             if (EqualsIgnoringAsciiCase(v, kHostedNetworkReasonNames[value])) {
+                 r.reason = value;
+                 return std::nullopt;
+             }
+         }
+         if (!v.empty() && v.front() >= '0' && v.front() <= '9')
+             return ParseNumber(v, r.reason);
+         std::string problem = "unknown reason '";
+         problem.append(v).append(
+             "' (expected a number or a WLAN_HOSTED_NETWORK_REASON name without its prefix, such as "
+             "interface_unavailable)");
+         return problem;
+     }},
     {"Times", false,
      [](std::string_view v, ScenarioFailure& r) -> Problem {
          if (EqualsIgnoringAsciiCase(v, "always")) {

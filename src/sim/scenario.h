@@ -66,7 +66,16 @@ struct ScenarioCard {
 
 enum class SharingState { kNone, kPublic, kPrivate };
 
-// A network connection and its adapter, as the sharing manager and IP Helper see them.
+// What the network class key holds for a connection: a "Name" value of any type, no value, or no key.
+struct ScenarioRegistryName {
+    enum class Kind { kValue, kNoValue, kNoKey };
+    Kind kind = Kind::kValue;
+    std::optional<RegistryValue> value;  // nothing: REG_SZ with the connection's name
+};
+
+// A network connection and its adapter, as the sharing manager and IP Helper see them. The one whose
+// GUID is the hosted network's virtual adapter's is there only while the hosted network runs, with the
+// hosted network's BSSID as its MAC address.
 struct ScenarioConnection {
     std::u16string name;        // "Local Area Connection"
     std::u16string deviceName;  // the adapter's description
@@ -75,8 +84,20 @@ struct ScenarioConnection {
     uint32_t mediaType = kNetConMediaLan;
     uint32_t status = kNetConStatusConnected;
     uint32_t adapterType = kIfTypeEthernet;
+    uint32_t characteristics = 0;
     SharingState sharing = SharingState::kNone;
+    // IP Helper lists the adapter, with this description (nothing: the device name).
+    bool listedAdapter = true;
+    std::optional<std::u16string> adapterDescription;
+    ScenarioRegistryName registryName;
+    // Properties the sharing manager hands back as NULL strings.
+    bool nullGuid = false;
+    bool nullName = false;
+    bool nullDevice = false;
 };
+
+inline constexpr char16_t kDefaultVirtualConnectionName[] = u"Wireless Network Connection 2";
+inline constexpr char16_t kDefaultVirtualAdapterDevice[] = u"Microsoft Virtual WiFi Miniport Adapter";
 
 // The hosted network as the WLAN service keeps it between runs of the program.
 struct ScenarioHostedNetwork {
@@ -102,6 +123,8 @@ struct ScenarioFailure {
     std::string operation;
     uint32_t error = 0;
     std::optional<uint32_t> times;  // nothing: always
+    // The WLAN_HOSTED_NETWORK_REASON a hosted-network call gives with the error; 0: none.
+    uint32_t reason = 0;
 };
 
 struct ScenarioRegistryKey {

@@ -20,6 +20,7 @@ SimMachine::SimMachine(const aerowisp::Scenario& scenario, aerowisp::Clock* cloc
                                  : nullptr),
       clock_(clock == nullptr ? *ownClock_ : *clock),
       wlan_(scenario_, clock_, journal_, failures_),
+      network_(scenario_, wlan_, journal_, failures_),
       settings_(journal_, failures_),
       processes_(journal_),
       timers_(journal_) {
@@ -46,21 +47,22 @@ void SimMachine::Preload() {
     // Failures come last, so that nothing above uses them up.
     for (const ScenarioFailure& failure : scenario_.failures) {
         if (failure.times) {
-            failures_.FailNext(failure.operation, failure.error, *failure.times);
+            failures_.FailNext(failure.operation, failure.error, *failure.times, failure.reason);
         } else {
-            failures_.FailAlways(failure.operation, failure.error);
+            failures_.FailAlways(failure.operation, failure.error, failure.reason);
         }
     }
 }
 
 // "netsh wlan set hostednetwork key=K" keeps K as the hosted network's persistent key: 64 hexadecimal
-// digits as a key, anything else as a passphrase.
+// digits as a key, anything else as a passphrase. "netsh int ip set address ..." addresses a connection.
 void SimMachine::RunShellCommand(const std::u16string& file, const std::u16string& parameters) {
     constexpr std::u16string_view kNetsh = u"\\netsh.exe";
     constexpr std::u16string_view kSetKey = u"wlan set hostednetwork key=";
     std::u16string_view fileName =
         std::u16string_view(file).substr(file.size() - std::min(file.size(), kNetsh.size()));
-    if (!EqualsIgnoringCaseAZ(fileName, kNetsh) || !parameters.starts_with(kSetKey))
+    if (!EqualsIgnoringCaseAZ(fileName, kNetsh) || network_.RunNetshCommand(parameters) ||
+        !parameters.starts_with(kSetKey))
         return;
     std::u16string key = parameters.substr(kSetKey.size());
     key = key.substr(0, key.find(u' '));

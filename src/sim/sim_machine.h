@@ -10,6 +10,7 @@
 #include "sim/journal.h"
 #include "sim/scenario.h"
 #include "sim/sim_clock.h"
+#include "sim/sim_network.h"
 #include "sim/sim_processes.h"
 #include "sim/sim_settings_store.h"
 #include "sim/sim_timers.h"
@@ -29,7 +30,10 @@ class SimMachine {
 
     SimWlanService& Wlan() { return wlan_; }
     SimSettingsStore& Settings() { return settings_; }
-    // netsh.exe in the system folder sets the hosted network's key; DhcpServer.exe in the program
+    // The network connections with their sharing, the adapter list and the connections' names.
+    SimNetwork& Network() { return network_; }
+    // netsh.exe in the system folder sets the hosted network's key and connections' addresses;
+    // DhcpServer.exe in the program
     // folder opens the window "Tftpd32".
     SimProcessesAndWindows& Processes() { return processes_; }
     SimTimerService& Timers() { return timers_; }
@@ -52,6 +56,7 @@ class SimMachine {
     std::unique_ptr<SimClock> ownClock_;
     aerowisp::Clock& clock_;
     SimWlanService wlan_;
+    SimNetwork network_;
     SimSettingsStore settings_;
     SimProcessesAndWindows processes_;
     SimTimerService timers_;

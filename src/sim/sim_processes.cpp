@@ -38,7 +38,7 @@ std::u16string SimProcessesAndWindows::SystemFolder() {
     return systemFolder_;
 }
 
-void SimProcessesAndWindows::ShellExecuteOpenHidden(const std::u16string& file,
+bool SimProcessesAndWindows::ShellExecuteOpenHidden(const std::u16string& file,
                                                     const std::u16string& parameters) {
     bool exists = FileExists(file);
     journal_.Record(
@@ -47,6 +47,7 @@ void SimProcessesAndWindows::ShellExecuteOpenHidden(const std::u16string& file,
         exists ? 0 : kErrorFileNotFound);
     if (exists && shellHandler_)
         shellHandler_(file, parameters);
+    return exists;
 }
 
 bool SimProcessesAndWindows::WinExecHidden(const std::string& ansiCommandLine) {

@@ -43,7 +43,7 @@ class SimProcessesAndWindows final : public ProcessesAndWindows {
     SimProcessesAndWindows& operator=(const SimProcessesAndWindows&) = delete;
 
     std::u16string SystemFolder() override;
-    void ShellExecuteOpenHidden(const std::u16string& file, const std::u16string& parameters) override;
+    bool ShellExecuteOpenHidden(const std::u16string& file, const std::u16string& parameters) override;
     // Resolves the command line the way CreateProcess does: a quoted program path is taken as it is;
     // an unquoted one is tried at each space in turn ("C:\Program Files\A.exe" first as "C:\Program.exe").
     bool WinExecHidden(const std::string& ansiCommandLine) override;

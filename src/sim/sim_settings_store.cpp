@@ -19,8 +19,7 @@ constexpr uint32_t kSuccess = 0;
 constexpr uint32_t kDwordBufferSize = 4;
 constexpr uint32_t kStringBufferSize = 1024;
 constexpr size_t kMaxRegistryTextLength = 511;
-// GetPrivateProfileStringW is given a buffer of 256 characters.
-constexpr uint32_t kProfileBufferSize = 256;
+constexpr uint32_t kProfileBufferSize = kProfileReadBufferChars;
 constexpr size_t kMaxProfileTextLength = kProfileBufferSize - 1;
 
 std::string_view AccessName(uint32_t access) {
@@ -46,6 +45,24 @@ std::u16string NormalisedFilePath(std::u16string_view path) {
         out.push_back(c);
     }
     return out;
+}
+
+bool IsProfileBlank(char16_t c) {
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\v' || c == u'\f';
+}
+
+// A stored entry as GetPrivateProfileStringW hands it back: without the blanks around it, then without
+// one pair of matching single or double quotes around what is left.
+std::u16string ReadAsProfileFunctions(std::u16string_view stored) {
+    while (!stored.empty() && IsProfileBlank(stored.front()))
+        stored.remove_prefix(1);
+    while (!stored.empty() && IsProfileBlank(stored.back()))
+        stored.remove_suffix(1);
+    if (stored.size() >= 2 && (stored.front() == u'"' || stored.front() == u'\'') &&
+        stored.back() == stored.front()) {
+        stored = stored.substr(1, stored.size() - 2);
+    }
+    return std::u16string(stored.substr(0, kMaxProfileTextLength));
 }
 
 // The item of `range` whose name, by `name(item)`, equals `wanted` ignoring the case of A-Z.
@@ -83,13 +100,14 @@ class SimRegistryKey final : public RegistryKey {
         RegistryValueType type = RegistryValueType::kNone;
         std::vector<uint8_t> data;
         const uint32_t result = Query(name, kDwordBufferSize, type, data);
-        // The data lands in `value` itself, whatever its type.
-        for (size_t i = 0; i < data.size(); ++i) {
-            value = (value & ~(0xFFu << (8 * i))) | (static_cast<uint32_t>(data[i]) << (8 * i));
-        }
         switch (type) {
             case RegistryValueType::kDword:
-                return result == kSuccess;
+                // A value shorter than four bytes is no number; `value` keeps the caller's default.
+                if (result != kSuccess || data.size() != kDwordBufferSize)
+                    return false;
+                value = static_cast<uint32_t>(data[0]) | (static_cast<uint32_t>(data[1]) << 8) |
+                        (static_cast<uint32_t>(data[2]) << 16) | (static_cast<uint32_t>(data[3]) << 24);
+                return true;
             case RegistryValueType::kSz:
             case RegistryValueType::kExpandSz: {
                 if (result != kSuccess && result != kErrorMoreData)
@@ -225,7 +243,7 @@ std::u16string SimSettingsStore::ReadProfileString(std::u16string_view section, 
         result = *injected;
     } else {
         if (const ProfileEntry* entry = FindEntry(path, section, key)) {
-            text = entry->value.substr(0, kMaxProfileTextLength);
+            text = ReadAsProfileFunctions(entry->value);
             result = kSuccess;
         }
         args += " value=" + QuoteText(text);
@@ -286,6 +304,14 @@ void SimSettingsStore::SetProfileString(std::u16string_view path, std::u16string
 std::optional<std::u16string> SimSettingsStore::ProfileString(std::u16string_view path,
                                                               std::u16string_view section,
                                                               std::u16string_view key) const {
+    const ProfileEntry* entry = FindEntry(path, section, key);
+    return entry == nullptr ? std::nullopt
+                            : std::optional<std::u16string>(ReadAsProfileFunctions(entry->value));
+}
+
+std::optional<std::u16string> SimSettingsStore::StoredProfileString(std::u16string_view path,
+                                                                    std::u16string_view section,
+                                                                    std::u16string_view key) const {
     const ProfileEntry* entry = FindEntry(path, section, key);
     return entry == nullptr ? std::nullopt : std::optional<std::u16string>(entry->value);
 }

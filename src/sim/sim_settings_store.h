@@ -54,9 +54,12 @@ class SimSettingsStore final : public SettingsStore {
     // File paths ignore the case of A-Z and doubled backslashes, as the file system does.
     void SetProfileString(std::u16string_view path, std::u16string_view section, std::u16string_view key,
                           std::u16string_view value);
-    // Nothing when the file, section or key is missing; an empty text for an empty entry.
+    // Nothing when the file, section or key is missing; an empty text for an empty entry. ProfileString
+    // gives the entry as the program reads it back, StoredProfileString as it stands in the file.
     std::optional<std::u16string> ProfileString(std::u16string_view path, std::u16string_view section,
                                                 std::u16string_view key) const;
+    std::optional<std::u16string> StoredProfileString(std::u16string_view path, std::u16string_view section,
+                                                      std::u16string_view key) const;
     bool ProfileFileExists(std::u16string_view path) const;
 
   private:

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "sim/failure_plan.h"
+#include "sim/hosted_network_reasons.h"
 #include "sim/journal.h"
 #include "sim/operations.h"
 
@@ -140,6 +141,27 @@ WlanResult SimWlanService::Call(std::string_view operation, std::string argument
     return result;
 }
 
+template <typename Body>
+WlanResult SimWlanService::HostedCall(std::string_view operation, std::string arguments,
+                                      HostedNetworkReason* failReason, Body body) {
+    WlanResult result = kWlanSuccess;
+    HostedNetworkReason reason = HostedNetworkReason::kSuccess;
+    if (auto injected = failures_.ConsumeFailure(operation)) {
+        result = injected->error;
+        reason = static_cast<HostedNetworkReason>(injected->reason);
+    } else {
+        result = body(reason);
+    }
+    if (result != kWlanSuccess) {
+        if (reason != HostedNetworkReason::kSuccess)
+            arguments += Arg("reason", HostedNetworkReasonName(reason));
+        if (failReason != nullptr)
+            *failReason = reason;
+    }
+    journal_.Record(operation, arguments, result);
+    return result;
+}
+
 WlanResult SimWlanService::OpenHandle(uint32_t clientVersion, WlanHandle& handle) {
     return Call(op::kWlanOpenHandle, "clientVersion=" + std::to_string(clientVersion),
                 [&](std::string& args) {
@@ -266,105 +288,119 @@ WlanResult SimWlanService::SetRadioState(WlanHandle handle, const Guid& interfac
     });
 }
 
-WlanResult SimWlanService::HostedNetworkInitSettings(WlanHandle handle) {
-    return Call(op::kWlanHostedNetworkInitSettings, HandleArgs(handle), [&](std::string&) {
-        if (!IsOpen(handle))
-            return kErrorInvalidHandle;
-        // Settings already configured are kept; otherwise a readable name from the computer's name.
-        if (settings_.ssid.length == 0) {
-            settings_.ssid = MakeSsid(Utf16ToUtf8(computerName_ + kDefaultSsidSuffix));
-            settings_.maxNumberOfPeers = kDefaultMaxPeers;
-        }
-        return kWlanSuccess;
-    });
+WlanResult SimWlanService::HostedNetworkInitSettings(WlanHandle handle, HostedNetworkReason* failReason) {
+    return HostedCall(op::kWlanHostedNetworkInitSettings, HandleArgs(handle), failReason,
+                      [&](HostedNetworkReason&) {
+                          if (!IsOpen(handle))
+                              return kErrorInvalidHandle;
+                          // Settings already configured are kept; otherwise a readable name from the
+                          // computer's name.
+                          if (settings_.ssid.length == 0) {
+                              settings_.ssid = MakeSsid(Utf16ToUtf8(computerName_ + kDefaultSsidSuffix));
+                              settings_.maxNumberOfPeers = kDefaultMaxPeers;
+                          }
+                          return kWlanSuccess;
+                      });
 }
 
-WlanResult SimWlanService::HostedNetworkSetConnectionSettings(
-    WlanHandle handle, const HostedNetworkConnectionSettings& settings) {
+WlanResult SimWlanService::HostedNetworkSetConnectionSettings(WlanHandle handle,
+                                                              const HostedNetworkConnectionSettings& settings,
+                                                              HostedNetworkReason* failReason) {
     std::string arguments =
         HandleArgs(handle) + Arg("opcode", kHostedNetworkOpcodeConnectionSettings) +
         Arg("dataSize", kHostedNetworkSettingsSize) + Arg("ssid", QuoteBytes(SsidBytes(settings.ssid))) +
         Arg("ssidLength", settings.ssid.length) + Arg("maxPeers", settings.maxNumberOfPeers);
-    return Call(op::kWlanHostedNetworkSetProperty, std::move(arguments), [&](std::string&) {
-        if (!IsOpen(handle))
-            return kErrorInvalidHandle;
-        if (settings.ssid.length == 0 || settings.ssid.length > kDot11SsidMaxLength ||
-            settings.maxNumberOfPeers == 0) {
-            return kErrorInvalidParameter;
-        }
-        settings_ = settings;
-        return kWlanSuccess;
-    });
+    return HostedCall(op::kWlanHostedNetworkSetProperty, std::move(arguments), failReason,
+                      [&](HostedNetworkReason& reason) {
+                          if (!IsOpen(handle))
+                              return kErrorInvalidHandle;
+                          if (settings.ssid.length == 0 || settings.ssid.length > kDot11SsidMaxLength ||
+                              settings.maxNumberOfPeers == 0) {
+                              reason = HostedNetworkReason::kBadParameters;
+                              return kErrorInvalidParameter;
+                          }
+                          settings_ = settings;
+                          return kWlanSuccess;
+                      });
 }
 
-WlanResult SimWlanService::HostedNetworkSetEnable(WlanHandle handle, bool enable) {
+WlanResult SimWlanService::HostedNetworkSetEnable(WlanHandle handle, bool enable,
+                                                  HostedNetworkReason* failReason) {
     std::string arguments = HandleArgs(handle) + Arg("opcode", kHostedNetworkOpcodeEnable) +
                             Arg("dataSize", kBoolDataSize) + Arg("enable", enable ? 1u : 0u);
-    return Call(op::kWlanHostedNetworkSetProperty, std::move(arguments), [&](std::string&) {
-        if (!IsOpen(handle))
-            return kErrorInvalidHandle;
-        allowed_ = enable;
-        if (!allowed_)
-            Stop();
-        return kWlanSuccess;
-    });
+    return HostedCall(op::kWlanHostedNetworkSetProperty, std::move(arguments), failReason,
+                      [&](HostedNetworkReason&) {
+                          if (!IsOpen(handle))
+                              return kErrorInvalidHandle;
+                          allowed_ = enable;
+                          if (!allowed_)
+                              Stop();
+                          return kWlanSuccess;
+                      });
 }
 
 WlanResult SimWlanService::HostedNetworkSetSecondaryKey(WlanHandle handle, const std::string& ansiKey,
-                                                        bool isPassPhrase, bool persistent) {
+                                                        bool isPassPhrase, bool persistent,
+                                                        HostedNetworkReason* failReason) {
     std::string arguments = HandleArgs(handle) + Arg("keyLength", ansiKey.size() + 1) +
                             Arg("key", QuoteBytes(ansiKey)) + Arg("passphrase", isPassPhrase ? 1u : 0u) +
                             Arg("persistent", persistent ? 1u : 0u);
-    return Call(op::kWlanHostedNetworkSetSecondaryKey, std::move(arguments), [&](std::string&) {
-        if (!IsOpen(handle))
-            return kErrorInvalidHandle;
-        if (isPassPhrase &&
-            (ansiKey.size() < kMinPassphraseLength || ansiKey.size() > kMaxPassphraseLength)) {
-            return kErrorInvalidParameter;
-        }
-        key_ = {ansiKey, isPassPhrase, persistent};
-        return kWlanSuccess;
-    });
+    return HostedCall(op::kWlanHostedNetworkSetSecondaryKey, std::move(arguments), failReason,
+                      [&](HostedNetworkReason& reason) {
+                          if (!IsOpen(handle))
+                              return kErrorInvalidHandle;
+                          if (isPassPhrase && (ansiKey.size() < kMinPassphraseLength ||
+                                               ansiKey.size() > kMaxPassphraseLength)) {
+                              reason = HostedNetworkReason::kBadParameters;
+                              return kErrorInvalidParameter;
+                          }
+                          key_ = {ansiKey, isPassPhrase, persistent};
+                          return kWlanSuccess;
+                      });
 }
 
-WlanResult SimWlanService::HostedNetworkStartUsing(WlanHandle handle) {
-    return Call(op::kWlanHostedNetworkStartUsing, HandleArgs(handle), [&](std::string&) {
-        if (!IsOpen(handle))
-            return kErrorInvalidHandle;
-        const WlanResult result = Start();
-        if (result == kWlanSuccess)
-            users_.insert(handle);
-        return result;
-    });
+WlanResult SimWlanService::HostedNetworkStartUsing(WlanHandle handle, HostedNetworkReason* failReason) {
+    return HostedCall(op::kWlanHostedNetworkStartUsing, HandleArgs(handle), failReason,
+                      [&](HostedNetworkReason& reason) {
+                          if (!IsOpen(handle))
+                              return kErrorInvalidHandle;
+                          const WlanResult result = Start(reason);
+                          if (result == kWlanSuccess)
+                              users_.insert(handle);
+                          return result;
+                      });
 }
 
-WlanResult SimWlanService::HostedNetworkForceStart(WlanHandle handle) {
-    return Call(op::kWlanHostedNetworkForceStart, HandleArgs(handle), [&](std::string&) {
-        if (!IsOpen(handle))
-            return kErrorInvalidHandle;
-        const WlanResult result = Start();
-        if (result == kWlanSuccess)
-            forcedOn_ = true;
-        return result;
-    });
+WlanResult SimWlanService::HostedNetworkForceStart(WlanHandle handle, HostedNetworkReason* failReason) {
+    return HostedCall(op::kWlanHostedNetworkForceStart, HandleArgs(handle), failReason,
+                      [&](HostedNetworkReason& reason) {
+                          if (!IsOpen(handle))
+                              return kErrorInvalidHandle;
+                          const WlanResult result = Start(reason);
+                          if (result == kWlanSuccess)
+                              forcedOn_ = true;
+                          return result;
+                      });
 }
 
-WlanResult SimWlanService::HostedNetworkStopUsing(WlanHandle handle) {
-    return Call(op::kWlanHostedNetworkStopUsing, HandleArgs(handle), [&](std::string&) {
-        if (!IsOpen(handle))
-            return kErrorInvalidHandle;
-        users_.erase(handle);
-        return kWlanSuccess;
-    });
+WlanResult SimWlanService::HostedNetworkStopUsing(WlanHandle handle, HostedNetworkReason* failReason) {
+    return HostedCall(op::kWlanHostedNetworkStopUsing, HandleArgs(handle), failReason,
+                      [&](HostedNetworkReason&) {
+                          if (!IsOpen(handle))
+                              return kErrorInvalidHandle;
+                          users_.erase(handle);
+                          return kWlanSuccess;
+                      });
 }
 
-WlanResult SimWlanService::HostedNetworkForceStop(WlanHandle handle) {
-    return Call(op::kWlanHostedNetworkForceStop, HandleArgs(handle), [&](std::string&) {
-        if (!IsOpen(handle))
-            return kErrorInvalidHandle;
-        Stop();
-        return kWlanSuccess;
-    });
+WlanResult SimWlanService::HostedNetworkForceStop(WlanHandle handle, HostedNetworkReason* failReason) {
+    return HostedCall(op::kWlanHostedNetworkForceStop, HandleArgs(handle), failReason,
+                      [&](HostedNetworkReason&) {
+                          if (!IsOpen(handle))
+                              return kErrorInvalidHandle;
+                          Stop();
+                          return kWlanSuccess;
+                      });
 }
 
 WlanResult SimWlanService::HostedNetworkQueryStatus(WlanHandle handle, HostedNetworkStatus& status) {
@@ -487,9 +523,17 @@ WlanInterfaceState SimWlanService::ReportedState(const ScenarioCard& card) {
     return RadioOn(card) ? card.state : WlanInterfaceState::kDisconnected;
 }
 
-WlanResult SimWlanService::Start() {
-    if (HostCard() == nullptr || !RadioOn(*HostCard()) || !allowed_)
+// Without a card able to carry it the service names the interface; a network that is not allowed has
+// no reason of its own.
+WlanResult SimWlanService::Start(HostedNetworkReason& reason) {
+    if (HostCard() == nullptr || !RadioOn(*HostCard())) {
+        reason = HostedNetworkReason::kInterfaceUnavailable;
         return kErrorInvalidState;
+    }
+    if (!allowed_) {
+        reason = HostedNetworkReason::kUnspecified;
+        return kErrorInvalidState;
+    }
     if (!HostedNetworkRunning())
         startTick_ = clock_.GetTickCount();
     return kWlanSuccess;

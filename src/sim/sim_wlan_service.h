@@ -47,16 +47,18 @@ class SimWlanService final : public WlanService {
                                       uint32_t& numberOfSupportedPhys) override;
     WlanResult SetRadioState(WlanHandle handle, const Guid& interfaceGuid,
                              const PhyRadioState& state) override;
-    WlanResult HostedNetworkInitSettings(WlanHandle handle) override;
+    WlanResult HostedNetworkInitSettings(WlanHandle handle, HostedNetworkReason* failReason) override;
     WlanResult HostedNetworkSetConnectionSettings(WlanHandle handle,
-                                                  const HostedNetworkConnectionSettings& settings) override;
-    WlanResult HostedNetworkSetEnable(WlanHandle handle, bool enable) override;
+                                                  const HostedNetworkConnectionSettings& settings,
+                                                  HostedNetworkReason* failReason) override;
+    WlanResult HostedNetworkSetEnable(WlanHandle handle, bool enable,
+                                      HostedNetworkReason* failReason) override;
     WlanResult HostedNetworkSetSecondaryKey(WlanHandle handle, const std::string& ansiKey, bool isPassPhrase,
-                                            bool persistent) override;
-    WlanResult HostedNetworkStartUsing(WlanHandle handle) override;
-    WlanResult HostedNetworkForceStart(WlanHandle handle) override;
-    WlanResult HostedNetworkStopUsing(WlanHandle handle) override;
-    WlanResult HostedNetworkForceStop(WlanHandle handle) override;
+                                            bool persistent, HostedNetworkReason* failReason) override;
+    WlanResult HostedNetworkStartUsing(WlanHandle handle, HostedNetworkReason* failReason) override;
+    WlanResult HostedNetworkForceStart(WlanHandle handle, HostedNetworkReason* failReason) override;
+    WlanResult HostedNetworkStopUsing(WlanHandle handle, HostedNetworkReason* failReason) override;
+    WlanResult HostedNetworkForceStop(WlanHandle handle, HostedNetworkReason* failReason) override;
     WlanResult HostedNetworkQueryStatus(WlanHandle handle, HostedNetworkStatus& status) override;
 
     // ---- What the service holds now (for tests; nothing here is journaled) ----
@@ -90,6 +92,10 @@ class SimWlanService final : public WlanService {
   private:
     template <typename Body>
     WlanResult Call(std::string_view operation, std::string arguments, Body body);
+    // A hosted-network call: a failure also gives its reason, to `failReason` and to the journal.
+    template <typename Body>
+    WlanResult HostedCall(std::string_view operation, std::string arguments, HostedNetworkReason* failReason,
+                          Body body);
 
     bool IsOpen(WlanHandle handle) const { return handles_.contains(handle); }
     ScenarioCard* FindCard(const Guid& guid);
@@ -99,7 +105,7 @@ class SimWlanService final : public WlanService {
     static bool RadioOn(const ScenarioCard& card);
     // What the card reports: a card whose radio is off is disconnected.
     static WlanInterfaceState ReportedState(const ScenarioCard& card);
-    WlanResult Start();
+    WlanResult Start(HostedNetworkReason& reason);
     void Stop();
     // Stops the hosted network when the card it runs on can no longer carry it.
     void StopIfHostLost();

@@ -161,15 +161,15 @@ TYPED_TEST_P(WlanServiceContract, StartsAndStopsTheHostedNetwork) {
     std::copy(ssid.begin(), ssid.end(), settings.ssid.ssid.begin());
     settings.maxNumberOfPeers = kContractMaxPeers;
 
-    EXPECT_EQ(service.HostedNetworkInitSettings(handle), kWlanSuccess);
-    EXPECT_EQ(service.HostedNetworkSetEnable(handle, true), kWlanSuccess);
-    EXPECT_EQ(service.HostedNetworkSetConnectionSettings(handle, settings), kWlanSuccess);
-    EXPECT_EQ(service.HostedNetworkSetSecondaryKey(handle, kContractKey, true, true), kWlanSuccess);
-    ASSERT_EQ(service.HostedNetworkStartUsing(handle), kWlanSuccess);
+    EXPECT_EQ(service.HostedNetworkInitSettings(handle, nullptr), kWlanSuccess);
+    EXPECT_EQ(service.HostedNetworkSetEnable(handle, true, nullptr), kWlanSuccess);
+    EXPECT_EQ(service.HostedNetworkSetConnectionSettings(handle, settings, nullptr), kWlanSuccess);
+    EXPECT_EQ(service.HostedNetworkSetSecondaryKey(handle, kContractKey, true, true, nullptr), kWlanSuccess);
+    ASSERT_EQ(service.HostedNetworkStartUsing(handle, nullptr), kWlanSuccess);
     EXPECT_EQ(this->QueryState(handle), HostedNetworkState::kActive);
 
-    EXPECT_EQ(service.HostedNetworkStopUsing(handle), kWlanSuccess);
-    EXPECT_EQ(service.HostedNetworkForceStop(handle), kWlanSuccess);
+    EXPECT_EQ(service.HostedNetworkStopUsing(handle, nullptr), kWlanSuccess);
+    EXPECT_EQ(service.HostedNetworkForceStop(handle, nullptr), kWlanSuccess);
     EXPECT_EQ(this->QueryState(handle), HostedNetworkState::kIdle);
 }
 
@@ -181,7 +181,11 @@ TYPED_TEST_P(WlanServiceContract, ClosedHandleIsRefused) {
     HostedNetworkStatus status;
     EXPECT_NE(service.EnumInterfaces(handle, list), kWlanSuccess);
     EXPECT_NE(service.HostedNetworkQueryStatus(handle, status), kWlanSuccess);
-    EXPECT_NE(service.HostedNetworkStartUsing(handle), kWlanSuccess);
+    // A refused hosted-network call gives a reason of its enumeration, or none.
+    HostedNetworkReason reason = HostedNetworkReason::kSuccess;
+    EXPECT_NE(service.HostedNetworkStartUsing(handle, &reason), kWlanSuccess);
+    EXPECT_LT(static_cast<uint32_t>(reason), kHostedNetworkReasonCount);
+    EXPECT_NE(service.HostedNetworkForceStop(handle, nullptr), kWlanSuccess);
     EXPECT_NE(service.CloseHandle(handle), kWlanSuccess);
 }
 

@@ -44,39 +44,57 @@ TEST(EqualsIgnoringCaseAZ, FoldsOnlyTheLettersAToZ) {
 }
 
 TEST(ValidateApInput, ChecksSsidThenKeyThenConfirmation) {
+    test::IconvCodePage cp1252("CP1252");
+    test::IconvCodePage cp1257("CP1257");  // Baltic: has U+0100
+    test::IconvCodePage gbk("GBK");
     const std::u16string hex64 = Repeat(u"0123456789abcdEF", 4);
+    const std::u16string printable = u" !\"#$%&'()*+,-./0123456789:;<=>?@AZ[\\]^_`az{|}~";
     struct Case {
         const char* label;
         std::u16string ssid;
         std::u16string key;
         std::u16string confirmation;
         ApInputFault fault;
+        test::IconvCodePage* codePage = nullptr;  // CP1252 when not given
     };
     const Case cases[] = {
         {"plain", u"DuvaDI", u"12345678", u"12345678", ApInputFault::kNone},
         {"empty ssid", u"", u"12345678", u"12345678", ApInputFault::kInvalidSsid},
         {"ssid of 32", Repeat(u"s", 32), u"12345678", u"12345678", ApInputFault::kNone},
         {"ssid of 33", Repeat(u"s", 33), u"12345678", u"12345678", ApInputFault::kInvalidSsid},
-        {"ssid with U+0100", u"a\u0100", u"12345678", u"12345678", ApInputFault::kNone},
-        {"ssid with U+0101", u"a\u0101", u"12345678", u"12345678", ApInputFault::kInvalidSsid},
-        {"ssid with CJK", u"\u7f51\u7edc", u"12345678", u"12345678", ApInputFault::kInvalidSsid},
+        {"ssid with U+0100 where the code page has it", u"a\u0100", u"12345678", u"12345678",
+         ApInputFault::kNone, &cp1257},
+        {"ssid with U+0100 only by best fit", u"a\u0100", u"12345678", u"12345678",
+         ApInputFault::kInvalidSsid},
+        {"ssid with U+0101", u"a\u0101", u"12345678", u"12345678", ApInputFault::kInvalidSsid, &cp1257},
+        {"ssid with CJK", u"\u7f51\u7edc", u"12345678", u"12345678", ApInputFault::kInvalidSsid, &gbk},
+        {"ssid of 16 accented letters in GBK", Repeat(u"\u00e9", 16), u"12345678", u"12345678",
+         ApInputFault::kNone, &gbk},
+        {"ssid of 17 accented letters: 34 bytes in GBK", Repeat(u"\u00e9", 17), u"12345678", u"12345678",
+         ApInputFault::kInvalidSsid, &gbk},
         {"key of 7", u"n", u"1234567", u"1234567", ApInputFault::kInvalidKey},
         {"key of 8", u"n", u"1234567 ", u"1234567 ", ApInputFault::kNone},
-        {"key of 63 of anything", u"n", Repeat(u"\"", 63), Repeat(u"\"", 63), ApInputFault::kNone},
+        {"every printable ASCII character", u"n", printable, printable, ApInputFault::kNone},
+        {"key of 63 quotes", u"n", Repeat(u"\"", 63), Repeat(u"\"", 63), ApInputFault::kNone},
+        {"Cyrillic key", u"n", u"\u043f\u0430\u0440\u043e\u043b\u044c12",
+         u"\u043f\u0430\u0440\u043e\u043b\u044c12", ApInputFault::kInvalidKey},
+        {"accented key", u"n", u"S\u00e9cret12", u"S\u00e9cret12", ApInputFault::kInvalidKey},
+        {"key with a tab", u"n", u"secret\t12", u"secret\t12", ApInputFault::kInvalidKey},
+        {"key with DEL", u"n", u"secret\x7f12", u"secret\x7f12", ApInputFault::kInvalidKey},
         {"key of 64 hex", u"n", hex64, hex64, ApInputFault::kNone},
         {"key of 64 with g", u"n", Repeat(u"g", 64), Repeat(u"g", 64), ApInputFault::kInvalidKey},
         {"key of 64 with space", u"n", hex64.substr(0, 63) + u" ", hex64.substr(0, 63) + u" ",
          ApInputFault::kInvalidKey},
-        {"confirmation differs in A-Z case", u"n", u"Secret12", u"sECRET12", ApInputFault::kNone},
-        {"confirmation differs", u"n", u"Secret12", u"Secret13", ApInputFault::kKeyMismatch},
-        {"confirmation differs in accent case", u"n", u"S\u00e9cret12", u"S\u00c9cret12",
+        {"confirmation differs in A-Z case", u"n", u"Secret12", u"sECRET12", ApInputFault::kKeyMismatch},
+        {"hex confirmation differs in case", u"n", hex64, Repeat(u"0123456789ABCDEF", 4),
          ApInputFault::kKeyMismatch},
+        {"confirmation differs", u"n", u"Secret12", u"Secret13", ApInputFault::kKeyMismatch},
         {"both bad: ssid reported", u"", u"short", u"other", ApInputFault::kInvalidSsid},
         {"key and confirmation bad: key reported", u"n", u"short", u"other", ApInputFault::kInvalidKey},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        EXPECT_EQ(ValidateApInput(c.ssid, c.key, c.confirmation), c.fault);
+        EXPECT_EQ(ValidateApInput(c.ssid, c.key, c.confirmation, c.codePage ? *c.codePage : cp1252), c.fault);
     }
 }
 
@@ -94,6 +112,8 @@ TEST(IsUsableStoredApInput, RefusesWhatTypedInputCouldNotHold) {
         {"plain", u"DuvaDI", u"12345678", cp1252, true},
         {"64 hex digits", u"DuvaDI", Repeat(u"ab", 32), cp1252, true},
         {"64 characters with a space", u"DuvaDI", Repeat(u"ab", 31) + u"a ", cp1252, false},
+        {"Cyrillic key", u"DuvaDI", u"\u043f\u0430\u0440\u043e\u043b\u044c12", cp1252, false},
+        {"name without an exact ANSI form", u"a\u0100", u"12345678", cp1252, false},
         {"key of 65", u"DuvaDI", Repeat(u"k", 65), cp1252, false},
         {"key of 300", u"DuvaDI", Repeat(u"k", 300), cp1252, false},
         {"ssid of 33", Repeat(u"s", 33), u"12345678", cp1252, false},

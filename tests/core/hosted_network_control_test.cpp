@@ -39,6 +39,10 @@ Ops Trimmed(const Ops& operations) {
 }
 
 const Ops kWriteCurrentMode = {"RegOpenKeyExW", "RegSetValueExW", "RegCloseKey"};
+// Adapter scans: with no adapter at all, and with only the running hosted network's virtual adapter.
+const Ops kScanNoAdapter = {"GetAdaptersInfo"};
+const Ops kScanVirtualAdapter = {"GetAdaptersInfo", "GetAdaptersInfo", "RegOpenKeyExW", "RegQueryValueExW",
+                                 "RegCloseKey"};
 
 Ops Join(std::initializer_list<Ops> parts) {
     Ops all;
@@ -50,7 +54,6 @@ Ops Join(std::initializer_list<Ops> parts) {
 TEST(SwitchToApStaMode, RunsItsStepsInOrder) {
     ModelHarness h;
     h.SetIni(u"DuvaDI", u"secret-key");
-    h.sharing.deviceNames = {u"Realtek PCIe GBE"};
 
     EXPECT_TRUE(h.Control().SwitchToApStaMode());
 
@@ -60,9 +63,9 @@ TEST(SwitchToApStaMode, RunsItsStepsInOrder) {
                "WritePrivateProfileStringW", "WlanHostedNetworkInitSettings", "WlanHostedNetworkSetProperty",
                "WlanHostedNetworkSetSecondaryKey", "WlanHostedNetworkStartUsing", "SetTimer"},
               kWriteCurrentMode,
-              {"Sharing.ScanAdapters", "View.ShowPage", "View.FillApConfigPage",
-               "View.RestartApConfigPageTimer", "View.ApplyControlLook x6", "Sharing.StartConnectionSharing",
-               "View.EnableButton"}}));
+              kScanVirtualAdapter,
+              {"View.ShowPage", "View.FillApConfigPage", "View.RestartApConfigPageTimer",
+               "View.ApplyControlLook x6", "View.EnableButton"}}));
 
     auto handle = "handle=" + std::to_string(h.State().wlanHandle);
     EXPECT_EQ(h.OnlyArguments("WlanHostedNetworkSetProperty"),
@@ -249,7 +252,7 @@ TEST(ApplyApConfig, RestartsOnlyForANewNamePushesOnlyANewKey) {
     const ApplyCase cases[] = {
         {"same", ssid, key, false, false},
         {"name differs in A-Z case only", u"CAF\u00e9", key, false, false},
-        {"key differs in A-Z case only", ssid, u"CL\u00e9-SECRET", false, false},
+        {"key differs in A-Z case only: a different key", ssid, u"CL\u00e9-SECRET", false, true},
         {"name differs in the case of an accented letter", u"Caf\u00c9", key, true, true},
         {"key differs in the case of an accented letter", ssid, u"cl\u00c9-secret", false, true},
         {"new name", u"Other", key, true, true},
@@ -281,7 +284,6 @@ TEST(ApplyApConfig, NewNameRunsStopPushStartGuardSaveInOrder) {
     ModelHarness h;
     h.Hosted().desiredSsid = u"DuvaDI";
     h.Hosted().desiredKey = u"secret-key";
-    h.machine.Failures().FailNext("WlanHostedNetworkStartUsing", kErrorInvalidState);
 
     h.Control().ApplyApConfig(u"Other", u"other-key");
 
@@ -298,13 +300,13 @@ TEST(ApplyWizardNetwork, StartsInStationModeWithoutTouchingTheMode) {
     ModelHarness h;
     h.Hosted().desiredSsid = u"Wizard";
     h.Hosted().desiredKey = u"wizard-key";
-    h.machine.Failures().FailNext("WlanHostedNetworkStartUsing", kErrorInvalidState);
 
-    h.Control().ApplyWizardNetwork();
+    EXPECT_TRUE(h.Control().ApplyWizardNetwork());
 
-    EXPECT_EQ(h.Operations(), (Ops{"WlanHostedNetworkInitSettings", "WlanHostedNetworkSetProperty",
-                                   "WlanHostedNetworkSetSecondaryKey", "WlanHostedNetworkStartUsing",
-                                   "SetTimer", "Sharing.ScanAdapters"}));
+    EXPECT_EQ(h.Operations(),
+              Join({{"WlanHostedNetworkInitSettings", "WlanHostedNetworkSetProperty",
+                     "WlanHostedNetworkSetSecondaryKey", "WlanHostedNetworkStartUsing", "SetTimer"},
+                    kScanVirtualAdapter}));
     EXPECT_TRUE(h.Hosted().wizardStart);
     EXPECT_FALSE(h.Hosted().apMode);
     EXPECT_FALSE(h.CurrentMode());
@@ -318,15 +320,17 @@ TEST(ApplyWizardNetwork, InApStaModeComparesWithWhatWasPushed) {
         Ops expected;
     };
     const Case cases[] = {
-        {"unchanged", u"DuvaDI", u"secret-key", Join({kWriteCurrentMode, {"Sharing.ScanAdapters"}})},
-        {"case only", u"duvadi", u"SECRET-KEY", Join({kWriteCurrentMode, {"Sharing.ScanAdapters"}})},
+        {"unchanged", u"DuvaDI", u"secret-key", Join({kWriteCurrentMode, kScanNoAdapter})},
+        {"name in other A-Z case", u"duvadi", u"secret-key", Join({kWriteCurrentMode, kScanNoAdapter})},
+        {"key in other A-Z case: a new key", u"DuvaDI", u"SECRET-KEY",
+         Join({{"WlanHostedNetworkSetSecondaryKey"}, kWriteCurrentMode, kScanNoAdapter})},
         {"new key", u"DuvaDI", u"other-key",
-         Join({{"WlanHostedNetworkSetSecondaryKey"}, kWriteCurrentMode, {"Sharing.ScanAdapters"}})},
+         Join({{"WlanHostedNetworkSetSecondaryKey"}, kWriteCurrentMode, kScanNoAdapter})},
         {"new name", u"Other", u"secret-key",
          Join({{"WlanHostedNetworkStopUsing", "WlanHostedNetworkForceStop", "WlanHostedNetworkSetProperty",
                 "WlanHostedNetworkSetSecondaryKey", "WlanHostedNetworkStartUsing", "SetTimer"},
                kWriteCurrentMode,
-               {"Sharing.ScanAdapters"}})},
+               kScanVirtualAdapter})},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
@@ -336,7 +340,6 @@ TEST(ApplyWizardNetwork, InApStaModeComparesWithWhatWasPushed) {
         h.Hosted().appliedKey = u"secret-key";
         h.Hosted().desiredSsid = c.ssid;
         h.Hosted().desiredKey = c.key;
-        h.machine.Failures().FailAlways("WlanHostedNetworkStartUsing", kErrorInvalidState);
 
         h.Control().ApplyWizardNetwork();
 
@@ -395,12 +398,12 @@ TEST(SwitchToStationMode, RunsItsStepsInOrder) {
 
     h.Control().SwitchToStationMode();
 
-    EXPECT_EQ(
-        Trimmed(h.Operations()),
-        Join({{"KillTimer", "KillTimer", "View.ClearAssociationList", "FindWindowW", "SendMessageW",
-               "Sharing.StopConnectionSharing", "WlanHostedNetworkStopUsing", "WlanHostedNetworkForceStop"},
-              kWriteCurrentMode,
-              {"View.ShowPage", "View.EnableButton", "View.ApplyControlLook x6"}}));
+    EXPECT_EQ(Trimmed(h.Operations()),
+              Join({{"KillTimer", "KillTimer", "View.ClearAssociationList", "FindWindowW", "SendMessageW"},
+                    test::kStopSharingOfVirtualAdapterOnly,
+                    {"WlanHostedNetworkStopUsing", "WlanHostedNetworkForceStop"},
+                    kWriteCurrentMode,
+                    {"View.ShowPage", "View.EnableButton", "View.ApplyControlLook x6"}}));
     auto kills = h.Log().Find("KillTimer");
     EXPECT_EQ(kills[0].arguments, "id=100");
     EXPECT_EQ(kills[1].arguments, "id=107");
@@ -417,6 +420,7 @@ TEST(SwitchToStationMode, RunsItsStepsInOrder) {
 TEST(OnModeButton, DisablesTheButtonThenSwitchesTheOtherWay) {
     ModelHarness h;
     h.SetIni(u"DuvaDI", u"secret-key");
+    h.State().cardPresent = true;
 
     auto modePictureIcon = [&] {
         auto picture = std::ranges::find(h.view.looks, IDC_MODE_PICTURE, &ControlLook::controlId);
@@ -464,15 +468,14 @@ TEST(SwitchToApStaMode, ChoosesTheConnectionToShare) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        ModelHarness h;
+        ModelHarness h("CP1252", test::HarnessScenarioWith(c.rows));
         h.SetIni(u"DuvaDI", u"secret-key");
         h.State().chosenConnection = c.chosen;
-        h.sharing.deviceNames = c.rows;
 
         h.Control().SwitchToApStaMode();
 
-        EXPECT_EQ(h.sharing.started,
-                  c.shared.empty() ? std::vector<std::u16string>{} : std::vector<std::u16string>{c.shared});
+        // A start of sharing ends by storing the connection it shared.
+        EXPECT_EQ(ReadIcsCardName(h.machine.Settings()), c.shared);
         EXPECT_EQ(h.State().chosenConnection, c.chosenAfter);
     }
 }

@@ -111,7 +111,7 @@ TEST(ShippedLanguageFiles, EnglishFileMatchesTheEnglishDefaults) {
         }
         EXPECT_TRUE(matches) << std::string(entry.key.begin(), entry.key.end());
     }
-    EXPECT_EQ(keys.size(), 34u);
+    EXPECT_EQ(keys.size(), 66u);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ struct LaunchCase {
     std::u16string journal;
 };
 
-TEST(LaunchOptionsTest, ParsesTheTwoWaysToRunAndRefusesTheRest) {
+TEST(LaunchOptionsTest, ParsesTheTwoWaysToRunIgnoresOthersAndRefusesMisusedJournal) {
     const LaunchCase cases[] = {
         {"no arguments: the real machine", {}, true, false, u"", u""},
         {"built-in scenario", {u"--simulate"}, true, true, u"", u""},
@@ -39,8 +39,15 @@ TEST(LaunchOptionsTest, ParsesTheTwoWaysToRunAndRefusesTheRest) {
          u"j.txt"},
         {"journal without a file", {u"--simulate", u"--journal"}, false, false, u"", u""},
         {"journal on the real machine", {u"--journal", u"j.txt"}, false, false, u"", u""},
-        {"unknown option", {u"--verbose"}, false, false, u"", u""},
-        {"stray word", {u"hello"}, false, false, u"", u""},
+        {"unknown option ignored", {u"--verbose"}, true, false, u"", u""},
+        {"stray words ignored", {u"hello", u"/autostart"}, true, false, u"", u""},
+        {"unknown option before --simulate",
+         {u"-minimized", u"--simulate", u"s.ini", u"extra", u"--journal", u"j.txt"},
+         true,
+         true,
+         u"s.ini",
+         u"j.txt"},
+        {"unknown option in place of the scenario", {u"--simulate", u"--quiet"}, true, true, u"", u""},
     };
     for (const LaunchCase& c : cases) {
         SCOPED_TRACE(c.label);

@@ -242,7 +242,7 @@ TEST(PageButtons, IcsPageComesAfterAFreshAdapterScan) {
     ModelHarness h;
     h.Hosted().apMode = true;
     h.model.Window().OnIcsButton();
-    EXPECT_EQ(h.Operations(), (Calls{"Sharing.ScanAdapters", "View.ShowPage", "View.FillConnectionList"}));
+    EXPECT_EQ(h.Operations(), (Calls{"GetAdaptersInfo", "View.ShowPage", "View.FillConnectionList"}));
 }
 
 TEST(EnableControlsForRadio, LeavesOnlyTheRadioButtonWithTheRadioOff) {

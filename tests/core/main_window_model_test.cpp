@@ -22,9 +22,12 @@ TEST(OnClose, InApStaModeStopsEverythingButKeepsTheMode) {
 
     h.model.OnClose();
 
-    EXPECT_EQ(h.Operations(), (Ops{"View.ClearAssociationList", "FindWindowW", "SendMessageW",
-                                   "Sharing.StopConnectionSharing", "WlanHostedNetworkStopUsing",
-                                   "WlanHostedNetworkForceStop", "WlanCloseHandle", "View.RemoveTrayIcon"}));
+    Ops expected = {"View.ClearAssociationList", "FindWindowW", "SendMessageW"};
+    expected.insert(expected.end(), test::kStopSharingOfVirtualAdapterOnly.begin(),
+                    test::kStopSharingOfVirtualAdapterOnly.end());
+    expected.insert(expected.end(), {"WlanHostedNetworkStopUsing", "WlanHostedNetworkForceStop",
+                                     "WlanCloseHandle", "View.RemoveTrayIcon"});
+    EXPECT_EQ(h.Operations(), expected);
     EXPECT_EQ(h.OnlyArguments("WlanCloseHandle"), "handle=" + std::to_string(handle));
     EXPECT_TRUE(h.Hosted().apMode);
     EXPECT_EQ(h.CurrentMode(), RegistryValue::Dword(1));

@@ -71,6 +71,7 @@ Authenticated = no
 Operation = wlanhostednetworkstartusing
 Error = 5023
 Times = 2
+Reason = Interface_Unavailable
 
 [Failure]
 Operation = RegCreateKeyExW
@@ -140,6 +141,8 @@ TEST(Scenario, ReadsEverySection) {
     EXPECT_EQ(s.failures[0].operation, op::kWlanHostedNetworkStartUsing);
     EXPECT_EQ(s.failures[0].times, 2u);
     EXPECT_FALSE(s.failures[1].times.has_value());
+    EXPECT_EQ(s.failures[0].reason, static_cast<uint32_t>(HostedNetworkReason::kInterfaceUnavailable));
+    EXPECT_EQ(s.failures[1].reason, 0u);
 
     ASSERT_EQ(s.registry.size(), 2u);
     const auto& values = s.registry[0].values;
@@ -224,7 +227,17 @@ TEST(Scenario, EachMalformedLineIsNamed) {
          "00-11-22-33-44-55\n"
          "Sharing = 1\n",
          6, "unknown value '1' (expected one of: none, public, private) for Sharing"},
+        {"[Connection]\nName = a\nDevice = b\nGuid = 11111111-2222-3333-4444-555555555555\n"
+         "NullProperties = guid, mac\n",
+         5, "unknown property 'mac' (expected guid, name or device) for NullProperties"},
+        {"[Connection]\nName = a\nDevice = b\nGuid = 11111111-2222-3333-4444-555555555555\nRegistryName = "
+         "a\n",
+         5, "a registry value needs a type: dword:, sz:, expand_sz: or binary:, found 'a' for RegistryName"},
         {"[Failure]\nOperation = WlanFly\nError = 5\n", 2, "unknown operation 'WlanFly' for Operation"},
+        {"[Failure]\nOperation = WlanHostedNetworkStartUsing\nError = 5\nReason = sleepy\n", 4,
+         "unknown reason 'sleepy' (expected a number or a WLAN_HOSTED_NETWORK_REASON name without its "
+         "prefix, "
+         "such as interface_unavailable) for Reason"},
         {"[Failure]\nOperation = RegCloseKey\nError = 5\nTimes = 0\n", 4,
          "expected a count of at least 1 or 'always', found '0' for Times"},
         {"[Registry]\nCurrent Mode = 1\n", 2,

@@ -71,9 +71,12 @@ TEST_F(SettingsOperations, ModeAndRadioReadWhateverTypeTheyWereStoredAs) {
         {"negative text", kValueCurrentMode, RegistryValue::Sz(u"-1"), 0xFFFFFFFF, 1},
         {"expandable text", kValueRadioState, RegistryValue::ExpandSz(u"0"), 0, 0},
         {"text beyond 511 characters", kValueRadioState, RegistryValue::Sz(std::u16string(600, u'7')), 0, 1},
-        // The query fills the 4-byte value before the type is looked at, as RegQueryValueExW does.
-        {"4 binary bytes", kValueCurrentMode, RegistryValue::Binary({2, 0, 0, 0}), 2, 1},
+        // Any other type, or a number of fewer than four bytes, leaves the default.
+        {"4 binary bytes", kValueCurrentMode, RegistryValue::Binary({2, 0, 0, 0}), 0, 1},
+        {"short binary", kValueRadioState, RegistryValue::Binary({0}), 0, 1},
         {"long binary", kValueRadioState, RegistryValue::Binary({0, 0, 0, 0, 0}), 0, 1},
+        {"two-byte number", kValueCurrentMode, RegistryValue{RegistryValueType::kDword, {1, 0}}, 0, 1},
+        {"two-byte radio", kValueRadioState, RegistryValue{RegistryValueType::kDword, {0, 0}}, 0, 1},
         {"another value only", u"Other", RegistryValue::Dword(5), 0, 1},
     };
     for (const Case& c : cases) {
@@ -190,27 +193,85 @@ TEST_F(SettingsOperations, LoadingTakesOnlyNonEmptyEntriesOfAtMost255Characters)
     }
 }
 
-TEST_F(SettingsOperations, SavingWritesBothEntriesThroughTheDoubledSeparator) {
+TEST_F(SettingsOperations, SavingWritesBothEntriesInQuotesThroughTheDoubledSeparator) {
     std::u16string ssid;
     std::u16string key = u"secret123";
     SerializeApSettings(Store(), kFolder, false, ssid, key);
 
     const auto writes = Log().Find(op::kWritePrivateProfileStringW);
     ASSERT_EQ(writes.size(), 2u);
-    EXPECT_EQ(writes[0].arguments,
-              R"(section="Duva DI" key="SSID" value="" file="C:\\Program Files\\Aerowisp\\\\DuvaDI.ini")");
+    EXPECT_EQ(
+        writes[0].arguments,
+        R"(section="Duva DI" key="SSID" value="\"\"" file="C:\\Program Files\\Aerowisp\\\\DuvaDI.ini")");
     EXPECT_EQ(
         writes[1].arguments,
-        R"(section="Duva DI" key="KEY" value="secret123" file="C:\\Program Files\\Aerowisp\\\\DuvaDI.ini")");
-    EXPECT_EQ(Store().ProfileString(kIniFile, u"Duva DI", u"SSID"), u"");
-    EXPECT_EQ(Store().ProfileString(u"c:/program files/aerowisp/duvadi.ini", u"DUVA DI", u"Key"),
-              u"secret123");
+        R"(section="Duva DI" key="KEY" value="\"secret123\"" file="C:\\Program Files\\Aerowisp\\\\DuvaDI.ini")");
+    EXPECT_EQ(Store().StoredProfileString(u"c:/program files/aerowisp/duvadi.ini", u"DUVA DI", u"Key"),
+              u"\"secret123\"");
 
     std::u16string loadedSsid = u"kept";
     std::u16string loadedKey;
     SerializeApSettings(Store(), kFolder, true, loadedSsid, loadedKey);
     EXPECT_EQ(loadedSsid, u"kept");
     EXPECT_EQ(loadedKey, u"secret123");
+}
+
+// The profile functions drop blanks and one pair of quotes around a value when they read it: what the
+// program saves must come back byte for byte, and entries written without quotes read as before.
+TEST_F(SettingsOperations, NameAndKeySurviveARoundTripThroughTheFile) {
+    const std::u16string longest(255, u'x');
+    struct Case {
+        const char* label;
+        std::u16string value;
+    };
+    const Case cases[] = {
+        {"blanks around", u"  Home Net  "},
+        {"tab at the end", u"Home\t"},
+        {"double quotes around", u"\"Home\""},
+        {"single quotes around", u"'Home'"},
+        {"one quote at each end, different", u"\"Home'"},
+        {"a lone quote", u"\""},
+        {"quotes and blanks", u" \" a \" "},
+        {"equals signs", u"a=b==c"},
+        {"semicolon and hash first", u";# not a comment"},
+        {"brackets", u"[Duva DI]"},
+        {"multi-byte text", u"\u7f51\u7edc \u00e9\u00e8 \U0001F600"},
+        {"255 characters", longest},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        SimMachine machine{Scenario{}};
+        std::u16string ssid = c.value;
+        std::u16string key = c.value;
+        SerializeApSettings(machine.Settings(), kFolder, false, ssid, key);
+        std::u16string loadedSsid;
+        std::u16string loadedKey;
+        SerializeApSettings(machine.Settings(), kFolder, true, loadedSsid, loadedKey);
+        EXPECT_EQ(loadedSsid, c.value);
+        EXPECT_EQ(loadedKey, c.value);
+    }
+
+    struct OldCase {
+        const char* label;
+        std::u16string stored;
+        std::u16string loaded;
+    };
+    const OldCase oldCases[] = {
+        {"bare", u"HomeNet AP", u"HomeNet AP"},
+        {"blanks around", u"  Home Net  ", u"Home Net"},
+        {"quoted by hand", u" \"Home Net \" ", u"Home Net "},
+        {"two pairs of quotes", u"\"\"Home\"\"", u"\"Home\""},
+        {"quotes only", u"\"\"", u""},
+    };
+    for (const OldCase& c : oldCases) {
+        SCOPED_TRACE(c.label);
+        SimMachine machine{Scenario{}};
+        machine.Settings().SetProfileString(kIniFile, u"Duva DI", u"SSID", c.stored);
+        std::u16string ssid = u"old name";
+        std::u16string key;
+        SerializeApSettings(machine.Settings(), kFolder, true, ssid, key);
+        EXPECT_EQ(ssid, c.loaded.empty() ? u"old name" : c.loaded);
+    }
 }
 
 TEST_F(SettingsOperations, FailedProfileWriteLeavesTheFileAlone) {

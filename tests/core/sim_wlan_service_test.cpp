@@ -50,7 +50,7 @@ class SimWlan : public testing::Test {
 
 TEST_F(SimWlan, StationsJoinByTheClockAndLeaveWhenTheNetworkStops) {
     SimClock& clock = *machine_.ManualClock();
-    ASSERT_EQ(Wlan().HostedNetworkStartUsing(handle_), kWlanSuccess);
+    ASSERT_EQ(Wlan().HostedNetworkStartUsing(handle_, nullptr), kWlanSuccess);
     EXPECT_TRUE(Status().peers.empty());
 
     clock.Advance(2999);
@@ -64,13 +64,13 @@ TEST_F(SimWlan, StationsJoinByTheClockAndLeaveWhenTheNetworkStops) {
     EXPECT_EQ(both.peers[1].authState, kPeerAuthenticated);
     EXPECT_EQ(both.channelFrequency, 2437u);
 
-    Wlan().HostedNetworkStopUsing(handle_);
-    Wlan().HostedNetworkForceStop(handle_);
+    Wlan().HostedNetworkStopUsing(handle_, nullptr);
+    Wlan().HostedNetworkForceStop(handle_, nullptr);
     EXPECT_EQ(Status().state, HostedNetworkState::kIdle);
     EXPECT_TRUE(Status().peers.empty());
 
     // A new start counts from the new start.
-    ASSERT_EQ(Wlan().HostedNetworkStartUsing(handle_), kWlanSuccess);
+    ASSERT_EQ(Wlan().HostedNetworkStartUsing(handle_, nullptr), kWlanSuccess);
     clock.Advance(4000);
     EXPECT_EQ(Macs(Status()), (std::vector<MacAddress>{kFirstStation}));
 }
@@ -81,19 +81,19 @@ TEST(SimWlanClock, MachineRunsOnTheClockItIsGiven) {
     EXPECT_EQ(machine.ManualClock(), nullptr);
     WlanHandle handle = 0;
     machine.Wlan().OpenHandle(kWlanClientVersion, handle);
-    machine.Wlan().HostedNetworkForceStart(handle);
+    machine.Wlan().HostedNetworkForceStart(handle, nullptr);
     outside.Advance(5000);
     EXPECT_EQ(machine.Wlan().Peers().size(), 2u);
 }
 
 TEST_F(SimWlan, SoftwareRadioOffStopsTheNetworkAndDisconnectsTheCard) {
-    ASSERT_EQ(Wlan().HostedNetworkForceStart(handle_), kWlanSuccess);
+    ASSERT_EQ(Wlan().HostedNetworkForceStart(handle_, nullptr), kWlanSuccess);
     EXPECT_EQ(SetRadio(0, Dot11RadioState::kOff), kWlanSuccess);
 
     EXPECT_FALSE(Wlan().HostedNetworkRunning());
     EXPECT_EQ(Wlan().SoftwareRadio(CardGuid(), 0), Dot11RadioState::kOff);
     EXPECT_EQ(Status().state, HostedNetworkState::kUnavailable);
-    EXPECT_EQ(Wlan().HostedNetworkStartUsing(handle_), kErrorInvalidState);
+    EXPECT_EQ(Wlan().HostedNetworkStartUsing(handle_, nullptr), kErrorInvalidState);
     WlanInterfaceQueryResult result;
     EXPECT_EQ(Wlan().QueryInterface(handle_, CardGuid(), WlanIntfOpcode::kInterfaceState, result),
               kWlanSuccess);
@@ -103,7 +103,7 @@ TEST_F(SimWlan, SoftwareRadioOffStopsTheNetworkAndDisconnectsTheCard) {
 
     EXPECT_EQ(SetRadio(0, Dot11RadioState::kOn), kWlanSuccess);
     EXPECT_FALSE(Wlan().HostedNetworkRunning());
-    EXPECT_EQ(Wlan().HostedNetworkStartUsing(handle_), kWlanSuccess);
+    EXPECT_EQ(Wlan().HostedNetworkStartUsing(handle_, nullptr), kWlanSuccess);
     EXPECT_EQ(SetRadio(1, Dot11RadioState::kOff), kErrorInvalidParameter);
     EXPECT_EQ(Log().Find(op::kWlanSetInterface)[0].arguments,
               "handle=1 guid=3b5f8c21-9a4e-4d7b-b0c6-2e1f7a9d4c58 opcode=4 dataSize=12 phy=0 radio=off");
@@ -125,19 +125,23 @@ Description = Second card
     struct Case {
         const char* label;
         Scenario scenario;
+        HostedNetworkReason reason;
     };
     const Case cases[] = {
-        {"no card", Scenario{}},
-        {"hardware radio off on the second PHY", ParseOrFail(kTwoPhys)},
-        {"not allowed", notAllowed},
+        {"no card", Scenario{}, HostedNetworkReason::kInterfaceUnavailable},
+        {"hardware radio off on the second PHY", ParseOrFail(kTwoPhys),
+         HostedNetworkReason::kInterfaceUnavailable},
+        {"not allowed", notAllowed, HostedNetworkReason::kUnspecified},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
         SimMachine machine(c.scenario);
         WlanHandle handle = 0;
         machine.Wlan().OpenHandle(kWlanClientVersion, handle);
-        EXPECT_EQ(machine.Wlan().HostedNetworkStartUsing(handle), kErrorInvalidState);
-        EXPECT_EQ(machine.Wlan().HostedNetworkForceStart(handle), kErrorInvalidState);
+        HostedNetworkReason reason = HostedNetworkReason::kSuccess;
+        EXPECT_EQ(machine.Wlan().HostedNetworkStartUsing(handle, &reason), kErrorInvalidState);
+        EXPECT_EQ(reason, c.reason);
+        EXPECT_EQ(machine.Wlan().HostedNetworkForceStart(handle, nullptr), kErrorInvalidState);
         HostedNetworkStatus status;
         machine.Wlan().HostedNetworkQueryStatus(handle, status);
         EXPECT_EQ(status.state, HostedNetworkState::kUnavailable);
@@ -145,7 +149,7 @@ Description = Second card
 }
 
 TEST_F(SimWlan, RemovingTheCardStopsTheNetwork) {
-    ASSERT_EQ(Wlan().HostedNetworkStartUsing(handle_), kWlanSuccess);
+    ASSERT_EQ(Wlan().HostedNetworkStartUsing(handle_, nullptr), kWlanSuccess);
     const Guid card = CardGuid();
     EXPECT_TRUE(Wlan().RemoveCard(card));
     EXPECT_FALSE(Wlan().HostedNetworkRunning());
@@ -157,25 +161,28 @@ TEST_F(SimWlan, RemovingTheCardStopsTheNetwork) {
 }
 
 TEST_F(SimWlan, StartUsingLastsAsLongAsItsHandleForceStartUntilForceStop) {
-    ASSERT_EQ(Wlan().HostedNetworkStartUsing(handle_), kWlanSuccess);
+    ASSERT_EQ(Wlan().HostedNetworkStartUsing(handle_, nullptr), kWlanSuccess);
     EXPECT_EQ(Wlan().CloseHandle(handle_), kWlanSuccess);
     EXPECT_FALSE(Wlan().HostedNetworkRunning());
 
     ASSERT_EQ(Wlan().OpenHandle(kWlanClientVersion, handle_), kWlanSuccess);
-    ASSERT_EQ(Wlan().HostedNetworkForceStart(handle_), kWlanSuccess);
-    EXPECT_EQ(Wlan().HostedNetworkStopUsing(handle_), kWlanSuccess);
+    ASSERT_EQ(Wlan().HostedNetworkForceStart(handle_, nullptr), kWlanSuccess);
+    EXPECT_EQ(Wlan().HostedNetworkStopUsing(handle_, nullptr), kWlanSuccess);
     EXPECT_TRUE(Wlan().HostedNetworkRunning());
-    EXPECT_EQ(Wlan().HostedNetworkForceStop(handle_), kWlanSuccess);
+    EXPECT_EQ(Wlan().HostedNetworkForceStop(handle_, nullptr), kWlanSuccess);
     EXPECT_FALSE(Wlan().HostedNetworkRunning());
 }
 
 TEST_F(SimWlan, InjectedFailuresReplaceTheCallAndAreJournaled) {
-    machine_.Failures().FailNext(op::kWlanHostedNetworkStartUsing, kErrorInvalidState);
+    machine_.Failures().FailNext(op::kWlanHostedNetworkStartUsing, kErrorInvalidState, 1,
+                                 static_cast<uint32_t>(HostedNetworkReason::kGpDenied));
     machine_.Failures().FailAlways(op::kWlanHostedNetworkQueryStatus, kErrorInvalidParameter);
 
-    EXPECT_EQ(Wlan().HostedNetworkStartUsing(handle_), kErrorInvalidState);
+    HostedNetworkReason reason = HostedNetworkReason::kSuccess;
+    EXPECT_EQ(Wlan().HostedNetworkStartUsing(handle_, &reason), kErrorInvalidState);
+    EXPECT_EQ(reason, HostedNetworkReason::kGpDenied);
     EXPECT_FALSE(Wlan().HostedNetworkRunning());
-    EXPECT_EQ(Wlan().HostedNetworkStartUsing(handle_), kWlanSuccess);
+    EXPECT_EQ(Wlan().HostedNetworkStartUsing(handle_, nullptr), kWlanSuccess);
     HostedNetworkStatus status;
     EXPECT_EQ(Wlan().HostedNetworkQueryStatus(handle_, status), kErrorInvalidParameter);
     EXPECT_EQ(Wlan().HostedNetworkQueryStatus(handle_, status), kErrorInvalidParameter);
@@ -184,7 +191,7 @@ TEST_F(SimWlan, InjectedFailuresReplaceTheCallAndAreJournaled) {
 
     const std::vector<JournalEntry> expected = {
         {"WlanOpenHandle", "clientVersion=2 handle=1", 0},
-        {"WlanHostedNetworkStartUsing", "handle=1", kErrorInvalidState},
+        {"WlanHostedNetworkStartUsing", "handle=1 reason=gp_denied", kErrorInvalidState},
         {"WlanHostedNetworkStartUsing", "handle=1", 0},
         {"WlanHostedNetworkQueryStatus", "handle=1", kErrorInvalidParameter},
         {"WlanHostedNetworkQueryStatus", "handle=1", kErrorInvalidParameter},
@@ -209,13 +216,15 @@ TEST_F(SimWlan, SettingsAndKeyAreJournaledAndKept) {
     settings.ssid.length = 10;
     std::copy_n("HomeNet AP", 10, settings.ssid.ssid.begin());
     settings.maxNumberOfPeers = 20;
-    EXPECT_EQ(Wlan().HostedNetworkInitSettings(handle_), kWlanSuccess);
+    EXPECT_EQ(Wlan().HostedNetworkInitSettings(handle_, nullptr), kWlanSuccess);
     EXPECT_EQ(Wlan().StoredConnectionSettings().ssid.length, 20u);  // "AEROWISP-SIM_Network"
-    EXPECT_EQ(Wlan().HostedNetworkSetConnectionSettings(handle_, settings), kWlanSuccess);
-    EXPECT_EQ(Wlan().HostedNetworkInitSettings(handle_), kWlanSuccess);
-    EXPECT_EQ(Wlan().HostedNetworkSetEnable(handle_, true), kWlanSuccess);
-    EXPECT_EQ(Wlan().HostedNetworkSetSecondaryKey(handle_, "secret \"63\"\xB5", true, true), kWlanSuccess);
-    EXPECT_EQ(Wlan().HostedNetworkSetSecondaryKey(handle_, "short", true, true), kErrorInvalidParameter);
+    EXPECT_EQ(Wlan().HostedNetworkSetConnectionSettings(handle_, settings, nullptr), kWlanSuccess);
+    EXPECT_EQ(Wlan().HostedNetworkInitSettings(handle_, nullptr), kWlanSuccess);
+    EXPECT_EQ(Wlan().HostedNetworkSetEnable(handle_, true, nullptr), kWlanSuccess);
+    EXPECT_EQ(Wlan().HostedNetworkSetSecondaryKey(handle_, "secret \"63\"\xB5", true, true, nullptr),
+              kWlanSuccess);
+    EXPECT_EQ(Wlan().HostedNetworkSetSecondaryKey(handle_, "short", true, true, nullptr),
+              kErrorInvalidParameter);
 
     EXPECT_EQ(Wlan().StoredConnectionSettings().ssid.length, 10u);
     EXPECT_EQ(Wlan().StoredConnectionSettings().maxNumberOfPeers, 20u);

@@ -63,6 +63,36 @@ TEST(UpdateTrayTip, DescribesTheState) {
     }
 }
 
+// One rule for every text of the language file: a line that gives only its line end is not missing, so
+// the place shows a blank; only a missing line gives the English text.
+TEST(LanguageTexts, ALineWithOnlyItsLineEndGivesABlankEverywhere) {
+    struct Case {
+        const char* label;
+        std::optional<std::u16string> line;  // nothing: no line for the key
+        std::u16string tip;
+        std::u16string menuText;
+    };
+    const Case cases[] = {
+        {"no line", std::nullopt, u"Radio off", u"Launch config utility"},
+        {"line end only", u"\r\n", u"", u"\r\n"},
+        {"text and line end", u"Funk aus\r\n", u"Funk aus", u"Funk aus\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        TrayHarness h;
+        h.FindCard();
+        if (c.line) {
+            h.view.languageLines[u"String4"] = *c.line;
+            h.view.languageLines[u"String40"] = *c.line;
+        }
+        h.State().radioOn = false;
+        h.trayControl.UpdateTrayTip();
+        EXPECT_EQ(h.tray.tip, c.tip);
+        h.model.Window().LoadTrayMenuTexts();
+        EXPECT_EQ(h.State().trayMenu.launch, c.menuText);
+    }
+}
+
 TEST(TrayMenu, ItemsFollowTheState) {
     struct Case {
         bool card, radioOn, apMode;
@@ -128,6 +158,9 @@ TEST(TrayCommands, EachCommandReachesItsHandler) {
     for (const auto& [command, call] : cases) {
         SCOPED_TRACE(command);
         TrayHarness h;
+        // The wizard commands act only where their menus offer them.
+        h.State().cardPresent = true;
+        h.Hosted().apMode = command == 32796;
         EXPECT_EQ(h.trayControl.OnTrayCommand(command), !call.empty());
         EXPECT_EQ(h.tray.calls.empty() ? "" : h.tray.calls.back(), call);
     }

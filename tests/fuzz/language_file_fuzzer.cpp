@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,9 @@ class ByteCodePage final : public aerowisp::AnsiCodePage {
   public:
     std::string WideToAnsi(std::u16string_view text) override {
         return std::string(text.begin(), text.end());
+    }
+    std::optional<std::string> WideToAnsiExactly(std::u16string_view text) override {
+        return WideToAnsi(text);
     }
     std::u16string AnsiToWide(std::string_view bytes) override {
         std::u16string wide;

@@ -58,7 +58,7 @@ ApSettingsAnswer RunDialog(const std::function<void(HWND dialog)>& user, bool& d
     NativeAnsiCodePage codePage;
     const std::u16string path = kLanguageFilePath;
     const LanguageFile language(files, codePage, path);
-    CEasyAPSetting dialog(owner, language);
+    CEasyAPSetting dialog(owner, language, codePage);
     std::thread helper([&] {
         HWND window = nullptr;
         WaitUntil([&] { return (window = FindWindowOfThisProcess(kDialogTitle)) != nullptr; });
@@ -185,9 +185,16 @@ TEST(CEasyAPSettingTest, InvalidInputIsToldOnceAndKeepsTheDialogOpen) {
         {"empty SSID", L"", L"abcdefgh", L"abcdefgh", invalidSsid, IDC_EASY_SSID},
         {"confirmation differs", L"Home", L"abcdefgh", L"abcdefgx", mismatch, IDC_EASY_KEY},
         {"SSID above U+0100", L"Caf\u0101", L"abcdefgh", L"abcdefgh", invalidSsid, IDC_EASY_SSID},
+        {"confirmation differs only in the case of A-Z", L"Home", L"abcdefgh", L"ABCDEFGH", mismatch,
+         IDC_EASY_KEY},
+        // Windows-1252, the code page of the test machine, has U+0100 only by best fit ("A").
+        {"SSID without an exact ANSI form", L"Caf\u0100", L"abcdefgh", L"abcdefgh", invalidSsid,
+         IDC_EASY_SSID},
+        {"Cyrillic key", L"Home", L"\u043f\u0430\u0440\u043e\u043b\u044c12",
+         L"\u043f\u0430\u0440\u043e\u043b\u044c12", invalidKey, IDC_EASY_KEY},
+        {"both wrong: the SSID is told", L"", L"short", L"short", invalidSsid, IDC_EASY_SSID},
         {"64 characters that are not hexadecimal", L"Home", std::wstring(63, L'a') + L"g",
          std::wstring(63, L'a') + L"g", invalidKey, IDC_EASY_KEY},
-        {"both wrong: the SSID is told", L"", L"short", L"short", invalidSsid, IDC_EASY_SSID},
     };
     std::vector<Session> sessions(std::size(cases));
     bool stillOpen = false;
@@ -222,8 +229,8 @@ TEST(CEasyAPSettingTest, ValidInputIsConfirmedAsTyped) {
     };
     const std::wstring hexKey = std::wstring(32, L'0') + std::wstring(16, L'a') + std::wstring(16, L'F');
     const ValidCase cases[] = {
-        {"confirmation differs only in the case of A-Z", L"Home", L"abcdefgh", L"ABCDEFGH"},
-        {"64 hexadecimal digits and U+0100 in the SSID", L"Caf\u0100", hexKey, hexKey},
+        {"blanks and quotes in the key", L"Home", L" a \"b\" 'c' ", L" a \"b\" 'c' "},
+        {"64 hexadecimal digits and an accented SSID", L"Caf\u00e9", hexKey, hexKey},
     };
     for (const ValidCase& c : cases) {
         SCOPED_TRACE(c.label);

@@ -80,6 +80,9 @@ class AsciiCodePage final : public AnsiCodePage {
     std::string WideToAnsi(std::u16string_view text) override {
         return std::string(text.begin(), text.end());
     }
+    std::optional<std::string> WideToAnsiExactly(std::u16string_view text) override {
+        return WideToAnsi(text);
+    }
     std::u16string AnsiToWide(std::string_view bytes) override {
         return std::u16string(bytes.begin(), bytes.end());
     }

@@ -177,7 +177,7 @@ TEST_F(NativeSettingsTest, IcsCardNameOfAnotherTypeReadsEmpty) {
     EXPECT_EQ(u"", ReadIcsCardName(m_store));
 }
 
-TEST_F(NativeSettingsTest, ReadOnlyKeyIsReadWhileEveryWriteFailsSilently) {
+TEST_F(NativeSettingsTest, ReadOnlyKeyIsReadWhileEveryWriteFails) {
     SetRawDword(L"Current Mode", 1);
     SetRawDword(L"Radio state", 1);
     SetRawDword(L"Show Window", 0);
@@ -196,8 +196,8 @@ TEST_F(NativeSettingsTest, ReadOnlyKeyIsReadWhileEveryWriteFailsSilently) {
     EXPECT_EQ(1u, mode);
     EXPECT_EQ(u"eth0", ReadIcsCardName(m_store));
 
-    EXPECT_TRUE(WriteModeSetting(m_store, kModeSelectorCurrentMode, 0, 0));
-    EXPECT_TRUE(WriteModeSetting(m_store, kModeSelectorRadioState, 0, 0));
+    EXPECT_FALSE(WriteModeSetting(m_store, kModeSelectorCurrentMode, 0, 0));
+    EXPECT_FALSE(WriteModeSetting(m_store, kModeSelectorRadioState, 0, 0));
     PostShowWindowRequest(m_store);
     WriteIcsCardName(m_store, u"wlan0");
 
@@ -250,6 +250,67 @@ TEST_F(ApSettingsFileTest, SaveThroughTheDoubledSeparatorAndLoadBack) {
     Load();
     EXPECT_EQ(u"Duva DI", m_ssid);
     EXPECT_EQ(u"12345678", m_key);
+}
+
+// What the next start reads: the profile functions' cache is flushed, so the file itself is read.
+TEST_F(ApSettingsFileTest, NameAndKeyComeBackExactlyAfterARestart) {
+    struct Case {
+        const char* label;
+        std::u16string value;
+    };
+    const Case cases[] = {
+        {"blanks around", u"  Home Net  "},
+        {"double quotes around", u"\"Home\""},
+        {"single quotes around", u"'Home'"},
+        {"quotes and blanks", u" \" a \" "},
+        {"equals signs", u"a=b==c"},
+        {"semicolon and hash first", u";# not a comment"},
+        {"accented letters", u"Caf\u00e9 \u00e8"},
+        {"255 characters", std::u16string(255, u'x')},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        m_ssid = c.value;
+        m_key = c.value;
+        Save();
+        WritePrivateProfileStringW(nullptr, nullptr, nullptr, IniFile().c_str());
+        m_ssid.clear();
+        m_key.clear();
+        Load();
+        EXPECT_EQ(c.value, m_ssid);
+        EXPECT_EQ(c.value, m_key);
+    }
+}
+
+// A file written before values were quoted, or by hand.
+TEST_F(ApSettingsFileTest, UnquotedEntriesReadWithoutTheirOuterBlanksAndQuotes) {
+    struct Case {
+        const char* label;
+        const char* line;
+        std::u16string loaded;
+    };
+    const Case cases[] = {
+        {"bare", "SSID=HomeNet AP", u"HomeNet AP"},
+        {"blanks around", "SSID =  Home Net  ", u"Home Net"},
+        {"quoted by hand", "SSID= \"Home Net \" ", u"Home Net "},
+        {"two pairs of quotes", "SSID=\"\"Home\"\"", u"\"Home\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        const std::string content = std::string("[Duva DI]\r\n") + c.line + "\r\n";
+        {
+            fw::KernelHandle file(CreateFileW(IniFile().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                              FILE_ATTRIBUTE_NORMAL, nullptr));
+            ASSERT_TRUE(file);
+            DWORD written = 0;
+            ASSERT_TRUE(
+                WriteFile(file.Get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr));
+        }
+        WritePrivateProfileStringW(nullptr, nullptr, nullptr, IniFile().c_str());
+        m_ssid.clear();
+        Load();
+        EXPECT_EQ(c.loaded, m_ssid);
+    }
 }
 
 TEST_F(ApSettingsFileTest, MissingFileOrEmptyEntriesLeaveTheValues) {

@@ -128,25 +128,42 @@ TEST_F(CRegKeyTest, QueryDWORDValueReadsNumbersAndNumericText) {
     }
 }
 
-TEST_F(CRegKeyTest, QueryDWORDValueFailsForOtherTypesAndOverlongText) {
-    RawKey raw;
-    CRegKey key;
-    ASSERT_TRUE(key.Open(HKEY_CURRENT_USER, kTestKey));
-    DWORD value = kUntouched;
-
-    EXPECT_FALSE(key.QueryDWORDValue(kValue, value)) << "missing value";
-    EXPECT_EQ(kUntouched, value) << "a missing value leaves the caller's default";
-    EXPECT_FALSE(key.QueryDWORDValue(nullptr, value));
-    EXPECT_EQ(kUntouched, value);
-
-    const unsigned char binary[8] = {1, 0, 0, 0, 0, 0, 0, 0};
-    raw.SetBytes(REG_BINARY, binary, sizeof(binary));
-    EXPECT_FALSE(key.QueryDWORDValue(kValue, value)) << "binary";
+// Every failure leaves the caller's default, also when the stored bytes would fit the number.
+TEST_F(CRegKeyTest, QueryDWORDValueFailsForOtherTypesAndKeepsTheDefault) {
+    const unsigned char four[4] = {1, 0, 0, 0};
+    const unsigned char eight[8] = {1, 0, 0, 0, 0, 0, 0, 0};
     const ULONGLONG qword = 1;
-    raw.SetBytes(REG_QWORD, &qword, sizeof(qword));
-    EXPECT_FALSE(key.QueryDWORDValue(kValue, value)) << "qword";
-    raw.SetText(REG_SZ, L"5" + std::wstring(600, L' '));
-    EXPECT_FALSE(key.QueryDWORDValue(kValue, value)) << "text longer than 511 characters";
+    const std::wstring overlong = L"5" + std::wstring(600, L' ');
+    struct Case {
+        const char* label;
+        DWORD type;  // REG_NONE: no value at all
+        const void* bytes;
+        DWORD size;
+    };
+    const Case cases[] = {
+        {"missing value", REG_NONE, nullptr, 0},
+        {"binary of 4 bytes", REG_BINARY, four, sizeof(four)},
+        {"binary of 1 byte", REG_BINARY, four, 1},
+        {"binary of 8 bytes", REG_BINARY, eight, sizeof(eight)},
+        {"dword of 2 bytes", REG_DWORD, four, 2},
+        {"big-endian dword", REG_DWORD_BIG_ENDIAN, four, sizeof(four)},
+        {"qword", REG_QWORD, &qword, sizeof(qword)},
+        {"text longer than 511 characters", REG_SZ, overlong.c_str(),
+         static_cast<DWORD>((overlong.size() + 1) * sizeof(wchar_t))},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        RawKey raw;
+        if (c.type != REG_NONE)
+            raw.SetBytes(c.type, c.bytes, c.size);
+        CRegKey key;
+        ASSERT_TRUE(key.Open(HKEY_CURRENT_USER, kTestKey));
+        DWORD value = kUntouched;
+        EXPECT_FALSE(key.QueryDWORDValue(kValue, value));
+        EXPECT_EQ(kUntouched, value);
+        EXPECT_FALSE(key.QueryDWORDValue(nullptr, value));
+        EXPECT_EQ(kUntouched, value);
+    }
 }
 
 TEST_F(CRegKeyTest, QueryStringValueReadsTextAsStored) {

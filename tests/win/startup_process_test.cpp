@@ -108,9 +108,14 @@ int CountWindowsTitled(const wchar_t* title) {
 // test is closed like a user would, and only killed when it does not end.
 class AerowispRun {
   public:
-    explicit AerowispRun(const std::wstring& journalName) : m_journal(TempFile(journalName)) {
+    // Without a scenario file the built-in scenario runs.
+    explicit AerowispRun(const std::wstring& journalName, const std::wstring& scenario = L"")
+        : m_journal(TempFile(journalName)) {
         ::DeleteFileW(m_journal.c_str());
-        std::wstring commandLine = L"\"" + ProgramPath() + L"\" --simulate --journal \"" + m_journal + L"\"";
+        std::wstring commandLine = L"\"" + ProgramPath() + L"\" --simulate ";
+        if (!scenario.empty())
+            commandLine += L"\"" + scenario + L"\" ";
+        commandLine += L"--journal \"" + m_journal + L"\"";
         STARTUPINFOW startup{};
         startup.cb = sizeof(startup);
         PROCESS_INFORMATION started{};
@@ -264,6 +269,12 @@ TEST_F(StartupProcessTest, StartHiddenMarkerHidesTheFirstStartOnly) {
             kStartTimeoutMs))
             << "the window is hidden at its first frame paint and the marker deleted";
         EXPECT_TRUE(Contains(hidden.Journal(), "DeleteFileW"));
+        // The modal loop's own show and the status timers have come and gone meanwhile.
+        EXPECT_FALSE(PumpUntil([&] { return hidden.MainWindow(true) != nullptr; }, 3000))
+            << "the window stays hidden";
+        ASSERT_TRUE(::PostMessageW(hidden.MainWindow(false), WM_COMMAND, kLaunchCommand, 0));
+        EXPECT_TRUE(PumpUntil([&] { return hidden.MainWindow(true) != nullptr; }, kTimeoutMs))
+            << "the launch command (also the show request's) brings it up";
         ASSERT_TRUE(::PostMessageW(hidden.MainWindow(false), WM_CLOSE, 0, 0));
         ASSERT_TRUE(hidden.WaitForEnd(kTimeoutMs));
     }
@@ -314,6 +325,88 @@ TEST_F(StartupProcessTest, StoredApModeAsksForTheNetworkFirst) {
         wchar_t ssid[64] = L"";
         ::GetPrivateProfileStringW(L"Duva DI", L"SSID", L"", ssid, 64, apSettings.Path());
         EXPECT_EQ(c.confirm ? L"Test AP" : L"", std::wstring(ssid));
+    }
+}
+
+// A scenario the simulated machine cannot use is told in a message box, and the program ends with 2.
+TEST_F(StartupProcessTest, UnusableScenarioIsToldAndEndsTheProgramWithTwo) {
+    const std::wstring scenario = TempFile(L"aerowisp-bad-scenario");
+    struct Case {
+        const char* label;
+        std::string content;  // empty: no such file
+        std::wstring told;
+    };
+    const Case cases[] = {
+        {"bytes that are not UTF-8",
+         "[Machine]\nComputerName = caf\xe9\n[Card]\nGuid = "
+         "3b5f8c21-9a4e-4d7b-b0c6-2e1f7a9d4c58\nDescription = \xff\xfe\n",
+         L"line 2: "},
+        {"no such file", "", L"cannot read the scenario file"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        ::DeleteFileW(scenario.c_str());
+        if (!c.content.empty()) {
+            fw::KernelHandle file(::CreateFileW(scenario.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                                FILE_ATTRIBUTE_NORMAL, nullptr));
+            ASSERT_TRUE(file);
+            DWORD written = 0;
+            ASSERT_TRUE(::WriteFile(file.Get(), c.content.data(), static_cast<DWORD>(c.content.size()),
+                                    &written, nullptr));
+        }
+        AerowispRun run(L"aerowisp-bad-scenario-journal", scenario);
+        ASSERT_TRUE(run.Started());
+        HWND message = nullptr;
+        ASSERT_TRUE(PumpUntil([&] { return (message = run.MainWindow(true)) != nullptr; }, kStartTimeoutMs))
+            << "a message box captioned Aerowisp";
+        const std::vector<std::wstring> texts = test::ChildTexts(message);
+        EXPECT_TRUE(std::ranges::any_of(
+            texts, [&](const std::wstring& text) { return text.find(c.told) != std::wstring::npos; }));
+        ::PostMessageW(message, WM_COMMAND, IDOK, 0);
+        ASSERT_TRUE(run.WaitForEnd(kTimeoutMs));
+        EXPECT_EQ(2u, run.ExitCode());
+    }
+    ::DeleteFileW(scenario.c_str());
+}
+
+// A close that arrives while a start-up dialog is open ends the program after that dialog, with one
+// close clean-up and nothing after it.
+TEST_F(StartupProcessTest, CloseDuringAStartUpDialogEndsTheProgramAfterIt) {
+    for (const bool confirm : {true, false}) {
+        SCOPED_TRACE(confirm ? "confirmed" : "cancelled");
+        const ScopedProgramFile apSettings(L"DuvaDI.ini");
+        const DWORD apMode = 1;
+        ASSERT_EQ(ERROR_SUCCESS, ::RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"Current Mode",
+                                                   REG_DWORD, &apMode, sizeof(apMode)));
+        AerowispRun run(L"aerowisp-close-in-dialog");
+        ASSERT_TRUE(run.Started());
+        HWND dialog = nullptr;
+        ASSERT_TRUE(PumpUntil(
+            [&] {
+                return (dialog = FindProcessWindow(run.ProcessId(), L"Extended AP Settings", true)) !=
+                       nullptr;
+            },
+            kStartTimeoutMs));
+        ASSERT_TRUE(::PostMessageW(run.MainWindow(false), WM_CLOSE, 0, 0));
+        PumpUntil([] { return false; }, 500);
+        EXPECT_FALSE(run.HasEnded()) << "the dialog is still open";
+        if (confirm) {
+            ::SetDlgItemTextW(dialog, kSsidBox, L"Test AP");
+            ::SetDlgItemTextW(dialog, kKeyBox, L"secret123");
+            ::SetDlgItemTextW(dialog, kConfirmBox, L"secret123");
+            ::PostMessageW(dialog, WM_COMMAND, kOkButton, 0);
+        } else {
+            ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        }
+        ASSERT_TRUE(run.WaitForEnd(kTimeoutMs));
+        EXPECT_EQ(0u, run.ExitCode());
+        const std::vector<std::string> journal = run.Journal();
+        EXPECT_EQ(1, std::ranges::count(journal, "WlanCloseHandle"));
+        const auto closed = std::ranges::find(journal, "WlanCloseHandle");
+        EXPECT_TRUE(std::none_of(closed, journal.end(), [](const std::string& op) {
+            return op.starts_with("Wlan") && op != "WlanCloseHandle";
+        })) << "nothing reaches the WLAN service after its handle is closed";
+        EXPECT_EQ(confirm, Contains(journal, "WlanHostedNetworkStopUsing")) << "a started network is stopped";
     }
 }
 

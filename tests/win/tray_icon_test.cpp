@@ -21,7 +21,7 @@ TrayIconData IconFor(uint32_t uid, std::u16string tip) {
             .tip = std::move(tip)};
 }
 
-TEST(TrayIcon, AddModifyAndDeleteGoThroughTheShellOncePerIcon) {
+TEST(TrayIcon, AddModifyBalloonAndDeleteGoThroughTheShellOncePerIcon) {
     test::TestWindow owner(L"Aerowisp tray owner");
     ASSERT_NE(nullptr, owner.Handle());
 
@@ -29,10 +29,14 @@ TEST(TrayIcon, AddModifyAndDeleteGoThroughTheShellOncePerIcon) {
     EXPECT_TRUE(ModifyTrayTip(owner.Handle(), ID_TRAY_ICON, u"Aerowisp\nAP+STA mode"));
     // A tip longer than szTip is cut rather than overrunning the record.
     EXPECT_TRUE(ModifyTrayTip(owner.Handle(), ID_TRAY_ICON, std::u16string(300, u'x')));
+    // So are a balloon's title and text longer than szInfoTitle and szInfo.
+    EXPECT_TRUE(
+        ShowTrayBalloon(owner.Handle(), ID_TRAY_ICON, std::u16string(70, u't'), std::u16string(300, u'x')));
     EXPECT_TRUE(RemoveTrayIcon(owner.Handle(), ID_TRAY_ICON));
     // Once gone, the icon can neither be changed nor removed again; it can be added again, as after
     // Explorer's restart.
     EXPECT_FALSE(ModifyTrayTip(owner.Handle(), ID_TRAY_ICON, u"gone"));
+    EXPECT_FALSE(ShowTrayBalloon(owner.Handle(), ID_TRAY_ICON, u"Aerowisp", u"gone"));
     EXPECT_FALSE(RemoveTrayIcon(owner.Handle(), ID_TRAY_ICON));
     EXPECT_TRUE(AddTrayIcon(owner.Handle(), IconFor(ID_TRAY_ICON, kTrayFirstTip)));
     EXPECT_TRUE(RemoveTrayIcon(owner.Handle(), ID_TRAY_ICON));

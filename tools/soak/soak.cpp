@@ -70,22 +70,22 @@ struct ProcessWindows {
     std::vector<HWND> others;
 };
 
+BOOL CALLBACK CollectDialog(HWND window, LPARAM param) {
+    auto* found = reinterpret_cast<ProcessWindows*>(param);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    wchar_t className[16] = {};
+    ::GetClassNameW(window, className, 16);
+    if (owner == found->processId && window != found->main && ::IsWindowVisible(window) &&
+        std::wcscmp(className, L"#32770") == 0)
+        found->others.push_back(window);
+    return TRUE;
+}
+
 // Message boxes and dialogs the events opened: closed like a user would, so the run goes on.
 void CloseOtherDialogs(DWORD processId, HWND main) {
     ProcessWindows found{processId, main, {}};
-    ::EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* found = reinterpret_cast<ProcessWindows*>(param);
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(window, &owner);
-            wchar_t className[16] = {};
-            ::GetClassNameW(window, className, 16);
-            if (owner == found->processId && window != found->main && ::IsWindowVisible(window) &&
-                std::wcscmp(className, L"#32770") == 0)
-                found->others.push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    ::EnumWindows(&CollectDialog, reinterpret_cast<LPARAM>(&found));
     for (HWND dialog : found.others)
         ::PostMessageW(dialog, WM_CLOSE, 0, 0);
 }

@@ -24,6 +24,7 @@ int Usage() {
         L"       wndctl command TITLE ID          post WM_COMMAND ID\n"
         L"       wndctl click TITLE ID            press button ID (BM_CLICK)\n"
         L"       wndctl text TITLE ID             print the control's text\n"
+        L"       wndctl settext TITLE ID TEXT     set the control's text (WM_SETTEXT)\n"
         L"       wndctl enabled TITLE ID          print 1 or 0\n"
         L"       wndctl visible TITLE [ID]        print 1 or 0\n"
         L"       wndctl exists TITLE [TIMEOUT_MS] wait until the window exists, shown or not, and answers\n"
@@ -34,7 +35,10 @@ int Usage() {
         L"       wndctl rect TITLE                the window's left top width height on the screen\n"
         L"       wndctl event TITLE WHAT          a simulated machine's event, sent to the window and\n"
         L"                                        handled before wndctl returns: remove, insert (the\n"
-        L"                                        first card), suspend or resume\n");
+        L"                                        first card), suspend or resume\n"
+        L"       wndctl message TITLE [TIMEOUT_MS] wait for a message box titled TITLE (a window of that\n"
+        L"                                        title with an owner) and print its text\n"
+        L"       wndctl answer TITLE              press OK in that message box\n");
     return 2;
 }
 
@@ -110,6 +114,47 @@ void PrintControls(HWND window, HWND parent) {
     }
 }
 
+// A message box: a visible top-level window titled `title` that has an owner. The program's main window
+// may carry the same title, but it has none.
+HWND FindMessageBox(const wchar_t* title) {
+    for (HWND window = ::FindWindowExW(nullptr, nullptr, nullptr, title); window != nullptr;
+         window = ::FindWindowExW(nullptr, window, nullptr, title)) {
+        if (::GetWindow(window, GW_OWNER) != nullptr && ::IsWindowVisible(window))
+            return window;
+    }
+    return nullptr;
+}
+
+// The texts of the box's statics, joined by spaces, in one line.
+std::wstring MessageText(HWND box) {
+    std::wstring text;
+    for (HWND child = ::GetWindow(box, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t className[16] = L"";
+        ::GetClassNameW(child, className, 16);
+        const std::wstring part = OneLine(TextOf(child));
+        if (::_wcsicmp(className, L"Static") != 0 || part.empty())
+            continue;
+        text += (text.empty() ? L"" : L" ") + part;
+    }
+    return text;
+}
+
+int MessageCommand(const std::wstring& verb, const wchar_t* title, DWORD timeout) {
+    const DWORD start = ::GetTickCount();
+    HWND box = nullptr;
+    while ((box = FindMessageBox(title)) == nullptr) {
+        if (verb != L"message" || ::GetTickCount() - start >= timeout) {
+            std::fwprintf(stderr, L"wndctl: no message box titled \"%ls\"\n", title);
+            return 1;
+        }
+        ::Sleep(kPollMilliseconds);
+    }
+    if (verb == L"answer")
+        return ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0) ? 0 : 1;
+    std::wprintf(L"%ls\n", MessageText(box).c_str());
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -123,6 +168,8 @@ int wmain(int argc, wchar_t** argv) {
         return WaitFor(title, TimeoutArgument(argc, argv), Awaited::kAnswering) ? 0 : 1;
     if (verb == L"gone")
         return WaitFor(title, TimeoutArgument(argc, argv), Awaited::kGone) ? 0 : 1;
+    if (verb == L"message" || verb == L"answer")
+        return MessageCommand(verb, title, TimeoutArgument(argc, argv));
 
     HWND window = ::FindWindowW(nullptr, title);
     if (window == nullptr) {
@@ -183,6 +230,10 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (verb == L"click") {
         ::SendMessageW(control, BM_CLICK, 0, 0);
+        return 0;
+    }
+    if (verb == L"settext" && argc == 5) {
+        ::SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));
         return 0;
     }
     if (verb == L"text") {

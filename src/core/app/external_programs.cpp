@@ -9,13 +9,13 @@ constexpr size_t kCommandLineBufferBytes = 256;
 
 }  // namespace
 
-void RunNetsh(ProcessesAndWindows& processes, const std::u16string& parameters) {
+bool RunNetsh(ProcessesAndWindows& processes, const std::u16string& parameters) {
     std::u16string folder = processes.SystemFolder();
     if (folder.empty())
-        return;
+        return false;
     if (folder.back() != u'\\')
         folder += u'\\';
-    processes.ShellExecuteOpenHidden(folder + kNetshProgram, parameters);
+    return processes.ShellExecuteOpenHidden(folder + kNetshProgram, parameters);
 }
 
 void StartDhcpServer(ProcessesAndWindows& processes, AnsiCodePage& codePage,

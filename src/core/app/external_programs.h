@@ -15,8 +15,8 @@ inline constexpr char16_t kDhcpServerWindowTitle[] = u"Tftpd32";
 
 // Runs netsh.exe from the System32 folder, hidden, without waiting. Never through the search path: the
 // program runs with administrator rights, and a netsh.exe planted in the current folder must not run.
-// When the System32 folder is unknown nothing runs.
-void RunNetsh(ProcessesAndWindows& processes, const std::u16string& parameters);
+// When the System32 folder is unknown nothing runs. True when netsh.exe was started.
+bool RunNetsh(ProcessesAndWindows& processes, const std::u16string& parameters);
 
 // Starts DhcpServer.exe from the program folder, hidden, without arguments, without waiting. The path
 // is quoted: unquoted, "C:\Program Files\..." would first be tried as "C:\Program.exe". A missing

@@ -27,9 +27,8 @@ LaunchOptionsResult ParseLaunchOptions(const std::vector<std::u16string>& argume
                 return Fail(u"--journal needs a file name.\n" + std::u16string(kLaunchUsage));
             }
             options.journalPath = arguments[++i];
-        } else {
-            return Fail(u"Unknown argument \"" + argument + u"\".\n" + std::u16string(kLaunchUsage));
         }
+        // Anything else is ignored: a shortcut or a scheduled task may pass arguments of its own.
     }
     if (!options.journalPath.empty() && !options.simulate) {
         return Fail(u"--journal is only meaningful with --simulate.\n" + std::u16string(kLaunchUsage));

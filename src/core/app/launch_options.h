@@ -22,7 +22,8 @@ struct LaunchOptionsResult {
 
 // Parses the arguments after the program name:
 //   --simulate [SCENARIO] [--journal FILE]
-// An argument after --simulate that does not start with "--" is the scenario file.
+// An argument after --simulate that does not start with "--" is the scenario file. Other arguments are
+// ignored; only --journal without a file, or without --simulate, is an error.
 LaunchOptionsResult ParseLaunchOptions(const std::vector<std::u16string>& arguments);
 
 inline constexpr char16_t kLaunchUsage[] = u"Usage: Aerowisp.exe [--simulate [SCENARIO]] [--journal FILE]";

@@ -57,12 +57,21 @@ class MainView {
     virtual void RestartAssociationListTimer(uint32_t timerId, uint32_t periodMs) = 0;
     // The ICS page: rebuilds its list from the adapter table and shows the chosen connection.
     virtual void FillConnectionList() = 0;
+    // The modeless please-wait window (template 200) centred on the desktop, topmost, showing `text`
+    // and painted before this returns, since long blocking calls follow. At most one exists.
+    virtual void ShowPleaseWait(const std::u16string& text) = 0;
+    // Ends and destroys the please-wait window; nothing when none is shown.
+    virtual void ClosePleaseWait() = 0;
     // The main window's fixed texts from the language file.
     virtual void ApplyLanguageToWindow() = 0;
     // Creates the five content pages over the main window's placeholder, all hidden.
     virtual void CreateContentPages() = 0;
     // The About page: the card's name and the program's version and date.
     virtual void RefreshVersionInfo(const std::u16string& cardDescription) = 0;
+
+    // A message box owned by the main window, captioned "Aerowisp", with the exclamation icon and an OK
+    // button; returns when the user has closed it.
+    virtual void ShowMessage(const std::u16string& text) = 0;
 
     // The language file's text for `key` ("String1" ...); empty when there is none.
     virtual std::u16string LoadLanguageString(std::u16string_view key) = 0;

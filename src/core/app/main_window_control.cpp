@@ -10,8 +10,7 @@ namespace aerowisp {
 namespace {
 
 std::u16string TextOr(MainView& view, const LanguageString& entry) {
-    std::u16string text = view.LoadLanguageString(entry.key);
-    return text.empty() ? std::u16string(entry.englishDefault) : text;
+    return TextOrDefault(view.LoadLanguageString(entry.key), entry);
 }
 
 // Without a card only button 1003 stays usable: it shows the About page.
@@ -22,8 +21,14 @@ constexpr uint32_t kDisabledWithoutCard[] = {IDC_LINK_STATUS_BUTTON, IDC_ASSOC_L
 }  // namespace
 
 MainWindowControl::MainWindowControl(const ModelPorts& ports, MainView& view, MainWindowState& state,
-                                     HostedNetworkControl& hostedNetwork, const WlanClientState& wlanClient)
-    : ports_(ports), view_(view), state_(state), hostedNetwork_(hostedNetwork), wlanClient_(wlanClient) {}
+                                     HostedNetworkControl& hostedNetwork, ConnectionSharingControl& sharing,
+                                     const WlanClientState& wlanClient)
+    : ports_(ports),
+      view_(view),
+      state_(state),
+      hostedNetwork_(hostedNetwork),
+      sharing_(sharing),
+      wlanClient_(wlanClient) {}
 
 void MainWindowControl::LoadTrayMenuTexts() {
     TrayMenuTexts& texts = state_.trayMenu;
@@ -82,11 +87,12 @@ void MainWindowControl::ShowStartPage() {
         view_.EnableButton(control, false);
 }
 
-// A start the user cancels in the Extended AP Settings dialog stays in station mode, and looks it.
+// A start the user cancels in the Extended AP Settings dialog, or the service refuses, stays in station
+// mode, and looks it.
 void MainWindowControl::StartInStoredMode() {
     if (!state_.radioOn)
         EnableControlsForRadio(false);
-    if (state_.hostedNetwork.apMode && !hostedNetwork_.SwitchToApStaMode()) {
+    if (state_.hostedNetwork.apMode && !hostedNetwork_.SwitchToApStaMode(SwitchOrigin::kRestore)) {
         state_.hostedNetwork.apMode = false;
         view_.ShowPage(ContentPage::kLinkStatus);
         for (const ControlLook& look : ControlLooks(ModeLook::kStation))
@@ -110,7 +116,7 @@ void MainWindowControl::OnAssocListButton() {
 
 void MainWindowControl::OnIcsButton() {
     if (state_.hostedNetwork.apMode) {
-        ports_.sharing.ScanAdapters();
+        sharing_.ScanAdapters();
         view_.ShowPage(ContentPage::kIcs);
         view_.FillConnectionList();
         return;

@@ -10,13 +10,15 @@
 #include "core/app/main_window_state.h"
 #include "core/app/model_ports.h"
 #include "core/hostednet/wlan_client.h"
+#include "core/ics/connection_sharing_control.h"
 
 namespace aerowisp {
 
 class MainWindowControl {
   public:
     MainWindowControl(const ModelPorts& ports, MainView& view, MainWindowState& state,
-                      HostedNetworkControl& hostedNetwork, const WlanClientState& wlanClient);
+                      HostedNetworkControl& hostedNetwork, ConnectionSharingControl& sharing,
+                      const WlanClientState& wlanClient);
     MainWindowControl(const MainWindowControl&) = delete;
     MainWindowControl& operator=(const MainWindowControl&) = delete;
 
@@ -61,6 +63,7 @@ class MainWindowControl {
     MainView& view_;
     MainWindowState& state_;
     HostedNetworkControl& hostedNetwork_;
+    ConnectionSharingControl& sharing_;
     const WlanClientState& wlanClient_;
     uint32_t storedMode_ = 0;
 };

@@ -9,9 +9,10 @@ namespace aerowisp {
 MainWindowModel::MainWindowModel(const ModelPorts& ports, MainView& view, TrayView& tray)
     : ports_(ports),
       view_(view),
-      hostedNetwork_(ports, view, state_),
+      sharing_(ports, view, state_),
+      hostedNetwork_(ports, view, tray, state_, sharing_),
       wlanClient_(ports, view, state_, hostedNetwork_),
-      window_(ports, view, state_, hostedNetwork_, wlanClient_.State()),
+      window_(ports, view, state_, hostedNetwork_, sharing_, wlanClient_.State()),
       callbacks_{
           .discoverInterface = [this](bool allowDialog) { DiscoverInterface(allowDialog); },
           .isSelectedCardPresent = [this](std::u16string_view card) { return IsSelectedCardPresent(card); },
@@ -46,7 +47,7 @@ void MainWindowModel::OnClose() {
     view_.ClearAssociationList();
     if (state_.hostedNetwork.apMode) {
         CloseDhcpServer(ports_.processes);
-        ports_.sharing.StopConnectionSharing();
+        sharing_.StopConnectionSharing();
         hostedNetwork_.StopHostedNetwork();
     }
     wlanClient_.CloseClient();

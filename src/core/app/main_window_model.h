@@ -17,6 +17,7 @@
 #include "core/app/tray_control.h"
 #include "core/app/tray_view.h"
 #include "core/hostednet/wlan_client.h"
+#include "core/ics/connection_sharing_control.h"
 
 namespace aerowisp {
 
@@ -29,6 +30,7 @@ class MainWindowModel {
     MainWindowState& State() { return state_; }
     const MainWindowState& State() const { return state_; }
     HostedNetworkControl& HostedNetwork() { return hostedNetwork_; }
+    ConnectionSharingControl& Sharing() { return sharing_; }
     MainWindowControl& Window() { return window_; }
     TrayControl& Tray() { return tray_; }
     WlanClient& Wlan() { return wlanClient_; }
@@ -44,6 +46,12 @@ class MainWindowModel {
     bool IsSelectedCardPresent(std::u16string_view description) {
         return wlanClient_.IsSelectedCardPresent(description);
     }
+
+    // Connection sharing with the hosted network, for the radio, the ICS page and the wizard: start
+    // sharing the chosen connection, stop it, or stop and start again after a new choice.
+    void StartConnectionSharing() { sharing_.StartConnectionSharing(); }
+    void StopConnectionSharing() { sharing_.StopConnectionSharing(); }
+    void RestartConnectionSharing() { sharing_.RestartConnectionSharing(); }
 
     // Every frame paint: true when the window is to be hidden instead of painted.
     bool OnNcPaint();
@@ -69,6 +77,7 @@ class MainWindowModel {
     ModelPorts ports_;
     MainView& view_;
     MainWindowState state_;
+    ConnectionSharingControl sharing_;
     HostedNetworkControl hostedNetwork_;
     WlanClient wlanClient_;
     MainWindowControl window_;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/hostednet/hosted_network_settings.h"
+#include "core/ics/ics_state.h"
 #include "core/platform/timer_service.h"
 #include "core/platform/wlan_types.h"
 
@@ -31,6 +32,9 @@ struct MainWindowState {
     HostedNetworkSettings hostedNetwork;
     // Device name of the connection shared with the hosted network ("ICS CardName").
     std::u16string chosenConnection;
+    // The connections the sharing manager showed and the pair shared from them.
+    IcsState ics;
+    AdapterTable adapters;
     // Identifiers of the running one-shot main-window timers, 0 when not running.
     TimerId rediscoveryTimer = 0;
     TimerId dhcpLaunchTimer = 0;

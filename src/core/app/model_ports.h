@@ -1,10 +1,11 @@
 // The services the main window model works with, handed to it by whoever builds the main window.
 #pragma once
 
-#include "core/ics/connection_sharing.h"
 #include "core/platform/ansi_code_page.h"
+#include "core/platform/network_adapters.h"
 #include "core/platform/processes_and_windows.h"
 #include "core/platform/settings_store.h"
+#include "core/platform/sharing_manager.h"
 #include "core/platform/timer_service.h"
 #include "core/platform/wlan_service.h"
 
@@ -16,7 +17,8 @@ struct ModelPorts {
     AnsiCodePage& codePage;
     TimerService& timers;
     ProcessesAndWindows& processes;
-    ConnectionSharing& sharing;
+    SharingManagerService& sharingManager;
+    NetworkAdapters& adapters;
 };
 
 }  // namespace aerowisp

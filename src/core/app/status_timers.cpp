@@ -53,7 +53,7 @@ void StatusTimers::OnRediscoveryTimer() {
     view_.ApplyControlLook(RadioButtonLook(state_.radioOn));
     if (state_.radioOn) {
         if (state_.hostedNetwork.apMode) {
-            hostedNetwork_.SwitchToApStaMode();
+            hostedNetwork_.SwitchToApStaMode(SwitchOrigin::kRestore);
         } else {
             ShowStationLook();
         }
@@ -92,7 +92,7 @@ void StatusTimers::OnDhcpLaunchTimer() {
 
 void StatusTimers::OnRadioOnStartTimer() {
     KillTimerIfSet(ports_.timers, state_.radioOnStartTimer);
-    hostedNetwork_.SwitchToApStaMode();
+    hostedNetwork_.SwitchToApStaMode(SwitchOrigin::kRestore);
 }
 
 }  // namespace aerowisp

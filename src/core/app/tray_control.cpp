@@ -165,10 +165,12 @@ bool TrayControl::OnTrayCommand(uint32_t commandId) {
             OnShowWindowCommand();
             return true;
         case ID_SWITCH_TO_APSTA_MODE:
-            hostedNetwork_.SwitchToApStaMode();
+            if (MenuOffers(commandId) && hostedNetwork_.ModeSwitchAllowed())
+                hostedNetwork_.SwitchToApStaMode();
             return true;
         case ID_SWITCH_TO_STA_MODE:
-            hostedNetwork_.SwitchToStationMode();
+            if (MenuOffers(commandId) && hostedNetwork_.ModeSwitchAllowed())
+                hostedNetwork_.SwitchToStationMode();
             return true;
         case ID_ABOUT_STATION:
         case ID_ABOUT_APSTA:
@@ -186,11 +188,19 @@ bool TrayControl::OnTrayCommand(uint32_t commandId) {
             return true;
         case ID_WIZARD_STATION:
         case ID_WIZARD_APSTA:
-            tray_.RunSetupWizard();
+            if (MenuOffers(commandId))
+                tray_.RunSetupWizard();
             return true;
         default:
             return false;
     }
+}
+
+// Another program can post any command; the mode and wizard commands act only in the state whose menu
+// offers them, as their items would.
+bool TrayControl::MenuOffers(uint32_t commandId) const {
+    return std::ranges::any_of(TrayMenuItems(state_),
+                               [&](const TrayMenuItem& item) { return item.commandId == commandId; });
 }
 
 void TrayControl::OnLaunchConfigUtility() {
@@ -231,9 +241,7 @@ void TrayControl::OnExitCommand(ExitVariant variant) {
 
 // The file's line end would show in the tip, and the status line sits in its middle.
 std::u16string TrayControl::LanguageText(const LanguageString& entry) {
-    const std::u16string text = view_.LoadLanguageString(entry.key);
-    const std::u16string_view shown = WithoutLineEnd(text);
-    return std::u16string(shown.empty() ? entry.englishDefault : shown);
+    return std::u16string(WithoutLineEnd(TextOrDefault(view_.LoadLanguageString(entry.key), entry)));
 }
 
 void TrayControl::ShowMainWindowInFront() {

@@ -74,6 +74,7 @@ class TrayControl {
     void OnExitCommand(ExitVariant variant);
 
   private:
+    bool MenuOffers(uint32_t commandId) const;
     std::u16string LanguageText(const LanguageString& entry);
     // Station mode: the card's connection state; false when a query failed and the tip is to stay.
     bool StationTip(std::u16string& tip);

@@ -19,6 +19,9 @@ inline constexpr size_t kHexKeyLength = 64;
 inline constexpr char16_t kSsidMaxCharacter = u'\u0100';
 // The SSID field of the connection settings, in bytes of the ANSI form.
 inline constexpr size_t kSsidMaxAnsiBytes = 32;
+// A passphrase (a key of 8 to 63 characters) holds printable ASCII characters only.
+inline constexpr char16_t kPassphraseFirstCharacter = u' ';
+inline constexpr char16_t kPassphraseLastCharacter = u'~';
 
 enum class ApInputFault { kNone, kInvalidSsid, kInvalidKey, kKeyMismatch };
 
@@ -31,8 +34,11 @@ struct ApInputMessage {
 };
 
 // The first rule the input breaks, in the order SSID, key, confirmation; kNone when it passes.
+// The SSID: 1 to 32 characters, none above U+0100, with an exact ANSI form of at most 32 bytes. The
+// key: 8 to 63 printable ASCII characters (U+0020 to U+007E), or 64 hexadecimal digits. The
+// confirmation: the key exactly, case included.
 ApInputFault ValidateApInput(std::u16string_view ssid, std::u16string_view key,
-                             std::u16string_view confirmation);
+                             std::u16string_view confirmation, AnsiCodePage& codePage);
 
 // `fault` must not be kNone.
 ApInputMessage MessageFor(ApInputFault fault);
@@ -41,8 +47,7 @@ ApInputMessage MessageFor(ApInputFault fault);
 bool IsHexKey(std::u16string_view key);
 
 // Whether a name and key that did not come through ValidateApInput (DuvaDI.ini is edited by hand) can
-// be used as they are: they pass ValidateApInput, fit the edit boxes, and the name fits the SSID field
-// in the ANSI code page.
+// be used as they are: they pass ValidateApInput and fit the edit boxes.
 bool IsUsableStoredApInput(std::u16string_view ssid, std::u16string_view key, AnsiCodePage& codePage);
 
 }  // namespace aerowisp

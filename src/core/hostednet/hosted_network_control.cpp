@@ -12,35 +12,55 @@
 
 namespace aerowisp {
 
-HostedNetworkControl::HostedNetworkControl(const ModelPorts& ports, MainView& view, MainWindowState& state)
-    : ports_(ports), view_(view), state_(state) {}
+HostedNetworkControl::HostedNetworkControl(const ModelPorts& ports, MainView& view, TrayView& tray,
+                                           MainWindowState& state, ConnectionSharingControl& sharing)
+    : ports_(ports), view_(view), tray_(tray), state_(state), sharing_(sharing) {}
 
-void HostedNetworkControl::PushSsid(const std::u16string& ssid) {
+MaybeFailure HostedNetworkControl::PushSsid(const std::u16string& ssid) {
+    HostedNetworkReason reason = HostedNetworkReason::kSuccess;
+    const WlanResult result = ports_.wlan.HostedNetworkSetConnectionSettings(
+        state_.wlanHandle, ConnectionSettingsFor(ssid, ports_.codePage), &reason);
+    if (result != kWlanSuccess)
+        return HostedNetworkFailure{HostedNetworkStep::kSsid, result, reason};
     Settings().appliedSsid = ssid;
-    ports_.wlan.HostedNetworkSetConnectionSettings(state_.wlanHandle,
-                                                   ConnectionSettingsFor(ssid, ports_.codePage));
+    return std::nullopt;
 }
 
-void HostedNetworkControl::PushKey(const std::u16string& key) {
-    Settings().appliedKey = key;
+MaybeFailure HostedNetworkControl::PushKey(const std::u16string& key) {
     // The secondary-key call takes passphrases only, so a 64-digit hexadecimal key goes through netsh.
     // Any other key, even one of 64 bytes in a multi-byte code page, goes to the WLAN service, which
-    // refuses what it cannot use: only hexadecimal digits are safe on netsh's command line.
+    // refuses what it cannot use: only hexadecimal digits are safe on netsh's command line. Whether netsh
+    // then takes the key is not awaited; only a netsh.exe that could not be started is known.
     if (IsHexKey(key)) {
-        RunNetsh(ports_.processes, NetshKeyParameters(key));
-        return;
+        if (!RunNetsh(ports_.processes, NetshKeyParameters(key)))
+            return HostedNetworkFailure{HostedNetworkStep::kNetshKey, kWlanSuccess,
+                                        HostedNetworkReason::kSuccess};
+    } else {
+        HostedNetworkReason reason = HostedNetworkReason::kSuccess;
+        const WlanResult result = ports_.wlan.HostedNetworkSetSecondaryKey(
+            state_.wlanHandle, ports_.codePage.WideToAnsi(key), true, true, &reason);
+        if (result != kWlanSuccess)
+            return HostedNetworkFailure{HostedNetworkStep::kKey, result, reason};
     }
-    ports_.wlan.HostedNetworkSetSecondaryKey(state_.wlanHandle, ports_.codePage.WideToAnsi(key), true, true);
+    Settings().appliedKey = key;
+    return std::nullopt;
 }
 
-void HostedNetworkControl::StartHostedNetwork(StartFallback fallback) {
-    PushSsid(Settings().desiredSsid);
-    PushKey(Settings().desiredKey);
-    if (ports_.wlan.HostedNetworkStartUsing(state_.wlanHandle) != kWlanSuccess &&
-        fallback == StartFallback::kForceStart) {
-        ports_.wlan.HostedNetworkForceStart(state_.wlanHandle);
-    }
+// A network started with a name or key the service refused would run under the old ones, so nothing
+// is started then. A refused start arms no guard: no virtual adapter comes up.
+MaybeFailure HostedNetworkControl::StartHostedNetwork(StartFallback fallback) {
+    if (MaybeFailure refused = PushSsid(Settings().desiredSsid))
+        return refused;
+    if (MaybeFailure refused = PushKey(Settings().desiredKey))
+        return refused;
+    HostedNetworkReason reason = HostedNetworkReason::kSuccess;
+    WlanResult result = ports_.wlan.HostedNetworkStartUsing(state_.wlanHandle, &reason);
+    if (result != kWlanSuccess && fallback == StartFallback::kForceStart)
+        result = ports_.wlan.HostedNetworkForceStart(state_.wlanHandle, &reason);
+    if (result != kWlanSuccess)
+        return HostedNetworkFailure{HostedNetworkStep::kStart, result, reason};
     ArmStartGuard();
+    return std::nullopt;
 }
 
 void HostedNetworkControl::ArmStartGuard() {
@@ -49,12 +69,29 @@ void HostedNetworkControl::ArmStartGuard() {
     Settings().guardTimer = ports_.timers.SetTimer(IDT_START_GUARD, kStartGuardPeriodMs);
 }
 
-void HostedNetworkControl::StopHostedNetwork() {
-    ports_.wlan.HostedNetworkStopUsing(state_.wlanHandle);
-    ports_.wlan.HostedNetworkForceStop(state_.wlanHandle);
+// StopUsing ends only this client's own use of the network, so whether it stops is ForceStop's to say;
+// and a refused stop of a network that is not running (the radio went off, say) leaves nothing to tell.
+MaybeFailure HostedNetworkControl::StopHostedNetwork() {
+    ports_.wlan.HostedNetworkStopUsing(state_.wlanHandle, nullptr);
+    HostedNetworkReason reason = HostedNetworkReason::kSuccess;
+    const WlanResult result = ports_.wlan.HostedNetworkForceStop(state_.wlanHandle, &reason);
+    if (result == kWlanSuccess)
+        return std::nullopt;
+    HostedNetworkStatus status;
+    if (ports_.wlan.HostedNetworkQueryStatus(state_.wlanHandle, status) == kWlanSuccess &&
+        status.state != HostedNetworkState::kActive) {
+        return std::nullopt;
+    }
+    return HostedNetworkFailure{HostedNetworkStep::kStop, result, reason};
+}
+
+bool HostedNetworkControl::ModeSwitchAllowed() const {
+    return state_.cardPresent && state_.radioOn && !switching_;
 }
 
 void HostedNetworkControl::OnModeButton() {
+    if (!ModeSwitchAllowed())
+        return;
     view_.EnableButton(IDC_MODE_BUTTON, false);
     if (Settings().apMode) {
         SwitchToStationMode();
@@ -63,76 +100,126 @@ void HostedNetworkControl::OnModeButton() {
     }
 }
 
-bool HostedNetworkControl::SwitchToApStaMode() {
+// "Current Mode" is written only once the network runs: a refused start leaves it as it was, so a start
+// the program makes on its own keeps 1 and tries again next time.
+bool HostedNetworkControl::SwitchToApStaMode(SwitchOrigin origin) {
+    switching_ = true;
     LoadApSettings();
     if (NeedsApSettingsDialog()) {
         ApSettingsAnswer answer = view_.RunExtendedApSettingsDialog();
         if (!answer.confirmed) {
             view_.EnableButton(IDC_MODE_BUTTON, true);
+            switching_ = false;
             return false;
         }
         Settings().desiredSsid = answer.ssid;
         Settings().desiredKey = answer.key;
     }
     SaveApSettings();
-    ports_.wlan.HostedNetworkInitSettings(state_.wlanHandle);
-    StartHostedNetwork(StartFallback::kForceStart);
+    ports_.wlan.HostedNetworkInitSettings(state_.wlanHandle, nullptr);
+    if (MaybeFailure refused = StartHostedNetwork(StartFallback::kForceStart)) {
+        Note(*refused);
+        ShowStationMode();
+        switching_ = false;
+        TellProblems(origin);
+        return false;
+    }
     WriteCurrentMode(true);
     Settings().apMode = true;
-    ports_.sharing.ScanAdapters();
+    sharing_.ScanAdapters();
     ShowApConfigPage();
     ApplyLook(ModeLook::kApSta);
     StartSharingChosenConnection();
     view_.EnableButton(IDC_MODE_BUTTON, true);
+    switching_ = false;
+    TellProblems(origin);
     return true;
 }
 
 void HostedNetworkControl::SwitchToStationMode() {
-    KillTimerIfSet(ports_.timers, state_.rediscoveryTimer);
-    KillTimerIfSet(ports_.timers, state_.dhcpLaunchTimer);
-    KillTimerIfSet(ports_.timers, state_.radioOnStartTimer);
-    view_.ClearAssociationList();
-    CloseDhcpServer(ports_.processes);
-    ports_.sharing.StopConnectionSharing();
-    StopHostedNetwork();
-    WriteCurrentMode(false);
-    view_.ShowPage(ContentPage::kLinkStatus);
-    Settings().apMode = false;
-    view_.EnableButton(IDC_MODE_BUTTON, true);
-    ApplyLook(ModeLook::kStation);
+    switching_ = true;
+    LeaveApStaMode();
+    if (MaybeFailure refused = StopHostedNetwork()) {
+        Note(*refused);
+        view_.EnableButton(IDC_MODE_BUTTON, true);
+    } else {
+        WriteCurrentMode(false);
+        ShowStationMode();
+    }
+    switching_ = false;
+    TellProblems(SwitchOrigin::kUser);
 }
 
 void HostedNetworkControl::ApplyApConfig(const std::u16string& ssid, const std::u16string& key) {
     if (!EqualsIgnoringCaseAZ(ssid, Settings().desiredSsid)) {
+        const std::u16string previousSsid = Settings().desiredSsid;
+        const std::u16string previousKey = Settings().desiredKey;
         Settings().desiredSsid = ssid;
         Settings().desiredKey = key;
         StopHostedNetwork();
-        StartHostedNetwork(StartFallback::kNone);
+        if (MaybeFailure refused = StartHostedNetwork(StartFallback::kNone)) {
+            // A name or key the service refused is not kept; one it took is, for the next start.
+            Note(*refused);
+            if (refused->step == HostedNetworkStep::kStart) {
+                SaveApSettings();
+            } else {
+                Settings().desiredSsid = previousSsid;
+                Settings().desiredKey = previousKey;
+            }
+            LeaveApStaMode();
+            ShowStationMode();
+            TellProblems(SwitchOrigin::kUser);
+            return;
+        }
         SaveApSettings();
-    } else if (!EqualsIgnoringCaseAZ(key, Settings().desiredKey)) {
-        Settings().desiredKey = key;
-        PushKey(key);
-        SaveApSettings();
+    } else if (key != Settings().desiredKey) {
+        // A refused key leaves the running network with the key it has.
+        if (MaybeFailure refused = PushKey(key)) {
+            Note(*refused);
+        } else {
+            Settings().desiredKey = key;
+            SaveApSettings();
+        }
     }
     WriteCurrentMode(true);
     Settings().apMode = true;
+    TellProblems(SwitchOrigin::kUser);
 }
 
-void HostedNetworkControl::ApplyWizardNetwork() {
+bool HostedNetworkControl::ApplyWizardNetwork() {
+    bool applied = true;
     if (!Settings().apMode) {
         Settings().wizardStart = true;
-        ports_.wlan.HostedNetworkInitSettings(state_.wlanHandle);
-        StartHostedNetwork(StartFallback::kNone);
+        ports_.wlan.HostedNetworkInitSettings(state_.wlanHandle, nullptr);
+        if (MaybeFailure refused = StartHostedNetwork(StartFallback::kNone)) {
+            Note(*refused);
+            Settings().wizardStart = false;
+            applied = false;
+        }
+    } else if (!EqualsIgnoringCaseAZ(Settings().desiredSsid, Settings().appliedSsid)) {
+        StopHostedNetwork();
+        if (MaybeFailure refused = StartHostedNetwork(StartFallback::kNone)) {
+            Note(*refused);
+            LeaveApStaMode();
+            ShowStationMode();
+            applied = false;
+        } else {
+            WriteCurrentMode(true);
+        }
     } else {
-        if (!EqualsIgnoringCaseAZ(Settings().desiredSsid, Settings().appliedSsid)) {
-            StopHostedNetwork();
-            StartHostedNetwork(StartFallback::kNone);
-        } else if (!EqualsIgnoringCaseAZ(Settings().desiredKey, Settings().appliedKey)) {
-            PushKey(Settings().desiredKey);
+        if (Settings().desiredKey != Settings().appliedKey) {
+            // The running network keeps the key it has, and so does the program.
+            if (MaybeFailure refused = PushKey(Settings().desiredKey)) {
+                Note(*refused);
+                Settings().desiredKey = Settings().appliedKey;
+                applied = false;
+            }
         }
         WriteCurrentMode(true);
     }
-    ports_.sharing.ScanAdapters();
+    sharing_.ScanAdapters();
+    TellProblems(SwitchOrigin::kUser);
+    return applied;
 }
 
 void HostedNetworkControl::ShowApStaLook() {
@@ -145,7 +232,7 @@ void HostedNetworkControl::ShowApStaLook() {
 
 void HostedNetworkControl::AllowHostedNetwork() {
     ArmStartGuard();
-    ports_.wlan.HostedNetworkSetEnable(state_.wlanHandle, true);
+    ports_.wlan.HostedNetworkSetEnable(state_.wlanHandle, true, nullptr);
 }
 
 bool HostedNetworkControl::OnStartGuardTimer(TimerId id) {
@@ -162,12 +249,15 @@ void HostedNetworkControl::LoadApSettings() {
 }
 
 void HostedNetworkControl::SaveApSettings() {
-    SerializeApSettings(ports_.settings, state_.programFolder, false, Settings().desiredSsid,
-                        Settings().desiredKey);
+    if (!SerializeApSettings(ports_.settings, state_.programFolder, false, Settings().desiredSsid,
+                             Settings().desiredKey)) {
+        Note(kIniSaveFailedMessage);
+    }
 }
 
 void HostedNetworkControl::WriteCurrentMode(bool apMode) {
-    WriteModeSetting(ports_.settings, kModeSelectorCurrentMode, apMode ? 1 : 0, 0);
+    if (!WriteModeSetting(ports_.settings, kModeSelectorCurrentMode, apMode ? 1 : 0, 0))
+        Note(kRegistrySaveFailedMessage);
 }
 
 // DuvaDI.ini is edited by hand as well, so what it holds is only used when it passes the rules typed
@@ -188,23 +278,65 @@ void HostedNetworkControl::ApplyLook(ModeLook look) {
         view_.ApplyControlLook(control);
 }
 
+void HostedNetworkControl::LeaveApStaMode() {
+    KillTimerIfSet(ports_.timers, state_.rediscoveryTimer);
+    KillTimerIfSet(ports_.timers, state_.dhcpLaunchTimer);
+    KillTimerIfSet(ports_.timers, state_.radioOnStartTimer);
+    view_.ClearAssociationList();
+    CloseDhcpServer(ports_.processes);
+    sharing_.StopConnectionSharing();
+}
+
+void HostedNetworkControl::ShowStationMode() {
+    view_.ShowPage(ContentPage::kLinkStatus);
+    Settings().apMode = false;
+    view_.EnableButton(IDC_MODE_BUTTON, true);
+    ApplyLook(ModeLook::kStation);
+}
+
+// The user, who is at the window, reads a message box; a start made on the program's own account must not
+// block it (at start-up nothing is shown yet), so the icon shows a balloon.
+void HostedNetworkControl::TellProblems(SwitchOrigin origin) {
+    if (problems_.empty())
+        return;
+    std::u16string text;
+    for (const Problem& problem : problems_) {
+        std::u16string part;
+        if (problem.failure) {
+            part = origin == SwitchOrigin::kUser ? FailureMessage(view_, *problem.failure)
+                                                 : FailureBalloon(view_, *problem.failure);
+        } else {
+            part = LanguageText(view_, *problem.headline);
+        }
+        if (!text.empty())
+            text += origin == SwitchOrigin::kUser ? u"\r\n\r\n" : u" ";
+        text += part;
+    }
+    problems_.clear();
+    if (origin == SwitchOrigin::kUser) {
+        view_.ShowMessage(text);
+    } else {
+        tray_.ShowBalloon(ID_TRAY_ICON, kMainWindowTitle, BalloonText(text));
+    }
+}
+
 // The stored choice stands when the table still has that device; otherwise the first row is shared.
 // With no adapters at all there is nothing to share: the choice is kept for a later start and sharing
 // is not started.
 void HostedNetworkControl::StartSharingChosenConnection() {
-    std::vector<std::u16string> devices = ports_.sharing.AdapterDeviceNames();
-    if (devices.empty())
+    const std::vector<AdapterRow>& rows = state_.adapters.rows;
+    if (rows.empty())
         return;
     bool listed = false;
-    for (const std::u16string& device : devices) {
-        if (EqualsIgnoringCaseAZ(state_.chosenConnection, device)) {
+    for (const AdapterRow& row : rows) {
+        if (EqualsIgnoringCaseAZ(state_.chosenConnection, row.deviceName)) {
             listed = true;
             break;
         }
     }
     if (state_.chosenConnection.empty() || !listed)
-        state_.chosenConnection = devices.front();
-    ports_.sharing.StartConnectionSharing(std::u16string(state_.chosenConnection));
+        state_.chosenConnection = rows.front().deviceName;
+    sharing_.StartConnectionSharing();
 }
 
 }  // namespace aerowisp

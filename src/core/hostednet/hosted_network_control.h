@@ -2,12 +2,17 @@
 // starting and stopping the network, and the switches between station and AP+STA mode.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "core/app/control_looks.h"
 #include "core/app/main_view.h"
 #include "core/app/main_window_state.h"
 #include "core/app/model_ports.h"
+#include "core/app/tray_view.h"
+#include "core/hostednet/hosted_network_failure.h"
+#include "core/ics/connection_sharing_control.h"
 
 namespace aerowisp {
 
@@ -15,32 +20,53 @@ namespace aerowisp {
 // the network on; the applies of a new name keep the service's answer.
 enum class StartFallback { kNone, kForceStart };
 
+// Who asked for a start: the user, who is told of a failure in a message box, or the program restoring
+// the stored AP+STA mode on its own (at start-up, after a resume or with the radio back on), which says
+// it in a balloon at the notification-area icon.
+enum class SwitchOrigin { kUser, kRestore };
+
+// Nothing when the service did what was asked.
+using MaybeFailure = std::optional<HostedNetworkFailure>;
+
 class HostedNetworkControl {
   public:
-    HostedNetworkControl(const ModelPorts& ports, MainView& view, MainWindowState& state);
+    HostedNetworkControl(const ModelPorts& ports, MainView& view, TrayView& tray, MainWindowState& state,
+                         ConnectionSharingControl& sharing);
     HostedNetworkControl(const HostedNetworkControl&) = delete;
     HostedNetworkControl& operator=(const HostedNetworkControl&) = delete;
 
-    // Pushes `ssid` with the peer limit as the connection settings.
-    void PushSsid(const std::u16string& ssid);
-    // Pushes `key`: 64 hexadecimal digits through netsh.exe, any other key as the secondary key.
-    void PushKey(const std::u16string& key);
-    // Pushes the desired name and key, starts the network (with `kForceStart`, forcing it when the
-    // ordinary start fails) and arms the start guard.
-    void StartHostedNetwork(StartFallback fallback);
+    // Pushes `ssid` with the peer limit as the connection settings; it becomes the applied SSID once the
+    // service took it.
+    MaybeFailure PushSsid(const std::u16string& ssid);
+    // Pushes `key`: 64 hexadecimal digits through netsh.exe, any other key as the secondary key; it
+    // becomes the applied key once the service (or netsh.exe's start) took it.
+    MaybeFailure PushKey(const std::u16string& key);
+    // Pushes the desired name and key and, when both were taken, starts the network (with `kForceStart`,
+    // forcing it when the ordinary start fails) and arms the start guard.
+    MaybeFailure StartHostedNetwork(StartFallback fallback);
     // Quiets device notifications for 6 s after a start; a new start restarts the 6 s.
     void ArmStartGuard();
-    void StopHostedNetwork();
+    // The stop pair. A failure counts only when the network still runs (or its state is unknown).
+    MaybeFailure StopHostedNetwork();
 
-    // The mode button: disabled while the switch runs.
+    // The mode button and the tray's mode commands act only when the mode button could be pressed: a
+    // card is present, its radio is on and no switch is running.
+    bool ModeSwitchAllowed() const;
+    // The mode button: disabled while the switch runs; a click it could not have had does nothing.
     void OnModeButton();
-    // False when the user cancelled the Extended AP Settings dialog; nothing was started then.
-    bool SwitchToApStaMode();
+    // False when the program stays in station mode: the user cancelled the Extended AP Settings dialog
+    // (nothing was started), or the service refused the start, which leaves the station look and
+    // "Current Mode" as they were and is told as `origin` says.
+    bool SwitchToApStaMode(SwitchOrigin origin = SwitchOrigin::kUser);
+    // A stop the service refused while the network still runs keeps AP+STA mode and is told.
     void SwitchToStationMode();
-    // The AP configuration page's Apply, with validated input.
+    // The AP configuration page's Apply, with validated input. A name that differs only in the case of
+    // A-Z is the same name; a key is compared exactly. When the network cannot be started again with
+    // the new name the program falls back to station mode.
     void ApplyApConfig(const std::u16string& ssid, const std::u16string& key);
-    // The wizard's apply of the desired SSID and key it has stored.
-    void ApplyWizardNetwork();
+    // The wizard's apply of the desired SSID and key it has stored; false when the service refused it
+    // (the user has been told).
+    bool ApplyWizardNetwork();
     // The AP+STA look after the wizard created an access point; starts and writes nothing.
     void ShowApStaLook();
     // After a successful interface enumeration: allows the hosted network on the machine.
@@ -50,7 +76,14 @@ class HostedNetworkControl {
     bool OnStartGuardTimer(TimerId id);
 
   private:
+    // One problem to tell the user: a refused step, or a setting that could not be saved.
+    struct Problem {
+        const LanguageString* headline = nullptr;
+        MaybeFailure failure;
+    };
+
     HostedNetworkSettings& Settings() { return state_.hostedNetwork; }
+    const HostedNetworkSettings& Settings() const { return state_.hostedNetwork; }
     void LoadApSettings();
     void SaveApSettings();
     void WriteCurrentMode(bool apMode);
@@ -58,10 +91,23 @@ class HostedNetworkControl {
     void ShowApConfigPage();
     void ApplyLook(ModeLook look);
     void StartSharingChosenConnection();
+    // The station switch's steps before the stop: timers, association list, DHCP server, sharing.
+    void LeaveApStaMode();
+    // Station mode as the window shows it: the link status page, the flag, the look.
+    void ShowStationMode();
+
+    void Note(const HostedNetworkFailure& failure) { problems_.push_back({nullptr, failure}); }
+    void Note(const LanguageString& headline) { problems_.push_back({&headline, std::nullopt}); }
+    // Tells the problems noted since the last time, all together, as `origin` says.
+    void TellProblems(SwitchOrigin origin);
 
     ModelPorts ports_;
     MainView& view_;
+    TrayView& tray_;
     MainWindowState& state_;
+    ConnectionSharingControl& sharing_;
+    std::vector<Problem> problems_;
+    bool switching_ = false;
 };
 
 }  // namespace aerowisp

@@ -83,10 +83,7 @@ std::u16string LanguageFile::LoadLanguageString(std::u16string_view key) const {
 }
 
 std::u16string LanguageFile::TextFromKey(const LanguageString& entry) const {
-    std::u16string text = LoadLanguageString(entry.key);
-    if (text.empty())
-        return std::u16string(entry.englishDefault);
-    return text;
+    return TextOrDefault(LoadLanguageString(entry.key), entry);
 }
 
 void LanguageFile::ApplyLanguageToDialog(ControlTextTarget& dialog) const {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace aerowisp {
@@ -11,6 +12,13 @@ struct LanguageString {
     std::u16string_view key;
     std::u16string_view englishDefault;
 };
+
+// The one rule for every place of use: the language file's text when the lookup found any, else the
+// English text. A line with nothing after "=" but its line end gives the line end, which is not empty,
+// so its place shows a blank rather than the English text.
+inline std::u16string TextOrDefault(std::u16string lookedUp, const LanguageString& entry) {
+    return lookedUp.empty() ? std::u16string(entry.englishDefault) : lookedUp;
+}
 
 // Tooltips of the main window's buttons. Their English texts are also the string resources 113, 103,
 // 109, 107, 108, 110, 111, 114 and 105, which the buttons load themselves when the file has no text.
@@ -76,7 +84,93 @@ inline constexpr LanguageString kRadioOffTrayTip{u"String4", u"Radio off"};
 inline constexpr LanguageString kDisconnectedTrayTip{u"String56", u"Status : Disconnected "};
 inline constexpr LanguageString kConnectedStatusLine{u"String57", u"Status : Connected"};
 
-// Every place of use above; the 34 keys the program looks up, three of them twice.
+// Failures the user is told of: what went wrong (String100 to String107) with the label of the codes,
+// then why, with what to do (String110 on). Several reasons of the WLAN service share one cause.
+inline constexpr LanguageString kStartFailedMessage{u"String100", u"The access point could not be started."};
+inline constexpr LanguageString kStopFailedMessage{
+    u"String101", u"The access point could not be stopped; it may still be running."};
+inline constexpr LanguageString kSsidRefusedMessage{
+    u"String102", u"The wireless service did not accept the network name, so the network was not changed."};
+inline constexpr LanguageString kKeyRefusedMessage{
+    u"String103", u"The wireless service did not accept the network key, so the network was not changed."};
+inline constexpr LanguageString kNetshFailedMessage{
+    u"String104",
+    u"netsh.exe could not be run, so the 64-digit network key was not set. Check that netsh.exe is in the "
+    u"Windows system folder."};
+inline constexpr LanguageString kIniSaveFailedMessage{
+    u"String105",
+    u"The network name and key could not be saved in DuvaDI.ini. Check that the program folder can be "
+    u"written to."};
+inline constexpr LanguageString kRegistrySaveFailedMessage{
+    u"String106",
+    u"The operating mode could not be saved in the registry (HKEY_CURRENT_USER\\Software\\Duva DI), so the "
+    u"next start may not restore it."};
+inline constexpr LanguageString kRestoreFailedMessage{
+    u"String107",
+    u"The access point could not be started again. Aerowisp stays in station mode and tries again at its "
+    u"next start."};
+inline constexpr LanguageString kFailureCodeLabel{u"String108", u"Error code:"};
+inline constexpr LanguageString kCauseUnknown{
+    u"String110", u"Windows gave no reason. Try again; if it keeps failing, restart the computer."};
+inline constexpr LanguageString kCauseBadParameters{
+    u"String111", u"The settings were not accepted. Check the network name and key."};
+inline constexpr LanguageString kCauseServiceShuttingDown{
+    u"String112", u"The WLAN AutoConfig service is shutting down. Wait a moment, then try again."};
+inline constexpr LanguageString kCauseResources{
+    u"String113", u"Windows is short of memory or resources. Close some programs, then try again."};
+inline constexpr LanguageString kCauseElevation{
+    u"String114", u"Administrator rights are needed. Start Aerowisp as an administrator."};
+inline constexpr LanguageString kCauseReadOnly{
+    u"String115", u"The hosted network settings are read-only on this computer. Ask your administrator."};
+inline constexpr LanguageString kCausePersistence{u"String116",
+                                                  u"Windows could not store the hosted network settings. Try "
+                                                  u"again; if it keeps failing, restart the computer."};
+inline constexpr LanguageString kCauseCrypt{
+    u"String117", u"Windows could not encrypt the network key. Enter the key again."};
+inline constexpr LanguageString kCauseImpersonation{
+    u"String118",
+    u"The wireless service could not act for your user account. Log off and on again, then try again."};
+inline constexpr LanguageString kCauseNotRunning{u"String119", u"The access point was not running."};
+inline constexpr LanguageString kCauseCardUnavailable{
+    u"String120",
+    u"The wireless card is not available. Check that it is plugged in and that its radio and wireless switch "
+    u"are on."};
+inline constexpr LanguageString kCauseDriverStopped{
+    u"String121", u"The wireless card's driver has stopped. Turn the radio on, or restart the computer."};
+inline constexpr LanguageString kCauseIncompatibleConnection{
+    u"String122",
+    u"Another connection on the wireless card (such as an ad hoc network) does not allow the access point. "
+    u"Disconnect it, then try again."};
+inline constexpr LanguageString kCauseStoppedByOther{
+    u"String123", u"The access point was stopped by another program or user. Try again."};
+inline constexpr LanguageString kCauseDriverRefused{
+    u"String124",
+    u"The wireless card's driver could not start the access point. Turn the radio off and on, or update the "
+    u"driver."};
+inline constexpr LanguageString kCauseChanged{
+    u"String125", u"The wireless card or its settings changed meanwhile. Try again."};
+inline constexpr LanguageString kCausePolicy{
+    u"String126",
+    u"A group policy does not allow the hosted network on this computer. Ask your administrator."};
+inline constexpr LanguageString kCauseServiceStopped{
+    u"String127",
+    u"The WLAN AutoConfig service is not running. Start it in Services (services.msc), then try again."};
+inline constexpr LanguageString kCauseVirtualStation{
+    u"String128", u"A virtual wireless connection is using the card. Disconnect it, then try again."};
+inline constexpr LanguageString kCauseNotAvailableNow{
+    u"String129",
+    u"The hosted network is not available now: the radio may be off or the hosted network disallowed. Turn "
+    u"the radio on, then try again."};
+inline constexpr LanguageString kCauseNotSupported{
+    u"String130",
+    u"The wireless card, its driver or this Windows does not support the hosted network. Update the driver "
+    u"or use another card."};
+inline constexpr LanguageString kCauseBusy{u"String131",
+                                           u"The wireless card is busy. Wait a moment, then try again."};
+inline constexpr LanguageString kCauseServiceLost{
+    u"String132", u"The connection to the wireless service was lost. Restart Aerowisp."};
+
+// Every place of use above; the 66 keys the program looks up, three of them twice.
 inline constexpr std::array kLanguageStrings{
     kLinkStatusTip,
     kAssociationListTip,
@@ -115,6 +209,38 @@ inline constexpr std::array kLanguageStrings{
     kRadioOffTrayTip,
     kDisconnectedTrayTip,
     kConnectedStatusLine,
+    kStartFailedMessage,
+    kStopFailedMessage,
+    kSsidRefusedMessage,
+    kKeyRefusedMessage,
+    kNetshFailedMessage,
+    kIniSaveFailedMessage,
+    kRegistrySaveFailedMessage,
+    kRestoreFailedMessage,
+    kFailureCodeLabel,
+    kCauseUnknown,
+    kCauseBadParameters,
+    kCauseServiceShuttingDown,
+    kCauseResources,
+    kCauseElevation,
+    kCauseReadOnly,
+    kCausePersistence,
+    kCauseCrypt,
+    kCauseImpersonation,
+    kCauseNotRunning,
+    kCauseCardUnavailable,
+    kCauseDriverStopped,
+    kCauseIncompatibleConnection,
+    kCauseStoppedByOther,
+    kCauseDriverRefused,
+    kCauseChanged,
+    kCausePolicy,
+    kCauseServiceStopped,
+    kCauseVirtualStation,
+    kCauseNotAvailableNow,
+    kCauseNotSupported,
+    kCauseBusy,
+    kCauseServiceLost,
 };
 
 // A text as it goes on screen: the language file's texts keep their line end, which a control, menu

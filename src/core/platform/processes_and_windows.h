@@ -24,11 +24,13 @@ class ProcessesAndWindows {
   public:
     virtual ~ProcessesAndWindows() = default;
 
-    // GetSystemDirectoryW: the System32 folder without a trailing backslash; empty when it is unknown.
+    // The folder of the system's own programs such as netsh.exe, without a trailing backslash: System32
+    // (GetSystemDirectoryW), or "%windir%\Sysnative" for a 32-bit program on 64-bit Windows, which
+    // would otherwise be sent to the 32-bit copies. Empty when it is unknown.
     virtual std::u16string SystemFolder() = 0;
-    // ShellExecuteW(NULL, "open", file, parameters, NULL, SW_HIDE). Not awaited; the outcome is not
-    // reported because the program never acts on it.
-    virtual void ShellExecuteOpenHidden(const std::u16string& file, const std::u16string& parameters) = 0;
+    // ShellExecuteW(NULL, "open", file, parameters, NULL, SW_HIDE). Not awaited: true when the program
+    // was started (ShellExecuteW gave more than 32), whatever it then does.
+    virtual bool ShellExecuteOpenHidden(const std::u16string& file, const std::u16string& parameters) = 0;
     // WinExec(commandLine, SW_HIDE) with the command line in the ANSI code page. Not awaited; true when
     // the program was started.
     virtual bool WinExecHidden(const std::string& ansiCommandLine) = 0;

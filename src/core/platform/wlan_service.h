@@ -1,7 +1,9 @@
 // Port: the operating system's WLAN service, one operation per Native Wifi call the program makes.
 // Implementations: NativeWlanService (src/win/native, over wlanapi.dll), SimWlanService (src/sim).
-// Every call passes null reserved and failure-reason pointers; buffers the service allocates are
-// released inside the implementation, so callers only see values.
+// Every call passes a null reserved pointer. The hosted-network calls that take a failure-reason pointer
+// pass the caller's `failReason` on (null: the reason is not wanted); the service sets it when the call
+// fails. Buffers the service allocates are released inside the implementation, so callers only see
+// values.
 #pragma once
 
 #include <string>
@@ -27,20 +29,23 @@ class WlanService {
     virtual WlanResult SetRadioState(WlanHandle handle, const Guid& interfaceGuid,
                                      const PhyRadioState& state) = 0;
 
-    virtual WlanResult HostedNetworkInitSettings(WlanHandle handle) = 0;
+    virtual WlanResult HostedNetworkInitSettings(WlanHandle handle, HostedNetworkReason* failReason) = 0;
     // WlanHostedNetworkSetProperty with opcode 0 (connection settings).
-    virtual WlanResult HostedNetworkSetConnectionSettings(
-        WlanHandle handle, const HostedNetworkConnectionSettings& settings) = 0;
+    virtual WlanResult HostedNetworkSetConnectionSettings(WlanHandle handle,
+                                                          const HostedNetworkConnectionSettings& settings,
+                                                          HostedNetworkReason* failReason) = 0;
     // WlanHostedNetworkSetProperty with opcode 3 (enable), 4-byte BOOL.
-    virtual WlanResult HostedNetworkSetEnable(WlanHandle handle, bool enable) = 0;
+    virtual WlanResult HostedNetworkSetEnable(WlanHandle handle, bool enable,
+                                              HostedNetworkReason* failReason) = 0;
     // `ansiKey` is the key in the ANSI code page, without a terminator; the length passed to the
     // service counts the terminating zero as well (a 63-byte passphrase goes as length 64).
     virtual WlanResult HostedNetworkSetSecondaryKey(WlanHandle handle, const std::string& ansiKey,
-                                                    bool isPassPhrase, bool persistent) = 0;
-    virtual WlanResult HostedNetworkStartUsing(WlanHandle handle) = 0;
-    virtual WlanResult HostedNetworkForceStart(WlanHandle handle) = 0;
-    virtual WlanResult HostedNetworkStopUsing(WlanHandle handle) = 0;
-    virtual WlanResult HostedNetworkForceStop(WlanHandle handle) = 0;
+                                                    bool isPassPhrase, bool persistent,
+                                                    HostedNetworkReason* failReason) = 0;
+    virtual WlanResult HostedNetworkStartUsing(WlanHandle handle, HostedNetworkReason* failReason) = 0;
+    virtual WlanResult HostedNetworkForceStart(WlanHandle handle, HostedNetworkReason* failReason) = 0;
+    virtual WlanResult HostedNetworkStopUsing(WlanHandle handle, HostedNetworkReason* failReason) = 0;
+    virtual WlanResult HostedNetworkForceStop(WlanHandle handle, HostedNetworkReason* failReason) = 0;
     virtual WlanResult HostedNetworkQueryStatus(WlanHandle handle, HostedNetworkStatus& status) = 0;
 };
 

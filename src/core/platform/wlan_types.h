@@ -20,6 +20,41 @@ inline constexpr WlanResult kErrorInvalidParameter = 87;
 inline constexpr WlanResult kErrorNotFound = 1168;
 inline constexpr WlanResult kErrorInvalidState = 5023;
 
+// WLAN_HOSTED_NETWORK_REASON: why the service refused a hosted-network call (or why the network changed
+// state). The service gives it through the calls' failure-reason pointer.
+enum class HostedNetworkReason : uint32_t {
+    kSuccess = 0,
+    kUnspecified,
+    kBadParameters,
+    kServiceShuttingDown,
+    kInsufficientResources,
+    kElevationRequired,
+    kReadOnly,
+    kPersistenceFailed,
+    kCryptError,
+    kImpersonation,
+    kStopBeforeStart,
+    kInterfaceAvailable,
+    kInterfaceUnavailable,
+    kMiniportStopped,
+    kMiniportStarted,
+    kIncompatibleConnectionStarted,
+    kIncompatibleConnectionStopped,
+    kUserAction,
+    kClientAbort,
+    kApStartFailed,
+    kPeerArrived,
+    kPeerDeparted,
+    kPeerTimeout,
+    kGpDenied,
+    kServiceUnavailable,
+    kDeviceChange,
+    kPropertiesChange,
+    kVirtualStationBlockingUse,
+    kServiceAvailableOnVirtualStation,
+};
+inline constexpr uint32_t kHostedNetworkReasonCount = 29;
+
 // The client handle; 0 is "no handle".
 using WlanHandle = uintptr_t;
 

@@ -11,13 +11,22 @@ std::unique_ptr<RegistryKey> OpenOrCreate(SettingsStore& store) {
     return store.CreateUserKey(kSettingsKey);
 }
 
-void WriteDword(SettingsStore& store, const char16_t* name, uint32_t value) {
-    if (auto key = OpenOrCreate(store))
-        key->SetDWORDValue(name, value);
+bool WriteDword(SettingsStore& store, const char16_t* name, uint32_t value) {
+    auto key = OpenOrCreate(store);
+    return key && key->SetDWORDValue(name, value);
 }
 
 std::u16string CapProfileValue(const std::u16string& value) {
     return value.substr(0, kProfileValueMaxLength);
+}
+
+// Reading drops the blanks around a value and one pair of quotes around it, so a value goes in double
+// quotes to come back byte for byte; an entry written without them still reads as before.
+std::u16string QuotedProfileValue(const std::u16string& value) {
+    std::u16string quoted(1, u'"');
+    quoted.append(value, 0, kProfileValueMaxLength);
+    quoted.push_back(u'"');
+    return quoted;
 }
 
 }  // namespace
@@ -40,12 +49,9 @@ bool ReadModeSetting(SettingsStore& store, int selector, uint32_t& mode, uint32_
 }
 
 bool WriteModeSetting(SettingsStore& store, int selector, uint32_t mode, uint32_t radio) {
-    if (selector == kModeSelectorCurrentMode) {
-        WriteDword(store, kValueCurrentMode, mode);
-    } else {
-        WriteDword(store, kValueRadioState, radio);
-    }
-    return true;
+    if (selector == kModeSelectorCurrentMode)
+        return WriteDword(store, kValueCurrentMode, mode);
+    return WriteDword(store, kValueRadioState, radio);
 }
 
 uint32_t ReadShowWindowRequest(SettingsStore& store) {
@@ -81,7 +87,7 @@ std::u16string ApSettingsIniPath(const std::u16string& programFolder) {
     return programFolder + u"\\DuvaDI.ini";
 }
 
-void SerializeApSettings(SettingsStore& store, const std::u16string& programFolder, bool load,
+bool SerializeApSettings(SettingsStore& store, const std::u16string& programFolder, bool load,
                          std::u16string& desiredSsid, std::u16string& desiredKey) {
     const std::u16string path = ApSettingsIniPath(programFolder);
     if (load) {
@@ -93,10 +99,13 @@ void SerializeApSettings(SettingsStore& store, const std::u16string& programFold
             CapProfileValue(store.ReadProfileString(kApSettingsSection, kApSettingsKey, path));
         if (!key.empty())
             desiredKey = std::move(key);
-        return;
+        return true;
     }
-    store.WriteProfileString(kApSettingsSection, kApSettingsSsid, CapProfileValue(desiredSsid), path);
-    store.WriteProfileString(kApSettingsSection, kApSettingsKey, CapProfileValue(desiredKey), path);
+    const bool ssidWritten =
+        store.WriteProfileString(kApSettingsSection, kApSettingsSsid, QuotedProfileValue(desiredSsid), path);
+    const bool keyWritten =
+        store.WriteProfileString(kApSettingsSection, kApSettingsKey, QuotedProfileValue(desiredKey), path);
+    return ssidWritten && keyWritten;
 }
 
 }  // namespace aerowisp

@@ -31,7 +31,8 @@ inline constexpr int kModeSelectorRadioState = 1;
 // `radio` (1 when missing). Opens only; when the key cannot be opened, selector 1 sets `radio` to 1
 // and the result is false.
 bool ReadModeSetting(SettingsStore& store, int selector, uint32_t& mode, uint32_t& radio);
-// Selector 0 writes "Current Mode" := mode, any other "Radio state" := radio. Always succeeds.
+// Selector 0 writes "Current Mode" := mode, any other "Radio state" := radio. False when the key could
+// not be opened or created or the value not written.
 bool WriteModeSetting(SettingsStore& store, int selector, uint32_t mode, uint32_t radio);
 
 uint32_t ReadShowWindowRequest(SettingsStore& store);
@@ -45,9 +46,10 @@ void WriteIcsCardName(SettingsStore& store, const std::u16string& name);
 std::u16string ApSettingsIniPath(const std::u16string& programFolder);
 
 // Loads (load = true) or saves the hosted network's desired name and key. Loading leaves a value
-// unchanged when its entry is missing or empty; saving always writes both entries. At most 255
-// characters of each value are read or written.
-void SerializeApSettings(SettingsStore& store, const std::u16string& programFolder, bool load,
+// unchanged when its entry is missing or empty; saving always writes both entries, each in double
+// quotes so that blanks and quotes at its ends survive. At most 255 characters of each value are read
+// or written. False when a save did not write both entries.
+bool SerializeApSettings(SettingsStore& store, const std::u16string& programFolder, bool load,
                          std::u16string& desiredSsid, std::u16string& desiredKey);
 
 }  // namespace aerowisp

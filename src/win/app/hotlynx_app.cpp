@@ -40,6 +40,9 @@ CHotlynxApp::CHotlynxApp(PlatformServices& platform)
 bool CHotlynxApp::InitInstance() {
     // COM first, so that every CoUninitialize of the start-up and the exit has its CoInitializeEx.
     host_.EnterComApartment();
+    // COM fixes the process's security at its first marshalled call (ShellExecuteW makes one long before
+    // sharing starts) and ignores every later setting, so the sharing manager's is made here, first.
+    platform_.SharingManager().InitializeSecurity();
     INITCOMMONCONTROLSEX controls{sizeof(controls), kCommonControlClasses};
     ::InitCommonControlsEx(&controls);
     gdiplus_.Start();

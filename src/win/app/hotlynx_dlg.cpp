@@ -138,13 +138,27 @@ void CHotlynxDlg::HideToTray() {
 }
 
 ApSettingsAnswer CHotlynxDlg::RunExtendedApSettingsDialog() {
-    CEasyAPSetting dialog(*this, language_);
+    const CloseDeferral deferral(*this);
+    CEasyAPSetting dialog(*this, language_, platform_.CodePage());
     return dialog.Ask(Handle());
 }
 
 std::optional<size_t> CHotlynxDlg::RunSelectCardDialog(const std::vector<std::u16string>& descriptions) {
+    const CloseDeferral deferral(*this);
     CSelCardDlg dialog(language_);
     return dialog.Ask(Handle(), descriptions);
+}
+
+CHotlynxDlg::CloseDeferral::CloseDeferral(CHotlynxDlg& window) : window_(window) {
+    ++window_.closeDeferrals_;
+}
+
+// The close comes back as a posted message, after the handler that ran the start-up or dialog.
+CHotlynxDlg::CloseDeferral::~CloseDeferral() {
+    if (--window_.closeDeferrals_ == 0 && window_.closeDeferred_) {
+        window_.closeDeferred_ = false;
+        window_.Post(WM_CLOSE);
+    }
 }
 
 void CHotlynxDlg::FillApConfigPage(const std::u16string& ssid, const std::u16string& key) {
@@ -169,7 +183,22 @@ void CHotlynxDlg::RestartAssociationListTimer(uint32_t timerId, uint32_t periodM
 
 void CHotlynxDlg::FillConnectionList() {
     if (m_icsPage.IsCreated())
-        m_icsPage.FillConnectionList();
+        m_icsPage.FillConnectionList(model_->State().adapters, model_->State().chosenConnection);
+}
+
+void CHotlynxDlg::ShowPleaseWait(const std::u16string& text) {
+    if (!pleaseWait_) {
+        pleaseWait_ = std::make_unique<CMsgDialog>();
+        if (!pleaseWait_->Create(Handle())) {
+            pleaseWait_.reset();
+            return;
+        }
+    }
+    pleaseWait_->ShowMessage(fw::ToWide(text));
+}
+
+void CHotlynxDlg::ClosePleaseWait() {
+    pleaseWait_.reset();
 }
 
 void CHotlynxDlg::ApplyLanguageToWindow() {
@@ -179,6 +208,11 @@ void CHotlynxDlg::ApplyLanguageToWindow() {
 void CHotlynxDlg::RefreshVersionInfo(const std::u16string& cardDescription) {
     if (m_aboutPage.IsCreated())
         m_aboutPage.RefreshVersionInfo(cardDescription);
+}
+
+void CHotlynxDlg::ShowMessage(const std::u16string& text) {
+    platform_.NoteEvent("MessageBox");
+    ShowUserMessage(Handle(), fw::ToWide(text));
 }
 
 std::u16string CHotlynxDlg::LoadLanguageString(std::u16string_view key) {
@@ -200,6 +234,11 @@ bool CHotlynxDlg::AddTrayIcon(const TrayIconData& icon) {
 
 void CHotlynxDlg::ModifyTrayTip(uint32_t uid, const std::u16string& tip) {
     aerowisp::ModifyTrayTip(Handle(), uid, tip);
+}
+
+void CHotlynxDlg::ShowBalloon(uint32_t uid, const std::u16string& title, const std::u16string& text) {
+    platform_.NoteEvent("TrayBalloon");
+    ShowTrayBalloon(Handle(), uid, title, text);
 }
 
 // The window must be in front for the menu to close when the user clicks elsewhere, and the posted
@@ -257,11 +296,15 @@ BOOL CHotlynxDlg::OnInitDialog() {
         return TRUE;
     }
     taskbarCreatedMessage_ = ::RegisterWindowMessageW(fw::ToWide(kTaskbarCreatedMessage).c_str());
+    // The program runs elevated, and Explorer does not: without this, User Interface Privilege
+    // Isolation drops the broadcast after an Explorer restart and the icon is lost.
+    ::ChangeWindowMessageFilterEx(Handle(), taskbarCreatedMessage_, MSGFLT_ALLOW, nullptr);
     machineEventMessage_ = ::RegisterWindowMessageW(kMachineEventMessage);
     windowTimers_.emplace(Handle());
     model_ = std::make_unique<MainWindowModel>(
         ModelPorts{platform_.Wlan(), platform_.Settings(), platform_.CodePage(),
-                   platform_.AttachWindowTimers(*windowTimers_), platform_.Processes(), platform_.Sharing()},
+                   platform_.AttachWindowTimers(*windowTimers_), platform_.Processes(),
+                   platform_.SharingManager(), platform_.Adapters()},
         *this, *this);
     DoDataExchange();
     SetText(fw::ToWide(kMainWindowTitle));
@@ -270,7 +313,10 @@ BOOL CHotlynxDlg::OnInitDialog() {
     Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     m_background = fw::RunLengthPicture::FromResource(IDB_BACKGROUND);
-    model_->OnInitDialog(ProgramFolder());
+    {
+        const CloseDeferral deferral(*this);
+        model_->OnInitDialog(ProgramFolder());
+    }
     RegisterDeviceNotifications();
     return TRUE;
 }
@@ -564,7 +610,11 @@ bool CHotlynxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
             result = TRUE;
             return true;
         case WM_CLOSE:
-            OnClose();
+            if (closeDeferrals_ > 0) {
+                closeDeferred_ = true;
+            } else {
+                OnClose();
+            }
             result = 0;
             return true;
         case WM_TIMER:

@@ -16,6 +16,7 @@
 #include "hostednet/assoc_tbl_page.h"
 #include "hostednet/link_status_page.h"
 #include "ics/ics_page.h"
+#include "ics/msg_dialog.h"
 #include "native/native_timer_service.h"
 #include "widgets/about_page.h"
 #include "widgets/hover_button.h"
@@ -44,15 +45,19 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView {
     void ClearAssociationList() override;
     void RestartAssociationListTimer(uint32_t timerId, uint32_t periodMs) override;
     void FillConnectionList() override;
+    void ShowPleaseWait(const std::u16string& text) override;
+    void ClosePleaseWait() override;
     void ApplyLanguageToWindow() override;
     void CreateContentPages() override;
     void RefreshVersionInfo(const std::u16string& cardDescription) override;
+    void ShowMessage(const std::u16string& text) override;
     std::u16string LoadLanguageString(std::u16string_view key) override;
     void RemoveTrayIcon() override;
 
     // TrayView.
     bool AddTrayIcon(const TrayIconData& icon) override;
     void ModifyTrayTip(uint32_t uid, const std::u16string& tip) override;
+    void ShowBalloon(uint32_t uid, const std::u16string& title, const std::u16string& text) override;
     void TrackTrayMenu(const std::vector<TrayMenuItem>& items) override;
     bool IsMainWindowMinimized() override;
     void RestoreMainWindow() override;
@@ -92,7 +97,22 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView {
     void OnEraseBkgnd(HDC dc);
     bool OnSetCursor(HWND window);
 
+    // A WM_CLOSE that arrives while the start-up, or a dialog it runs, is under way waits until it is
+    // over: the close clean-up then runs once, and nothing afterwards works on what it released.
+    class CloseDeferral {
+      public:
+        explicit CloseDeferral(CHotlynxDlg& window);
+        ~CloseDeferral();
+        CloseDeferral(const CloseDeferral&) = delete;
+        CloseDeferral& operator=(const CloseDeferral&) = delete;
+
+      private:
+        CHotlynxDlg& window_;
+    };
+
     PlatformServices& platform_;
+    int closeDeferrals_ = 0;
+    bool closeDeferred_ = false;
     // The language file chosen at initialisation; read afresh at every lookup.
     LanguageFile language_;
     // Made at initialisation, once the window exists; the model runs on the window's timers.
@@ -114,6 +134,8 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView {
     CICSPage m_icsPage;
     CAboutPage m_aboutPage;
     CAppProPage* m_currentPage = nullptr;
+    // Exists only while a sharing operation runs.
+    std::unique_ptr<CMsgDialog> pleaseWait_;
 
     // Icon 128, shared by the system: never destroyed.
     HICON m_hIcon = nullptr;

@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <exception>
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,9 +35,7 @@ int ReportLaunchError(const std::wstring& message) {
     return kExitBadLaunch;
 }
 
-}  // namespace
-
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+int Run() {
     const auto parsed = aerowisp::ParseLaunchOptions(ArgumentsAfterProgramName());
     if (!parsed.options)
         return ReportLaunchError(fw::ToWide(parsed.error));
@@ -54,4 +53,18 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     aerowisp::CHotlynxApp app(*platform);
     app.InitInstance();
     return app.ExitInstance();
+}
+
+}  // namespace
+
+// Nothing is thrown on purpose; should anything be (a scenario or journal path the file functions
+// refuse, memory running out), the user is told rather than left with a silent end.
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    try {
+        return Run();
+    } catch (const std::exception& problem) {
+        return ReportLaunchError(L"Aerowisp cannot go on:\n" + fw::WideFromUtf8(problem.what()));
+    } catch (...) {
+        return ReportLaunchError(L"Aerowisp cannot go on.");
+    }
 }

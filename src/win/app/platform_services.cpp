@@ -12,10 +12,13 @@
 #include "native/native_clock.h"
 #include "native/native_code_page.h"
 #include "native/native_file_reader.h"
+#include "native/native_network_adapters.h"
 #include "native/native_processes.h"
 #include "native/native_settings_store.h"
+#include "native/native_sharing_manager.h"
 #include "native/native_wlan_service.h"
 #include "native/program_folder.h"
+#include "sim/failing_settings_store.h"
 #include "sim/sim_machine.h"
 #include "sim/sim_text.h"
 
@@ -29,7 +32,8 @@ class NativePlatform final : public PlatformServices {
     Clock& SystemClock() override { return clock_; }
     AnsiCodePage& CodePage() override { return codePage_; }
     FileReader& Files() override { return files_; }
-    ConnectionSharing& Sharing() override { return sharing_; }
+    SharingManagerService& SharingManager() override { return sharingManager_; }
+    NetworkAdapters& Adapters() override { return adapters_; }
     ProcessesAndWindows& Processes() override { return processes_; }
     ProcessesAndWindows& Desktop() override { return processes_; }
     TimerService& AttachWindowTimers(TimerService& windowTimers) override { return windowTimers; }
@@ -43,7 +47,8 @@ class NativePlatform final : public PlatformServices {
     NativeClock clock_;
     NativeAnsiCodePage codePage_;
     NativeFileReader files_;
-    InertConnectionSharing sharing_;
+    NativeSharingManagerService sharingManager_;
+    NativeNetworkAdapters adapters_;
     NativeProcessesAndWindows processes_;
 };
 
@@ -55,8 +60,8 @@ class SimulatedPrograms final : public ProcessesAndWindows {
         : simulated_(simulated), real_(real), journal_(journal) {}
 
     std::u16string SystemFolder() override { return simulated_.SystemFolder(); }
-    void ShellExecuteOpenHidden(const std::u16string& file, const std::u16string& parameters) override {
-        simulated_.ShellExecuteOpenHidden(file, parameters);
+    bool ShellExecuteOpenHidden(const std::u16string& file, const std::u16string& parameters) override {
+        return simulated_.ShellExecuteOpenHidden(file, parameters);
     }
     bool WinExecHidden(const std::string& ansiCommandLine) override {
         return simulated_.WinExecHidden(ansiCommandLine);
@@ -96,18 +101,25 @@ class SimulatedPlatform final : public PlatformServices {
     explicit SimulatedPlatform(const Scenario& scenario)
         : machine_(scenario, clock_), programs_(machine_.Processes(), desktop_, machine_.Journal()) {
         machine_.Processes().UseCodePage(&codePage_);
+        machine_.Network().UseCodePage(&codePage_);
         // The program looks for the DHCP server beside itself, wherever the scenario puts its folder.
         machine_.Processes().AddProgram(ProgramFolder() + kDhcpServerProgram, kDhcpServerWindowTitle);
+    }
+
+    // What the run left behind on the network, for outside tools to check.
+    ~SimulatedPlatform() override {
+        machine_.Journal().Record("NetworkAtExit", machine_.Network().StateSummary());
     }
 
     bool WriteJournalTo(const std::u16string& path) { return machine_.Journal().WriteTo(path); }
 
     WlanService& Wlan() override { return machine_.Wlan(); }
-    SettingsStore& Settings() override { return settings_; }
+    SettingsStore& Settings() override { return failingSettings_; }
     Clock& SystemClock() override { return clock_; }
     AnsiCodePage& CodePage() override { return codePage_; }
     FileReader& Files() override { return files_; }
-    ConnectionSharing& Sharing() override { return sharing_; }
+    SharingManagerService& SharingManager() override { return machine_.Network(); }
+    NetworkAdapters& Adapters() override { return machine_.Network(); }
     ProcessesAndWindows& Processes() override { return programs_; }
     ProcessesAndWindows& Desktop() override { return desktop_; }
     TimerService& AttachWindowTimers(TimerService& windowTimers) override {
@@ -148,8 +160,9 @@ class SimulatedPlatform final : public PlatformServices {
     NativeAnsiCodePage codePage_;
     NativeFileReader files_;
     NativeProcessesAndWindows desktop_;
-    InertConnectionSharing sharing_;
     SimMachine machine_;
+    // The scenario's registry and profile failures, in front of the real registry and files.
+    FailingSettingsStore failingSettings_{settings_, machine_.Failures(), machine_.Journal()};
     SimulatedPrograms programs_;
     bool cardRemoved_ = false;
 };

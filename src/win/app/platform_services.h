@@ -6,12 +6,13 @@
 
 #include "app/machine_event.h"
 #include "core/app/launch_options.h"
-#include "core/ics/connection_sharing.h"
 #include "core/platform/ansi_code_page.h"
 #include "core/platform/clock.h"
 #include "core/platform/file_reader.h"
+#include "core/platform/network_adapters.h"
 #include "core/platform/processes_and_windows.h"
 #include "core/platform/settings_store.h"
+#include "core/platform/sharing_manager.h"
 #include "core/platform/timer_service.h"
 #include "core/platform/wlan_service.h"
 
@@ -28,7 +29,9 @@ class PlatformServices {
     virtual AnsiCodePage& CodePage() = 0;
     // The files beside the program, such as the language files: the real ones, also in simulation.
     virtual FileReader& Files() = 0;
-    virtual ConnectionSharing& Sharing() = 0;
+    // The sharing manager, and the adapter list with the connections' names.
+    virtual SharingManagerService& SharingManager() = 0;
+    virtual NetworkAdapters& Adapters() = 0;
     // The programs and windows the main window works with: netsh.exe, the DHCP server and its window,
     // the start-hidden marker file and the debug trace.
     virtual ProcessesAndWindows& Processes() = 0;

@@ -22,8 +22,7 @@ inline void ShowUserMessage(HWND owner, const std::wstring& text) {
 
 // The language file's text for `key`, or `english` when the file has none.
 inline std::wstring LanguageTextOr(MainView& view, const LanguageString& entry) {
-    const std::u16string text = view.LoadLanguageString(entry.key);
-    return fw::ToWide(text.empty() ? entry.englishDefault : text);
+    return fw::ToWide(TextOrDefault(view.LoadLanguageString(entry.key), entry));
 }
 
 }  // namespace aerowisp

@@ -28,7 +28,9 @@ INT_PTR Dialog::DoModal(HWND parent) {
     const void* bytes = loaded != nullptr ? ::LockResource(loaded) : nullptr;
     const DWORD size = found != nullptr ? ::SizeofResource(module, found) : 0;
     constexpr DWORD kExtendedStyleOffset = 12;  // DLGTEMPLATEEX: dlgVer, signature, helpID, exStyle, style
-    if (bytes == nullptr || size < kExtendedStyleOffset + sizeof(DWORD))
+    // A dialog template is a few kilobytes; anything near the size limit is no template of ours.
+    constexpr DWORD kLargestTemplate = 1 << 20;
+    if (bytes == nullptr || size < kExtendedStyleOffset + sizeof(DWORD) || size > kLargestTemplate)
         return -1;
     std::vector<DWORD> copy((size + sizeof(DWORD) - 1) / sizeof(DWORD));  // templates are DWORD-aligned
     std::memcpy(copy.data(), bytes, size);

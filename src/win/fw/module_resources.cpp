@@ -10,21 +10,57 @@ std::wstring LoadResourceString(UINT id) {
     return length > 0 && text != nullptr ? std::wstring(text, static_cast<size_t>(length)) : std::wstring();
 }
 
+namespace {
+
+// The artwork is drawn for 96 pixels per logical inch.
+constexpr int kArtworkDpi = 96;
+
+int ScreenDpi() {
+    HDC screen = ::GetDC(nullptr);
+    if (screen == nullptr)
+        return kArtworkDpi;
+    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSX);
+    ::ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : kArtworkDpi;
+}
+
+int Scaled(LONG pixels, int dpi) {
+    return ::MulDiv(static_cast<int>(pixels), dpi, kArtworkDpi);
+}
+
+}  // namespace
+
 // As a DIB section the bitmap keeps its own format: a face with a palette stays a quarter of the size
-// a copy in the screen's 32-bit format would take, and draws the same.
+// a copy in the screen's 32-bit format would take, and draws the same. The dialogs grow with the
+// screen's DPI, so the pictures in them grow alike.
 Bitmap LoadBitmapResource(UINT id) {
     if (id == 0)
         return {};
-    return Bitmap(static_cast<HBITMAP>(
-        ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    Bitmap loaded(static_cast<HBITMAP>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
+                                                    IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    const int dpi = ScreenDpi();
+    BITMAP info{};
+    if (!loaded || dpi == kArtworkDpi || ::GetObjectW(loaded.Get(), sizeof(info), &info) == 0)
+        return loaded;
+    Bitmap scaled(static_cast<HBITMAP>(::CopyImage(loaded.Get(), IMAGE_BITMAP, Scaled(info.bmWidth, dpi),
+                                                   Scaled(info.bmHeight, dpi), LR_CREATEDIBSECTION)));
+    return scaled ? std::move(scaled) : std::move(loaded);
 }
 
 Icon LoadIconResource(UINT id) {
     if (id == 0)
         return {};
     // Width and height 0 without LR_DEFAULTSIZE: the icon keeps the size of the resource's image.
-    return Icon(static_cast<HICON>(
+    Icon natural(static_cast<HICON>(
         ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));
+    const int dpi = ScreenDpi();
+    if (!natural || dpi == kArtworkDpi)
+        return natural;
+    const SIZE size = IconDrawSize(natural.Get());
+    Icon scaled(
+        static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON,
+                                        Scaled(size.cx, dpi), Scaled(size.cy, dpi), LR_DEFAULTCOLOR)));
+    return scaled ? std::move(scaled) : std::move(natural);
 }
 
 SIZE IconDrawSize(HICON icon) {

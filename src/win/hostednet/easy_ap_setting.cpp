@@ -14,8 +14,8 @@ constexpr wchar_t kSuggestedSsid[] = L"DuvaDI";
 
 }  // namespace
 
-CEasyAPSetting::CEasyAPSetting(MainView& owner, const LanguageFile& language)
-    : fw::Dialog(IDD_EASY_AP_SETTING), owner_(owner), language_(language) {}
+CEasyAPSetting::CEasyAPSetting(MainView& owner, const LanguageFile& language, AnsiCodePage& codePage)
+    : fw::Dialog(IDD_EASY_AP_SETTING), owner_(owner), language_(language), codePage_(codePage) {}
 
 ApSettingsAnswer CEasyAPSetting::Ask(HWND parent) {
     if (DoModal(parent) != IDOK)
@@ -51,7 +51,7 @@ void CEasyAPSetting::OnOK() {
     const std::u16string ssid = fw::FromWide(ItemText(IDC_EASY_SSID));
     const std::u16string key = fw::FromWide(ItemText(IDC_EASY_KEY));
     const std::u16string confirmation = fw::FromWide(ItemText(IDC_EASY_CONFIRM));
-    const ApInputFault fault = ValidateApInput(ssid, key, confirmation);
+    const ApInputFault fault = ValidateApInput(ssid, key, confirmation, codePage_);
     if (fault != ApInputFault::kNone) {
         const ApInputMessage message = MessageFor(fault);
         ShowUserMessage(Handle(), LanguageTextOr(owner_, message.text));

@@ -6,6 +6,7 @@
 
 #include "core/app/main_view.h"
 #include "core/lang/language_file.h"
+#include "core/platform/ansi_code_page.h"
 #include "fw/dialog.h"
 
 namespace aerowisp {
@@ -13,8 +14,8 @@ namespace aerowisp {
 class CEasyAPSetting final : public fw::Dialog {
   public:
     // `owner` is the main window, whose language strings the dialog's messages use; `language` gives the
-    // controls their texts.
-    CEasyAPSetting(MainView& owner, const LanguageFile& language);
+    // controls their texts; `codePage` is the one the name must have an exact form in.
+    CEasyAPSetting(MainView& owner, const LanguageFile& language, AnsiCodePage& codePage);
 
     // Runs the dialog over `parent`; confirmed with input that passed ValidateApInput, or cancelled.
     ApSettingsAnswer Ask(HWND parent);
@@ -28,6 +29,7 @@ class CEasyAPSetting final : public fw::Dialog {
 
     MainView& owner_;
     const LanguageFile& language_;
+    AnsiCodePage& codePage_;
     std::u16string ssid_;
     std::u16string key_;
 };

@@ -23,6 +23,26 @@ std::string NativeAnsiCodePage::WideToAnsi(std::u16string_view text) {
     return result;
 }
 
+std::optional<std::string> NativeAnsiCodePage::WideToAnsiExactly(std::u16string_view text) {
+    if (text.empty())
+        return std::string();
+    if (text.size() > INT_MAX)
+        return std::nullopt;
+    const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
+    const int length = static_cast<int>(text.size());
+    BOOL usedDefault = FALSE;
+    const int bytes =
+        ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, length, nullptr, 0, nullptr, &usedDefault);
+    if (bytes <= 0 || usedDefault)
+        return std::nullopt;
+    std::string result(static_cast<size_t>(bytes), '\0');
+    const int written = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, length, result.data(),
+                                              bytes, nullptr, &usedDefault);
+    if (written != bytes || usedDefault)
+        return std::nullopt;
+    return result;
+}
+
 std::u16string NativeAnsiCodePage::AnsiToWide(std::string_view bytes) {
     if (bytes.empty() || bytes.size() > INT_MAX)
         return {};

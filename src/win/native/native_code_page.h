@@ -8,6 +8,7 @@ namespace aerowisp {
 class NativeAnsiCodePage final : public AnsiCodePage {
   public:
     std::string WideToAnsi(std::u16string_view text) override;
+    std::optional<std::string> WideToAnsiExactly(std::u16string_view text) override;
     std::u16string AnsiToWide(std::string_view bytes) override;
 };
 

@@ -12,7 +12,7 @@
 namespace aerowisp {
 namespace {
 
-// WinExec reports success with any value above 31; the smaller ones are error codes.
+// WinExec and ShellExecuteW report success with any value above 31; the smaller ones are error codes.
 constexpr UINT kWinExecLastError = 31;
 
 HWND ToWindow(WindowHandle window) {
@@ -44,26 +44,44 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM context) {
     }
 }
 
-}  // namespace
-
-std::u16string NativeProcessesAndWindows::SystemFolder() {
+// GetSystemDirectoryW or GetWindowsDirectoryW into a string; empty when it fails.
+template <typename Getter>
+std::wstring FolderFrom(Getter getter) {
     std::wstring folder(MAX_PATH, L'\0');
-    UINT length = ::GetSystemDirectoryW(folder.data(), static_cast<UINT>(folder.size()));
+    UINT length = getter(folder.data(), static_cast<UINT>(folder.size()));
     if (length >= folder.size()) {
         // The answer was the size needed, terminator included.
         folder.assign(length, L'\0');
-        length = ::GetSystemDirectoryW(folder.data(), static_cast<UINT>(folder.size()));
+        length = getter(folder.data(), static_cast<UINT>(folder.size()));
         if (length >= folder.size())
             return {};
     }
     folder.resize(length);
-    return fw::FromWide(folder);
+    return folder;
 }
 
-void NativeProcessesAndWindows::ShellExecuteOpenHidden(const std::u16string& file,
+bool IsWow64() {
+    BOOL wow64 = FALSE;
+    return ::IsWow64Process(::GetCurrentProcess(), &wow64) && wow64;
+}
+
+}  // namespace
+
+// A 32-bit program on 64-bit Windows sees the 32-bit programs in System32; the system's own netsh.exe,
+// which the hosted network's settings need, is reached through the Sysnative alias.
+std::u16string NativeProcessesAndWindows::SystemFolder() {
+    if (IsWow64()) {
+        const std::wstring windows = FolderFrom(::GetWindowsDirectoryW);
+        return windows.empty() ? std::u16string() : fw::FromWide(windows + L"\\Sysnative");
+    }
+    return fw::FromWide(FolderFrom(::GetSystemDirectoryW));
+}
+
+bool NativeProcessesAndWindows::ShellExecuteOpenHidden(const std::u16string& file,
                                                        const std::u16string& parameters) {
-    ::ShellExecuteW(nullptr, L"open", fw::ToWide(file).c_str(), fw::ToWide(parameters).c_str(), nullptr,
-                    SW_HIDE);
+    const HINSTANCE result = ::ShellExecuteW(nullptr, L"open", fw::ToWide(file).c_str(),
+                                             fw::ToWide(parameters).c_str(), nullptr, SW_HIDE);
+    return reinterpret_cast<INT_PTR>(result) > static_cast<INT_PTR>(kWinExecLastError);
 }
 
 bool NativeProcessesAndWindows::WinExecHidden(const std::string& ansiCommandLine) {

@@ -8,7 +8,7 @@ namespace aerowisp {
 class NativeProcessesAndWindows final : public ProcessesAndWindows {
   public:
     std::u16string SystemFolder() override;
-    void ShellExecuteOpenHidden(const std::u16string& file, const std::u16string& parameters) override;
+    bool ShellExecuteOpenHidden(const std::u16string& file, const std::u16string& parameters) override;
     bool WinExecHidden(const std::string& ansiCommandLine) override;
 
     WindowHandle FindWindowByTitle(const std::u16string& title) override;

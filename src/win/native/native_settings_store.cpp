@@ -14,8 +14,7 @@
 namespace aerowisp {
 namespace {
 
-// A profile value passes through a buffer of 256 characters: at most 255 characters and the zero.
-constexpr DWORD kProfileBufferChars = 256;
+constexpr DWORD kProfileBufferChars = kProfileReadBufferChars;
 
 // A null name stays null, so CRegKey can refuse it.
 class WideName {

@@ -1,4 +1,5 @@
-// NativeWlanService: each operation is one Native Wifi call with null reserved and failure-reason pointers.
+// NativeWlanService: each operation is one Native Wifi call with a null reserved pointer; the hosted-network
+// calls hand their failure reason back.
 #include "native/native_wlan_service.h"
 
 #include <algorithm>
@@ -36,6 +37,10 @@ static_assert(static_cast<uint32_t>(WlanIntfOpcode::kCurrentConnection) ==
               wlan_intf_opcode_current_connection);
 static_assert(static_cast<uint32_t>(WlanIntfOpcode::kChannelNumber) == wlan_intf_opcode_channel_number);
 static_assert(static_cast<uint32_t>(HostedNetworkState::kActive) == wlan_hosted_network_active);
+static_assert(static_cast<uint32_t>(HostedNetworkReason::kInterfaceUnavailable) ==
+              wlan_hosted_network_reason_interface_unavailable);
+static_assert(kHostedNetworkReasonCount ==
+              wlan_hosted_network_reason_service_available_on_virtual_station + 1);
 
 constexpr WlanResult kErrorCallNotImplemented = ERROR_CALL_NOT_IMPLEMENTED;
 constexpr wchar_t kWlanApiModule[] = L"wlanapi.dll";
@@ -102,23 +107,41 @@ Function* FindHostedNetworkFunction(const char* name) {
     return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
 }
 
+// The service's failure reason, handed to the caller when the call failed and the caller wants it.
+class FailReason {
+  public:
+    explicit FailReason(HostedNetworkReason* out) : out_(out) {}
+    PWLAN_HOSTED_NETWORK_REASON Pointer() { return out_ != nullptr ? &native_ : nullptr; }
+    WlanResult Pass(WlanResult result) const {
+        if (result != kWlanSuccess && out_ != nullptr)
+            *out_ = static_cast<HostedNetworkReason>(native_);
+        return result;
+    }
+
+  private:
+    HostedNetworkReason* out_;
+    WLAN_HOSTED_NETWORK_REASON native_ = wlan_hosted_network_reason_success;
+};
+
 // The calls that take only the handle: init settings, start, force start, stop, force stop.
 using HandleOnlyCall = decltype(WlanHostedNetworkStartUsing);
 
-WlanResult CallWithHandle(const char* name, WlanHandle handle) {
+WlanResult CallWithHandle(const char* name, WlanHandle handle, HostedNetworkReason* failReason) {
     auto* call = FindHostedNetworkFunction<HandleOnlyCall>(name);
     if (call == nullptr)
         return kErrorCallNotImplemented;
-    return call(ToHandle(handle), nullptr, nullptr);
+    FailReason reason(failReason);
+    return reason.Pass(call(ToHandle(handle), reason.Pointer(), nullptr));
 }
 
 WlanResult SetHostedNetworkProperty(WlanHandle handle, WLAN_HOSTED_NETWORK_OPCODE opcode, DWORD size,
-                                    void* data) {
+                                    void* data, HostedNetworkReason* failReason) {
     auto* setProperty =
         FindHostedNetworkFunction<decltype(WlanHostedNetworkSetProperty)>("WlanHostedNetworkSetProperty");
     if (setProperty == nullptr)
         return kErrorCallNotImplemented;
-    return setProperty(ToHandle(handle), opcode, size, data, nullptr, nullptr);
+    FailReason reason(failReason);
+    return reason.Pass(setProperty(ToHandle(handle), opcode, size, data, reason.Pointer(), nullptr));
 }
 
 }  // namespace
@@ -201,24 +224,27 @@ WlanResult NativeWlanService::SetRadioState(WlanHandle handle, const Guid& inter
                             nullptr);
 }
 
-WlanResult NativeWlanService::HostedNetworkInitSettings(WlanHandle handle) {
-    return CallWithHandle("WlanHostedNetworkInitSettings", handle);
+WlanResult NativeWlanService::HostedNetworkInitSettings(WlanHandle handle, HostedNetworkReason* failReason) {
+    return CallWithHandle("WlanHostedNetworkInitSettings", handle, failReason);
 }
 
 WlanResult NativeWlanService::HostedNetworkSetConnectionSettings(
-    WlanHandle handle, const HostedNetworkConnectionSettings& settings) {
+    WlanHandle handle, const HostedNetworkConnectionSettings& settings, HostedNetworkReason* failReason) {
     auto native = std::bit_cast<WLAN_HOSTED_NETWORK_CONNECTION_SETTINGS>(settings);
     return SetHostedNetworkProperty(handle, wlan_hosted_network_opcode_connection_settings, sizeof(native),
-                                    &native);
+                                    &native, failReason);
 }
 
-WlanResult NativeWlanService::HostedNetworkSetEnable(WlanHandle handle, bool enable) {
+WlanResult NativeWlanService::HostedNetworkSetEnable(WlanHandle handle, bool enable,
+                                                     HostedNetworkReason* failReason) {
     BOOL enabled = enable ? TRUE : FALSE;
-    return SetHostedNetworkProperty(handle, wlan_hosted_network_opcode_enable, sizeof(enabled), &enabled);
+    return SetHostedNetworkProperty(handle, wlan_hosted_network_opcode_enable, sizeof(enabled), &enabled,
+                                    failReason);
 }
 
 WlanResult NativeWlanService::HostedNetworkSetSecondaryKey(WlanHandle handle, const std::string& ansiKey,
-                                                           bool isPassPhrase, bool persistent) {
+                                                           bool isPassPhrase, bool persistent,
+                                                           HostedNetworkReason* failReason) {
     auto* setSecondaryKey = FindHostedNetworkFunction<decltype(WlanHostedNetworkSetSecondaryKey)>(
         "WlanHostedNetworkSetSecondaryKey");
     if (setSecondaryKey == nullptr)
@@ -226,24 +252,26 @@ WlanResult NativeWlanService::HostedNetworkSetSecondaryKey(WlanHandle handle, co
     // The length passed counts the terminating zero.
     std::vector<UCHAR> key(ansiKey.begin(), ansiKey.end());
     key.push_back(0);
-    return setSecondaryKey(ToHandle(handle), static_cast<DWORD>(key.size()), key.data(),
-                           isPassPhrase ? TRUE : FALSE, persistent ? TRUE : FALSE, nullptr, nullptr);
+    FailReason reason(failReason);
+    return reason.Pass(setSecondaryKey(ToHandle(handle), static_cast<DWORD>(key.size()), key.data(),
+                                       isPassPhrase ? TRUE : FALSE, persistent ? TRUE : FALSE,
+                                       reason.Pointer(), nullptr));
 }
 
-WlanResult NativeWlanService::HostedNetworkStartUsing(WlanHandle handle) {
-    return CallWithHandle("WlanHostedNetworkStartUsing", handle);
+WlanResult NativeWlanService::HostedNetworkStartUsing(WlanHandle handle, HostedNetworkReason* failReason) {
+    return CallWithHandle("WlanHostedNetworkStartUsing", handle, failReason);
 }
 
-WlanResult NativeWlanService::HostedNetworkForceStart(WlanHandle handle) {
-    return CallWithHandle("WlanHostedNetworkForceStart", handle);
+WlanResult NativeWlanService::HostedNetworkForceStart(WlanHandle handle, HostedNetworkReason* failReason) {
+    return CallWithHandle("WlanHostedNetworkForceStart", handle, failReason);
 }
 
-WlanResult NativeWlanService::HostedNetworkStopUsing(WlanHandle handle) {
-    return CallWithHandle("WlanHostedNetworkStopUsing", handle);
+WlanResult NativeWlanService::HostedNetworkStopUsing(WlanHandle handle, HostedNetworkReason* failReason) {
+    return CallWithHandle("WlanHostedNetworkStopUsing", handle, failReason);
 }
 
-WlanResult NativeWlanService::HostedNetworkForceStop(WlanHandle handle) {
-    return CallWithHandle("WlanHostedNetworkForceStop", handle);
+WlanResult NativeWlanService::HostedNetworkForceStop(WlanHandle handle, HostedNetworkReason* failReason) {
+    return CallWithHandle("WlanHostedNetworkForceStop", handle, failReason);
 }
 
 WlanResult NativeWlanService::HostedNetworkQueryStatus(WlanHandle handle, HostedNetworkStatus& status) {

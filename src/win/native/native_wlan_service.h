@@ -21,16 +21,18 @@ class NativeWlanService final : public WlanService {
     WlanResult SetRadioState(WlanHandle handle, const Guid& interfaceGuid,
                              const PhyRadioState& state) override;
 
-    WlanResult HostedNetworkInitSettings(WlanHandle handle) override;
+    WlanResult HostedNetworkInitSettings(WlanHandle handle, HostedNetworkReason* failReason) override;
     WlanResult HostedNetworkSetConnectionSettings(WlanHandle handle,
-                                                  const HostedNetworkConnectionSettings& settings) override;
-    WlanResult HostedNetworkSetEnable(WlanHandle handle, bool enable) override;
+                                                  const HostedNetworkConnectionSettings& settings,
+                                                  HostedNetworkReason* failReason) override;
+    WlanResult HostedNetworkSetEnable(WlanHandle handle, bool enable,
+                                      HostedNetworkReason* failReason) override;
     WlanResult HostedNetworkSetSecondaryKey(WlanHandle handle, const std::string& ansiKey, bool isPassPhrase,
-                                            bool persistent) override;
-    WlanResult HostedNetworkStartUsing(WlanHandle handle) override;
-    WlanResult HostedNetworkForceStart(WlanHandle handle) override;
-    WlanResult HostedNetworkStopUsing(WlanHandle handle) override;
-    WlanResult HostedNetworkForceStop(WlanHandle handle) override;
+                                            bool persistent, HostedNetworkReason* failReason) override;
+    WlanResult HostedNetworkStartUsing(WlanHandle handle, HostedNetworkReason* failReason) override;
+    WlanResult HostedNetworkForceStart(WlanHandle handle, HostedNetworkReason* failReason) override;
+    WlanResult HostedNetworkStopUsing(WlanHandle handle, HostedNetworkReason* failReason) override;
+    WlanResult HostedNetworkForceStop(WlanHandle handle, HostedNetworkReason* failReason) override;
     WlanResult HostedNetworkQueryStatus(WlanHandle handle, HostedNetworkStatus& status) override;
 };
 

@@ -49,13 +49,19 @@ void CRegKey::Close() {
 bool CRegKey::QueryDWORDValue(const wchar_t* name, DWORD& value) {
     if (name == nullptr || !m_key)
         return false;
+    // Read beside `value`, so a failed read leaves the caller's default in it.
+    DWORD stored = 0;
     DWORD type = REG_NONE;
     DWORD size = kDwordBytes;
     const LONG result =
-        RegQueryValueExW(m_key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
+        RegQueryValueExW(m_key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&stored), &size);
     switch (type) {
         case REG_DWORD:
-            return result == ERROR_SUCCESS;
+            // A value shorter than four bytes is no number.
+            if (result != ERROR_SUCCESS || size != kDwordBytes)
+                return false;
+            value = stored;
+            return true;
         case REG_SZ:
         case REG_EXPAND_SZ: {
             if (result != ERROR_SUCCESS && result != ERROR_MORE_DATA)

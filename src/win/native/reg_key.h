@@ -24,9 +24,9 @@ class CRegKey {
     bool Create(HKEY parent, const wchar_t* subkey);
     void Close();
 
-    // REG_DWORD as stored; REG_SZ and REG_EXPAND_SZ as their text read by ParseRegistryNumber. A null
-    // name fails at once; a missing value fails and leaves `value` untouched. The query writes straight
-    // into `value`, so a stored value of another type and at most 4 bytes leaves its bytes there.
+    // REG_DWORD of four bytes as stored; REG_SZ and REG_EXPAND_SZ as their text read by
+    // ParseRegistryNumber. Every failure (a null name, a missing value, another type such as REG_BINARY,
+    // a REG_DWORD of fewer bytes) leaves `value` untouched, so it keeps the caller's default.
     bool QueryDWORDValue(const wchar_t* name, DWORD& value);
     // REG_SZ or REG_EXPAND_SZ (unexpanded), cut at the first zero. At most 511 characters are read; a
     // longer value fails. On failure `text` is left as it was.

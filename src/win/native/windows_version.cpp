@@ -33,7 +33,9 @@ std::string ReadAnsiText(HKEY key, const char* name) {
 
 std::optional<WindowsVersionValues> ReadWindowsVersionValues() {
     fw::RegistryKey key;
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kVersionKey, 0, KEY_ALL_ACCESS, key.Receive()) != ERROR_SUCCESS)
+    // The 64-bit view also from a 32-bit program on 64-bit Windows: the system's own values.
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kVersionKey, 0, KEY_ALL_ACCESS | KEY_WOW64_64KEY,
+                        key.Receive()) != ERROR_SUCCESS)
         return std::nullopt;
     return WindowsVersionValues{ReadAnsiText(key.Get(), kProductNameValue),
                                 ReadAnsiText(key.Get(), kCurrentVersionValue)};

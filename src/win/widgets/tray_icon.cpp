@@ -16,12 +16,17 @@ NOTIFYICONDATAW IconRecord(HWND owner, uint32_t uid) {
     return record;
 }
 
-// szTip is always terminated: a longer tip is cut.
+// The record's texts are always terminated: a longer text is cut.
+template <size_t N>
+void CopyText(wchar_t (&field)[N], std::u16string_view text) {
+    const std::wstring wide = fw::ToWide(text);
+    const size_t length = std::min(wide.size(), N - 1);
+    std::copy_n(wide.begin(), length, field);
+    field[length] = L'\0';
+}
+
 void CopyTip(NOTIFYICONDATAW& record, std::u16string_view tip) {
-    const std::wstring wide = fw::ToWide(tip);
-    const size_t length = std::min(wide.size(), std::size(record.szTip) - 1);
-    std::copy_n(wide.begin(), length, record.szTip);
-    record.szTip[length] = L'\0';
+    CopyText(record.szTip, tip);
 }
 
 }  // namespace
@@ -40,6 +45,15 @@ bool ModifyTrayTip(HWND owner, uint32_t uid, std::u16string_view tip) {
     NOTIFYICONDATAW record = IconRecord(owner, uid);
     record.uFlags = NIF_TIP;
     CopyTip(record, tip);
+    return ::Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
+}
+
+bool ShowTrayBalloon(HWND owner, uint32_t uid, std::u16string_view title, std::u16string_view text) {
+    NOTIFYICONDATAW record = IconRecord(owner, uid);
+    record.uFlags = NIF_INFO;
+    record.dwInfoFlags = NIIF_WARNING;
+    CopyText(record.szInfoTitle, title);
+    CopyText(record.szInfo, text);
     return ::Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
 }
 

@@ -4,6 +4,7 @@
 #include <iconv.h>
 
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -30,6 +31,19 @@ class IconvCodePage final : public AnsiCodePage {
             } else {
                 result += '?';
             }
+            i += units;
+        }
+        return result;
+    }
+
+    std::optional<std::string> WideToAnsiExactly(std::u16string_view text) override {
+        std::string result;
+        for (size_t i = 0; i < text.size();) {
+            size_t units = (IsHighSurrogate(text[i]) && i + 1 < text.size()) ? 2 : 1;
+            std::string converted;
+            if (!Convert(toAnsi_.get(), reinterpret_cast<const char*>(text.data() + i), units * 2, converted))
+                return std::nullopt;
+            result += converted;
             i += units;
         }
         return result;

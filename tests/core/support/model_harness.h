@@ -1,4 +1,4 @@
-// The main window model on a simulated machine, with a recording view and sharing, for native tests.
+// The main window model on a simulated machine, with a recording view, for native tests.
 #pragma once
 
 #include <string>
@@ -10,7 +10,6 @@
 #include "sim/sim_processes.h"
 #include "sim/sim_text.h"
 #include "sim/sim_timers.h"
-#include "fake_connection_sharing.h"
 #include "iconv_code_page.h"
 #include "recording_main_view.h"
 #include "recording_tray_view.h"
@@ -28,19 +27,58 @@ inline Scenario HarnessScenario() {
     return scenario;
 }
 
+// A connected LAN connection whose GUID and MAC address are numbered by `index`.
+inline ScenarioConnection LanConnection(std::u16string name, std::u16string device, uint8_t index) {
+    ScenarioConnection connection;
+    connection.name = std::move(name);
+    connection.deviceName = std::move(device);
+    connection.guid = {
+        0x8d2e6a00u + index, 0x4c3b, 0x4f9e, {0xa5, 0x7d, 0x0b, 0x1c, 0x2d, 0x3e, 0x4f, index}};
+    connection.mac = {0x00, 0x1E, 0x68, 0x4B, 0x2C, index};
+    return connection;
+}
+
+// The harness machine with a LAN connection "Connection N" for each device name, in order.
+inline Scenario HarnessScenarioWith(const std::vector<std::u16string>& devices) {
+    Scenario scenario = HarnessScenario();
+    for (size_t i = 0; i < devices.size(); ++i) {
+        scenario.connections.push_back(
+            LanConnection(u"Connection " + std::u16string(1, u'1' + static_cast<char16_t>(i)), devices[i],
+                          static_cast<uint8_t>(i + 1)));
+    }
+    return scenario;
+}
+
+// What stopping sharing calls on the harness machine while its hosted network runs: the virtual adapter's
+// connection is looked up, put back on DHCP and, not being shared, left alone.
+inline const std::vector<std::string> kStopSharingOfVirtualAdapterOnly = {
+    "FindWindowW",
+    "View.ShowPleaseWait",
+    "CoInitializeSecurity",
+    "CoCreateInstance",
+    "INetSharingManager::get_EnumEveryConnection",
+    "INetSharingManager::get_INetSharingConfigurationForINetConnection",
+    "INetSharingConfiguration::get_SharingEnabled",
+    "INetSharingManager::get_NetConnectionProps",
+    "GetSystemDirectoryW",
+    "ShellExecuteW",
+    "netsh.SetAddress",
+    "View.ClosePleaseWait"};
+
 struct ModelHarness {
     // `codePage` is the ANSI code page as iconv names it.
-    explicit ModelHarness(const char* codePageName = "CP1252")
-        : machine(HarnessScenario()),
+    explicit ModelHarness(const char* codePageName = "CP1252", Scenario scenario = HarnessScenario())
+        : machine(scenario),
           codePage(codePageName),
           processes(machine.Processes()),
           timers(machine.Timers()),
           view(&machine.Journal()),
           tray(&machine.Journal()),
-          sharing(&machine.Journal()),
-          model(ModelPorts{machine.Wlan(), machine.Settings(), codePage, timers, processes, sharing}, view,
-                tray) {
+          model(ModelPorts{machine.Wlan(), machine.Settings(), codePage, timers, processes, machine.Network(),
+                           machine.Network()},
+                view, tray) {
         processes.UseCodePage(&codePage);
+        machine.Network().UseCodePage(&codePage);
         State().programFolder = machine.Scenario().machine.programFolder;
         machine.Wlan().OpenHandle(kWlanClientVersion, State().wlanHandle);
         machine.Journal().Clear();
@@ -80,7 +118,6 @@ struct ModelHarness {
     SimTimerService& timers;
     RecordingMainView view;
     RecordingTrayView tray;
-    FakeConnectionSharing sharing;
     MainWindowModel model;
 };
 

@@ -89,12 +89,26 @@ class RecordingMainView final : public MainView {
         Note("RestartAssociationListTimer", std::to_string(timerId) + " " + std::to_string(periodMs));
     }
     void FillConnectionList() override { Note("FillConnectionList", ""); }
+    void ShowPleaseWait(const std::u16string& text) override {
+        pleaseWaitTexts.push_back(text);
+        Note("ShowPleaseWait", QuoteText(text));
+    }
+    void ClosePleaseWait() override { Note("ClosePleaseWait", ""); }
     void RefreshVersionInfo(const std::u16string&) override { Note("RefreshVersionInfo", ""); }
     void ApplyLanguageToWindow() override { Note("ApplyLanguageToWindow", ""); }
     void CreateContentPages() override { Note("CreateContentPages", ""); }
-    std::u16string LoadLanguageString(std::u16string_view) override { return {}; }
+    void ShowMessage(const std::u16string& text) override {
+        messages.push_back(text);
+        Note("ShowMessage", QuoteText(text));
+    }
+    std::u16string LoadLanguageString(std::u16string_view key) override {
+        const auto line = languageLines.find(std::u16string(key));
+        return line == languageLines.end() ? std::u16string() : line->second;
+    }
     void RemoveTrayIcon() override { Note("RemoveTrayIcon", ""); }
 
+    // The language file's text by key; a key not listed has no line.
+    std::map<std::u16string, std::u16string> languageLines;
     // "Call arguments" lines in call order.
     std::vector<std::string> calls;
     std::vector<ControlLook> looks;
@@ -105,6 +119,9 @@ class RecordingMainView final : public MainView {
     int dialogRuns = 0;
     std::deque<std::optional<size_t>> cardAnswers;  // empty: the selection dialog is closed
     ContentPage currentPage = ContentPage::kAbout;
+    // The texts of the message boxes shown, in order.
+    std::vector<std::u16string> messages;
+    std::vector<std::u16string> pleaseWaitTexts;
 
   private:
     void Note(const std::string& call, const std::string& arguments) {

@@ -27,6 +27,10 @@ class RecordingTrayView final : public TrayView {
         tip = text;
         Note("ModifyTrayTip", std::to_string(uid) + " " + QuoteText(text));
     }
+    void ShowBalloon(uint32_t uid, const std::u16string& title, const std::u16string& text) override {
+        balloons.push_back(text);
+        Note("ShowBalloon", std::to_string(uid) + " " + QuoteText(title) + " " + QuoteText(text));
+    }
     void TrackTrayMenu(const std::vector<TrayMenuItem>& items) override {
         menus.push_back(items);
         Note("TrackTrayMenu", std::to_string(items.size()));
@@ -49,6 +53,8 @@ class RecordingTrayView final : public TrayView {
     std::vector<TrayIconData> added;
     std::optional<std::u16string> tip;
     std::vector<std::vector<TrayMenuItem>> menus;
+    // The texts of the balloons shown, in order.
+    std::vector<std::u16string> balloons;
     bool addSucceeds = true;
     bool minimized = false;
     // Runs while the About dialog is open, as tray messages do during its modal loop.

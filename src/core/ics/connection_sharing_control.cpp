@@ -1,0 +1,122 @@
+// The main window's sharing operations.
+#include "core/ics/connection_sharing_control.h"
+
+#include <algorithm>
+
+#include "core/app/external_programs.h"
+#include "core/ics/adapter_scan.h"
+#include "core/resource.h"
+#include "core/settings/settings_operations.h"
+#include "core/text/ascii_case.h"
+
+namespace aerowisp {
+namespace {
+
+constexpr char16_t kTraceNoVirtualConnection[] =
+    u"Aerowisp: the virtual adapter has no known connection; its address is left as it is";
+constexpr char16_t kTraceUnsafeName[] =
+    u"Aerowisp: the virtual adapter's connection name cannot go on netsh's command line; its address is "
+    u"left as it is";
+
+// The please-wait window, shown and painted before the long calls and closed however they end.
+class PleaseWait {
+  public:
+    PleaseWait(MainView& view, const std::u16string& text) : view_(view) { view_.ShowPleaseWait(text); }
+    ~PleaseWait() { view_.ClosePleaseWait(); }
+    PleaseWait(const PleaseWait&) = delete;
+    PleaseWait& operator=(const PleaseWait&) = delete;
+
+  private:
+    MainView& view_;
+};
+
+bool IsSafeOnCommandLine(char16_t c) {
+    return c != u'"' && c >= 0x20 && c != 0x7F;
+}
+
+}  // namespace
+
+std::optional<std::u16string> NetshAddressParameters(const std::u16string& connectionName,
+                                                     bool staticAddress) {
+    if (connectionName.empty() || !std::ranges::all_of(connectionName, IsSafeOnCommandLine))
+        return std::nullopt;
+    std::u16string parameters = u"int ip set address name=\"" + connectionName + u"\" source=";
+    parameters += staticAddress
+                      ? u"static addr=" + std::u16string(kVirtualAdapterAddress) + u" mask=255.255.255.0"
+                      : u"dhcp";
+    if (parameters.size() >= kNetshParameterBuffer)
+        return std::nullopt;
+    return parameters;
+}
+
+ConnectionSharingControl::ConnectionSharingControl(const ModelPorts& ports, MainView& view,
+                                                   MainWindowState& state)
+    : ports_(ports), view_(view), state_(state), controller_(ports.sharingManager, state.ics) {}
+
+void ConnectionSharingControl::ScanAdapters() {
+    aerowisp::ScanAdapters(ports_.adapters, ports_.codePage, controller_, state_.adapters);
+}
+
+void ConnectionSharingControl::StartConnectionSharing() {
+    CloseDhcpServer(ports_.processes);
+    if (state_.adapters.rows.empty())
+        return;
+    if (state_.ics.sharing) {
+        if (EqualsIgnoringCaseAZ(ReadIcsCardName(ports_.settings), state_.chosenConnection)) {
+            FinishSharingStart();
+            return;
+        }
+        StopConnectionSharing();
+    }
+    PleaseWait wait(view_, kEnablingIcsText);
+    controller_.RefreshIcsConnections(state_.chosenConnection);
+    RunAddressCommand(AddressableConnectionName(), false);
+    controller_.ApplySharing(true);
+    FinishSharingStart();
+}
+
+void ConnectionSharingControl::FinishSharingStart() {
+    RunAddressCommand(AddressableConnectionName(), true);
+    KillTimerIfSet(ports_.timers, state_.dhcpLaunchTimer);
+    state_.dhcpLaunchTimer = ports_.timers.SetTimer(IDT_DHCP_LAUNCH, kDhcpLaunchDelayMs);
+    WriteIcsCardName(ports_.settings, state_.chosenConnection);
+}
+
+// The sharing manager is asked afresh rather than trusting the records of the last start: they were
+// taken before that start's enable, and sharing left on by an earlier run is not in them at all.
+void ConnectionSharingControl::StopConnectionSharing() {
+    KillTimerIfSet(ports_.timers, state_.dhcpLaunchTimer);
+    CloseDhcpServer(ports_.processes);
+    PleaseWait wait(view_, kDisablingIcsText);
+    controller_.RefreshIcsConnections(state_.chosenConnection);
+    RunAddressCommand(AddressableConnectionName(), false);
+    controller_.ApplySharing(false);
+}
+
+void ConnectionSharingControl::RestartConnectionSharing() {
+    StopConnectionSharing();
+    StartConnectionSharing();
+}
+
+// No name is guessed: "Wireless Network Connection 2" may well be another adapter's connection, so it
+// is used only when the network class key gives the virtual adapter's connection that name.
+std::u16string ConnectionSharingControl::AddressableConnectionName() const {
+    if (!state_.ics.virtualConnectionName.empty())
+        return state_.ics.virtualConnectionName;
+    return state_.adapters.virtualAdapterConnectionName;
+}
+
+void ConnectionSharingControl::RunAddressCommand(const std::u16string& connectionName, bool staticAddress) {
+    if (connectionName.empty()) {
+        ports_.processes.TraceDebug(kTraceNoVirtualConnection);
+        return;
+    }
+    std::optional<std::u16string> parameters = NetshAddressParameters(connectionName, staticAddress);
+    if (!parameters) {
+        ports_.processes.TraceDebug(kTraceUnsafeName);
+        return;
+    }
+    RunNetsh(ports_.processes, *parameters);
+}
+
+}  // namespace aerowisp

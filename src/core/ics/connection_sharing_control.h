@@ -1,0 +1,62 @@
+// The main window's sharing operations: the adapter scan, and starting and stopping the sharing of the
+// chosen connection with the hosted network's virtual adapter, with its fixed address and the DHCP
+// server started beside it.
+#pragma once
+
+#include <string>
+
+#include "core/app/main_view.h"
+#include "core/app/main_window_state.h"
+#include "core/app/model_ports.h"
+#include "core/ics/ics_controller.h"
+
+namespace aerowisp {
+
+inline constexpr char16_t kEnablingIcsText[] = u"Enabling ICS. Please wait...";
+inline constexpr char16_t kDisablingIcsText[] = u"Disabling ICS. Please wait...";
+inline constexpr char16_t kVirtualAdapterAddress[] = u"192.168.139.1";
+// netsh's parameters are formatted into a buffer of this many characters, terminator included.
+inline constexpr size_t kNetshParameterBuffer = 512;
+
+class ConnectionSharingControl {
+  public:
+    ConnectionSharingControl(const ModelPorts& ports, MainView& view, MainWindowState& state);
+    ConnectionSharingControl(const ConnectionSharingControl&) = delete;
+    ConnectionSharingControl& operator=(const ConnectionSharingControl&) = delete;
+
+    // Rebuilds the adapter table and notes the virtual adapter's address.
+    void ScanAdapters();
+    // Shares the chosen connection with the virtual adapter. With the same connection already shared
+    // only the address and the DHCP server are renewed; a different one is unshared first. Does nothing
+    // but close the DHCP server when the adapter table is empty.
+    void StartConnectionSharing();
+    // Closes the DHCP server, returns the virtual adapter to automatic addressing and unshares both
+    // sides as the sharing manager shows them now, whoever shared them.
+    void StopConnectionSharing();
+    // A new chosen connection: stop, then start.
+    void RestartConnectionSharing();
+
+    IcsController& Controller() { return controller_; }
+
+  private:
+    void FinishSharingStart();
+    // The virtual adapter's connection name for netsh: the one the sharing manager showed, else the one
+    // the network class key holds for the virtual adapter; empty when neither is known.
+    std::u16string AddressableConnectionName() const;
+    // netsh "int ip set address name=... source=static ..." (static) or "source=dhcp"; skipped, with a
+    // debug trace, for a name netsh's quoted argument cannot carry safely.
+    void RunAddressCommand(const std::u16string& connectionName, bool staticAddress);
+
+    ModelPorts ports_;
+    MainView& view_;
+    MainWindowState& state_;
+    IcsController controller_;
+};
+
+// "int ip set address name="NAME" source=static addr=192.168.139.1 mask=255.255.255.0" or
+// "... source=dhcp"; nothing when the name is empty, holds a quote or a control character, or the
+// parameters do not fit netsh's buffer.
+std::optional<std::u16string> NetshAddressParameters(const std::u16string& connectionName,
+                                                     bool staticAddress);
+
+}  // namespace aerowisp

@@ -1,0 +1,101 @@
+// The network connections of the simulated machine, as the sharing manager, IP Helper, the network class
+// key and netsh.exe see them, with the sharing rules of the real ICS service: one public and one private
+// connection at a time.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/platform/ansi_code_page.h"
+#include "core/platform/network_adapters.h"
+#include "core/platform/sharing_manager.h"
+#include "sim/scenario.h"
+
+namespace aerowisp {
+
+class FailurePlan;
+class Journal;
+class SimWlanService;
+
+// The HRESULTs the simulated sharing manager returns.
+inline constexpr uint32_t kRpcETooLate = 0x80010119;
+inline constexpr uint32_t kEFail = 0x80004005;
+inline constexpr uint32_t kHresultNotFound = 0x80070490;
+inline constexpr uint32_t kErrorBufferOverflow = 111;
+
+// Journal entries (besides those named in res/sim/README.md), connections named by their real names:
+//   CoInitializeSecurity  authnLevel=RPC_C_AUTHN_LEVEL_PKT impLevel=RPC_C_IMP_LEVEL_IMPERSONATE
+//                         capabilities=EOAC_NONE (RPC_E_TOO_LATE after the first call)
+//   CoCreateInstance      clsid=CLSID_NetSharingManager context=CLSCTX_ALL iid=IID_INetSharingManager
+//   INetSharingManager::get_EnumEveryConnection           connections=3 (out)
+//   INetSharingManager::get_NetConnectionProps            connection="..." guid="{...}" name="..."
+//                         device="..." status=2 media=3 characteristics=0 (out; NULL strings as NULL)
+//   INetSharingManager::get_INetSharingConfigurationForINetConnection  connection="..."
+//   INetSharingConfiguration::get_SharingEnabled          connection="..." enabled=1 (out)
+//   INetSharingConfiguration::get_SharingConnectionType   connection="..." type=public (out)
+//   INetSharingConfiguration::EnableSharing               connection="..." type=private
+//   INetSharingConfiguration::DisableSharing              connection="..."
+//   GetAdaptersInfo       buffer=NULL (result 111, or 232 with no adapter), then adapters=3
+//   RegOpenKeyExW, RegQueryValueExW, RegCloseKey on key="HKLM\\System\\..."
+//   netsh.SetAddress      name="..." source=static addr=192.168.139.1 (result 1168: no such connection)
+class SimNetwork final : public SharingManagerService, public NetworkAdapters {
+  public:
+    // The virtual adapter's connection is the scenario's with the virtual adapter's GUID, or else one
+    // named "Wireless Network Connection 2"; it is there while `wlan` runs the hosted network.
+    SimNetwork(const Scenario& scenario, const SimWlanService& wlan, Journal& journal, FailurePlan& failures);
+    SimNetwork(const SimNetwork&) = delete;
+    SimNetwork& operator=(const SimNetwork&) = delete;
+
+    void InitializeSecurity() override;
+    std::unique_ptr<NetSharingManager> CreateSharingManager() override;
+    uint32_t GetAdaptersInfo(std::vector<AdapterInfo>& adapters) override;
+    std::optional<std::u16string> ReadMachineText(std::u16string_view subkey,
+                                                  std::u16string_view valueName) override;
+
+    // What netsh.exe does with "int ip set address name="NAME" source=static addr=A mask=M" or
+    // "... source=dhcp". False for any other command.
+    bool RunNetshCommand(const std::u16string& parameters);
+
+    // ---- Preparing and inspecting (not journaled) ----
+    // Reads descriptions into IP Helper's ANSI texts; without one, characters beyond ASCII become '?'.
+    void UseCodePage(AnsiCodePage* codePage) { codePage_ = codePage; }
+    // Nothing for an unknown connection.
+    std::optional<SharingState> SharingOf(std::u16string_view connectionName) const;
+    // "dhcp" or the static address; nothing for an unknown connection.
+    std::optional<std::u16string> AddressOf(std::u16string_view connectionName) const;
+    // public="NAME" private="NAME" (none for a side nobody shares) virtualAddress="dhcp".
+    std::string StateSummary() const;
+    // The braced upper-case GUID text the sharing manager and IP Helper give.
+    static std::u16string GuidText(const Guid& guid);
+
+  private:
+    friend class SimNetConnection;
+    friend class SimSharingConfiguration;
+    friend class SimSharingManager;
+
+    struct Connection {
+        ScenarioConnection scenario;
+        bool isVirtual = false;
+        SharingState sharing = SharingState::kNone;
+        std::u16string address = u"dhcp";
+    };
+
+    bool Present(const Connection& connection) const;
+    Connection* Find(const Guid& guid);
+    const Connection* FindByName(std::u16string_view name) const;
+    // A failure the plan holds for `operation`, journaled with `arguments`; nothing when the call proceeds.
+    std::optional<uint32_t> Failed(std::string_view operation, const std::string& arguments);
+    std::string ConnectionArgument(const Connection& connection) const;
+
+    const SimWlanService& wlan_;
+    Journal& journal_;
+    FailurePlan& failures_;
+    AnsiCodePage* codePage_ = nullptr;
+    std::vector<Connection> connections_;
+    bool securitySet_ = false;
+};
+
+}  // namespace aerowisp
