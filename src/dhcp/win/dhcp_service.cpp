@@ -23,9 +23,9 @@ constexpr uint64_t kSaveDelayMs = 500;
 // While the address is missing it is looked for this often; while bound, checked this often.
 constexpr uint64_t kWaitPollMs = 1000;
 constexpr uint64_t kBoundPollMs = 5000;
-// Room for bursts of a few thousand requests: under overload an answer late by up to a second still
-// counts for the client, a dropped request does not.
-constexpr int kReceiveBufferBytes = 1 << 20;
+// Room for bursts of a few hundred requests. Deeper, a sustained overload would fill it with requests
+// whose clients have given up by the time they are answered, and the server would serve only those.
+constexpr int kReceiveBufferBytes = 256 * 1024;
 
 int64_t UnixSeconds() {
     FILETIME now{};
