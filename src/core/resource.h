@@ -242,6 +242,7 @@ inline constexpr uint32_t kApConfigPageTimerPeriodMs = 2000;
 inline constexpr uint32_t kAssocListRefreshPeriodMs = 3000;
 inline constexpr uint32_t kShowRequestPeriodMs = 500;
 inline constexpr uint32_t kTrayReaddPeriodMs = 2000;
+inline constexpr uint32_t kRadioOnStartPeriodMs = 2000;
 
 // Passed as the disabled icon when a button has none.
 inline constexpr uint32_t kNoIcon = 0;

@@ -13,6 +13,17 @@ void FailurePlan::FailNext(std::string_view operation, uint32_t error, uint32_t 
     rules_[std::string(operation)].push_back({{error, reason}, times});
 }
 
+void FailurePlan::FailAfter(std::string_view operation, uint32_t passes, uint32_t error,
+                            std::optional<uint32_t> times, uint32_t reason) {
+    if (passes > 0)
+        rules_[std::string(operation)].push_back({{}, passes, true});
+    if (times) {
+        FailNext(operation, error, *times, reason);
+    } else {
+        FailAlways(operation, error, reason);
+    }
+}
+
 void FailurePlan::Clear(std::string_view operation) {
     if (auto it = rules_.find(operation); it != rules_.end())
         rules_.erase(it);
@@ -33,7 +44,9 @@ std::optional<InjectedFailure> FailurePlan::ConsumeFailure(std::string_view oper
     if (it == rules_.end() || it->second.empty())
         return std::nullopt;
     Rule& rule = it->second.front();
-    const InjectedFailure failure = rule.failure;
+    std::optional<InjectedFailure> failure;
+    if (!rule.passes)
+        failure = rule.failure;
     if (rule.remaining && --*rule.remaining == 0) {
         it->second.pop_front();
         if (it->second.empty())

@@ -23,6 +23,9 @@ class FailurePlan {
   public:
     void FailAlways(std::string_view operation, uint32_t error, uint32_t reason = 0);
     void FailNext(std::string_view operation, uint32_t error, uint32_t times = 1, uint32_t reason = 0);
+    // Lets `passes` calls through, then fails as FailNext (with a count) or FailAlways (without).
+    void FailAfter(std::string_view operation, uint32_t passes, uint32_t error, std::optional<uint32_t> times,
+                   uint32_t reason = 0);
     void Clear(std::string_view operation);
     void ClearAll();
 
@@ -36,6 +39,7 @@ class FailurePlan {
     struct Rule {
         InjectedFailure failure;
         std::optional<uint32_t> remaining;  // nothing: always
+        bool passes = false;                // the calls it covers succeed
     };
     std::map<std::string, std::deque<Rule>, std::less<>> rules_;
 };

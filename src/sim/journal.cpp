@@ -29,6 +29,7 @@ void AppendField(std::string& line, std::string_view field) {
 }  // namespace
 
 void Journal::Record(std::string_view operation, std::string_view arguments, uint32_t result) {
+    const std::lock_guard lock(mutex_);
     entries_.push_back({std::string(operation), std::string(arguments), result});
     if (file_) {
         const std::string line = FormatLine(entries_.back()) + '\n';
@@ -64,6 +65,7 @@ size_t Journal::Count(std::string_view operation) const {
 }
 
 void Journal::Clear() {
+    const std::lock_guard lock(mutex_);
     entries_.clear();
 }
 

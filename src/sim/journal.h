@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,7 +29,8 @@ class Journal {
     Journal(const Journal&) = delete;
     Journal& operator=(const Journal&) = delete;
 
-    // Also for events that are not platform calls, such as the Win32 layer's milestones.
+    // Also for events that are not platform calls, such as the Win32 layer's milestones. Safe from any
+    // thread (the About page's web worker records from its own); the readers below are not.
     void Record(std::string_view operation, std::string_view arguments, uint32_t result = 0);
 
     // From now on every entry is also appended to this file as one line, flushed at once. False when
@@ -46,6 +48,7 @@ class Journal {
     static std::string FormatLine(const JournalEntry& entry);
 
   private:
+    std::mutex mutex_;
     std::vector<JournalEntry> entries_;
     UniqueFile file_;
 };

@@ -574,6 +574,14 @@ const Field<ScenarioFailure> kFailureFields[] = {
          r.times = times;
          return std::nullopt;
      }},
+    {"From", false,
+     [](std::string_view v, ScenarioFailure& r) -> Problem {
+         if (Problem problem = ParseNumber(v, r.from))
+             return problem;
+         if (r.from == 0)
+             return std::string("expected a call number of at least 1, found '0'");
+         return std::nullopt;
+     }},
 };
 
 const Field<ScenarioRegistryKey> kRegistryFields[] = {

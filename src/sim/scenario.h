@@ -125,6 +125,7 @@ struct ScenarioFailure {
     std::optional<uint32_t> times;  // nothing: always
     // The WLAN_HOSTED_NETWORK_REASON a hosted-network call gives with the error; 0: none.
     uint32_t reason = 0;
+    uint32_t from = 1;              // the first call that fails; those before it succeed
 };
 
 struct ScenarioRegistryKey {

@@ -45,13 +45,9 @@ void SimMachine::Preload() {
         RunShellCommand(file, parameters);
     });
     // Failures come last, so that nothing above uses them up.
-    for (const ScenarioFailure& failure : scenario_.failures) {
-        if (failure.times) {
-            failures_.FailNext(failure.operation, failure.error, *failure.times, failure.reason);
-        } else {
-            failures_.FailAlways(failure.operation, failure.error, failure.reason);
-        }
-    }
+    for (const ScenarioFailure& failure : scenario_.failures)
+        failures_.FailAfter(failure.operation, failure.from - 1, failure.error, failure.times,
+                            failure.reason);
 }
 
 // "netsh wlan set hostednetwork key=K" keeps K as the hosted network's persistent key: 64 hexadecimal

@@ -210,7 +210,26 @@ WlanResult SimWlanService::QueryInterface(WlanHandle handle, const Guid& interfa
             return kErrorNotFound;
         const WlanInterfaceState state = ReportedState(*card);
         WlanInterfaceQueryResult answer;
+        // A radio-state query's PHYs, journaled after the data size.
+        std::string radios;
         switch (opcode) {
+            case WlanIntfOpcode::kRadioState: {
+                answer.dataSize = kWlanRadioStateSize;
+                std::string software;
+                std::string hardware;
+                for (uint32_t phy = 0; phy < card->phys.size(); ++phy) {
+                    answer.radioStates.push_back({phy, card->phys[phy].software, card->phys[phy].hardware});
+                    if (phy != 0) {
+                        software.push_back(',');
+                        hardware.push_back(',');
+                    }
+                    software.append(RadioName(card->phys[phy].software));
+                    hardware.append(RadioName(card->phys[phy].hardware));
+                }
+                radios =
+                    Arg("phys", card->phys.size()) + Arg("software", software) + Arg("hardware", hardware);
+                break;
+            }
             case WlanIntfOpcode::kInterfaceState:
                 answer.dataSize = kWlanDwordDataSize;
                 answer.value = static_cast<uint32_t>(state);
@@ -244,7 +263,7 @@ WlanResult SimWlanService::QueryInterface(WlanHandle handle, const Guid& interfa
                 return kErrorInvalidParameter;
         }
         result = answer;
-        args += Arg("dataSize", answer.dataSize);
+        args += Arg("dataSize", answer.dataSize) + radios;
         if (answer.dataSize == kWlanDwordDataSize)
             args += Arg("value", answer.value);
         return kWlanSuccess;
@@ -281,8 +300,12 @@ WlanResult SimWlanService::SetRadioState(WlanHandle handle, const Guid& interfac
         if (state.phyIndex >= card->phys.size() || state.softwareRadioState == Dot11RadioState::kUnknown) {
             return kErrorInvalidParameter;
         }
-        // Only the software state can be set; the hardware switch is the user's.
-        card->phys[state.phyIndex].software = state.softwareRadioState;
+        // Only the software state can be set; the hardware switch is the user's, and while it is off the
+        // service refuses to switch the radio on.
+        ScenarioPhy& phy = card->phys[state.phyIndex];
+        if (state.softwareRadioState == Dot11RadioState::kOn && phy.hardware == Dot11RadioState::kOff)
+            return kErrorInvalidState;
+        phy.software = state.softwareRadioState;
         StopIfHostLost();
         return kWlanSuccess;
     });

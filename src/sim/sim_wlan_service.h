@@ -24,6 +24,8 @@ class Journal;
 inline constexpr uint32_t kWlanConnectionAttributesSize = 604;
 // The data size of the interface-state and channel-number queries (a DWORD).
 inline constexpr uint32_t kWlanDwordDataSize = 4;
+// sizeof(WLAN_RADIO_STATE), the data size of a radio-state query: a count and 64 PHY records.
+inline constexpr uint32_t kWlanRadioStateSize = 4 + kWlanMaxPhyIndex * sizeof(PhyRadioState);
 
 // The secondary key as the service keeps it.
 struct HostedNetworkKey {

@@ -240,6 +240,8 @@ TEST(Scenario, EachMalformedLineIsNamed) {
          "such as interface_unavailable) for Reason"},
         {"[Failure]\nOperation = RegCloseKey\nError = 5\nTimes = 0\n", 4,
          "expected a count of at least 1 or 'always', found '0' for Times"},
+        {"[Failure]\nOperation = RegCloseKey\nError = 5\nFrom = 0\n", 4,
+         "expected a call number of at least 1, found '0' for From"},
         {"[Registry]\nCurrent Mode = 1\n", 2,
          "a registry value needs a type: dword:, sz:, expand_sz: or binary:, found '1' for Current Mode"},
         {"[Registry]\nCurrent Mode = dword:x\n", 2, "bad number 'x' for Current Mode"},

@@ -109,6 +109,24 @@ TEST_F(SimWlan, SoftwareRadioOffStopsTheNetworkAndDisconnectsTheCard) {
               "handle=1 guid=3b5f8c21-9a4e-4d7b-b0c6-2e1f7a9d4c58 opcode=4 dataSize=12 phy=0 radio=off");
 }
 
+// The switch on the case wins: software "on" is refused while it is off, "off" is taken, and the radio
+// query tells both states of each PHY.
+TEST_F(SimWlan, HardwareSwitchOffRefusesSoftwareOn) {
+    ASSERT_TRUE(Wlan().SetHardwareRadio(CardGuid(), 0, Dot11RadioState::kOff));
+    EXPECT_EQ(SetRadio(0, Dot11RadioState::kOff), kWlanSuccess);
+    EXPECT_EQ(SetRadio(0, Dot11RadioState::kOn), kErrorInvalidState);
+    EXPECT_EQ(Wlan().SoftwareRadio(CardGuid(), 0), Dot11RadioState::kOff);
+    WlanInterfaceQueryResult result;
+    ASSERT_EQ(Wlan().QueryInterface(handle_, CardGuid(), WlanIntfOpcode::kRadioState, result), kWlanSuccess);
+    EXPECT_EQ(result.dataSize, kWlanRadioStateSize);
+    ASSERT_EQ(result.radioStates.size(), 1u);
+    EXPECT_EQ(result.radioStates[0].softwareRadioState, Dot11RadioState::kOff);
+    EXPECT_EQ(result.radioStates[0].hardwareRadioState, Dot11RadioState::kOff);
+    EXPECT_EQ(Log().Find(op::kWlanQueryInterface).back().arguments,
+              "handle=1 guid=3b5f8c21-9a4e-4d7b-b0c6-2e1f7a9d4c58 opcode=4 dataSize=772 phys=1 software=off "
+              "hardware=off");
+}
+
 TEST(SimWlanRefusals, StartNeedsACardWithItsRadioOnAndTheNetworkAllowed) {
     constexpr char kTwoPhys[] = R"(
 [Card]
@@ -200,6 +218,25 @@ TEST_F(SimWlan, InjectedFailuresReplaceTheCallAndAreJournaled) {
     EXPECT_EQ(Log().Entries(), expected);
 }
 
+// "From = 2, Times = 1": the first call passes, the second fails, the third passes again; without Times
+// every call from the Nth on fails.
+TEST(SimWlanFailures, ScenarioFailureFromTheNthCall) {
+    SimMachine machine(
+        ParseOrFail(std::string(DefaultScenarioText()) +
+                    "[Failure]\nOperation = WlanOpenHandle\nError = 1062\nFrom = 2\nTimes = 1\n"
+                    "[Failure]\nOperation = WlanEnumInterfaces\nError = 13\nFrom = 3\n"));
+    WlanHandle handle = 0;
+    WlanInterfaceList list;
+    std::vector<WlanResult> opens;
+    std::vector<WlanResult> enums;
+    for (int call = 0; call < 4; ++call) {
+        opens.push_back(machine.Wlan().OpenHandle(kWlanClientVersion, handle));
+        enums.push_back(machine.Wlan().EnumInterfaces(handle, list));
+    }
+    EXPECT_EQ(opens, (std::vector<WlanResult>{0, 1062, 0, 0}));
+    EXPECT_EQ(enums, (std::vector<WlanResult>{0, 0, 13, 13}));
+}
+
 TEST(SimWlanFailures, ScenarioFailuresCountDown) {
     SimMachine machine(ParseOrFail(std::string(DefaultScenarioText()) +
                                    "[Failure]\nOperation = WlanOpenHandle\nError = 1062\nTimes = 2\n"));
@@ -259,8 +296,7 @@ TEST_F(SimWlan, QueriesAnswerLikeTheService) {
     EXPECT_EQ(result.value, 6u);
     EXPECT_EQ(Wlan().QueryInterface(handle_, Guid{}, WlanIntfOpcode::kInterfaceState, result),
               kErrorNotFound);
-    EXPECT_EQ(Wlan().QueryInterface(handle_, CardGuid(), WlanIntfOpcode::kRadioState, result),
-              kErrorInvalidParameter);
+    EXPECT_EQ(Wlan().QueryInterface(handle_, Guid{}, WlanIntfOpcode::kRadioState, result), kErrorNotFound);
     WlanHandle other = 0;
     EXPECT_EQ(Wlan().OpenHandle(3, other), kErrorInvalidParameter);
     EXPECT_EQ(Wlan().EnumInterfaces(0, *std::make_unique<WlanInterfaceList>()), kErrorInvalidHandle);

@@ -22,7 +22,7 @@ int Usage() {
         L"       wndctl sysclose TITLE            send WM_SYSCOMMAND SC_CLOSE, as the program closes\n"
         L"                                        DhcpServer.exe\n"
         L"       wndctl command TITLE ID          post WM_COMMAND ID\n"
-        L"       wndctl click TITLE ID            press button ID (BM_CLICK)\n"
+        L"       wndctl click TITLE ID            press button ID (BM_CLICK), also one on a shown page\n"
         L"       wndctl text TITLE ID             print the control's text\n"
         L"       wndctl settext TITLE ID TEXT     set the control's text (WM_SETTEXT)\n"
         L"       wndctl enabled TITLE ID          print 1 or 0\n"
@@ -33,6 +33,8 @@ int Usage() {
         L"                                        child ID): id visible enabled left top width height\n"
         L"                                        (in the window's client area) and text\n"
         L"       wndctl rect TITLE                the window's left top width height on the screen\n"
+        L"       wndctl message TITLE [TIMEOUT_MS] wait for a message box titled TITLE (a window with an\n"
+        L"                                        owner), print its text and press its OK button\n"
         L"       wndctl event TITLE WHAT          a simulated machine's event, sent to the window and\n"
         L"                                        handled before wndctl returns: remove, insert (the\n"
         L"                                        first card), suspend or resume\n"
@@ -80,6 +82,19 @@ bool WaitFor(const wchar_t* title, DWORD timeout, Awaited awaited) {
 }
 
 constexpr int kTextBufferLength = 1024;
+// The text control of a message box.
+constexpr int kMessageBoxTextId = 0xFFFF;
+
+// A visible top-level window titled `title` that has an owner, as a message box has; the program's main
+// window has the same title but no owner.
+HWND FindOwnedWindow(const wchar_t* title) {
+    for (HWND window = ::FindWindowExW(nullptr, nullptr, nullptr, title); window != nullptr;
+         window = ::FindWindowExW(nullptr, window, nullptr, title)) {
+        if (::IsWindowVisible(window) && ::GetWindow(window, GW_OWNER) != nullptr)
+            return window;
+    }
+    return nullptr;
+}
 
 // WM_GETTEXT rather than GetWindowTextW, which for another process's window gives only the text the window
 // was created with, not what an edit control holds now.
@@ -98,6 +113,29 @@ std::wstring OneLine(std::wstring text) {
             c = L' ';
     }
     return text;
+}
+
+struct ControlSearch {
+    int id = 0;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchShownControl(HWND child, LPARAM parameter) {
+    auto* search = reinterpret_cast<ControlSearch*>(parameter);
+    if (::GetDlgCtrlID(child) != search->id || !::IsWindowVisible(child))
+        return TRUE;
+    search->found = child;
+    return FALSE;
+}
+
+// The window's control `id`, or else the first shown control with that identifier on one of its child
+// dialogs, such as the buttons of the main window's content pages.
+HWND FindControl(HWND window, int id) {
+    if (HWND control = ::GetDlgItem(window, id))
+        return control;
+    ControlSearch search{id};
+    ::EnumChildWindows(window, MatchShownControl, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 void PrintControls(HWND window, HWND parent) {
@@ -223,7 +261,7 @@ int wmain(int argc, wchar_t** argv) {
     const int id = static_cast<int>(std::wcstol(argv[3], nullptr, 10));
     if (verb == L"command")
         return ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, 0), 0) ? 0 : 1;
-    HWND control = ::GetDlgItem(window, id);
+    HWND control = FindControl(window, id);
     if (control == nullptr) {
         std::fwprintf(stderr, L"wndctl: window \"%ls\" has no control %d\n", title, id);
         return 1;

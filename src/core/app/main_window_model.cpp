@@ -20,7 +20,8 @@ MainWindowModel::MainWindowModel(const ModelPorts& ports, MainView& view, TrayVi
           .hideMainWindow = [this] { window_.HideMainWindow(); }},
       tray_(ports, view, tray, state_, wlanClient_.State(), hostedNetwork_),
       statusTimers_(ports, view, state_, hostedNetwork_, tray_, callbacks_),
-      deviceEvents_(ports, view, state_, wlanClient_.State(), hostedNetwork_, callbacks_) {}
+      deviceEvents_(ports, view, state_, wlanClient_.State(), hostedNetwork_, callbacks_),
+      radio_(ports, view, state_, hostedNetwork_, sharing_, wlanClient_.State(), callbacks_) {}
 
 void MainWindowModel::OnInitDialog(std::u16string programFolder) {
     if (!tray_.AddTrayIcon())

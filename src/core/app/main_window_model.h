@@ -7,6 +7,7 @@
 
 #include "core/app/device_events.h"
 #include "core/hostednet/hosted_network_control.h"
+#include "core/hostednet/radio_control.h"
 #include "core/app/main_view.h"
 #include "core/app/main_window_control.h"
 #include "core/app/main_window_state.h"
@@ -32,6 +33,7 @@ class MainWindowModel {
     HostedNetworkControl& HostedNetwork() { return hostedNetwork_; }
     ConnectionSharingControl& Sharing() { return sharing_; }
     MainWindowControl& Window() { return window_; }
+    RadioControl& Radio() { return radio_; }
     TrayControl& Tray() { return tray_; }
     WlanClient& Wlan() { return wlanClient_; }
     const WlanClient& Wlan() const { return wlanClient_; }
@@ -85,6 +87,7 @@ class MainWindowModel {
     TrayControl tray_;
     StatusTimers statusTimers_;
     DeviceEvents deviceEvents_;
+    RadioControl radio_;
     StartHiddenAllowance startHiddenAllowance_;
 };
 

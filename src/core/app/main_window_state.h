@@ -24,6 +24,9 @@ struct MainWindowState {
     // The folder of the executable, ending in a backslash.
     std::u16string programFolder;
     bool radioOn = true;
+    // Whether the hosted network was meant to run when the radio last went off: it comes back with the
+    // radio.
+    bool resumeApMode = false;
     bool cardPresent = false;
     // The main window is meant to be visible.
     bool shown = true;

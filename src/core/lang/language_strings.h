@@ -171,6 +171,16 @@ inline constexpr LanguageString kCauseServiceLost{
     u"String132", u"The connection to the wireless service was lost. Restart Aerowisp."};
 
 // Every place of use above; the 66 keys the program looks up, three of them twice.
+// Messages of the radio button.
+inline constexpr LanguageString kRadioOffFailedMessage{
+    u"String150", u"The wireless card's radio could not be switched off."};
+inline constexpr LanguageString kRadioOnFailedMessage{u"String151",
+                                                      u"The wireless card's radio could not be switched on."};
+inline constexpr LanguageString kHardwareRadioOffMessage{
+    u"String152",
+    u"The wireless card's radio switch is off. Turn the switch on, then switch the radio on again."};
+
+// Every place of use above; the 37 keys the program looks up, three of them twice.
 inline constexpr std::array kLanguageStrings{
     kLinkStatusTip,
     kAssociationListTip,
@@ -241,6 +251,9 @@ inline constexpr std::array kLanguageStrings{
     kCauseNotSupported,
     kCauseBusy,
     kCauseServiceLost,
+    kRadioOffFailedMessage,
+    kRadioOnFailedMessage,
+    kHardwareRadioOffMessage,
 };
 
 // A text as it goes on screen: the language file's texts keep their line end, which a control, menu

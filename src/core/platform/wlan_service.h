@@ -20,7 +20,7 @@ class WlanService {
     virtual WlanResult CloseHandle(WlanHandle handle) = 0;
     virtual WlanResult EnumInterfaces(WlanHandle handle, WlanInterfaceList& list) = 0;
 
-    // opcode 6 (interface state), 7 (current connection) or 8 (channel number).
+    // opcode 4 (radio state), 6 (interface state), 7 (current connection) or 8 (channel number).
     virtual WlanResult QueryInterface(WlanHandle handle, const Guid& interfaceGuid, WlanIntfOpcode opcode,
                                       WlanInterfaceQueryResult& result) = 0;
     virtual WlanResult GetInterfaceCapability(WlanHandle handle, const Guid& interfaceGuid,

@@ -59,6 +59,8 @@ inline constexpr uint32_t kHostedNetworkReasonCount = 29;
 using WlanHandle = uintptr_t;
 
 inline constexpr uint32_t kWlanClientVersion = 2;
+// WLAN_MAX_PHY_INDEX: the most PHYs an interface's capability and radio state list.
+inline constexpr uint32_t kWlanMaxPhyIndex = 64;
 inline constexpr size_t kDot11SsidMaxLength = 32;
 
 struct Dot11Ssid {
@@ -140,11 +142,13 @@ struct WlanConnectionAttributes {
 };
 
 // What one WlanQueryInterface call returned. `dataSize` is the size of the record the service
-// handed back; `value` holds it for the 4-byte opcodes (interface state, channel number).
+// handed back; `value` holds it for the 4-byte opcodes (interface state, channel number), `radioStates`
+// the PHYs of a radio-state query (WLAN_RADIO_STATE).
 struct WlanInterfaceQueryResult {
     uint32_t dataSize = 0;
     uint32_t value = 0;
     WlanConnectionAttributes connection;
+    std::vector<PhyRadioState> radioStates;
 };
 
 // WLAN_HOSTED_NETWORK_STATE.

@@ -22,6 +22,7 @@
 #include "native/program_folder.h"
 #include "native/windows_version.h"
 #include "core/resource.h"
+#include "widgets/about_dlg.h"
 #include "widgets/tray_icon.h"
 
 namespace aerowisp {
@@ -60,7 +61,7 @@ CHotlynxDlg::CHotlynxDlg(PlatformServices& platform)
       m_apConfigPage(language_),
       m_assocTblPage(language_),
       m_icsPage(language_),
-      m_aboutPage(language_) {}
+      m_aboutPage(language_, platform.Browser()) {}
 
 CHotlynxDlg::~CHotlynxDlg() {
     platform_.DetachWindowTimers();
@@ -212,7 +213,7 @@ void CHotlynxDlg::RefreshVersionInfo(const std::u16string& cardDescription) {
 
 void CHotlynxDlg::ShowMessage(const std::u16string& text) {
     platform_.NoteEvent("MessageBox");
-    ShowUserMessage(Handle(), fw::ToWide(text));
+    ShowUserMessage(Handle(), fw::ToWide(WithoutLineEnd(text)));
 }
 
 std::u16string CHotlynxDlg::LoadLanguageString(std::u16string_view key) {
@@ -280,7 +281,7 @@ void CHotlynxDlg::PostCloseToMainWindow() {
 }
 
 void CHotlynxDlg::RunAboutDialog() {
-    fw::Dialog about(IDD_ABOUTBOX);
+    CAboutDlg about;
     about.DoModal(nullptr);
 }
 
@@ -532,6 +533,10 @@ bool CHotlynxDlg::OnCommand(int id, int notifyCode, HWND) {
         case IDC_ICS_BUTTON:
             if (clicked)
                 model_->Window().OnIcsButton();
+            return true;
+        case IDC_RADIO_BUTTON:
+            if (clicked)
+                model_->Radio().OnRadioButton();
             return true;
         case IDC_MODE_BUTTON:
             if (clicked)

@@ -16,11 +16,13 @@
 #include "native/native_processes.h"
 #include "native/native_settings_store.h"
 #include "native/native_sharing_manager.h"
+#include "native/native_web_browser.h"
 #include "native/native_wlan_service.h"
 #include "native/program_folder.h"
 #include "sim/failing_settings_store.h"
 #include "sim/sim_machine.h"
 #include "sim/sim_text.h"
+#include "sim/sim_web_browser.h"
 
 namespace aerowisp {
 namespace {
@@ -36,6 +38,7 @@ class NativePlatform final : public PlatformServices {
     NetworkAdapters& Adapters() override { return adapters_; }
     ProcessesAndWindows& Processes() override { return processes_; }
     ProcessesAndWindows& Desktop() override { return processes_; }
+    WebBrowser& Browser() override { return browser_; }
     TimerService& AttachWindowTimers(TimerService& windowTimers) override { return windowTimers; }
     void DetachWindowTimers() override {}
     void NoteEvent(const std::string&) override {}
@@ -50,6 +53,7 @@ class NativePlatform final : public PlatformServices {
     NativeSharingManagerService sharingManager_;
     NativeNetworkAdapters adapters_;
     NativeProcessesAndWindows processes_;
+    NativeWebBrowser browser_;
 };
 
 // Programs and their windows come from the simulated machine. The marker file and the debug trace
@@ -99,7 +103,9 @@ class SimulatedPrograms final : public ProcessesAndWindows {
 class SimulatedPlatform final : public PlatformServices {
   public:
     explicit SimulatedPlatform(const Scenario& scenario)
-        : machine_(scenario, clock_), programs_(machine_.Processes(), desktop_, machine_.Journal()) {
+        : machine_(scenario, clock_),
+          programs_(machine_.Processes(), desktop_, machine_.Journal()),
+          browser_(machine_.Journal()) {
         machine_.Processes().UseCodePage(&codePage_);
         machine_.Network().UseCodePage(&codePage_);
         // The program looks for the DHCP server beside itself, wherever the scenario puts its folder.
@@ -122,6 +128,7 @@ class SimulatedPlatform final : public PlatformServices {
     NetworkAdapters& Adapters() override { return machine_.Network(); }
     ProcessesAndWindows& Processes() override { return programs_; }
     ProcessesAndWindows& Desktop() override { return desktop_; }
+    WebBrowser& Browser() override { return browser_; }
     TimerService& AttachWindowTimers(TimerService& windowTimers) override {
         machine_.Timers().ForwardTo(&windowTimers);
         return machine_.Timers();
@@ -164,6 +171,7 @@ class SimulatedPlatform final : public PlatformServices {
     // The scenario's registry and profile failures, in front of the real registry and files.
     FailingSettingsStore failingSettings_{settings_, machine_.Failures(), machine_.Journal()};
     SimulatedPrograms programs_;
+    SimWebBrowser browser_;
     bool cardRemoved_ = false;
 };
 

@@ -14,6 +14,7 @@
 #include "core/platform/settings_store.h"
 #include "core/platform/sharing_manager.h"
 #include "core/platform/timer_service.h"
+#include "core/platform/web_browser.h"
 #include "core/platform/wlan_service.h"
 
 namespace aerowisp {
@@ -38,6 +39,8 @@ class PlatformServices {
     // The desktop where the copies of this program and the companion application meet. Always the
     // real one: the single-instance decision is between real processes, also in simulation.
     virtual ProcessesAndWindows& Desktop() = 0;
+    // Where the About page opens the maker's web site: the real browser, or in simulation the journal.
+    virtual WebBrowser& Browser() = 0;
 
     // The timers the main window's model runs on, given the window's own: those themselves on the
     // real machine; on a simulated one the machine's journaled timers, passing each call on to the

@@ -41,6 +41,7 @@ static_assert(static_cast<uint32_t>(HostedNetworkReason::kInterfaceUnavailable) 
               wlan_hosted_network_reason_interface_unavailable);
 static_assert(kHostedNetworkReasonCount ==
               wlan_hosted_network_reason_service_available_on_virtual_station + 1);
+static_assert(kWlanMaxPhyIndex == WLAN_MAX_PHY_INDEX);
 
 constexpr WlanResult kErrorCallNotImplemented = ERROR_CALL_NOT_IMPLEMENTED;
 constexpr wchar_t kWlanApiModule[] = L"wlanapi.dll";
@@ -95,6 +96,19 @@ WlanConnectionAttributes FromNative(const WLAN_CONNECTION_ATTRIBUTES& native) {
     attributes.authAlgorithm = security.dot11AuthAlgorithm;
     attributes.cipherAlgorithm = security.dot11CipherAlgorithm;
     return attributes;
+}
+
+// The PHYs the record lists, as far as the data the service handed back holds them.
+std::vector<PhyRadioState> RadioStatesFrom(const WLAN_RADIO_STATE& native, DWORD dataSize) {
+    constexpr size_t kListOffset = offsetof(WLAN_RADIO_STATE, PhyRadioState);
+    if (dataSize < kListOffset)
+        return {};
+    const size_t held = (dataSize - kListOffset) / sizeof(WLAN_PHY_RADIO_STATE);
+    const size_t listed = std::min<size_t>({native.dwNumberOfPhys, WLAN_MAX_PHY_INDEX, held});
+    std::vector<PhyRadioState> states;
+    for (size_t i = 0; i < listed; ++i)
+        states.push_back(std::bit_cast<PhyRadioState>(native.PhyRadioState[i]));
+    return states;
 }
 
 // The hosted-network functions are found by name in the already loaded wlanapi.dll; null when missing.
@@ -188,6 +202,9 @@ WlanResult NativeWlanService::QueryInterface(WlanHandle handle, const Guid& inte
     result = WlanInterfaceQueryResult{};
     result.dataSize = dataSize;
     switch (opcode) {
+        case WlanIntfOpcode::kRadioState:
+            result.radioStates = RadioStatesFrom(*static_cast<const WLAN_RADIO_STATE*>(data.Get()), dataSize);
+            break;
         case WlanIntfOpcode::kInterfaceState:
         case WlanIntfOpcode::kChannelNumber:
             if (dataSize >= sizeof(DWORD))

@@ -1,20 +1,26 @@
 // The About page.
 #include "widgets/about_page.h"
 
-#include <cwchar>
+#include <objbase.h>
+
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "lang/language_dialog.h"
-#include "fw/wide_text.h"
+#include "core/lang/language_strings.h"
 #include "core/resource.h"
+#include "core/widgets/about_texts.h"
+#include "fw/handle.h"
+#include "fw/wide_text.h"
+#include "lang/language_dialog.h"
 
 namespace aerowisp {
 namespace {
 
 constexpr DWORD kModulePathLength = 520;
-constexpr size_t kTextLength = 64;
+// The worker's exit code.
+constexpr DWORD kWebWorkerDone = 1;
 
 std::wstring ProgramPath() {
     wchar_t path[kModulePathLength] = L"";
@@ -22,61 +28,88 @@ std::wstring ProgramPath() {
     return std::wstring(path, length < kModulePathLength ? length : 0);
 }
 
-// "2.0.1.3" and a line break, from the root block of the file's version information; empty when the
-// file has none.
-std::wstring FileVersionText(const std::wstring& path) {
+// The version block of the file; empty when it has none or it cannot be read.
+std::vector<uint8_t> VersionBlock(const std::wstring& path) {
     DWORD ignored = 0;
     const DWORD size = ::GetFileVersionInfoSizeW(path.c_str(), &ignored);
     if (size == 0)
         return {};
-    std::vector<BYTE> block(size);
+    std::vector<uint8_t> block(size);
     if (!::GetFileVersionInfoW(path.c_str(), 0, size, block.data()))
         return {};
-    VS_FIXEDFILEINFO* fixed = nullptr;
-    UINT fixedSize = 0;
-    if (!::VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &fixedSize) ||
-        fixedSize < sizeof(VS_FIXEDFILEINFO))
-        return {};
-    wchar_t text[kTextLength] = L"";
-    std::swprintf(text, kTextLength, L"%d.%d.%d.%d\n", HIWORD(fixed->dwFileVersionMS),
-                  LOWORD(fixed->dwFileVersionMS), HIWORD(fixed->dwFileVersionLS),
-                  LOWORD(fixed->dwFileVersionLS));
-    return text;
+    return block;
 }
 
-// The file's last change in local time as "06-30-2011"; nothing when the file cannot be read, empty
-// when the time cannot be converted.
-std::optional<std::wstring> FileDateText(const std::wstring& path) {
+// The file's last change in local time; nothing when the file's status cannot be read, an empty text
+// when the time does not convert or format.
+std::optional<std::u16string> FileDate(const std::wstring& path) {
     WIN32_FILE_ATTRIBUTE_DATA status{};
     if (!::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &status))
         return std::nullopt;
     FILETIME local{};
     SYSTEMTIME time{};
     if (!::FileTimeToLocalFileTime(&status.ftLastWriteTime, &local) || !::FileTimeToSystemTime(&local, &time))
-        return std::wstring();
-    wchar_t text[kTextLength] = L"";
-    std::swprintf(text, kTextLength, L"%02u-%02u-%04u", time.wMonth, time.wDay, time.wYear);
-    return text;
+        return std::u16string();
+    return FileDateText({.year = time.wYear, .month = time.wMonth, .day = time.wDay});
+}
+
+struct WebWorkerJob {
+    WebBrowser& browser;
+    std::u16string address;
+};
+
+// The shell may use COM to reach the browser, so the worker has it initialised for the call.
+DWORD WINAPI WebWorker(void* parameter) {
+    const std::unique_ptr<WebWorkerJob> job(static_cast<WebWorkerJob*>(parameter));
+    const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    try {
+        job->browser.OpenWebAddress(job->address);
+    } catch (...) {
+        // Nothing crosses the thread's start: an address that could not be opened is no harm.
+    }
+    if (SUCCEEDED(com))
+        ::CoUninitialize();
+    return kWebWorkerDone;
 }
 
 }  // namespace
 
-CAboutPage::CAboutPage(const LanguageFile& language) : CAppProPage(IDD_ABOUT_PAGE), language_(language) {}
+CAboutPage::CAboutPage(const LanguageFile& language, WebBrowser& browser)
+    : CAppProPage(IDD_ABOUT_PAGE), language_(language), browser_(browser) {}
 
 BOOL CAboutPage::OnInitDialog() {
     ApplyLanguageToDialog(Handle(), language_);
     return TRUE;
 }
 
+bool CAboutPage::OnCommand(int id, int notifyCode, HWND control) {
+    if (id == IDC_ABOUT_WEB) {
+        if (notifyCode == BN_CLICKED)
+            OnWebButton();
+        return true;
+    }
+    return CAppProPage::OnCommand(id, notifyCode, control);
+}
+
 void CAboutPage::RefreshVersionInfo(const std::u16string& cardDescription) {
     SetItemText(IDC_ABOUT_DEVICE, fw::ToWide(cardDescription));
     const std::wstring path = ProgramPath();
-    const std::wstring version = FileVersionText(path);
+    if (path.empty())
+        return;
+    const std::u16string version = FileVersionText(VersionBlock(path));
     if (version.empty())
         return;
-    SetItemText(IDC_ABOUT_VERSION, version);
-    if (const std::optional<std::wstring> date = FileDateText(path))
-        SetItemText(IDC_ABOUT_DATE, *date);
+    SetItemText(IDC_ABOUT_VERSION, fw::ToWide(version));
+    if (const std::optional<std::u16string> date = FileDate(path))
+        SetItemText(IDC_ABOUT_DATE, fw::ToWide(*date));
+}
+
+void CAboutPage::OnWebButton() {
+    auto job = std::make_unique<WebWorkerJob>(
+        WebWorkerJob{browser_, WebAddressToOpen(language_.LoadLanguageString(kMakerWebAddress.key))});
+    const fw::KernelHandle worker(::CreateThread(nullptr, 0, WebWorker, job.get(), 0, nullptr));
+    if (worker)
+        job.release();
 }
 
 }  // namespace aerowisp

@@ -67,6 +67,8 @@ inline const std::vector<std::string> kStopSharingOfVirtualAdapterOnly = {
 
 struct ModelHarness {
     // `codePage` is the ANSI code page as iconv names it.
+    explicit ModelHarness(const Scenario& scenario, const char* codePageName = "CP1252")
+        : ModelHarness(codePageName, scenario) {}
     explicit ModelHarness(const char* codePageName = "CP1252", Scenario scenario = HarnessScenario())
         : machine(scenario),
           codePage(codePageName),

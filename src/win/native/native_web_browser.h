@@ -1,0 +1,13 @@
+// The real machine's browser, reached through the shell.
+#pragma once
+
+#include "core/platform/web_browser.h"
+
+namespace aerowisp {
+
+class NativeWebBrowser final : public WebBrowser {
+  public:
+    void OpenWebAddress(const std::u16string& address) override;
+};
+
+}  // namespace aerowisp
