@@ -33,8 +33,6 @@ int Usage() {
         L"                                        child ID): id visible enabled left top width height\n"
         L"                                        (in the window's client area) and text\n"
         L"       wndctl rect TITLE                the window's left top width height on the screen\n"
-        L"       wndctl message TITLE [TIMEOUT_MS] wait for a message box titled TITLE (a window with an\n"
-        L"                                        owner), print its text and press its OK button\n"
         L"       wndctl event TITLE WHAT          a simulated machine's event, sent to the window and\n"
         L"                                        handled before wndctl returns: remove, insert (the\n"
         L"                                        first card), suspend or resume\n"
@@ -82,20 +80,6 @@ bool WaitFor(const wchar_t* title, DWORD timeout, Awaited awaited) {
 }
 
 constexpr int kTextBufferLength = 1024;
-// The text control of a message box.
-constexpr int kMessageBoxTextId = 0xFFFF;
-
-// A visible top-level window titled `title` that has an owner, as a message box has; the program's main
-// window has the same title but no owner.
-HWND FindOwnedWindow(const wchar_t* title) {
-    for (HWND window = ::FindWindowExW(nullptr, nullptr, nullptr, title); window != nullptr;
-         window = ::FindWindowExW(nullptr, window, nullptr, title)) {
-        if (::IsWindowVisible(window) && ::GetWindow(window, GW_OWNER) != nullptr)
-            return window;
-    }
-    return nullptr;
-}
-
 // WM_GETTEXT rather than GetWindowTextW, which for another process's window gives only the text the window
 // was created with, not what an edit control holds now.
 std::wstring TextOf(HWND window) {
