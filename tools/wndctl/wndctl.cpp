@@ -33,8 +33,6 @@ int Usage() {
         L"                                        child ID): id visible enabled left top width height\n"
         L"                                        (in the window's client area) and text\n"
         L"       wndctl rect TITLE                the window's left top width height on the screen\n"
-        L"       wndctl message TITLE [TIMEOUT_MS] wait for a message box titled TITLE (a window with an\n"
-        L"                                        owner), print its text and press its OK button\n"
         L"       wndctl event TITLE WHAT          a simulated machine's event, sent to the window and\n"
         L"                                        handled before wndctl returns: remove, insert (the\n"
         L"                                        first card), suspend or resume\n"
