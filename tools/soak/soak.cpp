@@ -70,7 +70,8 @@ struct ProcessWindows {
     std::vector<HWND> others;
 };
 
-BOOL CALLBACK CollectDialog(HWND window, LPARAM param) {
+// A named callback: on x86 EnumWindows wants a stdcall function, which a lambda does not convert to.
+BOOL CALLBACK CollectOtherDialog(HWND window, LPARAM param) {
     auto* found = reinterpret_cast<ProcessWindows*>(param);
     DWORD owner = 0;
     ::GetWindowThreadProcessId(window, &owner);
@@ -85,7 +86,7 @@ BOOL CALLBACK CollectDialog(HWND window, LPARAM param) {
 // Message boxes and dialogs the events opened: closed like a user would, so the run goes on.
 void CloseOtherDialogs(DWORD processId, HWND main) {
     ProcessWindows found{processId, main, {}};
-    ::EnumWindows(&CollectDialog, reinterpret_cast<LPARAM>(&found));
+    ::EnumWindows(CollectOtherDialog, reinterpret_cast<LPARAM>(&found));
     for (HWND dialog : found.others)
         ::PostMessageW(dialog, WM_CLOSE, 0, 0);
 }

@@ -23,9 +23,9 @@ constexpr uint64_t kSaveDelayMs = 500;
 // While the address is missing it is looked for this often; while bound, checked this often.
 constexpr uint64_t kWaitPollMs = 1000;
 constexpr uint64_t kBoundPollMs = 5000;
-// Room for bursts of a few thousand requests: under overload an answer late by up to a second still
-// counts for the client, a dropped request does not.
-constexpr int kReceiveBufferBytes = 1 << 20;
+// Room for bursts of a few hundred requests. Deeper, a sustained overload would fill it with requests
+// whose clients have given up by the time they are answered, and the server would serve only those.
+constexpr int kReceiveBufferBytes = 256 * 1024;
 
 int64_t UnixSeconds() {
     FILETIME now{};
@@ -74,19 +74,20 @@ DhcpService::DhcpService(std::wstring folder)
       m_log(m_folder + kLogFile),
       m_addressEvent(::CreateEventW(nullptr, FALSE, FALSE, nullptr)) {
     m_log.Write("DhcpServer started");
+    Config config;
     if (std::optional<std::string> text = ReadWholeFile(m_folder + kConfigFile, kMaxFileBytes)) {
         ConfigResult result = ParseConfig(*text);
         for (const std::string& problem : result.problems)
             m_log.Write(problem + "; the default is used");
-        m_config = result.config;
+        config = result.config;
     }
-    std::vector<Ipv4> dns = ChooseDnsServers(m_config, HostDnsServers());
+    std::vector<Ipv4> dns = ChooseDnsServers(config, HostDnsServers());
     std::string dnsText;
     for (Ipv4 server : dns)
         dnsText += ' ' + FormatIpv4(server);
-    m_log.Write("pool " + FormatIpv4(m_config.poolFirst) + "-" + FormatIpv4(m_config.poolLast) + ", lease " +
-                std::to_string(m_config.leaseSeconds) + " s, DNS" + dnsText);
-    m_server = std::make_unique<Server>(m_config, std::move(dns), m_log);
+    m_log.Write("pool " + FormatIpv4(config.poolFirst) + "-" + FormatIpv4(config.poolLast) + ", lease " +
+                std::to_string(config.leaseSeconds) + " s, DNS" + dnsText);
+    m_server = std::make_unique<Server>(config, std::move(dns), m_log);
     LoadLeases();
 }
 

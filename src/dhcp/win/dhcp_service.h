@@ -45,7 +45,6 @@ class DhcpService {
 
     std::wstring m_folder;
     RotatingLog m_log;
-    Config m_config;
     std::unique_ptr<Server> m_server;
     HWND m_window = nullptr;
     SOCKET m_socket = INVALID_SOCKET;

@@ -33,8 +33,8 @@ std::wstring ExeFolder() {
 }
 
 std::optional<std::string> ReadWholeFile(const std::wstring& path, size_t maxBytes) {
-    fw::KernelHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    fw::KernelHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size{};
     if (!file || !::GetFileSizeEx(file.Get(), &size) || static_cast<uint64_t>(size.QuadPart) > maxBytes)
         return std::nullopt;
@@ -56,7 +56,7 @@ bool ReplaceFile(const std::wstring& path, const std::string& bytes) {
     const std::wstring temporary = path + L".tmp";
     {
         fw::KernelHandle file(::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+                                            FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file || !WriteAll(file.Get(), bytes) || !::FlushFileBuffers(file.Get()))
             return false;
     }
@@ -106,7 +106,7 @@ void RotatingLog::Flush() {
         m_fileBytes = 0;
     }
     fw::KernelHandle file(::CreateFileW(m_path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_DELETE,
-                                    nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+                                        nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     // A log that cannot be written must not stop the server; the lines are dropped.
     if (file && WriteAll(file.Get(), m_pending))
         m_fileBytes += m_pending.size();

@@ -28,10 +28,11 @@ INT_PTR Dialog::DoModal(HWND parent) {
     const void* bytes = loaded != nullptr ? ::LockResource(loaded) : nullptr;
     const DWORD size = found != nullptr ? ::SizeofResource(module, found) : 0;
     constexpr DWORD kExtendedStyleOffset = 12;  // DLGTEMPLATEEX: dlgVer, signature, helpID, exStyle, style
-    // A dialog template is a few kilobytes; anything near the size limit is no template of ours.
-    constexpr DWORD kLargestTemplate = 1 << 20;
+    // Far beyond any template of ours; a resource this odd goes to the dialog manager as it is.
+    constexpr DWORD kLargestTemplate = 0x10000;
     if (bytes == nullptr || size < kExtendedStyleOffset + sizeof(DWORD) || size > kLargestTemplate)
-        return -1;
+        return ::DialogBoxParamW(module, MAKEINTRESOURCEW(templateId_), parent, &DialogProc,
+                                 reinterpret_cast<LPARAM>(this));
     std::vector<DWORD> copy((size + sizeof(DWORD) - 1) / sizeof(DWORD));  // templates are DWORD-aligned
     std::memcpy(copy.data(), bytes, size);
     const auto* words = reinterpret_cast<const WORD*>(copy.data());
