@@ -40,6 +40,24 @@ build_preset() {
 # and its notification area, and starts it. Without a window manager, each top-level window that closes
 # stalls about 2 s; inside a virtual desktop it takes milliseconds. Needs an X display; ends what the
 # prefix was running.
+# A display for Wine's windows: the caller's, or a private Xvfb on a free display number. Either way the
+# prefix's Wine processes, and that Xvfb, end when the calling script exits.
+use_private_display() {
+    trap end_wine_session EXIT
+    [ -n "${DISPLAY:-}" ] && return 0
+    local n
+    for n in $(seq 90 250); do [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break; done
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    private_xvfb_pid=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+}
+
+end_wine_session() {
+    wineserver -k 2>/dev/null || true
+    [ -n "${private_xvfb_pid:-}" ] && kill "$private_xvfb_pid" 2>/dev/null || true
+}
+
 use_wine_desktop() {
     local name=$1 wine
     wine=$(wine_binary)
