@@ -15,6 +15,17 @@ namespace {
 constexpr char16_t kFolder[] = u"C:\\Aerowisp\\";
 constexpr char16_t kIniFile[] = u"C:\\Aerowisp\\DuvaDI.ini";
 
+// Reads one mode setting through the store, the value it reads starting as `start`; checks the answer
+// and the value read.
+std::function<void(SettingsStore&)> ExpectRead(int selector, uint32_t start, bool found, uint32_t read) {
+    return [=](SettingsStore& s) {
+        uint32_t mode = selector == kModeSelectorCurrentMode ? start : 0;
+        uint32_t radio = selector == kModeSelectorRadioState ? start : 0;
+        EXPECT_EQ(ReadModeSetting(s, selector, mode, radio), found);
+        EXPECT_EQ(selector == kModeSelectorCurrentMode ? mode : radio, read);
+    };
+}
+
 TEST(FailingSettingsStore, PlannedFailuresStopTheCallBeforeTheStoreBehind) {
     struct Case {
         const char* label;
@@ -27,34 +38,16 @@ TEST(FailingSettingsStore, PlannedFailuresStopTheCallBeforeTheStoreBehind) {
     };
     const Case cases[] = {
         {"open for all access refused: opens for reading only", op::kRegOpenKeyExW, 1, 1,
-         [](SettingsStore& s) {
-             uint32_t mode = 0;
-             uint32_t radio = 0;
-             EXPECT_TRUE(ReadModeSetting(s, kModeSelectorCurrentMode, mode, radio));
-             EXPECT_EQ(mode, 1u);
-         },
-         [](SimSettingsStore&) {}},
+         ExpectRead(kModeSelectorCurrentMode, 0, true, 1), [](SimSettingsStore&) {}},
         {"read-only key: writes fail", op::kRegOpenKeyExW, 1, 1,
          [](SettingsStore& s) { WriteModeSetting(s, kModeSelectorCurrentMode, 0, 0); },
          [](SimSettingsStore& b) {
              EXPECT_EQ(b.Value(kSettingsKey, kValueCurrentMode), RegistryValue::Dword(1));
          }},
         {"no open at all: the default", op::kRegOpenKeyExW, 2, 0,
-         [](SettingsStore& s) {
-             uint32_t mode = 0;
-             uint32_t radio = 0;
-             EXPECT_FALSE(ReadModeSetting(s, kModeSelectorRadioState, mode, radio));
-             EXPECT_EQ(radio, 1u);
-         },
-         [](SimSettingsStore&) {}},
+         ExpectRead(kModeSelectorRadioState, 0, false, 1), [](SimSettingsStore&) {}},
         {"query refused: the default", op::kRegQueryValueExW, 1, 0,
-         [](SettingsStore& s) {
-             uint32_t mode = 7;
-             uint32_t radio = 0;
-             EXPECT_TRUE(ReadModeSetting(s, kModeSelectorCurrentMode, mode, radio));
-             EXPECT_EQ(mode, 0u);
-         },
-         [](SimSettingsStore&) {}},
+         ExpectRead(kModeSelectorCurrentMode, 7, true, 0), [](SimSettingsStore&) {}},
         {"write refused", op::kRegSetValueExW, 1, 0,
          [](SettingsStore& s) { WriteIcsCardName(s, u"Realtek"); },
          [](SimSettingsStore& b) { EXPECT_FALSE(b.Value(kSettingsKey, kValueIcsCardName).has_value()); }},
