@@ -4,19 +4,19 @@
 namespace aerowisp {
 
 void FailurePlan::FailAlways(std::string_view operation, uint32_t error, uint32_t reason) {
-    rules_[std::string(operation)].push_back({{error, reason}, std::nullopt});
+    rules_[std::string(operation)].push_back({InjectedFailure{error, reason}, std::nullopt});
 }
 
 void FailurePlan::FailNext(std::string_view operation, uint32_t error, uint32_t times, uint32_t reason) {
     if (times == 0)
         return;
-    rules_[std::string(operation)].push_back({{error, reason}, times});
+    rules_[std::string(operation)].push_back({InjectedFailure{error, reason}, times});
 }
 
 void FailurePlan::FailAfter(std::string_view operation, uint32_t passes, uint32_t error,
                             std::optional<uint32_t> times, uint32_t reason) {
     if (passes > 0)
-        rules_[std::string(operation)].push_back({{}, passes, true});
+        rules_[std::string(operation)].push_back({std::nullopt, passes});
     if (times) {
         FailNext(operation, error, *times, reason);
     } else {
@@ -44,9 +44,7 @@ std::optional<InjectedFailure> FailurePlan::ConsumeFailure(std::string_view oper
     if (it == rules_.end() || it->second.empty())
         return std::nullopt;
     Rule& rule = it->second.front();
-    std::optional<InjectedFailure> failure;
-    if (!rule.passes)
-        failure = rule.failure;
+    const std::optional<InjectedFailure> failure = rule.failure;
     if (rule.remaining && --*rule.remaining == 0) {
         it->second.pop_front();
         if (it->second.empty())

@@ -37,9 +37,8 @@ class FailurePlan {
 
   private:
     struct Rule {
-        InjectedFailure failure;
-        std::optional<uint32_t> remaining;  // nothing: always
-        bool passes = false;                // the calls it covers succeed
+        std::optional<InjectedFailure> failure;  // nothing: the calls it covers succeed
+        std::optional<uint32_t> remaining;       // nothing: always
     };
     std::map<std::string, std::deque<Rule>, std::less<>> rules_;
 };
