@@ -114,14 +114,9 @@ class SimSharingConfiguration final : public NetSharingConfiguration {
     static constexpr int32_t kSharingTypePrivateValue = 1;
 
   private:
-    // The connection while it is still there (the virtual one goes when the hosted network stops).
-    SimNetwork::Connection* Live() {
-        SimNetwork::Connection* connection = network_.Find(guid_);
-        return connection && network_.Present(*connection) ? connection : nullptr;
-    }
+    SimNetwork::Connection* Live() { return network_.FindPresent(guid_); }
     std::string Arguments(const SimNetwork::Connection* connection) const {
-        return connection ? network_.ConnectionArgument(*connection)
-                          : "connection=" + QuoteText(SimNetwork::GuidText(guid_));
+        return network_.ConnectionArgument(connection, guid_);
     }
 
     SimNetwork& network_;
@@ -133,14 +128,12 @@ class SimNetConnection final : public NetConnection {
     SimNetConnection(SimNetwork& network, const Guid& guid) : network_(network), guid_(guid) {}
 
     std::optional<NetConnectionProps> Properties() override {
-        SimNetwork::Connection* connection = network_.Find(guid_);
-        if (!connection || !network_.Present(*connection)) {
-            network_.journal_.Record(op::kGetNetConnectionProps,
-                                     "connection=" + QuoteText(SimNetwork::GuidText(guid_)),
-                                     kHresultNotFound);
+        SimNetwork::Connection* connection = network_.FindPresent(guid_);
+        const std::string arguments = network_.ConnectionArgument(connection, guid_);
+        if (!connection) {
+            network_.journal_.Record(op::kGetNetConnectionProps, arguments, kHresultNotFound);
             return std::nullopt;
         }
-        const std::string arguments = network_.ConnectionArgument(*connection);
         if (network_.Failed(op::kGetNetConnectionProps, arguments))
             return std::nullopt;
         const ScenarioConnection& s = connection->scenario;
@@ -162,14 +155,12 @@ class SimNetConnection final : public NetConnection {
     }
 
     std::unique_ptr<NetSharingConfiguration> SharingConfiguration() override {
-        SimNetwork::Connection* connection = network_.Find(guid_);
-        if (!connection || !network_.Present(*connection)) {
-            network_.journal_.Record(op::kGetSharingConfiguration,
-                                     "connection=" + QuoteText(SimNetwork::GuidText(guid_)),
-                                     kHresultNotFound);
+        SimNetwork::Connection* connection = network_.FindPresent(guid_);
+        const std::string arguments = network_.ConnectionArgument(connection, guid_);
+        if (!connection) {
+            network_.journal_.Record(op::kGetSharingConfiguration, arguments, kHresultNotFound);
             return nullptr;
         }
-        const std::string arguments = network_.ConnectionArgument(*connection);
         if (network_.Failed(op::kGetSharingConfiguration, arguments))
             return nullptr;
         network_.journal_.Record(op::kGetSharingConfiguration, arguments);
@@ -236,10 +227,10 @@ bool SimNetwork::Present(const Connection& connection) const {
     return !connection.isVirtual || wlan_.HostedNetworkRunning();
 }
 
-SimNetwork::Connection* SimNetwork::Find(const Guid& guid) {
+SimNetwork::Connection* SimNetwork::FindPresent(const Guid& guid) {
     auto it =
         std::ranges::find_if(connections_, [&](const Connection& c) { return c.scenario.guid == guid; });
-    return it == connections_.end() ? nullptr : &*it;
+    return it != connections_.end() && Present(*it) ? &*it : nullptr;
 }
 
 const SimNetwork::Connection* SimNetwork::FindByName(std::u16string_view name) const {
@@ -256,8 +247,8 @@ std::optional<uint32_t> SimNetwork::Failed(std::string_view operation, const std
     return error;
 }
 
-std::string SimNetwork::ConnectionArgument(const Connection& connection) const {
-    return "connection=" + QuoteText(connection.scenario.name);
+std::string SimNetwork::ConnectionArgument(const Connection* connection, const Guid& guid) const {
+    return "connection=" + QuoteText(connection ? connection->scenario.name : GuidText(guid));
 }
 
 void SimNetwork::InitializeSecurity() {

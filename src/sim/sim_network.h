@@ -84,11 +84,13 @@ class SimNetwork final : public SharingManagerService, public NetworkAdapters {
     };
 
     bool Present(const Connection& connection) const;
-    Connection* Find(const Guid& guid);
+    // The connection with this GUID while it is there (the virtual one goes when the hosted network stops).
+    Connection* FindPresent(const Guid& guid);
     const Connection* FindByName(std::u16string_view name) const;
     // A failure the plan holds for `operation`, journaled with `arguments`; nothing when the call proceeds.
     std::optional<uint32_t> Failed(std::string_view operation, const std::string& arguments);
-    std::string ConnectionArgument(const Connection& connection) const;
+    // The connection by its name, or by `guid` when it is not there.
+    std::string ConnectionArgument(const Connection* connection, const Guid& guid) const;
 
     const SimWlanService& wlan_;
     Journal& journal_;
