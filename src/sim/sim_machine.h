@@ -33,8 +33,7 @@ class SimMachine {
     // The network connections with their sharing, the adapter list and the connections' names.
     SimNetwork& Network() { return network_; }
     // netsh.exe in the system folder sets the hosted network's key and connections' addresses;
-    // DhcpServer.exe in the program
-    // folder opens the window "Tftpd32".
+    // DhcpServer.exe in the program folder opens the window "Tftpd32".
     SimProcessesAndWindows& Processes() { return processes_; }
     SimTimerService& Timers() { return timers_; }
     aerowisp::Journal& Journal() { return journal_; }
