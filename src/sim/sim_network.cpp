@@ -381,18 +381,20 @@ bool SimNetwork::RunNetshCommand(const std::u16string& parameters) {
     return true;
 }
 
+const SimNetwork::Connection* SimNetwork::FindAnyByName(std::u16string_view name) const {
+    auto it = std::ranges::find_if(
+        connections_, [&](const Connection& c) { return EqualsIgnoringCaseAZ(c.scenario.name, name); });
+    return it == connections_.end() ? nullptr : &*it;
+}
+
 std::optional<SharingState> SimNetwork::SharingOf(std::u16string_view connectionName) const {
-    auto it = std::ranges::find_if(connections_, [&](const Connection& c) {
-        return EqualsIgnoringCaseAZ(c.scenario.name, connectionName);
-    });
-    return it == connections_.end() ? std::nullopt : std::optional(it->sharing);
+    const Connection* connection = FindAnyByName(connectionName);
+    return connection ? std::optional(connection->sharing) : std::nullopt;
 }
 
 std::optional<std::u16string> SimNetwork::AddressOf(std::u16string_view connectionName) const {
-    auto it = std::ranges::find_if(connections_, [&](const Connection& c) {
-        return EqualsIgnoringCaseAZ(c.scenario.name, connectionName);
-    });
-    return it == connections_.end() ? std::nullopt : std::optional(it->address);
+    const Connection* connection = FindAnyByName(connectionName);
+    return connection ? std::optional(connection->address) : std::nullopt;
 }
 
 std::string SimNetwork::StateSummary() const {

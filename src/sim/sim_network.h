@@ -87,6 +87,8 @@ class SimNetwork final : public SharingManagerService, public NetworkAdapters {
     // The connection with this GUID while it is there (the virtual one goes when the hosted network stops).
     Connection* FindPresent(const Guid& guid);
     const Connection* FindByName(std::u16string_view name) const;
+    // Also a connection that is not there now.
+    const Connection* FindAnyByName(std::u16string_view name) const;
     // A failure the plan holds for `operation`, journaled with `arguments`; nothing when the call proceeds.
     std::optional<uint32_t> Failed(std::string_view operation, const std::string& arguments);
     // The connection by its name, or by `guid` when it is not there.
