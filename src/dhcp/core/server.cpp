@@ -36,6 +36,23 @@ std::string HostName(const Message& request) {
     return name;
 }
 
+// What every reply takes from its request, with its type and the server's identifier.
+Message ReplyTo(const Message& request, MessageType type) {
+    Message reply;
+    reply.op = kBootReply;
+    reply.htype = request.htype;
+    reply.hlen = request.hlen;
+    reply.xid = request.xid;
+    reply.flags = request.flags;
+    reply.giaddr = request.giaddr;
+    reply.chaddr = request.chaddr;
+    reply.options[option::kMessageType] = {static_cast<uint8_t>(type)};
+    reply.SetAddressOption(option::kServerId, kServerAddress);
+    if (auto id = request.options.find(option::kClientId); id != request.options.end())
+        reply.options[option::kClientId] = id->second;
+    return reply;
+}
+
 std::vector<uint8_t> HardwareKey(const Message& request) {
     std::vector<uint8_t> key{request.htype};
     const std::span<const uint8_t> hardware = request.Hardware();
@@ -197,18 +214,7 @@ Reply Server::Ack(const Message& request, Lease& lease, std::span<const uint8_t>
 }
 
 Reply Server::Nak(const Message& request) const {
-    Reply reply;
-    reply.message.op = kBootReply;
-    reply.message.htype = request.htype;
-    reply.message.hlen = request.hlen;
-    reply.message.xid = request.xid;
-    reply.message.flags = request.flags;
-    reply.message.giaddr = request.giaddr;
-    reply.message.chaddr = request.chaddr;
-    reply.message.options[option::kMessageType] = {static_cast<uint8_t>(MessageType::kNak)};
-    reply.message.SetAddressOption(option::kServerId, kServerAddress);
-    if (auto id = request.options.find(option::kClientId); id != request.options.end())
-        reply.message.options[option::kClientId] = id->second;
+    Reply reply{ReplyTo(request, MessageType::kNak)};
     // Through a relay the client has no address yet: the relay must broadcast.
     if (request.giaddr != 0) {
         reply.message.flags |= kBroadcastFlag;
@@ -221,13 +227,11 @@ Reply Server::Nak(const Message& request) const {
 }
 
 Reply Server::Answer(const Message& request, MessageType type, Ipv4 yiaddr, bool withLease) const {
-    Reply reply{Nak(request)};
+    Reply reply{ReplyTo(request, type)};
     Message& message = reply.message;
-    message.options[option::kMessageType] = {static_cast<uint8_t>(type)};
     message.yiaddr = yiaddr;
     if (type == MessageType::kAck)
         message.ciaddr = request.ciaddr;
-    message.flags = request.flags;
     if (withLease) {
         message.SetNumberOption(option::kLeaseTime, config_.leaseSeconds);
         message.SetNumberOption(option::kRenewalTime, config_.leaseSeconds / 2);
