@@ -134,6 +134,9 @@ std::optional<Reply> Server::Request(const Message& request, std::span<const uin
     const std::optional<Ipv4> wanted = request.AddressOption(option::kRequestedAddress);
     std::string kind;
     Ipv4 address = 0;
+    const auto logAnswer = [&](const char* answer) {
+        log_.Write("REQUEST from " + Who(request) + " (" + kind + ") " + FormatIpv4(address) + ": " + answer);
+    };
     if (serverId) {
         Lease* lease = leases_.OfClient(client);
         if (*serverId != kServerAddress) {
@@ -148,7 +151,7 @@ std::optional<Reply> Server::Request(const Message& request, std::span<const uin
         kind = "selecting";
         address = wanted.value_or(request.ciaddr);
         if (lease == nullptr || lease->address != address) {
-            log_.Write("REQUEST from " + Who(request) + " (" + kind + ") " + FormatIpv4(address) + ": NAK");
+            logAnswer("NAK");
             return Nak(request);
         }
     } else if (wanted) {
@@ -165,10 +168,10 @@ std::optional<Reply> Server::Request(const Message& request, std::span<const uin
         // An address of another network belongs to a server there.
         if (!InSubnet(address) && kind == "rebinding")
             return std::nullopt;
-        log_.Write("REQUEST from " + Who(request) + " (" + kind + ") " + FormatIpv4(address) + ": NAK");
+        logAnswer("NAK");
         return Nak(request);
     }
-    log_.Write("REQUEST from " + Who(request) + " (" + kind + ") " + FormatIpv4(address) + ": ACK");
+    logAnswer("ACK");
     return Ack(request, *lease, client, now);
 }
 
