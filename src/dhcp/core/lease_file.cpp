@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "dhcp/core/ipv4.h"
+#include "dhcp/core/text.h"
 
 namespace aerowisp::dhcp {
 
@@ -15,16 +16,9 @@ constexpr std::array<std::string_view, 5> kStateNames = {"free", "offered", "bou
 // A client identifier may fill a whole message (RFC 3396 joins long options).
 constexpr size_t kMaxHexBytes = 2048;
 
+// The lease file writes "-" for no bytes.
 std::string Hex(const std::vector<uint8_t>& bytes) {
-    static const char kDigits[] = "0123456789abcdef";
-    if (bytes.empty())
-        return "-";
-    std::string text;
-    for (uint8_t byte : bytes) {
-        text += kDigits[byte >> 4];
-        text += kDigits[byte & 0xF];
-    }
-    return text;
+    return bytes.empty() ? "-" : HexText(bytes);
 }
 
 int HexDigit(char c) {

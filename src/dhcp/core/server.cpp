@@ -4,23 +4,13 @@
 #include <algorithm>
 #include <utility>
 
+#include "dhcp/core/text.h"
+
 namespace aerowisp::dhcp {
 
 namespace {
 
 constexpr size_t kMaxHostNameBytes = 63;
-
-std::string HexBytes(std::span<const uint8_t> bytes, char separator) {
-    static const char kDigits[] = "0123456789abcdef";
-    std::string text;
-    for (uint8_t byte : bytes) {
-        if (!text.empty() && separator != '\0')
-            text += separator;
-        text += kDigits[byte >> 4];
-        text += kDigits[byte & 0xF];
-    }
-    return text;
-}
 
 // Printable ASCII only, so that the log and the lease file stay plain text.
 std::string HostName(const Message& request) {
@@ -263,7 +253,7 @@ Reply Server::Answer(const Message& request, MessageType type, Ipv4 yiaddr, bool
 }
 
 std::string Server::Who(const Message& request) const {
-    std::string who = HexBytes(request.Hardware(), ':');
+    std::string who = HexText(request.Hardware(), ':');
     if (std::string name = HostName(request); !name.empty())
         who += " (" + name + ")";
     return who;

@@ -1,0 +1,18 @@
+// Small pieces of text.
+#include "dhcp/core/text.h"
+
+namespace aerowisp::dhcp {
+
+std::string HexText(std::span<const uint8_t> bytes, char separator) {
+    static const char kDigits[] = "0123456789abcdef";
+    std::string text;
+    for (uint8_t byte : bytes) {
+        if (!text.empty() && separator != '\0')
+            text += separator;
+        text += kDigits[byte >> 4];
+        text += kDigits[byte & 0xF];
+    }
+    return text;
+}
+
+}  // namespace aerowisp::dhcp
