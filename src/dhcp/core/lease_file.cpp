@@ -47,10 +47,7 @@ std::optional<std::vector<uint8_t>> ParseHex(std::string_view text) {
 
 // The next field up to a space; empty when none is left.
 std::string_view Field(std::string_view& line) {
-    const size_t space = line.find(' ');
-    const std::string_view field = line.substr(0, space);
-    line = space == std::string_view::npos ? std::string_view() : line.substr(space + 1);
-    return field;
+    return TakeUntil(line, " ");
 }
 
 std::optional<Lease> ParseRecord(std::string_view line) {
@@ -101,9 +98,7 @@ std::string FormatLeaseFile(const std::vector<Lease>& records) {
 LeaseFileContents ParseLeaseFile(std::string_view text) {
     LeaseFileContents contents;
     while (!text.empty()) {
-        const size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        std::string_view line = TakeUntil(text, "\n");
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         if (line.empty() || line.front() == '#')

@@ -15,4 +15,11 @@ std::string HexText(std::span<const uint8_t> bytes, char separator) {
     return text;
 }
 
+std::string_view TakeUntil(std::string_view& text, std::string_view separators) {
+    const size_t end = text.find_first_of(separators);
+    const std::string_view front = text.substr(0, end);
+    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    return front;
+}
+
 }  // namespace aerowisp::dhcp
