@@ -234,11 +234,7 @@ Reply Server::Answer(const Message& request, MessageType type, Ipv4 yiaddr, bool
     message.SetAddressOption(option::kSubnetMask, kSubnetMask);
     message.SetAddressOption(option::kRouter, kServerAddress);
     message.SetAddressOption(option::kBroadcastAddress, kServerAddress | ~kSubnetMask);
-    std::vector<uint8_t>& dns = message.options[option::kDnsServers];
-    for (Ipv4 server : dnsServers_) {
-        for (int shift = 24; shift >= 0; shift -= 8)
-            dns.push_back(static_cast<uint8_t>(server >> shift));
-    }
+    message.SetAddressListOption(option::kDnsServers, dnsServers_);
     // RFC 2131 4.1: relays get the reply on the server port; a client with an address by unicast; the
     // rest by broadcast, since an unconfigured client cannot be reached by unicast without its ARP entry.
     if (request.giaddr != 0) {
