@@ -27,6 +27,12 @@ use_wine_prefix() {
     ) 9>"$WINEPREFIX.lock"
 }
 
+# The program's version, "a.b.c.d", from its one place, src/core/version.h.
+project_version() {
+    awk '/^#define AEROWISP_VERSION_(MAJOR|MINOR|PATCH|BUILD) / { v = v (v == "" ? "" : ".") $3 } END { print v }' \
+        "$AEROWISP_ROOT/src/core/version.h"
+}
+
 # Configures (once) and builds one preset.
 build_preset() {
     local preset=$1
