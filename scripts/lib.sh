@@ -27,6 +27,12 @@ use_wine_prefix() {
     ) 9>"$WINEPREFIX.lock"
 }
 
+# The program's version, "a.b.c.d", from its one place, src/core/version.h.
+project_version() {
+    awk '/^#define AEROWISP_VERSION_(MAJOR|MINOR|PATCH|BUILD) / { v = v (v == "" ? "" : ".") $3 } END { print v }' \
+        "$AEROWISP_ROOT/src/core/version.h"
+}
+
 # Configures (once) and builds one preset.
 build_preset() {
     local preset=$1
@@ -40,6 +46,18 @@ build_preset() {
 # and its notification area, and starts it. Without a window manager, each top-level window that closes
 # stalls about 2 s; inside a virtual desktop it takes milliseconds. Needs an X display; ends what the
 # prefix was running.
+# Wine takes its ANSI code page from the Unix locale: makes locale $1 (such as zh_CN) this script's, compiled
+# into the build folder $2 when the system has none, so nothing outside the build changes.
+use_unix_locale() {
+    local name=$1 build=$2
+    if ! locale -a 2>/dev/null | grep -qix "$name.utf-\?8"; then
+        export LOCPATH=$build/locale
+        [ -d "$LOCPATH/$name.UTF-8" ] || { mkdir -p "$LOCPATH" && localedef -i "$name" -f UTF-8 "$LOCPATH/$name.UTF-8"; }
+    fi
+    # The shell itself does not look in LOCPATH and would complain; the programs it starts do.
+    { export LANG=$name.UTF-8 LC_ALL=$name.UTF-8; } 2>/dev/null
+}
+
 # A display for Wine's windows: the caller's, or a private Xvfb on a free display number. Either way the
 # prefix's Wine processes, and that Xvfb, end when the calling script exits.
 use_private_display() {
