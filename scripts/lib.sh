@@ -33,6 +33,22 @@ project_version() {
         "$AEROWISP_ROOT/src/core/version.h"
 }
 
+# Prepares WINEPREFIX=$2 for a program that runs inside network namespace $1, where Winsock's sockets are
+# made by the prefix's wineserver and the adapters it lists are the namespace's: that wineserver always
+# starts there. The null display driver gives windows without an X server.
+use_wine_prefix_in_namespace() {
+    local ns=$1 wine
+    export WINEPREFIX=$2
+    export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+    wine=$(wine_binary)
+    ip netns exec "$ns" wineserver -k 2>/dev/null || true
+    [ -f "$WINEPREFIX/system.reg" ] || ip netns exec "$ns" "$wine" wineboot -i >/dev/null 2>&1 || true
+    ip netns exec "$ns" "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1 || true
+    # The desktop process of this wineserver may have started with another driver: start afresh.
+    ip netns exec "$ns" wineserver -k 2>/dev/null || true
+    ip netns exec "$ns" wineserver -w
+}
+
 # Configures (once) and builds one preset.
 build_preset() {
     local preset=$1
@@ -42,10 +58,6 @@ build_preset() {
     cmake --build "$AEROWISP_ROOT/build/$preset" -j "$(nproc)"
 }
 
-# Makes every Wine program of the current prefix join one virtual desktop NAME (1024x768) with a taskbar
-# and its notification area, and starts it. Without a window manager, each top-level window that closes
-# stalls about 2 s; inside a virtual desktop it takes milliseconds. Needs an X display; ends what the
-# prefix was running.
 # Wine takes its ANSI code page from the Unix locale: makes locale $1 (such as zh_CN) this script's, compiled
 # into the build folder $2 when the system has none, so nothing outside the build changes.
 use_unix_locale() {
@@ -76,6 +88,10 @@ end_wine_session() {
     [ -n "${private_xvfb_pid:-}" ] && kill "$private_xvfb_pid" 2>/dev/null || true
 }
 
+# Makes every Wine program of the current prefix join one virtual desktop NAME (1024x768) with a taskbar
+# and its notification area, and starts it. Without a window manager, each top-level window that closes
+# stalls about 2 s; inside a virtual desktop it takes milliseconds. Needs an X display; ends what the
+# prefix was running.
 use_wine_desktop() {
     local name=$1 wine
     wine=$(wine_binary)
