@@ -49,6 +49,16 @@ use_wine_prefix_in_namespace() {
     ip netns exec "$ns" wineserver -w
 }
 
+# Polls for up to $1 ms until the command that follows succeeds; tries once more at the deadline.
+within() {
+    local deadline=$(($(date +%s%3N) + $1))
+    shift
+    until "$@"; do
+        [ "$(date +%s%3N)" -lt "$deadline" ] || { "$@"; return; }
+        sleep 0.1
+    done
+}
+
 # Configures (once) and builds one preset.
 build_preset() {
     local preset=$1
