@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/machine_event.h"
+#include "fw/handle.h"
 
 namespace {
 
@@ -132,30 +133,30 @@ class RemoteMemory {
     RemoteMemory(HWND window, SIZE_T size) {
         DWORD processId = 0;
         ::GetWindowThreadProcessId(window, &processId);
-        process_ = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
-        if (process_ != nullptr)
-            address_ = ::VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+        process_.Reset(
+            ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
+        if (process_)
+            address_ = ::VirtualAllocEx(process_.Get(), nullptr, size, MEM_COMMIT, PAGE_READWRITE);
     }
     ~RemoteMemory() {
         if (address_ != nullptr)
-            ::VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
-        if (process_ != nullptr)
-            ::CloseHandle(process_);
+            ::VirtualFreeEx(process_.Get(), address_, 0, MEM_RELEASE);
     }
     RemoteMemory(const RemoteMemory&) = delete;
     RemoteMemory& operator=(const RemoteMemory&) = delete;
 
     bool Write(const void* data, SIZE_T size) const {
-        return address_ != nullptr && ::WriteProcessMemory(process_, address_, data, size, nullptr);
+        return address_ != nullptr && ::WriteProcessMemory(process_.Get(), address_, data, size, nullptr);
     }
     bool Read(SIZE_T offset, void* data, SIZE_T size) const {
         return address_ != nullptr &&
-               ::ReadProcessMemory(process_, static_cast<BYTE*>(address_) + offset, data, size, nullptr);
+               ::ReadProcessMemory(process_.Get(), static_cast<BYTE*>(address_) + offset, data, size,
+                                   nullptr);
     }
     LPARAM Address() const { return reinterpret_cast<LPARAM>(address_); }
 
   private:
-    HANDLE process_ = nullptr;
+    fw::KernelHandle process_;
     void* address_ = nullptr;
 };
 
