@@ -11,12 +11,14 @@
 #include <vector>
 
 #include "fw/handle.h"
+#include "support/modal_dialog.h"
 #include "support/test_window.h"
 #include "support/windows_version_guard.h"
 
 namespace aerowisp {
 namespace {
 
+using test::FindProcessWindow;
 using test::PumpUntil;
 
 constexpr wchar_t kMainWindowTitle[] = L"Aerowisp";
@@ -82,18 +84,6 @@ std::vector<std::string> JournalOperations(const std::wstring& path) {
 
 bool Contains(const std::vector<std::string>& operations, const std::string& operation) {
     return std::ranges::find(operations, operation) != operations.end();
-}
-
-// A top-level window of process `processId` with exactly this title; visible ones only when asked.
-HWND FindProcessWindow(DWORD processId, const wchar_t* title, bool visibleOnly) {
-    for (HWND window = ::FindWindowExW(nullptr, nullptr, nullptr, title); window != nullptr;
-         window = ::FindWindowExW(nullptr, window, nullptr, title)) {
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(window, &owner);
-        if (owner == processId && (!visibleOnly || ::IsWindowVisible(window)))
-            return window;
-    }
-    return nullptr;
 }
 
 int CountWindowsTitled(const wchar_t* title) {
