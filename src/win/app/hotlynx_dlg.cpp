@@ -444,12 +444,8 @@ CAppProPage* CHotlynxDlg::Page(ContentPage page) {
 
 // Until the notification-area icon exists a hidden window could not be brought back, so the close
 // box and Esc end the program through the close clean-up instead of hiding the window.
-bool CHotlynxDlg::CloseBoxHides() const {
-    return trayIconAdded_;
-}
-
 void CHotlynxDlg::OnCloseBox() {
-    if (CloseBoxHides()) {
+    if (trayIconAdded_) {
         model_->Window().HideMainWindow();
     } else {
         Post(WM_CLOSE);
