@@ -60,28 +60,31 @@ bool Answers(HWND window, DWORD timeout) {
     return ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeout, &ignored) != 0;
 }
 
-bool WaitFor(const wchar_t* title, DWORD timeout, Awaited awaited) {
+// Asks `done` every kPollMilliseconds until it holds, at least once and for `timeout` at the most.
+template <typename Done>
+bool PollUntil(DWORD timeout, Done done) {
     const DWORD start = ::GetTickCount();
-    for (;;) {
-        HWND window = ::FindWindowW(nullptr, title);
-        switch (awaited) {
-            case Awaited::kVisible:
-                if (window != nullptr && ::IsWindowVisible(window))
-                    return true;
-                break;
-            case Awaited::kAnswering:
-                if (window != nullptr && Answers(window, timeout))
-                    return true;
-                break;
-            case Awaited::kGone:
-                if (window == nullptr)
-                    return true;
-                break;
-        }
+    while (!done()) {
         if (::GetTickCount() - start >= timeout)
             return false;
         ::Sleep(kPollMilliseconds);
     }
+    return true;
+}
+
+bool WaitFor(const wchar_t* title, DWORD timeout, Awaited awaited) {
+    return PollUntil(timeout, [&] {
+        HWND window = ::FindWindowW(nullptr, title);
+        switch (awaited) {
+            case Awaited::kVisible:
+                return window != nullptr && ::IsWindowVisible(window);
+            case Awaited::kAnswering:
+                return window != nullptr && Answers(window, timeout);
+            case Awaited::kGone:
+                return window == nullptr;
+        }
+        return false;
+    });
 }
 
 constexpr int kTextBufferLength = 1024;
@@ -226,15 +229,13 @@ std::wstring MessageText(HWND box) {
     return text;
 }
 
+// "message" waits for the box; "answer" looks once.
 int MessageCommand(const std::wstring& verb, const wchar_t* title, DWORD timeout) {
-    const DWORD start = ::GetTickCount();
     HWND box = nullptr;
-    while ((box = FindMessageBox(title)) == nullptr) {
-        if (verb != L"message" || ::GetTickCount() - start >= timeout) {
-            std::fwprintf(stderr, L"wndctl: no message box titled \"%ls\"\n", title);
-            return 1;
-        }
-        ::Sleep(kPollMilliseconds);
+    if (!PollUntil(verb == L"message" ? timeout : 0,
+                   [&] { return (box = FindMessageBox(title)) != nullptr; })) {
+        std::fwprintf(stderr, L"wndctl: no message box titled \"%ls\"\n", title);
+        return 1;
     }
     if (verb == L"answer")
         return ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0) ? 0 : 1;
