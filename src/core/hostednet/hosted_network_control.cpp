@@ -85,6 +85,11 @@ MaybeFailure HostedNetworkControl::StopHostedNetwork() {
     return HostedNetworkFailure{HostedNetworkStep::kStop, result, reason};
 }
 
+MaybeFailure HostedNetworkControl::StopApStaNetwork() {
+    CloseApStaServices();
+    return StopHostedNetwork();
+}
+
 bool HostedNetworkControl::ModeSwitchAllowed() const {
     return state_.cardPresent && state_.radioOn && !switching_;
 }
@@ -286,6 +291,10 @@ void HostedNetworkControl::LeaveApStaMode() {
     KillTimerIfSet(ports_.timers, state_.dhcpLaunchTimer);
     KillTimerIfSet(ports_.timers, state_.radioOnStartTimer);
     view_.ClearAssociationList();
+    CloseApStaServices();
+}
+
+void HostedNetworkControl::CloseApStaServices() {
     CloseDhcpServer(ports_.processes);
     sharing_.StopConnectionSharing();
 }
