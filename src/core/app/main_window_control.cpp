@@ -9,10 +9,6 @@
 namespace aerowisp {
 namespace {
 
-std::u16string TextOr(MainView& view, const LanguageString& entry) {
-    return TextOrDefault(view.LoadLanguageString(entry.key), entry);
-}
-
 // Without a card only button 1003 stays usable: it shows the About page.
 constexpr uint32_t kDisabledWithoutCard[] = {IDC_LINK_STATUS_BUTTON, IDC_ASSOC_LIST_BUTTON,
                                              IDC_ADVANCED_BUTTON,    IDC_RADIO_BUTTON,
@@ -40,12 +36,12 @@ MainWindowControl::MainWindowControl(const ModelPorts& ports, MainView& view, Ma
 
 void MainWindowControl::LoadTrayMenuTexts() {
     TrayMenuTexts& texts = state_.trayMenu;
-    texts.launch = TextOr(view_, kTrayMenuLaunch);
-    texts.toStationMode = TextOr(view_, kTrayMenuToStationMode);
-    texts.wizard = TextOr(view_, kTrayMenuWizard);
-    texts.about = TextOr(view_, kTrayMenuAbout);
-    texts.exit = TextOr(view_, kTrayMenuExit);
-    texts.toApStaMode = TextOr(view_, kTrayMenuToApStaMode);
+    texts.launch = view_.TextFromKey(kTrayMenuLaunch);
+    texts.toStationMode = view_.TextFromKey(kTrayMenuToStationMode);
+    texts.wizard = view_.TextFromKey(kTrayMenuWizard);
+    texts.about = view_.TextFromKey(kTrayMenuAbout);
+    texts.exit = view_.TextFromKey(kTrayMenuExit);
+    texts.toApStaMode = view_.TextFromKey(kTrayMenuToApStaMode);
 }
 
 void MainWindowControl::LoadStoredSettings() {

@@ -107,8 +107,7 @@ void RadioControl::ReportFailure(const Guid& card, bool turningOn) {
     const LanguageString& message = !turningOn                ? kRadioOffFailedMessage
                                     : HardwareSwitchOff(card) ? kHardwareRadioOffMessage
                                                               : kRadioOnFailedMessage;
-    const std::u16string text = view_.LoadLanguageString(message.key);
-    view_.ShowMessage(text.empty() ? std::u16string(message.englishDefault) : text);
+    view_.ShowMessage(view_.TextFromKey(message));
 }
 
 void RadioControl::ShowRadioState() {
