@@ -96,12 +96,8 @@ void MainWindowControl::ShowStartPage() {
 void MainWindowControl::StartInStoredMode() {
     if (!state_.radioOn)
         EnableControlsForRadio(false);
-    if (state_.hostedNetwork.apMode && !hostedNetwork_.SwitchToApStaMode(SwitchOrigin::kRestore)) {
-        state_.hostedNetwork.apMode = false;
-        view_.ShowPage(ContentPage::kLinkStatus);
-        for (const ControlLook& look : ControlLooks(ModeLook::kStation))
-            view_.ApplyControlLook(look);
-    }
+    if (state_.hostedNetwork.apMode && !hostedNetwork_.SwitchToApStaMode(SwitchOrigin::kRestore))
+        hostedNetwork_.ShowStationMode();
     state_.showRequestTimer = ports_.timers.SetTimer(IDT_SHOW_REQUEST, kShowRequestPeriodMs);
     state_.trayReaddTimer = ports_.timers.SetTimer(IDT_TRAY_READD, kTrayReaddPeriodMs);
     state_.trayReaddCount = 0;

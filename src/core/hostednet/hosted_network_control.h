@@ -73,6 +73,8 @@ class HostedNetworkControl {
     bool ApplyWizardNetwork();
     // The AP+STA look after the wizard created an access point; starts and writes nothing.
     void ShowApStaLook();
+    // Station mode as the window shows it: the link status page, the flag, the look.
+    void ShowStationMode();
     // After a successful interface enumeration: allows the hosted network on the machine.
     void AllowHostedNetwork();
 
@@ -98,8 +100,6 @@ class HostedNetworkControl {
     // The station switch's steps before the stop: timers, association list, DHCP server, sharing.
     void LeaveApStaMode();
     void CloseApStaServices();
-    // Station mode as the window shows it: the link status page, the flag, the look.
-    void ShowStationMode();
 
     void Note(const HostedNetworkFailure& failure) { problems_.push_back({nullptr, failure}); }
     void Note(const LanguageString& headline) { problems_.push_back({&headline, std::nullopt}); }
