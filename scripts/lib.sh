@@ -27,6 +27,38 @@ use_wine_prefix() {
     ) 9>"$WINEPREFIX.lock"
 }
 
+# The program's version, "a.b.c.d", from its one place, src/core/version.h.
+project_version() {
+    awk '/^#define AEROWISP_VERSION_(MAJOR|MINOR|PATCH|BUILD) / { v = v (v == "" ? "" : ".") $3 } END { print v }' \
+        "$AEROWISP_ROOT/src/core/version.h"
+}
+
+# Prepares WINEPREFIX=$2 for a program that runs inside network namespace $1, where Winsock's sockets are
+# made by the prefix's wineserver and the adapters it lists are the namespace's: that wineserver always
+# starts there. The null display driver gives windows without an X server.
+use_wine_prefix_in_namespace() {
+    local ns=$1 wine
+    export WINEPREFIX=$2
+    export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+    wine=$(wine_binary)
+    ip netns exec "$ns" wineserver -k 2>/dev/null || true
+    [ -f "$WINEPREFIX/system.reg" ] || ip netns exec "$ns" "$wine" wineboot -i >/dev/null 2>&1 || true
+    ip netns exec "$ns" "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1 || true
+    # The desktop process of this wineserver may have started with another driver: start afresh.
+    ip netns exec "$ns" wineserver -k 2>/dev/null || true
+    ip netns exec "$ns" wineserver -w
+}
+
+# Polls for up to $1 ms until the command that follows succeeds; tries once more at the deadline.
+within() {
+    local deadline=$(($(date +%s%3N) + $1))
+    shift
+    until "$@"; do
+        [ "$(date +%s%3N)" -lt "$deadline" ] || { "$@"; return; }
+        sleep 0.1
+    done
+}
+
 # Configures (once) and builds one preset.
 build_preset() {
     local preset=$1
@@ -36,10 +68,18 @@ build_preset() {
     cmake --build "$AEROWISP_ROOT/build/$preset" -j "$(nproc)"
 }
 
-# Makes every Wine program of the current prefix join one virtual desktop NAME (1024x768) with a taskbar
-# and its notification area, and starts it. Without a window manager, each top-level window that closes
-# stalls about 2 s; inside a virtual desktop it takes milliseconds. Needs an X display; ends what the
-# prefix was running.
+# Wine takes its ANSI code page from the Unix locale: makes locale $1 (such as zh_CN) this script's, compiled
+# into the build folder $2 when the system has none, so nothing outside the build changes.
+use_unix_locale() {
+    local name=$1 build=$2
+    if ! locale -a 2>/dev/null | grep -qix "$name.utf-\?8"; then
+        export LOCPATH=$build/locale
+        [ -d "$LOCPATH/$name.UTF-8" ] || { mkdir -p "$LOCPATH" && localedef -i "$name" -f UTF-8 "$LOCPATH/$name.UTF-8"; }
+    fi
+    # The shell itself does not look in LOCPATH and would complain; the programs it starts do.
+    { export LANG=$name.UTF-8 LC_ALL=$name.UTF-8; } 2>/dev/null
+}
+
 # A display for Wine's windows: the caller's, or a private Xvfb on a free display number. Either way the
 # prefix's Wine processes, and that Xvfb, end when the calling script exits.
 use_private_display() {
@@ -58,6 +98,10 @@ end_wine_session() {
     [ -n "${private_xvfb_pid:-}" ] && kill "$private_xvfb_pid" 2>/dev/null || true
 }
 
+# Makes every Wine program of the current prefix join one virtual desktop NAME (1024x768) with a taskbar
+# and its notification area, and starts it. Without a window manager, each top-level window that closes
+# stalls about 2 s; inside a virtual desktop it takes milliseconds. Needs an X display; ends what the
+# prefix was running.
 use_wine_desktop() {
     local name=$1 wine
     wine=$(wine_binary)

@@ -38,6 +38,7 @@ struct Step {
     Ipv4 yiaddr = 0;
     Ipv4 to = kBroadcast;
     uint16_t port = kClientPort;
+    uint16_t flags = 0;  // the request has none; a NAK through a relay asks it to broadcast
 };
 
 Message Request(const Step& step) {
@@ -73,6 +74,7 @@ void Converse(const char* name, const Config& config, const std::vector<Step>& s
         EXPECT_EQ(FormatIpv4(reply->message.yiaddr), FormatIpv4(step.yiaddr));
         EXPECT_EQ(FormatIpv4(reply->to), FormatIpv4(step.to));
         EXPECT_EQ(reply->port, step.port);
+        EXPECT_EQ(reply->message.flags, step.flags);
         EXPECT_EQ(reply->message.xid, 42u);
     }
 }
@@ -178,7 +180,8 @@ TEST(DhcpServerTest, AnswersConversations) {
                .giaddr = Net(200),
                .reply = kNak,
                .to = Net(200),
-               .port = kServerPort},
+               .port = kServerPort,
+               .flags = kBroadcastFlag},
               {.client = 'b', .type = kDiscover, .giaddr = MakeIpv4(10, 1, 1, 1)}});
 
     Converse("other networks and odd requests", defaults,

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <optional>
 
+#include "dhcp/core/text.h"
+
 namespace aerowisp::dhcp {
 
 namespace {
@@ -41,9 +43,7 @@ std::optional<Ipv4> PoolAddress(std::string_view value) {
 std::optional<std::vector<Ipv4>> DnsList(std::string_view value) {
     std::vector<Ipv4> servers;
     while (!value.empty()) {
-        const size_t end = value.find_first_of(", \t");
-        const std::string_view item = value.substr(0, end);
-        value = end == std::string_view::npos ? std::string_view() : value.substr(end + 1);
+        const std::string_view item = TakeUntil(value, ", \t");
         if (item.empty())
             continue;
         std::optional<Ipv4> address = ParseIpv4(item);
@@ -64,9 +64,7 @@ ConfigResult ParseConfig(std::string_view text) {
     bool inSection = false;
     int lineNumber = 0;
     while (!text.empty()) {
-        const size_t end = text.find('\n');
-        const std::string_view line = Trim(text.substr(0, end));
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        const std::string_view line = Trim(TakeUntil(text, "\n"));
         ++lineNumber;
         if (line.empty() || line.front() == ';' || line.front() == '#')
             continue;

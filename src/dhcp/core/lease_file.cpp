@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "dhcp/core/ipv4.h"
+#include "dhcp/core/text.h"
 
 namespace aerowisp::dhcp {
 
@@ -15,16 +16,9 @@ constexpr std::array<std::string_view, 5> kStateNames = {"free", "offered", "bou
 // A client identifier may fill a whole message (RFC 3396 joins long options).
 constexpr size_t kMaxHexBytes = 2048;
 
+// The lease file writes "-" for no bytes.
 std::string Hex(const std::vector<uint8_t>& bytes) {
-    static const char kDigits[] = "0123456789abcdef";
-    if (bytes.empty())
-        return "-";
-    std::string text;
-    for (uint8_t byte : bytes) {
-        text += kDigits[byte >> 4];
-        text += kDigits[byte & 0xF];
-    }
-    return text;
+    return bytes.empty() ? "-" : HexText(bytes);
 }
 
 int HexDigit(char c) {
@@ -53,10 +47,7 @@ std::optional<std::vector<uint8_t>> ParseHex(std::string_view text) {
 
 // The next field up to a space; empty when none is left.
 std::string_view Field(std::string_view& line) {
-    const size_t space = line.find(' ');
-    const std::string_view field = line.substr(0, space);
-    line = space == std::string_view::npos ? std::string_view() : line.substr(space + 1);
-    return field;
+    return TakeUntil(line, " ");
 }
 
 std::optional<Lease> ParseRecord(std::string_view line) {
@@ -107,9 +98,7 @@ std::string FormatLeaseFile(const std::vector<Lease>& records) {
 LeaseFileContents ParseLeaseFile(std::string_view text) {
     LeaseFileContents contents;
     while (!text.empty()) {
-        const size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        std::string_view line = TakeUntil(text, "\n");
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         if (line.empty() || line.front() == '#')

@@ -94,6 +94,13 @@ void Message::SetAddressOption(uint8_t code, Ipv4 address) {
     SetNumberOption(code, address);
 }
 
+void Message::SetAddressListOption(uint8_t code, std::span<const Ipv4> addresses) {
+    std::vector<uint8_t> bytes;
+    for (Ipv4 address : addresses)
+        Write32(bytes, address);
+    options[code] = std::move(bytes);
+}
+
 void Message::SetNumberOption(uint8_t code, uint32_t value) {
     std::vector<uint8_t> bytes;
     Write32(bytes, value);

@@ -82,6 +82,7 @@ struct Message {
     // The option's value when it is exactly four bytes long.
     std::optional<Ipv4> AddressOption(uint8_t code) const;
     void SetAddressOption(uint8_t code, Ipv4 address);
+    void SetAddressListOption(uint8_t code, std::span<const Ipv4> addresses);
     void SetNumberOption(uint8_t code, uint32_t value);
     // The hardware address as far as hlen says (at most 16 bytes).
     std::span<const uint8_t> Hardware() const;

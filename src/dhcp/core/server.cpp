@@ -4,23 +4,13 @@
 #include <algorithm>
 #include <utility>
 
+#include "dhcp/core/text.h"
+
 namespace aerowisp::dhcp {
 
 namespace {
 
 constexpr size_t kMaxHostNameBytes = 63;
-
-std::string HexBytes(std::span<const uint8_t> bytes, char separator) {
-    static const char kDigits[] = "0123456789abcdef";
-    std::string text;
-    for (uint8_t byte : bytes) {
-        if (!text.empty() && separator != '\0')
-            text += separator;
-        text += kDigits[byte >> 4];
-        text += kDigits[byte & 0xF];
-    }
-    return text;
-}
 
 // Printable ASCII only, so that the log and the lease file stay plain text.
 std::string HostName(const Message& request) {
@@ -34,6 +24,23 @@ std::string HostName(const Message& request) {
         name += byte > 0x20 && byte < 0x7F ? static_cast<char>(byte) : '?';
     }
     return name;
+}
+
+// What every reply takes from its request, with its type and the server's identifier.
+Message ReplyTo(const Message& request, MessageType type) {
+    Message reply;
+    reply.op = kBootReply;
+    reply.htype = request.htype;
+    reply.hlen = request.hlen;
+    reply.xid = request.xid;
+    reply.flags = request.flags;
+    reply.giaddr = request.giaddr;
+    reply.chaddr = request.chaddr;
+    reply.options[option::kMessageType] = {static_cast<uint8_t>(type)};
+    reply.SetAddressOption(option::kServerId, kServerAddress);
+    if (auto id = request.options.find(option::kClientId); id != request.options.end())
+        reply.options[option::kClientId] = id->second;
+    return reply;
 }
 
 std::vector<uint8_t> HardwareKey(const Message& request) {
@@ -117,6 +124,9 @@ std::optional<Reply> Server::Request(const Message& request, std::span<const uin
     const std::optional<Ipv4> wanted = request.AddressOption(option::kRequestedAddress);
     std::string kind;
     Ipv4 address = 0;
+    const auto logAnswer = [&](const char* answer) {
+        log_.Write("REQUEST from " + Who(request) + " (" + kind + ") " + FormatIpv4(address) + ": " + answer);
+    };
     if (serverId) {
         Lease* lease = leases_.OfClient(client);
         if (*serverId != kServerAddress) {
@@ -131,7 +141,7 @@ std::optional<Reply> Server::Request(const Message& request, std::span<const uin
         kind = "selecting";
         address = wanted.value_or(request.ciaddr);
         if (lease == nullptr || lease->address != address) {
-            log_.Write("REQUEST from " + Who(request) + " (" + kind + ") " + FormatIpv4(address) + ": NAK");
+            logAnswer("NAK");
             return Nak(request);
         }
     } else if (wanted) {
@@ -148,10 +158,10 @@ std::optional<Reply> Server::Request(const Message& request, std::span<const uin
         // An address of another network belongs to a server there.
         if (!InSubnet(address) && kind == "rebinding")
             return std::nullopt;
-        log_.Write("REQUEST from " + Who(request) + " (" + kind + ") " + FormatIpv4(address) + ": NAK");
+        logAnswer("NAK");
         return Nak(request);
     }
-    log_.Write("REQUEST from " + Who(request) + " (" + kind + ") " + FormatIpv4(address) + ": ACK");
+    logAnswer("ACK");
     return Ack(request, *lease, client, now);
 }
 
@@ -197,18 +207,7 @@ Reply Server::Ack(const Message& request, Lease& lease, std::span<const uint8_t>
 }
 
 Reply Server::Nak(const Message& request) const {
-    Reply reply;
-    reply.message.op = kBootReply;
-    reply.message.htype = request.htype;
-    reply.message.hlen = request.hlen;
-    reply.message.xid = request.xid;
-    reply.message.flags = request.flags;
-    reply.message.giaddr = request.giaddr;
-    reply.message.chaddr = request.chaddr;
-    reply.message.options[option::kMessageType] = {static_cast<uint8_t>(MessageType::kNak)};
-    reply.message.SetAddressOption(option::kServerId, kServerAddress);
-    if (auto id = request.options.find(option::kClientId); id != request.options.end())
-        reply.message.options[option::kClientId] = id->second;
+    Reply reply{ReplyTo(request, MessageType::kNak)};
     // Through a relay the client has no address yet: the relay must broadcast.
     if (request.giaddr != 0) {
         reply.message.flags |= kBroadcastFlag;
@@ -221,13 +220,11 @@ Reply Server::Nak(const Message& request) const {
 }
 
 Reply Server::Answer(const Message& request, MessageType type, Ipv4 yiaddr, bool withLease) const {
-    Reply reply{Nak(request)};
+    Reply reply{ReplyTo(request, type)};
     Message& message = reply.message;
-    message.options[option::kMessageType] = {static_cast<uint8_t>(type)};
     message.yiaddr = yiaddr;
     if (type == MessageType::kAck)
         message.ciaddr = request.ciaddr;
-    message.flags = request.flags;
     if (withLease) {
         message.SetNumberOption(option::kLeaseTime, config_.leaseSeconds);
         message.SetNumberOption(option::kRenewalTime, config_.leaseSeconds / 2);
@@ -237,11 +234,7 @@ Reply Server::Answer(const Message& request, MessageType type, Ipv4 yiaddr, bool
     message.SetAddressOption(option::kSubnetMask, kSubnetMask);
     message.SetAddressOption(option::kRouter, kServerAddress);
     message.SetAddressOption(option::kBroadcastAddress, kServerAddress | ~kSubnetMask);
-    std::vector<uint8_t>& dns = message.options[option::kDnsServers];
-    for (Ipv4 server : dnsServers_) {
-        for (int shift = 24; shift >= 0; shift -= 8)
-            dns.push_back(static_cast<uint8_t>(server >> shift));
-    }
+    message.SetAddressListOption(option::kDnsServers, dnsServers_);
     // RFC 2131 4.1: relays get the reply on the server port; a client with an address by unicast; the
     // rest by broadcast, since an unconfigured client cannot be reached by unicast without its ARP entry.
     if (request.giaddr != 0) {
@@ -256,7 +249,7 @@ Reply Server::Answer(const Message& request, MessageType type, Ipv4 yiaddr, bool
 }
 
 std::string Server::Who(const Message& request) const {
-    std::string who = HexBytes(request.Hardware(), ':');
+    std::string who = HexText(request.Hardware(), ':');
     if (std::string name = HostName(request); !name.empty())
         who += " (" + name + ")";
     return who;
