@@ -57,13 +57,13 @@ void MainWindowControl::SetUpButtons() {
                 ModeLookOf(ModeLook::kStation, IDC_LINK_STATUS_BUTTON));
     SetUpButton(IDC_ASSOC_LIST_BUTTON, kAssocListFaces, AssocListLook());
 
+    uint32_t storedMode = 0;
     uint32_t radio = 1;
-    storedMode_ = 0;
-    ReadModeSetting(ports_.settings, kModeSelectorCurrentMode, storedMode_, radio);
-    ReadModeSetting(ports_.settings, kModeSelectorRadioState, storedMode_, radio);
+    ReadModeSetting(ports_.settings, kModeSelectorCurrentMode, storedMode, radio);
+    ReadModeSetting(ports_.settings, kModeSelectorRadioState, storedMode, radio);
     // Any non-zero "Current Mode" means AP+STA mode, as the settings store reads it; a value such as 7
     // from a hand-edited registry must not leave the flag neither station nor AP+STA.
-    state_.hostedNetwork.apMode = storedMode_ != 0 && state_.cardPresent;
+    state_.hostedNetwork.apMode = storedMode != 0 && state_.cardPresent;
     state_.radioOn = radio == 1;
     EnableApStaButtons(state_.hostedNetwork.apMode);
 
@@ -72,10 +72,10 @@ void MainWindowControl::SetUpButtons() {
     if (!state_.radioOn)
         state_.hostedNetwork.apMode = false;
 
-    const ModeLook storedLook = storedMode_ == 0 ? ModeLook::kStation : ModeLook::kApSta;
-    SetUpButton(IDC_MODE_BUTTON, storedMode_ == 0 ? kModeStationFaces : kModeApStaFaces,
+    const ModeLook storedLook = storedMode == 0 ? ModeLook::kStation : ModeLook::kApSta;
+    SetUpButton(IDC_MODE_BUTTON, storedMode == 0 ? kModeStationFaces : kModeApStaFaces,
                 ModeLookOf(storedLook, IDC_MODE_BUTTON));
-    if (storedMode_ == 0)
+    if (storedMode == 0)
         view_.FrameModePicture();
     view_.ApplyControlLook(ModeLookOf(storedLook, IDC_MODE_PICTURE));
 }
