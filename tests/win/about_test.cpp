@@ -17,6 +17,7 @@
 #include "core/resource.h"
 #include "core/support/memory_file_reader.h"
 #include "core/version.h"
+#include "fw/window.h"
 #include "native/native_code_page.h"
 #include "support/modal_dialog.h"
 #include "support/test_window.h"
@@ -28,12 +29,6 @@ namespace {
 
 constexpr char16_t kLanguagePath[] = u"Language\\ENU.txt";
 constexpr auto kWorkerWait = std::chrono::seconds(10);
-
-std::wstring TextOf(HWND window) {
-    wchar_t text[256] = L"";
-    ::GetWindowTextW(window, text, 256);
-    return text;
-}
 
 // Opens nothing: records each address, the thread it came on and whether that thread had COM.
 class RecordingBrowser final : public WebBrowser {
@@ -85,10 +80,10 @@ struct AboutPageHost {
 TEST(CAboutPageTest, ShowsTheCardAndTheRunningProgramsVersionAndDate) {
     AboutPageHost about("");
     ASSERT_NE(about.page.Handle(), nullptr);
-    EXPECT_EQ(TextOf(about.Item(IDC_ABOUT_VERSION)), L"1.00.0000.000");
+    EXPECT_EQ(fw::Window::TextOf(about.Item(IDC_ABOUT_VERSION)), L"1.00.0000.000");
     about.page.RefreshVersionInfo(u"Intel(R) Centrino(R) Advanced-N 6205");
-    EXPECT_EQ(TextOf(about.Item(IDC_ABOUT_DEVICE)), L"Intel(R) Centrino(R) Advanced-N 6205");
-    EXPECT_EQ(TextOf(about.Item(IDC_ABOUT_VERSION)), L"7.8.9.10\n");
+    EXPECT_EQ(fw::Window::TextOf(about.Item(IDC_ABOUT_DEVICE)), L"Intel(R) Centrino(R) Advanced-N 6205");
+    EXPECT_EQ(fw::Window::TextOf(about.Item(IDC_ABOUT_VERSION)), L"7.8.9.10\n");
 
     wchar_t path[MAX_PATH] = L"";
     ::GetModuleFileNameW(nullptr, path, MAX_PATH);
@@ -100,7 +95,7 @@ TEST(CAboutPageTest, ShowsTheCardAndTheRunningProgramsVersionAndDate) {
     ASSERT_TRUE(::FileTimeToSystemTime(&local, &time));
     wchar_t date[16] = L"";
     std::swprintf(date, 16, L"%02u-%02u-%04u", time.wMonth, time.wDay, time.wYear);
-    EXPECT_EQ(TextOf(about.Item(IDC_ABOUT_DATE)), date);
+    EXPECT_EQ(fw::Window::TextOf(about.Item(IDC_ABOUT_DATE)), date);
 }
 
 // The address is looked up when the button is pressed and opened on another thread with COM; a program
@@ -145,7 +140,7 @@ TEST(CAboutDlgTest, ShowsNameAndVersionOnTemplate100AndClearsTheAboutFlag) {
             return;
         for (HWND child = ::GetWindow(dialog, GW_CHILD); child != nullptr;
              child = ::GetWindow(child, GW_HWNDNEXT))
-            texts.push_back(TextOf(child));
+            texts.push_back(fw::Window::TextOf(child));
         ::GetClientRect(dialog, &client);
         ::MapDialogRect(dialog, &expected);
         okIsDefault = (::GetWindowLongW(::GetDlgItem(dialog, IDOK), GWL_STYLE) & BS_DEFPUSHBUTTON) != 0;

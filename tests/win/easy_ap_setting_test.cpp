@@ -11,6 +11,7 @@
 
 #include "core/support/memory_file_reader.h"
 #include "core/support/recording_main_view.h"
+#include "fw/wide_text.h"
 #include "hostednet/easy_ap_setting.h"
 #include "native/native_code_page.h"
 #include "core/resource.h"
@@ -247,8 +248,8 @@ TEST(CEasyAPSettingTest, ValidInputIsConfirmedAsTyped) {
         ASSERT_TRUE(found);
         EXPECT_EQ(L"", session.message);
         ASSERT_TRUE(answer.confirmed);
-        EXPECT_EQ(std::u16string(c.ssid.begin(), c.ssid.end()), answer.ssid);
-        EXPECT_EQ(std::u16string(c.key.begin(), c.key.end()), answer.key);
+        EXPECT_EQ(fw::FromWide(c.ssid), answer.ssid);
+        EXPECT_EQ(fw::FromWide(c.key), answer.key);
     }
 }
 

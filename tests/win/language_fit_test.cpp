@@ -13,6 +13,7 @@
 #include "core/resource.h"
 #include "core/support/memory_file_reader.h"
 #include "fw/dialog.h"
+#include "fw/gdi.h"
 #include "native/native_code_page.h"
 #include "lang/language_dialog.h"
 #include "support/test_window.h"
@@ -56,13 +57,11 @@ int Overflow(HWND control) {
     const std::wstring text = fw::Window::TextOf(control);
     if (text.empty())
         return 0;
-    const HDC dc = ::GetDC(control);
-    const HGDIOBJ old =
-        ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)));
+    const fw::ClientDC dc(control);
+    const fw::SelectObjectGuard font(dc.Get(),
+                                     reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)));
     SIZE extent{};
-    ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(control, dc);
+    ::GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
     RECT client{};
     ::GetClientRect(control, &client);
     return extent.cx + FrameWidth(control) - (client.right - client.left);

@@ -8,6 +8,7 @@
 
 #include "core/settings/settings_operations.h"
 #include "fw/handle.h"
+#include "fw/wide_text.h"
 #include "native/native_settings_store.h"
 
 namespace aerowisp {
@@ -223,7 +224,7 @@ class ApSettingsFileTest : public testing::Test {
     }
 
     std::wstring IniFile() const { return m_folder + L"DuvaDI.ini"; }
-    std::u16string ProgramFolder() const { return std::u16string(m_folder.begin(), m_folder.end()); }
+    std::u16string ProgramFolder() const { return fw::FromWide(m_folder); }
 
     void WriteEntry(const wchar_t* key, const std::wstring& value) {
         ASSERT_TRUE(WritePrivateProfileStringW(L"Duva DI", key, value.c_str(), IniFile().c_str()));

@@ -12,6 +12,7 @@
 
 #include "core/support/memory_file_reader.h"
 #include "hostednet/sel_card_dlg.h"
+#include "fw/window.h"
 #include "native/native_code_page.h"
 #include "core/resource.h"
 #include "support/modal_dialog.h"
@@ -28,12 +29,6 @@ constexpr char16_t kLanguageFilePath[] = u"Language\\CHS.txt";
 const std::vector<std::u16string> kCards = {u"Intel(R) Centrino(R) Advanced-N 6205",
                                             u"Atheros AR9285 Wireless Network Adapter",
                                             u"Carte r\u00e9seau sans fil USB"};
-
-std::wstring TextOf(HWND window) {
-    wchar_t text[256] = L"";
-    ::GetWindowTextW(window, text, 256);
-    return text;
-}
 
 // Runs the dialog with `cards` on this thread while `user` acts on it from another; the user must end it.
 // `languageFile` is the language file's content.
@@ -83,7 +78,7 @@ TEST(CSelCardDlgTest, ListsTheCardsInOrderWithTheFirstSelectedAndShowsOnlyTheCho
             }
             selected = ::SendMessageW(combo, CB_GETCURSEL, 0, 0);
             for (int id : {IDC_SEL_CARD_PROMPT, IDC_SEL_CARD_OK, IDC_SEL_CARD_HARDWARE_ID_LABEL})
-                texts.push_back(TextOf(::GetDlgItem(dialog, id)));
+                texts.push_back(fw::Window::TextOf(::GetDlgItem(dialog, id)));
             for (const std::vector<int>* ids : {&shown, &hidden}) {
                 for (int id : *ids) {
                     if (HWND control = ::GetDlgItem(dialog, id))

@@ -11,12 +11,14 @@
 #include <vector>
 
 #include "fw/handle.h"
+#include "support/modal_dialog.h"
 #include "support/test_window.h"
 #include "support/windows_version_guard.h"
 
 namespace aerowisp {
 namespace {
 
+using test::FindProcessWindow;
 using test::PumpUntil;
 
 constexpr wchar_t kMainWindowTitle[] = L"Aerowisp";
@@ -82,18 +84,6 @@ std::vector<std::string> JournalOperations(const std::wstring& path) {
 
 bool Contains(const std::vector<std::string>& operations, const std::string& operation) {
     return std::ranges::find(operations, operation) != operations.end();
-}
-
-// A top-level window of process `processId` with exactly this title; visible ones only when asked.
-HWND FindProcessWindow(DWORD processId, const wchar_t* title, bool visibleOnly) {
-    for (HWND window = ::FindWindowExW(nullptr, nullptr, nullptr, title); window != nullptr;
-         window = ::FindWindowExW(nullptr, window, nullptr, title)) {
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(window, &owner);
-        if (owner == processId && (!visibleOnly || ::IsWindowVisible(window)))
-            return window;
-    }
-    return nullptr;
 }
 
 int CountWindowsTitled(const wchar_t* title) {
@@ -162,6 +152,36 @@ class AerowispRun {
     fw::KernelHandle m_process;
     DWORD m_processId = 0;
 };
+
+// Stores AP+STA as the current mode, so the next start-up asks for the network's settings first.
+void StoreApMode() {
+    const DWORD apMode = 1;
+    ASSERT_EQ(ERROR_SUCCESS, ::RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"Current Mode", REG_DWORD,
+                                               &apMode, sizeof(apMode)));
+}
+
+// The Extended AP Settings dialog of the run, once shown; null when it does not come.
+HWND WaitForApSettingsDialog(const AerowispRun& run) {
+    HWND dialog = nullptr;
+    PumpUntil(
+        [&] {
+            return (dialog = FindProcessWindow(run.ProcessId(), L"Extended AP Settings", true)) != nullptr;
+        },
+        kStartTimeoutMs);
+    return dialog;
+}
+
+// Confirms the dialog with a network name and key, or cancels it.
+void AnswerApSettings(HWND dialog, bool confirm) {
+    if (confirm) {
+        ::SetDlgItemTextW(dialog, kSsidBox, L"Test AP");
+        ::SetDlgItemTextW(dialog, kKeyBox, L"secret123");
+        ::SetDlgItemTextW(dialog, kConfirmBox, L"secret123");
+        ::PostMessageW(dialog, WM_COMMAND, kOkButton, 0);
+    } else {
+        ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    }
+}
 
 class StartupProcessTest : public ::testing::Test {
   protected:
@@ -294,26 +314,12 @@ TEST_F(StartupProcessTest, StoredApModeAsksForTheNetworkFirst) {
     for (const Case c : {Case{"confirmed", true}, Case{"cancelled", false}}) {
         SCOPED_TRACE(c.label);
         const ScopedProgramFile apSettings(L"DuvaDI.ini");
-        const DWORD apMode = 1;
-        ASSERT_EQ(ERROR_SUCCESS, ::RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"Current Mode",
-                                                   REG_DWORD, &apMode, sizeof(apMode)));
+        ASSERT_NO_FATAL_FAILURE(StoreApMode());
         AerowispRun run(L"aerowisp-apmode");
         ASSERT_TRUE(run.Started());
-        HWND dialog = nullptr;
-        ASSERT_TRUE(PumpUntil(
-            [&] {
-                return (dialog = FindProcessWindow(run.ProcessId(), L"Extended AP Settings", true)) !=
-                       nullptr;
-            },
-            kStartTimeoutMs));
-        if (c.confirm) {
-            ::SetDlgItemTextW(dialog, kSsidBox, L"Test AP");
-            ::SetDlgItemTextW(dialog, kKeyBox, L"secret123");
-            ::SetDlgItemTextW(dialog, kConfirmBox, L"secret123");
-            ::PostMessageW(dialog, WM_COMMAND, kOkButton, 0);
-        } else {
-            ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-        }
+        HWND dialog = WaitForApSettingsDialog(run);
+        ASSERT_NE(nullptr, dialog);
+        AnswerApSettings(dialog, c.confirm);
         ASSERT_TRUE(PumpUntil([&] { return run.MainWindow(true) != nullptr; }, kTimeoutMs));
         ASSERT_TRUE(::PostMessageW(run.MainWindow(false), WM_CLOSE, 0, 0));
         ASSERT_TRUE(run.WaitForEnd(kTimeoutMs));
@@ -375,29 +381,15 @@ TEST_F(StartupProcessTest, CloseDuringAStartUpDialogEndsTheProgramAfterIt) {
     for (const bool confirm : {true, false}) {
         SCOPED_TRACE(confirm ? "confirmed" : "cancelled");
         const ScopedProgramFile apSettings(L"DuvaDI.ini");
-        const DWORD apMode = 1;
-        ASSERT_EQ(ERROR_SUCCESS, ::RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"Current Mode",
-                                                   REG_DWORD, &apMode, sizeof(apMode)));
+        ASSERT_NO_FATAL_FAILURE(StoreApMode());
         AerowispRun run(L"aerowisp-close-in-dialog");
         ASSERT_TRUE(run.Started());
-        HWND dialog = nullptr;
-        ASSERT_TRUE(PumpUntil(
-            [&] {
-                return (dialog = FindProcessWindow(run.ProcessId(), L"Extended AP Settings", true)) !=
-                       nullptr;
-            },
-            kStartTimeoutMs));
+        HWND dialog = WaitForApSettingsDialog(run);
+        ASSERT_NE(nullptr, dialog);
         ASSERT_TRUE(::PostMessageW(run.MainWindow(false), WM_CLOSE, 0, 0));
         PumpUntil([] { return false; }, 500);
         EXPECT_FALSE(run.HasEnded()) << "the dialog is still open";
-        if (confirm) {
-            ::SetDlgItemTextW(dialog, kSsidBox, L"Test AP");
-            ::SetDlgItemTextW(dialog, kKeyBox, L"secret123");
-            ::SetDlgItemTextW(dialog, kConfirmBox, L"secret123");
-            ::PostMessageW(dialog, WM_COMMAND, kOkButton, 0);
-        } else {
-            ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-        }
+        AnswerApSettings(dialog, confirm);
         ASSERT_TRUE(run.WaitForEnd(kTimeoutMs));
         EXPECT_EQ(0u, run.ExitCode());
         const std::vector<std::string> journal = run.Journal();

@@ -11,6 +11,8 @@
 #include <cwchar>
 #include <string>
 
+#include "fw/handle.h"
+
 namespace {
 
 constexpr DWORD kPollMilliseconds = 1;
@@ -82,28 +84,27 @@ class Launch {
         start_ = Now();
         if (::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                              &startup, &started)) {
-            process_ = started.hProcess;
+            process_.Reset(started.hProcess);
             processId_ = started.dwProcessId;
-            ::CloseHandle(started.hThread);
+            const fw::KernelHandle thread(started.hThread);
         }
     }
     ~Launch() {
-        if (process_ == nullptr)
+        if (!process_)
             return;
         if (window_ != nullptr)
             ::PostMessageW(window_, WM_CLOSE, 0, 0);
-        if (::WaitForSingleObject(process_, kTimeoutMilliseconds) != WAIT_OBJECT_0) {
-            ::TerminateProcess(process_, 1);
-            ::WaitForSingleObject(process_, kTimeoutMilliseconds);
+        if (::WaitForSingleObject(process_.Get(), kTimeoutMilliseconds) != WAIT_OBJECT_0) {
+            ::TerminateProcess(process_.Get(), 1);
+            ::WaitForSingleObject(process_.Get(), kTimeoutMilliseconds);
         }
-        ::CloseHandle(process_);
     }
     Launch(const Launch&) = delete;
     Launch& operator=(const Launch&) = delete;
 
     // Seconds from CreateProcess until the window is visible, or a negative number.
     double WaitVisible(const wchar_t* title) {
-        if (process_ == nullptr)
+        if (!process_)
             return -1;
         for (;;) {
             window_ = VisibleWindowOf(processId_, title);
@@ -111,20 +112,20 @@ class Launch {
             if (window_ != nullptr)
                 return Seconds(start_, now);
             if (Seconds(start_, now) * 1000 > kTimeoutMilliseconds ||
-                ::WaitForSingleObject(process_, kPollMilliseconds) == WAIT_OBJECT_0)
+                ::WaitForSingleObject(process_.Get(), kPollMilliseconds) == WAIT_OBJECT_0)
                 return -1;
         }
     }
     SIZE_T PeakWorkingSetKib() const {
         PROCESS_MEMORY_COUNTERS counters{};
         counters.cb = sizeof(counters);
-        if (!::GetProcessMemoryInfo(process_, &counters, sizeof(counters)))
+        if (!::GetProcessMemoryInfo(process_.Get(), &counters, sizeof(counters)))
             return 0;
         return counters.PeakWorkingSetSize / 1024;
     }
 
   private:
-    HANDLE process_ = nullptr;
+    fw::KernelHandle process_;
     DWORD processId_ = 0;
     HWND window_ = nullptr;
     LARGE_INTEGER start_{};

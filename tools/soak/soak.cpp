@@ -14,6 +14,7 @@
 
 #include "app/machine_event.h"
 #include "core/resource.h"
+#include "fw/handle.h"
 
 namespace {
 
@@ -182,13 +183,13 @@ int wmain(int argc, wchar_t** argv) {
         std::fprintf(stderr, "soak: the program did not start (error %lu)\n", ::GetLastError());
         return 1;
     }
-    ::CloseHandle(started.hThread);
-    const HANDLE process = started.hProcess;
+    const fw::KernelHandle thread(started.hThread);
+    const fw::KernelHandle ownedProcess(started.hProcess);
+    const HANDLE process = ownedProcess.Get();
     const HWND main = WaitForMainWindow(process);
     if (main == nullptr) {
         std::fputs("soak: the main window never came up\n", stderr);
         ::TerminateProcess(process, 1);
-        ::CloseHandle(process);
         return 1;
     }
 
@@ -268,7 +269,6 @@ int wmain(int argc, wchar_t** argv) {
         ::TerminateProcess(process, 1);
         pass = false;
     }
-    ::CloseHandle(process);
     std::printf("soak: %s\n", pass ? "PASS" : "FAIL");
     return pass ? 0 : 1;
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/machine_event.h"
+#include "fw/handle.h"
 
 namespace {
 
@@ -59,28 +60,31 @@ bool Answers(HWND window, DWORD timeout) {
     return ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeout, &ignored) != 0;
 }
 
-bool WaitFor(const wchar_t* title, DWORD timeout, Awaited awaited) {
+// Asks `done` every kPollMilliseconds until it holds, at least once and for `timeout` at the most.
+template <typename Done>
+bool PollUntil(DWORD timeout, Done done) {
     const DWORD start = ::GetTickCount();
-    for (;;) {
-        HWND window = ::FindWindowW(nullptr, title);
-        switch (awaited) {
-            case Awaited::kVisible:
-                if (window != nullptr && ::IsWindowVisible(window))
-                    return true;
-                break;
-            case Awaited::kAnswering:
-                if (window != nullptr && Answers(window, timeout))
-                    return true;
-                break;
-            case Awaited::kGone:
-                if (window == nullptr)
-                    return true;
-                break;
-        }
+    while (!done()) {
         if (::GetTickCount() - start >= timeout)
             return false;
         ::Sleep(kPollMilliseconds);
     }
+    return true;
+}
+
+bool WaitFor(const wchar_t* title, DWORD timeout, Awaited awaited) {
+    return PollUntil(timeout, [&] {
+        HWND window = ::FindWindowW(nullptr, title);
+        switch (awaited) {
+            case Awaited::kVisible:
+                return window != nullptr && ::IsWindowVisible(window);
+            case Awaited::kAnswering:
+                return window != nullptr && Answers(window, timeout);
+            case Awaited::kGone:
+                return window == nullptr;
+        }
+        return false;
+    });
 }
 
 constexpr int kTextBufferLength = 1024;
@@ -132,30 +136,30 @@ class RemoteMemory {
     RemoteMemory(HWND window, SIZE_T size) {
         DWORD processId = 0;
         ::GetWindowThreadProcessId(window, &processId);
-        process_ = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
-        if (process_ != nullptr)
-            address_ = ::VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+        process_.Reset(
+            ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
+        if (process_)
+            address_ = ::VirtualAllocEx(process_.Get(), nullptr, size, MEM_COMMIT, PAGE_READWRITE);
     }
     ~RemoteMemory() {
         if (address_ != nullptr)
-            ::VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
-        if (process_ != nullptr)
-            ::CloseHandle(process_);
+            ::VirtualFreeEx(process_.Get(), address_, 0, MEM_RELEASE);
     }
     RemoteMemory(const RemoteMemory&) = delete;
     RemoteMemory& operator=(const RemoteMemory&) = delete;
 
     bool Write(const void* data, SIZE_T size) const {
-        return address_ != nullptr && ::WriteProcessMemory(process_, address_, data, size, nullptr);
+        return address_ != nullptr && ::WriteProcessMemory(process_.Get(), address_, data, size, nullptr);
     }
     bool Read(SIZE_T offset, void* data, SIZE_T size) const {
         return address_ != nullptr &&
-               ::ReadProcessMemory(process_, static_cast<BYTE*>(address_) + offset, data, size, nullptr);
+               ::ReadProcessMemory(process_.Get(), static_cast<BYTE*>(address_) + offset, data, size,
+                                   nullptr);
     }
     LPARAM Address() const { return reinterpret_cast<LPARAM>(address_); }
 
   private:
-    HANDLE process_ = nullptr;
+    fw::KernelHandle process_;
     void* address_ = nullptr;
 };
 
@@ -225,15 +229,13 @@ std::wstring MessageText(HWND box) {
     return text;
 }
 
+// "message" waits for the box; "answer" looks once.
 int MessageCommand(const std::wstring& verb, const wchar_t* title, DWORD timeout) {
-    const DWORD start = ::GetTickCount();
     HWND box = nullptr;
-    while ((box = FindMessageBox(title)) == nullptr) {
-        if (verb != L"message" || ::GetTickCount() - start >= timeout) {
-            std::fwprintf(stderr, L"wndctl: no message box titled \"%ls\"\n", title);
-            return 1;
-        }
-        ::Sleep(kPollMilliseconds);
+    if (!PollUntil(verb == L"message" ? timeout : 0,
+                   [&] { return (box = FindMessageBox(title)) != nullptr; })) {
+        std::fwprintf(stderr, L"wndctl: no message box titled \"%ls\"\n", title);
+        return 1;
     }
     if (verb == L"answer")
         return ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0) ? 0 : 1;

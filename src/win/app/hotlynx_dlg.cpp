@@ -21,7 +21,6 @@
 #include "lang/language_dialog.h"
 #include "native/program_folder.h"
 #include "native/windows_version.h"
-#include "core/resource.h"
 #include "widgets/about_dlg.h"
 #include "widgets/tray_icon.h"
 
@@ -35,11 +34,17 @@ constexpr WPARAM kSysCommandMask = 0xFFF0;
 // The system menu's item that opens the About dialog.
 constexpr UINT kSysCommandAbout = 0x0010;
 
-GUID NetworkInterfaceClass() {
-    GUID guid{kNetworkInterfaceClass.data1, kNetworkInterfaceClass.data2, kNetworkInterfaceClass.data3, {}};
+// The record of the network adapters' device interface class: the filter of the window's registration,
+// and what a simulated arrival or removal carries.
+DEV_BROADCAST_DEVICEINTERFACE_W NetworkInterfaceRecord() {
+    DEV_BROADCAST_DEVICEINTERFACE_W record{};
+    record.dbcc_size = sizeof(record);
+    record.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+    record.dbcc_classguid = {
+        kNetworkInterfaceClass.data1, kNetworkInterfaceClass.data2, kNetworkInterfaceClass.data3, {}};
     std::copy(kNetworkInterfaceClass.data4.begin(), kNetworkInterfaceClass.data4.end(),
-              std::begin(guid.Data4));
-    return guid;
+              std::begin(record.dbcc_classguid.Data4));
+    return record;
 }
 
 constexpr ContentPage kContentPages[] = {ContentPage::kLinkStatus, ContentPage::kApConfig,
@@ -396,10 +401,7 @@ void CHotlynxDlg::PlaceContentPages() {
 
 // Arrivals and removals of network adapters.
 void CHotlynxDlg::RegisterDeviceNotifications() {
-    DEV_BROADCAST_DEVICEINTERFACE_W filter{};
-    filter.dbcc_size = sizeof(filter);
-    filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-    filter.dbcc_classguid = NetworkInterfaceClass();
+    DEV_BROADCAST_DEVICEINTERFACE_W filter = NetworkInterfaceRecord();
     deviceNotification_.Reset(::RegisterDeviceNotificationW(Handle(), &filter, DEVICE_NOTIFY_WINDOW_HANDLE));
 }
 
@@ -442,12 +444,8 @@ CAppProPage* CHotlynxDlg::Page(ContentPage page) {
 
 // Until the notification-area icon exists a hidden window could not be brought back, so the close
 // box and Esc end the program through the close clean-up instead of hiding the window.
-bool CHotlynxDlg::CloseBoxHides() const {
-    return trayIconAdded_;
-}
-
 void CHotlynxDlg::OnCloseBox() {
-    if (CloseBoxHides()) {
+    if (trayIconAdded_) {
         model_->Window().HideMainWindow();
     } else {
         Post(WM_CLOSE);
@@ -475,10 +473,7 @@ void CHotlynxDlg::OnMachineEvent(WPARAM event) {
     const auto machineEvent = static_cast<MachineEvent>(event);
     if (!platform_.RaiseMachineEvent(machineEvent))
         return;
-    DEV_BROADCAST_DEVICEINTERFACE_W record{};
-    record.dbcc_size = sizeof(record);
-    record.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-    record.dbcc_classguid = NetworkInterfaceClass();
+    DEV_BROADCAST_DEVICEINTERFACE_W record = NetworkInterfaceRecord();
     switch (machineEvent) {
         case MachineEvent::kCardRemoved:
             Send(WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE, reinterpret_cast<LPARAM>(&record));

@@ -91,7 +91,6 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView {
     CAppProPage* Page(ContentPage page);
 
     void OnCloseBox();
-    bool CloseBoxHides() const;
     void OnClose();
     void OnDeviceChange(WPARAM event, LPARAM record);
     void OnMachineEvent(WPARAM event);

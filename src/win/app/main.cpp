@@ -9,10 +9,9 @@
 
 #include "app/hotlynx_app.h"
 #include "app/platform_services.h"
+#include "app/user_message.h"
 #include "fw/handle.h"
-#include "fw/module_resources.h"
 #include "fw/wide_text.h"
-#include "core/resource.h"
 
 namespace {
 
@@ -30,8 +29,7 @@ std::vector<std::u16string> ArgumentsAfterProgramName() {
 }
 
 int ReportLaunchError(const std::wstring& message) {
-    ::MessageBoxW(nullptr, message.c_str(), fw::LoadResourceString(IDS_APP_TITLE).c_str(),
-                  MB_OK | MB_ICONEXCLAMATION);
+    aerowisp::ShowUserMessage(nullptr, message);
     return kExitBadLaunch;
 }
 

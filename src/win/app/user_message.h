@@ -9,15 +9,15 @@
 
 #include "core/app/main_view.h"
 #include "core/lang/language_strings.h"
+#include "core/resource.h"
 #include "fw/wide_text.h"
 
 namespace aerowisp {
 
-inline constexpr wchar_t kMessageCaption[] = L"Aerowisp";
-
-// Captioned "Aerowisp", with the exclamation icon and an OK button; returns when the user closed it.
+// Captioned with the program's name, with the exclamation icon and an OK button; returns when the user
+// closed it. Without an owner it stands on its own, as before the main window exists.
 inline void ShowUserMessage(HWND owner, const std::wstring& text) {
-    ::MessageBoxW(owner, text.c_str(), kMessageCaption, MB_OK | MB_ICONEXCLAMATION);
+    ::MessageBoxW(owner, text.c_str(), fw::ToWide(kMainWindowTitle).c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
 // The language file's text for `key`, or `english` when the file has none.

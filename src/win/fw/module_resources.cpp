@@ -16,11 +16,10 @@ namespace {
 constexpr int kArtworkDpi = 96;
 
 int ScreenDpi() {
-    HDC screen = ::GetDC(nullptr);
-    if (screen == nullptr)
+    const ClientDC screen(nullptr);
+    if (screen.Get() == nullptr)
         return kArtworkDpi;
-    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSX);
-    ::ReleaseDC(nullptr, screen);
+    const int dpi = ::GetDeviceCaps(screen.Get(), LOGPIXELSX);
     return dpi > 0 ? dpi : kArtworkDpi;
 }
 

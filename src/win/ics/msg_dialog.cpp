@@ -9,8 +9,7 @@ CMsgDialog::CMsgDialog() : fw::Dialog(IDD_MSG_DIALOG) {}
 
 void CMsgDialog::ShowMessage(const std::wstring& text) {
     Show(SW_SHOW);
-    m_strMessage = text;
-    SetItemText(IDC_MSG_TEXT, m_strMessage);
+    SetItemText(IDC_MSG_TEXT, text);
     RECT desktop{};
     ::GetWindowRect(::GetDesktopWindow(), &desktop);
     RECT window{};
@@ -20,12 +19,6 @@ void CMsgDialog::ShowMessage(const std::wstring& text) {
     ::SetWindowPos(Handle(), HWND_TOPMOST, x, y, 0, 0, SWP_NOSIZE);
     // The text control paints too, not only the frame: the calls that follow block the message loop.
     ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-}
-
-bool CMsgDialog::OnMessage(UINT message, WPARAM, LPARAM, LRESULT&) {
-    if (message == WM_DESTROY)
-        m_strMessage.clear();
-    return false;
 }
 
 }  // namespace aerowisp

@@ -15,12 +15,6 @@ class CMsgDialog final : public fw::Dialog {
     // Shows the window with `text` in control 1132, centred on the desktop window and topmost, and
     // paints it at once: the calls that follow block the message loop.
     void ShowMessage(const std::wstring& text);
-
-  protected:
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-
-  private:
-    std::wstring m_strMessage;
 };
 
 }  // namespace aerowisp

@@ -14,8 +14,6 @@
 namespace aerowisp {
 namespace {
 
-constexpr DWORD kProfileBufferChars = kProfileReadBufferChars;
-
 // A null name stays null, so CRegKey can refuse it.
 class WideName {
   public:
@@ -77,11 +75,12 @@ std::unique_ptr<RegistryKey> NativeSettingsStore::CreateUserKey(std::u16string_v
 
 std::u16string NativeSettingsStore::ReadProfileString(std::u16string_view section, std::u16string_view key,
                                                       const std::u16string& path) {
-    std::array<wchar_t, kProfileBufferChars> buffer{};
+    std::array<wchar_t, kProfileReadBufferChars> buffer{};
     const DWORD length =
         GetPrivateProfileStringW(fw::ToWide(section).c_str(), fw::ToWide(key).c_str(), nullptr, buffer.data(),
-                                 kProfileBufferChars, fw::ToWide(path).c_str());
-    return fw::FromWide(std::wstring_view(buffer.data(), std::min<DWORD>(length, kProfileBufferChars - 1)));
+                                 kProfileReadBufferChars, fw::ToWide(path).c_str());
+    return fw::FromWide(
+        std::wstring_view(buffer.data(), std::min<DWORD>(length, kProfileReadBufferChars - 1)));
 }
 
 bool NativeSettingsStore::WriteProfileString(std::u16string_view section, std::u16string_view key,

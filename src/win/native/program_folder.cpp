@@ -1,4 +1,4 @@
-// ProgramFolder over GetModuleFileNameW.
+// ProgramPath and ProgramFolder over GetModuleFileNameW.
 #include "native/program_folder.h"
 
 #include <windows.h>
@@ -15,17 +15,20 @@ constexpr DWORD kModulePathChars = 520;
 
 }  // namespace
 
-std::u16string ProgramFolder() {
+std::wstring ProgramPath() {
     std::array<wchar_t, kModulePathChars> path{};
     const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), kModulePathChars);
-    // A path cut to fit the buffer would name another folder.
     if (length == 0 || length >= kModulePathChars)
         return {};
-    const std::wstring_view full(path.data(), length);
+    return std::wstring(path.data(), length);
+}
+
+std::u16string ProgramFolder() {
+    const std::wstring full = ProgramPath();
     const size_t separator = full.find_last_of(L'\\');
-    if (separator == std::wstring_view::npos)
+    if (separator == std::wstring::npos)
         return {};
-    return fw::FromWide(full.substr(0, separator + 1));
+    return fw::FromWide(std::wstring_view(full).substr(0, separator + 1));
 }
 
 }  // namespace aerowisp

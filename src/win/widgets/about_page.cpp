@@ -14,19 +14,13 @@
 #include "fw/handle.h"
 #include "fw/wide_text.h"
 #include "lang/language_dialog.h"
+#include "native/program_folder.h"
 
 namespace aerowisp {
 namespace {
 
-constexpr DWORD kModulePathLength = 520;
 // The worker's exit code.
 constexpr DWORD kWebWorkerDone = 1;
-
-std::wstring ProgramPath() {
-    wchar_t path[kModulePathLength] = L"";
-    const DWORD length = ::GetModuleFileNameW(nullptr, path, kModulePathLength);
-    return std::wstring(path, length < kModulePathLength ? length : 0);
-}
 
 // The version block of the file; empty when it has none or it cannot be read.
 std::vector<uint8_t> VersionBlock(const std::wstring& path) {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/lang/language_strings.h"
 #include "fw/wide_text.h"
 
 namespace aerowisp {
@@ -25,10 +26,6 @@ void CopyText(wchar_t (&field)[N], std::u16string_view text) {
     field[length] = L'\0';
 }
 
-void CopyTip(NOTIFYICONDATAW& record, std::u16string_view tip) {
-    CopyText(record.szTip, tip);
-}
-
 }  // namespace
 
 bool AddTrayIcon(HWND owner, const TrayIconData& icon) {
@@ -37,14 +34,14 @@ bool AddTrayIcon(HWND owner, const TrayIconData& icon) {
     record.uCallbackMessage = icon.callbackMessage;
     // Icons loaded by LoadIconW are shared and never destroyed.
     record.hIcon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(icon.iconResource));
-    CopyTip(record, icon.tip);
+    CopyText(record.szTip, icon.tip);
     return ::Shell_NotifyIconW(NIM_ADD, &record) != FALSE;
 }
 
 bool ModifyTrayTip(HWND owner, uint32_t uid, std::u16string_view tip) {
     NOTIFYICONDATAW record = IconRecord(owner, uid);
     record.uFlags = NIF_TIP;
-    CopyTip(record, tip);
+    CopyText(record.szTip, tip);
     return ::Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
 }
 
@@ -63,9 +60,7 @@ bool RemoveTrayIcon(HWND owner, uint32_t uid) {
 }
 
 std::wstring TrayMenuText(std::u16string_view text) {
-    while (!text.empty() && (text.back() == u'\r' || text.back() == u'\n'))
-        text.remove_suffix(1);
-    return fw::ToWide(text);
+    return fw::ToWide(WithoutLineEnd(text));
 }
 
 fw::Menu BuildTrayMenu(const std::vector<TrayMenuItem>& items) {

@@ -21,17 +21,23 @@ inline bool WaitUntil(const std::function<bool()>& done) {
     return true;
 }
 
-// A visible top-level window of this process with the title, and, when `owner` is given, owned by it.
-inline HWND FindWindowOfThisProcess(const wchar_t* title, HWND owner = nullptr) {
+// A top-level window of process `processId` with exactly this title; visible ones only when asked, and,
+// when `owner` is given, owned by it.
+inline HWND FindProcessWindow(DWORD processId, const wchar_t* title, bool visibleOnly, HWND owner = nullptr) {
     for (HWND window = ::FindWindowExW(nullptr, nullptr, nullptr, title); window != nullptr;
          window = ::FindWindowExW(nullptr, window, nullptr, title)) {
         DWORD process = 0;
         ::GetWindowThreadProcessId(window, &process);
-        if (process == ::GetCurrentProcessId() && ::IsWindowVisible(window) &&
+        if (process == processId && (!visibleOnly || ::IsWindowVisible(window)) &&
             (owner == nullptr || ::GetWindow(window, GW_OWNER) == owner))
             return window;
     }
     return nullptr;
+}
+
+// A visible top-level window of this process with the title, and, when `owner` is given, owned by it.
+inline HWND FindWindowOfThisProcess(const wchar_t* title, HWND owner = nullptr) {
+    return FindProcessWindow(::GetCurrentProcessId(), title, true, owner);
 }
 
 }  // namespace aerowisp::test
