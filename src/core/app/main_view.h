@@ -14,6 +14,7 @@
 #include "core/hostednet/association_list.h"
 #include "core/hostednet/link_status.h"
 #include "core/ics/connection_list.h"
+#include "core/lang/language_strings.h"
 
 namespace aerowisp {
 
@@ -85,6 +86,10 @@ class MainView {
 
     // The language file's text for `key` ("String1" ...); empty when there is none.
     virtual std::u16string LoadLanguageString(std::u16string_view key) = 0;
+    // LoadLanguageString of the entry's key, or its English text when that is empty.
+    std::u16string TextFromKey(const LanguageString& entry) {
+        return TextOrDefault(LoadLanguageString(entry.key), entry);
+    }
     // Shell_NotifyIconW(NIM_DELETE) for the program's notification-area icon.
     virtual void RemoveTrayIcon() = 0;
 };

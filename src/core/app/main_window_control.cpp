@@ -9,10 +9,6 @@
 namespace aerowisp {
 namespace {
 
-std::u16string TextOr(MainView& view, const LanguageString& entry) {
-    return TextOrDefault(view.LoadLanguageString(entry.key), entry);
-}
-
 // Without a card only button 1003 stays usable: it shows the About page.
 constexpr uint32_t kDisabledWithoutCard[] = {IDC_LINK_STATUS_BUTTON, IDC_ASSOC_LIST_BUTTON,
                                              IDC_ADVANCED_BUTTON,    IDC_RADIO_BUTTON,
@@ -40,12 +36,12 @@ MainWindowControl::MainWindowControl(const ModelPorts& ports, MainView& view, Ma
 
 void MainWindowControl::LoadTrayMenuTexts() {
     TrayMenuTexts& texts = state_.trayMenu;
-    texts.launch = TextOr(view_, kTrayMenuLaunch);
-    texts.toStationMode = TextOr(view_, kTrayMenuToStationMode);
-    texts.wizard = TextOr(view_, kTrayMenuWizard);
-    texts.about = TextOr(view_, kTrayMenuAbout);
-    texts.exit = TextOr(view_, kTrayMenuExit);
-    texts.toApStaMode = TextOr(view_, kTrayMenuToApStaMode);
+    texts.launch = view_.TextFromKey(kTrayMenuLaunch);
+    texts.toStationMode = view_.TextFromKey(kTrayMenuToStationMode);
+    texts.wizard = view_.TextFromKey(kTrayMenuWizard);
+    texts.about = view_.TextFromKey(kTrayMenuAbout);
+    texts.exit = view_.TextFromKey(kTrayMenuExit);
+    texts.toApStaMode = view_.TextFromKey(kTrayMenuToApStaMode);
 }
 
 void MainWindowControl::LoadStoredSettings() {
@@ -61,13 +57,13 @@ void MainWindowControl::SetUpButtons() {
                 ModeLookOf(ModeLook::kStation, IDC_LINK_STATUS_BUTTON));
     SetUpButton(IDC_ASSOC_LIST_BUTTON, kAssocListFaces, AssocListLook());
 
+    uint32_t storedMode = 0;
     uint32_t radio = 1;
-    storedMode_ = 0;
-    ReadModeSetting(ports_.settings, kModeSelectorCurrentMode, storedMode_, radio);
-    ReadModeSetting(ports_.settings, kModeSelectorRadioState, storedMode_, radio);
+    ReadModeSetting(ports_.settings, kModeSelectorCurrentMode, storedMode, radio);
+    ReadModeSetting(ports_.settings, kModeSelectorRadioState, storedMode, radio);
     // Any non-zero "Current Mode" means AP+STA mode, as the settings store reads it; a value such as 7
     // from a hand-edited registry must not leave the flag neither station nor AP+STA.
-    state_.hostedNetwork.apMode = storedMode_ != 0 && state_.cardPresent;
+    state_.hostedNetwork.apMode = storedMode != 0 && state_.cardPresent;
     state_.radioOn = radio == 1;
     EnableApStaButtons(state_.hostedNetwork.apMode);
 
@@ -76,10 +72,10 @@ void MainWindowControl::SetUpButtons() {
     if (!state_.radioOn)
         state_.hostedNetwork.apMode = false;
 
-    const ModeLook storedLook = storedMode_ == 0 ? ModeLook::kStation : ModeLook::kApSta;
-    SetUpButton(IDC_MODE_BUTTON, storedMode_ == 0 ? kModeStationFaces : kModeApStaFaces,
+    const ModeLook storedLook = storedMode == 0 ? ModeLook::kStation : ModeLook::kApSta;
+    SetUpButton(IDC_MODE_BUTTON, storedMode == 0 ? kModeStationFaces : kModeApStaFaces,
                 ModeLookOf(storedLook, IDC_MODE_BUTTON));
-    if (storedMode_ == 0)
+    if (storedMode == 0)
         view_.FrameModePicture();
     view_.ApplyControlLook(ModeLookOf(storedLook, IDC_MODE_PICTURE));
 }
@@ -100,12 +96,8 @@ void MainWindowControl::ShowStartPage() {
 void MainWindowControl::StartInStoredMode() {
     if (!state_.radioOn)
         EnableControlsForRadio(false);
-    if (state_.hostedNetwork.apMode && !hostedNetwork_.SwitchToApStaMode(SwitchOrigin::kRestore)) {
-        state_.hostedNetwork.apMode = false;
-        view_.ShowPage(ContentPage::kLinkStatus);
-        for (const ControlLook& look : ControlLooks(ModeLook::kStation))
-            view_.ApplyControlLook(look);
-    }
+    if (state_.hostedNetwork.apMode && !hostedNetwork_.SwitchToApStaMode(SwitchOrigin::kRestore))
+        hostedNetwork_.ShowStationMode();
     state_.showRequestTimer = ports_.timers.SetTimer(IDT_SHOW_REQUEST, kShowRequestPeriodMs);
     state_.trayReaddTimer = ports_.timers.SetTimer(IDT_TRAY_READD, kTrayReaddPeriodMs);
     state_.trayReaddCount = 0;

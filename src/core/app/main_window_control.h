@@ -52,9 +52,6 @@ class MainWindowControl {
     // Hides the main window to the notification area, closing an open setup wizard.
     void HideMainWindow();
 
-    // The "Current Mode" read at start-up; it chose the mode button's faces.
-    uint32_t StoredMode() const { return storedMode_; }
-
   private:
     void SetUpButton(uint32_t controlId, const ButtonFaces& faces, const ControlLook& look);
     void EnableApStaButtons(bool enable);
@@ -65,7 +62,6 @@ class MainWindowControl {
     HostedNetworkControl& hostedNetwork_;
     ConnectionSharingControl& sharing_;
     const WlanClientState& wlanClient_;
-    uint32_t storedMode_ = 0;
 };
 
 }  // namespace aerowisp

@@ -1,7 +1,6 @@
 // The main window's model.
 #include "core/app/main_window_model.h"
 
-#include "core/app/external_programs.h"
 #include "core/lang/language_choice.h"
 
 namespace aerowisp {
@@ -22,7 +21,7 @@ MainWindowModel::MainWindowModel(const ModelPorts& ports, MainView& view, TrayVi
       tray_(ports, view, tray, state_, wlanClient_.State(), hostedNetwork_),
       statusTimers_(ports, view, state_, hostedNetwork_, tray_, callbacks_),
       deviceEvents_(ports, view, state_, wlanClient_.State(), hostedNetwork_, callbacks_),
-      radio_(ports, view, state_, hostedNetwork_, sharing_, wlanClient_.State(), callbacks_) {}
+      radio_(ports, view, state_, hostedNetwork_, wlanClient_.State(), callbacks_) {}
 
 void MainWindowModel::OnInitDialog(std::u16string programFolder) {
     if (!tray_.AddTrayIcon())
@@ -48,11 +47,8 @@ bool MainWindowModel::OnNcPaint() {
 
 void MainWindowModel::OnClose() {
     view_.ClearAssociationList();
-    if (state_.hostedNetwork.apMode) {
-        CloseDhcpServer(ports_.processes);
-        sharing_.StopConnectionSharing();
-        hostedNetwork_.StopHostedNetwork();
-    }
+    if (state_.hostedNetwork.apMode)
+        hostedNetwork_.StopApStaNetwork();
     wlanClient_.CloseClient();
     view_.RemoveTrayIcon();
 }

@@ -55,18 +55,11 @@ void StatusTimers::OnRediscoveryTimer() {
         if (state_.hostedNetwork.apMode) {
             hostedNetwork_.SwitchToApStaMode(SwitchOrigin::kRestore);
         } else {
-            ShowStationLook();
+            hostedNetwork_.ShowStationMode();
         }
     }
     view_.ApplyControlLook({.controlId = IDC_RADIO_BUTTON, .repaint = true});
     callbacks_.enableControlsForRadio(state_.radioOn);
-}
-
-void StatusTimers::ShowStationLook() {
-    view_.ShowPage(ContentPage::kLinkStatus);
-    view_.EnableButton(IDC_MODE_BUTTON, true);
-    for (const ControlLook& look : ControlLooks(ModeLook::kStation))
-        view_.ApplyControlLook(look);
 }
 
 // Without a card the request stays in the registry until one is found again.

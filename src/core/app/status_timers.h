@@ -35,7 +35,6 @@ class StatusTimers {
     void OnTrayReaddTimer();
     void OnDhcpLaunchTimer();
     void OnRadioOnStartTimer();
-    void ShowStationLook();
 
     ModelPorts ports_;
     MainView& view_;

@@ -241,7 +241,7 @@ void TrayControl::OnExitCommand(ExitVariant variant) {
 
 // The file's line end would show in the tip, and the status line sits in its middle.
 std::u16string TrayControl::LanguageText(const LanguageString& entry) {
-    return std::u16string(WithoutLineEnd(TextOrDefault(view_.LoadLanguageString(entry.key), entry)));
+    return std::u16string(WithoutLineEnd(view_.TextFromKey(entry)));
 }
 
 void TrayControl::ShowMainWindowInFront() {

@@ -1,6 +1,7 @@
 // The main window's control of the hosted network.
 #include "core/hostednet/hosted_network_control.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "core/app/external_programs.h"
@@ -83,6 +84,11 @@ MaybeFailure HostedNetworkControl::StopHostedNetwork() {
         return std::nullopt;
     }
     return HostedNetworkFailure{HostedNetworkStep::kStop, result, reason};
+}
+
+MaybeFailure HostedNetworkControl::StopApStaNetwork() {
+    CloseApStaServices();
+    return StopHostedNetwork();
 }
 
 bool HostedNetworkControl::ModeSwitchAllowed() const {
@@ -286,6 +292,10 @@ void HostedNetworkControl::LeaveApStaMode() {
     KillTimerIfSet(ports_.timers, state_.dhcpLaunchTimer);
     KillTimerIfSet(ports_.timers, state_.radioOnStartTimer);
     view_.ClearAssociationList();
+    CloseApStaServices();
+}
+
+void HostedNetworkControl::CloseApStaServices() {
     CloseDhcpServer(ports_.processes);
     sharing_.StopConnectionSharing();
 }
@@ -330,13 +340,9 @@ void HostedNetworkControl::StartSharingChosenConnection() {
     const std::vector<AdapterRow>& rows = state_.adapters.rows;
     if (rows.empty())
         return;
-    bool listed = false;
-    for (const AdapterRow& row : rows) {
-        if (EqualsIgnoringCaseAZ(state_.chosenConnection, row.deviceName)) {
-            listed = true;
-            break;
-        }
-    }
+    const bool listed = std::ranges::any_of(rows, [&](const AdapterRow& row) {
+        return EqualsIgnoringCaseAZ(state_.chosenConnection, row.deviceName);
+    });
     if (state_.chosenConnection.empty() || !listed)
         state_.chosenConnection = rows.front().deviceName;
     sharing_.StartConnectionSharing();

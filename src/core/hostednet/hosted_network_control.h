@@ -48,6 +48,9 @@ class HostedNetworkControl {
     void ArmStartGuard();
     // The stop pair. A failure counts only when the network still runs (or its state is unknown).
     MaybeFailure StopHostedNetwork();
+    // Ends AP+STA mode's services and then the network: the DHCP server, connection sharing, the stop
+    // pair. The mode flag and "Current Mode" are the caller's.
+    MaybeFailure StopApStaNetwork();
 
     // The mode button and the tray's mode commands act only when the mode button could be pressed: a
     // card is present, its radio is on and no switch is running.
@@ -70,6 +73,8 @@ class HostedNetworkControl {
     bool ApplyWizardNetwork();
     // The AP+STA look after the wizard created an access point; starts and writes nothing.
     void ShowApStaLook();
+    // Station mode as the window shows it: the link status page, the flag, the look.
+    void ShowStationMode();
     // After a successful interface enumeration: allows the hosted network on the machine.
     void AllowHostedNetwork();
 
@@ -94,8 +99,7 @@ class HostedNetworkControl {
     void StartSharingChosenConnection();
     // The station switch's steps before the stop: timers, association list, DHCP server, sharing.
     void LeaveApStaMode();
-    // Station mode as the window shows it: the link status page, the flag, the look.
-    void ShowStationMode();
+    void CloseApStaServices();
 
     void Note(const HostedNetworkFailure& failure) { problems_.push_back({nullptr, failure}); }
     void Note(const LanguageString& headline) { problems_.push_back({&headline, std::nullopt}); }

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <optional>
 
-#include "core/app/external_programs.h"
 #include "core/app/start_looks.h"
 #include "core/lang/language_strings.h"
 #include "core/resource.h"
@@ -20,13 +19,12 @@ Dot11RadioState RadioStateFor(bool on) {
 }  // namespace
 
 RadioControl::RadioControl(const ModelPorts& ports, MainView& view, MainWindowState& state,
-                           HostedNetworkControl& hostedNetwork, ConnectionSharingControl& sharing,
-                           const WlanClientState& wlanClient, const MainWindowCallbacks& callbacks)
+                           HostedNetworkControl& hostedNetwork, const WlanClientState& wlanClient,
+                           const MainWindowCallbacks& callbacks)
     : ports_(ports),
       view_(view),
       state_(state),
       hostedNetwork_(hostedNetwork),
-      sharing_(sharing),
       wlanClient_(wlanClient),
       callbacks_(callbacks) {}
 
@@ -79,9 +77,7 @@ void RadioControl::OnRadioButton() {
 
 // The AP mode flag is kept: it says whether the network comes back with the radio.
 void RadioControl::StopApStaMode() {
-    CloseDhcpServer(ports_.processes);
-    sharing_.StopConnectionSharing();
-    hostedNetwork_.StopHostedNetwork();
+    hostedNetwork_.StopApStaNetwork();
     WriteModeSetting(ports_.settings, kModeSelectorCurrentMode, 0, 0);
 }
 
@@ -111,8 +107,7 @@ void RadioControl::ReportFailure(const Guid& card, bool turningOn) {
     const LanguageString& message = !turningOn                ? kRadioOffFailedMessage
                                     : HardwareSwitchOff(card) ? kHardwareRadioOffMessage
                                                               : kRadioOnFailedMessage;
-    const std::u16string text = view_.LoadLanguageString(message.key);
-    view_.ShowMessage(text.empty() ? std::u16string(message.englishDefault) : text);
+    view_.ShowMessage(view_.TextFromKey(message));
 }
 
 void RadioControl::ShowRadioState() {

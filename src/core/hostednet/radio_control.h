@@ -10,15 +10,14 @@
 #include "core/app/model_ports.h"
 #include "core/hostednet/hosted_network_control.h"
 #include "core/hostednet/wlan_client.h"
-#include "core/ics/connection_sharing_control.h"
 
 namespace aerowisp {
 
 class RadioControl {
   public:
     RadioControl(const ModelPorts& ports, MainView& view, MainWindowState& state,
-                 HostedNetworkControl& hostedNetwork, ConnectionSharingControl& sharing,
-                 const WlanClientState& wlanClient, const MainWindowCallbacks& callbacks);
+                 HostedNetworkControl& hostedNetwork, const WlanClientState& wlanClient,
+                 const MainWindowCallbacks& callbacks);
     RadioControl(const RadioControl&) = delete;
     RadioControl& operator=(const RadioControl&) = delete;
 
@@ -40,7 +39,6 @@ class RadioControl {
     MainView& view_;
     MainWindowState& state_;
     HostedNetworkControl& hostedNetwork_;
-    ConnectionSharingControl& sharing_;
     const WlanClientState& wlanClient_;
     const MainWindowCallbacks& callbacks_;
 };
