@@ -76,5 +76,32 @@ TEST(OnNcPaint, WithACardAndNoMarkerNothingHides) {
     EXPECT_FALSE(h.model.OnNcPaint());
 }
 
+// The close box hides the window only once the notification-area icon exists to bring it back, and ends
+// the program after the close clean-up removed the icon.
+TEST(OnCloseBox, HidesWithAnIconElseEnds) {
+    struct Case {
+        const char* label;
+        bool iconAdded;
+        bool closedBefore;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"icon added", true, false, "View.HideToTray"},
+        {"icon refused", false, false, "Tray.PostCloseToMainWindow"},
+        {"icon removed by the clean-up", true, true, "Tray.PostCloseToMainWindow"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        ModelHarness h;
+        h.tray.addSucceeds = c.iconAdded;
+        h.model.Tray().AddTrayIcon();
+        if (c.closedBefore)
+            h.model.OnClose();
+        h.Log().Clear();
+        h.model.OnCloseBox();
+        EXPECT_EQ(h.Count(c.expected), 1u);
+    }
+}
+
 }  // namespace
 }  // namespace aerowisp

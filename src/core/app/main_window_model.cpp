@@ -8,6 +8,7 @@ namespace aerowisp {
 MainWindowModel::MainWindowModel(const ModelPorts& ports, MainView& view, TrayView& tray)
     : ports_(ports),
       view_(view),
+      trayView_(tray),
       sharing_(ports, view, state_),
       hostedNetwork_(ports, view, tray, state_, sharing_),
       wlanClient_(ports, view, state_, hostedNetwork_),
@@ -51,6 +52,17 @@ void MainWindowModel::OnClose() {
         hostedNetwork_.StopApStaNetwork();
     wlanClient_.CloseClient();
     view_.RemoveTrayIcon();
+    state_.trayIconShown = false;
+}
+
+// Until the notification-area icon exists a hidden window could not be brought back, so the close box
+// and Esc end the program through the close clean-up instead of hiding the window.
+void MainWindowModel::OnCloseBox() {
+    if (state_.trayIconShown) {
+        window_.HideMainWindow();
+    } else {
+        trayView_.PostCloseToMainWindow();
+    }
 }
 
 }  // namespace aerowisp

@@ -63,6 +63,9 @@ class MainWindowModel {
     // The close clean-up before the main window's modal run ends. The mode and "Current Mode" are kept,
     // so the next start restores AP+STA mode.
     void OnClose();
+    // The close box, Esc and the system menu's Close: hide to the notification area, or end the program
+    // while there is no icon to come back from.
+    void OnCloseBox();
     // A main-window timer's tick.
     void OnTimer(TimerId id) { statusTimers_.OnTimer(id); }
     // Message 0x464 with the mouse message from lParam; the window returns 1.
@@ -81,6 +84,7 @@ class MainWindowModel {
   private:
     ModelPorts ports_;
     MainView& view_;
+    TrayView& trayView_;
     MainWindowState state_;
     ConnectionSharingControl sharing_;
     HostedNetworkControl hostedNetwork_;

@@ -30,6 +30,8 @@ struct MainWindowState {
     bool cardPresent = false;
     // The main window is meant to be visible.
     bool shown = true;
+    // The notification-area icon exists, so a hidden main window can be brought back.
+    bool trayIconShown = false;
     // The WLAN client handle; 0 when none is open.
     WlanHandle wlanHandle = 0;
     HostedNetworkSettings hostedNetwork;

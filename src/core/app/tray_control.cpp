@@ -79,11 +79,13 @@ TrayControl::TrayControl(const ModelPorts& ports, MainView& view, TrayView& tray
       hostedNetwork_(hostedNetwork) {}
 
 bool TrayControl::AddTrayIcon() {
-    return tray_.AddTrayIcon({.uid = ID_TRAY_ICON,
-                              .flags = kTrayAddFlags,
-                              .callbackMessage = WM_TRAY_NOTIFY,
-                              .iconResource = IDI_TRAY,
-                              .tip = kTrayFirstTip});
+    const bool added = tray_.AddTrayIcon({.uid = ID_TRAY_ICON,
+                                          .flags = kTrayAddFlags,
+                                          .callbackMessage = WM_TRAY_NOTIFY,
+                                          .iconResource = IDI_TRAY,
+                                          .tip = kTrayFirstTip});
+    state_.trayIconShown = state_.trayIconShown || added;
+    return added;
 }
 
 void TrayControl::SetTrayTip(std::u16string_view text) {

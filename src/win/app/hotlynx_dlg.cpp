@@ -242,15 +242,12 @@ std::u16string CHotlynxDlg::LoadLanguageString(std::u16string_view key) {
 
 void CHotlynxDlg::RemoveTrayIcon() {
     aerowisp::RemoveTrayIcon(Handle(), ID_TRAY_ICON);
-    trayIconAdded_ = false;
 }
 
 // ---- TrayView ----
 
 bool CHotlynxDlg::AddTrayIcon(const TrayIconData& icon) {
-    const bool added = aerowisp::AddTrayIcon(Handle(), icon);
-    trayIconAdded_ = trayIconAdded_ || added;
-    return added;
+    return aerowisp::AddTrayIcon(Handle(), icon);
 }
 
 void CHotlynxDlg::ModifyTrayTip(uint32_t uid, const std::u16string& tip) {
@@ -442,16 +439,6 @@ CAppProPage* CHotlynxDlg::Page(ContentPage page) {
     return nullptr;
 }
 
-// Until the notification-area icon exists a hidden window could not be brought back, so the close
-// box and Esc end the program through the close clean-up instead of hiding the window.
-void CHotlynxDlg::OnCloseBox() {
-    if (trayIconAdded_) {
-        model_->Window().HideMainWindow();
-    } else {
-        Post(WM_CLOSE);
-    }
-}
-
 // The clean-up comes before the modal run ends; the mode stays stored for the next start.
 void CHotlynxDlg::OnClose() {
     model_->OnClose();
@@ -535,7 +522,7 @@ bool CHotlynxDlg::OnCommand(int id, int notifyCode, HWND) {
         case IDOK:  // Enter never ends the program
             return true;
         case IDCANCEL:  // Esc does what the close box does
-            OnCloseBox();
+            model_->OnCloseBox();
             return true;
         case IDC_LINK_STATUS_BUTTON:
             if (clicked)
@@ -605,7 +592,7 @@ bool CHotlynxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
                     model_->Tray().ShowAboutDialog();
                     break;
                 case SC_CLOSE:
-                    OnCloseBox();
+                    model_->OnCloseBox();
                     break;
                 default:
                     return false;

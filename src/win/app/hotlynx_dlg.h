@@ -90,7 +90,6 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView {
     CHoverButton* HoverButton(uint32_t controlId);
     CAppProPage* Page(ContentPage page);
 
-    void OnCloseBox();
     void OnClose();
     void OnDeviceChange(WPARAM event, LPARAM record);
     void OnMachineEvent(WPARAM event);
@@ -143,8 +142,6 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView {
     HICON m_hIcon = nullptr;
     fw::RunLengthPicture m_background;
     fw::DeviceNotification deviceNotification_;
-    // Set by adding the notification-area icon; until then a hidden window could not be brought back.
-    bool trayIconAdded_ = false;
     // Explorer's "TaskbarCreated" broadcast.
     UINT taskbarCreatedMessage_ = 0;
     // A simulated machine's event asked for from outside.
