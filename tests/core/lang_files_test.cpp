@@ -34,8 +34,7 @@ const std::set<int> kTextControls = {
 };
 
 std::string ReadShippedFile(const char* name) {
-    auto path =
-        std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "res" / "Language" / name;
+    const auto path = std::filesystem::path(AEROWISP_SOURCE_DIR) / "res" / "Language" / name;
     std::ifstream stream(path, std::ios::binary);
     EXPECT_TRUE(stream) << path;
     return std::string(std::istreambuf_iterator<char>(stream), {});
