@@ -76,7 +76,7 @@ void RadioControl::OnRadioButton() {
     if (turningOn && state_.resumeApMode)
         state_.radioOnStartTimer = ports_.timers.SetTimer(IDT_RADIO_ON_START, kRadioOnStartPeriodMs);
     if (!modeSaved)
-        view_.ShowMessage(view_.TextFromKey(kRegistrySaveFailedMessage));
+        view_.ShowMessage(view_.ShownText(kRegistrySaveFailedMessage));
 }
 
 // The AP mode flag is kept: it says whether the network comes back with the radio.
@@ -111,7 +111,7 @@ void RadioControl::ReportFailure(const Guid& card, bool turningOn) {
     const LanguageString& message = !turningOn                ? kRadioOffFailedMessage
                                     : HardwareSwitchOff(card) ? kHardwareRadioOffMessage
                                                               : kRadioOnFailedMessage;
-    view_.ShowMessage(view_.TextFromKey(message));
+    view_.ShowMessage(view_.ShownText(message));
 }
 
 void RadioControl::ShowRadioState() {
