@@ -20,9 +20,9 @@ inline void ShowUserMessage(HWND owner, const std::wstring& text) {
     ::MessageBoxW(owner, text.c_str(), fw::ToWide(kMainWindowTitle).c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
-// The language file's text for `key`, or `english` when the file has none.
+// The language file's text for the entry's key, or its English text when the file has none.
 inline std::wstring LanguageTextOr(MainView& view, const LanguageString& entry) {
-    return fw::ToWide(TextOrDefault(view.LoadLanguageString(entry.key), entry));
+    return fw::ToWide(view.TextFromKey(entry));
 }
 
 }  // namespace aerowisp
