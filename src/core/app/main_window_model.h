@@ -40,6 +40,7 @@ class MainWindowModel {
     // What the content pages are given at their creation.
     ContentPagesControl& Pages() { return pages_; }
     WlanClient& Wlan() { return wlanClient_; }
+    StationWatch& Stations() { return stationWatch_; }
     const WlanClient& Wlan() const { return wlanClient_; }
 
     // The main window's initialisation, once its controls exist: the tray icon, the language, the stored

@@ -13,7 +13,8 @@ namespace {
 
 // `pattern` with its first "%s" replaced by `first` and its second by `second`. Nothing else in it is
 // read, so a translation with other '%' signs or fewer "%s" shows as it is written.
-std::u16string FillPattern(std::u16string_view pattern, std::u16string_view first, std::u16string_view second) {
+std::u16string FillPattern(std::u16string_view pattern, std::u16string_view first,
+                           std::u16string_view second) {
     constexpr std::u16string_view kPlace = u"%s";
     std::u16string text;
     for (std::u16string_view value : {first, second}) {
@@ -35,7 +36,8 @@ std::u16string Listed(const std::vector<std::u16string>& names) {
 
 }  // namespace
 
-StationWatch::StationWatch(const ModelPorts& ports, MainView& view, TrayView& tray, const MainWindowState& state)
+StationWatch::StationWatch(const ModelPorts& ports, MainView& view, TrayView& tray,
+                           const MainWindowState& state)
     : ports_(ports), view_(view), tray_(tray), state_(state) {}
 
 void StationWatch::Start() {

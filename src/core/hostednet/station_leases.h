@@ -26,7 +26,7 @@ using StationMac = std::array<uint8_t, 6>;
 std::optional<StationMac> ParseStationMac(std::u16string_view text);
 
 struct StationLease {
-    std::u16string ipAddress;  // dotted decimal
+    std::u16string ipAddress;   // dotted decimal
     std::u16string deviceName;  // the host name the station sent; may be empty
 
     friend bool operator==(const StationLease&, const StationLease&) = default;

@@ -36,7 +36,8 @@ class StationNotices {
     // One look at the stations present now. `deviceNameOf` is asked only when something is to be told.
     // A station seen for the first time without a name in its lease is told one look later, after its
     // DHCP exchange has had time to give it one.
-    std::optional<StationNotice> Look(const std::vector<StationMac>& present, const DeviceNameOf& deviceNameOf);
+    std::optional<StationNotice> Look(const std::vector<StationMac>& present,
+                                      const DeviceNameOf& deviceNameOf);
 
   private:
     struct Arrival {

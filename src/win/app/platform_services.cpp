@@ -136,8 +136,10 @@ class SimulatedPlatform final : public PlatformServices {
     }
     void DetachWindowTimers() override { machine_.Timers().ForwardTo(nullptr); }
     void NoteEvent(const std::string& what) override { machine_.Journal().Record(what, ""); }
-    void NoteBalloon(const std::string& icon, const std::u16string& title, const std::u16string& text) override {
-        machine_.Journal().Record("TrayBalloon", "icon=" + icon + " title=" + QuoteText(title) + " text=" + QuoteText(text));
+    void NoteBalloon(const std::string& icon, const std::u16string& title,
+                     const std::u16string& text) override {
+        machine_.Journal().Record("TrayBalloon",
+                                  "icon=" + icon + " title=" + QuoteText(title) + " text=" + QuoteText(text));
     }
     bool RaiseMachineEvent(MachineEvent event) override {
         const std::vector<ScenarioCard>& cards = machine_.Scenario().cards;

@@ -53,7 +53,8 @@ class PlatformServices {
     virtual void NoteEvent(const std::string& what) = 0;
     // Notes a balloon shown at the notification-area icon, with its icon's name ("info", "warning") and
     // its texts, in the simulated machine's journal.
-    virtual void NoteBalloon(const std::string& icon, const std::u16string& title, const std::u16string& text) = 0;
+    virtual void NoteBalloon(const std::string& icon, const std::u16string& title,
+                             const std::u16string& text) = 0;
 
     // Makes `event` happen on a simulated machine before the window hears of it as it would of the
     // real one; false on the real machine, where only the hardware raises them, and for an event that
