@@ -261,7 +261,8 @@ void CHotlynxDlg::ShowBalloon(uint32_t uid, const std::u16string& title, const s
 
 void CHotlynxDlg::ShowInfoBalloon(uint32_t uid, const std::u16string& title, const std::u16string& text) {
     platform_.NoteBalloon("info", title, text);
-    ShowTrayBalloon(Handle(), uid, title, text, NIIF_INFO);
+    // News of stations comes often; it need not sound like trouble.
+    ShowTrayBalloon(Handle(), uid, title, text, NIIF_INFO | NIIF_NOSOUND);
 }
 
 // The window must be in front for the menu to close when the user clicks elsewhere, and the posted
