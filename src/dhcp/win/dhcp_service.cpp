@@ -20,6 +20,9 @@ constexpr wchar_t kLogFile[] = L"DhcpServer.log";
 constexpr size_t kMaxFileBytes = 4 * 1024 * 1024;
 // The lease file and the log follow changes within this time, however many come in between.
 constexpr uint64_t kSaveDelayMs = 500;
+// On closing there is no later save: a failed one is tried again at once, a few times.
+constexpr int kCloseSaveTries = 5;
+constexpr DWORD kCloseSaveRetryMs = 20;
 // While the address is missing it is looked for this often; while bound, checked this often.
 constexpr uint64_t kWaitPollMs = 1000;
 constexpr uint64_t kBoundPollMs = 5000;
@@ -121,13 +124,16 @@ void DhcpService::LoadLeases() {
     }
 }
 
-void DhcpService::SaveLeases() {
+// The move over the old file fails while another program has it open (Aerowisp reads it for its station
+// list): the save is then tried again after the usual delay.
+bool DhcpService::SaveLeases() {
     m_server->TakeChanged();
-    m_savePending = false;
     m_lastSave = ::GetTickCount64();
-    if (!ReplaceFile(m_folder + kLeaseFile, FormatLeaseFile(m_server->leases().Records())))
+    m_savePending = !ReplaceFile(m_folder + kLeaseFile, FormatLeaseFile(m_server->leases().Records()));
+    if (m_savePending)
         m_log.Write("the lease file cannot be written (error " + std::to_string(::GetLastError()) + ")");
     m_log.Flush();
+    return !m_savePending;
 }
 
 bool DhcpService::CreateHiddenWindow() {
@@ -355,8 +361,10 @@ int DhcpService::Run() {
             MSG message;
             while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
                 if (message.message == WM_QUIT) {
-                    if (m_savePending || m_server->TakeChanged())
-                        SaveLeases();
+                    if (m_savePending || m_server->TakeChanged()) {
+                        for (int tries = 1; !SaveLeases() && tries < kCloseSaveTries; ++tries)
+                            ::Sleep(kCloseSaveRetryMs);
+                    }
                     m_log.Write("DhcpServer closed");
                     m_log.Flush();
                     Unbind();

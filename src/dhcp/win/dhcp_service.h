@@ -34,7 +34,8 @@ class DhcpService {
 
     bool CreateHiddenWindow();
     void LoadLeases();
-    void SaveLeases();
+    // False when the file could not be replaced; the save is then pending again.
+    bool SaveLeases();
     bool AddressPresent() const;
     void Bind();
     void Unbind();

@@ -29,8 +29,9 @@ class NativeFile final : public ReadableFile {
 
 }  // namespace
 
-// Another program may replace a file this one reads (the DHCP server moves a new lease file over the
-// old one): a reader that shut deletion out would make that move fail.
+// Another program may move aside or delete a file this one reads (the DHCP server sets a lease file it
+// cannot use aside): a reader that shut deletion out would make that fail. Moving a new file over one
+// that is open fails on Windows 7 whatever the sharing, so files are held open only while read.
 std::unique_ptr<ReadableFile> NativeFileReader::Open(const std::u16string& path) {
     fw::KernelHandle file(::CreateFileW(fw::ToWide(path).c_str(), GENERIC_READ,
                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,

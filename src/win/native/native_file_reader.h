@@ -7,7 +7,7 @@ namespace aerowisp {
 
 class NativeFileReader final : public FileReader {
   public:
-    // CreateFileW for reading, letting others read, write, delete and replace the file meanwhile; null
+    // CreateFileW for reading, letting others read, write, rename and delete the file meanwhile; null
     // when the file cannot be opened.
     std::unique_ptr<ReadableFile> Open(const std::u16string& path) override;
 };
