@@ -2,7 +2,6 @@
 // address and name columns, and the balloons telling of arrivals and departures.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -31,72 +30,52 @@ constexpr char kLeaseFile[] =
     "192.168.139.11 released 1767229200 01aabbccddeeff 01aabbccddeeff =gone\r\n"
     "192.168.139.12 bound 17672 zz =broken\r\n";
 
+// Read in pieces of 7 bytes; the file cut in the middle of a line, missing or not text at all.
 TEST(StationLeases, FoundByMacInAnyCaseAndSeparators) {
-    const StationLeases leases = StationLeases::Parse(kLeaseFile);
+    const std::string whole = kLeaseFile;
+    const StationLease phone{u"192.168.139.7", u"pixel-7"};
     const struct {
+        std::string file;
         std::u16string_view mac;
         std::optional<StationLease> lease;
     } cases[] = {
-        {u"8C-3A-E3-11-22-33", StationLease{u"192.168.139.7", u"pixel-7"}},
-        {u"8c:3a:e3:11:22:33", StationLease{u"192.168.139.7", u"pixel-7"}},
-        {u"8c3aE3112233", StationLease{u"192.168.139.7", u"pixel-7"}},
-        {u"8C3A.E311.2233", StationLease{u"192.168.139.7", u"pixel-7"}},
-        {u"40-B0-FA-44-55-66", StationLease{u"192.168.139.9", u""}},
-        {u"AA-BB-CC-DD-EE-FF", std::nullopt},  // released
-        {u"8C-3A-E3-11-22", std::nullopt},
-        {u"8C-3A-E3-11-22-33-44", std::nullopt},
-        {u"8C-3A-E3-11-22-3G", std::nullopt},
-        {u"", std::nullopt},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(leases.Find(c.mac), c.lease) << std::string(c.mac.begin(), c.mac.end());
-}
-
-TEST(StationLeases, ReadWholeInPiecesOrNotAtAll) {
-    const std::u16string path = u"C:\\Aerowisp\\DhcpServer.leases";
-    const std::string whole = kLeaseFile;
-    const struct {
-        const char* label;
-        std::optional<std::string> file;
-        std::optional<StationLease> phone;
-    } cases[] = {
-        {"whole", whole, StationLease{u"192.168.139.7", u"pixel-7"}},
-        {"cut in the middle of a line", whole.substr(0, whole.find("=pixel") - 3),
+        {whole, u"8C-3A-E3-11-22-33", phone},
+        {whole, u"8c:3a:e3:11:22:33", phone},
+        {whole, u"8c3aE3112233", phone},
+        {whole, u"8C3A.E311.2233", phone},
+        {whole, u"40-B0-FA-44-55-66", StationLease{u"192.168.139.9", u""}},
+        {whole, u"AA-BB-CC-DD-EE-FF", std::nullopt},  // released
+        {whole, u"8C-3A-E3-11-22", std::nullopt},
+        {whole, u"8C-3A-E3-11-22-33-44", std::nullopt},
+        {whole, u"8C-3A-E3-11-22-3G", std::nullopt},
+        {whole.substr(0, whole.find("=pixel") - 3), u"8C-3A-E3-11-22-33",
          StationLease{u"192.168.139.5", u"old-name"}},
-        {"missing", std::nullopt, std::nullopt},
-        {"not text", std::string("\0\xff\r\n\x01", 5), std::nullopt},
+        {"", u"8C-3A-E3-11-22-33", std::nullopt},
+        {std::string("\0\xff\r\n\x01", 5), u"8C-3A-E3-11-22-33", std::nullopt},
     };
+    const std::u16string path = u"C:\\Aerowisp\\DhcpServer.leases";
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.label);
         test::MemoryFileReader files(7);
-        if (c.file)
-            files.SetFile(path, *c.file);
-        EXPECT_EQ(StationLeases::Read(files, path).Find(kPhone), c.phone);
+        if (!c.file.empty())
+            files.SetFile(path, c.file);
+        EXPECT_EQ(StationLeases::Read(files, path).Find(c.mac), c.lease)
+            << std::string(c.mac.begin(), c.mac.end()) << " in " << c.file.size() << " bytes";
     }
 }
 
-// Stations by letter, 'p' the phone and 't' the tablet; a capital letter: its lease has a name.
-std::vector<StationMac> Macs(std::string_view letters) {
-    std::vector<StationMac> macs;
-    for (char letter : letters)
-        macs.push_back(letter == 'p' || letter == 'P' ? kPhone : kTablet);
-    return macs;
-}
-
+// "+joined,names -left,names".
 std::string Told(const StationNotice& notice) {
-    const auto list = [](char sign, const std::vector<std::u16string>& names) {
-        std::string text;
-        for (const std::u16string& name : names)
-            text += (text.empty() ? std::string(1, sign) : ",") + std::string(name.begin(), name.end());
-        return text;
-    };
-    const std::string joined = list('+', notice.joined);
-    const std::string left = list('-', notice.left);
-    return joined + (joined.empty() || left.empty() ? "" : " ") + left;
+    std::string text;
+    for (const auto& [sign, names] : {std::pair{" +", notice.joined}, std::pair{" -", notice.left}}) {
+        for (size_t i = 0; i < names.size(); ++i)
+            text += (i == 0 ? sign : ",") + std::string(names[i].begin(), names[i].end());
+    }
+    return text.empty() ? text : text.substr(1);
 }
 
 TEST(StationNotices, GatheredAndToldAtMostEveryOtherLook) {
-    // Each look: "!" first forgets everything; the stations present; what is told ("" nothing).
+    // Each look: "!" first forgets everything; the stations present, 'p' the phone and 't' the tablet, a
+    // capital letter when its lease has a name; what is told ("" nothing).
     struct Look {
         std::string present;
         std::string told;
@@ -129,90 +108,80 @@ TEST(StationNotices, GatheredAndToldAtMostEveryOtherLook) {
                     return u"";
                 return mac == kPhone ? u"phone" : u"tablet";
             };
-            const auto notice = notices.Look(Macs(present), named);
+            std::vector<StationMac> macs;
+            for (char letter : present)
+                macs.push_back(letter == 'p' || letter == 'P' ? kPhone : kTablet);
+            const auto notice = notices.Look(macs, named);
             const std::string told = notice ? Told(*notice) : "";
             EXPECT_EQ(told, look.told) << "present " << look.present;
         }
     }
 }
 
-TEST(StationWatch, BalloonsOnlyInApStaModeWithTheRadioOn) {
-    const struct {
-        const char* label;
-        bool apMode;
-        bool radioOn;
-        bool queryFails;
-        bool authenticated;
-        std::map<std::u16string, std::u16string> language;
-        std::vector<std::u16string> balloons;
-    } cases[] = {
-        {"named by its lease", true, true, false, true, {}, {u"pixel-7 joined Aerowisp Net"}},
-        {"a translation",
-         true,
-         true,
-         false,
-         true,
-         {{u"String172", u"%s \u5DF2\u52A0\u5165 %s\r\n"}},
-         {u"pixel-7 \u5DF2\u52A0\u5165 Aerowisp Net"}},
-        {"a translation with one place",
-         true,
-         true,
-         false,
-         true,
-         {{u"String172", u"Joined: %s %d"}},
-         {u"Joined: pixel-7 %d"}},
-        {"not yet authenticated", true, true, false, false, {}, {}},
-        {"station mode", false, true, false, true, {}, {}},
-        {"radio off", true, false, false, true, {}, {}},
-        {"failed query", true, true, true, true, {}, {}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.label);
-        Scenario scenario = test::HarnessScenario();
-        scenario.stations = {{kPhone, 0, kStationStays, c.authenticated}};
-        ModelHarness h(scenario);
-        h.files.SetFile(h.State().programFolder + kDhcpLeaseFile, kLeaseFile);
-        h.view.languageLines = c.language;
-        h.State().cardPresent = true;
-        h.State().radioOn = c.radioOn;
-        h.Hosted().apMode = c.apMode;
-        h.Hosted().desiredSsid = u"Aerowisp Net";
-        h.machine.Wlan().HostedNetworkForceStart(h.State().wlanHandle, nullptr);
-        h.model.Stations().Start();
-        if (c.queryFails)
-            h.machine.Failures().FailNext(op::kWlanHostedNetworkQueryStatus, kErrorInvalidState);
-        h.model.OnTimer(IDT_STATION_WATCH);
-        EXPECT_EQ(h.tray.infoBalloons, c.balloons);
-    }
-}
-
-TEST(StationWatch, DeparturesTellTheLeasesNamesOrMacs) {
-    ModelHarness h;
+// The harness machine in AP+STA mode with the radio on, its hosted network "Net" running with `stations`,
+// and the lease file beside the program.
+void RunHostedNetwork(ModelHarness& h, std::vector<StationMac> stations) {
     h.files.SetFile(h.State().programFolder + kDhcpLeaseFile, kLeaseFile);
     h.State().cardPresent = true;
     h.Hosted().apMode = true;
     h.Hosted().desiredSsid = u"Net";
     h.machine.Wlan().HostedNetworkForceStart(h.State().wlanHandle, nullptr);
-    h.machine.Wlan().JoinStationNow(kPhone);
-    h.machine.Wlan().JoinStationNow({0x02, 0, 0x5E, 0, 0, 1});
+    for (const StationMac& mac : stations)
+        h.machine.Wlan().JoinStationNow(mac);
     h.model.Stations().Start();
-    for (int tick = 0; tick < 2; ++tick)
+}
+
+TEST(StationWatch, BalloonsOnlyInApStaModeWithTheRadioOn) {
+    const struct {
+        std::string state;             // how it differs from AP+STA mode with an authenticated station
+        std::u16string joinedPattern;  // the language file's, when it has one
+        std::u16string balloon;        // none when empty
+    } cases[] = {
+        {"", u"", u"pixel-7 joined Net"},
+        {"", u"%s \u5DF2\u52A0\u5165 %s\r\n", u"pixel-7 \u5DF2\u52A0\u5165 Net"},
+        {"", u"Joined: %s %d", u"Joined: pixel-7 %d"},
+        {"not authenticated", u"", u""},
+        {"station mode", u"", u""},
+        {"radio off", u"", u""},
+        {"failed query", u"", u""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.state);
+        Scenario scenario = test::HarnessScenario();
+        scenario.stations = {{kPhone, 0, kStationStays, c.state != "not authenticated"}};
+        ModelHarness h(scenario);
+        RunHostedNetwork(h, {});
+        h.State().radioOn = c.state != "radio off";
+        h.Hosted().apMode = c.state != "station mode";
+        if (!c.joinedPattern.empty())
+            h.view.languageLines[u"String172"] = c.joinedPattern;
+        if (c.state == "failed query")
+            h.machine.Failures().FailNext(op::kWlanHostedNetworkQueryStatus, kErrorInvalidState);
         h.model.OnTimer(IDT_STATION_WATCH);
-    h.machine.Wlan().DropLastStation();
-    h.machine.Wlan().DropLastStation();
-    for (int tick = 0; tick < 2; ++tick)
+        EXPECT_EQ(h.tray.infoBalloons,
+                  c.balloon.empty() ? std::vector<std::u16string>{} : std::vector{c.balloon});
+    }
+}
+
+// Two stations, one without a lease: told together once it had a look's time to get one, in the
+// service's order both ways.
+TEST(StationWatch, DeparturesTellTheLeasesNamesOrMacs) {
+    ModelHarness h;
+    RunHostedNetwork(h, {kPhone, {0x02, 0, 0x5E, 0, 0, 1}});
+    for (int tick = 0; tick < 4; ++tick) {
+        if (tick == 2) {
+            h.machine.Wlan().DropLastStation();
+            h.machine.Wlan().DropLastStation();
+        }
         h.model.OnTimer(IDT_STATION_WATCH);
+    }
     EXPECT_EQ(h.tray.infoBalloons, (std::vector<std::u16string>{u"pixel-7, 02-00-5E-00-00-01 joined Net",
                                                                 u"pixel-7, 02-00-5E-00-00-01 left Net"}));
 }
 
 TEST(AssociationListRefresh, AddressAndNameFromTheLeases) {
     ModelHarness h;
-    h.files.SetFile(h.State().programFolder + kDhcpLeaseFile, kLeaseFile);
-    h.Hosted().apMode = true;
-    h.machine.Wlan().HostedNetworkForceStart(h.State().wlanHandle, nullptr);
-    h.machine.Wlan().JoinStationNow(kPhone);
-    h.machine.Wlan().JoinStationNow({0x02, 0, 0x5E, 0, 0, 1});
+    RunHostedNetwork(h, {kPhone, {0x02, 0, 0x5E, 0, 0, 1}});
     h.model.Pages().OnPageTimer(IDT_ASSOC_LIST_REFRESH);
     EXPECT_EQ(h.view.associationRows,
               (std::vector<AssociationRow>{
