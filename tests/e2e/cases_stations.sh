@@ -21,13 +21,13 @@ if started_up; then
     wctl click Aerowisp 1001
     check "association list page" wait_for_page 182
     check "the scenario's phone with its lease's address and name" rows_become "$phone" 4000
-    check "a balloon tells of the phone" info_balloon_becomes "pixel-7 joined Aerowisp E2E" 7000
+    check "a balloon tells of the phone" info_balloon_becomes "pixel-7 joined Aerowisp E2E" 9000
     wctl event Aerowisp join
     check "the joining laptop with its lease's address and name" rows_become "$phone"$'\n'"$laptop" 3500
-    check "a balloon tells of the laptop" info_balloon_becomes "e2e-laptop joined Aerowisp E2E" 8000
+    check "a balloon tells of the laptop" info_balloon_becomes "e2e-laptop joined Aerowisp E2E" 10000
     wctl event Aerowisp leave
     check "the laptop gone within one refresh" rows_become "$phone" 3500
-    check "a balloon tells that it left" info_balloon_becomes "e2e-laptop left Aerowisp E2E" 8000
+    check "a balloon tells that it left" info_balloon_becomes "e2e-laptop left Aerowisp E2E" 10000
     # A station with a damaged lease line is still listed, without an address.
     printf '%s\r\n' "192.168.139.7 bound 17672" >"$leases"
     check "a damaged lease file leaves the cells empty" rows_become $'1\t8C-3A-E3-11-22-33\tauthenticated\t\t' 3500
