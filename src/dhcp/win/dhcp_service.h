@@ -34,8 +34,7 @@ class DhcpService {
 
     bool CreateHiddenWindow();
     void LoadLeases();
-    // False when the file could not be replaced; the save is then pending again.
-    bool SaveLeases();
+    void SaveLeases();
     bool AddressPresent() const;
     void Bind();
     void Unbind();
