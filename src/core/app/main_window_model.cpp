@@ -20,10 +20,10 @@ MainWindowModel::MainWindowModel(const ModelPorts& ports, MainView& view, TrayVi
           .enableControlsForRadio = [this](bool radioOn) { window_.EnableControlsForRadio(radioOn); },
           .hideMainWindow = [this] { window_.HideMainWindow(); }},
       tray_(ports, view, tray, state_, wlanClient_.State(), hostedNetwork_),
+      stationWatch_(ports, view, tray, state_),
       statusTimers_(ports, view, state_, hostedNetwork_, tray_, callbacks_),
       deviceEvents_(ports, view, state_, wlanClient_.State(), hostedNetwork_, callbacks_),
-      radio_(ports, view, state_, hostedNetwork_, wlanClient_.State(), callbacks_),
-      stationWatch_(ports, view, tray, state_) {}
+      radio_(ports, view, state_, hostedNetwork_, wlanClient_.State(), callbacks_) {}
 
 void MainWindowModel::OnInitDialog(std::u16string programFolder) {
     if (!tray_.AddTrayIcon())

@@ -40,8 +40,8 @@ class MainWindowModel {
     // What the content pages are given at their creation.
     ContentPagesControl& Pages() { return pages_; }
     WlanClient& Wlan() { return wlanClient_; }
-    StationWatch& Stations() { return stationWatch_; }
     const WlanClient& Wlan() const { return wlanClient_; }
+    StationWatch& Stations() { return stationWatch_; }
 
     // The main window's initialisation, once its controls exist: the tray icon, the language, the stored
     // settings, the card, the buttons, the pages and the stored mode, in that order; then the watch on
@@ -99,10 +99,10 @@ class MainWindowModel {
     ContentPagesControl pages_;
     MainWindowCallbacks callbacks_;
     TrayControl tray_;
+    StationWatch stationWatch_;
     StatusTimers statusTimers_;
     DeviceEvents deviceEvents_;
     RadioControl radio_;
-    StationWatch stationWatch_;
     StartHiddenAllowance startHiddenAllowance_;
 };
 
