@@ -179,6 +179,20 @@ TEST(StationWatch, DeparturesTellTheLeasesNamesOrMacs) {
                                                                 u"pixel-7, 02-00-5E-00-00-01 left Net"}));
 }
 
+TEST(StationWatch, ManyArrivalsEndInAnEllipsis) {
+    ModelHarness h;
+    std::vector<StationMac> stations(8, kPhone);
+    for (uint8_t i = 0; i < stations.size(); ++i)
+        stations[i].back() = i;
+    RunHostedNetwork(h, stations);
+    h.model.OnTimer(IDT_STATION_WATCH);
+    h.model.OnTimer(IDT_STATION_WATCH);
+    EXPECT_EQ(h.tray.infoBalloons,
+              std::vector<std::u16string>{u"8C-3A-E3-11-22-00, 8C-3A-E3-11-22-01, "
+                                          u"8C-3A-E3-11-22-02, 8C-3A-E3-11-22-03, "
+                                          u"8C-3A-E3-11-22-04, 8C-3A-E3-11-22-05, \u2026 joined Net"});
+}
+
 TEST(AssociationListRefresh, AddressAndNameFromTheLeases) {
     ModelHarness h;
     RunHostedNetwork(h, {kPhone, {0x02, 0, 0x5E, 0, 0, 1}});

@@ -27,11 +27,15 @@ std::u16string FillPattern(std::u16string_view pattern, std::u16string_view firs
     return text.append(pattern);
 }
 
+// Two lines of this many MAC addresses still fit the balloon whole; more end in an ellipsis rather than
+// being cut in the middle of a name.
+constexpr size_t kNamesListed = 6;
+
 std::u16string Listed(const std::vector<std::u16string>& names) {
     std::u16string text;
-    for (const std::u16string& name : names)
-        text.append(text.empty() ? u"" : u", ").append(name);
-    return text;
+    for (size_t i = 0; i < names.size() && i < kNamesListed; ++i)
+        text.append(i == 0 ? u"" : u", ").append(names[i]);
+    return names.size() > kNamesListed ? text + u", \u2026" : text;
 }
 
 }  // namespace
