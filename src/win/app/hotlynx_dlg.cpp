@@ -19,6 +19,7 @@
 #include "hostednet/easy_ap_setting.h"
 #include "hostednet/sel_card_dlg.h"
 #include "lang/language_dialog.h"
+#include "wizard/wizard_sheet.h"
 #include "native/program_folder.h"
 #include "native/windows_version.h"
 #include "widgets/about_dlg.h"
@@ -302,8 +303,17 @@ void CHotlynxDlg::RunAboutDialog() {
     about.DoModal(nullptr);
 }
 
-// The setup wizard has no window of its own yet.
-void CHotlynxDlg::RunSetupWizard() {}
+// A close asked for while the wizard shows (the tray's Exit) runs once the wizard's result is applied
+// or undone, so the clean-up sees the state the wizard left.
+void CHotlynxDlg::RunSetupWizard() {
+    const CloseDeferral deferral(*this);
+    model_->Wizard().RunSetupWizard(*this);
+}
+
+bool CHotlynxDlg::RunWizardSheet(WizardSession& session) {
+    CWizardSheet sheet(session, language_);
+    return sheet.Run(nullptr);
+}
 
 // ---- Start and end ----
 

@@ -26,7 +26,7 @@ namespace aerowisp {
 
 class PlatformServices;
 
-class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView {
+class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView, public WizardSheetRunner {
   public:
     explicit CHotlynxDlg(PlatformServices& platform);
     ~CHotlynxDlg() override;
@@ -70,6 +70,9 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView {
     void PostCloseToMainWindow() override;
     void RunAboutDialog() override;
     void RunSetupWizard() override;
+
+    // WizardSheetRunner.
+    bool RunWizardSheet(WizardSession& session) override;
 
   protected:
     BOOL OnInitDialog() override;
