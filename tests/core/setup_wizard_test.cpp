@@ -139,6 +139,8 @@ std::string Milestones(const Journal& journal) {
             milestone = "ini";
         else if (entry.operation == "INetSharingConfiguration::EnableSharing")
             milestone = "share";
+        else if (entry.operation == "View.ShowMessage")
+            milestone = "ShowMessage";
         else if (entry.operation == "Tray.ShowMainWindow")
             milestone = "show";
         if (!milestone.empty() && milestone != last)
@@ -219,6 +221,7 @@ TEST(SetupWizard, EndsAsTheUserLeftIt) {
         Script script;
         std::string milestones;
         std::string outcome;
+        const char* refused = nullptr;  // a WLAN call that fails once
     };
     const Case cases[] = {
         {"finish from station mode", false, finish, "key start ApConfig mode ini share card show", created},
@@ -231,6 +234,8 @@ TEST(SetupWizard, EndsAsTheUserLeftIt) {
         {"cancel after the key page renamed a running network", true, cancelOnFinishPage,
          "stop key start mode stop key start mode show",
          "net=OldNet desired=OldNet ap=1 ini=OldNet card=REALTEK pcie gbe"},
+        {"finish after the start was refused", false, finish, "key start ShowMessage show", untouched,
+         "WlanHostedNetworkStartUsing"},
         {"join after the key page started the network", false, joinAfterKeyPage, "key start stop show",
          untouched},
         {"join in station mode", false, join, "show", untouched},
@@ -240,6 +245,8 @@ TEST(SetupWizard, EndsAsTheUserLeftIt) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
         WizardHarness h(c.apMode);
+        if (c.refused != nullptr)
+            h.machine.Failures().FailNext(c.refused, kErrorInvalidState);
         ScriptedWizard wizard(c.script);
         h.model.Wizard().RunSetupWizard(wizard);
         EXPECT_EQ(Milestones(h.Log()), c.milestones);

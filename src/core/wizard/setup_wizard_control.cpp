@@ -30,23 +30,26 @@ void SetupWizardControl::RunSetupWizard(WizardSheetRunner& sheet) {
 
     WizardSession session(WizardData{1, hosted.desiredSsid, hosted.desiredKey, {}, {}}, this,
                           ports_.codePage);
+    networkApplied_ = false;
     const bool finished = sheet.RunWizardSheet(session);
     const WizardData& data = session.Data();
-    if (finished && data.opMode != 0) {
+    const bool join = finished && data.opMode == 0;
+    if (finished && !join && networkApplied_) {
         ApplyCreatedAccessPoint(data);
     } else if (hosted.wizardStart) {
         hostedNetwork_.StopHostedNetwork();
         RestoreKeptNetwork(keptSsid, keptKey);
-        if (finished && hosted.apMode)
+        if (join && hosted.apMode)
             hostedNetwork_.SwitchToStationMode();
-    } else if (finished) {
+    } else if (join) {
         // Joining leaves AP+STA mode; a name and key the key page gave the running network go with it.
         RestoreKeptNetwork(keptSsid, keptKey);
         if (hosted.apMode)
             hostedNetwork_.SwitchToStationMode();
     } else if (RestoreKeptNetwork(keptSsid, keptKey) && hosted.apMode) {
-        // The key page gave the running network the wizard's name and key, which DuvaDI.ini does not
-        // hold: left so, the next start would quietly change the network back.
+        // Cancelled, or finished after the service refused the key page's name or key (the user was
+        // told): the running network gets back the name and key DuvaDI.ini holds, or the next start
+        // would quietly change it.
         hostedNetwork_.ApplyWizardNetwork();
     }
 
@@ -61,7 +64,7 @@ void SetupWizardControl::RunSetupWizard(WizardSheetRunner& sheet) {
 void SetupWizardControl::ApplyWizardNetwork(const std::u16string& ssid, const std::u16string& key) {
     state_.hostedNetwork.desiredSsid = ssid;
     state_.hostedNetwork.desiredKey = key;
-    hostedNetwork_.ApplyWizardNetwork();
+    networkApplied_ = hostedNetwork_.ApplyWizardNetwork();
 }
 
 ConnectionListFill SetupWizardControl::WizardConnections() {

@@ -35,7 +35,8 @@ class SetupWizardControl final : public WizardHost {
     // name, key and connection are taken, the AP+STA look shown, the mode stored, DuvaDI.ini written
     // and sharing started, in that order. Cancel and the join path stop a network the wizard started
     // and give the name and key back; a running network the key page changed gets its old name and key
-    // pushed again.
+    // pushed again. Finish after the service refused the key page's apply counts as Cancel, so the mode,
+    // the look and DuvaDI.ini never claim a network that does not run.
     void RunSetupWizard(WizardSheetRunner& sheet);
 
     // WizardHost.
@@ -53,6 +54,8 @@ class SetupWizardControl final : public WizardHost {
     MainWindowState& state_;
     HostedNetworkControl& hostedNetwork_;
     ConnectionSharingControl& sharing_;
+    // The key page's last apply was taken by the service.
+    bool networkApplied_ = false;
 };
 
 }  // namespace aerowisp
