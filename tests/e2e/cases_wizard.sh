@@ -13,7 +13,7 @@ wizard_page() { within 5000 wizard_shows "$1"; }
 # From the tray's Wizard command to the finish page: the name, the key and the second connection. Takes
 # the screenshots of the pages as it goes when $1 is "shots".
 walk_wizard_to_finish() {
-    wctl command Aerowisp 32795
+    wctl command Aerowisp 32795  # the station menu's Wizard
     check "the wizard shows" wctl wait "$wizard" 10000 || return 1
     check "the main window hidden" is_hidden
     [ "${1:-}" = shots ] && screenshot wizard-1-mode "$wizard"
@@ -88,7 +88,7 @@ begin_case "the tray's Exit while the wizard shows its finish page ends the prog
 write_ap_settings "Old Net" "old-secret"
 start_app wizard-exit ics-page.ini
 if started_up && walk_wizard_to_finish; then
-    wctl command Aerowisp 32784
+    wctl command Aerowisp 32784  # the station menu's Exit
     check "the program ends" within 10000 eval '! kill -0 "$app_pid" 2>/dev/null'
     check "the wizard closed first" in_order '^SendMessageW\twindow=own message=WM_SYSCOMMAND'
     check_nothing_kept

@@ -78,6 +78,7 @@ bool RunSheet(FakeHost& host, const std::function<void(HWND sheet)>& user, bool&
     test::MemoryFileReader files;
     NativeAnsiCodePage codePage;
     const std::u16string path = u"Language\\ENU.txt";
+    files.SetFile(path, "1133=Welcome aboard\r\nString26=Name it, please.\r\n");
     const LanguageFile language(files, codePage, path);
     WizardSession session(WizardData{1, u"DuvaDI", u"secret-key", {}, {}}, &host, codePage);
     CWizardSheet sheet(session, language);
@@ -99,7 +100,7 @@ bool RunSheet(FakeHost& host, const std::function<void(HWND sheet)>& user, bool&
 TEST(CWizardSheetTest, WalksTheCreatePathWithEachPagesButtonsAndEndsWithFinish) {
     FakeHost host;
     std::vector<std::string> buttons;
-    std::wstring name, security, key, confirmation, summary, emptyNameMessage;
+    std::wstring welcome, name, security, key, confirmation, summary, emptyNameMessage;
     int selectedRow = -1;
     LOGFONTW title{};
     bool found = false;
@@ -107,6 +108,7 @@ TEST(CWizardSheetTest, WalksTheCreatePathWithEachPagesButtonsAndEndsWithFinish) 
         host,
         [&](HWND sheet) {
             buttons.push_back(Buttons(sheet));
+            welcome = PageText(sheet, IDC_WIZ_WELCOME);
             ::GetObjectW(reinterpret_cast<HFONT>(::SendDlgItemMessageW(PropSheet_GetCurrentPageHwnd(sheet),
                                                                        IDC_WIZ_WELCOME, WM_GETFONT, 0, 0)),
                          sizeof(title), &title);
@@ -150,8 +152,8 @@ TEST(CWizardSheetTest, WalksTheCreatePathWithEachPagesButtonsAndEndsWithFinish) 
     EXPECT_EQ(title.lfWeight, FW_BOLD);
     EXPECT_EQ(name, L"DuvaDI");
     EXPECT_EQ(security, L"WPA2-Personal");
-    EXPECT_EQ(emptyNameMessage,
-              L"This configuration requires a network name. Please enter the SSID of the network.");
+    EXPECT_EQ(welcome, L"Welcome aboard");
+    EXPECT_EQ(emptyNameMessage, L"Name it, please.");
     EXPECT_EQ(key, L"secret-key");
     EXPECT_EQ(confirmation, L"secret-key");
     EXPECT_EQ(host.applied, (std::vector<std::u16string>{u"NewNet/secret-key"}));

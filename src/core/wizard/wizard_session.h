@@ -16,7 +16,6 @@ namespace aerowisp {
 
 // The pages by index, in the order the sheet holds them.
 enum class WizardPage { kOpMode = 0, kApSet = 1, kApSecurity = 2, kIcs = 3, kFinish = 4 };
-inline constexpr int kWizardPageCount = 5;
 
 // The wizard buttons a page asks for when it becomes active (PSWIZB_BACK, PSWIZB_NEXT, PSWIZB_FINISH).
 inline constexpr uint32_t kWizardBack = 1;
