@@ -228,6 +228,8 @@ TEST(SetupWizard, EndsAsTheUserLeftIt) {
         {"finish in AP+STA mode", true, finish, "stop key start mode ApConfig mode ini share card show",
          created},
         {"cancel on the mode page", false, cancelAtOnce, "show", untouched},
+        {"cancel on the name page", false, [](ScriptedWizard& w) { return w.Next() && false; }, "show",
+         untouched},
         {"cancel on the key page", false, cancelOnKeyPage, "show", untouched},
         {"cancel on the connection page", false, cancelOnConnectionPage, "key start stop show", untouched},
         {"cancel on the finish page", false, cancelOnFinishPage, "key start stop show", untouched},
