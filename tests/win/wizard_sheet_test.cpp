@@ -50,7 +50,6 @@ bool PageShows(HWND sheet, int control) {
 
 // The enabled sheet buttons, as "Back Next Finish Cancel" letters: B, N, F, C.
 std::string Buttons(HWND sheet) {
-    ::SendMessageW(sheet, WM_NULL, 0, 0);  // the posted PSM_SETWIZBUTTONS has been handled
     std::string shown;
     const std::pair<int, char> buttons[] = {
         {kBackButton, 'B'}, {kNextButton, 'N'}, {kFinishButton, 'F'}, {IDCANCEL, 'C'}};
@@ -60,6 +59,12 @@ std::string Buttons(HWND sheet) {
             shown += letter;
     }
     return shown;
+}
+
+// The buttons once a page's posted PSM_SETWIZBUTTONS has been handled: `expected` when they become so.
+std::string SettledButtons(HWND sheet, const std::string& expected) {
+    WaitUntil([&] { return Buttons(sheet) == expected; });
+    return Buttons(sheet);
 }
 
 void Press(HWND sheet, int button, int nextPageControl) {
@@ -99,7 +104,12 @@ bool RunSheet(FakeHost& host, const std::function<void(HWND sheet)>& user, bool&
 
 TEST(CWizardSheetTest, WalksTheCreatePathWithEachPagesButtonsAndEndsWithFinish) {
     FakeHost host;
+    // Cancel stays disabled once the finish page has shown, also after going Back.
+    const std::vector<std::string> expectedButtons = {"NC", "BNC", "BNC", "BNC", "BF", "BN"};
     std::vector<std::string> buttons;
+    auto noteButtons = [&](HWND sheet) {
+        buttons.push_back(SettledButtons(sheet, expectedButtons[buttons.size() % expectedButtons.size()]));
+    };
     std::wstring welcome, name, security, key, confirmation, summary, emptyNameMessage;
     int selectedRow = -1;
     LOGFONTW title{};
@@ -107,13 +117,13 @@ TEST(CWizardSheetTest, WalksTheCreatePathWithEachPagesButtonsAndEndsWithFinish) 
     const bool finished = RunSheet(
         host,
         [&](HWND sheet) {
-            buttons.push_back(Buttons(sheet));
+            noteButtons(sheet);
             welcome = PageText(sheet, IDC_WIZ_WELCOME);
             ::GetObjectW(reinterpret_cast<HFONT>(::SendDlgItemMessageW(PropSheet_GetCurrentPageHwnd(sheet),
                                                                        IDC_WIZ_WELCOME, WM_GETFONT, 0, 0)),
                          sizeof(title), &title);
             Press(sheet, PSBTN_NEXT, IDC_WIZ_SSID);
-            buttons.push_back(Buttons(sheet));
+            noteButtons(sheet);
             name = PageText(sheet, IDC_WIZ_SSID);
             security = PageText(sheet, IDC_WIZ_SECURITY);
             const HWND page = PropSheet_GetCurrentPageHwnd(sheet);
@@ -127,26 +137,25 @@ TEST(CWizardSheetTest, WalksTheCreatePathWithEachPagesButtonsAndEndsWithFinish) 
             WaitUntil([&] { return !::IsWindow(message); });
             ::SetDlgItemTextW(page, IDC_WIZ_SSID, L"NewNet");
             Press(sheet, PSBTN_NEXT, IDC_WIZ_KEY);
-            buttons.push_back(Buttons(sheet));
+            noteButtons(sheet);
             key = PageText(sheet, IDC_WIZ_KEY);
             confirmation = PageText(sheet, IDC_WIZ_CONFIRM);
             Press(sheet, PSBTN_NEXT, IDC_WIZ_CONNECTIONS);
-            buttons.push_back(Buttons(sheet));
+            noteButtons(sheet);
             selectedRow = ListView_GetNextItem(
                 ::GetDlgItem(PropSheet_GetCurrentPageHwnd(sheet), IDC_WIZ_CONNECTIONS), -1, LVNI_SELECTED);
             Press(sheet, PSBTN_NEXT, IDC_WIZ_SUMMARY);
-            buttons.push_back(Buttons(sheet));
+            noteButtons(sheet);
             summary = PageText(sheet, IDC_WIZ_SUMMARY);
             Press(sheet, PSBTN_BACK, IDC_WIZ_CONNECTIONS);
-            buttons.push_back(Buttons(sheet));
+            noteButtons(sheet);
             Press(sheet, PSBTN_NEXT, IDC_WIZ_SUMMARY);
             ::PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_FINISH, 0);
         },
         found);
     ASSERT_TRUE(found);
     EXPECT_TRUE(finished);
-    // Cancel stays disabled once the finish page has shown, also after going Back.
-    EXPECT_EQ(buttons, (std::vector<std::string>{"NC", "BNC", "BNC", "BNC", "BF", "BN"}));
+    EXPECT_EQ(buttons, expectedButtons);
     EXPECT_STREQ(title.lfFaceName, L"Times New Roman");
     EXPECT_EQ(title.lfHeight, -16);
     EXPECT_EQ(title.lfWeight, FW_BOLD);
