@@ -94,3 +94,14 @@ if started_up && walk_wizard_to_finish; then
     check_nothing_kept
 fi
 end_case
+
+begin_case "closing the program while the wizard shows ends the wizard first"
+write_ap_settings "Old Net" "old-secret"
+start_app wizard-quit ics-page.ini
+if started_up; then
+    wctl command Aerowisp 32795  # the station menu's Wizard
+    check "the wizard shows" wctl wait "$wizard" 10000
+    check "the program ends" stop_app
+    check "the wizard closed as cancelled" equals "$(dword 'Current Mode')" missing
+fi
+end_case

@@ -19,7 +19,6 @@
 #include "hostednet/easy_ap_setting.h"
 #include "hostednet/sel_card_dlg.h"
 #include "lang/language_dialog.h"
-#include "wizard/wizard_sheet.h"
 #include "native/program_folder.h"
 #include "native/windows_version.h"
 #include "widgets/about_dlg.h"
@@ -312,7 +311,10 @@ void CHotlynxDlg::RunSetupWizard() {
 
 bool CHotlynxDlg::RunWizardSheet(WizardSession& session) {
     CWizardSheet sheet(session, language_);
-    return sheet.Run(nullptr);
+    wizardSheet_ = &sheet;
+    const bool finished = sheet.Run(nullptr);
+    wizardSheet_ = nullptr;
+    return finished;
 }
 
 // ---- Start and end ----
@@ -629,6 +631,9 @@ bool CHotlynxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
         case WM_CLOSE:
             if (closeDeferrals_ > 0) {
                 closeDeferred_ = true;
+                // A close from outside while the wizard shows ends the wizard as cancelled first.
+                if (wizardSheet_ != nullptr && wizardSheet_->IsCreated())
+                    wizardSheet_->Post(WM_SYSCOMMAND, SC_CLOSE);
             } else {
                 OnClose();
             }

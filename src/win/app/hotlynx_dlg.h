@@ -21,6 +21,7 @@
 #include "widgets/about_page.h"
 #include "widgets/hover_button.h"
 #include "widgets/owner_draw_wnd.h"
+#include "wizard/wizard_sheet.h"
 
 namespace aerowisp {
 
@@ -140,6 +141,8 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView, p
     CAppProPage* m_currentPage = nullptr;
     // Exists only while a sharing operation runs.
     std::unique_ptr<CMsgDialog> pleaseWait_;
+    // Exists only while the setup wizard shows.
+    CWizardSheet* wizardSheet_ = nullptr;
 
     // Icon 128, shared by the system: never destroyed.
     HICON m_hIcon = nullptr;
