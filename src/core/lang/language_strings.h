@@ -180,6 +180,13 @@ inline constexpr LanguageString kHardwareRadioOffMessage{
     u"String152",
     u"The wireless card's radio switch is off. Turn the switch on, then switch the radio on again."};
 
+// The association list's columns from the DHCP server's leases, and the balloons telling of stations.
+inline constexpr LanguageString kIpAddressColumn{u"String170", u"IP Address"};
+inline constexpr LanguageString kStationNameColumn{u"String171", u"Device Name"};
+// The station names, separated by commas, and the network name.
+inline constexpr LanguageString kStationsJoinedNotice{u"String172", u"%s joined %s"};
+inline constexpr LanguageString kStationsLeftNotice{u"String173", u"%s left %s"};
+
 // Every place of use above; the 37 keys the program looks up, three of them twice.
 inline constexpr std::array kLanguageStrings{
     kLinkStatusTip,
@@ -254,6 +261,10 @@ inline constexpr std::array kLanguageStrings{
     kRadioOffFailedMessage,
     kRadioOnFailedMessage,
     kHardwareRadioOffMessage,
+    kIpAddressColumn,
+    kStationNameColumn,
+    kStationsJoinedNotice,
+    kStationsLeftNotice,
 };
 
 // A text as it goes on screen: the language file's texts keep their line end, which a control, menu
