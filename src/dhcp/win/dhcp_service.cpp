@@ -28,7 +28,7 @@ constexpr uint64_t kBoundPollMs = 5000;
 // Room for bursts of a few hundred requests. Deeper, a sustained overload would fill it with requests
 // whose clients have given up by the time they are answered, and the server would serve only those.
 constexpr int kReceiveBufferBytes = 256 * 1024;
-constexpr unsigned kDatagramsPerMessageCheck = 64;
+constexpr int kDatagramsPerRound = 64;
 
 int64_t UnixSeconds() {
     FILETIME now{};
@@ -303,11 +303,11 @@ bool DhcpService::ReceiveOne(std::vector<uint8_t>& buffer, size_t& size, bool& b
     return true;
 }
 
-void DhcpService::ServeOne() {
+bool DhcpService::ServeOne() {
     size_t size = 0;
     bool broadcast = true;
     if (!ReceiveOne(m_buffer, size, broadcast))
-        return;
+        return false;
     if (ParseResult parsed = ParseMessage(std::span<const uint8_t>(m_buffer).first(size)); parsed.message) {
         if (std::optional<Reply> reply = m_server->Handle(*parsed.message, broadcast, UnixSeconds())) {
             const std::vector<uint8_t> bytes = BuildMessage(reply->message);
@@ -318,6 +318,7 @@ void DhcpService::ServeOne() {
     }
     if (m_server->TakeChanged())
         m_savePending = true;
+    return true;
 }
 
 DWORD DhcpService::Timeout(uint64_t now) const {
@@ -368,18 +369,16 @@ int DhcpService::Run() {
             m_nextAddressCheck = 0;
             WatchAddresses();
         } else if (woken < WAIT_OBJECT_0 + count || (woken == WAIT_TIMEOUT && m_socket != INVALID_SOCKET)) {
-            // One datagram per wake-up: each receive re-arms FD_READ, which sets the event again at once
-            // while more are queued, so the wait itself says whether to receive again. A receive that would
-            // fail is never tried (under Wine each is two round trips to the wineserver). A wait that
-            // times out receives too, in case a notice went missing.
-            ServeOne();
-            // A flood keeps the socket's event set, and it comes first: the window's messages get their turn
-            // every so many datagrams.
-            if (++m_servedSinceMessages == kDatagramsPerMessageCheck) {
-                m_servedSinceMessages = 0;
-                if (!DispatchMessages())
-                    return Close();
-            }
+            // Everything queued is served in one wake-up, until a receive finds nothing: under Wine, where
+            // each call is a round trip to the wineserver, a backlog then costs a receive and a send per
+            // datagram and no wait. A wait that times out receives too, in case a notice went missing.
+            int served = 0;
+            while (served < kDatagramsPerRound && ServeOne())
+                ++served;
+            // A flood keeps the socket's event set, and it comes first: after a full round the window's
+            // messages get their turn.
+            if (served == kDatagramsPerRound && !DispatchMessages())
+                return Close();
         }
     }
 }

@@ -40,7 +40,8 @@ class DhcpService {
     void Bind();
     void Unbind();
     void WatchAddresses();
-    void ServeOne();
+    // Serves one datagram; false when none was waiting.
+    bool ServeOne();
     bool DispatchMessages();
     int Close();
     bool ReceiveOne(std::vector<uint8_t>& buffer, size_t& size, bool& broadcast);
@@ -52,7 +53,6 @@ class DhcpService {
     HWND m_window = nullptr;
     SOCKET m_socket = INVALID_SOCKET;
     std::vector<uint8_t> m_buffer = std::vector<uint8_t>(kMaxMessageBytes + 1);
-    unsigned m_servedSinceMessages = 0;
     LPFN_WSARECVMSG m_recvMsg = nullptr;
     fw::KernelHandle m_socketEvent;
     fw::KernelHandle m_addressEvent;
