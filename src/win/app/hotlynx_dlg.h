@@ -89,7 +89,8 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView, p
     // The steps of the initialisation that belong to the window itself.
     void DoDataExchange();
     void AddAboutItemToSystemMenu();
-    void PlaceContentPages();
+    CAppProPage* CreatedPage(ContentPage page);
+    void PlacePage(CAppProPage& page);
     void RegisterDeviceNotifications();
 
     CHoverButton* HoverButton(uint32_t controlId);
@@ -140,6 +141,10 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView, p
     CICSPage m_icsPage;
     CAboutPage m_aboutPage;
     CAppProPage* m_currentPage = nullptr;
+    // Pages are made on demand once the model has asked for them.
+    bool pagesAllowed_ = false;
+    // What the About page shows once it is made.
+    std::optional<std::u16string> pendingCardDescription_;
     // Exists only while a sharing operation runs.
     std::unique_ptr<CMsgDialog> pleaseWait_;
     // Exists only while the setup wizard shows.
