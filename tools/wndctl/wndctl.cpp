@@ -31,6 +31,7 @@ int Usage() {
         L"                                        separated by tabs\n"
         L"       wndctl clickrow TITLE ID ROW     click the middle of row ROW of list view ID with the left\n"
         L"                                        mouse button, so the list itself notifies its parent\n"
+        L"       wndctl select TITLE ID ROW       select row ROW of list view ID alone (-1: none)\n"
         L"       wndctl enabled TITLE ID          print 1 or 0\n"
         L"       wndctl visible TITLE [ID]        print 1 or 0\n"
         L"       wndctl exists TITLE [TIMEOUT_MS] wait until the window exists, shown or not, and answers\n"
@@ -246,6 +247,22 @@ std::wstring MessageText(HWND box) {
     return text;
 }
 
+// Clears the selection of every row, then selects and focuses `row` (none when negative); the item record
+// lives in the list's process, as LVM_SETITEMSTATE reads it there.
+bool SelectRow(HWND list, int row) {
+    const RemoteMemory remote(list, sizeof(LVITEMW));
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    if (!remote.Write(&item, sizeof(item)))
+        return false;
+    ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), remote.Address());
+    if (row < 0)
+        return true;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    return remote.Write(&item, sizeof(item)) &&
+           ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), remote.Address()) != 0;
+}
+
 // "message" waits for the box; "answer" looks once.
 int MessageCommand(const std::wstring& verb, const wchar_t* title, DWORD timeout) {
     HWND box = nullptr;
@@ -345,6 +362,8 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (verb == L"clickrow" && argc == 5)
         return ClickRow(control, static_cast<int>(std::wcstol(argv[4], nullptr, 10))) ? 0 : 1;
+    if (verb == L"select" && argc == 5)
+        return SelectRow(control, static_cast<int>(std::wcstol(argv[4], nullptr, 10))) ? 0 : 1;
     if (verb == L"rows") {
         PrintRows(control);
         return 0;

@@ -13,11 +13,13 @@ namespace aerowisp::dhcp {
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"AerowispDhcpServer";
-constexpr wchar_t kLeaseFile[] = L"DhcpServer.leases";
-constexpr wchar_t kDamagedLeaseFile[] = L"DhcpServer.leases.bad";
 constexpr wchar_t kConfigFile[] = L"DhcpServer.ini";
 constexpr wchar_t kLogFile[] = L"DhcpServer.log";
 constexpr size_t kMaxFileBytes = 4 * 1024 * 1024;
+
+std::wstring LeaseFilePath(const std::wstring& folder) {
+    return folder + std::wstring(kLeaseFileName.begin(), kLeaseFileName.end());
+}
 // The lease file and the log follow changes within this time, however many come in between.
 constexpr uint64_t kSaveDelayMs = 500;
 constexpr int kSaveRetries = 3;
@@ -28,6 +30,7 @@ constexpr uint64_t kBoundPollMs = 5000;
 // Room for bursts of a few hundred requests. Deeper, a sustained overload would fill it with requests
 // whose clients have given up by the time they are answered, and the server would serve only those.
 constexpr int kReceiveBufferBytes = 256 * 1024;
+constexpr int kDatagramsPerRound = 64;
 
 int64_t UnixSeconds() {
     FILETIME now{};
@@ -102,11 +105,11 @@ DhcpService::~DhcpService() {
 }
 
 void DhcpService::LoadLeases() {
-    const std::wstring path = m_folder + kLeaseFile;
-    std::optional<std::string> text = ReadWholeFile(path, kMaxFileBytes);
+    const std::wstring path = LeaseFilePath(m_folder);
+    std::optional<std::string> text = ReadWholeFile(path, kLeaseFileMaxBytes);
     if (!text) {
         if (::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
-            ::MoveFileExW(path.c_str(), (m_folder + kDamagedLeaseFile).c_str(), MOVEFILE_REPLACE_EXISTING);
+            ::MoveFileExW(path.c_str(), (path + L".bad").c_str(), MOVEFILE_REPLACE_EXISTING);
             m_log.Write("the lease file cannot be read; set aside as DhcpServer.leases.bad");
         }
         return;
@@ -116,7 +119,7 @@ void DhcpService::LoadLeases() {
     m_log.Write(std::to_string(contents.records.size() - dropped) + " leases read back");
     if (contents.damagedLines > 0 || dropped > 0) {
         // The whole file is kept for a look; the usable records are written back at once.
-        ::CopyFileW(path.c_str(), (m_folder + kDamagedLeaseFile).c_str(), FALSE);
+        ::CopyFileW(path.c_str(), (path + L".bad").c_str(), FALSE);
         m_log.Write(std::to_string(contents.damagedLines) + " damaged and " + std::to_string(dropped) +
                     " unusable lease records; the file was copied to DhcpServer.leases.bad");
         SaveLeases();
@@ -130,10 +133,10 @@ void DhcpService::SaveLeases() {
     m_server->TakeChanged();
     m_lastSave = ::GetTickCount64();
     const std::string text = FormatLeaseFile(m_server->leases().Records());
-    bool saved = ReplaceFile(m_folder + kLeaseFile, text);
+    bool saved = ReplaceFile(LeaseFilePath(m_folder), text);
     for (int retry = 0; !saved && retry < kSaveRetries; ++retry) {
         ::Sleep(kSaveRetryMs);
-        saved = ReplaceFile(m_folder + kLeaseFile, text);
+        saved = ReplaceFile(LeaseFilePath(m_folder), text);
     }
     m_savePending = !saved;
     if (!saved)
@@ -238,7 +241,8 @@ void DhcpService::Bind() {
                    sizeof m_recvMsg, &bytes, nullptr, nullptr);
     DWORD off = 0;
     ::WSAIoctl(m_socket, SIO_UDP_CONNRESET, &off, sizeof off, nullptr, 0, &bytes, nullptr, nullptr);
-    m_socketEvent.Reset(::WSACreateEvent());
+    // Auto-reset: the wait that sees it consumes it, with no call to reset it.
+    m_socketEvent.Reset(::CreateEventW(nullptr, FALSE, FALSE, nullptr));
     ::WSAEventSelect(m_socket, m_socketEvent.Get(), FD_READ);
     m_waitingLogged = false;
     m_log.Write("serving on " + FormatIpv4(kServerAddress) + ":67");
@@ -301,24 +305,22 @@ bool DhcpService::ReceiveOne(std::vector<uint8_t>& buffer, size_t& size, bool& b
     return true;
 }
 
-void DhcpService::ReceiveAll() {
-    std::vector<uint8_t> buffer(kMaxMessageBytes + 1);
+bool DhcpService::ServeOne() {
     size_t size = 0;
     bool broadcast = true;
-    while (m_socket != INVALID_SOCKET && ReceiveOne(buffer, size, broadcast)) {
-        ParseResult parsed = ParseMessage(std::span<const uint8_t>(buffer).first(size));
-        if (!parsed.message)
-            continue;
-        std::optional<Reply> reply = m_server->Handle(*parsed.message, broadcast, UnixSeconds());
-        if (!reply)
-            continue;
-        const std::vector<uint8_t> bytes = BuildMessage(reply->message);
-        const sockaddr_in to = SocketAddress(reply->to, reply->port);
-        ::sendto(m_socket, reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()), 0,
-                 reinterpret_cast<const sockaddr*>(&to), sizeof to);
+    if (!ReceiveOne(m_buffer, size, broadcast))
+        return false;
+    if (ParseResult parsed = ParseMessage(std::span<const uint8_t>(m_buffer).first(size)); parsed.message) {
+        if (std::optional<Reply> reply = m_server->Handle(*parsed.message, broadcast, UnixSeconds())) {
+            const std::vector<uint8_t> bytes = BuildMessage(reply->message);
+            const sockaddr_in to = SocketAddress(reply->to, reply->port);
+            ::sendto(m_socket, reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()), 0,
+                     reinterpret_cast<const sockaddr*>(&to), sizeof to);
+        }
     }
     if (m_server->TakeChanged())
         m_savePending = true;
+    return true;
 }
 
 DWORD DhcpService::Timeout(uint64_t now) const {
@@ -363,28 +365,45 @@ int DhcpService::Run() {
         const DWORD woken =
             ::MsgWaitForMultipleObjects(count, handles, FALSE, Timeout(::GetTickCount64()), QS_ALLINPUT);
         if (woken == WAIT_OBJECT_0 + count) {
-            MSG message;
-            while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-                if (message.message == WM_QUIT) {
-                    if (m_savePending || m_server->TakeChanged())
-                        SaveLeases();
-                    m_log.Write("DhcpServer closed");
-                    m_log.Flush();
-                    Unbind();
-                    ::WSACleanup();
-                    return 0;
-                }
-                ::TranslateMessage(&message);
-                ::DispatchMessageW(&message);
-            }
+            if (!DispatchMessages())
+                return Close();
         } else if (woken < WAIT_OBJECT_0 + count && handles[woken - WAIT_OBJECT_0] == m_addressEvent.Get()) {
             m_nextAddressCheck = 0;
             WatchAddresses();
-        } else if (woken < WAIT_OBJECT_0 + count) {
-            ::WSAResetEvent(m_socketEvent.Get());
-            ReceiveAll();
+        } else if (woken < WAIT_OBJECT_0 + count || (woken == WAIT_TIMEOUT && m_socket != INVALID_SOCKET)) {
+            // Everything queued is served in one wake-up, until a receive finds nothing: under Wine, where
+            // each call is a round trip to the wineserver, a backlog then costs a receive and a send per
+            // datagram and no wait. A wait that times out receives too, in case a notice went missing.
+            int served = 0;
+            while (served < kDatagramsPerRound && ServeOne())
+                ++served;
+            // A flood keeps the socket's event set, and it comes first: after a full round the window's
+            // messages get their turn.
+            if (served == kDatagramsPerRound && !DispatchMessages())
+                return Close();
         }
     }
+}
+
+bool DhcpService::DispatchMessages() {
+    MSG message;
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT)
+            return false;
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    return true;
+}
+
+int DhcpService::Close() {
+    if (m_savePending || m_server->TakeChanged())
+        SaveLeases();
+    m_log.Write("DhcpServer closed");
+    m_log.Flush();
+    Unbind();
+    ::WSACleanup();
+    return 0;
 }
 
 }  // namespace aerowisp::dhcp
