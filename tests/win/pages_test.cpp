@@ -34,6 +34,7 @@ struct FakeRequests final : PageRequests {
         applied.push_back(ssid);
         return answer;
     }
+    std::optional<JoinCode> OnApConfigJoinCode() override { return joinCode; }
     ConnectionListClick OnConnectionListClick(const ConnectionListRow& row) override {
         return ClickOn(row, chosenDevice);
     }
@@ -46,6 +47,7 @@ struct FakeRequests final : PageRequests {
     std::vector<TimerId> ticks;
     std::vector<std::u16string> applied;
     ApConfigApplyResult answer{ApInputFault::kNone, true};
+    std::optional<JoinCode> joinCode;
 };
 
 // The pages on a top-level window of the test, as the main window holds them, with a language file whose
