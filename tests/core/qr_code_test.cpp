@@ -11,11 +11,30 @@
 
 #include "core/hostednet/join_code.h"
 #include "core/qr/qr_code.h"
+#include "core/qr/reed_solomon.h"
 
 namespace aerowisp::qr {
 namespace {
 
 using enum ErrorCorrection;
+
+// Blocks of published examples of version 1-M symbols with their error correction codewords.
+TEST(ReedSolomonRemainder, GivesThePublishedErrorCorrectionCodewords) {
+    struct Case {
+        std::vector<uint8_t> data;
+        std::vector<uint8_t> ec;
+    };
+    const Case cases[] = {
+        {{0x20, 0x5B, 0x0B, 0x78, 0xD1, 0x72, 0xDC, 0x4D, 0x43, 0x40, 0xEC, 0x11, 0xEC, 0x11, 0xEC, 0x11},
+         {0xC4, 0x23, 0x27, 0x77, 0xEB, 0xD7, 0xE7, 0xE2, 0x5D, 0x17}},
+        {{0x10, 0x20, 0x0C, 0x56, 0x61, 0x80, 0xEC, 0x11, 0xEC, 0x11, 0xEC, 0x11, 0xEC, 0x11, 0xEC, 0x11},
+         {0xA5, 0x24, 0xD4, 0xC1, 0xED, 0x36, 0xC7, 0x87, 0x2C, 0x55}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+        EXPECT_EQ(ReedSolomonRemainder(c.data, 10), c.ec);
+    }
+}
 
 TEST(QrCode, ByteCapacityFollowsTheVersionAndLevel) {
     struct Case {

@@ -1,6 +1,8 @@
 // QR code symbols in byte mode: data bits, Reed-Solomon blocks, module placement and masking.
 #include "core/qr/qr_code.h"
 
+#include "core/qr/reed_solomon.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdlib>
@@ -74,47 +76,6 @@ constexpr uint8_t kEciMode = 0b0111;
 constexpr uint8_t kUtf8Designator = 26;
 constexpr size_t kEciHeaderBits = 12;
 
-// Multiplication in GF(2^8) reduced by x^8 + x^4 + x^3 + x^2 + 1.
-uint8_t GfMultiply(uint8_t a, uint8_t b) {
-    int product = 0;
-    for (int bit = 7; bit >= 0; --bit) {
-        product = (product << 1) ^ ((product >> 7) * 0x11D);
-        if ((b >> bit) & 1)
-            product ^= a;
-    }
-    return static_cast<uint8_t>(product);
-}
-
-// The generator (x - a^0)(x - a^1)...(x - a^(degree-1)), leading coefficient first.
-std::vector<uint8_t> Generator(int degree) {
-    std::vector<uint8_t> g{1};
-    uint8_t root = 1;
-    for (int i = 0; i < degree; ++i) {
-        std::vector<uint8_t> next(g.size() + 1, 0);
-        for (size_t k = 0; k < g.size(); ++k) {
-            next[k] ^= g[k];
-            next[k + 1] ^= GfMultiply(g[k], root);
-        }
-        g = std::move(next);
-        root = GfMultiply(root, 2);
-    }
-    return g;
-}
-
-// The remainder of data × x^degree divided by the generator: the block's error correction codewords.
-std::vector<uint8_t> Remainder(const uint8_t* data, size_t length, const std::vector<uint8_t>& generator) {
-    const size_t degree = generator.size() - 1;
-    std::vector<uint8_t> remainder(degree, 0);
-    for (size_t i = 0; i < length; ++i) {
-        const uint8_t factor = data[i] ^ remainder[0];
-        std::rotate(remainder.begin(), remainder.begin() + 1, remainder.end());
-        remainder.back() = 0;
-        for (size_t k = 0; k < degree; ++k)
-            remainder[k] ^= GfMultiply(generator[k + 1], factor);
-    }
-    return remainder;
-}
-
 // The UTF-8 designator when asked for, mode, count, the bytes, the terminator and the pad codewords that fill
 // the data capacity.
 std::vector<uint8_t> DataCodewordsFor(std::string_view data, int version, ErrorCorrection level,
@@ -152,7 +113,6 @@ std::vector<uint8_t> InterleavedCodewords(const std::vector<uint8_t>& data, int 
     const int total = TotalCodewords(version);
     const int shortBlocks = blocks - total % blocks;
     const int shortDataLength = total / blocks - ecLength;
-    const std::vector<uint8_t> generator = Generator(ecLength);
 
     std::vector<std::vector<uint8_t>> dataBlocks;
     std::vector<std::vector<uint8_t>> ecBlocks;
@@ -161,7 +121,7 @@ std::vector<uint8_t> InterleavedCodewords(const std::vector<uint8_t>& data, int 
         const size_t length = static_cast<size_t>(shortDataLength + (b < shortBlocks ? 0 : 1));
         dataBlocks.emplace_back(data.begin() + static_cast<std::ptrdiff_t>(offset),
                                 data.begin() + static_cast<std::ptrdiff_t>(offset + length));
-        ecBlocks.push_back(Remainder(data.data() + offset, length, generator));
+        ecBlocks.push_back(ReedSolomonRemainder({data.data() + offset, length}, ecLength));
         offset += length;
     }
     std::vector<uint8_t> result;
