@@ -205,7 +205,9 @@ TEST(ApConfigPage, TypingEnablesApplyWhichStaysEnabledUntilTheNetworkTakesTheInp
 struct JoinWindowSeen {
     std::vector<std::wstring> texts;
     std::set<COLORREF> colours;
-    int finderRun = 0;  // the first dark run along the code's top finder row, in pixels
+    int finderRun = 0;        // the first dark run along the code's top finder row, in pixels
+    std::wstring copyButton;  // after a press
+    std::wstring clipboard;
 };
 
 JoinWindowSeen PressJoinCode(Pages& pages, const wchar_t* title) {
@@ -232,6 +234,17 @@ JoinWindowSeen PressJoinCode(Pages& pages, const wchar_t* title) {
                    ::GetPixel(dc.Get(), corner + seen.finderRun, corner) == RGB(0, 0, 0))
                 ++seen.finderRun;
         }
+        if (HWND copy = ::GetDlgItem(window, IDC_JOIN_CODE_COPY)) {
+            ::SendMessageW(copy, BM_CLICK, 0, 0);
+            seen.copyButton = fw::Window::TextOf(copy);
+            if (::OpenClipboard(nullptr)) {
+                if (HANDLE text = ::GetClipboardData(CF_UNICODETEXT)) {
+                    seen.clipboard = static_cast<const wchar_t*>(::GlobalLock(text));
+                    ::GlobalUnlock(text);
+                }
+                ::CloseClipboard();
+            }
+        }
         ::PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
     });
     pages.apConfig.Send(WM_COMMAND, MAKEWPARAM(IDC_AP_JOIN_CODE, BN_CLICKED),
@@ -250,11 +263,14 @@ TEST(ApConfigPage, QrCodeButtonShowsTheStoredNetworkInWholeModulesOrSaysNoneIsSt
 
     pages.requests.joinCode = JoinCode{u"Duva AP", u"secret;key", WifiJoinPayload(u"Duva AP", u"secret;key")};
     const JoinWindowSeen shown = PressJoinCode(pages, L"Join by QR Code");
-    for (const wchar_t* text : {L"Duva AP", L"secret;key", L"Copy Key"})
+    for (const wchar_t* text :
+         {L"Duva AP", L"secret;key", L"Scan this code with a phone's camera to join the network."})
         EXPECT_NE(std::find(shown.texts.begin(), shown.texts.end(), text), shown.texts.end()) << text;
     EXPECT_EQ(shown.colours, (std::set<COLORREF>{RGB(0, 0, 0), RGB(255, 255, 255)})) << "no blur, no grey";
     EXPECT_GE(shown.finderRun, 7);
     EXPECT_EQ(shown.finderRun % 7, 0) << "every module the same whole number of pixels";
+    EXPECT_EQ(shown.copyButton, L"Copied");
+    EXPECT_EQ(shown.clipboard, L"secret;key");
 }
 
 void ClickRow(CICSPage& page, int index) {
