@@ -152,7 +152,7 @@ TEST(QrCode, ZbarimgReadsFullSymbolsOfEveryVersion) {
         for (int i = 0; static_cast<int>(text.size()) < ByteCapacity(version, level); ++i)
             text.push_back(static_cast<char>('!' + (i * 7 + version) % 90));
         SCOPED_TRACE(testing::Message() << "version " << version);
-        const std::optional<QrCode> code = EncodeBytes(text, level);
+        const std::optional<QrCode> code = EncodeUtf8(text, level);
         ASSERT_TRUE(code.has_value());
         ASSERT_EQ(code->Version(), version);
         EXPECT_EQ(Decoded(*code, "v" + std::to_string(version)), text);

@@ -1,12 +1,12 @@
 // QR code symbols in byte mode: data bits, Reed-Solomon blocks, module placement and masking.
 #include "core/qr/qr_code.h"
 
-#include "core/qr/reed_solomon.h"
-
 #include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <limits>
+
+#include "core/qr/reed_solomon.h"
 
 namespace aerowisp::qr {
 namespace {
@@ -241,7 +241,6 @@ class SymbolBuilder {
         }
         ApplyMask(best);
         DrawFormatBits(best);
-        code_.mask_ = best;
     }
 
     size_t Index(int x, int y) const { return static_cast<size_t>(y) * static_cast<size_t>(size_) + x; }
@@ -433,10 +432,6 @@ std::optional<QrCode> SymbolBuilder::Encode(std::string_view data, ErrorCorrecti
         InterleavedCodewords(DataCodewordsFor(data, version, level, utf8Designator), version, level));
     builder.ApplyBestMask();
     return code;
-}
-
-std::optional<QrCode> EncodeBytes(std::string_view data, ErrorCorrection level, int maxVersion) {
-    return SymbolBuilder::Encode(data, level, maxVersion, false);
 }
 
 std::optional<QrCode> EncodeUtf8(std::string_view text, ErrorCorrection level, int maxVersion) {

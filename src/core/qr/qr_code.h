@@ -1,4 +1,4 @@
-// A QR code symbol (versions 1 to 40) holding bytes in byte mode, with Reed-Solomon error correction, the
+// A QR code symbol (versions 1 to 40) holding text in byte mode, with Reed-Solomon error correction, the
 // mask of least penalty and its format and version information: the matrix a window draws module by module.
 #pragma once
 
@@ -19,15 +19,13 @@ inline constexpr int kQuietZoneModules = 4;
 
 class QrCode;
 
-// The smallest symbol of version `maxVersion` or less that holds `data` at `level`; within that version the
-// level is raised as far as the data still fits. Nothing when the data does not fit or the arguments are
-// out of range.
-std::optional<QrCode> EncodeBytes(std::string_view data, ErrorCorrection level, int maxVersion = kMaxVersion);
-// As EncodeBytes, for UTF-8 text: text beyond ASCII is marked UTF-8 (ECI 26), which readers would otherwise
-// guess, some of them as Shift JIS.
+// The smallest symbol of version `maxVersion` or less that holds the UTF-8 `text` at `level`; within that
+// version the level is raised as far as the text still fits. Text beyond ASCII is marked UTF-8 (ECI 26,
+// 12 bits more), which readers would otherwise guess, some of them as Shift JIS. Nothing when the text
+// does not fit or the arguments are out of range.
 std::optional<QrCode> EncodeUtf8(std::string_view text, ErrorCorrection level, int maxVersion = kMaxVersion);
 
-// The most bytes a symbol of `version` at `level` holds in byte mode; 0 for a version out of range.
+// The most bytes of ASCII text a symbol of `version` at `level` holds; 0 for a version out of range.
 int ByteCapacity(int version, ErrorCorrection level);
 
 class QrCode {
@@ -36,7 +34,6 @@ class QrCode {
     int Size() const { return size_; }
     int Version() const { return version_; }
     ErrorCorrection Level() const { return level_; }
-    int Mask() const { return mask_; }
     // Column x, row y, both from 0 at the top left; outside the symbol is light.
     bool IsDark(int x, int y) const;
 
@@ -47,7 +44,6 @@ class QrCode {
     int version_;
     int size_;
     ErrorCorrection level_;
-    int mask_ = 0;
     std::vector<uint8_t> modules_;   // size_ × size_, row by row; 1 = dark
     std::vector<uint8_t> function_;  // modules of the fixed patterns, which no data or mask touches
 };
