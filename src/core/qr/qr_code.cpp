@@ -321,13 +321,16 @@ class SymbolBuilder {
         }
     }
 
-    // One row or column: long runs of one colour, and the finder's 1:1:3:1:1 with four light modules
-    // on a side (outside the symbol counts as light).
-    long LinePenalty(const std::vector<bool>& line) const {
+    // One row or column, `stride` apart from `first`: long runs of one colour, and the finder's 1:1:3:1:1
+    // with four light modules on a side (outside the symbol counts as light).
+    long LinePenalty(const uint8_t* first, size_t stride) const {
+        const auto at = [&](int i) {
+            return i >= 0 && i < size_ && first[static_cast<size_t>(i) * stride] != 0;
+        };
         long penalty = 0;
         int run = 0;
         for (int i = 0; i < size_; ++i) {
-            run = (i > 0 && line[static_cast<size_t>(i)] == line[static_cast<size_t>(i - 1)]) ? run + 1 : 1;
+            run = (i > 0 && at(i) == at(i - 1)) ? run + 1 : 1;
             if (run == 5)
                 penalty += 3;
             else if (run > 5)
@@ -335,7 +338,7 @@ class SymbolBuilder {
         }
         const auto lightSpan = [&](int from, int to) {
             for (int i = from; i < to; ++i) {
-                if (i >= 0 && i < size_ && line[static_cast<size_t>(i)])
+                if (at(i))
                     return false;
             }
             return true;
@@ -344,7 +347,7 @@ class SymbolBuilder {
         for (int start = 0; start + 7 <= size_; ++start) {
             bool matches = true;
             for (int k = 0; k < 7 && matches; ++k)
-                matches = line[static_cast<size_t>(start + k)] == kFinder[static_cast<size_t>(k)];
+                matches = at(start + k) == kFinder[static_cast<size_t>(k)];
             if (matches && (lightSpan(start - 4, start) || lightSpan(start + 7, start + 11)))
                 penalty += 40;
         }
@@ -353,15 +356,9 @@ class SymbolBuilder {
 
     long Penalty() const {
         long penalty = 0;
-        std::vector<bool> row(static_cast<size_t>(size_));
-        std::vector<bool> column(static_cast<size_t>(size_));
-        for (int a = 0; a < size_; ++a) {
-            for (int b = 0; b < size_; ++b) {
-                row[static_cast<size_t>(b)] = Dark(b, a);
-                column[static_cast<size_t>(b)] = Dark(a, b);
-            }
-            penalty += LinePenalty(row) + LinePenalty(column);
-        }
+        const uint8_t* modules = code_.modules_.data();
+        for (int a = 0; a < size_; ++a)
+            penalty += LinePenalty(modules + Index(0, a), 1) + LinePenalty(modules + Index(a, 0), size_);
         long dark = 0;
         for (int y = 0; y < size_; ++y) {
             for (int x = 0; x < size_; ++x) {
