@@ -180,6 +180,13 @@ inline constexpr LanguageString kHardwareRadioOffMessage{
     u"String152",
     u"The wireless card's radio switch is off. Turn the switch on, then switch the radio on again."};
 
+// The association list's columns from the DHCP server's leases, and the balloons telling of stations.
+inline constexpr LanguageString kIpAddressColumn{u"String170", u"IP Address"};
+inline constexpr LanguageString kStationNameColumn{u"String171", u"Device Name"};
+// The station names, separated by commas, and the network name.
+inline constexpr LanguageString kStationsJoinedNotice{u"String172", u"%s joined %s"};
+inline constexpr LanguageString kStationsLeftNotice{u"String173", u"%s left %s"};
+
 // The AP configuration page's QR code button and the join window it opens.
 inline constexpr LanguageString kJoinCodeButton{u"String180", u"QR Code..."};
 inline constexpr LanguageString kJoinCodeCaption{u"String181", u"Join by QR Code"};
@@ -269,6 +276,10 @@ inline constexpr std::array kLanguageStrings{
     kRadioOffFailedMessage,
     kRadioOnFailedMessage,
     kHardwareRadioOffMessage,
+    kIpAddressColumn,
+    kStationNameColumn,
+    kStationsJoinedNotice,
+    kStationsLeftNotice,
     kJoinCodeButton,
     kJoinCodeCaption,
     kJoinCodeHint,
