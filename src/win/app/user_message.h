@@ -11,6 +11,7 @@
 #include "core/lang/language_strings.h"
 #include "core/resource.h"
 #include "fw/wide_text.h"
+#include "lang/language_dialog.h"
 
 namespace aerowisp {
 
@@ -23,6 +24,11 @@ inline void ShowUserMessage(HWND owner, const std::wstring& text) {
 // The language file's text for the entry's key, or its English text when the file has none.
 inline std::wstring LanguageTextOr(MainView& view, const LanguageString& entry) {
     return fw::ToWide(view.TextFromKey(entry));
+}
+
+// The same for a control, caption or button, without the line end the file leaves at the text's end.
+inline std::wstring ControlTextOr(MainView& view, const LanguageString& entry) {
+    return DisplayText(TextOrDefault(view.LoadLanguageString(entry.key), entry));
 }
 
 }  // namespace aerowisp
