@@ -170,7 +170,6 @@ inline constexpr LanguageString kCauseBusy{u"String131",
 inline constexpr LanguageString kCauseServiceLost{
     u"String132", u"The connection to the wireless service was lost. Restart Aerowisp."};
 
-// Every place of use above; the 66 keys the program looks up, three of them twice.
 // Messages of the radio button.
 inline constexpr LanguageString kRadioOffFailedMessage{
     u"String150", u"The wireless card's radio could not be switched off."};
@@ -202,7 +201,7 @@ inline constexpr LanguageString kJoinCodeTooLong{u"String188",
                                                  u"The network name and key are too long for a QR code."};
 inline constexpr LanguageString kJoinCodeCopied{u"String189", u"Copied"};
 
-// Every place of use above; the 37 keys the program looks up, three of them twice.
+// Every place of use above; three keys serve two places each.
 inline constexpr std::array kLanguageStrings{
     kLinkStatusTip,
     kAssociationListTip,
