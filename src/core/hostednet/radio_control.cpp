@@ -70,15 +70,18 @@ void RadioControl::OnRadioButton() {
     if (!turningOn)
         view_.ShowPage(ContentPage::kAbout);
     ShowRadioState();
-    WriteModeSetting(ports_.settings, kModeSelectorRadioState, 0, turningOn ? 1 : 0);
+    if (!WriteModeSetting(ports_.settings, kModeSelectorRadioState, 0, turningOn ? 1 : 0))
+        hostedNetwork_.NoteProblem(kRadioStateSaveFailedMessage);
     if (turningOn && state_.resumeApMode)
         state_.radioOnStartTimer = ports_.timers.SetTimer(IDT_RADIO_ON_START, kRadioOnStartPeriodMs);
+    hostedNetwork_.TellProblems(SwitchOrigin::kUser);
 }
 
 // The AP mode flag is kept: it says whether the network comes back with the radio.
 void RadioControl::StopApStaMode() {
     hostedNetwork_.StopApStaNetwork();
-    WriteModeSetting(ports_.settings, kModeSelectorCurrentMode, 0, 0);
+    if (!WriteModeSetting(ports_.settings, kModeSelectorCurrentMode, 0, 0))
+        hostedNetwork_.NoteProblem(kRegistrySaveFailedMessage);
 }
 
 uint32_t RadioControl::SetPhys(const Guid& card, uint32_t count, Dot11RadioState state) {
