@@ -42,8 +42,12 @@ void ScanAdapters(NetworkAdapters& adapters, AnsiCodePage& codePage, IcsControll
                   AdapterTable& table) {
     table.rows.clear();
     table.virtualAdapterConnectionName.clear();
+    // No adapter at all is an answer; any other failure is asked once more before the table stays empty.
     std::vector<AdapterInfo> list;
-    if (adapters.GetAdaptersInfo(list) != 0)
+    uint32_t result = adapters.GetAdaptersInfo(list);
+    if (result != 0 && result != kErrorNoData)
+        result = adapters.GetAdaptersInfo(list);
+    if (result != 0)
         return;
     std::optional<size_t> unnamedRow;
     std::u16string virtualAdapterName;
