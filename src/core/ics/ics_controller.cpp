@@ -72,10 +72,15 @@ void IcsController::RefreshIcsConnections(const std::u16string& chosenConnection
     if (!connections)
         return;
     for (const std::unique_ptr<NetConnection>& connection : *connections) {
+        const bool troubledBefore = troubled_;
         const int32_t sharingType = SharedAs(*connection).value_or(kSharingTypeNone);
         std::optional<NetConnectionProps> props = Checked(connection->Properties());
-        if (!props || !IsEligibleConnection(*props))
+        if (!props || !IsEligibleConnection(*props)) {
+            // A connection that cannot be shared at all may well refuse its sharing configuration.
+            if (props)
+                troubled_ = troubledBefore;
             continue;
+        }
         state_.records.push_back({props->guid, props->name, props->deviceName, props->characteristics,
                                   props->mediaType, sharingType, props->status});
         // An empty choice names no connection, not one whose name the service left empty.
