@@ -230,6 +230,7 @@
 #define IDT_START_GUARD 108
 #define IDT_SHOW_REQUEST 112
 #define IDT_TRAY_READD 113
+#define IDT_STATION_WATCH 120
 
 #ifndef RC_INVOKED
 #include <cstdint>
@@ -245,6 +246,7 @@ inline constexpr uint32_t kAssocListRefreshPeriodMs = 3000;
 inline constexpr uint32_t kShowRequestPeriodMs = 500;
 inline constexpr uint32_t kTrayReaddPeriodMs = 2000;
 inline constexpr uint32_t kRadioOnStartPeriodMs = 2000;
+inline constexpr uint32_t kStationWatchPeriodMs = 3000;
 
 // Passed as the disabled icon when a button has none.
 inline constexpr uint32_t kNoIcon = 0;

@@ -129,11 +129,13 @@ TEST(AssociationListPage, RowsReplacedOnEachRefreshAndEmptiedOnClear) {
     EXPECT_STREQ(heading, L"MAC");
     pages.assocTbl.ShowRows(
         {{u"1", u"8C-3A-E3-11-22-33", u"authenticated"}, {u"2", u"40-B0-FA-44-55-66", u"invalid"}});
-    pages.assocTbl.ShowRows({{u"1", u"40-B0-FA-44-55-66", u"invalid"}});
+    pages.assocTbl.ShowRows({{u"1", u"40-B0-FA-44-55-66", u"invalid", u"192.168.139.9", u"tablet"}});
     EXPECT_EQ(ListView_GetItemCount(list), 1);
     EXPECT_EQ(ReportText(list, 0, 0), u"1");
     EXPECT_EQ(ReportText(list, 0, 1), u"40-B0-FA-44-55-66");
     EXPECT_EQ(ReportText(list, 0, 2), u"invalid");
+    EXPECT_EQ(ReportText(list, 0, 3), u"192.168.139.9");
+    EXPECT_EQ(ReportText(list, 0, 4), u"tablet");
     pages.assocTbl.ClearList();
     EXPECT_EQ(ListView_GetItemCount(list), 0);
 }

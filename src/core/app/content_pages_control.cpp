@@ -77,13 +77,17 @@ void ContentPagesControl::RefreshLinkStatus() {
     }
 }
 
-// Rebuilt from nothing on every tick; in station mode the list stays empty.
+// Rebuilt from nothing on every tick, the DHCP server's leases read afresh; in station mode the list
+// stays empty.
 void ContentPagesControl::RefreshAssociationList() {
     if (!state_.hostedNetwork.apMode) {
         view_.ShowAssociationList({});
         return;
     }
-    view_.ShowAssociationList(QueryAssociationList(ports_.wlan, state_.wlanHandle));
+    std::vector<AssociationRow> rows = QueryAssociationList(ports_.wlan, state_.wlanHandle);
+    if (!rows.empty())
+        FillFromLeases(rows, StationLeases::Read(ports_.files, state_.programFolder + kDhcpLeaseFile));
+    view_.ShowAssociationList(rows);
 }
 
 // Once per entry into AP+STA mode, when the adapter scan has seen the virtual adapter come up. Only the

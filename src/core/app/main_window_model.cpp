@@ -20,6 +20,7 @@ MainWindowModel::MainWindowModel(const ModelPorts& ports, MainView& view, TrayVi
           .enableControlsForRadio = [this](bool radioOn) { window_.EnableControlsForRadio(radioOn); },
           .hideMainWindow = [this] { window_.HideMainWindow(); }},
       tray_(ports, view, tray, state_, wlanClient_.State(), hostedNetwork_),
+      stationWatch_(ports, view, tray, state_),
       statusTimers_(ports, view, state_, hostedNetwork_, tray_, callbacks_),
       deviceEvents_(ports, view, state_, wlanClient_.State(), hostedNetwork_, callbacks_),
       radio_(ports, view, state_, hostedNetwork_, wlanClient_.State(), callbacks_) {}
@@ -39,6 +40,7 @@ void MainWindowModel::OnInitDialog(std::u16string programFolder) {
     window_.ShowStartPage();
     view_.RefreshVersionInfo(wlanClient_.State().cardDescription);
     window_.StartInStoredMode();
+    stationWatch_.Start();
 }
 
 bool MainWindowModel::OnNcPaint() {

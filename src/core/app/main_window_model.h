@@ -15,6 +15,7 @@
 #include "core/app/model_ports.h"
 #include "core/app/main_window_callbacks.h"
 #include "core/app/startup.h"
+#include "core/app/station_watch.h"
 #include "core/app/status_timers.h"
 #include "core/app/tray_control.h"
 #include "core/app/tray_view.h"
@@ -40,9 +41,11 @@ class MainWindowModel {
     ContentPagesControl& Pages() { return pages_; }
     WlanClient& Wlan() { return wlanClient_; }
     const WlanClient& Wlan() const { return wlanClient_; }
+    StationWatch& Stations() { return stationWatch_; }
 
     // The main window's initialisation, once its controls exist: the tray icon, the language, the stored
-    // settings, the card, the buttons, the pages and the stored mode, in that order.
+    // settings, the card, the buttons, the pages and the stored mode, in that order; then the watch on
+    // the hosted network's stations starts.
     void OnInitDialog(std::u16string programFolder);
 
     // Opens the WLAN client and chooses the card; with `allowDialog` the user picks among several.
@@ -67,7 +70,10 @@ class MainWindowModel {
     // while there is no icon to come back from.
     void OnCloseBox();
     // A main-window timer's tick.
-    void OnTimer(TimerId id) { statusTimers_.OnTimer(id); }
+    void OnTimer(TimerId id) {
+        if (!stationWatch_.OnTimer(id))
+            statusTimers_.OnTimer(id);
+    }
     // Message 0x464 with the mouse message from lParam; the window returns 1.
     void OnTrayNotify(uint32_t mouseMessage) { tray_.OnTrayNotify(mouseMessage); }
     // WM_COMMAND 32778 to 32796; false for any other command.
@@ -93,6 +99,7 @@ class MainWindowModel {
     ContentPagesControl pages_;
     MainWindowCallbacks callbacks_;
     TrayControl tray_;
+    StationWatch stationWatch_;
     StatusTimers statusTimers_;
     DeviceEvents deviceEvents_;
     RadioControl radio_;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/platform/ansi_code_page.h"
+#include "core/platform/file_reader.h"
 #include "core/platform/network_adapters.h"
 #include "core/platform/processes_and_windows.h"
 #include "core/platform/settings_store.h"
@@ -19,6 +20,8 @@ struct ModelPorts {
     ProcessesAndWindows& processes;
     SharingManagerService& sharingManager;
     NetworkAdapters& adapters;
+    // The files beside the program, such as the DHCP server's leases.
+    FileReader& files;
 };
 
 }  // namespace aerowisp

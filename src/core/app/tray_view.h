@@ -38,6 +38,8 @@ class TrayView {
     // Shell_NotifyIconW(NIM_MODIFY) with NIF_INFO for the icon `uid`: a balloon with the warning icon.
     // `title` and `text` fit szInfoTitle and szInfo.
     virtual void ShowBalloon(uint32_t uid, const std::u16string& title, const std::u16string& text) = 0;
+    // The same with the information icon: news, not trouble.
+    virtual void ShowInfoBalloon(uint32_t uid, const std::u16string& title, const std::u16string& text) = 0;
     // Builds a pop-up menu of `items` in order, brings the main window to the foreground, tracks the
     // menu at the cursor (TPM_RIGHTBUTTON, owned by the main window) and destroys it. The chosen item
     // reaches the main window as WM_COMMAND.

@@ -18,4 +18,12 @@ std::vector<AssociationRow> QueryAssociationList(WlanService& wlan, WlanHandle h
     return rows;
 }
 
+void FillFromLeases(std::vector<AssociationRow>& rows, const StationLeases& leases) {
+    for (AssociationRow& row : rows) {
+        const std::optional<StationLease> lease = leases.Find(row.macAddress);
+        row.ipAddress = lease ? lease->ipAddress : u"";
+        row.deviceName = lease ? lease->deviceName : u"";
+    }
+}
+
 }  // namespace aerowisp

@@ -180,12 +180,19 @@ inline constexpr LanguageString kHardwareRadioOffMessage{
     u"String152",
     u"The wireless card's radio switch is off. Turn the switch on, then switch the radio on again."};
 
+// The association list's columns from the DHCP server's leases, and the balloons telling of stations.
+inline constexpr LanguageString kIpAddressColumn{u"String170", u"IP Address"};
+inline constexpr LanguageString kStationNameColumn{u"String171", u"Device Name"};
+// The station names, separated by commas, and the network name.
+inline constexpr LanguageString kStationsJoinedNotice{u"String172", u"%s joined %s"};
+inline constexpr LanguageString kStationsLeftNotice{u"String173", u"%s left %s"};
+
+
 // Messages of connection sharing, the DHCP server and the saved radio state.
 inline constexpr LanguageString kIcsStartFailedMessage{
     u"String190",
     u"Internet connection sharing could not be set up for the access point, so its stations may not reach "
-    u"the "
-    u"Internet. Choose the connection on the ICS page and press Apply to try again."};
+    u"the Internet. Choose the connection on the ICS page and press Apply to try again."};
 inline constexpr LanguageString kIcsStopFailedMessage{
     u"String191",
     u"Internet connection sharing could not be switched off completely. Switch it off on the Sharing tab of "
@@ -199,7 +206,7 @@ inline constexpr LanguageString kRadioStateSaveFailedMessage{
     u"The radio state could not be saved in the registry (HKEY_CURRENT_USER\\Software\\Duva DI), so the "
     u"next start may not restore it."};
 
-// Every place of use above; the 41 keys the program looks up, three of them twice.
+// Every place of use above; the 80 keys the program looks up, three of them twice.
 inline constexpr std::array kLanguageStrings{
     kLinkStatusTip,
     kAssociationListTip,
@@ -273,6 +280,10 @@ inline constexpr std::array kLanguageStrings{
     kRadioOffFailedMessage,
     kRadioOnFailedMessage,
     kHardwareRadioOffMessage,
+    kIpAddressColumn,
+    kStationNameColumn,
+    kStationsJoinedNotice,
+    kStationsLeftNotice,
     kIcsStartFailedMessage,
     kIcsStopFailedMessage,
     kDhcpServerStartFailedMessage,

@@ -20,6 +20,8 @@ constexpr wchar_t kLogFile[] = L"DhcpServer.log";
 constexpr size_t kMaxFileBytes = 4 * 1024 * 1024;
 // The lease file and the log follow changes within this time, however many come in between.
 constexpr uint64_t kSaveDelayMs = 500;
+constexpr int kSaveRetries = 3;
+constexpr DWORD kSaveRetryMs = 10;
 // While the address is missing it is looked for this often; while bound, checked this often.
 constexpr uint64_t kWaitPollMs = 1000;
 constexpr uint64_t kBoundPollMs = 5000;
@@ -121,11 +123,20 @@ void DhcpService::LoadLeases() {
     }
 }
 
+// Moving the new file over the old one fails while another program has that open (Aerowisp reads it for
+// its station list, for a moment every few seconds): the move is tried again at once a few times, and
+// after the usual delay when it still fails, so no change is lost.
 void DhcpService::SaveLeases() {
     m_server->TakeChanged();
-    m_savePending = false;
     m_lastSave = ::GetTickCount64();
-    if (!ReplaceFile(m_folder + kLeaseFile, FormatLeaseFile(m_server->leases().Records())))
+    const std::string text = FormatLeaseFile(m_server->leases().Records());
+    bool saved = ReplaceFile(m_folder + kLeaseFile, text);
+    for (int retry = 0; !saved && retry < kSaveRetries; ++retry) {
+        ::Sleep(kSaveRetryMs);
+        saved = ReplaceFile(m_folder + kLeaseFile, text);
+    }
+    m_savePending = !saved;
+    if (!saved)
         m_log.Write("the lease file cannot be written (error " + std::to_string(::GetLastError()) + ")");
     m_log.Flush();
 }

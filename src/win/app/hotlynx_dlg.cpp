@@ -255,8 +255,14 @@ void CHotlynxDlg::ModifyTrayTip(uint32_t uid, const std::u16string& tip) {
 }
 
 void CHotlynxDlg::ShowBalloon(uint32_t uid, const std::u16string& title, const std::u16string& text) {
-    platform_.NoteEvent("TrayBalloon");
-    ShowTrayBalloon(Handle(), uid, title, text);
+    platform_.NoteBalloon("warning", title, text);
+    ShowTrayBalloon(Handle(), uid, title, text, NIIF_WARNING);
+}
+
+void CHotlynxDlg::ShowInfoBalloon(uint32_t uid, const std::u16string& title, const std::u16string& text) {
+    platform_.NoteBalloon("info", title, text);
+    // News of stations comes often; it need not sound like trouble.
+    ShowTrayBalloon(Handle(), uid, title, text, NIIF_INFO | NIIF_NOSOUND);
 }
 
 // The window must be in front for the menu to close when the user clicks elsewhere, and the posted
@@ -322,7 +328,7 @@ BOOL CHotlynxDlg::OnInitDialog() {
     model_ = std::make_unique<MainWindowModel>(
         ModelPorts{platform_.Wlan(), platform_.Settings(), platform_.CodePage(),
                    platform_.AttachWindowTimers(*windowTimers_), platform_.Processes(),
-                   platform_.SharingManager(), platform_.Adapters()},
+                   platform_.SharingManager(), platform_.Adapters(), platform_.Files()},
         *this, *this);
     DoDataExchange();
     SetText(fw::ToWide(kMainWindowTitle));

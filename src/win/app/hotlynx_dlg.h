@@ -61,6 +61,7 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView {
     bool AddTrayIcon(const TrayIconData& icon) override;
     void ModifyTrayTip(uint32_t uid, const std::u16string& tip) override;
     void ShowBalloon(uint32_t uid, const std::u16string& title, const std::u16string& text) override;
+    void ShowInfoBalloon(uint32_t uid, const std::u16string& title, const std::u16string& text) override;
     void TrackTrayMenu(const std::vector<TrayMenuItem>& items) override;
     bool IsMainWindowMinimized() override;
     void RestoreMainWindow() override;

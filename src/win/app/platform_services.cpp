@@ -42,6 +42,7 @@ class NativePlatform final : public PlatformServices {
     TimerService& AttachWindowTimers(TimerService& windowTimers) override { return windowTimers; }
     void DetachWindowTimers() override {}
     void NoteEvent(const std::string&) override {}
+    void NoteBalloon(const std::string&, const std::u16string&, const std::u16string&) override {}
     bool RaiseMachineEvent(MachineEvent) override { return false; }
 
   private:
@@ -135,6 +136,11 @@ class SimulatedPlatform final : public PlatformServices {
     }
     void DetachWindowTimers() override { machine_.Timers().ForwardTo(nullptr); }
     void NoteEvent(const std::string& what) override { machine_.Journal().Record(what, ""); }
+    void NoteBalloon(const std::string& icon, const std::u16string& title,
+                     const std::u16string& text) override {
+        machine_.Journal().Record("TrayBalloon",
+                                  "icon=" + icon + " title=" + QuoteText(title) + " text=" + QuoteText(text));
+    }
     bool RaiseMachineEvent(MachineEvent event) override {
         const std::vector<ScenarioCard>& cards = machine_.Scenario().cards;
         switch (event) {

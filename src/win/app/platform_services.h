@@ -51,6 +51,10 @@ class PlatformServices {
     // Notes a milestone of the program (such as its main window coming up) in the simulated
     // machine's journal, so outside tools can follow the run; the real machine keeps no journal.
     virtual void NoteEvent(const std::string& what) = 0;
+    // Notes a balloon shown at the notification-area icon, with its icon's name ("info", "warning") and
+    // its texts, in the simulated machine's journal.
+    virtual void NoteBalloon(const std::string& icon, const std::u16string& title,
+                             const std::u16string& text) = 0;
 
     // Makes `event` happen on a simulated machine before the window hears of it as it would of the
     // real one; false on the real machine, where only the hardware raises them, and for an event that

@@ -9,8 +9,13 @@
 namespace aerowisp {
 namespace {
 
-const ReportColumn kColumns[] = {
-    {kAidColumn, LVCFMT_CENTER, 1}, {kMacAddressColumn, LVCFMT_LEFT, 4}, {kTypeColumn, LVCFMT_LEFT, 5}};
+// The station's address and name from its lease follow the service's three columns; all five fit the
+// list's width, so none of them hides behind a scroll bar.
+const ReportColumn kColumns[] = {{kAidColumn, LVCFMT_CENTER, 1},
+                                 {kMacAddressColumn, LVCFMT_LEFT, 3},
+                                 {kTypeColumn, LVCFMT_LEFT, 2},
+                                 {kIpAddressColumn, LVCFMT_LEFT, 2},
+                                 {kStationNameColumn, LVCFMT_LEFT, 2}};
 
 }  // namespace
 
@@ -27,7 +32,8 @@ void CAssocTblPage::ShowRows(const std::vector<AssociationRow>& rows) {
     ListView_DeleteAllItems(list);
     int index = 0;
     for (const AssociationRow& row : rows)
-        InsertReportRow(list, index++, {row.aid, row.macAddress, row.authState});
+        InsertReportRow(list, index++,
+                        {row.aid, row.macAddress, row.authState, row.ipAddress, row.deviceName});
 }
 
 void CAssocTblPage::ClearList() {

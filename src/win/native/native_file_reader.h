@@ -1,4 +1,4 @@
-// The FileReader of the real machine: the C runtime's binary streams opened with a wide path.
+// The FileReader of the real machine: files opened with a wide path and read as they are.
 #pragma once
 
 #include "core/platform/file_reader.h"
@@ -7,7 +7,8 @@ namespace aerowisp {
 
 class NativeFileReader final : public FileReader {
   public:
-    // _wfopen(path, L"rb"); null when the file cannot be opened.
+    // CreateFileW for reading, letting others read, write, rename and delete the file meanwhile; null
+    // when the file cannot be opened.
     std::unique_ptr<ReadableFile> Open(const std::u16string& path) override;
 };
 

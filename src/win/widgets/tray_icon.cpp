@@ -45,10 +45,11 @@ bool ModifyTrayTip(HWND owner, uint32_t uid, std::u16string_view tip) {
     return ::Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
 }
 
-bool ShowTrayBalloon(HWND owner, uint32_t uid, std::u16string_view title, std::u16string_view text) {
+bool ShowTrayBalloon(HWND owner, uint32_t uid, std::u16string_view title, std::u16string_view text,
+                     DWORD infoFlags) {
     NOTIFYICONDATAW record = IconRecord(owner, uid);
     record.uFlags = NIF_INFO;
-    record.dwInfoFlags = NIIF_WARNING;
+    record.dwInfoFlags = infoFlags;
     CopyText(record.szInfoTitle, title);
     CopyText(record.szInfo, text);
     return ::Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;

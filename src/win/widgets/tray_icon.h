@@ -26,8 +26,10 @@ static_assert(sizeof(NOTIFYICONDATAW) == 956);
 bool AddTrayIcon(HWND owner, const TrayIconData& icon);
 // Shell_NotifyIconW(NIM_MODIFY) of the tip only.
 bool ModifyTrayTip(HWND owner, uint32_t uid, std::u16string_view tip);
-// Shell_NotifyIconW(NIM_MODIFY) with NIF_INFO: a balloon with the warning icon; longer texts are cut.
-bool ShowTrayBalloon(HWND owner, uint32_t uid, std::u16string_view title, std::u16string_view text);
+// Shell_NotifyIconW(NIM_MODIFY) with NIF_INFO: a balloon with the icon `infoFlags` gives (NIIF_WARNING,
+// NIIF_INFO); longer texts are cut.
+bool ShowTrayBalloon(HWND owner, uint32_t uid, std::u16string_view title, std::u16string_view text,
+                     DWORD infoFlags = NIIF_WARNING);
 // Shell_NotifyIconW(NIM_DELETE).
 bool RemoveTrayIcon(HWND owner, uint32_t uid);
 

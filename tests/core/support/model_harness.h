@@ -11,6 +11,7 @@
 #include "sim/sim_text.h"
 #include "sim/sim_timers.h"
 #include "iconv_code_page.h"
+#include "memory_file_reader.h"
 #include "recording_main_view.h"
 #include "recording_tray_view.h"
 
@@ -77,7 +78,7 @@ struct ModelHarness {
           view(&machine.Journal()),
           tray(&machine.Journal()),
           model(ModelPorts{machine.Wlan(), machine.Settings(), codePage, timers, processes, machine.Network(),
-                           machine.Network()},
+                           machine.Network(), files},
                 view, tray) {
         processes.UseCodePage(&codePage);
         machine.Network().UseCodePage(&codePage);
@@ -120,6 +121,8 @@ struct ModelHarness {
     SimTimerService& timers;
     RecordingMainView view;
     RecordingTrayView tray;
+    // The files beside the program.
+    MemoryFileReader files;
     MainWindowModel model;
 };
 

@@ -31,6 +31,10 @@ class RecordingTrayView final : public TrayView {
         balloons.push_back(text);
         Note("ShowBalloon", std::to_string(uid) + " " + QuoteText(title) + " " + QuoteText(text));
     }
+    void ShowInfoBalloon(uint32_t uid, const std::u16string& title, const std::u16string& text) override {
+        infoBalloons.push_back(text);
+        Note("ShowInfoBalloon", std::to_string(uid) + " " + QuoteText(title) + " " + QuoteText(text));
+    }
     void TrackTrayMenu(const std::vector<TrayMenuItem>& items) override {
         menus.push_back(items);
         Note("TrackTrayMenu", std::to_string(items.size()));
@@ -55,6 +59,7 @@ class RecordingTrayView final : public TrayView {
     std::vector<std::vector<TrayMenuItem>> menus;
     // The texts of the balloons shown, in order.
     std::vector<std::u16string> balloons;
+    std::vector<std::u16string> infoBalloons;
     bool addSucceeds = true;
     bool minimized = false;
     // Runs while the About dialog is open, as tray messages do during its modal loop.

@@ -1,0 +1,97 @@
+// Balloons telling of the hosted network's stations.
+#include "core/app/station_watch.h"
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "core/hostednet/hosted_network_failure.h"
+#include "core/resource.h"
+
+namespace aerowisp {
+namespace {
+
+// `pattern` with its first "%s" replaced by `first` and its second by `second`. Nothing else in it is
+// read, so a translation with other '%' signs or fewer "%s" shows as it is written.
+std::u16string FillPattern(std::u16string_view pattern, std::u16string_view first,
+                           std::u16string_view second) {
+    constexpr std::u16string_view kPlace = u"%s";
+    std::u16string text;
+    for (std::u16string_view value : {first, second}) {
+        const size_t place = pattern.find(kPlace);
+        if (place == std::u16string_view::npos)
+            break;
+        text.append(pattern.substr(0, place)).append(value);
+        pattern.remove_prefix(place + kPlace.size());
+    }
+    return text.append(pattern);
+}
+
+// Two lines of this many MAC addresses still fit the balloon whole; more end in an ellipsis rather than
+// being cut in the middle of a name.
+constexpr size_t kNamesListed = 6;
+
+std::u16string Listed(const std::vector<std::u16string>& names) {
+    std::u16string text;
+    for (size_t i = 0; i < names.size() && i < kNamesListed; ++i)
+        text.append(i == 0 ? u"" : u", ").append(names[i]);
+    return names.size() > kNamesListed ? text + u", \u2026" : text;
+}
+
+}  // namespace
+
+StationWatch::StationWatch(const ModelPorts& ports, MainView& view, TrayView& tray,
+                           const MainWindowState& state)
+    : ports_(ports), view_(view), tray_(tray), state_(state) {}
+
+void StationWatch::Start() {
+    timer_ = ports_.timers.SetTimer(IDT_STATION_WATCH, kStationWatchPeriodMs);
+}
+
+bool StationWatch::OnTimer(TimerId id) {
+    if (timer_ == 0 || id != timer_)
+        return false;
+    Look();
+    return true;
+}
+
+// In station mode and with the radio off there is no hosted network to watch. A failed query tells
+// nothing: the stations are looked at again on the next tick.
+void StationWatch::Look() {
+    if (!state_.cardPresent || !state_.radioOn || !state_.hostedNetwork.apMode || state_.wlanHandle == 0) {
+        notices_.Reset();
+        return;
+    }
+    HostedNetworkStatus status;
+    if (ports_.wlan.HostedNetworkQueryStatus(state_.wlanHandle, status) != kWlanSuccess)
+        return;
+    // A station that has not passed the key exchange has not joined.
+    std::vector<StationMac> present;
+    for (const HostedNetworkPeerState& peer : status.peers) {
+        if (peer.authState == kPeerAuthenticated)
+            present.push_back(peer.macAddress);
+    }
+    std::optional<StationLeases> leases;
+    const auto deviceNameOf = [&](const StationMac& mac) {
+        if (!leases)
+            leases = StationLeases::Read(ports_.files, state_.programFolder + kDhcpLeaseFile);
+        const std::optional<StationLease> lease = leases->Find(mac);
+        return lease ? lease->deviceName : std::u16string();
+    };
+    if (const std::optional<StationNotice> notice = notices_.Look(present, deviceNameOf))
+        tray_.ShowInfoBalloon(ID_TRAY_ICON, kMainWindowTitle, BalloonText(NoticeText(*notice)));
+}
+
+std::u16string StationWatch::NoticeText(const StationNotice& notice) {
+    const std::u16string& ssid = state_.hostedNetwork.desiredSsid;
+    std::u16string text;
+    if (!notice.joined.empty())
+        text = FillPattern(LanguageText(view_, kStationsJoinedNotice), Listed(notice.joined), ssid);
+    if (!notice.left.empty()) {
+        text.append(text.empty() ? u"" : u"\n")
+            .append(FillPattern(LanguageText(view_, kStationsLeftNotice), Listed(notice.left), ssid));
+    }
+    return text;
+}
+
+}  // namespace aerowisp
