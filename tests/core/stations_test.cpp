@@ -8,6 +8,7 @@
 #include "core/hostednet/station_leases.h"
 #include "core/hostednet/station_notices.h"
 #include "core/resource.h"
+#include "dhcp/core/lease_file.h"
 #include "sim/operations.h"
 #include "support/memory_file_reader.h"
 #include "support/model_harness.h"
@@ -121,7 +122,7 @@ TEST(StationNotices, GatheredAndToldAtMostEveryOtherLook) {
 // The harness machine in AP+STA mode with the radio on, its hosted network "Net" running with `stations`,
 // and the lease file beside the program.
 void RunHostedNetwork(ModelHarness& h, std::vector<StationMac> stations) {
-    h.files.SetFile(h.State().programFolder + kDhcpLeaseFile, kLeaseFile);
+    h.files.SetFile(h.State().programFolder + std::u16string(dhcp::kLeaseFileName), kLeaseFile);
     h.State().cardPresent = true;
     h.Hosted().apMode = true;
     h.Hosted().desiredSsid = u"Net";

@@ -5,6 +5,7 @@
 #include "core/hostednet/link_status.h"
 #include "core/lang/language_strings.h"
 #include "core/resource.h"
+#include "dhcp/core/lease_file.h"
 
 namespace aerowisp {
 
@@ -86,7 +87,8 @@ void ContentPagesControl::RefreshAssociationList() {
     }
     std::vector<AssociationRow> rows = QueryAssociationList(ports_.wlan, state_.wlanHandle);
     if (!rows.empty())
-        FillFromLeases(rows, StationLeases::Read(ports_.files, state_.programFolder + kDhcpLeaseFile));
+        FillFromLeases(rows, StationLeases::Read(
+                                 ports_.files, state_.programFolder + std::u16string(dhcp::kLeaseFileName)));
     view_.ShowAssociationList(rows);
 }
 

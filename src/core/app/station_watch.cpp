@@ -7,6 +7,7 @@
 
 #include "core/hostednet/hosted_network_failure.h"
 #include "core/resource.h"
+#include "dhcp/core/lease_file.h"
 
 namespace aerowisp {
 namespace {
@@ -74,7 +75,8 @@ void StationWatch::Look() {
     std::optional<StationLeases> leases;
     const auto deviceNameOf = [&](const StationMac& mac) {
         if (!leases)
-            leases = StationLeases::Read(ports_.files, state_.programFolder + kDhcpLeaseFile);
+            leases = StationLeases::Read(ports_.files,
+                                         state_.programFolder + std::u16string(dhcp::kLeaseFileName));
         const std::optional<StationLease> lease = leases->Find(mac);
         return lease ? lease->deviceName : std::u16string();
     };

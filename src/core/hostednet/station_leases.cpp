@@ -84,8 +84,8 @@ StationLeases StationLeases::Read(FileReader& files, const std::u16string& path)
         if (!file)
             return {};
         char chunk[kReadChunkBytes];
-        while (text.size() < kDhcpLeaseFileMaxBytes) {
-            const size_t wanted = std::min(sizeof chunk, kDhcpLeaseFileMaxBytes - text.size());
+        while (text.size() < dhcp::kLeaseFileMaxBytes) {
+            const size_t wanted = std::min(sizeof chunk, dhcp::kLeaseFileMaxBytes - text.size());
             const size_t count = file->Read(std::span<char>(chunk, wanted));
             if (count == 0)
                 break;

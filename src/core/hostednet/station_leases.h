@@ -14,11 +14,6 @@
 
 namespace aerowisp {
 
-// The DHCP server replaces this file whole whenever a lease changes.
-inline constexpr char16_t kDhcpLeaseFile[] = u"DhcpServer.leases";
-// The server itself reads no larger file; a longer one is read this far.
-inline constexpr size_t kDhcpLeaseFileMaxBytes = 4 * 1024 * 1024;
-
 using StationMac = std::array<uint8_t, 6>;
 
 // Twelve hexadecimal digits in either case, with or without '-', ':' or '.' between them; nothing for

@@ -13,11 +13,13 @@ namespace aerowisp::dhcp {
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"AerowispDhcpServer";
-constexpr wchar_t kLeaseFile[] = L"DhcpServer.leases";
-constexpr wchar_t kDamagedLeaseFile[] = L"DhcpServer.leases.bad";
 constexpr wchar_t kConfigFile[] = L"DhcpServer.ini";
 constexpr wchar_t kLogFile[] = L"DhcpServer.log";
 constexpr size_t kMaxFileBytes = 4 * 1024 * 1024;
+
+std::wstring LeaseFilePath(const std::wstring& folder) {
+    return folder + std::wstring(kLeaseFileName.begin(), kLeaseFileName.end());
+}
 // The lease file and the log follow changes within this time, however many come in between.
 constexpr uint64_t kSaveDelayMs = 500;
 constexpr int kSaveRetries = 3;
@@ -102,11 +104,11 @@ DhcpService::~DhcpService() {
 }
 
 void DhcpService::LoadLeases() {
-    const std::wstring path = m_folder + kLeaseFile;
-    std::optional<std::string> text = ReadWholeFile(path, kMaxFileBytes);
+    const std::wstring path = LeaseFilePath(m_folder);
+    std::optional<std::string> text = ReadWholeFile(path, kLeaseFileMaxBytes);
     if (!text) {
         if (::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
-            ::MoveFileExW(path.c_str(), (m_folder + kDamagedLeaseFile).c_str(), MOVEFILE_REPLACE_EXISTING);
+            ::MoveFileExW(path.c_str(), (path + L".bad").c_str(), MOVEFILE_REPLACE_EXISTING);
             m_log.Write("the lease file cannot be read; set aside as DhcpServer.leases.bad");
         }
         return;
@@ -116,7 +118,7 @@ void DhcpService::LoadLeases() {
     m_log.Write(std::to_string(contents.records.size() - dropped) + " leases read back");
     if (contents.damagedLines > 0 || dropped > 0) {
         // The whole file is kept for a look; the usable records are written back at once.
-        ::CopyFileW(path.c_str(), (m_folder + kDamagedLeaseFile).c_str(), FALSE);
+        ::CopyFileW(path.c_str(), (path + L".bad").c_str(), FALSE);
         m_log.Write(std::to_string(contents.damagedLines) + " damaged and " + std::to_string(dropped) +
                     " unusable lease records; the file was copied to DhcpServer.leases.bad");
         SaveLeases();
@@ -130,10 +132,10 @@ void DhcpService::SaveLeases() {
     m_server->TakeChanged();
     m_lastSave = ::GetTickCount64();
     const std::string text = FormatLeaseFile(m_server->leases().Records());
-    bool saved = ReplaceFile(m_folder + kLeaseFile, text);
+    bool saved = ReplaceFile(LeaseFilePath(m_folder), text);
     for (int retry = 0; !saved && retry < kSaveRetries; ++retry) {
         ::Sleep(kSaveRetryMs);
-        saved = ReplaceFile(m_folder + kLeaseFile, text);
+        saved = ReplaceFile(LeaseFilePath(m_folder), text);
     }
     m_savePending = !saved;
     if (!saved)
