@@ -123,6 +123,39 @@
 #define IDC_ABOUT_DEVICE_LABEL 1162
 #define IDC_ABOUT_DEVICE 1163
 
+// The setup wizard's pages: mode, summary, name, connection and key, in the order of their templates.
+#define IDD_WIZARD_OP_MODE 201
+#define IDD_WIZARD_FINISH 202
+#define IDD_WIZARD_AP_SET 203
+#define IDD_WIZARD_ICS 204
+#define IDD_WIZARD_AP_SECURITY 208
+#define IDC_WIZ_WELCOME 1133
+#define IDC_WIZ_INTRO 1134
+#define IDC_WIZ_CREATE 1135
+#define IDC_WIZ_JOIN 1136
+#define IDC_WIZ_SUMMARY 1137
+#define IDC_WIZ_DONE_TITLE 1138
+#define IDC_WIZ_DONE_TEXT 1139
+#define IDC_WIZ_NAME_PROMPT 1140
+#define IDC_WIZ_SSID 1141
+#define IDC_WIZ_SSID_LABEL 1142
+#define IDC_WIZ_KEY_LABEL 1143
+#define IDC_WIZ_CONFIRM_LABEL 1144
+#define IDC_WIZ_KEY 1145
+#define IDC_WIZ_CONFIRM 1146
+#define IDC_WIZ_CONNECTIONS 1147
+#define IDC_WIZ_ICS_TITLE 1148
+#define IDC_WIZ_ICS_PROMPT 1149
+#define IDC_WIZ_KEY_PROMPT 1152
+#define IDC_WIZ_KEY_RULES 1153
+#define IDC_WIZ_KEY_RULE_PASSPHRASE 1154
+#define IDC_WIZ_KEY_RULE_HEX 1155
+#define IDC_WIZ_SECURITY_TITLE 1156
+#define IDC_WIZ_SECURITY_LABEL 1157
+#define IDC_WIZ_SECURITY_COMBO 1158
+#define IDC_WIZ_SECURITY_ADVICE 1159
+#define IDC_WIZ_SECURITY 1160
+
 // Bitmaps: button faces (normal, pressed, hover, disabled), wizard banner, window background.
 #define IDB_LINK_NORMAL 134
 #define IDB_LINK_PRESSED 136

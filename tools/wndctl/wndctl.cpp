@@ -29,6 +29,7 @@ int Usage() {
         L"       wndctl settext TITLE ID TEXT     set the control's text (WM_SETTEXT)\n"
         L"       wndctl rows TITLE ID             one line per row of list view ID: its column texts,\n"
         L"                                        separated by tabs\n"
+        L"       wndctl select TITLE ID ROW       select row ROW of list view ID alone (-1: none)\n"
         L"       wndctl enabled TITLE ID          print 1 or 0\n"
         L"       wndctl visible TITLE [ID]        print 1 or 0\n"
         L"       wndctl exists TITLE [TIMEOUT_MS] wait until the window exists, shown or not, and answers\n"
@@ -229,6 +230,22 @@ std::wstring MessageText(HWND box) {
     return text;
 }
 
+// Clears the selection of every row, then selects and focuses `row` (none when negative); the item record
+// lives in the list's process, as LVM_SETITEMSTATE reads it there.
+bool SelectRow(HWND list, int row) {
+    const RemoteMemory remote(list, sizeof(LVITEMW));
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    if (!remote.Write(&item, sizeof(item)))
+        return false;
+    ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), remote.Address());
+    if (row < 0)
+        return true;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    return remote.Write(&item, sizeof(item)) &&
+           ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), remote.Address()) != 0;
+}
+
 // "message" waits for the box; "answer" looks once.
 int MessageCommand(const std::wstring& verb, const wchar_t* title, DWORD timeout) {
     HWND box = nullptr;
@@ -326,6 +343,8 @@ int wmain(int argc, wchar_t** argv) {
         ::SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));
         return 0;
     }
+    if (verb == L"select" && argc == 5)
+        return SelectRow(control, static_cast<int>(std::wcstol(argv[4], nullptr, 10))) ? 0 : 1;
     if (verb == L"rows") {
         PrintRows(control);
         return 0;

@@ -23,7 +23,8 @@ MainWindowModel::MainWindowModel(const ModelPorts& ports, MainView& view, TrayVi
       stationWatch_(ports, view, tray, state_),
       statusTimers_(ports, view, state_, hostedNetwork_, tray_, callbacks_),
       deviceEvents_(ports, view, state_, wlanClient_.State(), hostedNetwork_, callbacks_),
-      radio_(ports, view, state_, hostedNetwork_, wlanClient_.State(), callbacks_) {}
+      radio_(ports, view, state_, hostedNetwork_, wlanClient_.State(), callbacks_),
+      wizard_(ports, view, tray, state_, hostedNetwork_, sharing_) {}
 
 void MainWindowModel::OnInitDialog(std::u16string programFolder) {
     if (!tray_.AddTrayIcon())

@@ -21,6 +21,7 @@
 #include "core/app/tray_view.h"
 #include "core/hostednet/wlan_client.h"
 #include "core/ics/connection_sharing_control.h"
+#include "core/wizard/setup_wizard_control.h"
 
 namespace aerowisp {
 
@@ -37,6 +38,8 @@ class MainWindowModel {
     MainWindowControl& Window() { return window_; }
     RadioControl& Radio() { return radio_; }
     TrayControl& Tray() { return tray_; }
+    // The tray's Wizard commands run through it.
+    SetupWizardControl& Wizard() { return wizard_; }
     // What the content pages are given at their creation.
     ContentPagesControl& Pages() { return pages_; }
     WlanClient& Wlan() { return wlanClient_; }
@@ -103,6 +106,7 @@ class MainWindowModel {
     StatusTimers statusTimers_;
     DeviceEvents deviceEvents_;
     RadioControl radio_;
+    SetupWizardControl wizard_;
     StartHiddenAllowance startHiddenAllowance_;
 };
 

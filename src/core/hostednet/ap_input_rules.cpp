@@ -28,6 +28,8 @@ bool IsPassphraseCharacter(char16_t c) {
     return c >= kPassphraseFirstCharacter && c <= kPassphraseLastCharacter;
 }
 
+}  // namespace
+
 // A passphrase is what WPA2 accepts as one: printable ASCII only.
 bool IsValidKey(std::u16string_view key) {
     if (key.size() < kKeyMinLength)
@@ -36,8 +38,6 @@ bool IsValidKey(std::u16string_view key) {
         return IsHexKey(key);
     return std::ranges::all_of(key, IsPassphraseCharacter);
 }
-
-}  // namespace
 
 // A key is a secret: one that differs in the case of a letter is another key.
 ApInputFault ValidateApInput(std::u16string_view ssid, std::u16string_view key,

@@ -43,6 +43,9 @@ ApInputFault ValidateApInput(std::u16string_view ssid, std::u16string_view key,
 // `fault` must not be kNone.
 ApInputMessage MessageFor(ApInputFault fault);
 
+// The key rule alone: 8 to 63 printable ASCII characters (U+0020 to U+007E), or 64 hexadecimal digits.
+bool IsValidKey(std::u16string_view key);
+
 // Exactly 64 characters, each 0-9, a-f or A-F.
 bool IsHexKey(std::u16string_view key);
 

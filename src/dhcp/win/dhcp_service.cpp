@@ -30,6 +30,7 @@ constexpr uint64_t kBoundPollMs = 5000;
 // Room for bursts of a few hundred requests. Deeper, a sustained overload would fill it with requests
 // whose clients have given up by the time they are answered, and the server would serve only those.
 constexpr int kReceiveBufferBytes = 256 * 1024;
+constexpr int kDatagramsPerRound = 64;
 
 int64_t UnixSeconds() {
     FILETIME now{};
@@ -240,7 +241,8 @@ void DhcpService::Bind() {
                    sizeof m_recvMsg, &bytes, nullptr, nullptr);
     DWORD off = 0;
     ::WSAIoctl(m_socket, SIO_UDP_CONNRESET, &off, sizeof off, nullptr, 0, &bytes, nullptr, nullptr);
-    m_socketEvent.Reset(::WSACreateEvent());
+    // Auto-reset: the wait that sees it consumes it, with no call to reset it.
+    m_socketEvent.Reset(::CreateEventW(nullptr, FALSE, FALSE, nullptr));
     ::WSAEventSelect(m_socket, m_socketEvent.Get(), FD_READ);
     m_waitingLogged = false;
     m_log.Write("serving on " + FormatIpv4(kServerAddress) + ":67");
@@ -303,24 +305,22 @@ bool DhcpService::ReceiveOne(std::vector<uint8_t>& buffer, size_t& size, bool& b
     return true;
 }
 
-void DhcpService::ReceiveAll() {
-    std::vector<uint8_t> buffer(kMaxMessageBytes + 1);
+bool DhcpService::ServeOne() {
     size_t size = 0;
     bool broadcast = true;
-    while (m_socket != INVALID_SOCKET && ReceiveOne(buffer, size, broadcast)) {
-        ParseResult parsed = ParseMessage(std::span<const uint8_t>(buffer).first(size));
-        if (!parsed.message)
-            continue;
-        std::optional<Reply> reply = m_server->Handle(*parsed.message, broadcast, UnixSeconds());
-        if (!reply)
-            continue;
-        const std::vector<uint8_t> bytes = BuildMessage(reply->message);
-        const sockaddr_in to = SocketAddress(reply->to, reply->port);
-        ::sendto(m_socket, reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()), 0,
-                 reinterpret_cast<const sockaddr*>(&to), sizeof to);
+    if (!ReceiveOne(m_buffer, size, broadcast))
+        return false;
+    if (ParseResult parsed = ParseMessage(std::span<const uint8_t>(m_buffer).first(size)); parsed.message) {
+        if (std::optional<Reply> reply = m_server->Handle(*parsed.message, broadcast, UnixSeconds())) {
+            const std::vector<uint8_t> bytes = BuildMessage(reply->message);
+            const sockaddr_in to = SocketAddress(reply->to, reply->port);
+            ::sendto(m_socket, reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()), 0,
+                     reinterpret_cast<const sockaddr*>(&to), sizeof to);
+        }
     }
     if (m_server->TakeChanged())
         m_savePending = true;
+    return true;
 }
 
 DWORD DhcpService::Timeout(uint64_t now) const {
@@ -365,28 +365,45 @@ int DhcpService::Run() {
         const DWORD woken =
             ::MsgWaitForMultipleObjects(count, handles, FALSE, Timeout(::GetTickCount64()), QS_ALLINPUT);
         if (woken == WAIT_OBJECT_0 + count) {
-            MSG message;
-            while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-                if (message.message == WM_QUIT) {
-                    if (m_savePending || m_server->TakeChanged())
-                        SaveLeases();
-                    m_log.Write("DhcpServer closed");
-                    m_log.Flush();
-                    Unbind();
-                    ::WSACleanup();
-                    return 0;
-                }
-                ::TranslateMessage(&message);
-                ::DispatchMessageW(&message);
-            }
+            if (!DispatchMessages())
+                return Close();
         } else if (woken < WAIT_OBJECT_0 + count && handles[woken - WAIT_OBJECT_0] == m_addressEvent.Get()) {
             m_nextAddressCheck = 0;
             WatchAddresses();
-        } else if (woken < WAIT_OBJECT_0 + count) {
-            ::WSAResetEvent(m_socketEvent.Get());
-            ReceiveAll();
+        } else if (woken < WAIT_OBJECT_0 + count || (woken == WAIT_TIMEOUT && m_socket != INVALID_SOCKET)) {
+            // Everything queued is served in one wake-up, until a receive finds nothing: under Wine, where
+            // each call is a round trip to the wineserver, a backlog then costs a receive and a send per
+            // datagram and no wait. A wait that times out receives too, in case a notice went missing.
+            int served = 0;
+            while (served < kDatagramsPerRound && ServeOne())
+                ++served;
+            // A flood keeps the socket's event set, and it comes first: after a full round the window's
+            // messages get their turn.
+            if (served == kDatagramsPerRound && !DispatchMessages())
+                return Close();
         }
     }
+}
+
+bool DhcpService::DispatchMessages() {
+    MSG message;
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT)
+            return false;
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    return true;
+}
+
+int DhcpService::Close() {
+    if (m_savePending || m_server->TakeChanged())
+        SaveLeases();
+    m_log.Write("DhcpServer closed");
+    m_log.Flush();
+    Unbind();
+    ::WSACleanup();
+    return 0;
 }
 
 }  // namespace aerowisp::dhcp

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "dhcp/core/server.h"
 #include "dhcp/win/files.h"
@@ -39,7 +40,10 @@ class DhcpService {
     void Bind();
     void Unbind();
     void WatchAddresses();
-    void ReceiveAll();
+    // Serves one datagram; false when none was waiting.
+    bool ServeOne();
+    bool DispatchMessages();
+    int Close();
     bool ReceiveOne(std::vector<uint8_t>& buffer, size_t& size, bool& broadcast);
     DWORD Timeout(uint64_t now) const;
 
@@ -48,6 +52,7 @@ class DhcpService {
     std::unique_ptr<Server> m_server;
     HWND m_window = nullptr;
     SOCKET m_socket = INVALID_SOCKET;
+    std::vector<uint8_t> m_buffer = std::vector<uint8_t>(kMaxMessageBytes + 1);
     LPFN_WSARECVMSG m_recvMsg = nullptr;
     fw::KernelHandle m_socketEvent;
     fw::KernelHandle m_addressEvent;

@@ -75,8 +75,8 @@ CHotlynxDlg::~CHotlynxDlg() {
 // ---- MainView ----
 
 void CHotlynxDlg::ShowPage(ContentPage page) {
-    CAppProPage* next = Page(page);
-    if (next == nullptr || !next->IsCreated() || next == m_currentPage)
+    CAppProPage* next = CreatedPage(page);
+    if (next == nullptr || next == m_currentPage)
         return;
     if (m_currentPage != nullptr) {
         m_currentPage->OnPageLeave();
@@ -177,8 +177,9 @@ void CHotlynxDlg::SetApConfigBssid(const std::u16string& bssid) {
         m_apConfigPage.SetBssid(bssid);
 }
 
+// The timer runs on the page's window, hidden or not: a page whose timer starts is made.
 void CHotlynxDlg::RestartPageTimer(ContentPage page, uint32_t timerId, uint32_t periodMs) {
-    if (CAppProPage* content = Page(page); content->IsCreated())
+    if (CAppProPage* content = CreatedPage(page); content != nullptr)
         content->RestartPageTimer(timerId, periodMs);
 }
 
@@ -226,9 +227,13 @@ void CHotlynxDlg::ApplyLanguageToWindow() {
     ApplyLanguageToDialog(Handle(), language_);
 }
 
+// A page not made yet gets the figures when it is.
 void CHotlynxDlg::RefreshVersionInfo(const std::u16string& cardDescription) {
-    if (m_aboutPage.IsCreated())
+    if (m_aboutPage.IsCreated()) {
         m_aboutPage.RefreshVersionInfo(cardDescription);
+    } else {
+        pendingCardDescription_ = cardDescription;
+    }
 }
 
 void CHotlynxDlg::ShowMessage(const std::u16string& text) {
@@ -308,8 +313,20 @@ void CHotlynxDlg::RunAboutDialog() {
     about.DoModal(nullptr);
 }
 
-// The setup wizard has no window of its own yet.
-void CHotlynxDlg::RunSetupWizard() {}
+// A close asked for while the wizard shows (the tray's Exit) runs once the wizard's result is applied
+// or undone, so the clean-up sees the state the wizard left.
+void CHotlynxDlg::RunSetupWizard() {
+    const CloseDeferral deferral(*this);
+    model_->Wizard().RunSetupWizard(*this);
+}
+
+bool CHotlynxDlg::RunWizardSheet(WizardSession& session) {
+    CWizardSheet sheet(session, language_);
+    wizardSheet_ = &sheet;
+    const bool finished = sheet.Run(nullptr);
+    wizardSheet_ = nullptr;
+    return finished;
+}
 
 // ---- Start and end ----
 
@@ -378,28 +395,39 @@ void CHotlynxDlg::AddAboutItemToSystemMenu() {
     ::AppendMenuW(menu, MF_STRING, kSysCommandAbout, text.c_str());
 }
 
-// Each page is a child dialog over the placeholder; its window carries its template number as its
-// control identifier, so tools outside the program can tell which page is shown. The pages' timer ticks
-// and buttons go to the model's page requests.
+// The pages' timer ticks and buttons go to the model's page requests. Each page's window is made the first
+// time it is shown or its timer starts: most starts show one page, and making the other four as well took
+// more time than all the rest of the window's initialisation.
 void CHotlynxDlg::CreateContentPages() {
-    for (ContentPage page : kContentPages) {
-        CAppProPage* content = Page(page);
-        content->UseRequests(&model_->Pages());
-        if (content->Create(Handle()))
-            ::SetWindowLongPtrW(content->Handle(), GWLP_ID, content->TemplateId());
-    }
-    PlaceContentPages();
+    for (ContentPage page : kContentPages)
+        Page(page)->UseRequests(&model_->Pages());
+    pagesAllowed_ = true;
 }
 
-// The placeholder's screen rectangle, in client coordinates, so the pages cover it exactly.
-void CHotlynxDlg::PlaceContentPages() {
+// Each page is a child dialog over the placeholder; its window carries its template number as its
+// control identifier, so tools outside the program can tell which page is shown.
+CAppProPage* CHotlynxDlg::CreatedPage(ContentPage page) {
+    CAppProPage* content = Page(page);
+    if (content == nullptr || content->IsCreated())
+        return content;
+    if (!pagesAllowed_ || !content->Create(Handle()))
+        return nullptr;
+    ::SetWindowLongPtrW(content->Handle(), GWLP_ID, content->TemplateId());
+    PlacePage(*content);
+    if (content == &m_aboutPage && pendingCardDescription_) {
+        m_aboutPage.RefreshVersionInfo(*pendingCardDescription_);
+        pendingCardDescription_.reset();
+    }
+    return content;
+}
+
+// The placeholder's screen rectangle, in client coordinates, so the page covers it exactly.
+void CHotlynxDlg::PlacePage(CAppProPage& page) {
     RECT area{};
     ::GetWindowRect(Item(IDC_PAGE_PLACEHOLDER), &area);
     ::MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&area), 2);
-    for (ContentPage page : kContentPages) {
-        ::SetWindowPos(Page(page)->Handle(), nullptr, area.left, area.top, area.right - area.left,
-                       area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    ::SetWindowPos(page.Handle(), nullptr, area.left, area.top, area.right - area.left,
+                   area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // Arrivals and removals of network adapters.
@@ -625,6 +653,9 @@ bool CHotlynxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
         case WM_CLOSE:
             if (closeDeferrals_ > 0) {
                 closeDeferred_ = true;
+                // A close from outside while the wizard shows ends the wizard as cancelled first.
+                if (wizardSheet_ != nullptr && wizardSheet_->IsCreated())
+                    wizardSheet_->Post(WM_SYSCOMMAND, SC_CLOSE);
             } else {
                 OnClose();
             }

@@ -21,12 +21,13 @@
 #include "widgets/about_page.h"
 #include "widgets/hover_button.h"
 #include "widgets/owner_draw_wnd.h"
+#include "wizard/wizard_sheet.h"
 
 namespace aerowisp {
 
 class PlatformServices;
 
-class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView {
+class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView, public WizardSheetRunner {
   public:
     explicit CHotlynxDlg(PlatformServices& platform);
     ~CHotlynxDlg() override;
@@ -72,6 +73,9 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView {
     void RunAboutDialog() override;
     void RunSetupWizard() override;
 
+    // WizardSheetRunner.
+    bool RunWizardSheet(WizardSession& session) override;
+
   protected:
     BOOL OnInitDialog() override;
     bool OnCommand(int id, int notifyCode, HWND control) override;
@@ -85,7 +89,8 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView {
     // The steps of the initialisation that belong to the window itself.
     void DoDataExchange();
     void AddAboutItemToSystemMenu();
-    void PlaceContentPages();
+    CAppProPage* CreatedPage(ContentPage page);
+    void PlacePage(CAppProPage& page);
     void RegisterDeviceNotifications();
 
     CHoverButton* HoverButton(uint32_t controlId);
@@ -136,8 +141,14 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView {
     CICSPage m_icsPage;
     CAboutPage m_aboutPage;
     CAppProPage* m_currentPage = nullptr;
+    // Pages are made on demand once the model has asked for them.
+    bool pagesAllowed_ = false;
+    // What the About page shows once it is made.
+    std::optional<std::u16string> pendingCardDescription_;
     // Exists only while a sharing operation runs.
     std::unique_ptr<CMsgDialog> pleaseWait_;
+    // Exists only while the setup wizard shows.
+    CWizardSheet* wizardSheet_ = nullptr;
 
     // Icon 128, shared by the system: never destroyed.
     HICON m_hIcon = nullptr;

@@ -5,6 +5,7 @@
 // winbase.h maps WriteProfileString to WriteProfileStringW; here the name is the port's operation.
 #undef WriteProfileString
 
+#include <algorithm>
 #include <vector>
 
 #include "core/app/external_programs.h"
@@ -71,10 +72,25 @@ class SimulatedPrograms final : public ProcessesAndWindows {
     bool WinExecHidden(const std::string& ansiCommandLine) override {
         return simulated_.WinExecHidden(ansiCommandLine);
     }
+    // The program's own windows (the setup wizard) are real ones, found and closed on the real desktop;
+    // every other window belongs to a simulated program.
     WindowHandle FindWindowByTitle(const std::u16string& title) override {
+        if (const WindowHandle own = OwnWindow(title)) {
+            if (std::ranges::find(ownWindows_, own) == ownWindows_.end())
+                ownWindows_.push_back(own);
+            journal_.Record("FindWindowW", "class=NULL title=" + QuoteText(title) + " window=own");
+            return own;
+        }
         return simulated_.FindWindowByTitle(title);
     }
-    void SendSysCommandClose(WindowHandle window) override { simulated_.SendSysCommandClose(window); }
+    void SendSysCommandClose(WindowHandle window) override {
+        if (std::ranges::find(ownWindows_, window) == ownWindows_.end()) {
+            simulated_.SendSysCommandClose(window);
+            return;
+        }
+        journal_.Record("SendMessageW", "window=own message=WM_SYSCOMMAND wParam=SC_CLOSE lParam=0");
+        real_.SendSysCommandClose(window);
+    }
     std::vector<TopLevelWindow> EnumTopLevelWindows(size_t titleBufferLength) override {
         return simulated_.EnumTopLevelWindows(titleBufferLength);
     }
@@ -93,9 +109,20 @@ class SimulatedPrograms final : public ProcessesAndWindows {
     }
 
   private:
+    WindowHandle OwnWindow(const std::u16string& title) {
+        const HWND window = ::FindWindowW(nullptr, fw::ToWide(title).c_str());
+        DWORD process = 0;
+        if (window == nullptr || ::GetWindowThreadProcessId(window, &process) == 0 ||
+            process != ::GetCurrentProcessId()) {
+            return 0;
+        }
+        return reinterpret_cast<WindowHandle>(window);
+    }
+
     SimProcessesAndWindows& simulated_;
     ProcessesAndWindows& real_;
     Journal& journal_;
+    std::vector<WindowHandle> ownWindows_;
 };
 
 // The simulated machine runs on real time; the registry, the profile files, the code page and the

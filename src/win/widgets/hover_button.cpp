@@ -21,18 +21,32 @@ CHoverButton::~CHoverButton() {
     UnsubclassWindow();
 }
 
+void CHoverButton::LazyFace::Use(UINT id) {
+    id_ = id;
+    bitmap_.Reset();
+}
+
+HBITMAP CHoverButton::LazyFace::Get() {
+    if (!bitmap_ && id_ != 0) {
+        bitmap_ = fw::LoadBitmapResource(id_);
+        if (!bitmap_)
+            id_ = 0;  // not looked for again at every paint
+    }
+    return bitmap_.Get();
+}
+
 bool CHoverButton::LoadBitmaps(UINT normal, UINT pressed, UINT hover, UINT disabled) {
     m_bmpNormal.Reset();
-    m_bmpPressed.Reset();
-    m_bmpHover.Reset();
-    m_bmpDisabled.Reset();
+    m_bmpPressed.Use(0);
+    m_bmpHover.Use(0);
+    m_bmpDisabled.Use(0);
     fw::Bitmap normalBitmap = fw::LoadBitmapResource(normal);
     if (!normalBitmap)
         return false;
     m_bmpNormal = std::move(normalBitmap);
-    m_bmpPressed = fw::LoadBitmapResource(pressed);
-    m_bmpHover = fw::LoadBitmapResource(hover);
-    m_bmpDisabled = fw::LoadBitmapResource(disabled);
+    m_bmpPressed.Use(pressed);
+    m_bmpHover.Use(hover);
+    m_bmpDisabled.Use(disabled);
     if (!m_strTip.empty() && m_ToolTip.IsCreated()) {
         m_ToolTip.UpdateTipText(Handle(), kToolId, m_strTip);
         m_ToolTip.Activate(true);
@@ -83,19 +97,19 @@ void CHoverButton::EnableButton(bool enable) {
     ::EnableWindow(Handle(), enable ? TRUE : FALSE);
 }
 
-void CHoverButton::DrawItem(const DRAWITEMSTRUCT& item) const {
+void CHoverButton::DrawItem(const DRAWITEMSTRUCT& item) {
     HICON icon = m_hIcon.Get();
     int offset = 0;
     HBITMAP face = m_bmpNormal.Get();
-    if ((item.itemState & ODS_SELECTED) != 0 && m_bmpPressed) {
-        face = m_bmpPressed.Get();
+    if (HBITMAP pressed = (item.itemState & ODS_SELECTED) != 0 ? m_bmpPressed.Get() : nullptr) {
+        face = pressed;
         offset = kPressedOffset;
-    } else if ((item.itemState & ODS_DISABLED) != 0 && m_bmpDisabled) {
-        face = m_bmpDisabled.Get();
+    } else if (HBITMAP disabled = (item.itemState & ODS_DISABLED) != 0 ? m_bmpDisabled.Get() : nullptr) {
+        face = disabled;
         if (m_hIconDisabled)
             icon = m_hIconDisabled.Get();
-    } else if (m_bHover && m_bmpHover) {
-        face = m_bmpHover.Get();
+    } else if (HBITMAP hover = m_bHover ? m_bmpHover.Get() : nullptr) {
+        face = hover;
     }
     BITMAP info{};
     if (face == nullptr || ::GetObjectW(face, sizeof(info), &info) == 0)

@@ -18,7 +18,8 @@ class CHoverButton : public fw::Control {
     ~CHoverButton() override;
 
     // Bitmap resources for the four faces (0: none). False, with all four faces empty, when the normal
-    // bitmap cannot be loaded; a missing pressed, hover or disabled face only leaves that face empty.
+    // bitmap cannot be loaded; a missing pressed, hover or disabled face only leaves that face empty. The
+    // pressed, hover and disabled faces are loaded the first time they are drawn.
     bool LoadBitmaps(UINT normal, UINT pressed, UINT hover, UINT disabled);
     // Size to bitmap: the button takes the size of its normal bitmap and keeps its position.
     void SizeToContent() const;
@@ -32,12 +33,25 @@ class CHoverButton : public fw::Control {
     void EnableButton(bool enable);
 
     // The owner-draw handler: the face for the button's state at (0, 0), the icon centred on it.
-    void DrawItem(const DRAWITEMSTRUCT& item) const;
+    void DrawItem(const DRAWITEMSTRUCT& item);
 
   protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
   private:
+    // A face that is loaded when first asked for: at start-up most buttons show only one of their faces,
+    // and each face is a bitmap of its own.
+    class LazyFace {
+      public:
+        void Use(UINT id);
+        // Empty when there is none or it cannot be loaded.
+        HBITMAP Get();
+
+      private:
+        UINT id_ = 0;
+        fw::Bitmap bitmap_;
+    };
+
     void OnMouseMove();
     void OnMouseHover();
     void OnMouseLeave();
@@ -50,9 +64,9 @@ class CHoverButton : public fw::Control {
     bool m_bHover = false;
     bool m_bTracking = false;
     fw::Bitmap m_bmpNormal;
-    fw::Bitmap m_bmpPressed;
-    fw::Bitmap m_bmpHover;
-    fw::Bitmap m_bmpDisabled;
+    LazyFace m_bmpPressed;
+    LazyFace m_bmpHover;
+    LazyFace m_bmpDisabled;
     fw::Icon m_hIcon;
     fw::Icon m_hIconDisabled;
     int m_cxIcon = 0;

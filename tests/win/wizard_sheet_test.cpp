@@ -1,0 +1,210 @@
+// The setup wizard's sheet as a real modal property sheet: a helper thread walks its pages with the
+// sheet's own buttons and reads what each page shows.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include <prsht.h>
+
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "core/resource.h"
+#include "core/support/memory_file_reader.h"
+#include "fw/gdi.h"
+#include "native/native_code_page.h"
+#include "support/modal_dialog.h"
+#include "support/test_window.h"
+#include "wizard/wizard_sheet.h"
+
+namespace aerowisp {
+namespace {
+
+using test::FindWindowOfThisProcess;
+using test::WaitUntil;
+
+constexpr wchar_t kTitle[] = L"Wireless Network Setup Wizard";
+// The sheet's own buttons.
+constexpr int kBackButton = 0x3023;
+constexpr int kNextButton = 0x3024;
+constexpr int kFinishButton = 0x3025;
+
+class FakeHost final : public WizardHost {
+  public:
+    void ApplyWizardNetwork(const std::u16string& ssid, const std::u16string& key) override {
+        applied.push_back(ssid + u"/" + key);
+    }
+    ConnectionListFill WizardConnections() override {
+        return {{{u"Realtek PCIe GBE", u"Local Area Connection"}, {u"Atheros AR8151", u"Wired 2"}}, 1};
+    }
+    std::vector<std::u16string> applied;
+};
+
+// Which page shows: the page whose template holds `control`.
+bool PageShows(HWND sheet, int control) {
+    const HWND page = PropSheet_GetCurrentPageHwnd(sheet);
+    return page != nullptr && ::GetDlgItem(page, control) != nullptr;
+}
+
+// The enabled sheet buttons, as "Back Next Finish Cancel" letters: B, N, F, C.
+std::string Buttons(HWND sheet) {
+    std::string shown;
+    const std::pair<int, char> buttons[] = {
+        {kBackButton, 'B'}, {kNextButton, 'N'}, {kFinishButton, 'F'}, {IDCANCEL, 'C'}};
+    for (const auto& [id, letter] : buttons) {
+        const HWND button = ::GetDlgItem(sheet, id);
+        if (button != nullptr && ::IsWindowVisible(button) && ::IsWindowEnabled(button))
+            shown += letter;
+    }
+    return shown;
+}
+
+// The buttons once a page's posted PSM_SETWIZBUTTONS has been handled: `expected` when they become so.
+std::string SettledButtons(HWND sheet, const std::string& expected) {
+    WaitUntil([&] { return Buttons(sheet) == expected; });
+    return Buttons(sheet);
+}
+
+void Press(HWND sheet, int button, int nextPageControl) {
+    ::PostMessageW(sheet, PSM_PRESSBUTTON, button, 0);
+    WaitUntil([&] { return PageShows(sheet, nextPageControl); });
+}
+
+std::wstring PageText(HWND sheet, int control) {
+    wchar_t text[512] = L"";
+    ::GetDlgItemTextW(PropSheet_GetCurrentPageHwnd(sheet), control, text, 512);
+    return text;
+}
+
+// Runs the sheet on this thread while `user` walks it from another; true when it ended with Finish.
+bool RunSheet(FakeHost& host, const std::function<void(HWND sheet)>& user, bool& found) {
+    test::MemoryFileReader files;
+    NativeAnsiCodePage codePage;
+    const std::u16string path = u"Language\\ENU.txt";
+    files.SetFile(path, "1133=Welcome aboard\r\nString26=Name it, please.\r\n");
+    const LanguageFile language(files, codePage, path);
+    WizardSession session(WizardData{1, u"DuvaDI", u"secret-key", {}, {}}, &host, codePage);
+    CWizardSheet sheet(session, language);
+    std::thread helper([&] {
+        HWND window = nullptr;
+        WaitUntil([&] {
+            return (window = FindWindowOfThisProcess(kTitle)) != nullptr &&
+                   PageShows(window, IDC_WIZ_WELCOME);
+        });
+        found = window != nullptr;
+        if (found)
+            user(window);
+    });
+    const bool finished = sheet.Run(nullptr);
+    helper.join();
+    return finished;
+}
+
+TEST(CWizardSheetTest, WalksTheCreatePathWithEachPagesButtonsAndEndsWithFinish) {
+    FakeHost host;
+    // Cancel stays disabled once the finish page has shown, also after going Back.
+    const std::vector<std::string> expectedButtons = {"NC", "BNC", "BNC", "BNC", "BF", "BN"};
+    std::vector<std::string> buttons;
+    auto noteButtons = [&](HWND sheet) {
+        buttons.push_back(SettledButtons(sheet, expectedButtons[buttons.size() % expectedButtons.size()]));
+    };
+    std::wstring welcome, name, security, key, confirmation, summary, emptyNameMessage;
+    int selectedRow = -1;
+    LOGFONTW title{};
+    bool found = false;
+    const bool finished = RunSheet(
+        host,
+        [&](HWND sheet) {
+            noteButtons(sheet);
+            welcome = PageText(sheet, IDC_WIZ_WELCOME);
+            ::GetObjectW(reinterpret_cast<HFONT>(::SendDlgItemMessageW(PropSheet_GetCurrentPageHwnd(sheet),
+                                                                       IDC_WIZ_WELCOME, WM_GETFONT, 0, 0)),
+                         sizeof(title), &title);
+            Press(sheet, PSBTN_NEXT, IDC_WIZ_SSID);
+            noteButtons(sheet);
+            name = PageText(sheet, IDC_WIZ_SSID);
+            security = PageText(sheet, IDC_WIZ_SECURITY);
+            const HWND page = PropSheet_GetCurrentPageHwnd(sheet);
+            ::SetDlgItemTextW(page, IDC_WIZ_SSID, L"");
+            ::PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_NEXT, 0);
+            HWND message = nullptr;
+            WaitUntil([&] { return (message = FindWindowOfThisProcess(L"Aerowisp", sheet)) != nullptr; });
+            for (const std::wstring& text : test::ChildTexts(message))
+                emptyNameMessage = text.size() > emptyNameMessage.size() ? text : emptyNameMessage;
+            ::PostMessageW(message, WM_COMMAND, IDOK, 0);
+            WaitUntil([&] { return !::IsWindow(message); });
+            ::SetDlgItemTextW(page, IDC_WIZ_SSID, L"NewNet");
+            Press(sheet, PSBTN_NEXT, IDC_WIZ_KEY);
+            noteButtons(sheet);
+            key = PageText(sheet, IDC_WIZ_KEY);
+            confirmation = PageText(sheet, IDC_WIZ_CONFIRM);
+            Press(sheet, PSBTN_NEXT, IDC_WIZ_CONNECTIONS);
+            noteButtons(sheet);
+            selectedRow = ListView_GetNextItem(
+                ::GetDlgItem(PropSheet_GetCurrentPageHwnd(sheet), IDC_WIZ_CONNECTIONS), -1, LVNI_SELECTED);
+            Press(sheet, PSBTN_NEXT, IDC_WIZ_SUMMARY);
+            noteButtons(sheet);
+            summary = PageText(sheet, IDC_WIZ_SUMMARY);
+            Press(sheet, PSBTN_BACK, IDC_WIZ_CONNECTIONS);
+            noteButtons(sheet);
+            Press(sheet, PSBTN_NEXT, IDC_WIZ_SUMMARY);
+            ::PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_FINISH, 0);
+        },
+        found);
+    ASSERT_TRUE(found);
+    EXPECT_TRUE(finished);
+    EXPECT_EQ(buttons, expectedButtons);
+    EXPECT_STREQ(title.lfFaceName, L"Times New Roman");
+    EXPECT_EQ(title.lfHeight, -16);
+    EXPECT_EQ(title.lfWeight, FW_BOLD);
+    EXPECT_EQ(name, L"DuvaDI");
+    EXPECT_EQ(security, L"WPA2-Personal");
+    EXPECT_EQ(welcome, L"Welcome aboard");
+    EXPECT_EQ(emptyNameMessage, L"Name it, please.");
+    EXPECT_EQ(key, L"secret-key");
+    EXPECT_EQ(confirmation, L"secret-key");
+    EXPECT_EQ(host.applied, (std::vector<std::u16string>{u"NewNet/secret-key"}));
+    EXPECT_EQ(selectedRow, 1);
+    EXPECT_EQ(summary,
+              L"Network Name(SSID): NewNet\r\nAuthentication Type: WPA2-PSK\r\nEncryption: AES\r\n"
+              L"Network Key: secret-key\r\nThe Internet Connection:\r\nWired 2\r\n");
+}
+
+// The join path goes straight to the hint; the close command cancels there although Cancel is disabled.
+// The banner is stretched over the sheet's whole width at its own height of 50 pixels; below it the
+// button face shows.
+TEST(CWizardSheetTest, JoinShowsTheHintAndTheCloseCommandCancelsUnderTheBanner) {
+    FakeHost host;
+    std::wstring hint;
+    COLORREF banner = 0, below = 0;
+    bool found = false;
+    const bool finished = RunSheet(
+        host,
+        [&](HWND sheet) {
+            ::SendDlgItemMessageW(PropSheet_GetCurrentPageHwnd(sheet), IDC_WIZ_JOIN, BM_CLICK, 0, 0);
+            Press(sheet, PSBTN_NEXT, IDC_WIZ_SUMMARY);
+            hint = PageText(sheet, IDC_WIZ_SUMMARY);
+            RECT client{};
+            ::GetClientRect(sheet, &client);
+            const fw::ClientDC screen(sheet);
+            const fw::MemoryDC memory(screen.Get());
+            const fw::Bitmap bitmap(::CreateCompatibleBitmap(screen.Get(), client.right, client.bottom));
+            const fw::SelectObjectGuard selected(memory.Get(), bitmap.Get());
+            ::SendMessageW(sheet, WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory.Get()), 0);
+            banner = ::GetPixel(memory.Get(), client.right - 3, 45);
+            below = ::GetPixel(memory.Get(), client.right - 3, 50);
+            ::PostMessageW(sheet, WM_SYSCOMMAND, SC_CLOSE, 0);
+        },
+        found);
+    ASSERT_TRUE(found);
+    EXPECT_FALSE(finished);
+    EXPECT_EQ(hint.rfind(L"Please use windows automatic wireless network configuration", 0), 0u);
+    EXPECT_TRUE(host.applied.empty());
+    EXPECT_NE(banner, ::GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(below, ::GetSysColor(COLOR_BTNFACE));
+}
+
+}  // namespace
+}  // namespace aerowisp
