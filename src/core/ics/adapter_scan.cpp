@@ -33,6 +33,9 @@ std::optional<std::u16string> ConnectionNameOf(NetworkAdapters& adapters, const 
     const std::u16string subkey =
         std::u16string(kNetworkClassKey) + u'\\' + adapterName + u'\\' + kConnectionSubkey;
     std::optional<std::u16string> name = adapters.ReadMachineText(subkey, kConnectionNameValue);
+    // An empty name may be a read that failed for a moment: it is asked once more.
+    if (name && name->empty())
+        name = adapters.ReadMachineText(subkey, kConnectionNameValue);
     return name ? std::optional(Cut(std::move(*name))) : std::nullopt;
 }
 
