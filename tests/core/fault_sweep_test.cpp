@@ -15,6 +15,7 @@
 #include "core/resource.h"
 #include "sim/operations.h"
 #include "support/model_harness.h"
+#include "support/scripted_wizard.h"
 
 namespace aerowisp {
 namespace {
@@ -191,6 +192,17 @@ const Flow kFlows[] = {
      [](ModelHarness& h) {
          h.model.OnPowerBroadcast(kPbtApmSuspend);
          h.model.OnPowerBroadcast(kPbtApmResumeAutomatic);
+     }},
+    {"wizard Finish", 0, false, kSharingFirst, true, false,
+     [](ModelHarness& h) {
+         test::ScriptedWizard sheet([](test::ScriptedWizard& wizard) {
+             wizard.Create();
+             wizard.TypeName(u"Wizard Net");
+             wizard.TypeKeys(u"wizard-key", u"wizard-key");
+             wizard.Select(0);
+             return wizard.NextToFinish();
+         });
+         h.model.Wizard().RunSetupWizard(sheet);
      }},
     {"exit", 1, false, kNothingShared, false, true,
      [](ModelHarness& h) {
