@@ -234,6 +234,18 @@
 #define IDC_SEL_CARD_MANUFACTURER_LABEL 1123
 #define IDC_SEL_CARD_OK 1124
 
+// The AP configuration page's button that opens the join window, and the join window: the network's
+// QR code with its name and key beside it.
+#define IDD_JOIN_CODE 260
+#define IDC_AP_JOIN_CODE 1180
+#define IDC_JOIN_CODE_PICTURE 1181
+#define IDC_JOIN_CODE_HINT 1182
+#define IDC_JOIN_CODE_SSID_LABEL 1183
+#define IDC_JOIN_CODE_SSID 1184
+#define IDC_JOIN_CODE_KEY_LABEL 1185
+#define IDC_JOIN_CODE_KEY 1186
+#define IDC_JOIN_CODE_COPY 1187
+
 // Menu commands of the notification-area icon, also posted between programs. The About, Exit and Wizard
 // items have one identifier per menu.
 #define ID_LAUNCH_CONFIG_UTILITY 32778

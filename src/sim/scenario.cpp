@@ -2,6 +2,7 @@
 #include "sim/scenario.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 #include <map>
 #include <span>
@@ -200,9 +201,10 @@ struct NamedNumber {
     uint32_t value;
 };
 
-// A name from the table (case of A-Z ignored) or, where numbers are allowed, a plain number.
+// A name from the table (case of A-Z ignored) or, where numbers are allowed, a plain number. A problem
+// lists the names, or says `namesDescription` instead where the list would be too long to help.
 Problem ParseNamed(std::string_view text, std::span<const NamedNumber> names, uint32_t& out,
-                   bool numbersAllowed = true) {
+                   bool numbersAllowed = true, std::string_view namesDescription = {}) {
     for (const NamedNumber& named : names) {
         if (EqualsIgnoringAsciiCase(text, named.name)) {
             out = named.value;
@@ -212,11 +214,11 @@ Problem ParseNamed(std::string_view text, std::span<const NamedNumber> names, ui
     if (numbersAllowed && !text.empty() && text.front() >= '0' && text.front() <= '9') {
         return ParseNumber(text, out);
     }
-    std::string known;
+    std::string known = "one of: ";
     for (const NamedNumber& named : names)
-        known += (known.empty() ? "" : ", ") + std::string(named.name);
+        known += (&named == names.data() ? "" : ", ") + std::string(named.name);
     return "unknown value " + Quoted(text) + " (expected " + (numbersAllowed ? "a number or " : "") +
-           "one of: " + known + ")";
+           (namesDescription.empty() ? known : std::string(namesDescription)) + ")";
 }
 
 template <typename Enum>
@@ -228,6 +230,14 @@ Problem ParseNamedEnum(std::string_view text, std::span<const NamedNumber> names
         out = static_cast<Enum>(value);
     return problem;
 }
+
+// Each reason's name with its value, its index in the list of names.
+constexpr auto kHostedNetworkReasons = [] {
+    std::array<NamedNumber, kHostedNetworkReasonNames.size()> reasons{};
+    for (uint32_t value = 0; value < reasons.size(); ++value)
+        reasons[value] = {kHostedNetworkReasonNames[value], value};
+    return reasons;
+}();
 
 constexpr NamedNumber kInterfaceStates[] = {
     {"not_ready", 0},    {"connected", 1},   {"ad_hoc_network_formed", 2}, {"disconnecting", 3},
@@ -547,20 +557,10 @@ const Field<ScenarioFailure> kFailureFields[] = {
      }},
     {"Error", true, [](std::string_view v, ScenarioFailure& r) { return ParseNumber(v, r.error); }},
     {"Reason", false,
-     [](std::string_view v, ScenarioFailure& r) -> Problem {
-         for (uint32_t value = 0; value < kHostedNetworkReasonNames.size(); ++value) {
-             if (EqualsIgnoringAsciiCase(v, kHostedNetworkReasonNames[value])) {
-                 r.reason = value;
-                 return std::nullopt;
-             }
-         }
-         if (!v.empty() && v.front() >= '0' && v.front() <= '9')
-             return ParseNumber(v, r.reason);
-         std::string problem = "unknown reason '";
-         problem.append(v).append(
-             "' (expected a number or a WLAN_HOSTED_NETWORK_REASON name without its prefix, such as "
-             "interface_unavailable)");
-         return problem;
+     [](std::string_view v, ScenarioFailure& r) {
+         return ParseNamed(
+             v, kHostedNetworkReasons, r.reason, true,
+             "a WLAN_HOSTED_NETWORK_REASON name without its prefix, such as interface_unavailable");
      }},
     {"Times", false,
      [](std::string_view v, ScenarioFailure& r) -> Problem {

@@ -298,6 +298,10 @@ TEST(ApConfigPage, ApplyValidatesThenAppliesAndReportsRefusals) {
         EXPECT_EQ(result.accepted, c.expected.accepted);
         EXPECT_EQ(h.Count(op::kWlanHostedNetworkStopUsing), c.restarted ? 1u : 0u);
         EXPECT_EQ(h.IniValue(kApSettingsSsid), c.storedSsid);
+        // The QR code button shows the network as stored.
+        const std::optional<JoinCode> code = h.model.Pages().OnApConfigJoinCode();
+        ASSERT_TRUE(code.has_value());
+        EXPECT_EQ(code->ssid, c.storedSsid);
     }
 }
 

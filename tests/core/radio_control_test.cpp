@@ -8,6 +8,7 @@
 
 #include "core/lang/language_strings.h"
 #include "core/resource.h"
+#include "sim/operations.h"
 #include "support/model_harness.h"
 
 namespace aerowisp {
@@ -174,6 +175,33 @@ TEST(RadioButton, FailedOffInApStaModeRestartsTheNetwork) {
     EXPECT_EQ(h.CurrentMode(), RegistryValue::Dword(1));
     EXPECT_EQ(h.view.messages,
               std::vector<std::u16string>{std::u16string(kRadioOffFailedMessage.englishDefault)});
+}
+
+// Station mode that the registry would not take is told once the radio is off; when the radio refuses too,
+// the network runs again and "Current Mode" still says so, and only the radio's failure is told.
+TEST(RadioButton, OffInApStaModeTellsWhenStationModeIsNotStored) {
+    struct Case {
+        const char* name;
+        bool radioRefuses;
+        const LanguageString& message;
+        bool radioOnAfter;
+    };
+    const Case cases[] = {
+        {"radio off", false, kRegistrySaveFailedMessage, false},
+        {"radio refuses", true, kRadioOffFailedMessage, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RadioHarness h(RadioScenario(1, kOn, kOn));
+        h.StartApSta();
+        h.machine.Failures().FailNext(op::kRegSetValueExW, 5);
+        if (c.radioRefuses)
+            h.machine.Failures().FailNext("WlanSetInterface", kRefused);
+        h.model.Radio().OnRadioButton();
+        EXPECT_EQ(h.view.messages, std::vector<std::u16string>{std::u16string(c.message.englishDefault)});
+        EXPECT_EQ(h.State().radioOn, c.radioOnAfter);
+        EXPECT_EQ(h.CurrentMode(), RegistryValue::Dword(1));
+    }
 }
 
 }  // namespace

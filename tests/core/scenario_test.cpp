@@ -235,7 +235,7 @@ TEST(Scenario, EachMalformedLineIsNamed) {
          5, "a registry value needs a type: dword:, sz:, expand_sz: or binary:, found 'a' for RegistryName"},
         {"[Failure]\nOperation = WlanFly\nError = 5\n", 2, "unknown operation 'WlanFly' for Operation"},
         {"[Failure]\nOperation = WlanHostedNetworkStartUsing\nError = 5\nReason = sleepy\n", 4,
-         "unknown reason 'sleepy' (expected a number or a WLAN_HOSTED_NETWORK_REASON name without its "
+         "unknown value 'sleepy' (expected a number or a WLAN_HOSTED_NETWORK_REASON name without its "
          "prefix, such as interface_unavailable) for Reason"},
         {"[Failure]\nOperation = RegCloseKey\nError = 5\nTimes = 0\n", 4,
          "expected a count of at least 1 or 'always', found '0' for Times"},

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/app/about_flag.h"
+#include "core/hostednet/hosted_network_failure.h"
 #include "core/resource.h"
 #include "support/tray_harness.h"
 
@@ -71,11 +72,13 @@ TEST(LanguageTexts, ALineWithOnlyItsLineEndGivesABlankEverywhere) {
         std::optional<std::u16string> line;  // nothing: no line for the key
         std::u16string tip;
         std::u16string menuText;
+        std::u16string failureMessage;
     };
+    const std::u16string netshFailed(kNetshFailedMessage.englishDefault);
     const Case cases[] = {
-        {"no line", std::nullopt, u"Radio off", u"Launch config utility"},
-        {"line end only", u"\r\n", u"", u"\r\n"},
-        {"text and line end", u"Funk aus\r\n", u"Funk aus", u"Funk aus\r\n"},
+        {"no line", std::nullopt, u"Radio off", u"Launch config utility", netshFailed},
+        {"line end only", u"\r\n", u"", u"\r\n", u""},
+        {"text and line end", u"Funk aus\r\n", u"Funk aus", u"Funk aus\r\n", u"Funk aus"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
@@ -84,12 +87,14 @@ TEST(LanguageTexts, ALineWithOnlyItsLineEndGivesABlankEverywhere) {
         if (c.line) {
             h.view.languageLines[u"String4"] = *c.line;
             h.view.languageLines[u"String40"] = *c.line;
+            h.view.languageLines[std::u16string(kNetshFailedMessage.key)] = *c.line;
         }
         h.State().radioOn = false;
         h.trayControl.UpdateTrayTip();
         EXPECT_EQ(h.tray.tip, c.tip);
         h.model.Window().LoadTrayMenuTexts();
         EXPECT_EQ(h.State().trayMenu.launch, c.menuText);
+        EXPECT_EQ(FailureMessage(h.view, {.step = HostedNetworkStep::kNetshKey}), c.failureMessage);
     }
 }
 

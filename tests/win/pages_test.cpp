@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -13,6 +15,7 @@
 #include "core/support/memory_file_reader.h"
 #include "core/support/recording_main_view.h"
 #include "hostednet/ap_config_page.h"
+#include "fw/gdi.h"
 #include "hostednet/assoc_tbl_page.h"
 #include "hostednet/link_status_page.h"
 #include "ics/ics_page.h"
@@ -34,6 +37,7 @@ struct FakeRequests final : PageRequests {
         applied.push_back(ssid);
         return answer;
     }
+    std::optional<JoinCode> OnApConfigJoinCode() override { return joinCode; }
     ConnectionListClick OnConnectionListClick(const ConnectionListRow& row) override {
         return ClickOn(row, chosenDevice);
     }
@@ -46,6 +50,7 @@ struct FakeRequests final : PageRequests {
     std::vector<TimerId> ticks;
     std::vector<std::u16string> applied;
     ApConfigApplyResult answer{ApInputFault::kNone, true};
+    std::optional<JoinCode> joinCode;
 };
 
 // The pages on a top-level window of the test, as the main window holds them, with a language file whose
@@ -195,6 +200,79 @@ TEST(ApConfigPage, TypingEnablesApplyWhichStaysEnabledUntilTheNetworkTakesTheInp
         EXPECT_EQ(pages.Enabled(pages.apConfig, IDC_AP_APPLY), c.enabledAfter);
         EXPECT_EQ(pages.Text(pages.apConfig, IDC_AP_BSSID), L"02-1A-2B-3C-4D-5E");
     }
+}
+
+// What a helper thread saw after the QR code button: the window that came up (the join window or a
+// message box), its texts, and the colours and finder run of the code as painted on screen.
+struct JoinWindowSeen {
+    std::vector<std::wstring> texts;
+    std::set<COLORREF> colours;
+    int finderRun = 0;        // the first dark run along the code's top finder row, in pixels
+    std::wstring copyButton;  // after a press
+    std::wstring clipboard;
+};
+
+JoinWindowSeen PressJoinCode(Pages& pages, const wchar_t* title) {
+    JoinWindowSeen seen;
+    std::thread helper([&] {
+        HWND window = nullptr;
+        if (!test::WaitUntil([&] { return (window = test::FindWindowOfThisProcess(title)) != nullptr; }))
+            return;
+        seen.texts = test::ChildTexts(window);
+        if (HWND picture = ::GetDlgItem(window, IDC_JOIN_CODE_PICTURE)) {
+            ::RedrawWindow(picture, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+            RECT area{};
+            ::GetClientRect(picture, &area);
+            const fw::ClientDC dc(picture);
+            for (int y = 0; y < area.bottom; y += 2) {
+                for (int x = 0; x < area.right; ++x)
+                    seen.colours.insert(::GetPixel(dc.Get(), x, y));
+            }
+            // The diagonal meets the top-left finder first; its row holds the finder's 7-module top edge.
+            int corner = 0;
+            while (corner < area.right && ::GetPixel(dc.Get(), corner, corner) != RGB(0, 0, 0))
+                ++corner;
+            while (corner + seen.finderRun < area.right &&
+                   ::GetPixel(dc.Get(), corner + seen.finderRun, corner) == RGB(0, 0, 0))
+                ++seen.finderRun;
+        }
+        if (HWND copy = ::GetDlgItem(window, IDC_JOIN_CODE_COPY)) {
+            ::SendMessageW(copy, BM_CLICK, 0, 0);
+            seen.copyButton = fw::Window::TextOf(copy);
+            if (::OpenClipboard(nullptr)) {
+                if (HANDLE text = ::GetClipboardData(CF_UNICODETEXT)) {
+                    seen.clipboard = static_cast<const wchar_t*>(::GlobalLock(text));
+                    ::GlobalUnlock(text);
+                }
+                ::CloseClipboard();
+            }
+        }
+        ::PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    });
+    pages.apConfig.Send(WM_COMMAND, MAKEWPARAM(IDC_AP_JOIN_CODE, BN_CLICKED),
+                        reinterpret_cast<LPARAM>(pages.apConfig.Item(IDC_AP_JOIN_CODE)));
+    helper.join();
+    return seen;
+}
+
+TEST(ApConfigPage, QrCodeButtonShowsTheStoredNetworkInWholeModulesOrSaysNoneIsStored) {
+    Pages pages;
+    const JoinWindowSeen none = PressJoinCode(pages, L"Aerowisp");
+    EXPECT_NE(
+        std::find(none.texts.begin(), none.texts.end(),
+                  L"No network name and key are stored yet. Enter them on this page, then press Apply."),
+        none.texts.end());
+
+    pages.requests.joinCode = JoinCode{u"Duva AP", u"secret;key", WifiJoinPayload(u"Duva AP", u"secret;key")};
+    const JoinWindowSeen shown = PressJoinCode(pages, L"Join by QR Code");
+    for (const wchar_t* text :
+         {L"Duva AP", L"secret;key", L"Scan this code with a phone's camera to join the network."})
+        EXPECT_NE(std::find(shown.texts.begin(), shown.texts.end(), text), shown.texts.end()) << text;
+    EXPECT_EQ(shown.colours, (std::set<COLORREF>{RGB(0, 0, 0), RGB(255, 255, 255)})) << "no blur, no grey";
+    EXPECT_GE(shown.finderRun, 7);
+    EXPECT_EQ(shown.finderRun % 7, 0) << "every module the same whole number of pixels";
+    EXPECT_EQ(shown.copyButton, L"Copied");
+    EXPECT_EQ(shown.clipboard, L"secret;key");
 }
 
 void ClickRow(CICSPage& page, int index) {

@@ -29,6 +29,8 @@ int Usage() {
         L"       wndctl settext TITLE ID TEXT     set the control's text (WM_SETTEXT)\n"
         L"       wndctl rows TITLE ID             one line per row of list view ID: its column texts,\n"
         L"                                        separated by tabs\n"
+        L"       wndctl clickrow TITLE ID ROW     click the middle of row ROW of list view ID with the left\n"
+        L"                                        mouse button, so the list itself notifies its parent\n"
         L"       wndctl select TITLE ID ROW       select row ROW of list view ID alone (-1: none)\n"
         L"       wndctl enabled TITLE ID          print 1 or 0\n"
         L"       wndctl visible TITLE [ID]        print 1 or 0\n"
@@ -191,6 +193,21 @@ void PrintRows(HWND list) {
     }
 }
 
+// A click as the mouse makes it, posted to the list view: a list view only notifies its own parent of a
+// click, and notifications sent from another process do not arrive. The row's rectangle is read through the
+// list's process memory for LVM_GETITEMRECT.
+bool ClickRow(HWND list, int row) {
+    const RemoteMemory remote(list, sizeof(RECT));
+    RECT rect{};
+    rect.left = LVIR_BOUNDS;
+    if (!remote.Write(&rect, sizeof(rect)) || !::SendMessageW(list, LVM_GETITEMRECT, row, remote.Address()) ||
+        !remote.Read(0, &rect, sizeof(rect)))
+        return false;
+    const LPARAM point = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    return ::PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, point) &&
+           ::PostMessageW(list, WM_LBUTTONUP, 0, point);
+}
+
 void PrintControls(HWND window, HWND parent) {
     for (HWND child = ::GetWindow(parent, GW_CHILD); child != nullptr;
          child = ::GetWindow(child, GW_HWNDNEXT)) {
@@ -343,6 +360,8 @@ int wmain(int argc, wchar_t** argv) {
         ::SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));
         return 0;
     }
+    if (verb == L"clickrow" && argc == 5)
+        return ClickRow(control, static_cast<int>(std::wcstol(argv[4], nullptr, 10))) ? 0 : 1;
     if (verb == L"select" && argc == 5)
         return SelectRow(control, static_cast<int>(std::wcstol(argv[4], nullptr, 10))) ? 0 : 1;
     if (verb == L"rows") {

@@ -48,6 +48,10 @@ ApConfigApplyResult ContentPagesControl::OnApConfigApply(const std::u16string& s
     return {ApInputFault::kNone, hostedNetwork_.ApplyApConfig(ssid, key)};
 }
 
+std::optional<JoinCode> ContentPagesControl::OnApConfigJoinCode() {
+    return JoinCodeFor(state_.hostedNetwork);
+}
+
 ConnectionListClick ContentPagesControl::OnConnectionListClick(const ConnectionListRow& row) {
     return ClickOn(row, state_.chosenConnection);
 }

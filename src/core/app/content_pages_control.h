@@ -27,6 +27,7 @@ class ContentPagesControl final : public PageRequests {
     void OnPageTimer(TimerId id) override;
     ApConfigApplyResult OnApConfigApply(const std::u16string& ssid, const std::u16string& key,
                                         const std::u16string& confirmation) override;
+    std::optional<JoinCode> OnApConfigJoinCode() override;
     ConnectionListClick OnConnectionListClick(const ConnectionListRow& row) override;
     bool OnConnectionListApply(const ConnectionListRow& row) override;
 

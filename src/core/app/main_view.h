@@ -90,6 +90,11 @@ class MainView {
     std::u16string TextFromKey(const LanguageString& entry) {
         return TextOrDefault(LoadLanguageString(entry.key), entry);
     }
+    // TextFromKey without the file's line end, as a tip or message shows it; a line with nothing but its
+    // line end gives a blank, as everywhere else.
+    std::u16string ShownText(const LanguageString& entry) {
+        return std::u16string(WithoutLineEnd(TextFromKey(entry)));
+    }
     // Shell_NotifyIconW(NIM_DELETE) for the program's notification-area icon.
     virtual void RemoveTrayIcon() = 0;
 };

@@ -1,11 +1,14 @@
-// What the content pages ask of the main window's model: the ticks of their own timers and their Apply
-// buttons. A page holds only this; what it is to show comes back through the MainView.
-// Implementations: ContentPagesControl (core/app), which the model hands to the pages at their creation.
+// What the content pages ask of the main window's model: the ticks of their own timers, their Apply
+// buttons and the network's join code. A page holds only this; what it is to show comes back through the
+// MainView. Implementations: ContentPagesControl (core/app), which the model hands to the pages at their
+// creation.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "core/hostednet/ap_input_rules.h"
+#include "core/hostednet/join_code.h"
 #include "core/ics/connection_list.h"
 #include "core/platform/timer_service.h"
 
@@ -27,6 +30,9 @@ class PageRequests {
     // The AP configuration page's Apply with the texts of its SSID, key and confirmation boxes.
     virtual ApConfigApplyResult OnApConfigApply(const std::u16string& ssid, const std::u16string& key,
                                                 const std::u16string& confirmation) = 0;
+    // The AP configuration page's QR code button: the stored network's join code, or nothing when no name
+    // and key are stored.
+    virtual std::optional<JoinCode> OnApConfigJoinCode() = 0;
     // The ICS page: a click on a row of its list (empty texts for a click on no row).
     virtual ConnectionListClick OnConnectionListClick(const ConnectionListRow& row) = 0;
     // The ICS page's Apply with its selected row; true when the page is to disable Apply.

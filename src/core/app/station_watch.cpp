@@ -88,10 +88,10 @@ std::u16string StationWatch::NoticeText(const StationNotice& notice) {
     const std::u16string& ssid = state_.hostedNetwork.desiredSsid;
     std::u16string text;
     if (!notice.joined.empty())
-        text = FillPattern(LanguageText(view_, kStationsJoinedNotice), Listed(notice.joined), ssid);
+        text = FillPattern(view_.ShownText(kStationsJoinedNotice), Listed(notice.joined), ssid);
     if (!notice.left.empty()) {
         text.append(text.empty() ? u"" : u"\n")
-            .append(FillPattern(LanguageText(view_, kStationsLeftNotice), Listed(notice.left), ssid));
+            .append(FillPattern(view_.ShownText(kStationsLeftNotice), Listed(notice.left), ssid));
     }
     return text;
 }

@@ -95,9 +95,9 @@ void TrayControl::SetTrayTip(std::u16string_view text) {
 void TrayControl::UpdateTrayTip() {
     std::u16string tip;
     if (!state_.cardPresent) {
-        tip = LanguageText(kNoCardTrayTip);
+        tip = view_.ShownText(kNoCardTrayTip);
     } else if (!state_.radioOn) {
-        tip = LanguageText(kRadioOffTrayTip);
+        tip = view_.ShownText(kRadioOffTrayTip);
     } else if (state_.hostedNetwork.apMode) {
         tip = std::u16string(kApModeLabel) + u" : " + state_.hostedNetwork.desiredSsid;
     } else if (!StationTip(tip)) {
@@ -118,7 +118,7 @@ bool TrayControl::StationTip(std::u16string& tip) {
         interfaceState.dataSize != sizeof(uint32_t))
         return false;
     if (interfaceState.value != static_cast<uint32_t>(WlanInterfaceState::kConnected)) {
-        tip = LanguageText(kDisconnectedTrayTip);
+        tip = view_.ShownText(kDisconnectedTrayTip);
         return true;
     }
     WlanInterfaceQueryResult connection;
@@ -126,7 +126,7 @@ bool TrayControl::StationTip(std::u16string& tip) {
                                    connection) != kWlanSuccess)
         return false;
     tip = u" SSID : " + SsidText(connection.connection.ssid, ports_.codePage) + u" \n " +
-          LanguageText(kConnectedStatusLine) + u" ";
+          view_.ShownText(kConnectedStatusLine) + u" ";
     return true;
 }
 
@@ -239,11 +239,6 @@ void TrayControl::OnExitCommand(ExitVariant variant) {
         state_.wizardRunning = false;
     }
     tray_.PostCloseToMainWindow();
-}
-
-// The file's line end would show in the tip, and the status line sits in its middle.
-std::u16string TrayControl::LanguageText(const LanguageString& entry) {
-    return std::u16string(WithoutLineEnd(view_.TextFromKey(entry)));
 }
 
 void TrayControl::ShowMainWindowInFront() {

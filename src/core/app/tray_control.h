@@ -75,7 +75,6 @@ class TrayControl {
 
   private:
     bool MenuOffers(uint32_t commandId) const;
-    std::u16string LanguageText(const LanguageString& entry);
     // Station mode: the card's connection state; false when a query failed and the tip is to stay.
     bool StationTip(std::u16string& tip);
     void ShowMainWindowInFront();

@@ -320,7 +320,7 @@ void HostedNetworkControl::TellProblems(SwitchOrigin origin) {
             part = origin == SwitchOrigin::kUser ? FailureMessage(view_, *problem.failure)
                                                  : FailureBalloon(view_, *problem.failure);
         } else {
-            part = LanguageText(view_, *problem.headline);
+            part = view_.ShownText(*problem.headline);
         }
         if (!text.empty())
             text += origin == SwitchOrigin::kUser ? u"\r\n\r\n" : u" ";

@@ -72,7 +72,7 @@ std::u16string Number(uint32_t value) {
 }
 
 std::u16string CodeLine(MainView& view, const HostedNetworkFailure& failure) {
-    std::u16string line = LanguageText(view, kFailureCodeLabel);
+    std::u16string line = view.ShownText(kFailureCodeLabel);
     line.append(u" ").append(Number(failure.error));
     if (failure.reason != HostedNetworkReason::kSuccess)
         line.append(u"/").append(Number(static_cast<uint32_t>(failure.reason)));
@@ -108,19 +108,13 @@ const LanguageString& FailureHeadline(HostedNetworkStep step, bool restoring) {
     return kStartFailedMessage;
 }
 
-std::u16string LanguageText(MainView& view, const LanguageString& entry) {
-    const std::u16string text = view.LoadLanguageString(entry.key);
-    const std::u16string_view shown = WithoutLineEnd(text);
-    return std::u16string(shown.empty() ? entry.englishDefault : shown);
-}
-
 // netsh.exe gives no code: its headline says all there is.
 std::u16string FailureMessage(MainView& view, const HostedNetworkFailure& failure) {
-    std::u16string text = LanguageText(view, FailureHeadline(failure.step, false));
+    std::u16string text = view.ShownText(FailureHeadline(failure.step, false));
     if (failure.step == HostedNetworkStep::kNetshKey)
         return text;
-    return text + u"\r\n\r\n" + LanguageText(view, FailureCause(failure.error, failure.reason)) +
-           u"\r\n\r\n" + CodeLine(view, failure);
+    return text + u"\r\n\r\n" + view.ShownText(FailureCause(failure.error, failure.reason)) + u"\r\n\r\n" +
+           CodeLine(view, failure);
 }
 
 std::u16string BalloonText(std::u16string_view text) {
@@ -131,10 +125,10 @@ std::u16string BalloonText(std::u16string_view text) {
 }
 
 std::u16string FailureBalloon(MainView& view, const HostedNetworkFailure& failure) {
-    std::u16string text = LanguageText(view, FailureHeadline(failure.step, true));
+    std::u16string text = view.ShownText(FailureHeadline(failure.step, true));
     if (failure.step == HostedNetworkStep::kNetshKey)
         return text;
-    return text + u" " + LanguageText(view, FailureCause(failure.error, failure.reason));
+    return text + u" " + view.ShownText(FailureCause(failure.error, failure.reason));
 }
 
 }  // namespace aerowisp

@@ -42,9 +42,6 @@ const LanguageString& FailureCause(WlanResult error, HostedNetworkReason reason)
 // What went wrong at `step`; a start the program made on its own says that it stays in station mode.
 const LanguageString& FailureHeadline(HostedNetworkStep step, bool restoring);
 
-// The language file's text for `entry` without its line end, or the English one.
-std::u16string LanguageText(MainView& view, const LanguageString& entry);
-
 // For a message box: the headline, the cause and the codes on lines of their own.
 std::u16string FailureMessage(MainView& view, const HostedNetworkFailure& failure);
 // For a balloon at the notification-area icon: the headline and the cause on one line.

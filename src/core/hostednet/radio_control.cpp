@@ -41,10 +41,11 @@ void RadioControl::OnRadioButton() {
 
     const bool turningOn = !state_.radioOn;
     const bool stopsNetwork = !turningOn && state_.hostedNetwork.apMode;
+    bool modeSaved = true;
     if (!turningOn) {
         view_.ClearAssociationList();
         if (stopsNetwork)
-            StopApStaMode();
+            modeSaved = StopApStaMode();
     }
 
     uint32_t phys = 0;
@@ -58,6 +59,7 @@ void RadioControl::OnRadioButton() {
             SetPhys(*card, done, RadioStateFor(!turningOn));
     }
     if (!switched) {
+        // The restart stores AP+STA mode again, and says so itself when it cannot.
         if (stopsNetwork)
             hostedNetwork_.SwitchToApStaMode();
         ReportFailure(*card, turningOn);
@@ -74,14 +76,15 @@ void RadioControl::OnRadioButton() {
         hostedNetwork_.NoteProblem(kRadioStateSaveFailedMessage);
     if (turningOn && state_.resumeApMode)
         state_.radioOnStartTimer = ports_.timers.SetTimer(IDT_RADIO_ON_START, kRadioOnStartPeriodMs);
+    if (!modeSaved)
+        hostedNetwork_.NoteProblem(kRegistrySaveFailedMessage);
     hostedNetwork_.TellProblems(SwitchOrigin::kUser);
 }
 
 // The AP mode flag is kept: it says whether the network comes back with the radio.
-void RadioControl::StopApStaMode() {
+bool RadioControl::StopApStaMode() {
     hostedNetwork_.StopApStaNetwork();
-    if (!WriteModeSetting(ports_.settings, kModeSelectorCurrentMode, 0, 0))
-        hostedNetwork_.NoteProblem(kRegistrySaveFailedMessage);
+    return WriteModeSetting(ports_.settings, kModeSelectorCurrentMode, 0, 0);
 }
 
 uint32_t RadioControl::SetPhys(const Guid& card, uint32_t count, Dot11RadioState state) {
@@ -110,7 +113,7 @@ void RadioControl::ReportFailure(const Guid& card, bool turningOn) {
     const LanguageString& message = !turningOn                ? kRadioOffFailedMessage
                                     : HardwareSwitchOff(card) ? kHardwareRadioOffMessage
                                                               : kRadioOnFailedMessage;
-    view_.ShowMessage(view_.TextFromKey(message));
+    view_.ShowMessage(view_.ShownText(message));
 }
 
 void RadioControl::ShowRadioState() {

@@ -27,8 +27,9 @@ class RadioControl {
     void OnRadioButton();
 
   private:
-    // Closes the DHCP server, stops sharing and the hosted network, and stores station mode.
-    void StopApStaMode();
+    // Closes the DHCP server, stops sharing and the hosted network, and stores station mode; false when
+    // the registry did not take it.
+    bool StopApStaMode();
     // Sets PHYs [0, count) to `state`; the number that took it.
     uint32_t SetPhys(const Guid& card, uint32_t count, Dot11RadioState state);
     bool HardwareSwitchOff(const Guid& card);

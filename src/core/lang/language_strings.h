@@ -187,6 +187,20 @@ inline constexpr LanguageString kStationNameColumn{u"String171", u"Device Name"}
 inline constexpr LanguageString kStationsJoinedNotice{u"String172", u"%s joined %s"};
 inline constexpr LanguageString kStationsLeftNotice{u"String173", u"%s left %s"};
 
+// The AP configuration page's QR code button and the join window it opens.
+inline constexpr LanguageString kJoinCodeButton{u"String180", u"QR Code..."};
+inline constexpr LanguageString kJoinCodeCaption{u"String181", u"Join by QR Code"};
+inline constexpr LanguageString kJoinCodeHint{u"String182",
+                                              u"Scan this code with a phone's camera to join the network."};
+inline constexpr LanguageString kJoinCodeSsidLabel{u"String183", u"Network name (SSID):"};
+inline constexpr LanguageString kJoinCodeKeyLabel{u"String184", u"Network key:"};
+inline constexpr LanguageString kJoinCodeCopy{u"String185", u"Copy Key"};
+inline constexpr LanguageString kJoinCodeClose{u"String186", u"Close"};
+inline constexpr LanguageString kJoinCodeNothingStored{
+    u"String187", u"No network name and key are stored yet. Enter them on this page, then press Apply."};
+inline constexpr LanguageString kJoinCodeTooLong{u"String188",
+                                                 u"The network name and key are too long for a QR code."};
+inline constexpr LanguageString kJoinCodeCopied{u"String189", u"Copied"};
 
 // Messages of connection sharing, the DHCP server and the saved radio state.
 inline constexpr LanguageString kIcsStartFailedMessage{
@@ -206,7 +220,7 @@ inline constexpr LanguageString kRadioStateSaveFailedMessage{
     u"The radio state could not be saved in the registry (HKEY_CURRENT_USER\\Software\\Duva DI), so the "
     u"next start may not restore it."};
 
-// Every place of use above; the 80 keys the program looks up, three of them twice.
+// Every place of use above; the 90 keys the program looks up, three of them twice.
 inline constexpr std::array kLanguageStrings{
     kLinkStatusTip,
     kAssociationListTip,
@@ -284,10 +298,21 @@ inline constexpr std::array kLanguageStrings{
     kStationNameColumn,
     kStationsJoinedNotice,
     kStationsLeftNotice,
+    kJoinCodeButton,
+    kJoinCodeCaption,
+    kJoinCodeHint,
+    kJoinCodeSsidLabel,
+    kJoinCodeKeyLabel,
+    kJoinCodeCopy,
+    kJoinCodeClose,
+    kJoinCodeNothingStored,
+    kJoinCodeTooLong,
+    kJoinCodeCopied,
     kIcsStartFailedMessage,
     kIcsStopFailedMessage,
     kDhcpServerStartFailedMessage,
     kRadioStateSaveFailedMessage,
+// Every place of use above; the 90 keys the program looks up, three of them twice.
 };
 
 // A text as it goes on screen: the language file's texts keep their line end, which a control, menu

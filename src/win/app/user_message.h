@@ -11,6 +11,7 @@
 #include "core/lang/language_strings.h"
 #include "core/resource.h"
 #include "fw/wide_text.h"
+#include "lang/language_dialog.h"
 
 namespace aerowisp {
 
@@ -20,9 +21,14 @@ inline void ShowUserMessage(HWND owner, const std::wstring& text) {
     ::MessageBoxW(owner, text.c_str(), fw::ToWide(kMainWindowTitle).c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
-// The language file's text for `key`, or `english` when the file has none.
+// The language file's text for the entry's key, or its English text when the file has none.
 inline std::wstring LanguageTextOr(MainView& view, const LanguageString& entry) {
-    return fw::ToWide(TextOrDefault(view.LoadLanguageString(entry.key), entry));
+    return fw::ToWide(view.TextFromKey(entry));
+}
+
+// The same for a control, caption or button, without the line end the file leaves at the text's end.
+inline std::wstring ControlTextOr(MainView& view, const LanguageString& entry) {
+    return DisplayText(TextOrDefault(view.LoadLanguageString(entry.key), entry));
 }
 
 }  // namespace aerowisp

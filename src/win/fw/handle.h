@@ -53,6 +53,9 @@ inline void CloseRegistryKey(HKEY key) {
 inline void FreeLocalMemory(void* memory) {
     ::LocalFree(memory);
 }
+inline void FreeGlobalMemory(HGLOBAL memory) {
+    ::GlobalFree(memory);
+}
 }  // namespace detail
 
 // A kernel object (mutex, event, process, thread, file). INVALID_HANDLE_VALUE, which some creating
@@ -69,5 +72,8 @@ using RegistryKey = OwnedHandle<HKEY, detail::CloseRegistryKey>;
 // FormatMessageW with FORMAT_MESSAGE_ALLOCATE_BUFFER).
 template <typename T>
 using LocalMemory = OwnedHandle<T*, detail::FreeLocalMemory>;
+
+// Moveable memory from GlobalAlloc, as the clipboard takes it: Detach once SetClipboardData owns it.
+using GlobalMemory = OwnedHandle<HGLOBAL, detail::FreeGlobalMemory>;
 
 }  // namespace fw

@@ -5,6 +5,7 @@
 #include "core/hostednet/ap_input_rules.h"
 #include "core/resource.h"
 #include "fw/wide_text.h"
+#include "hostednet/join_code_dlg.h"
 #include "lang/language_dialog.h"
 
 namespace aerowisp {
@@ -43,6 +44,7 @@ BOOL CAPConfigPage::OnInitDialog() {
     ::SendMessageW(Item(IDC_AP_KEY), EM_LIMITTEXT, kKeyMaxLength, 0);
     ::SendMessageW(Item(IDC_AP_CONFIRM), EM_LIMITTEXT, kKeyMaxLength, 0);
     ApplyLanguageToDialog(Handle(), language_);
+    SetItemText(IDC_AP_JOIN_CODE, ControlTextOr(owner_, kJoinCodeButton));
 
     SetItemText(IDC_AP_BSSID, L"");
     SetItemText(IDC_AP_SSID, L"");
@@ -74,6 +76,10 @@ bool CAPConfigPage::OnCommand(int id, int notifyCode, HWND control) {
         OnApply();
         return true;
     }
+    if (id == IDC_AP_JOIN_CODE && notifyCode == BN_CLICKED) {
+        OnJoinCode();
+        return true;
+    }
     if (IsInputBox(id) && notifyCode == EN_CHANGE) {
         if (!filling_)
             ::EnableWindow(Item(IDC_AP_APPLY), TRUE);
@@ -100,6 +106,19 @@ void CAPConfigPage::OnApply() {
     // The model has told the user what the service refused.
     if (result.accepted)
         ::EnableWindow(Item(IDC_AP_APPLY), FALSE);
+}
+
+// The stored network, not what the boxes hold: a name being typed is not yet the network phones find.
+void CAPConfigPage::OnJoinCode() {
+    if (Requests() == nullptr)
+        return;
+    std::optional<JoinCode> code = Requests()->OnApConfigJoinCode();
+    if (!code) {
+        ShowUserMessage(Handle(), LanguageTextOr(owner_, kJoinCodeNothingStored));
+        return;
+    }
+    CJoinCodeDlg dialog(owner_, std::move(*code));
+    dialog.DoModal(Handle());
 }
 
 }  // namespace aerowisp

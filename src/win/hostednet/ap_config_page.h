@@ -26,6 +26,7 @@ class CAPConfigPage final : public CAppProPage {
 
   private:
     void OnApply();
+    void OnJoinCode();
 
     MainView& owner_;
     const LanguageFile& language_;

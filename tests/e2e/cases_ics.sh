@@ -1,0 +1,26 @@
+# End-to-end cases of the ICS page, sourced by tests/e2e/run with its helpers.
+
+begin_case "Apply on the ICS page shares the connection clicked in the list"
+set_dword "Current Mode" 1
+write_ap_settings "Aerowisp E2E" "secret-key"
+start_app ics-apply ics-page.ini
+if started_up; then
+    wctl click Aerowisp 1003
+    check "ICS page" wait_for_page 185
+    apply_enabled() { [ "$(wctl enabled Aerowisp 1131)" = 1 ]; }
+    wctl clickrow Aerowisp 1128 1
+    check "a click on the other row enables Apply" within 3000 apply_enabled
+    check "and shows its network name" equals "$(wctl text Aerowisp 1130)" "Ethernet 2"
+    wctl click Aerowisp 1131
+    check "Apply disabled afterwards" equals "$(wctl enabled Aerowisp 1131)" 0
+    check "\"ICS CardName\" holds the chosen device" equals "$(text_value 'ICS CardName')" \
+        "Intel(R) 82579LM Gigabit Network Connection"
+    stop_app
+    check "the old connection unshared, then the chosen one shared" in_order \
+        '^INetSharingConfiguration::EnableSharing\tconnection="Local Area Connection" type=public' \
+        '^INetSharingConfiguration::DisableSharing\tconnection="Local Area Connection"' \
+        '^INetSharingConfiguration::EnableSharing\tconnection="Ethernet 2" type=public'
+    check "the old connection stays unshared" lacks_after '^INetSharingConfiguration::EnableSharing\tconnection="Ethernet 2"' \
+        '^INetSharingConfiguration::EnableSharing\tconnection="Local Area Connection"'
+fi
+end_case
