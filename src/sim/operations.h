@@ -43,6 +43,9 @@ inline constexpr std::string_view kGetSharingConnectionType =
 inline constexpr std::string_view kEnableSharing = "INetSharingConfiguration::EnableSharing";
 inline constexpr std::string_view kDisableSharing = "INetSharingConfiguration::DisableSharing";
 inline constexpr std::string_view kGetAdaptersInfo = "GetAdaptersInfo";
+// Starting netsh.exe and the DHCP server program.
+inline constexpr std::string_view kShellExecuteW = "ShellExecuteW";
+inline constexpr std::string_view kWinExec = "WinExec";
 // Not a call of the program: what netsh.exe did with an address command it was started with.
 inline constexpr std::string_view kNetshSetAddress = "netsh.SetAddress";
 
@@ -79,6 +82,8 @@ inline constexpr std::string_view kFailableOperations[] = {
     kEnableSharing,
     kDisableSharing,
     kGetAdaptersInfo,
+    kShellExecuteW,
+    kWinExec,
 };
 
 }  // namespace aerowisp::op

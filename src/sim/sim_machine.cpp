@@ -22,7 +22,7 @@ SimMachine::SimMachine(const aerowisp::Scenario& scenario, aerowisp::Clock* cloc
       wlan_(scenario_, clock_, journal_, failures_),
       network_(scenario_, wlan_, journal_, failures_),
       settings_(journal_, failures_),
-      processes_(journal_),
+      processes_(journal_, nullptr, &failures_),
       timers_(journal_) {
     Preload();
 }

@@ -3,7 +3,9 @@
 
 #include <algorithm>
 
+#include "sim/failure_plan.h"
 #include "sim/journal.h"
+#include "sim/operations.h"
 #include "sim/sim_text.h"
 
 namespace aerowisp {
@@ -27,8 +29,9 @@ std::string WindowArgument(WindowHandle window) {
 
 }  // namespace
 
-SimProcessesAndWindows::SimProcessesAndWindows(Journal& journal, AnsiCodePage* codePage)
-    : journal_(journal), codePage_(codePage) {
+SimProcessesAndWindows::SimProcessesAndWindows(Journal& journal, AnsiCodePage* codePage,
+                                               FailurePlan* failures)
+    : journal_(journal), codePage_(codePage), failures_(failures) {
     AddFile(systemFolder_ + u"\\netsh.exe");
 }
 
@@ -40,14 +43,15 @@ std::u16string SimProcessesAndWindows::SystemFolder() {
 
 bool SimProcessesAndWindows::ShellExecuteOpenHidden(const std::u16string& file,
                                                     const std::u16string& parameters) {
-    bool exists = FileExists(file);
+    const std::optional<uint32_t> injected = Injected(op::kShellExecuteW);
+    const uint32_t result = injected ? *injected : FileExists(file) ? 0 : kErrorFileNotFound;
     journal_.Record(
-        "ShellExecuteW",
+        op::kShellExecuteW,
         "verb=\"open\" file=" + QuoteText(file) + " parameters=" + QuoteText(parameters) + " show=SW_HIDE",
-        exists ? 0 : kErrorFileNotFound);
-    if (exists && shellHandler_)
+        result);
+    if (result == 0 && shellHandler_)
         shellHandler_(file, parameters);
-    return exists;
+    return result == 0;
 }
 
 bool SimProcessesAndWindows::WinExecHidden(const std::string& ansiCommandLine) {
@@ -58,15 +62,22 @@ bool SimProcessesAndWindows::WinExecHidden(const std::string& ansiCommandLine) {
         for (char c : ansiCommandLine)
             commandLine += static_cast<char16_t>(static_cast<unsigned char>(c));
     }
-    const Program* program = ResolveCommandLine(commandLine);
-    journal_.Record("WinExec", "commandLine=" + QuoteBytes(ansiCommandLine) + " show=SW_HIDE",
-                    program ? 0 : kErrorFileNotFound);
+    const std::optional<uint32_t> injected = Injected(op::kWinExec);
+    const Program* program = injected ? nullptr : ResolveCommandLine(commandLine);
+    journal_.Record(op::kWinExec, "commandLine=" + QuoteBytes(ansiCommandLine) + " show=SW_HIDE",
+                    injected  ? *injected
+                    : program ? 0
+                              : kErrorFileNotFound);
     if (!program)
         return false;
     started_.push_back(program->path);
     if (!program->windowTitle.empty())
         OpenWindow(program->windowTitle);
     return true;
+}
+
+std::optional<uint32_t> SimProcessesAndWindows::Injected(std::string_view operation) {
+    return failures_ ? failures_->Consume(operation) : std::nullopt;
 }
 
 WindowHandle SimProcessesAndWindows::FindWindowByTitle(const std::u16string& title) {

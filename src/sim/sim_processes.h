@@ -4,7 +4,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/platform/ansi_code_page.h"
@@ -12,6 +14,7 @@
 
 namespace aerowisp {
 
+class FailurePlan;
 class Journal;
 
 inline constexpr char16_t kSimSystemFolder[] = u"C:\\Windows\\system32";
@@ -37,8 +40,9 @@ class SimProcessesAndWindows final : public ProcessesAndWindows {
         std::function<void(const std::u16string& file, const std::u16string& parameters)>;
 
     // `codePage` reads WinExec's ANSI command line; without one each byte is taken as one character.
-    // The system folder holds netsh.exe.
-    explicit SimProcessesAndWindows(Journal& journal, AnsiCodePage* codePage = nullptr);
+    // With `failures`, ShellExecuteW and WinExec fail as the plan says. The system folder holds netsh.exe.
+    explicit SimProcessesAndWindows(Journal& journal, AnsiCodePage* codePage = nullptr,
+                                    FailurePlan* failures = nullptr);
     SimProcessesAndWindows(const SimProcessesAndWindows&) = delete;
     SimProcessesAndWindows& operator=(const SimProcessesAndWindows&) = delete;
 
@@ -86,6 +90,8 @@ class SimProcessesAndWindows final : public ProcessesAndWindows {
         std::vector<uint32_t> posted;
     };
 
+    // The error the failure plan gives `operation` this time, if any.
+    std::optional<uint32_t> Injected(std::string_view operation);
     const Program* FindProgram(const std::u16string& path) const;
     // The program a command line names, or null when no candidate exists.
     const Program* ResolveCommandLine(const std::u16string& commandLine) const;
@@ -94,6 +100,7 @@ class SimProcessesAndWindows final : public ProcessesAndWindows {
 
     Journal& journal_;
     AnsiCodePage* codePage_;
+    FailurePlan* failures_;
     std::u16string systemFolder_ = kSimSystemFolder;
     ShellCommandHandler shellHandler_;
     std::vector<std::u16string> files_;  // folded

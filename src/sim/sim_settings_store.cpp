@@ -260,7 +260,8 @@ bool SimSettingsStore::WriteProfileString(std::u16string_view section, std::u16s
     if (auto injected = failures_.Consume(op::kWritePrivateProfileStringW)) {
         result = *injected;
     } else {
-        EnsureEntry(path, section, key).value = value;
+        // The function takes a C string: the value ends at its first zero.
+        EnsureEntry(path, section, key).value = value.substr(0, value.find(u'\0'));
     }
     journal_.Record(op::kWritePrivateProfileStringW, args, result);
     return result == kSuccess;

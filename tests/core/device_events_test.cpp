@@ -125,8 +125,13 @@ TEST(OnPowerBroadcast, SuspendAndResumeInApStaModeRestartTheNetwork) {
     RunningAccessPoint(h);
 
     h.deviceEvents.OnPowerBroadcast(kPbtApmSuspend);
-    EXPECT_EQ(h.Operations(), (Ops{"View.ClearAssociationList", "WlanHostedNetworkStopUsing",
-                                   "WlanHostedNetworkForceStop", "View.HideToTray"}));
+    // The DHCP server and the sharing go before the virtual adapter does.
+    Ops expected = {"View.ClearAssociationList", "FindWindowW"};
+    expected.insert(expected.end(), test::kStopSharingOfVirtualAdapterOnly.begin(),
+                    test::kStopSharingOfVirtualAdapterOnly.end());
+    expected.insert(expected.end(),
+                    {"WlanHostedNetworkStopUsing", "WlanHostedNetworkForceStop", "View.HideToTray"});
+    EXPECT_EQ(h.Operations(), expected);
     EXPECT_FALSE(h.State().cardPresent);
     EXPECT_FALSE(h.machine.Wlan().HostedNetworkRunning());
     EXPECT_TRUE(h.Hosted().apMode);

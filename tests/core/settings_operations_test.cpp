@@ -274,6 +274,35 @@ TEST_F(SettingsOperations, NameAndKeySurviveARoundTripThroughTheFile) {
     }
 }
 
+// The profile functions take values as C strings: a zero ends the value, and the saved one keeps its
+// closing quote.
+TEST_F(SettingsOperations, AValueEndsAtItsFirstZero) {
+    using namespace std::string_literals;
+    struct Case {
+        const char* label;
+        std::u16string value;
+        std::u16string stored;
+        std::u16string loaded;
+    };
+    const Case cases[] = {
+        {"zero inside", u"ab\0cd"s, u"\"ab\"", u"ab"},
+        {"zero first", u"\0cd"s, u"\"\"", u"old"},
+        {"zero beyond 255", std::u16string(300, u'x') + u'\0', u'"' + std::u16string(255, u'x') + u'"',
+         std::u16string(255, u'x')},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        SimMachine machine{Scenario{}};
+        std::u16string ssid = c.value;
+        std::u16string key = c.value;
+        SerializeApSettings(machine.Settings(), kFolder, false, ssid, key);
+        EXPECT_EQ(machine.Settings().StoredProfileString(kIniFile, u"Duva DI", u"SSID"), c.stored);
+        std::u16string loaded = u"old";
+        SerializeApSettings(machine.Settings(), kFolder, true, loaded, key);
+        EXPECT_EQ(loaded, c.loaded);
+    }
+}
+
 TEST_F(SettingsOperations, FailedProfileWriteLeavesTheFileAlone) {
     machine_.Failures().FailNext(op::kWritePrivateProfileStringW, kErrorAccessDenied);
     std::u16string ssid = u"HomeNet AP";

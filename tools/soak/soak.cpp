@@ -102,6 +102,7 @@ constexpr Event kEvents[] = {
     {"mode button", 6},    {"radio button", 4},   {"link status page", 6}, {"association page", 6},
     {"ICS/About page", 6}, {"show window", 3},    {"hide window", 3},      {"Explorer restart", 2},
     {"card removal", 1},   {"card insertion", 1}, {"suspend", 1},          {"resume", 1},
+    {"station joins", 3},  {"station leaves", 3},
 };
 
 void Raise(size_t event, HWND main, UINT taskbarCreated, UINT machineEvent) {
@@ -145,8 +146,14 @@ void Raise(size_t event, HWND main, UINT taskbarCreated, UINT machineEvent) {
         case 10:
             machine(aerowisp::MachineEvent::kSuspend);
             break;
-        default:
+        case 11:
             machine(aerowisp::MachineEvent::kResume);
+            break;
+        case 12:
+            machine(aerowisp::MachineEvent::kStationJoined);
+            break;
+        default:
+            machine(aerowisp::MachineEvent::kStationLeft);
             break;
     }
 }

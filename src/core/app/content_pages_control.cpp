@@ -3,6 +3,7 @@
 
 #include "core/hostednet/association_list.h"
 #include "core/hostednet/link_status.h"
+#include "core/lang/language_strings.h"
 #include "core/resource.h"
 #include "dhcp/core/lease_file.h"
 
@@ -64,7 +65,10 @@ bool ContentPagesControl::OnConnectionListApply(const ConnectionListRow& row) {
         case ConnectionApply::kRestart:
             // Sharing starts again with the new public connection, which is stored for the next start.
             state_.chosenConnection = row.deviceName;
-            sharing_.RestartConnectionSharing();
+            if (!sharing_.RestartConnectionSharing()) {
+                hostedNetwork_.NoteProblem(kIcsStartFailedMessage);
+                hostedNetwork_.TellProblems(SwitchOrigin::kUser);
+            }
             return true;
     }
     return false;

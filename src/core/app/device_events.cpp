@@ -35,9 +35,11 @@ void DeviceEvents::OnDeviceChange(uint32_t event, std::span<const uint8_t> recor
 void DeviceEvents::OnPowerBroadcast(uint32_t event) {
     if (event == kPbtApmSuspend) {
         state_.cardPresent = false;
+        // The virtual adapter goes with the network, so the sharing and address it carries are undone
+        // first, as at any stop: a resume that cannot start the network again finds nothing left on.
         if (state_.hostedNetwork.apMode) {
             view_.ClearAssociationList();
-            hostedNetwork_.StopHostedNetwork();
+            hostedNetwork_.StopApStaNetwork();
         }
         callbacks_.hideMainWindow();
     } else if (event == kPbtApmResumeAutomatic) {

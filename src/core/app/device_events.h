@@ -36,8 +36,8 @@ class DeviceEvents {
     // null). Only network-adapter interfaces count, and nothing counts while the start guard is on: a
     // starting hosted network brings up its own virtual adapter.
     void OnDeviceChange(uint32_t event, std::span<const uint8_t> record);
-    // Suspend: the card counts as gone, a running hosted network stops (the mode is kept for the
-    // resume) and the window hides. Resume: the re-discovery timer.
+    // Suspend: the card counts as gone, a running hosted network stops with its DHCP server and sharing
+    // (the mode is kept for the resume) and the window hides. Resume: the re-discovery timer.
     void OnPowerBroadcast(uint32_t event);
 
   private:

@@ -18,12 +18,12 @@ bool RunNetsh(ProcessesAndWindows& processes, const std::u16string& parameters) 
     return processes.ShellExecuteOpenHidden(folder + kNetshProgram, parameters);
 }
 
-void StartDhcpServer(ProcessesAndWindows& processes, AnsiCodePage& codePage,
+bool StartDhcpServer(ProcessesAndWindows& processes, AnsiCodePage& codePage,
                      const std::u16string& programFolder) {
     std::string commandLine = codePage.WideToAnsi(u"\"" + programFolder + kDhcpServerProgram + u"\"");
     if (commandLine.size() >= kCommandLineBufferBytes)
-        return;
-    processes.WinExecHidden(commandLine);
+        return false;
+    return processes.WinExecHidden(commandLine);
 }
 
 void CloseDhcpServer(ProcessesAndWindows& processes) {

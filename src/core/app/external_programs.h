@@ -19,10 +19,10 @@ inline constexpr char16_t kDhcpServerWindowTitle[] = u"Tftpd32";
 bool RunNetsh(ProcessesAndWindows& processes, const std::u16string& parameters);
 
 // Starts DhcpServer.exe from the program folder, hidden, without arguments, without waiting. The path
-// is quoted: unquoted, "C:\Program Files\..." would first be tried as "C:\Program.exe". A missing
-// DhcpServer.exe is not reported; the start simply fails. A command line that does not fit the
-// platform's 256-byte buffer is not run at all rather than cut to a different path.
-void StartDhcpServer(ProcessesAndWindows& processes, AnsiCodePage& codePage,
+// is quoted: unquoted, "C:\Program Files\..." would first be tried as "C:\Program.exe". A command
+// line that does not fit the platform's 256-byte buffer is not run at all rather than cut to a different
+// path. False when the program was not started.
+bool StartDhcpServer(ProcessesAndWindows& processes, AnsiCodePage& codePage,
                      const std::u16string& programFolder);
 
 // Asks the DHCP server's window, when one is open, to close.

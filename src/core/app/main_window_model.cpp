@@ -51,8 +51,11 @@ bool MainWindowModel::OnNcPaint() {
 
 void MainWindowModel::OnClose() {
     view_.ClearAssociationList();
-    if (state_.hostedNetwork.apMode)
-        hostedNetwork_.StopApStaNetwork();
+    if (state_.hostedNetwork.apMode) {
+        if (MaybeFailure refused = hostedNetwork_.StopApStaNetwork())
+            hostedNetwork_.NoteProblem(*refused);
+        hostedNetwork_.TellProblems(SwitchOrigin::kUser);
+    }
     wlanClient_.CloseClient();
     view_.RemoveTrayIcon();
     state_.trayIconShown = false;

@@ -2,6 +2,7 @@
 #include "core/app/status_timers.h"
 
 #include "core/app/external_programs.h"
+#include "core/lang/language_strings.h"
 #include "core/resource.h"
 #include "core/app/start_looks.h"
 #include "core/settings/settings_operations.h"
@@ -80,7 +81,11 @@ void StatusTimers::OnTrayReaddTimer() {
 
 void StatusTimers::OnDhcpLaunchTimer() {
     KillTimerIfSet(ports_.timers, state_.dhcpLaunchTimer);
-    StartDhcpServer(ports_.processes, ports_.codePage, state_.programFolder);
+    // The switch that set the timer is long over, so the notification area says it.
+    if (!StartDhcpServer(ports_.processes, ports_.codePage, state_.programFolder)) {
+        hostedNetwork_.NoteProblem(kDhcpServerStartFailedMessage);
+        hostedNetwork_.TellProblems(SwitchOrigin::kRestore);
+    }
 }
 
 void StatusTimers::OnRadioOnStartTimer() {

@@ -124,7 +124,7 @@ bool HostedNetworkControl::SwitchToApStaMode(SwitchOrigin origin) {
     SaveApSettings();
     ports_.wlan.HostedNetworkInitSettings(state_.wlanHandle, nullptr);
     if (MaybeFailure refused = StartHostedNetwork(StartFallback::kForceStart)) {
-        Note(*refused);
+        NoteProblem(*refused);
         ShowStationMode();
         switching_ = false;
         TellProblems(origin);
@@ -146,7 +146,7 @@ void HostedNetworkControl::SwitchToStationMode() {
     switching_ = true;
     LeaveApStaMode();
     if (MaybeFailure refused = StopHostedNetwork()) {
-        Note(*refused);
+        NoteProblem(*refused);
         view_.EnableButton(IDC_MODE_BUTTON, true);
     } else {
         WriteCurrentMode(false);
@@ -166,7 +166,7 @@ bool HostedNetworkControl::ApplyApConfig(const std::u16string& ssid, const std::
         StopHostedNetwork();
         if (MaybeFailure refused = StartHostedNetwork(StartFallback::kNone)) {
             // A name or key the service refused is not kept; one it took is, for the next start.
-            Note(*refused);
+            NoteProblem(*refused);
             if (refused->step == HostedNetworkStep::kStart) {
                 SaveApSettings();
             } else {
@@ -182,7 +182,7 @@ bool HostedNetworkControl::ApplyApConfig(const std::u16string& ssid, const std::
     } else if (key != Settings().desiredKey) {
         // A refused key leaves the running network with the key it has.
         if (MaybeFailure refused = PushKey(key)) {
-            Note(*refused);
+            NoteProblem(*refused);
             accepted = false;
         } else {
             Settings().desiredKey = key;
@@ -201,14 +201,14 @@ bool HostedNetworkControl::ApplyWizardNetwork() {
         Settings().wizardStart = true;
         ports_.wlan.HostedNetworkInitSettings(state_.wlanHandle, nullptr);
         if (MaybeFailure refused = StartHostedNetwork(StartFallback::kNone)) {
-            Note(*refused);
+            NoteProblem(*refused);
             Settings().wizardStart = false;
             applied = false;
         }
     } else if (!EqualsIgnoringCaseAZ(Settings().desiredSsid, Settings().appliedSsid)) {
         StopHostedNetwork();
         if (MaybeFailure refused = StartHostedNetwork(StartFallback::kNone)) {
-            Note(*refused);
+            NoteProblem(*refused);
             LeaveApStaMode();
             ShowStationMode();
             applied = false;
@@ -219,7 +219,7 @@ bool HostedNetworkControl::ApplyWizardNetwork() {
         if (Settings().desiredKey != Settings().appliedKey) {
             // The running network keeps the key it has, and so does the program.
             if (MaybeFailure refused = PushKey(Settings().desiredKey)) {
-                Note(*refused);
+                NoteProblem(*refused);
                 Settings().desiredKey = Settings().appliedKey;
                 applied = false;
             }
@@ -260,13 +260,13 @@ void HostedNetworkControl::LoadApSettings() {
 void HostedNetworkControl::SaveApSettings() {
     if (!SerializeApSettings(ports_.settings, state_.programFolder, false, Settings().desiredSsid,
                              Settings().desiredKey)) {
-        Note(kIniSaveFailedMessage);
+        NoteProblem(kIniSaveFailedMessage);
     }
 }
 
 void HostedNetworkControl::WriteCurrentMode(bool apMode) {
     if (!WriteModeSetting(ports_.settings, kModeSelectorCurrentMode, apMode ? 1 : 0, 0))
-        Note(kRegistrySaveFailedMessage);
+        NoteProblem(kRegistrySaveFailedMessage);
 }
 
 // DuvaDI.ini is edited by hand as well, so what it holds is only used when it passes the rules typed
@@ -297,7 +297,8 @@ void HostedNetworkControl::LeaveApStaMode() {
 
 void HostedNetworkControl::CloseApStaServices() {
     CloseDhcpServer(ports_.processes);
-    sharing_.StopConnectionSharing();
+    if (!sharing_.StopConnectionSharing())
+        NoteProblem(kIcsStopFailedMessage);
 }
 
 void HostedNetworkControl::ShowStationMode() {
@@ -345,7 +346,8 @@ void HostedNetworkControl::StartSharingChosenConnection() {
     });
     if (state_.chosenConnection.empty() || !listed)
         state_.chosenConnection = rows.front().deviceName;
-    sharing_.StartConnectionSharing();
+    if (!sharing_.StartConnectionSharing())
+        NoteProblem(kIcsStartFailedMessage);
 }
 
 }  // namespace aerowisp

@@ -81,6 +81,12 @@ class HostedNetworkControl {
     // Timer 108's tick ends the start guard; false when `id` is not the guard timer.
     bool OnStartGuardTimer(TimerId id);
 
+    // A problem of the operation under way, told with the others at its end.
+    void NoteProblem(const LanguageString& headline) { problems_.push_back({&headline, std::nullopt}); }
+    void NoteProblem(const HostedNetworkFailure& failure) { problems_.push_back({nullptr, failure}); }
+    // Tells the problems noted since the last time, all together, as `origin` says.
+    void TellProblems(SwitchOrigin origin);
+
   private:
     // One problem to tell the user: a refused step, or a setting that could not be saved.
     struct Problem {
@@ -100,11 +106,6 @@ class HostedNetworkControl {
     // The station switch's steps before the stop: timers, association list, DHCP server, sharing.
     void LeaveApStaMode();
     void CloseApStaServices();
-
-    void Note(const HostedNetworkFailure& failure) { problems_.push_back({nullptr, failure}); }
-    void Note(const LanguageString& headline) { problems_.push_back({&headline, std::nullopt}); }
-    // Tells the problems noted since the last time, all together, as `origin` says.
-    void TellProblems(SwitchOrigin origin);
 
     ModelPorts ports_;
     MainView& view_;

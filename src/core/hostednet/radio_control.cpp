@@ -72,11 +72,13 @@ void RadioControl::OnRadioButton() {
     if (!turningOn)
         view_.ShowPage(ContentPage::kAbout);
     ShowRadioState();
-    WriteModeSetting(ports_.settings, kModeSelectorRadioState, 0, turningOn ? 1 : 0);
+    if (!WriteModeSetting(ports_.settings, kModeSelectorRadioState, 0, turningOn ? 1 : 0))
+        hostedNetwork_.NoteProblem(kRadioStateSaveFailedMessage);
     if (turningOn && state_.resumeApMode)
         state_.radioOnStartTimer = ports_.timers.SetTimer(IDT_RADIO_ON_START, kRadioOnStartPeriodMs);
     if (!modeSaved)
-        view_.ShowMessage(view_.ShownText(kRegistrySaveFailedMessage));
+        hostedNetwork_.NoteProblem(kRegistrySaveFailedMessage);
+    hostedNetwork_.TellProblems(SwitchOrigin::kUser);
 }
 
 // The AP mode flag is kept: it says whether the network comes back with the radio.

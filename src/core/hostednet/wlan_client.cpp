@@ -19,8 +19,11 @@ void WlanClient::DiscoverInterface(bool allowDialog) {
         ports_.wlan.OpenHandle(kWlanClientVersion, state_.wlanHandle) != kWlanSuccess)
         state_.wlanHandle = 0;
 
+    // A failed enumeration is asked once more before the card counts as absent: a moment's failure would
+    // otherwise drop the stored mode until the next start.
     WlanInterfaceList list;
-    if (ports_.wlan.EnumInterfaces(state_.wlanHandle, list) != kWlanSuccess) {
+    if (ports_.wlan.EnumInterfaces(state_.wlanHandle, list) != kWlanSuccess &&
+        ports_.wlan.EnumInterfaces(state_.wlanHandle, list) != kWlanSuccess) {
         state_.cardPresent = false;
         return;
     }

@@ -30,6 +30,9 @@ class PleaseWait {
     MainView& view_;
 };
 
+// Platform calls fail now and then for a moment: a sharing step that failed is tried once more.
+constexpr int kSharingAttempts = 2;
+
 bool IsSafeOnCommandLine(char16_t c) {
     return c != u'"' && c >= 0x20 && c != 0x7F;
 }
@@ -57,45 +60,57 @@ void ConnectionSharingControl::ScanAdapters() {
     aerowisp::ScanAdapters(ports_.adapters, ports_.codePage, controller_, state_.adapters);
 }
 
-void ConnectionSharingControl::StartConnectionSharing() {
+bool ConnectionSharingControl::StartConnectionSharing() {
     CloseDhcpServer(ports_.processes);
     if (state_.adapters.rows.empty())
-        return;
+        return false;
+    bool stopped = true;
     if (state_.ics.sharing) {
-        if (EqualsIgnoringCaseAZ(ReadIcsCardName(ports_.settings), state_.chosenConnection)) {
-            FinishSharingStart();
-            return;
-        }
-        StopConnectionSharing();
+        if (EqualsIgnoringCaseAZ(ReadIcsCardName(ports_.settings), state_.chosenConnection))
+            return FinishSharingStart();
+        stopped = StopConnectionSharing();
     }
     PleaseWait wait(view_, kEnablingIcsText);
-    controller_.RefreshIcsConnections(state_.chosenConnection);
-    RunAddressCommand(AddressableConnectionName(), false);
-    controller_.ApplySharing(true);
-    FinishSharingStart();
+    for (int attempt = 0; attempt < kSharingAttempts && !state_.ics.sharing; ++attempt) {
+        controller_.RefreshIcsConnections(state_.chosenConnection);
+        RunAddressCommand(AddressableConnectionName(), false);
+        controller_.ApplySharing(true);
+    }
+    return FinishSharingStart() && state_.ics.sharing && stopped;
 }
 
-void ConnectionSharingControl::FinishSharingStart() {
-    RunAddressCommand(AddressableConnectionName(), true);
+bool ConnectionSharingControl::FinishSharingStart() {
+    bool addressed = false;
+    for (int attempt = 0; attempt < kSharingAttempts && !addressed; ++attempt)
+        addressed = RunAddressCommand(AddressableConnectionName(), true);
     KillTimerIfSet(ports_.timers, state_.dhcpLaunchTimer);
     state_.dhcpLaunchTimer = ports_.timers.SetTimer(IDT_DHCP_LAUNCH, kDhcpLaunchDelayMs);
     WriteIcsCardName(ports_.settings, state_.chosenConnection);
+    return addressed;
 }
 
 // The sharing manager is asked afresh rather than trusting the records of the last start: they were
 // taken before that start's enable, and sharing left on by an earlier run is not in them at all.
-void ConnectionSharingControl::StopConnectionSharing() {
+bool ConnectionSharingControl::StopConnectionSharing() {
     KillTimerIfSet(ports_.timers, state_.dhcpLaunchTimer);
     CloseDhcpServer(ports_.processes);
     PleaseWait wait(view_, kDisablingIcsText);
-    controller_.RefreshIcsConnections(state_.chosenConnection);
-    RunAddressCommand(AddressableConnectionName(), false);
-    controller_.ApplySharing(false);
+    bool addressed = false;
+    bool unshared = false;
+    for (int attempt = 0; attempt < kSharingAttempts && !(addressed && unshared); ++attempt) {
+        controller_.ClearTrouble();
+        controller_.RefreshIcsConnections(state_.chosenConnection);
+        if (!addressed)
+            addressed = RunAddressCommand(AddressableConnectionName(), false);
+        controller_.ApplySharing(false);
+        unshared = !controller_.Troubled();
+    }
+    return addressed && unshared;
 }
 
-void ConnectionSharingControl::RestartConnectionSharing() {
-    StopConnectionSharing();
-    StartConnectionSharing();
+bool ConnectionSharingControl::RestartConnectionSharing() {
+    const bool stopped = StopConnectionSharing();
+    return StartConnectionSharing() && stopped;
 }
 
 // No name is guessed: "Wireless Network Connection 2" may well be another adapter's connection, so it
@@ -106,17 +121,17 @@ std::u16string ConnectionSharingControl::AddressableConnectionName() const {
     return state_.adapters.virtualAdapterConnectionName;
 }
 
-void ConnectionSharingControl::RunAddressCommand(const std::u16string& connectionName, bool staticAddress) {
+bool ConnectionSharingControl::RunAddressCommand(const std::u16string& connectionName, bool staticAddress) {
     if (connectionName.empty()) {
         ports_.processes.TraceDebug(kTraceNoVirtualConnection);
-        return;
+        return true;
     }
     std::optional<std::u16string> parameters = NetshAddressParameters(connectionName, staticAddress);
     if (!parameters) {
         ports_.processes.TraceDebug(kTraceUnsafeName);
-        return;
+        return true;
     }
-    RunNetsh(ports_.processes, *parameters);
+    return RunNetsh(ports_.processes, *parameters);
 }
 
 }  // namespace aerowisp

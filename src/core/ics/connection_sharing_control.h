@@ -28,24 +28,27 @@ class ConnectionSharingControl {
     void ScanAdapters();
     // Shares the chosen connection with the virtual adapter. With the same connection already shared
     // only the address and the DHCP server are renewed; a different one is unshared first. Does nothing
-    // but close the DHCP server when the adapter table is empty.
-    void StartConnectionSharing();
+    // but close the DHCP server when the adapter table is empty. A step that failed is tried once more;
+    // false when the pair is not shared with the fixed address in the end (the caller tells the user).
+    bool StartConnectionSharing();
     // Closes the DHCP server, returns the virtual adapter to automatic addressing and unshares both
-    // sides as the sharing manager shows them now, whoever shared them.
-    void StopConnectionSharing();
-    // A new chosen connection: stop, then start.
-    void RestartConnectionSharing();
+    // sides as the sharing manager shows them now, whoever shared them. When a call failed on the way the
+    // whole is tried once more; false when it may still have left something shared or addressed.
+    bool StopConnectionSharing();
+    // A new chosen connection: stop, then start; false when either did not finish.
+    bool RestartConnectionSharing();
 
     IcsController& Controller() { return controller_; }
 
   private:
-    void FinishSharingStart();
+    bool FinishSharingStart();
     // The virtual adapter's connection name for netsh: the one the sharing manager showed, else the one
     // the network class key holds for the virtual adapter; empty when neither is known.
     std::u16string AddressableConnectionName() const;
     // netsh "int ip set address name=... source=static ..." (static) or "source=dhcp"; skipped, with a
-    // debug trace, for a name netsh's quoted argument cannot carry safely.
-    void RunAddressCommand(const std::u16string& connectionName, bool staticAddress);
+    // debug trace, for a name netsh's quoted argument cannot carry safely. False when netsh.exe could not
+    // be started.
+    bool RunAddressCommand(const std::u16string& connectionName, bool staticAddress);
 
     ModelPorts ports_;
     MainView& view_;

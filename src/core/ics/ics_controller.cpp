@@ -11,15 +11,6 @@ namespace {
 // Network adapters over IEEE 1394 cannot be shared; their device names start with this.
 constexpr std::u16string_view kIeee1394Prefix = u"1394";
 
-// The connection's sharing type, or nothing when it is not shared. A connection whose configuration
-// cannot be read counts as not shared.
-std::optional<int32_t> SharedAs(NetConnection& connection) {
-    std::unique_ptr<NetSharingConfiguration> configuration = connection.SharingConfiguration();
-    if (!configuration || configuration->SharingEnabled() != std::optional<bool>(true))
-        return std::nullopt;
-    return configuration->SharingConnectionType();
-}
-
 std::u16string GuidOf(NetConnection& connection) {
     std::optional<NetConnectionProps> props = connection.Properties();
     return props ? props->guid : std::u16string();
@@ -35,12 +26,24 @@ bool ShareAs(NetConnection& connection, IcsSharingType type) {
            configuration->SharingConnectionType() == std::optional<int32_t>(static_cast<int32_t>(type));
 }
 
-bool Unshare(NetConnection& connection) {
-    std::unique_ptr<NetSharingConfiguration> configuration = connection.SharingConfiguration();
-    return configuration && configuration->DisableSharing();
+}  // namespace
+
+// The connection's sharing type, or nothing when it is not shared. A connection whose configuration
+// cannot be read counts as not shared.
+std::optional<int32_t> IcsController::SharedAs(NetConnection& connection) {
+    std::unique_ptr<NetSharingConfiguration> configuration = Checked(connection.SharingConfiguration());
+    if (!configuration)
+        return std::nullopt;
+    const std::optional<bool> enabled = Checked(configuration->SharingEnabled());
+    if (enabled != std::optional<bool>(true))
+        return std::nullopt;
+    return Checked(configuration->SharingConnectionType());
 }
 
-}  // namespace
+bool IcsController::Unshare(NetConnection& connection) {
+    std::unique_ptr<NetSharingConfiguration> configuration = Checked(connection.SharingConfiguration());
+    return configuration && Checked(configuration->DisableSharing());
+}
 
 bool IsEligibleConnection(const NetConnectionProps& props) {
     switch (props.mediaType) {
@@ -56,7 +59,7 @@ bool IsEligibleConnection(const NetConnectionProps& props) {
 
 std::unique_ptr<NetSharingManager> IcsController::OpenManager() {
     service_.InitializeSecurity();
-    return service_.CreateSharingManager();
+    return Checked(service_.CreateSharingManager());
 }
 
 void IcsController::RefreshIcsConnections(const std::u16string& chosenConnection) {
@@ -65,14 +68,19 @@ void IcsController::RefreshIcsConnections(const std::u16string& chosenConnection
     std::unique_ptr<NetSharingManager> manager = OpenManager();
     if (!manager)
         return;
-    auto connections = manager->EnumEveryConnection();
+    auto connections = Checked(manager->EnumEveryConnection());
     if (!connections)
         return;
     for (const std::unique_ptr<NetConnection>& connection : *connections) {
+        const bool troubledBefore = troubled_;
         const int32_t sharingType = SharedAs(*connection).value_or(kSharingTypeNone);
-        std::optional<NetConnectionProps> props = connection->Properties();
-        if (!props || !IsEligibleConnection(*props))
+        std::optional<NetConnectionProps> props = Checked(connection->Properties());
+        if (!props || !IsEligibleConnection(*props)) {
+            // A connection that cannot be shared at all may well refuse its sharing configuration.
+            if (props)
+                troubled_ = troubledBefore;
             continue;
+        }
         state_.records.push_back({props->guid, props->name, props->deviceName, props->characteristics,
                                   props->mediaType, sharingType, props->status});
         // An empty choice names no connection, not one whose name the service left empty.
@@ -114,7 +122,7 @@ bool IcsController::DisableSharingOfType(int32_t type, const std::u16string& gui
     std::unique_ptr<NetSharingManager> manager = OpenManager();
     if (!manager)
         return false;
-    auto connections = manager->EnumEveryConnection();
+    auto connections = Checked(manager->EnumEveryConnection());
     if (!connections)
         return false;
     for (const std::unique_ptr<NetConnection>& connection : *connections) {
@@ -133,7 +141,7 @@ void IcsController::EnableSharingPair(const std::u16string& publicGuid, const st
     std::unique_ptr<NetSharingManager> manager = OpenManager();
     if (!manager)
         return;
-    auto connections = manager->EnumEveryConnection();
+    auto connections = Checked(manager->EnumEveryConnection());
     if (!connections)
         return;
     NetConnection* publicCandidate = nullptr;
@@ -171,7 +179,7 @@ std::optional<FoundConnection> IcsController::FindConnectionByGuid(const std::u1
     std::unique_ptr<NetSharingManager> manager = OpenManager();
     if (!manager)
         return std::nullopt;
-    auto connections = manager->EnumEveryConnection();
+    auto connections = Checked(manager->EnumEveryConnection());
     if (!connections)
         return std::nullopt;
     for (const std::unique_ptr<NetConnection>& connection : *connections) {

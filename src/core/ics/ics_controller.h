@@ -41,11 +41,25 @@ class IcsController {
     // The eligible connection with `guid` (A-Z case ignored).
     std::optional<FoundConnection> FindConnectionByGuid(const std::u16string& guid);
 
+    // Whether a sharing manager call failed since the last ClearTrouble: the records may then miss a
+    // connection, and an unsharing may not have happened.
+    bool Troubled() const { return troubled_; }
+    void ClearTrouble() { troubled_ = false; }
+
   private:
     std::unique_ptr<NetSharingManager> OpenManager();
+    std::optional<int32_t> SharedAs(NetConnection& connection);
+    bool Unshare(NetConnection& connection);
+    // Passes `ok` through, noting a failure.
+    template <typename T>
+    T Checked(T ok) {
+        troubled_ = troubled_ || !ok;
+        return ok;
+    }
 
     SharingManagerService& service_;
     IcsState& state_;
+    bool troubled_ = false;
 };
 
 // LAN, phone, PPPoE or bridge media, and not a network adapter over IEEE 1394.

@@ -201,6 +201,24 @@ inline constexpr LanguageString kJoinCodeTooLong{u"String188",
                                                  u"The network name and key are too long for a QR code."};
 inline constexpr LanguageString kJoinCodeCopied{u"String189", u"Copied"};
 
+// Messages of connection sharing, the DHCP server and the saved radio state.
+inline constexpr LanguageString kIcsStartFailedMessage{
+    u"String190",
+    u"Internet connection sharing could not be set up for the access point, so its stations may not reach "
+    u"the Internet. Choose the connection on the ICS page and press Apply to try again."};
+inline constexpr LanguageString kIcsStopFailedMessage{
+    u"String191",
+    u"Internet connection sharing could not be switched off completely. Switch it off on the Sharing tab of "
+    u"the connection's properties."};
+inline constexpr LanguageString kDhcpServerStartFailedMessage{
+    u"String192",
+    u"DhcpServer.exe could not be started, so stations get no address. Check that it is in the program "
+    u"folder."};
+inline constexpr LanguageString kRadioStateSaveFailedMessage{
+    u"String193",
+    u"The radio state could not be saved in the registry (HKEY_CURRENT_USER\\Software\\Duva DI), so the "
+    u"next start may not restore it."};
+
 // Every place of use above; three keys serve two places each.
 inline constexpr std::array kLanguageStrings{
     kLinkStatusTip,
@@ -289,6 +307,11 @@ inline constexpr std::array kLanguageStrings{
     kJoinCodeNothingStored,
     kJoinCodeTooLong,
     kJoinCodeCopied,
+    kIcsStartFailedMessage,
+    kIcsStopFailedMessage,
+    kDhcpServerStartFailedMessage,
+    kRadioStateSaveFailedMessage,
+// Every place of use above; the 90 keys the program looks up, three of them twice.
 };
 
 // A text as it goes on screen: the language file's texts keep their line end, which a control, menu

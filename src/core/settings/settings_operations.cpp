@@ -1,6 +1,8 @@
 // The settings operations over the settings-store port.
 #include "core/settings/settings_operations.h"
 
+#include <algorithm>
+
 namespace aerowisp {
 namespace {
 
@@ -16,17 +18,16 @@ bool WriteDword(SettingsStore& store, const char16_t* name, uint32_t value) {
     return key && key->SetDWORDValue(name, value);
 }
 
+// The profile functions pass values as C strings, so a value ends at its first zero: cut there on both
+// ways, a saved value cannot lose its closing quote.
 std::u16string CapProfileValue(const std::u16string& value) {
-    return value.substr(0, kProfileValueMaxLength);
+    return value.substr(0, std::min(value.find(u'\0'), kProfileValueMaxLength));
 }
 
 // Reading drops the blanks around a value and one pair of quotes around it, so a value goes in double
 // quotes to come back byte for byte; an entry written without them still reads as before.
 std::u16string QuotedProfileValue(const std::u16string& value) {
-    std::u16string quoted(1, u'"');
-    quoted.append(value, 0, kProfileValueMaxLength);
-    quoted.push_back(u'"');
-    return quoted;
+    return u'"' + CapProfileValue(value) + u'"';
 }
 
 }  // namespace

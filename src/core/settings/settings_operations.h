@@ -48,7 +48,7 @@ std::u16string ApSettingsIniPath(const std::u16string& programFolder);
 // Loads (load = true) or saves the hosted network's desired name and key. Loading leaves a value
 // unchanged when its entry is missing or empty; saving always writes both entries, each in double
 // quotes so that blanks and quotes at its ends survive. At most 255 characters of each value are read
-// or written. False when a save did not write both entries.
+// or written, and none from its first zero on. False when a save did not write both entries.
 bool SerializeApSettings(SettingsStore& store, const std::u16string& programFolder, bool load,
                          std::u16string& desiredSsid, std::u16string& desiredKey);
 

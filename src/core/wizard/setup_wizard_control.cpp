@@ -86,7 +86,8 @@ void SetupWizardControl::ApplyCreatedAccessPoint(const WizardData& data) {
     if (!SerializeApSettings(ports_.settings, state_.programFolder, false, hosted.desiredSsid,
                              hosted.desiredKey))
         view_.ShowMessage(view_.TextFromKey(kIniSaveFailedMessage));
-    sharing_.StartConnectionSharing();
+    if (!sharing_.StartConnectionSharing())
+        view_.ShowMessage(view_.TextFromKey(kIcsStartFailedMessage));
 }
 
 bool SetupWizardControl::RestoreKeptNetwork(const std::u16string& ssid, const std::u16string& key) {
