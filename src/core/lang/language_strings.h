@@ -11,6 +11,7 @@ namespace aerowisp {
 struct LanguageString {
     std::u16string_view key;
     std::u16string_view englishDefault;
+    friend bool operator==(const LanguageString&, const LanguageString&) = default;
 };
 
 // The one rule for every place of use: the language file's text when the lookup found any, else the
