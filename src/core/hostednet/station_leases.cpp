@@ -6,6 +6,7 @@
 #include <span>
 #include <vector>
 
+#include "core/text/number_text.h"
 #include "dhcp/core/ipv4.h"
 #include "dhcp/core/lease_file.h"
 
@@ -15,16 +16,6 @@ namespace {
 // The hardware type of Ethernet and 802.11 addresses in DHCP (RFC 1700).
 constexpr uint8_t kEthernetHardwareType = 1;
 constexpr size_t kReadChunkBytes = 4096;
-
-int HexValue(char16_t c) {
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    return -1;
-}
 
 // The server keeps the hardware type before the address, and so do clients that identify themselves by
 // their address (option 61).
@@ -48,7 +39,7 @@ std::optional<StationMac> ParseStationMac(std::u16string_view text) {
     for (char16_t c : text) {
         if (c == u'-' || c == u':' || c == u'.')
             continue;
-        const int value = HexValue(c);
+        const int value = HexDigitValue(c);
         if (value < 0 || digits == mac.size() * 2)
             return std::nullopt;
         mac[digits / 2] = static_cast<uint8_t>(mac[digits / 2] << 4 | value);

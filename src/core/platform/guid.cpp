@@ -1,6 +1,8 @@
 // Text form of identifiers, matching the RPC run-time's conversions.
 #include "core/platform/guid.h"
 
+#include "core/text/number_text.h"
+
 namespace aerowisp {
 namespace {
 
@@ -12,20 +14,10 @@ void AppendHex(std::u16string& out, uint64_t value, int digits) {
     }
 }
 
-int HexValue(char16_t c) {
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    return -1;
-}
-
 std::optional<uint64_t> ParseHex(std::u16string_view text) {
     uint64_t value = 0;
     for (char16_t c : text) {
-        const int digit = HexValue(c);
+        const int digit = HexDigitValue(c);
         if (digit < 0)
             return std::nullopt;
         value = (value << 4) | static_cast<uint64_t>(digit);

@@ -24,4 +24,14 @@ std::u16string MacAddressText(const std::array<uint8_t, 6>& address) {
     return text;
 }
 
+int HexDigitValue(char16_t c) {
+    if (c >= u'0' && c <= u'9')
+        return c - u'0';
+    if (c >= u'a' && c <= u'f')
+        return c - u'a' + 10;
+    if (c >= u'A' && c <= u'F')
+        return c - u'A' + 10;
+    return -1;
+}
+
 }  // namespace aerowisp
