@@ -92,27 +92,8 @@ bool Dialog::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) {
 }
 
 INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    Dialog* self = nullptr;
-    if (message == WM_INITDIALOG) {
-        self = reinterpret_cast<Dialog*>(lParam);
-        ::SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
-        self->Attach(hwnd);
-    } else {
-        self = reinterpret_cast<Dialog*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
-    }
-    if (self == nullptr)
-        return FALSE;
-    INT_PTR handled = FALSE;
-    try {
-        handled = self->Dispatch(message, wParam, lParam);
-    } catch (...) {
-        handled = FALSE;
-    }
-    if (message == WM_NCDESTROY) {
-        ::SetWindowLongPtrW(hwnd, DWLP_USER, 0);
-        self->Detach();
-    }
-    return handled;
+    Dialog* created = message == WM_INITDIALOG ? reinterpret_cast<Dialog*>(lParam) : nullptr;
+    return RouteDialogMessage(hwnd, message, wParam, lParam, created, &Dialog::Dispatch);
 }
 
 INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -28,28 +28,10 @@ PROPSHEETPAGEW PropertyPage::Describe() {
 }
 
 INT_PTR CALLBACK PropertyPage::PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    PropertyPage* self = nullptr;
-    if (message == WM_INITDIALOG) {
-        const auto* page = reinterpret_cast<const PROPSHEETPAGEW*>(lParam);
-        self = reinterpret_cast<PropertyPage*>(page->lParam);
-        ::SetWindowLongPtrW(hwnd, DWLP_USER, page->lParam);
-        self->Attach(hwnd);
-    } else {
-        self = reinterpret_cast<PropertyPage*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
-    }
-    if (self == nullptr)
-        return FALSE;
-    INT_PTR handled = FALSE;
-    try {
-        handled = self->Dispatch(message, wParam, lParam);
-    } catch (...) {
-        handled = FALSE;
-    }
-    if (message == WM_NCDESTROY) {
-        ::SetWindowLongPtrW(hwnd, DWLP_USER, 0);
-        self->Detach();
-    }
-    return handled;
+    PropertyPage* created = nullptr;
+    if (message == WM_INITDIALOG)
+        created = reinterpret_cast<PropertyPage*>(reinterpret_cast<const PROPSHEETPAGEW*>(lParam)->lParam);
+    return RouteDialogMessage(hwnd, message, wParam, lParam, created, &PropertyPage::Dispatch);
 }
 
 INT_PTR PropertyPage::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {

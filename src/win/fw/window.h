@@ -38,6 +38,35 @@ class Window {
     void Attach(HWND hwnd) { hwnd_ = hwnd; }
     void Detach() { hwnd_ = nullptr; }
 
+    // The part of a dialog procedure that dialogs and property pages share: the object, given with
+    // WM_INITDIALOG as `created`, is kept in DWLP_USER, answers every message through `dispatch` (an
+    // exception answers "not handled" rather than crossing the system's frames), and lets go of the window
+    // on WM_NCDESTROY.
+    template <class Owner>
+    static INT_PTR RouteDialogMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, Owner* created,
+                                      INT_PTR (Owner::*dispatch)(UINT, WPARAM, LPARAM)) {
+        Owner* self = created;
+        if (message == WM_INITDIALOG && self != nullptr) {
+            ::SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
+            self->Attach(hwnd);
+        } else {
+            self = reinterpret_cast<Owner*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
+        }
+        if (self == nullptr)
+            return FALSE;
+        INT_PTR handled = FALSE;
+        try {
+            handled = (self->*dispatch)(message, wParam, lParam);
+        } catch (...) {
+            handled = FALSE;
+        }
+        if (message == WM_NCDESTROY) {
+            ::SetWindowLongPtrW(hwnd, DWLP_USER, 0);
+            self->Detach();
+        }
+        return handled;
+    }
+
   private:
     HWND hwnd_ = nullptr;
 };
