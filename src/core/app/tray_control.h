@@ -72,13 +72,14 @@ class TrayControl {
     // Runs the About dialog unless one is open already.
     void ShowAboutDialog();
     void OnExitCommand(ExitVariant variant);
+    // Closes the setup wizard's window, when there is one, as its close box does.
+    void CloseWizardWindow();
 
   private:
     bool MenuOffers(uint32_t commandId) const;
     // Station mode: the card's connection state; false when a query failed and the tip is to stay.
     bool StationTip(std::u16string& tip);
     void ShowMainWindowInFront();
-    void CloseWizardWindow();
 
     ModelPorts ports_;
     MainView& view_;

@@ -322,10 +322,7 @@ void CHotlynxDlg::RunSetupWizard() {
 
 bool CHotlynxDlg::RunWizardSheet(WizardSession& session) {
     CWizardSheet sheet(session, language_);
-    wizardSheet_ = &sheet;
-    const bool finished = sheet.Run(nullptr);
-    wizardSheet_ = nullptr;
-    return finished;
+    return sheet.Run(nullptr);
 }
 
 // ---- Start and end ----
@@ -654,8 +651,7 @@ bool CHotlynxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
             if (closeDeferrals_ > 0) {
                 closeDeferred_ = true;
                 // A close from outside while the wizard shows ends the wizard as cancelled first.
-                if (wizardSheet_ != nullptr && wizardSheet_->IsCreated())
-                    wizardSheet_->Post(WM_SYSCOMMAND, SC_CLOSE);
+                model_->Tray().CloseWizardWindow();
             } else {
                 OnClose();
             }

@@ -147,8 +147,6 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView, p
     std::optional<std::u16string> pendingCardDescription_;
     // Exists only while a sharing operation runs.
     std::unique_ptr<CMsgDialog> pleaseWait_;
-    // Exists only while the setup wizard shows.
-    CWizardSheet* wizardSheet_ = nullptr;
 
     // Icon 128, shared by the system: never destroyed.
     HICON m_hIcon = nullptr;
