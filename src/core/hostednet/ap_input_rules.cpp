@@ -6,29 +6,29 @@
 #include <string>
 
 #include "core/lang/language_strings.h"
+#include "core/text/number_text.h"
 
 namespace aerowisp {
 namespace {
-
-bool IsHexDigit(char16_t c) {
-    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-}
-
-// The name reaches the WLAN service in the ANSI code page: it must have an exact form there that fits
-// the 32-byte SSID field, or the network would carry another name than the one typed.
-bool IsValidSsid(std::u16string_view ssid, AnsiCodePage& codePage) {
-    if (ssid.empty() || ssid.size() > kSsidMaxLength ||
-        !std::ranges::all_of(ssid, [](char16_t c) { return c <= kSsidMaxCharacter; }))
-        return false;
-    const std::optional<std::string> ansi = codePage.WideToAnsiExactly(ssid);
-    return ansi && ansi->size() <= kSsidMaxAnsiBytes;
-}
 
 bool IsPassphraseCharacter(char16_t c) {
     return c >= kPassphraseFirstCharacter && c <= kPassphraseLastCharacter;
 }
 
 }  // namespace
+
+SsidFault CheckSsid(std::u16string_view ssid, AnsiCodePage& codePage) {
+    if (ssid.empty())
+        return SsidFault::kEmpty;
+    if (std::ranges::any_of(ssid, [](char16_t c) { return c > kSsidMaxCharacter; }))
+        return SsidFault::kNoExactAnsiForm;
+    const std::optional<std::string> ansi = codePage.WideToAnsiExactly(ssid);
+    if (!ansi)
+        return SsidFault::kNoExactAnsiForm;
+    if (ssid.size() > kSsidMaxLength || ansi->size() > kSsidMaxAnsiBytes)
+        return SsidFault::kTooLong;
+    return SsidFault::kNone;
+}
 
 // A passphrase is what WPA2 accepts as one: printable ASCII only.
 bool IsValidKey(std::u16string_view key) {
@@ -42,7 +42,7 @@ bool IsValidKey(std::u16string_view key) {
 // A key is a secret: one that differs in the case of a letter is another key.
 ApInputFault ValidateApInput(std::u16string_view ssid, std::u16string_view key,
                              std::u16string_view confirmation, AnsiCodePage& codePage) {
-    if (!IsValidSsid(ssid, codePage))
+    if (CheckSsid(ssid, codePage) != SsidFault::kNone)
         return ApInputFault::kInvalidSsid;
     if (!IsValidKey(key))
         return ApInputFault::kInvalidKey;
@@ -65,7 +65,8 @@ ApInputMessage MessageFor(ApInputFault fault) {
 }
 
 bool IsHexKey(std::u16string_view key) {
-    return key.size() == kHexKeyLength && std::ranges::all_of(key, IsHexDigit);
+    return key.size() == kHexKeyLength &&
+           std::ranges::all_of(key, [](char16_t c) { return HexDigitValue(c) >= 0; });
 }
 
 bool IsUsableStoredApInput(std::u16string_view ssid, std::u16string_view key, AnsiCodePage& codePage) {

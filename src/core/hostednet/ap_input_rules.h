@@ -40,6 +40,14 @@ struct ApInputMessage {
 ApInputFault ValidateApInput(std::u16string_view ssid, std::u16string_view key,
                              std::u16string_view confirmation, AnsiCodePage& codePage);
 
+// Why a name breaks the name rule, when it does.
+enum class SsidFault { kNone, kEmpty, kNoExactAnsiForm, kTooLong };
+
+// The name rule alone: the name reaches the WLAN service in the system's ANSI code page, so it must have
+// an exact form there (no character above U+0100 either) that fits the 32-byte SSID field, or the
+// network would carry another name than the one typed.
+SsidFault CheckSsid(std::u16string_view ssid, AnsiCodePage& codePage);
+
 // `fault` must not be kNone.
 ApInputMessage MessageFor(ApInputFault fault);
 

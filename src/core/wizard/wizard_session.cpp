@@ -44,18 +44,19 @@ WizardTurn WizardSession::Back(WizardPage from) const {
     return WizardTurn::Go(data_.opMode != 0 ? WizardPage::kIcs : WizardPage::kOpMode);
 }
 
-// The length is counted in the form the WLAN service receives, the system's ANSI code page; a name
-// without an exact form there would reach the network as another name, so it is refused outright.
+// A name without an exact form in the system's ANSI code page would reach the network as another
+// name, so it is refused outright; the length is counted in that form.
 WizardTurn WizardSession::NextFromName(const std::u16string& name) {
-    if (name.empty())
-        return WizardTurn::Stay(kWizardNameRequiredMessage, IDC_WIZ_SSID);
-    if (std::ranges::any_of(name, [](char16_t c) { return c > kSsidMaxCharacter; }))
-        return WizardTurn::Stay(kWizardInvalidNameMessage, IDC_WIZ_SSID);
-    const std::optional<std::string> ansi = codePage_.WideToAnsiExactly(name);
-    if (!ansi)
-        return WizardTurn::Stay(kWizardInvalidNameMessage, IDC_WIZ_SSID);
-    if (ansi->size() > kSsidMaxAnsiBytes)
-        return WizardTurn::Stay(kWizardNameLengthMessage, IDC_WIZ_SSID);
+    switch (CheckSsid(name, codePage_)) {
+        case SsidFault::kEmpty:
+            return WizardTurn::Stay(kWizardNameRequiredMessage, IDC_WIZ_SSID);
+        case SsidFault::kNoExactAnsiForm:
+            return WizardTurn::Stay(kWizardInvalidNameMessage, IDC_WIZ_SSID);
+        case SsidFault::kTooLong:
+            return WizardTurn::Stay(kWizardNameLengthMessage, IDC_WIZ_SSID);
+        case SsidFault::kNone:
+            break;
+    }
     data_.ssid = name;
     return WizardTurn::Go(WizardPage::kApSecurity);
 }
