@@ -1,4 +1,5 @@
-// The server's Win32 shell: one thread waits on the window's messages, the socket and address changes.
+// The server's Win32 shell: one thread waits on the window's messages, the socket and address changes; the
+// replies leave from a second one.
 #include "dhcp/win/dhcp_service.h"
 
 #include <ws2tcpip.h>
@@ -251,6 +252,7 @@ void DhcpService::Bind() {
 
 void DhcpService::Unbind() {
     if (m_socket != INVALID_SOCKET) {
+        m_sender.Flush();
         ::closesocket(m_socket);
         m_socket = INVALID_SOCKET;
     }
@@ -312,10 +314,7 @@ bool DhcpService::ServeOne() {
         return false;
     if (ParseResult parsed = ParseMessage(std::span<const uint8_t>(m_buffer).first(size)); parsed.message) {
         if (std::optional<Reply> reply = m_server->Handle(*parsed.message, broadcast, UnixSeconds())) {
-            const std::vector<uint8_t> bytes = BuildMessage(reply->message);
-            const sockaddr_in to = SocketAddress(reply->to, reply->port);
-            ::sendto(m_socket, reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()), 0,
-                     reinterpret_cast<const sockaddr*>(&to), sizeof to);
+            m_sender.Send(m_socket, SocketAddress(reply->to, reply->port), BuildMessage(reply->message));
         }
     }
     if (m_server->TakeChanged())

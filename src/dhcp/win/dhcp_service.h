@@ -1,5 +1,6 @@
-// DhcpServer.exe's one thread: the hidden "Tftpd32" window, the socket on 192.168.139.1:67, the wait for
-// that address, and the lease file written shortly after each change.
+// DhcpServer.exe's main thread: the hidden "Tftpd32" window, the socket on 192.168.139.1:67, the wait for
+// that address, and the lease file written shortly after each change; the replies leave from a thread of
+// their own.
 #pragma once
 
 #include <winsock2.h>
@@ -13,6 +14,7 @@
 
 #include "dhcp/core/server.h"
 #include "dhcp/win/files.h"
+#include "dhcp/win/reply_sender.h"
 #include "fw/handle.h"
 
 namespace aerowisp::dhcp {
@@ -52,6 +54,7 @@ class DhcpService {
     std::unique_ptr<Server> m_server;
     HWND m_window = nullptr;
     SOCKET m_socket = INVALID_SOCKET;
+    ReplySender m_sender;
     std::vector<uint8_t> m_buffer = std::vector<uint8_t>(kMaxMessageBytes + 1);
     LPFN_WSARECVMSG m_recvMsg = nullptr;
     fw::KernelHandle m_socketEvent;
