@@ -19,7 +19,7 @@ class Exclusive {
 
 }  // namespace
 
-ReplySender::ReplySender() {
+ReplySender::ReplySender(Transmit transmit) : m_transmit(std::move(transmit)) {
     m_thread.Reset(::CreateThread(nullptr, 0, ThreadMain, this, 0, nullptr));
 }
 
@@ -37,7 +37,7 @@ ReplySender::~ReplySender() {
 void ReplySender::Send(SOCKET socket, const sockaddr_in& to, std::vector<uint8_t> bytes) {
     Datagram datagram{socket, to, std::move(bytes)};
     if (!m_thread) {
-        SendNow(datagram);
+        m_transmit(datagram);
         return;
     }
     {
@@ -62,7 +62,7 @@ DWORD WINAPI ReplySender::ThreadMain(void* self) {
     return 0;
 }
 
-void ReplySender::SendNow(const Datagram& datagram) {
+void ReplySender::SendTo(const Datagram& datagram) {
     ::sendto(datagram.socket, reinterpret_cast<const char*>(datagram.bytes.data()),
              static_cast<int>(datagram.bytes.size()), 0, reinterpret_cast<const sockaddr*>(&datagram.to),
              sizeof datagram.to);
@@ -84,7 +84,7 @@ void ReplySender::SendQueued() {
             m_inFlight = batch.size();
         }
         for (const Datagram& datagram : batch)
-            SendNow(datagram);
+            m_transmit(datagram);
         batch.clear();
     }
 }

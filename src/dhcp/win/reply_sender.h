@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "fw/handle.h"
@@ -19,7 +20,15 @@ class ReplySender {
   public:
     static constexpr size_t kMaxQueued = 1024;
 
-    ReplySender();
+    struct Datagram {
+        SOCKET socket;
+        sockaddr_in to;
+        std::vector<uint8_t> bytes;
+    };
+    using Transmit = std::function<void(const Datagram&)>;
+
+    // `transmit` puts one datagram on the wire: sendto, or a recording stand-in in tests.
+    explicit ReplySender(Transmit transmit = SendTo);
     // Sends what is queued, then ends the thread.
     ~ReplySender();
     ReplySender(const ReplySender&) = delete;
@@ -29,17 +38,13 @@ class ReplySender {
     // Returns once every reply handed over so far has been sent: a socket is closed only after this.
     void Flush();
 
-  private:
-    struct Datagram {
-        SOCKET socket;
-        sockaddr_in to;
-        std::vector<uint8_t> bytes;
-    };
+    static void SendTo(const Datagram& datagram);
 
+  private:
     static DWORD WINAPI ThreadMain(void* self);
-    static void SendNow(const Datagram& datagram);
     void SendQueued();
 
+    Transmit m_transmit;
     SRWLOCK m_lock = SRWLOCK_INIT;
     CONDITION_VARIABLE m_queued = CONDITION_VARIABLE_INIT;
     CONDITION_VARIABLE m_sent = CONDITION_VARIABLE_INIT;
