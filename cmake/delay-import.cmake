@@ -1,7 +1,8 @@
 # aerowisp_delay_import_library(VAR DLL): builds a delay-load import library for DLL (its name without
 # ".dll") from the toolchain's ordinary import library, and sets VAR to its path. A program linked with it
 # loads the DLL at its first call into it rather than at start-up: the wireless, IP Helper and automation
-# DLLs are never called in simulation, and Windows 7 loads them only once the program needs them.
+# DLLs are never called in simulation, the version DLL only by the About page, and Windows 7 loads them
+# only once the program needs them.
 # The helper that loads them (__delayLoadHelper2) comes with mingw-w64's own library.
 set(AEROWISP_DELAY_IMPORT_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/make-delay-import.cmake)
 

@@ -2,6 +2,12 @@
 
 AEROWISP_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
+# While Xlib has found no resources at all it looks for its resource files again at every lookup, and
+# Wine looks up font settings each time a control selects a font: without a resource file every control
+# of every Wine window cost a dozen failed file opens, more than half of what creating it takes. An X
+# session loads resources at its start; the private displays here get this file instead.
+export XENVIRONMENT=${XENVIRONMENT:-$AEROWISP_ROOT/scripts/xresources}
+
 # The 64-bit Wine loader; Debian's `wine` wrapper complains when wine32 is absent.
 wine_binary() {
     if [ -x /usr/lib/wine/wine64 ]; then echo /usr/lib/wine/wine64; else echo wine; fi

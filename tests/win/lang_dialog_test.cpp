@@ -142,6 +142,11 @@ TEST(ApplyLanguageToDialog, SetsTheTextOfEveryNamedControlADialogHas) {
     TestDialog other({{1062, L"BUTTON", L"Apply"}, {1109, L"STATIC", L"Please enter"}});
     ASSERT_NE(page.Window(), nullptr);
     ASSERT_NE(other.Window(), nullptr);
+    // A control's own child is not one of the dialog's controls, whatever its identifier.
+    const HWND grandchild =
+        CreateWindowExW(0, L"STATIC", L"Inside", WS_CHILD, 0, 0, 10, 10, GetDlgItem(page.Window(), 1062),
+                        reinterpret_cast<HMENU>(INT_PTR{1109}), GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(grandchild, nullptr);
     ApplyLanguageToDialog(page.Window(), file);
     ApplyLanguageToDialog(other.Window(), file);
 
@@ -152,6 +157,9 @@ TEST(ApplyLanguageToDialog, SetsTheTextOfEveryNamedControlADialogHas) {
     EXPECT_EQ(page.Text(1131), L"");  // a text that is only a line end shows as nothing
     EXPECT_EQ(other.Text(1062), L"Apply now");
     EXPECT_EQ(other.Text(1109), L" Two  blanks ");
+    wchar_t inside[16] = {};
+    GetWindowTextW(grandchild, inside, 16);
+    EXPECT_EQ(std::wstring(inside), L"Inside");
 
     // Without the file nothing changes.
     const std::u16string missing = path + u".missing";

@@ -115,6 +115,11 @@ TEST(CHoverButtonTest, EnableButtonSwitchesTheWindowTheTooltipAndTheDrawnFace) {
         host.button.LoadBitmaps(IDB_TEST_NORMAL, IDB_TEST_PRESSED, IDB_TEST_HOVER, IDB_TEST_DISABLED));
     ASSERT_TRUE(host.button.SetIcon(IDI_TEST_BLACK16, IDI_TEST_WHITE16));
     host.button.SetTooltipText(std::wstring(L"Radio Off"));
+    // The tooltip is made by the first mouse message, with the text given before.
+    EXPECT_TRUE(ThreadToolTips().empty());
+    host.button.Send(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    ASSERT_NE(nullptr, OnlyToolTip());
+    EXPECT_EQ(L"Radio Off", ToolText(OnlyToolTip(), button));
     ActivationSpy spy(OnlyToolTip());
 
     host.button.EnableButton(false);

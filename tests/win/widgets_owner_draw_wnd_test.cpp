@@ -50,6 +50,9 @@ TEST(COwnerDrawWndTest, HasOneBalloonTooltipWhoseTextAMissingStringKeeps) {
         WidgetHost host;
         const HWND picture = host.picture.Handle();
         ASSERT_TRUE(host.picture.SetIcon(IDI_TEST_BLACK32, IDS_TEST_TIP));
+        // The mouse's first coming makes the tooltip, with the text given before.
+        EXPECT_TRUE(ThreadToolTips().empty());
+        host.picture.Send(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
         const HWND tip = OnlyToolTip();
         ASSERT_NE(nullptr, tip);
         EXPECT_NE(0, ::GetWindowLongPtrW(tip, GWL_STYLE) & TTS_BALLOON);

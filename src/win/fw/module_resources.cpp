@@ -15,12 +15,19 @@ namespace {
 // The artwork is drawn for 96 pixels per logical inch.
 constexpr int kArtworkDpi = 96;
 
-int ScreenDpi() {
+int ReadScreenDpi() {
     const ClientDC screen(nullptr);
     if (screen.Get() == nullptr)
         return kArtworkDpi;
     const int dpi = ::GetDeviceCaps(screen.Get(), LOGPIXELSX);
     return dpi > 0 ? dpi : kArtworkDpi;
+}
+
+// The system's DPI is fixed for the logon session, so it is asked for once: every picture of the main
+// window is loaded through here, and each screen DC costs a round trip to the window system.
+int ScreenDpi() {
+    static const int dpi = ReadScreenDpi();
+    return dpi;
 }
 
 int Scaled(LONG pixels, int dpi) {

@@ -21,20 +21,6 @@ CHoverButton::~CHoverButton() {
     UnsubclassWindow();
 }
 
-void CHoverButton::LazyFace::Use(UINT id) {
-    id_ = id;
-    bitmap_.Reset();
-}
-
-HBITMAP CHoverButton::LazyFace::Get() {
-    if (!bitmap_ && id_ != 0) {
-        bitmap_ = fw::LoadBitmapResource(id_);
-        if (!bitmap_)
-            id_ = 0;  // not looked for again at every paint
-    }
-    return bitmap_.Get();
-}
-
 bool CHoverButton::LoadBitmaps(UINT normal, UINT pressed, UINT hover, UINT disabled) {
     m_bmpNormal.Reset();
     m_bmpPressed.Use(0);
@@ -47,10 +33,8 @@ bool CHoverButton::LoadBitmaps(UINT normal, UINT pressed, UINT hover, UINT disab
     m_bmpPressed.Use(pressed);
     m_bmpHover.Use(hover);
     m_bmpDisabled.Use(disabled);
-    if (!m_strTip.empty() && m_ToolTip.IsCreated()) {
-        m_ToolTip.UpdateTipText(Handle(), kToolId, m_strTip);
-        m_ToolTip.Activate(true);
-    }
+    if (!m_strTip.empty())
+        ActivateToolTip(true);
     return true;
 }
 
@@ -65,7 +49,7 @@ bool CHoverButton::SetIcon(UINT icon, UINT disabledIcon) {
     fw::Icon loaded = fw::LoadIconResource(icon);
     if (!loaded)
         return false;
-    m_hIconDisabled = fw::LoadIconResource(disabledIcon);
+    m_hIconDisabled.Use(disabledIcon);
     const SIZE size = fw::IconDrawSize(loaded.Get());
     m_cxIcon = size.cx;
     m_cyIcon = size.cy;
@@ -74,15 +58,10 @@ bool CHoverButton::SetIcon(UINT icon, UINT disabledIcon) {
 }
 
 void CHoverButton::SetTooltipText(const std::wstring& text) {
-    CreateToolTipIfNeeded();
-    if (m_ToolTip.GetToolCount() == 0) {
-        RECT client{};
-        ::GetClientRect(Handle(), &client);
-        m_ToolTip.AddTool(Handle(), kToolId, client, text);
-    }
-    m_ToolTip.UpdateTipText(Handle(), kToolId, text);
-    m_ToolTip.Activate(true);
     m_strTip = text;
+    if (m_ToolTip.IsCreated())
+        ShowTextInToolTip();
+    ActivateToolTip(true);
 }
 
 void CHoverButton::SetTooltipText(UINT id) {
@@ -92,8 +71,7 @@ void CHoverButton::SetTooltipText(UINT id) {
 }
 
 void CHoverButton::EnableButton(bool enable) {
-    if (m_ToolTip.IsCreated())
-        m_ToolTip.Activate(enable);
+    ActivateToolTip(enable);
     ::EnableWindow(Handle(), enable ? TRUE : FALSE);
 }
 
@@ -106,8 +84,8 @@ void CHoverButton::DrawItem(const DRAWITEMSTRUCT& item) {
         offset = kPressedOffset;
     } else if (HBITMAP disabled = (item.itemState & ODS_DISABLED) != 0 ? m_bmpDisabled.Get() : nullptr) {
         face = disabled;
-        if (m_hIconDisabled)
-            icon = m_hIconDisabled.Get();
+        if (HICON disabledIcon = m_hIconDisabled.Get())
+            icon = disabledIcon;
     } else if (HBITMAP hover = m_bHover ? m_bmpHover.Get() : nullptr) {
         face = hover;
     }
@@ -181,11 +159,30 @@ void CHoverButton::PreTranslateMessage(UINT message, WPARAM wParam, LPARAM lPara
     m_ToolTip.RelayEvent(Handle(), message, wParam, lParam);
 }
 
+// The tooltip is made when the mouse first comes to the button: each tooltip is a window of its own, and
+// making one for every button took a sixth of the main window's start.
 void CHoverButton::CreateToolTipIfNeeded() {
     if (m_ToolTip.IsCreated() || !m_ToolTip.Create(Handle(), TTS_BALLOON))
         return;
-    m_ToolTip.Activate(false);
     m_ToolTip.SetMaxTipWidth(kMaxTipWidth);
+    if (!m_strTip.empty())
+        ShowTextInToolTip();
+    m_ToolTip.Activate(m_bTipActive);
+}
+
+void CHoverButton::ShowTextInToolTip() {
+    if (m_ToolTip.GetToolCount() == 0) {
+        RECT client{};
+        ::GetClientRect(Handle(), &client);
+        m_ToolTip.AddTool(Handle(), kToolId, client, m_strTip);
+    }
+    m_ToolTip.UpdateTipText(Handle(), kToolId, m_strTip);
+}
+
+void CHoverButton::ActivateToolTip(bool active) {
+    m_bTipActive = active;
+    if (m_ToolTip.IsCreated())
+        m_ToolTip.Activate(active);
 }
 
 }  // namespace aerowisp

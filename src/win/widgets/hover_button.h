@@ -7,6 +7,7 @@
 
 #include "fw/control.h"
 #include "fw/gdi.h"
+#include "fw/module_resources.h"
 #include "fw/tool_tip_ctrl.h"
 
 namespace aerowisp {
@@ -23,8 +24,8 @@ class CHoverButton : public fw::Control {
     bool LoadBitmaps(UINT normal, UINT pressed, UINT hover, UINT disabled);
     // Size to bitmap: the button takes the size of its normal bitmap and keeps its position.
     void SizeToContent() const;
-    // Icon resources (disabled icon 0: none). False, keeping the icons held so far, when `icon` cannot be
-    // loaded. The icon is drawn at twice its hot spot.
+    // Icon resources (disabled icon 0: none, or loaded when first drawn). False, keeping the icons held so
+    // far, when `icon` cannot be loaded. The icon is drawn at twice its hot spot.
     bool SetIcon(UINT icon, UINT disabledIcon);
     void SetTooltipText(const std::wstring& text);
     // The text of string resource `id`; an empty or missing string leaves the tooltip as it is.
@@ -39,18 +40,31 @@ class CHoverButton : public fw::Control {
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
   private:
-    // A face that is loaded when first asked for: at start-up most buttons show only one of their faces,
-    // and each face is a bitmap of its own.
-    class LazyFace {
+    // A face or icon that is loaded when first asked for: at start-up most buttons show only one of their
+    // faces, and each face is a bitmap of its own. Empty when there is none or it cannot be loaded; one that
+    // cannot be loaded is not looked for again at every paint.
+    template <typename Owned, Owned (*Load)(UINT)>
+    class LazyResource {
       public:
-        void Use(UINT id);
-        // Empty when there is none or it cannot be loaded.
-        HBITMAP Get();
+        void Use(UINT id) {
+            id_ = id;
+            resource_.Reset();
+        }
+        auto Get() {
+            if (!resource_ && id_ != 0) {
+                resource_ = Load(id_);
+                if (!resource_)
+                    id_ = 0;
+            }
+            return resource_.Get();
+        }
 
       private:
         UINT id_ = 0;
-        fw::Bitmap bitmap_;
+        Owned resource_;
     };
+    using LazyFace = LazyResource<fw::Bitmap, &fw::LoadBitmapResource>;
+    using LazyIcon = LazyResource<fw::Icon, &fw::LoadIconResource>;
 
     void OnMouseMove();
     void OnMouseHover();
@@ -58,9 +72,14 @@ class CHoverButton : public fw::Control {
     // Mouse messages reach the tooltip before the button handles them.
     void PreTranslateMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateToolTipIfNeeded();
+    // Gives the tooltip's one tool the button's text, adding the tool the first time.
+    void ShowTextInToolTip();
+    // Remembers whether the tooltip is active, for a tooltip made later.
+    void ActivateToolTip(bool active);
 
     std::wstring m_strTip;
     fw::ToolTipCtrl m_ToolTip;
+    bool m_bTipActive = false;
     bool m_bHover = false;
     bool m_bTracking = false;
     fw::Bitmap m_bmpNormal;
@@ -68,7 +87,7 @@ class CHoverButton : public fw::Control {
     LazyFace m_bmpHover;
     LazyFace m_bmpDisabled;
     fw::Icon m_hIcon;
-    fw::Icon m_hIconDisabled;
+    LazyIcon m_hIconDisabled;
     int m_cxIcon = 0;
     int m_cyIcon = 0;
 };

@@ -32,7 +32,8 @@ bool COwnerDrawWnd::SetIcon(UINT icon, UINT tip) {
     if (replaced) {
         Show(SW_HIDE);
         Show(SW_SHOW);
-        m_ToolTip.Activate(true);
+        if (m_ToolTip.IsCreated())
+            m_ToolTip.Activate(true);
     }
     return true;
 }
@@ -61,13 +62,24 @@ bool COwnerDrawWnd::ReplaceIcon(UINT icon) {
 }
 
 void COwnerDrawWnd::UpdateToolTip(UINT tip) {
-    if (!m_ToolTip.IsCreated() && m_ToolTip.Create(Handle(), TTS_BALLOON)) {
-        m_ToolTip.Activate(false);
-        m_ToolTip.SetMaxTipWidth(kMaxTipWidth);
-    }
     std::wstring text = fw::LoadResourceString(tip);
     if (!text.empty())
         m_strTip = std::move(text);
+    if (m_ToolTip.IsCreated())
+        ShowTextInToolTip();
+}
+
+// The tooltip is a window of its own, made when the mouse first comes to the picture rather than with
+// the main window. It sees the later mouse messages itself; this first one is passed on to it.
+void COwnerDrawWnd::CreateToolTip(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!m_ToolTip.Create(Handle(), TTS_BALLOON))
+        return;
+    m_ToolTip.SetMaxTipWidth(kMaxTipWidth);
+    ShowTextInToolTip();
+    m_ToolTip.RelayEvent(Handle(), message, wParam, lParam);
+}
+
+void COwnerDrawWnd::ShowTextInToolTip() {
     if (m_ToolTip.GetToolCount() == 0) {
         RECT client{};
         ::GetClientRect(Handle(), &client);
@@ -86,8 +98,12 @@ void COwnerDrawWnd::DrawItem(const DRAWITEMSTRUCT& item) const {
                  static_cast<int>(m_cyIcon), DST_ICON);
 }
 
-bool COwnerDrawWnd::OnMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+bool COwnerDrawWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
+        case WM_MOUSEMOVE:
+            if (!m_ToolTip.IsCreated())
+                CreateToolTip(message, wParam, lParam);
+            return false;
         case WM_NCHITTEST:
             // A static is transparent to the mouse; the tooltip needs the mouse to reach it.
             result = HTCLIENT;

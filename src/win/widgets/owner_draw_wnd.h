@@ -34,7 +34,11 @@ class COwnerDrawWnd : public fw::Control {
   private:
     // True when an icon was replaced.
     bool ReplaceIcon(UINT icon);
+    // Keeps the text of string resource `tip` (a missing string keeps the text) for the tooltip.
     void UpdateToolTip(UINT tip);
+    void CreateToolTip(UINT message, WPARAM wParam, LPARAM lParam);
+    // Gives the tooltip's one tool the text, adding the tool the first time, and activates it.
+    void ShowTextInToolTip();
 
     fw::Icon m_hIcon;
     unsigned m_cxIcon = 0;
