@@ -46,7 +46,7 @@ int Usage() {
         L"                                        the hosted network) or leave (the last one leaves)\n"
         L"       wndctl message TITLE [TIMEOUT_MS] wait for a message box titled TITLE (a window of that\n"
         L"                                        title with an owner) and print its text\n"
-        L"       wndctl answer TITLE              press OK in that message box\n");
+        L"       wndctl answer TITLE              press OK in that message box and wait until it is gone\n");
     return 2;
 }
 
@@ -271,8 +271,12 @@ int MessageCommand(const std::wstring& verb, const wchar_t* title, DWORD timeout
         std::fwprintf(stderr, L"wndctl: no message box titled \"%ls\"\n", title);
         return 1;
     }
+    // The box has its owner's caption: it is waited out, so the next command finds the owner, not the box.
     if (verb == L"answer")
-        return ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0) ? 0 : 1;
+        return ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0) &&
+                       PollUntil(kDefaultTimeoutMilliseconds, [&] { return !::IsWindow(box); })
+                   ? 0
+                   : 1;
     std::wprintf(L"%ls\n", MessageText(box).c_str());
     return 0;
 }
