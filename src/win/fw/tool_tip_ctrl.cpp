@@ -65,6 +65,15 @@ void ToolTipCtrl::UpdateTipText(HWND tool, UINT_PTR id, const std::wstring& text
     Send(TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
+void ToolTipCtrl::SetToolText(HWND tool, UINT_PTR id, const std::wstring& text, UINT flags) const {
+    if (GetToolCount() == 0) {
+        RECT client{};
+        ::GetClientRect(tool, &client);
+        AddTool(tool, id, client, text, flags);
+    }
+    UpdateTipText(tool, id, text);
+}
+
 void ToolTipCtrl::RelayEvent(HWND tool, UINT message, WPARAM wParam, LPARAM lParam) const {
     const DWORD position = ::GetMessagePos();
     MSG msg{tool,

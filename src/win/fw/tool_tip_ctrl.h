@@ -24,6 +24,9 @@ class ToolTipCtrl : public Window {
     // Adds tool `id` of window `tool` covering `rect` (client coordinates of `tool`).
     bool AddTool(HWND tool, UINT_PTR id, const RECT& rect, const std::wstring& text, UINT flags = 0) const;
     void UpdateTipText(HWND tool, UINT_PTR id, const std::wstring& text) const;
+    // Gives tool `id` of window `tool` the text, first adding it over the tool's client area when the
+    // tooltip has no tool yet.
+    void SetToolText(HWND tool, UINT_PTR id, const std::wstring& text, UINT flags = 0) const;
     // Passes a mouse message of a tool window to the tooltip, which decides when to show itself.
     void RelayEvent(HWND tool, UINT message, WPARAM wParam, LPARAM lParam) const;
 };

@@ -60,7 +60,7 @@ bool CHoverButton::SetIcon(UINT icon, UINT disabledIcon) {
 void CHoverButton::SetTooltipText(const std::wstring& text) {
     m_strTip = text;
     if (m_ToolTip.IsCreated())
-        ShowTextInToolTip();
+        m_ToolTip.SetToolText(Handle(), kToolId, m_strTip);
     ActivateToolTip(true);
 }
 
@@ -166,17 +166,8 @@ void CHoverButton::CreateToolTipIfNeeded() {
         return;
     m_ToolTip.SetMaxTipWidth(kMaxTipWidth);
     if (!m_strTip.empty())
-        ShowTextInToolTip();
+        m_ToolTip.SetToolText(Handle(), kToolId, m_strTip);
     m_ToolTip.Activate(m_bTipActive);
-}
-
-void CHoverButton::ShowTextInToolTip() {
-    if (m_ToolTip.GetToolCount() == 0) {
-        RECT client{};
-        ::GetClientRect(Handle(), &client);
-        m_ToolTip.AddTool(Handle(), kToolId, client, m_strTip);
-    }
-    m_ToolTip.UpdateTipText(Handle(), kToolId, m_strTip);
 }
 
 void CHoverButton::ActivateToolTip(bool active) {

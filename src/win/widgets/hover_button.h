@@ -72,8 +72,6 @@ class CHoverButton : public fw::Control {
     // Mouse messages reach the tooltip before the button handles them.
     void PreTranslateMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateToolTipIfNeeded();
-    // Gives the tooltip's one tool the button's text, adding the tool the first time.
-    void ShowTextInToolTip();
     // Remembers whether the tooltip is active, for a tooltip made later.
     void ActivateToolTip(bool active);
 

@@ -80,13 +80,8 @@ void COwnerDrawWnd::CreateToolTip(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void COwnerDrawWnd::ShowTextInToolTip() {
-    if (m_ToolTip.GetToolCount() == 0) {
-        RECT client{};
-        ::GetClientRect(Handle(), &client);
-        // Nothing relays the static's mouse messages, so the tooltip subclasses the control to see them.
-        m_ToolTip.AddTool(Handle(), kToolId, client, m_strTip, TTF_SUBCLASS);
-    }
-    m_ToolTip.UpdateTipText(Handle(), kToolId, m_strTip);
+    // Nothing relays the static's mouse messages, so the tooltip subclasses the control to see them.
+    m_ToolTip.SetToolText(Handle(), kToolId, m_strTip, TTF_SUBCLASS);
     m_ToolTip.Activate(true);
 }
 
