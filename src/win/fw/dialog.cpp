@@ -115,25 +115,7 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             LRESULT result = 0;
             if (!OnMessage(message, wParam, lParam, result))
                 return FALSE;
-            // Messages that return a value directly rather than through DWLP_MSGRESULT.
-            switch (message) {
-                case WM_CTLCOLORMSGBOX:
-                case WM_CTLCOLOREDIT:
-                case WM_CTLCOLORLISTBOX:
-                case WM_CTLCOLORBTN:
-                case WM_CTLCOLORDLG:
-                case WM_CTLCOLORSCROLLBAR:
-                case WM_CTLCOLORSTATIC:
-                case WM_COMPAREITEM:
-                case WM_VKEYTOITEM:
-                case WM_CHARTOITEM:
-                case WM_QUERYDRAGICON:
-                case WM_INITDIALOG:
-                    return static_cast<INT_PTR>(result);
-                default:
-                    ::SetWindowLongPtrW(Handle(), DWLP_MSGRESULT, result);
-                    return TRUE;
-            }
+            return HandledDialogMessage(Handle(), message, result);
         }
     }
 }

@@ -43,10 +43,8 @@ INT_PTR PropertyPage::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_NOTIFY: {
             bool handled = false;
             const LRESULT result = OnNotify(*reinterpret_cast<const NMHDR*>(lParam), handled);
-            if (handled) {
-                ::SetWindowLongPtrW(Handle(), DWLP_MSGRESULT, result);
-                return TRUE;
-            }
+            if (handled)
+                return HandledDialogMessage(Handle(), message, result);
             break;
         }
         default:
@@ -55,10 +53,7 @@ INT_PTR PropertyPage::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (!OnMessage(message, wParam, lParam, result))
         return FALSE;
-    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
-        return static_cast<INT_PTR>(result);
-    ::SetWindowLongPtrW(Handle(), DWLP_MSGRESULT, result);
-    return TRUE;
+    return HandledDialogMessage(Handle(), message, result);
 }
 
 LRESULT PropertyPage::OnNotify(const NMHDR& header, bool& handled) {

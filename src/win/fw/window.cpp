@@ -13,4 +13,25 @@ std::wstring Window::TextOf(HWND hwnd) {
     return text;
 }
 
+INT_PTR Window::HandledDialogMessage(HWND dialog, UINT message, LRESULT result) {
+    switch (message) {
+        case WM_CTLCOLORMSGBOX:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_CTLCOLORSTATIC:
+        case WM_COMPAREITEM:
+        case WM_VKEYTOITEM:
+        case WM_CHARTOITEM:
+        case WM_QUERYDRAGICON:
+        case WM_INITDIALOG:
+            return static_cast<INT_PTR>(result);
+        default:
+            ::SetWindowLongPtrW(dialog, DWLP_MSGRESULT, result);
+            return TRUE;
+    }
+}
+
 }  // namespace fw

@@ -38,6 +38,10 @@ class Window {
     void Attach(HWND hwnd) { hwnd_ = hwnd; }
     void Detach() { hwnd_ = nullptr; }
 
+    // What a dialog procedure returns for a message handled with `result`: the value itself for the
+    // messages that return it directly, else TRUE with `result` in DWLP_MSGRESULT.
+    static INT_PTR HandledDialogMessage(HWND dialog, UINT message, LRESULT result);
+
     // The part of a dialog procedure that dialogs and property pages share: the object, given with
     // WM_INITDIALOG as `created`, is kept in DWLP_USER, answers every message through `dispatch` (an
     // exception answers "not handled" rather than crossing the system's frames), and lets go of the window
