@@ -11,24 +11,27 @@
 namespace aerowisp {
 namespace {
 
-constexpr DWORD kListStyles = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP;
 constexpr int kTenths = 10;
 constexpr int kTextBufferLength = 260;
 
 }  // namespace
 
-void SetUpReportList(HWND list, std::span<const ReportColumn> columns, const LanguageFile& language) {
-    ListView_SetExtendedListViewStyle(list, kListStyles);
+void SetUpReportList(HWND list, std::span<const ReportColumn> columns, const LanguageFile& language,
+                     DWORD extendedStyles) {
+    ListView_SetExtendedListViewStyle(list, extendedStyles);
     RECT client{};
     ::GetClientRect(list, &client);
-    const int tenth = (client.right - client.left) / kTenths;
+    const int width = client.right - client.left;
+    const int tenth = width / kTenths;
+    int taken = 0;
     int index = 0;
     for (const ReportColumn& column : columns) {
         std::wstring heading = DisplayText(language.TextFromKey(column.heading));
         LVCOLUMNW entry{};
         entry.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
         entry.fmt = column.format;
-        entry.cx = column.tenths * tenth;
+        entry.cx = column.tenths != 0 ? column.tenths * tenth : width - taken;
+        taken += entry.cx;
         entry.pszText = heading.data();
         entry.iSubItem = index;
         ListView_InsertColumn(list, index, &entry);

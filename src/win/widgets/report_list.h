@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <initializer_list>
 #include <span>
 #include <string>
@@ -15,10 +17,16 @@ namespace aerowisp {
 struct ReportColumn {
     const LanguageString& heading;
     int format;  // LVCFMT_LEFT, LVCFMT_CENTER
-    int tenths;  // the width in tenths of the list's client width (itself cut to whole tenths)
+    // The width in tenths of the list's client width (itself cut to whole tenths); 0: what the columns
+    // before leave of the whole width.
+    int tenths;
 };
 
-void SetUpReportList(HWND list, std::span<const ReportColumn> columns, const LanguageFile& language);
+// The content pages' look: grid lines, full-row select and info tips.
+inline constexpr DWORD kReportListStyles = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP;
+
+void SetUpReportList(HWND list, std::span<const ReportColumn> columns, const LanguageFile& language,
+                     DWORD extendedStyles = kReportListStyles);
 
 // Inserts row `index` with one text per column; the row's own placeholder text gives way to column 0's.
 void InsertReportRow(HWND list, int index, std::initializer_list<std::u16string> texts);

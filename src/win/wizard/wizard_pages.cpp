@@ -19,6 +19,10 @@ namespace {
 
 constexpr wchar_t kSecurityType[] = L"WPA2-Personal";
 
+// The device takes three tenths, the connection the rest; no grid lines, unlike the content pages' lists.
+const ReportColumn kConnectionColumns[] = {{kDeviceNameColumn, LVCFMT_LEFT, 3},
+                                           {kNetworkNameColumn, LVCFMT_CENTER, 0}};
+
 bool IsColourRequest(UINT message) {
     return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
 }
@@ -161,24 +165,7 @@ BOOL CWizardICS::OnInitDialog() {
     CWizardPage::OnInitDialog();
     SetFont(IDC_WIZ_ICS_TITLE, Parent().TitleFont());
     SetFont(IDC_WIZ_ICS_PROMPT, Parent().TextFont());
-    const HWND list = Item(IDC_WIZ_CONNECTIONS);
-    RECT client{};
-    ::GetClientRect(list, &client);
-    const int width = client.right - client.left;
-    const int first = width / 10 * 3;
-    const std::wstring device = DisplayText(Parent().Language().TextFromKey(kDeviceNameColumn));
-    const std::wstring network = DisplayText(Parent().Language().TextFromKey(kNetworkNameColumn));
-    LVCOLUMNW column{};
-    column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH;
-    column.fmt = LVCFMT_LEFT;
-    column.cx = first;
-    column.pszText = const_cast<wchar_t*>(device.c_str());
-    ListView_InsertColumn(list, 0, &column);
-    column.fmt = LVCFMT_CENTER;
-    column.cx = width - first;
-    column.pszText = const_cast<wchar_t*>(network.c_str());
-    ListView_InsertColumn(list, 1, &column);
-    ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
+    SetUpReportList(Item(IDC_WIZ_CONNECTIONS), kConnectionColumns, Parent().Language(), LVS_EX_FULLROWSELECT);
     return TRUE;
 }
 
