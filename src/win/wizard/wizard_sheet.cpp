@@ -37,7 +37,6 @@ CWizardSheet::CWizardSheet(WizardSession& session, const LanguageFile& language)
       m_finishPage(*this),
       m_brushHollow(static_cast<HBRUSH>(::GetStockObject(HOLLOW_BRUSH))),
       m_brushFace(::GetSysColorBrush(COLOR_BTNFACE)),
-      m_clrFace(::GetSysColor(COLOR_BTNFACE)),
       m_bmpBanner(
           static_cast<HBITMAP>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_WIZARD_BANNER),
                                             IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION))) {
@@ -95,8 +94,7 @@ bool CWizardSheet::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& resul
 void CWizardSheet::OnEraseBkgnd(HDC dc) {
     RECT client{};
     ::GetClientRect(Handle(), &client);
-    const fw::Brush face(::CreateSolidBrush(m_clrFace));
-    ::FillRect(dc, &client, face.Get());
+    ::FillRect(dc, &client, m_brushFace);
     if (!m_dcMem || !*m_dcMem || !m_bmpBanner)
         return;
     const fw::SelectObjectGuard selected(m_dcMem->Get(), m_bmpBanner.Get());

@@ -52,7 +52,6 @@ class CWizardSheet final : public fw::WizardSheet {
 
     HBRUSH m_brushHollow;
     HBRUSH m_brushFace;
-    COLORREF m_clrFace;
     fw::Bitmap m_bmpBanner;
     SIZE m_bannerSize{};
     fw::Font m_fontTitle;
