@@ -1,4 +1,4 @@
-// Text helpers of the simulated machine: UTF-8 and UTF-16, A-Z case folding, journal quoting.
+// Text helpers of the simulated machine: A-Z case folding, journal quoting (UTF-8 and UTF-16 from the core).
 #pragma once
 
 #include <array>
@@ -7,14 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "core/text/utf16_text.h"  // Utf8ToUtf16, Utf16ToUtf8
+
 namespace aerowisp {
 
 using MacAddress = std::array<uint8_t, 6>;
-
-// Nothing when `text` is not well-formed UTF-8.
-std::optional<std::u16string> Utf8ToUtf16(std::string_view text);
-// Unpaired surrogates become U+FFFD.
-std::string Utf16ToUtf8(std::u16string_view text);
 
 // Case is ignored for the letters A-Z only, as everywhere in the program.
 std::u16string FoldAsciiCase(std::u16string_view text);

@@ -6,6 +6,7 @@
 #include "core/app/about_flag.h"
 #include "core/resource.h"
 #include "core/platform/guid.h"
+#include "core/text/utf16_text.h"
 
 namespace aerowisp {
 namespace {
@@ -17,13 +18,6 @@ constexpr char16_t kApModeLabel[] = u"AP mode";
 bool IsModeControl(uint32_t controlId) {
     return controlId == IDC_MODE_BUTTON || controlId == IDC_MODE_PICTURE ||
            controlId == IDC_ASSOC_LIST_BUTTON || controlId == IDC_ADVANCED_BUTTON;
-}
-
-constexpr char16_t kHighSurrogateFirst = 0xD800;
-constexpr char16_t kHighSurrogateLast = 0xDBFF;
-
-bool IsHighSurrogate(char16_t unit) {
-    return unit >= kHighSurrogateFirst && unit <= kHighSurrogateLast;
 }
 
 // The connected network's name as the tip's "%s" reads it: the SSID's bytes (never more than the
@@ -61,12 +55,7 @@ std::vector<TrayMenuItem> TrayMenuItems(const MainWindowState& state) {
 }
 
 std::u16string TrayTipText(std::u16string_view text) {
-    if (text.size() <= kTrayTipMaxLength)
-        return std::u16string(text);
-    size_t length = kTrayTipMaxLength;
-    if (IsHighSurrogate(text[length - 1]))
-        --length;
-    return std::u16string(text.substr(0, length));
+    return CutWithoutSplittingPairs(text, kTrayTipMaxLength);
 }
 
 TrayControl::TrayControl(const ModelPorts& ports, MainView& view, TrayView& tray, MainWindowState& state,

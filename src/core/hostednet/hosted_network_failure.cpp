@@ -1,9 +1,10 @@
 // Plain words for what the WLAN service refused.
 #include "core/hostednet/hosted_network_failure.h"
 
-#include <algorithm>
 #include <array>
 #include <string>
+
+#include "core/text/utf16_text.h"
 
 namespace aerowisp {
 namespace {
@@ -118,10 +119,7 @@ std::u16string FailureMessage(MainView& view, const HostedNetworkFailure& failur
 }
 
 std::u16string BalloonText(std::u16string_view text) {
-    size_t length = std::min(text.size(), kBalloonTextMaxLength);
-    if (length < text.size() && length > 0 && text[length - 1] >= 0xD800 && text[length - 1] <= 0xDBFF)
-        --length;
-    return std::u16string(text.substr(0, length));
+    return CutWithoutSplittingPairs(text, kBalloonTextMaxLength);
 }
 
 std::u16string FailureBalloon(MainView& view, const HostedNetworkFailure& failure) {

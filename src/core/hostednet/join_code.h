@@ -17,9 +17,6 @@ struct JoinCode {
     std::string payload;
 };
 
-// UTF-8 of UTF-16 text; a lone surrogate becomes U+FFFD.
-std::string Utf8FromUtf16(std::u16string_view text);
-
 // The name and key with \ ; , : " escaped by a backslash. A 64-digit hexadecimal key goes as it is, as
 // readers take such a key for the raw pre-shared key.
 std::string WifiJoinPayload(std::u16string_view ssid, std::u16string_view key);

@@ -5,17 +5,10 @@
 
 #include "core/hostednet/ap_input_rules.h"
 #include "core/hostednet/hosted_network_settings.h"
+#include "core/text/utf16_text.h"
 
 namespace aerowisp {
 namespace {
-
-bool IsHighSurrogate(char16_t c) {
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-
-bool IsLowSurrogate(char16_t c) {
-    return c >= 0xDC00 && c <= 0xDFFF;
-}
 
 // The longest run of leading whole characters whose ANSI form fits the SSID field. The code pages the
 // program meets are stateless, so a text's form is the forms of its characters one after another.
