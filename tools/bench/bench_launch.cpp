@@ -1,9 +1,10 @@
-// bench_launch: starts two programs in turn and measures them from outside for scripts/bench. Runs inside
+// bench_launch: starts programs in turn and measures them from outside for scripts/bench. Runs inside
 // the same Wine desktop as the programs, so FindWindowW sees their windows.
-//   bench_launch start PAIRS TITLE_A COMMAND_A TITLE_B COMMAND_B
-//       one unmeasured start of each, then PAIRS alternated starts of A and B; for each start one line
-//       "run A|B MILLISECONDS PEAK_KIB": the time from CreateProcess until a visible top-level window
-//       with the exact title belongs to the process, and the peak working set once it has settled
+//   bench_launch start ROUNDS TITLE_A COMMAND_A TITLE_B COMMAND_B [TITLE_C COMMAND_C ...]
+//       one unmeasured start of each, then ROUNDS rounds of one start of each in turn; for each start
+//       one line "run A|B|C... MILLISECONDS PEAK_KIB": the time from CreateProcess until a visible
+//       top-level window with the exact title belongs to the process, and the peak working set once it
+//       has settled
 #include <windows.h>
 #include <psapi.h>
 
@@ -22,7 +23,9 @@ constexpr DWORD kTimeoutMilliseconds = 30000;
 constexpr DWORD kSettleMilliseconds = 1500;
 
 int Usage() {
-    std::fwprintf(stderr, L"usage: bench_launch start PAIRS TITLE_A COMMAND_A TITLE_B COMMAND_B\n");
+    std::fwprintf(
+        stderr,
+        L"usage: bench_launch start ROUNDS TITLE_A COMMAND_A TITLE_B COMMAND_B [TITLE COMMAND ...]\n");
     return 2;
 }
 
@@ -146,24 +149,31 @@ bool MeasureStart(const wchar_t* label, const wchar_t* title, const wchar_t* com
     return true;
 }
 
-int Start(int pairs, wchar_t** argv) {
-    const wchar_t* titles[] = {argv[0], argv[2]};
-    const wchar_t* commands[] = {argv[1], argv[3]};
-    const wchar_t* labels[] = {L"A", L"B"};
-    for (int i = 0; i < 2; ++i)
-        if (!MeasureStart(labels[i], titles[i], commands[i], false))
+// The programs are labelled A, B, C... in the order given.
+constexpr int kMostPrograms = 26;
+
+int Start(int rounds, int programs, wchar_t** argv) {
+    auto measure = [&](bool print) {
+        for (int i = 0; i < programs; ++i) {
+            const wchar_t label[] = {static_cast<wchar_t>(L'A' + i), L'\0'};
+            if (!MeasureStart(label, argv[2 * i], argv[2 * i + 1], print))
+                return false;
+        }
+        return true;
+    };
+    if (!measure(false))
+        return 1;
+    for (int round = 0; round < rounds; ++round)
+        if (!measure(true))
             return 1;
-    for (int pair = 0; pair < pairs; ++pair)
-        for (int i = 0; i < 2; ++i)
-            if (!MeasureStart(labels[i], titles[i], commands[i], true))
-                return 1;
     return 0;
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc == 7 && std::wcscmp(argv[1], L"start") == 0)
-        return Start(static_cast<int>(std::wcstol(argv[2], nullptr, 10)), argv + 3);
+    const int programs = (argc - 3) / 2;
+    if (argc >= 7 && (argc - 3) % 2 == 0 && programs <= kMostPrograms && std::wcscmp(argv[1], L"start") == 0)
+        return Start(static_cast<int>(std::wcstol(argv[2], nullptr, 10)), programs, argv + 3);
     return Usage();
 }
