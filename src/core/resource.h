@@ -261,6 +261,9 @@
 #define ID_WIZARD_STATION 32795
 #define ID_WIZARD_APSTA 32796
 
+// The About item the main window adds to its system menu.
+#define IDM_ABOUTBOX 0x0010
+
 // The notification-area icon's identifier and callback message (WM_USER + 100).
 #define ID_TRAY_ICON 210
 #define WM_TRAY_NOTIFY 0x464

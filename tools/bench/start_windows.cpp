@@ -18,10 +18,6 @@
 
 namespace {
 
-constexpr UINT kTrayIconId = 1;
-constexpr UINT kTrayMessage = WM_APP;
-constexpr DWORD kCommonControlClasses = 0xFF;  // ICC_WIN95_CLASSES
-constexpr UINT kSysCommandAbout = 0x0010;
 // The icons of the picture buttons and the mode picture in a first start.
 constexpr std::array<int, 6> kStartIcons = {IDI_LINK_STATUS, IDI_ASSOC_LIST,  IDI_ICS,
                                             IDI_RADIO_ON,    IDI_MODE_SWITCH, IDI_STATION_MODE};
@@ -34,14 +30,14 @@ NOTIFYICONDATAW TrayRecord(HWND window) {
     NOTIFYICONDATAW record{};
     record.cbSize = sizeof(record);
     record.hWnd = window;
-    record.uID = kTrayIconId;
+    record.uID = ID_TRAY_ICON;
     return record;
 }
 
 void AddTrayIcon(HWND window) {
     NOTIFYICONDATAW record = TrayRecord(window);
     record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    record.uCallbackMessage = kTrayMessage;
+    record.uCallbackMessage = WM_TRAY_NOTIFY;
     record.hIcon = ::LoadIconW(Instance(), MAKEINTRESOURCEW(IDI_TRAY));
     ::lstrcpynW(record.szTip, L"Start windows", static_cast<int>(std::size(record.szTip)));
     ::Shell_NotifyIconW(NIM_ADD, &record);
@@ -54,9 +50,12 @@ void RemoveTrayIcon(HWND window) {
 
 void SetWindowLook(HWND window) {
     ::SetWindowTextW(window, L"Start windows");
-    if (HMENU menu = ::GetSystemMenu(window, FALSE)) {
+    wchar_t about[64] = L"";
+    HMENU menu = ::GetSystemMenu(window, FALSE);
+    if (menu != nullptr &&
+        ::LoadStringW(Instance(), IDS_ABOUTBOX, about, static_cast<int>(std::size(about))) > 0) {
         ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-        ::AppendMenuW(menu, MF_STRING, kSysCommandAbout, L"About");
+        ::AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, about);
     }
     const HICON icon = ::LoadIconW(Instance(), MAKEINTRESOURCEW(IDR_MAINFRAME));
     ::SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
@@ -146,7 +145,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     const bool inApartment = SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     ::CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_PKT, RPC_C_IMP_LEVEL_IMPERSONATE,
                            nullptr, EOAC_NONE, nullptr);
-    INITCOMMONCONTROLSEX controls{sizeof(controls), kCommonControlClasses};
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&controls);
     Gdiplus::GdiplusStartupInput input;
     ULONG_PTR token = 0;

@@ -31,8 +31,6 @@ namespace {
 constexpr INT_PTR kCreationRefused = -1;
 
 constexpr WPARAM kSysCommandMask = 0xFFF0;
-// The system menu's item that opens the About dialog.
-constexpr UINT kSysCommandAbout = 0x0010;
 
 // The record of the network adapters' device interface class: the filter of the window's registration,
 // and what a simulated arrival or removal carries.
@@ -389,7 +387,7 @@ void CHotlynxDlg::AddAboutItemToSystemMenu() {
     if (text.empty())
         return;
     ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuW(menu, MF_STRING, kSysCommandAbout, text.c_str());
+    ::AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, text.c_str());
 }
 
 // The pages' timer ticks and buttons go to the model's page requests. Each page's window is made the first
@@ -619,7 +617,7 @@ bool CHotlynxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
             return false;
         case WM_SYSCOMMAND:
             switch (wParam & kSysCommandMask) {
-                case kSysCommandAbout:
+                case IDM_ABOUTBOX:
                     model_->Tray().ShowAboutDialog();
                     break;
                 case SC_CLOSE:
