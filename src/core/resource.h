@@ -296,6 +296,11 @@ inline constexpr uint32_t kTrayReaddPeriodMs = 2000;
 inline constexpr uint32_t kRadioOnStartPeriodMs = 2000;
 inline constexpr uint32_t kStationWatchPeriodMs = 3000;
 
+// The picture buttons' and the mode picture's tooltips: a balloon with one tool, its text wrapped at this
+// width in pixels.
+inline constexpr uintptr_t kBalloonToolId = 1;
+inline constexpr int kBalloonTipMaxWidth = 400;
+
 // Passed as the disabled icon when a button has none.
 inline constexpr uint32_t kNoIcon = 0;
 

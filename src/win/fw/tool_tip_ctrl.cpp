@@ -34,6 +34,13 @@ bool ToolTipCtrl::Create(HWND parent, DWORD style) {
     return true;
 }
 
+bool ToolTipCtrl::CreateBalloon(HWND parent, int maxTipWidth) {
+    if (!Create(parent, TTS_BALLOON))
+        return false;
+    SetMaxTipWidth(maxTipWidth);
+    return true;
+}
+
 void ToolTipCtrl::Destroy() {
     if (IsCreated())
         ::DestroyWindow(Handle());

@@ -16,6 +16,8 @@ class ToolTipCtrl : public Window {
 
     // Creates the tooltip window for the tools of `parent`; false when it exists already or creation fails.
     bool Create(HWND parent, DWORD style);
+    // A balloon tooltip (TTS_BALLOON) whose texts wrap at `maxTipWidth` pixels.
+    bool CreateBalloon(HWND parent, int maxTipWidth);
     void Destroy();
 
     void Activate(bool active) const;

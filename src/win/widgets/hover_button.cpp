@@ -3,13 +3,12 @@
 
 #include <commctrl.h>
 
+#include "core/resource.h"
 #include "fw/module_resources.h"
 
 namespace aerowisp {
 namespace {
 
-constexpr UINT_PTR kToolId = 1;
-constexpr int kMaxTipWidth = 400;
 constexpr DWORD kHoverTimeMs = 1;
 // A pressed button's icon moves right and down by this much, so the press is seen.
 constexpr int kPressedOffset = 2;
@@ -60,7 +59,7 @@ bool CHoverButton::SetIcon(UINT icon, UINT disabledIcon) {
 void CHoverButton::SetTooltipText(const std::wstring& text) {
     m_strTip = text;
     if (m_ToolTip.IsCreated())
-        m_ToolTip.SetToolText(Handle(), kToolId, m_strTip);
+        m_ToolTip.SetToolText(Handle(), kBalloonToolId, m_strTip);
     ActivateToolTip(true);
 }
 
@@ -162,11 +161,10 @@ void CHoverButton::PreTranslateMessage(UINT message, WPARAM wParam, LPARAM lPara
 // The tooltip is made when the mouse first comes to the button: each tooltip is a window of its own, and
 // making one for every button took a sixth of the main window's start.
 void CHoverButton::CreateToolTipIfNeeded() {
-    if (m_ToolTip.IsCreated() || !m_ToolTip.Create(Handle(), TTS_BALLOON))
+    if (m_ToolTip.IsCreated() || !m_ToolTip.CreateBalloon(Handle(), kBalloonTipMaxWidth))
         return;
-    m_ToolTip.SetMaxTipWidth(kMaxTipWidth);
     if (!m_strTip.empty())
-        m_ToolTip.SetToolText(Handle(), kToolId, m_strTip);
+        m_ToolTip.SetToolText(Handle(), kBalloonToolId, m_strTip);
     m_ToolTip.Activate(m_bTipActive);
 }
 

@@ -3,13 +3,12 @@
 
 #include <commctrl.h>
 
+#include "core/resource.h"
 #include "fw/module_resources.h"
 
 namespace aerowisp {
 namespace {
 
-constexpr UINT_PTR kToolId = 1;
-constexpr int kMaxTipWidth = 400;
 constexpr UINT kResizeFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE;
 
 // Grows `extent` to `size` when it is smaller; returns where `size` starts when centred in `extent`.
@@ -72,16 +71,15 @@ void COwnerDrawWnd::UpdateToolTip(UINT tip) {
 // The tooltip is a window of its own, made when the mouse first comes to the picture rather than with
 // the main window. It sees the later mouse messages itself; this first one is passed on to it.
 void COwnerDrawWnd::CreateToolTip(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (!m_ToolTip.Create(Handle(), TTS_BALLOON))
+    if (!m_ToolTip.CreateBalloon(Handle(), kBalloonTipMaxWidth))
         return;
-    m_ToolTip.SetMaxTipWidth(kMaxTipWidth);
     ShowTextInToolTip();
     m_ToolTip.RelayEvent(Handle(), message, wParam, lParam);
 }
 
 void COwnerDrawWnd::ShowTextInToolTip() {
     // Nothing relays the static's mouse messages, so the tooltip subclasses the control to see them.
-    m_ToolTip.SetToolText(Handle(), kToolId, m_strTip, TTF_SUBCLASS);
+    m_ToolTip.SetToolText(Handle(), kBalloonToolId, m_strTip, TTF_SUBCLASS);
     m_ToolTip.Activate(true);
 }
 
