@@ -7,6 +7,7 @@
 #include <map>
 #include <span>
 
+#include "core/text/utf16_text.h"
 #include "sim/hosted_network_reasons.h"
 #include "sim/operations.h"
 #include "sim/sim_file.h"

@@ -1,7 +1,7 @@
 // Whole-file reads and opening by a UTF-16 path with C stdio.
 #include "sim/sim_file.h"
 
-#include "sim/sim_text.h"
+#include "core/text/utf16_text.h"
 
 namespace aerowisp {
 

@@ -5,7 +5,7 @@
 
 #include "core/hostednet/ap_input_rules.h"
 #include "core/text/ascii_case.h"
-#include "sim/sim_text.h"
+#include "core/text/utf16_text.h"
 
 namespace aerowisp {
 

@@ -5,6 +5,7 @@
 
 #include "core/ics/adapter_scan.h"
 #include "core/text/ascii_case.h"
+#include "core/text/utf16_text.h"
 #include "sim/failure_plan.h"
 #include "sim/journal.h"
 #include "sim/operations.h"

@@ -1,13 +1,10 @@
-// Text helpers of the simulated machine: A-Z case folding, journal quoting (UTF-8 and UTF-16 from the core).
+// Text helpers of the simulated machine: A-Z case folding, journal quoting, MAC addresses.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
-
-#include "core/text/utf16_text.h"  // Utf8ToUtf16, Utf16ToUtf8
 
 namespace aerowisp {
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/text/utf16_text.h"
 #include "sim/failure_plan.h"
 #include "sim/hosted_network_reasons.h"
 #include "sim/journal.h"

@@ -8,6 +8,7 @@
 
 #include "core/app/external_programs.h"
 #include "core/resource.h"
+#include "core/text/utf16_text.h"
 #include "support/model_harness.h"
 
 namespace aerowisp {

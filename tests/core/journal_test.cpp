@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/text/utf16_text.h"
 #include "sim/sim_machine.h"
 #include "sim/sim_text.h"
 

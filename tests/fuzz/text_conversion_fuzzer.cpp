@@ -1,5 +1,6 @@
 // libFuzzer target: UTF-8 and UTF-16. UTF-8 that decodes encodes back to the same bytes; any UTF-16,
 // unpaired surrogates included, encodes to UTF-8 that decodes to as many units.
+#include "core/text/utf16_text.h"
 #include "fuzz_support.h"
 #include "sim/sim_text.h"
 

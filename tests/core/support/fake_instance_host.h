@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/platform/instance_host.h"
-#include "sim/sim_text.h"
+#include "core/text/utf16_text.h"
 
 namespace aerowisp::test {
 
