@@ -9,43 +9,34 @@
 #include <commctrl.h>
 #include <gdiplus.h>
 #include <objbase.h>
-#include <shellapi.h>
 
 #include <array>
 #include <iterator>
 
+#include "core/app/tray_control.h"
 #include "core/resource.h"
+#include "fw/gdi.h"
+#include "fw/module_resources.h"
+#include "widgets/tray_icon.h"
 
+namespace aerowisp {
 namespace {
 
 // The icons of the picture buttons and the mode picture in a first start.
-constexpr std::array<int, 6> kStartIcons = {IDI_LINK_STATUS, IDI_ASSOC_LIST,  IDI_ICS,
-                                            IDI_RADIO_ON,    IDI_MODE_SWITCH, IDI_STATION_MODE};
+constexpr std::array<UINT, 6> kStartIcons = {IDI_LINK_STATUS, IDI_ASSOC_LIST,  IDI_ICS,
+                                             IDI_RADIO_ON,    IDI_MODE_SWITCH, IDI_STATION_MODE};
 
 HINSTANCE Instance() {
     return ::GetModuleHandleW(nullptr);
 }
 
-NOTIFYICONDATAW TrayRecord(HWND window) {
-    NOTIFYICONDATAW record{};
-    record.cbSize = sizeof(record);
-    record.hWnd = window;
-    record.uID = ID_TRAY_ICON;
-    return record;
-}
-
-void AddTrayIcon(HWND window) {
-    NOTIFYICONDATAW record = TrayRecord(window);
-    record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    record.uCallbackMessage = WM_TRAY_NOTIFY;
-    record.hIcon = ::LoadIconW(Instance(), MAKEINTRESOURCEW(IDI_TRAY));
-    ::lstrcpynW(record.szTip, L"Start windows", static_cast<int>(std::size(record.szTip)));
-    ::Shell_NotifyIconW(NIM_ADD, &record);
-}
-
-void RemoveTrayIcon(HWND window) {
-    NOTIFYICONDATAW record = TrayRecord(window);
-    ::Shell_NotifyIconW(NIM_DELETE, &record);
+// The tray icon as the program adds it at start.
+void AddStartTrayIcon(HWND window) {
+    AddTrayIcon(window, {.uid = ID_TRAY_ICON,
+                         .flags = kTrayAddFlags,
+                         .callbackMessage = WM_TRAY_NOTIFY,
+                         .iconResource = IDI_TRAY,
+                         .tip = kTrayFirstTip});
 }
 
 void SetWindowLook(HWND window) {
@@ -82,15 +73,6 @@ void ShowStartPage(HWND window) {
 
 class StartWindows {
   public:
-    StartWindows() = default;
-    ~StartWindows() {
-        for (HICON icon : icons_)
-            if (icon != nullptr)
-                ::DestroyIcon(icon);
-    }
-    StartWindows(const StartWindows&) = delete;
-    StartWindows& operator=(const StartWindows&) = delete;
-
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_INITDIALOG)
             ::SetWindowLongPtrW(window, DWLP_USER, lParam);
@@ -102,11 +84,10 @@ class StartWindows {
     INT_PTR OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         switch (message) {
             case WM_INITDIALOG:
-                AddTrayIcon(window);
+                AddStartTrayIcon(window);
                 SetWindowLook(window);
                 for (size_t i = 0; i < kStartIcons.size(); ++i)
-                    icons_[i] = static_cast<HICON>(
-                        ::LoadImageW(Instance(), MAKEINTRESOURCEW(kStartIcons[i]), IMAGE_ICON, 0, 0, 0));
+                    icons_[i] = fw::LoadIconResource(kStartIcons[i]);
                 ShowStartPage(window);
                 return FALSE;
             case WM_DRAWITEM:
@@ -126,20 +107,21 @@ class StartWindows {
 
     void DrawButton(const DRAWITEMSTRUCT& item) const {
         const size_t index = static_cast<size_t>(item.CtlID) % icons_.size();
-        if (icons_[index] != nullptr)
-            ::DrawIconEx(item.hDC, item.rcItem.left, item.rcItem.top, icons_[index], 0, 0, 0, nullptr,
+        if (icons_[index])
+            ::DrawIconEx(item.hDC, item.rcItem.left, item.rcItem.top, icons_[index].Get(), 0, 0, 0, nullptr,
                          DI_NORMAL);
     }
 
     static void Close(HWND window) {
-        RemoveTrayIcon(window);
+        RemoveTrayIcon(window, ID_TRAY_ICON);
         ::EndDialog(window, IDCANCEL);
     }
 
-    std::array<HICON, kStartIcons.size()> icons_{};
+    std::array<fw::Icon, kStartIcons.size()> icons_;
 };
 
 }  // namespace
+}  // namespace aerowisp
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     const bool inApartment = SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
@@ -150,9 +132,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     Gdiplus::GdiplusStartupInput input;
     ULONG_PTR token = 0;
     const bool gdiplus = Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok;
-    StartWindows windows;
-    const INT_PTR result = ::DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_AEROWISP_DIALOG), nullptr,
-                                             &StartWindows::DialogProc, reinterpret_cast<LPARAM>(&windows));
+    aerowisp::StartWindows windows;
+    const INT_PTR result =
+        ::DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_AEROWISP_DIALOG), nullptr,
+                          &aerowisp::StartWindows::DialogProc, reinterpret_cast<LPARAM>(&windows));
     if (gdiplus)
         Gdiplus::GdiplusShutdown(token);
     if (inApartment)
