@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cwchar>
+#include <iterator>
 #include <string>
 
 #include "app/machine_event.h"
@@ -24,7 +25,7 @@ int Usage() {
         L"       wndctl sysclose TITLE            send WM_SYSCOMMAND SC_CLOSE, as the program closes\n"
         L"                                        DhcpServer.exe\n"
         L"       wndctl command TITLE ID          post WM_COMMAND ID\n"
-        L"       wndctl click TITLE ID            press button ID (BM_CLICK), also one on a shown page\n"
+        L"       wndctl click TITLE ID            press button ID, also one on a shown page\n"
         L"       wndctl text TITLE ID             print the control's text\n"
         L"       wndctl settext TITLE ID TEXT     set the control's text (WM_SETTEXT)\n"
         L"       wndctl rows TITLE ID             one line per row of list view ID: its column texts,\n"
@@ -131,6 +132,23 @@ HWND FindControl(HWND window, int id) {
     ControlSearch search{id};
     ::EnumChildWindows(window, MatchShownControl, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+// A push button reports a click to its parent as WM_COMMAND with BN_CLICKED, which is sent here directly:
+// BM_CLICK goes through the button's own press, mouse capture and release, and a focus or activation
+// change in between (a busy machine) cancels the capture and loses the click. Other kinds of button still
+// get BM_CLICK, which also changes their state. Either way the call returns once the click is handled.
+void Click(HWND control) {
+    wchar_t className[16] = L"";
+    ::GetClassNameW(control, className, static_cast<int>(std::size(className)));
+    const LONG_PTR type = ::GetWindowLongPtrW(control, GWL_STYLE) & BS_TYPEMASK;
+    const bool pushButton = type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_OWNERDRAW;
+    if (::_wcsicmp(className, L"Button") == 0 && pushButton && ::IsWindowEnabled(control)) {
+        ::SendMessageW(::GetParent(control), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(control), BN_CLICKED),
+                       reinterpret_cast<LPARAM>(control));
+        return;
+    }
+    ::SendMessageW(control, BM_CLICK, 0, 0);
 }
 
 // Memory in the process of another window, for the records its messages point to.
@@ -357,7 +375,7 @@ int wmain(int argc, wchar_t** argv) {
         return 1;
     }
     if (verb == L"click") {
-        ::SendMessageW(control, BM_CLICK, 0, 0);
+        Click(control);
         return 0;
     }
     if (verb == L"settext" && argc == 5) {
