@@ -11,7 +11,7 @@
 #include <objbase.h>
 
 #include <array>
-#include <iterator>
+#include <string>
 
 #include "core/app/tray_control.h"
 #include "core/resource.h"
@@ -41,12 +41,11 @@ void AddStartTrayIcon(HWND window) {
 
 void SetWindowLook(HWND window) {
     ::SetWindowTextW(window, L"Start windows");
-    wchar_t about[64] = L"";
     HMENU menu = ::GetSystemMenu(window, FALSE);
-    if (menu != nullptr &&
-        ::LoadStringW(Instance(), IDS_ABOUTBOX, about, static_cast<int>(std::size(about))) > 0) {
+    const std::wstring about = fw::LoadResourceString(IDS_ABOUTBOX);
+    if (menu != nullptr && !about.empty()) {
         ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-        ::AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, about);
+        ::AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, about.c_str());
     }
     const HICON icon = ::LoadIconW(Instance(), MAKEINTRESOURCEW(IDR_MAINFRAME));
     ::SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
