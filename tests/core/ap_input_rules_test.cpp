@@ -85,6 +85,7 @@ TEST(ValidateApInput, ChecksSsidThenKeyThenConfirmation) {
         {"key of 64 with g", u"n", Repeat(u"g", 64), Repeat(u"g", 64), ApInputFault::kInvalidKey},
         {"key of 64 with space", u"n", hex64.substr(0, 63) + u" ", hex64.substr(0, 63) + u" ",
          ApInputFault::kInvalidKey},
+        {"key of 65", u"n", Repeat(u"k", 65), Repeat(u"k", 65), ApInputFault::kInvalidKey},
         {"confirmation differs in A-Z case", u"n", u"Secret12", u"sECRET12", ApInputFault::kKeyMismatch},
         {"hex confirmation differs in case", u"n", hex64, Repeat(u"0123456789ABCDEF", 4),
          ApInputFault::kKeyMismatch},

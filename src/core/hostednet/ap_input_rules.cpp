@@ -30,9 +30,10 @@ SsidFault CheckSsid(std::u16string_view ssid, AnsiCodePage& codePage) {
     return SsidFault::kNone;
 }
 
-// A passphrase is what WPA2 accepts as one: printable ASCII only.
+// A passphrase is what WPA2 accepts as one: printable ASCII only. The boxes' limit does not hold for
+// text the program sets into them or reads from DuvaDI.ini, so a longer key is refused here as well.
 bool IsValidKey(std::u16string_view key) {
-    if (key.size() < kKeyMinLength)
+    if (key.size() < kKeyMinLength || key.size() > kKeyMaxLength)
         return false;
     if (key.size() == kHexKeyLength)
         return IsHexKey(key);
@@ -70,7 +71,7 @@ bool IsHexKey(std::u16string_view key) {
 }
 
 bool IsUsableStoredApInput(std::u16string_view ssid, std::u16string_view key, AnsiCodePage& codePage) {
-    return ValidateApInput(ssid, key, key, codePage) == ApInputFault::kNone && key.size() <= kKeyMaxLength;
+    return ValidateApInput(ssid, key, key, codePage) == ApInputFault::kNone;
 }
 
 }  // namespace aerowisp

@@ -51,14 +51,15 @@ SsidFault CheckSsid(std::u16string_view ssid, AnsiCodePage& codePage);
 // `fault` must not be kNone.
 ApInputMessage MessageFor(ApInputFault fault);
 
-// The key rule alone: 8 to 63 printable ASCII characters (U+0020 to U+007E), or 64 hexadecimal digits.
+// The key rule alone: 8 to 63 printable ASCII characters (U+0020 to U+007E), or 64 hexadecimal digits;
+// nothing longer.
 bool IsValidKey(std::u16string_view key);
 
 // Exactly 64 characters, each 0-9, a-f or A-F.
 bool IsHexKey(std::u16string_view key);
 
 // Whether a name and key that did not come through ValidateApInput (DuvaDI.ini is edited by hand) can
-// be used as they are: they pass ValidateApInput and fit the edit boxes.
+// be used as they are: they pass ValidateApInput.
 bool IsUsableStoredApInput(std::u16string_view ssid, std::u16string_view key, AnsiCodePage& codePage);
 
 }  // namespace aerowisp
