@@ -129,6 +129,7 @@ SimWlanService::SimWlanService(const Scenario& scenario, Clock& clock, Journal& 
     if (scenario.hostedNetwork.running && allowed_ && HostCard() != nullptr && RadioOn(*HostCard())) {
         forcedOn_ = true;
         startTick_ = clock_.GetTickCount();
+        airSsid_ = settings_.ssid;
     }
 }
 
@@ -579,8 +580,10 @@ WlanResult SimWlanService::Start(HostedNetworkReason& reason) {
         reason = HostedNetworkReason::kUnspecified;
         return kErrorInvalidState;
     }
-    if (!HostedNetworkRunning())
+    if (!HostedNetworkRunning()) {
         startTick_ = clock_.GetTickCount();
+        airSsid_ = settings_.ssid;
+    }
     return kWlanSuccess;
 }
 

@@ -64,6 +64,9 @@ class SimWlanService final : public WlanService {
     bool HostedNetworkAllowed() const { return allowed_; }
     // An SSID length of 0 means the settings were never configured.
     const HostedNetworkConnectionSettings& StoredConnectionSettings() const { return settings_; }
+    // The name stations see: the stored one as it was when the network started; settings stored while
+    // it runs wait for the next start. Empty while the network is stopped.
+    Dot11Ssid OnAirSsid() const { return HostedNetworkRunning() ? airSsid_ : Dot11Ssid{}; }
     const HostedNetworkKey& StoredKey() const { return key_; }
     // The stations associated now, in the order they joined.
     std::vector<HostedNetworkPeerState> Peers() const;
@@ -122,6 +125,7 @@ class SimWlanService final : public WlanService {
 
     bool allowed_;
     HostedNetworkConnectionSettings settings_;
+    Dot11Ssid airSsid_;
     HostedNetworkKey key_;
     Guid virtualAdapterGuid_;
     MacAddress bssid_;

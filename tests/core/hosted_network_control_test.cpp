@@ -252,7 +252,7 @@ TEST(ApplyApConfig, RestartsOnlyForANewNamePushesOnlyANewKey) {
     const std::u16string key = u"cl\u00e9-secret";
     const ApplyCase cases[] = {
         {"same", ssid, key, false, false},
-        {"name differs in A-Z case only", u"CAF\u00e9", key, false, false},
+        {"name differs in A-Z case only: another network on the air", u"CAF\u00e9", key, true, true},
         {"key differs in A-Z case only: a different key", ssid, u"CL\u00e9-SECRET", false, true},
         {"name differs in the case of an accented letter", u"Caf\u00c9", key, true, true},
         {"key differs in the case of an accented letter", ssid, u"cl\u00c9-secret", false, true},
@@ -322,7 +322,11 @@ TEST(ApplyWizardNetwork, InApStaModeComparesWithWhatWasPushed) {
     };
     const Case cases[] = {
         {"unchanged", u"DuvaDI", u"secret-key", Join({kWriteCurrentMode, kScanNoAdapter})},
-        {"name in other A-Z case", u"duvadi", u"secret-key", Join({kWriteCurrentMode, kScanNoAdapter})},
+        {"name in other A-Z case: a new name", u"duvadi", u"secret-key",
+         Join({{"WlanHostedNetworkStopUsing", "WlanHostedNetworkForceStop", "WlanHostedNetworkSetProperty",
+                "WlanHostedNetworkSetSecondaryKey", "WlanHostedNetworkStartUsing", "SetTimer"},
+               kWriteCurrentMode,
+               kScanVirtualAdapter})},
         {"key in other A-Z case: a new key", u"DuvaDI", u"SECRET-KEY",
          Join({{"WlanHostedNetworkSetSecondaryKey"}, kWriteCurrentMode, kScanNoAdapter})},
         {"new key", u"DuvaDI", u"other-key",

@@ -80,6 +80,7 @@ TEST(WizardKeyCheck, TakesPrintablePassphrasesAndHexKeysConfirmedExactly) {
         {"64 characters with a g", u"g" + hex.substr(1), u"g" + hex.substr(1), u"String24", IDC_WIZ_KEY},
         {"a passphrase outside printable ASCII", u"cl\u00E9-secr\u00E8te", u"cl\u00E9-secr\u00E8te",
          u"String24", IDC_WIZ_KEY},
+        {"65 characters", Repeat(u"k", 65), Repeat(u"k", 65), u"String24", IDC_WIZ_KEY},
         {"confirmation in another case", u"secret-key", u"SECRET-KEY", u"String25", IDC_WIZ_CONFIRM},
     };
     for (const Case& c : cases) {
@@ -165,10 +166,10 @@ struct WizardHarness : ModelHarness {
         Hosted().desiredKey = u"old-secret";
         Log().Clear();
     }
-    // What the run left: the running network's name, the desired name, the mode, DuvaDI.ini's name and
+    // What the run left: the name on the air, the desired name, the mode, DuvaDI.ini's name and
     // "ICS CardName".
     std::string Outcome() {
-        const auto& ssid = machine.Wlan().StoredConnectionSettings().ssid;
+        const Dot11Ssid ssid = machine.Wlan().OnAirSsid();
         const std::string running = machine.Wlan().HostedNetworkRunning()
                                         ? std::string(ssid.ssid.begin(), ssid.ssid.begin() + ssid.length)
                                         : "stopped";
@@ -213,6 +214,29 @@ TEST(SetupWizard, EndsAsTheUserLeftIt) {
         return w.Next();
     };
     const Script cancelAtOnce = [](ScriptedWizard&) { return false; };
+    // The key page starts "FirstNet"; Back to the name page, and Next with "NewNet" up to the key page's
+    // apply again.
+    const auto renameOnSecondPass = [](ScriptedWizard& w) {
+        w.Next();
+        w.TypeName(u"FirstNet");
+        w.Next();
+        w.Next();
+        w.Back(), w.Back();
+        w.TypeName(u"NewNet");
+        w.Next();
+        return w.Next();
+    };
+    const Script secondPass = [&](ScriptedWizard& w) {
+        return renameOnSecondPass(w) && (w.Select(1), w.Next());
+    };
+    const Script cancelAfterRefusedSecondPass = [&](ScriptedWizard& w) {
+        return renameOnSecondPass(w) && false;
+    };
+    const Script retryAfterRefusedSecondPass = [&](ScriptedWizard& w) {
+        renameOnSecondPass(w);
+        w.Back();
+        return w.Next() && (w.Select(1), w.Next());
+    };
     const std::string untouched = "net=stopped desired=OldNet ap=0 ini=OldNet card=";
     const std::string created = "net=NewNet desired=NewNet ap=1 ini=NewNet card=Atheros AR8151";
     struct Case {
@@ -222,6 +246,7 @@ TEST(SetupWizard, EndsAsTheUserLeftIt) {
         std::string milestones;
         std::string outcome;
         const char* refused = nullptr;  // a WLAN call that fails once
+        uint32_t refusedAfter = 0;      // after so many calls went through
     };
     const Case cases[] = {
         {"finish from station mode", false, finish, "key start ApConfig mode ini share card show", created},
@@ -238,6 +263,14 @@ TEST(SetupWizard, EndsAsTheUserLeftIt) {
          "net=OldNet desired=OldNet ap=1 ini=OldNet card=REALTEK pcie gbe"},
         {"finish after the start was refused", false, finish, "key start ShowMessage show", untouched,
          "WlanHostedNetworkStartUsing"},
+        {"second pass renames the network the first started", false, secondPass,
+         "key start stop key start ApConfig mode ini share card show", created},
+        {"second start refused, then cancel: the first network is stopped", false,
+         cancelAfterRefusedSecondPass, "key start stop key start ShowMessage stop show", untouched,
+         "WlanHostedNetworkStartUsing", 1},
+        {"second start refused, then Back and Next again: started", false, retryAfterRefusedSecondPass,
+         "key start stop key start ShowMessage stop key start ApConfig mode ini share card show", created,
+         "WlanHostedNetworkStartUsing", 1},
         {"join after the key page started the network", false, joinAfterKeyPage, "key start stop show",
          untouched},
         {"join in station mode", false, join, "show", untouched},
@@ -248,7 +281,7 @@ TEST(SetupWizard, EndsAsTheUserLeftIt) {
         SCOPED_TRACE(c.label);
         WizardHarness h(c.apMode);
         if (c.refused != nullptr)
-            h.machine.Failures().FailNext(c.refused, kErrorInvalidState);
+            h.machine.Failures().FailAfter(c.refused, c.refusedAfter, kErrorInvalidState, 1);
         ScriptedWizard wizard(c.script);
         h.model.Wizard().RunSetupWizard(wizard);
         EXPECT_EQ(Milestones(h.Log()), c.milestones);

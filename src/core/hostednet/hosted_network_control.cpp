@@ -158,7 +158,7 @@ void HostedNetworkControl::SwitchToStationMode() {
 
 bool HostedNetworkControl::ApplyApConfig(const std::u16string& ssid, const std::u16string& key) {
     bool accepted = true;
-    if (!EqualsIgnoringCaseAZ(ssid, Settings().desiredSsid)) {
+    if (ssid != Settings().desiredSsid) {
         const std::u16string previousSsid = Settings().desiredSsid;
         const std::u16string previousKey = Settings().desiredKey;
         Settings().desiredSsid = ssid;
@@ -195,9 +195,15 @@ bool HostedNetworkControl::ApplyApConfig(const std::u16string& ssid, const std::
     return accepted;
 }
 
+// A network the wizard started earlier in its run is treated like one running in AP+STA mode: a new name
+// needs a restart, since a running network keeps the name it started with, and a new key is pushed as
+// it is. It stays the wizard's to stop whatever the service says now, so the wizard-start flag is set
+// once and never taken back while that network may run. Only AP+STA mode writes "Current Mode" and
+// falls back to station mode when the restart is refused.
 bool HostedNetworkControl::ApplyWizardNetwork() {
     bool applied = true;
-    if (!Settings().apMode) {
+    const bool apMode = Settings().apMode;
+    if (!apMode && !Settings().wizardStart) {
         Settings().wizardStart = true;
         ports_.wlan.HostedNetworkInitSettings(state_.wlanHandle, nullptr);
         if (MaybeFailure refused = StartHostedNetwork(StartFallback::kNone)) {
@@ -205,14 +211,20 @@ bool HostedNetworkControl::ApplyWizardNetwork() {
             Settings().wizardStart = false;
             applied = false;
         }
-    } else if (!EqualsIgnoringCaseAZ(Settings().desiredSsid, Settings().appliedSsid)) {
+    } else if (Settings().desiredSsid != Settings().appliedSsid) {
         StopHostedNetwork();
         if (MaybeFailure refused = StartHostedNetwork(StartFallback::kNone)) {
             NoteProblem(*refused);
-            LeaveApStaMode();
-            ShowStationMode();
+            if (apMode) {
+                LeaveApStaMode();
+                ShowStationMode();
+            } else {
+                // Nothing runs now under the name pushed, so the next pass starts the network whatever
+                // its name.
+                Settings().appliedSsid.clear();
+            }
             applied = false;
-        } else {
+        } else if (apMode) {
             WriteCurrentMode(true);
         }
     } else {
@@ -224,7 +236,8 @@ bool HostedNetworkControl::ApplyWizardNetwork() {
                 applied = false;
             }
         }
-        WriteCurrentMode(true);
+        if (apMode)
+            WriteCurrentMode(true);
     }
     sharing_.ScanAdapters();
     TellProblems(SwitchOrigin::kUser);

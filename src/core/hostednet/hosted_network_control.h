@@ -63,13 +63,14 @@ class HostedNetworkControl {
     bool SwitchToApStaMode(SwitchOrigin origin = SwitchOrigin::kUser);
     // A stop the service refused while the network still runs keeps AP+STA mode and is told.
     void SwitchToStationMode();
-    // The AP configuration page's Apply, with validated input. A name that differs only in the case of
-    // A-Z is the same name; a key is compared exactly. When the network cannot be started again with
+    // The AP configuration page's Apply, with validated input. Name and key are compared exactly: a name
+    // in other letter case is another network on the air. When the network cannot be started again with
     // the new name the program falls back to station mode. False when the service refused what was new
     // (the user has been told).
     bool ApplyApConfig(const std::u16string& ssid, const std::u16string& key);
-    // The wizard's apply of the desired SSID and key it has stored; false when the service refused it
-    // (the user has been told).
+    // The wizard's apply of the desired SSID and key it has stored: starts the network in station mode,
+    // or changes the one running (in AP+STA mode, or started by an earlier pass of this wizard run);
+    // false when the service refused it (the user has been told).
     bool ApplyWizardNetwork();
     // The AP+STA look after the wizard created an access point; starts and writes nothing.
     void ShowApStaLook();
