@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/hostednet/hosted_network_failure.h"
 #include "core/hostednet/station_leases.h"
 #include "core/hostednet/station_notices.h"
 #include "core/resource.h"
@@ -192,6 +193,27 @@ TEST(StationWatch, ManyArrivalsEndInAnEllipsis) {
               std::vector<std::u16string>{u"8C-3A-E3-11-22-00, 8C-3A-E3-11-22-01, "
                                           u"8C-3A-E3-11-22-02, 8C-3A-E3-11-22-03, "
                                           u"8C-3A-E3-11-22-04, 8C-3A-E3-11-22-05, \u2026 joined Net"});
+}
+
+// Five names of 63 characters, the most a lease holds: the list is cut, the sentence kept whole.
+TEST(StationWatch, LongNamesAreCutNotTheSentence) {
+    ModelHarness h;
+    std::vector<StationMac> stations(5, kPhone);
+    std::string leases;
+    for (uint8_t i = 0; i < stations.size(); ++i) {
+        stations[i].back() = i;
+        leases += "192.168.139." + std::to_string(20 + i) + " bound 1767229200 018c3ae311220" +
+                  std::to_string(i) + " - =" + std::string(63, static_cast<char>('a' + i)) + "\r\n";
+    }
+    RunHostedNetwork(h, stations);
+    h.files.SetFile(h.State().programFolder + std::u16string(dhcp::kLeaseFileName), leases);
+    h.model.OnTimer(IDT_STATION_WATCH);
+    h.model.OnTimer(IDT_STATION_WATCH);
+    ASSERT_EQ(h.tray.infoBalloons.size(), 1u);
+    const std::u16string& balloon = h.tray.infoBalloons.front();
+    EXPECT_LE(balloon.size(), kBalloonTextMaxLength);
+    EXPECT_EQ(balloon.substr(0, 65), std::u16string(63, u'a') + u", ");
+    EXPECT_TRUE(balloon.ends_with(u"d\u2026 joined Net")) << std::string(balloon.begin(), balloon.end());
 }
 
 TEST(AssociationListRefresh, AddressAndNameFromTheLeases) {

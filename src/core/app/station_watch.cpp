@@ -1,12 +1,15 @@
 // Balloons telling of the hosted network's stations.
 #include "core/app/station_watch.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 #include <vector>
 
 #include "core/hostednet/hosted_network_failure.h"
 #include "core/resource.h"
+#include "core/text/utf16_text.h"
 #include "dhcp/core/lease_file.h"
 
 namespace aerowisp {
@@ -32,11 +35,18 @@ std::u16string FillPattern(std::u16string_view pattern, std::u16string_view firs
 // being cut in the middle of a name.
 constexpr size_t kNamesListed = 6;
 
-std::u16string Listed(const std::vector<std::u16string>& names) {
+// The names as a list of at most `room` characters. Long names (a lease's may hold 63) can make even
+// the first six too long: the list is then cut where the room ends, inside a name if need be, and ends
+// in an ellipsis, so that the sentence around it stays whole.
+std::u16string Listed(const std::vector<std::u16string>& names, size_t room) {
     std::u16string text;
     for (size_t i = 0; i < names.size() && i < kNamesListed; ++i)
         text.append(i == 0 ? u"" : u", ").append(names[i]);
-    return names.size() > kNamesListed ? text + u", \u2026" : text;
+    if (names.size() > kNamesListed)
+        text += u", \u2026";
+    if (text.size() <= room)
+        return text;
+    return room == 0 ? std::u16string() : CutWithoutSplittingPairs(text, room - 1) + u"\u2026";
 }
 
 }  // namespace
@@ -84,15 +94,27 @@ void StationWatch::Look() {
         tray_.ShowInfoBalloon(ID_TRAY_ICON, kMainWindowTitle, BalloonText(NoticeText(*notice)));
 }
 
+// The sentences' own words and the network's name are kept; the two lists share what the balloon has
+// left, each at least half of it when both need more.
 std::u16string StationWatch::NoticeText(const StationNotice& notice) {
     const std::u16string& ssid = state_.hostedNetwork.desiredSsid;
+    const std::u16string joinedPattern = view_.ShownText(kStationsJoinedNotice);
+    const std::u16string leftPattern = view_.ShownText(kStationsLeftNotice);
+    const bool both = !notice.joined.empty() && !notice.left.empty();
+    size_t fixed = both ? 1 : 0;
+    if (!notice.joined.empty())
+        fixed += FillPattern(joinedPattern, u"", ssid).size();
+    if (!notice.left.empty())
+        fixed += FillPattern(leftPattern, u"", ssid).size();
+    const size_t room = kBalloonTextMaxLength - std::min(fixed, kBalloonTextMaxLength);
+    const size_t joinedNeeds = Listed(notice.joined, SIZE_MAX).size();
+    const size_t leftNeeds = Listed(notice.left, SIZE_MAX).size();
+    const size_t leftRoom = std::min(leftNeeds, std::max(room / 2, room - std::min(joinedNeeds, room)));
     std::u16string text;
     if (!notice.joined.empty())
-        text = FillPattern(view_.ShownText(kStationsJoinedNotice), Listed(notice.joined), ssid);
-    if (!notice.left.empty()) {
-        text.append(text.empty() ? u"" : u"\n")
-            .append(FillPattern(view_.ShownText(kStationsLeftNotice), Listed(notice.left), ssid));
-    }
+        text = FillPattern(joinedPattern, Listed(notice.joined, room - leftRoom), ssid);
+    if (!notice.left.empty())
+        text.append(both ? u"\n" : u"").append(FillPattern(leftPattern, Listed(notice.left, leftRoom), ssid));
     return text;
 }
 
