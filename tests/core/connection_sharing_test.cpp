@@ -422,6 +422,17 @@ TEST(ScanAdapters, BuildsTheTableAndFindsTheVirtualAdapterAnywhere) {
     }
 }
 
+TEST(ScanAdapters, KeepsTheMacOverScansWithoutTheVirtualAdapter) {
+    SharingHarness h("");
+    h.Sharing().ScanAdapters();
+    ASSERT_EQ(h.State().adapters.virtualAdapterMac, u"02-1F-3C-8A-51-D2");
+    h.machine.Wlan().HostedNetworkForceStop(h.State().wlanHandle, nullptr);
+    h.Sharing().ScanAdapters();
+    h.Sharing().ScanAdapters();
+    EXPECT_EQ(h.State().adapters.virtualAdapterMac, u"02-1F-3C-8A-51-D2");
+    EXPECT_EQ(h.State().adapters.rows.size(), 1u);
+}
+
 TEST(SimNetwork, KeepsOnePublicAndOnePrivateConnection) {
     SharingHarness h(
         "[Connection]\nName = Office\nDevice = Intel 82579LM\nGuid = 22222222-0000-0000-0000-000000000001\n"

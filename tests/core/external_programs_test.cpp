@@ -66,8 +66,9 @@ TEST_F(ExternalProgramsTest, APlantedProgramOnTheWayIsNotRun) {
     EXPECT_TRUE(processes.IsWindowOpen(u"Tftpd32"));
 }
 
-TEST_F(ExternalProgramsTest, AMissingDhcpServerFailsSilently) {
-    StartDhcpServer(processes, codePage, u"C:\\Aerowisp\\");
+// The caller is told, and says it in the notification area.
+TEST_F(ExternalProgramsTest, AMissingDhcpServerIsReportedAsNotStarted) {
+    EXPECT_FALSE(StartDhcpServer(processes, codePage, u"C:\\Aerowisp\\"));
     ASSERT_EQ(journal.Count("WinExec"), 1u);
     EXPECT_NE(journal.Find("WinExec")[0].result, 0u);
     EXPECT_TRUE(processes.StartedPrograms().empty());

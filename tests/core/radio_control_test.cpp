@@ -164,6 +164,23 @@ TEST(RadioButton, OffAndOnInApStaModeStopsAndRestartsTheNetwork) {
     EXPECT_EQ(h.RadioState(), RegistryValue::Dword(1));
 }
 
+// Off and on again before timer 107 fired: a second "off" ends the wait, and the network starts once,
+// from the last "on".
+TEST(RadioButton, OffAndOnAgainWithinTwoSecondsStartsTheNetworkOnce) {
+    RadioHarness h(RadioScenario(1, kOn, kOn));
+    h.StartApSta();
+    h.model.Radio().OnRadioButton();
+    h.model.Radio().OnRadioButton();
+    h.model.Radio().OnRadioButton();
+    EXPECT_FALSE(h.timers.IsRunning(IDT_RADIO_ON_START));
+    h.model.Radio().OnRadioButton();
+    EXPECT_EQ(h.timers.Period(IDT_RADIO_ON_START), kRadioOnStartPeriodMs);
+    h.model.OnTimer(IDT_RADIO_ON_START);
+    EXPECT_TRUE(h.machine.Wlan().HostedNetworkRunning());
+    EXPECT_EQ(h.Count("WlanHostedNetworkStartUsing"), 1u);
+    EXPECT_EQ(h.CurrentMode(), RegistryValue::Dword(1));
+}
+
 // A radio that would not go off leaves AP+STA mode as it was: the network stopped on the way runs again.
 TEST(RadioButton, FailedOffInApStaModeRestartsTheNetwork) {
     RadioHarness h(RadioScenario(1, kOn, kOn));
