@@ -52,8 +52,10 @@ struct Session {
 // Runs the dialog on this thread while `user` acts on it from another; the user must end the dialog.
 // `languageFile` is the language file's content.
 ApSettingsAnswer RunDialog(const std::function<void(HWND dialog)>& user, bool& dialogFound,
-                           const std::string& languageFile = {}) {
+                           const std::string& languageFile = {}, const std::u16string& ssidMessage = {}) {
     test::RecordingMainView owner;
+    if (!ssidMessage.empty())
+        owner.languageLines[u"String20"] = ssidMessage;
     test::MemoryFileReader files;
     files.SetFile(kLanguageFilePath, languageFile);
     NativeAnsiCodePage codePage;
@@ -135,20 +137,25 @@ TEST(CEasyAPSettingTest, OffersANameAndLimitsEachBoxWhileTheCloseBoxCancels) {
     EXPECT_FALSE(answer.confirmed);
 }
 
-TEST(CEasyAPSettingTest, TakesItsControlTextsFromTheLanguageFile) {
+// Control texts and messages alike without the line end the file leaves at a text's end.
+TEST(CEasyAPSettingTest, TakesItsTextsFromTheLanguageFile) {
     std::wstring prompt;
     std::wstring okButton;
+    Session session;
     bool found = false;
     RunDialog(
         [&](HWND dialog) {
             prompt = TextOf(dialog, IDC_EASY_PROMPT);
             okButton = TextOf(dialog, IDC_EASY_OK);
+            Type(dialog, L"", L"abcdefgh", L"abcdefgh");
+            PressOk(dialog, session);
             ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
         },
-        found, "1109=Name and key, please :\r\n");
+        found, "1109=Name and key, please :\r\n", u"Name it, please.\r\n");
     ASSERT_TRUE(found);
     EXPECT_EQ(L"Name and key, please :", prompt);
     EXPECT_EQ(L"OK", okButton) << "no line for it: the template's text";
+    EXPECT_EQ(L"Name it, please.", session.message);
 }
 
 TEST(CEasyAPSettingTest, EscCancelsWithNothingStored) {
@@ -196,6 +203,8 @@ TEST(CEasyAPSettingTest, InvalidInputIsToldOnceAndKeepsTheDialogOpen) {
         {"both wrong: the SSID is told", L"", L"short", L"short", invalidSsid, IDC_EASY_SSID},
         {"64 characters that are not hexadecimal", L"Home", std::wstring(63, L'a') + L"g",
          std::wstring(63, L'a') + L"g", invalidKey, IDC_EASY_KEY},
+        {"65 characters set past the box's limit", L"Home", std::wstring(65, L'a'), std::wstring(65, L'a'),
+         invalidKey, IDC_EASY_KEY},
     };
     std::vector<Session> sessions(std::size(cases));
     bool stillOpen = false;

@@ -56,8 +56,9 @@ struct FakeRequests final : PageRequests {
 // The pages on a top-level window of the test, as the main window holds them, with a language file whose
 // texts replace some of the templates'.
 struct Pages {
-    Pages() {
-        files.SetFile(kLanguageFilePath, "1023=State :\r\n1038=Send (Mbps)\r\nString51=MAC\r\n");
+    explicit Pages(const std::string& moreLines = "") {
+        files.SetFile(kLanguageFilePath, "1023=State :\r\n1038=Send (Mbps)\r\nString51=MAC\r\n" + moreLines);
+        owner.languageLines[u"String20"] = u"Bad name\r\n";
         for (CAppProPage* page :
              std::initializer_list<CAppProPage*>{&linkStatus, &apConfig, &assocTbl, &ics}) {
             page->UseRequests(&requests);
@@ -176,7 +177,10 @@ TEST(ApConfigPage, TypingEnablesApplyWhichStaysEnabledUntilTheNetworkTakesTheInp
         const wchar_t* message;
     };
     const Case cases[] = {
-        {"invalid SSID", {ApInputFault::kInvalidSsid, false}, true, L"Invalid SSID"},
+        {"invalid SSID, told without the file's line end",
+         {ApInputFault::kInvalidSsid, false},
+         true,
+         L"Bad name"},
         {"refused by the service, as the model has told", {ApInputFault::kNone, false}, true, L""},
         {"taken", {ApInputFault::kNone, true}, false, L""},
     };
@@ -199,6 +203,19 @@ TEST(ApConfigPage, TypingEnablesApplyWhichStaysEnabledUntilTheNetworkTakesTheInp
         EXPECT_EQ(pages.requests.applied, std::vector<std::u16string>{u"New AP"});
         EXPECT_EQ(pages.Enabled(pages.apConfig, IDC_AP_APPLY), c.enabledAfter);
         EXPECT_EQ(pages.Text(pages.apConfig, IDC_AP_BSSID), L"02-1A-2B-3C-4D-5E");
+    }
+}
+
+// Typing stops at the rules' limits.
+TEST(ApConfigPage, BoxesTakeNoMoreThanTheRulesAllow) {
+    Pages pages;
+    const std::pair<int, int> limits[] = {{IDC_AP_SSID, 32}, {IDC_AP_KEY, 64}, {IDC_AP_CONFIRM, 64}};
+    for (const auto& [id, limit] : limits) {
+        const HWND box = pages.apConfig.Item(id);
+        ::SetWindowTextW(box, std::wstring(limit, L'a').c_str());
+        ::SendMessageW(box, EM_SETSEL, limit, limit);
+        ::SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"b"));
+        EXPECT_EQ(::GetWindowTextLengthW(box), limit) << id;
     }
 }
 
@@ -321,6 +338,26 @@ TEST(IcsPage, ListsTheAdaptersAndAppliesTheClickedConnection) {
     page.FillConnectionList({});
     EXPECT_EQ(ListView_GetItemCount(list), 0);
     EXPECT_EQ(pages.Text(page, IDC_ICS_PUBLIC), L"Ethernet 2") << "an empty table keeps the text";
+}
+
+// A heading line with nothing but its line end is a blank heading; a line with nothing at all, at the
+// file's end, gives the English text.
+TEST(IcsPage, AnEmptyHeadingLineIsABlankHeading) {
+    const struct {
+        const char* line;
+        const wchar_t* heading;
+    } cases[] = {{"String53=\r\n", L""}, {"String53=", L"Device Name"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        Pages pages(c.line);
+        wchar_t heading[64] = L"?";
+        LVCOLUMNW column{};
+        column.mask = LVCF_TEXT;
+        column.pszText = heading;
+        column.cchTextMax = 64;
+        ASSERT_TRUE(ListView_GetColumn(pages.ics.Item(IDC_ICS_LIST), 0, &column));
+        EXPECT_STREQ(heading, c.heading);
+    }
 }
 
 }  // namespace

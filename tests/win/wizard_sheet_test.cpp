@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <prsht.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <thread>
@@ -72,6 +73,15 @@ void Press(HWND sheet, int button, int nextPageControl) {
     WaitUntil([&] { return PageShows(sheet, nextPageControl); });
 }
 
+// The length a box of the current page holds after a character is typed past `limit` characters.
+int LengthTypedPast(HWND sheet, int control, int limit) {
+    const HWND box = ::GetDlgItem(PropSheet_GetCurrentPageHwnd(sheet), control);
+    ::SetWindowTextW(box, std::wstring(limit, L'a').c_str());
+    ::SendMessageW(box, EM_SETSEL, limit, limit);
+    ::SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"b"));
+    return ::GetWindowTextLengthW(box);
+}
+
 std::wstring PageText(HWND sheet, int control) {
     wchar_t text[512] = L"";
     ::GetDlgItemTextW(PropSheet_GetCurrentPageHwnd(sheet), control, text, 512);
@@ -112,6 +122,8 @@ TEST(CWizardSheetTest, WalksTheCreatePathWithEachPagesButtonsAndEndsWithFinish) 
     };
     std::wstring welcome, name, security, key, confirmation, summary, emptyNameMessage;
     int selectedRow = -1;
+    std::vector<int> lengths;
+    LRESULT dropDownBrush = 0;
     LOGFONTW title{};
     bool found = false;
     const bool finished = RunSheet(
@@ -126,7 +138,15 @@ TEST(CWizardSheetTest, WalksTheCreatePathWithEachPagesButtonsAndEndsWithFinish) 
             noteButtons(sheet);
             name = PageText(sheet, IDC_WIZ_SSID);
             security = PageText(sheet, IDC_WIZ_SECURITY);
+            lengths.push_back(LengthTypedPast(sheet, IDC_WIZ_SSID, 32));
             const HWND page = PropSheet_GetCurrentPageHwnd(sheet);
+            COMBOBOXINFO combo{};
+            combo.cbSize = sizeof(combo);
+            if (::GetComboBoxInfo(::GetDlgItem(page, IDC_WIZ_SECURITY_COMBO), &combo)) {
+                const fw::ClientDC dc(combo.hwndList);
+                dropDownBrush = ::SendMessageW(page, WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc.Get()),
+                                               reinterpret_cast<LPARAM>(combo.hwndList));
+            }
             ::SetDlgItemTextW(page, IDC_WIZ_SSID, L"");
             ::PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_NEXT, 0);
             HWND message = nullptr;
@@ -140,6 +160,10 @@ TEST(CWizardSheetTest, WalksTheCreatePathWithEachPagesButtonsAndEndsWithFinish) 
             noteButtons(sheet);
             key = PageText(sheet, IDC_WIZ_KEY);
             confirmation = PageText(sheet, IDC_WIZ_CONFIRM);
+            for (int box : {IDC_WIZ_KEY, IDC_WIZ_CONFIRM}) {
+                lengths.push_back(LengthTypedPast(sheet, box, 64));
+                ::SetDlgItemTextW(PropSheet_GetCurrentPageHwnd(sheet), box, key.c_str());
+            }
             Press(sheet, PSBTN_NEXT, IDC_WIZ_CONNECTIONS);
             noteButtons(sheet);
             selectedRow = ListView_GetNextItem(
@@ -161,6 +185,9 @@ TEST(CWizardSheetTest, WalksTheCreatePathWithEachPagesButtonsAndEndsWithFinish) 
     EXPECT_EQ(title.lfWeight, FW_BOLD);
     EXPECT_EQ(name, L"DuvaDI");
     EXPECT_EQ(security, L"WPA2-Personal");
+    EXPECT_EQ(lengths, (std::vector<int>{32, 64, 64}));
+    EXPECT_NE(dropDownBrush, 0);
+    EXPECT_NE(dropDownBrush, reinterpret_cast<LRESULT>(::GetStockObject(HOLLOW_BRUSH)));
     EXPECT_EQ(welcome, L"Welcome aboard");
     EXPECT_EQ(emptyNameMessage, L"Name it, please.");
     EXPECT_EQ(key, L"secret-key");
@@ -172,13 +199,55 @@ TEST(CWizardSheetTest, WalksTheCreatePathWithEachPagesButtonsAndEndsWithFinish) 
               L"Network Key: secret-key\r\nThe Internet Connection:\r\nWired 2\r\n");
 }
 
-// The join path goes straight to the hint; the close command cancels there although Cancel is disabled.
-// The banner is stretched over the sheet's whole width at its own height of 50 pixels; below it the
-// button face shows.
+// While it lives, the top-level windows this thread creates are made and kept at least `kWideSheet`
+// pixels wide, as a sheet laid out with a larger dialog font would be.
+constexpr int kWideSheet = 700;
+
+WNDPROC g_sheetProc = nullptr;
+
+LRESULT CALLBACK WideWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_WINDOWPOSCHANGING) {
+        auto* position = reinterpret_cast<WINDOWPOS*>(lParam);
+        if ((position->flags & SWP_NOSIZE) == 0 && position->cx < kWideSheet)
+            position->cx = kWideSheet;
+    }
+    return ::CallWindowProcW(g_sheetProc, window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK WidenOnCreate(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND && g_sheetProc == nullptr) {
+        CREATESTRUCTW* create = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
+        if (create->hwndParent == nullptr && (create->style & WS_CHILD) == 0) {
+            create->cx = std::max(create->cx, kWideSheet);
+            const HWND window = reinterpret_cast<HWND>(wParam);
+            g_sheetProc = reinterpret_cast<WNDPROC>(
+                ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WideWindowProc)));
+        }
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+struct WideSheet {
+    WideSheet() : hook(::SetWindowsHookExW(WH_CBT, &WidenOnCreate, nullptr, ::GetCurrentThreadId())) {}
+    ~WideSheet() {
+        ::UnhookWindowsHookEx(hook);
+        g_sheetProc = nullptr;
+    }
+    WideSheet(const WideSheet&) = delete;
+    WideSheet& operator=(const WideSheet&) = delete;
+    HHOOK hook;
+};
+
+// The join path goes straight to the hint, and Back from there to the mode page; the close command
+// cancels although Cancel is disabled. On a sheet wider than the banner's 500 pixels the banner is
+// stretched over the whole width at its own height of 50 pixels; below it the button face shows.
 TEST(CWizardSheetTest, JoinShowsTheHintAndTheCloseCommandCancelsUnderTheBanner) {
+    const WideSheet wide;
     FakeHost host;
     std::wstring hint;
     COLORREF banner = 0, below = 0;
+    LONG width = 0;
+    bool backToModePage = false;
     bool found = false;
     const bool finished = RunSheet(
         host,
@@ -188,6 +257,7 @@ TEST(CWizardSheetTest, JoinShowsTheHintAndTheCloseCommandCancelsUnderTheBanner) 
             hint = PageText(sheet, IDC_WIZ_SUMMARY);
             RECT client{};
             ::GetClientRect(sheet, &client);
+            width = client.right;
             const fw::ClientDC screen(sheet);
             const fw::MemoryDC memory(screen.Get());
             const fw::Bitmap bitmap(::CreateCompatibleBitmap(screen.Get(), client.right, client.bottom));
@@ -195,13 +265,17 @@ TEST(CWizardSheetTest, JoinShowsTheHintAndTheCloseCommandCancelsUnderTheBanner) 
             ::SendMessageW(sheet, WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory.Get()), 0);
             banner = ::GetPixel(memory.Get(), client.right - 3, 45);
             below = ::GetPixel(memory.Get(), client.right - 3, 50);
+            Press(sheet, PSBTN_BACK, IDC_WIZ_WELCOME);
+            backToModePage = PageShows(sheet, IDC_WIZ_WELCOME);
             ::PostMessageW(sheet, WM_SYSCOMMAND, SC_CLOSE, 0);
         },
         found);
     ASSERT_TRUE(found);
     EXPECT_FALSE(finished);
     EXPECT_EQ(hint.rfind(L"Please use windows automatic wireless network configuration", 0), 0u);
+    EXPECT_TRUE(backToModePage);
     EXPECT_TRUE(host.applied.empty());
+    EXPECT_GE(width, kWideSheet - 20);
     EXPECT_NE(banner, ::GetSysColor(COLOR_BTNFACE));
     EXPECT_EQ(below, ::GetSysColor(COLOR_BTNFACE));
 }

@@ -21,14 +21,10 @@ inline void ShowUserMessage(HWND owner, const std::wstring& text) {
     ::MessageBoxW(owner, text.c_str(), fw::ToWide(kMainWindowTitle).c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
-// The language file's text for the entry's key, or its English text when the file has none.
+// The language file's text for the entry's key, or its English text when the file has none, as a
+// message, control, caption or button shows it: without the line end the file leaves at the text's end.
 inline std::wstring LanguageTextOr(MainView& view, const LanguageString& entry) {
-    return fw::ToWide(view.TextFromKey(entry));
-}
-
-// The same for a control, caption or button, without the line end the file leaves at the text's end.
-inline std::wstring ControlTextOr(MainView& view, const LanguageString& entry) {
-    return DisplayText(TextOrDefault(view.LoadLanguageString(entry.key), entry));
+    return DisplayText(view.TextFromKey(entry));
 }
 
 }  // namespace aerowisp

@@ -44,7 +44,7 @@ BOOL CAPConfigPage::OnInitDialog() {
     ::SendMessageW(Item(IDC_AP_KEY), EM_LIMITTEXT, kKeyMaxLength, 0);
     ::SendMessageW(Item(IDC_AP_CONFIRM), EM_LIMITTEXT, kKeyMaxLength, 0);
     ApplyLanguageToDialog(Handle(), language_);
-    SetItemText(IDC_AP_JOIN_CODE, ControlTextOr(owner_, kJoinCodeButton));
+    SetItemText(IDC_AP_JOIN_CODE, LanguageTextOr(owner_, kJoinCodeButton));
 
     SetItemText(IDC_AP_BSSID, L"");
     SetItemText(IDC_AP_SSID, L"");

@@ -28,7 +28,7 @@ CJoinCodeDlg::CJoinCodeDlg(MainView& owner, JoinCode code)
       symbol_(qr::EncodeUtf8(code_.payload, kJoinCodeLevel)) {}
 
 BOOL CJoinCodeDlg::OnInitDialog() {
-    SetText(ControlTextOr(owner_, kJoinCodeCaption));
+    SetText(LanguageTextOr(owner_, kJoinCodeCaption));
     const struct {
         int id;
         const LanguageString& text;
@@ -38,7 +38,7 @@ BOOL CJoinCodeDlg::OnInitDialog() {
                   {IDC_JOIN_CODE_COPY, kJoinCodeCopy},
                   {IDCANCEL, kJoinCodeClose}};
     for (const auto& label : labels)
-        SetItemText(label.id, ControlTextOr(owner_, label.text));
+        SetItemText(label.id, LanguageTextOr(owner_, label.text));
     SetItemText(IDC_JOIN_CODE_SSID, fw::ToWide(code_.ssid));
     SetItemText(IDC_JOIN_CODE_KEY, fw::ToWide(code_.key));
     // Focus on Close rather than on the name, which would show selected.
@@ -113,7 +113,7 @@ void CJoinCodeDlg::CopyKey() {
     if (!copied)
         return;
     memory.Detach();  // the clipboard owns it now
-    SetItemText(IDC_JOIN_CODE_COPY, ControlTextOr(owner_, kJoinCodeCopied));
+    SetItemText(IDC_JOIN_CODE_COPY, LanguageTextOr(owner_, kJoinCodeCopied));
 }
 
 }  // namespace aerowisp

@@ -124,6 +124,14 @@ LRESULT CWizardAPSetPage::OnWizardNext() {
     return Turn(Session().NextFromName(fw::FromWide(ItemText(IDC_WIZ_SSID))));
 }
 
+// A combo box's drop-down list asks for its colours as a window of its own, not by the combo's number;
+// it keeps the default ones, or the page behind would show through its items.
+bool CWizardAPSetPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == WM_CTLCOLORLISTBOX)
+        return false;
+    return CWizardPage::OnMessage(message, wParam, lParam, result);
+}
+
 // The boxes the user reads or types in keep their own colours.
 HBRUSH CWizardAPSetPage::ControlBrush(int controlId) const {
     if (controlId == IDC_WIZ_SSID || controlId == IDC_WIZ_SECURITY_COMBO || controlId == IDC_WIZ_SECURITY)

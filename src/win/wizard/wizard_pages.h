@@ -59,6 +59,7 @@ class CWizardAPSetPage final : public CWizardPage {
   protected:
     BOOL OnInitDialog() override;
     LRESULT OnWizardNext() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     HBRUSH ControlBrush(int controlId) const override;
 };
 
