@@ -34,8 +34,7 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
 
 std::optional<Ipv4> PoolAddress(std::string_view value) {
     std::optional<Ipv4> address = ParseIpv4(value);
-    if (!address || !InSubnet(*address) || *address == kServerAddress || (*address & 0xFF) == 0 ||
-        (*address & 0xFF) == 0xFF)
+    if (!address || !OnLinkHost(*address))
         return std::nullopt;
     return address;
 }
@@ -64,7 +63,7 @@ ConfigResult ParseConfig(std::string_view text) {
     bool inSection = false;
     int lineNumber = 0;
     while (!text.empty()) {
-        const std::string_view line = Trim(TakeUntil(text, "\n"));
+        const std::string_view line = Trim(TakeLine(text));
         ++lineNumber;
         if (line.empty() || line.front() == ';' || line.front() == '#')
             continue;
@@ -114,6 +113,16 @@ ConfigResult ParseConfig(std::string_view text) {
         result.config.poolLast = defaults.poolLast;
     }
     return result;
+}
+
+ConfigResult ReadConfig(std::string_view bytes) {
+    DecodedText decoded = DecodeFileText(bytes);
+    if (!decoded.text) {
+        ConfigResult result;
+        result.problems.push_back("DhcpServer.ini " + decoded.problem + "; it is ignored");
+        return result;
+    }
+    return ParseConfig(*decoded.text);
 }
 
 std::vector<Ipv4> ChooseDnsServers(const Config& config, const std::vector<Ipv4>& hostServers) {
