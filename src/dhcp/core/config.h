@@ -38,7 +38,7 @@ struct Config {
 
 struct ConfigResult {
     Config config;
-    // One line per value that was refused (and left at its default) or not understood.
+    // One line per value that was refused (and left at its default) or not understood, ready for the log.
     std::vector<std::string> problems;
 };
 

@@ -140,7 +140,7 @@ void DhcpService::ReadConfig(Config& config) {
     }
     ConfigResult result = dhcp::ReadConfig(file.bytes);
     for (const std::string& problem : result.problems)
-        m_log.Write(problem + (problem.ends_with("ignored") ? "" : "; the default is used"));
+        m_log.Write(problem);
     config = result.config;
 }
 
@@ -493,6 +493,9 @@ int DhcpService::Run() {
             } else if (!AddressPresent()) {
                 m_log.Write("the address " + FormatIpv4(kServerAddress) + " is gone");
                 Unbind();
+            } else {
+                // Also when no change notice comes (a DNS server changed by a renewal upstream).
+                RefreshDnsServers();
             }
             m_nextAddressCheck = now + (m_socket == INVALID_SOCKET ? kWaitPollMs : kBoundPollMs);
         }
