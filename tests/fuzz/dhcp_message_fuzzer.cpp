@@ -51,6 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Server server(config, {kServerAddress}, log);
     Message request = *parsed.message;
     for (int round = 0; round < 4; ++round) {
+        // The last round as while the lease file is not read yet.
+        server.SetHoldingNewAddresses(round == 3);
         std::optional<Reply> reply = server.Handle(request, round % 2 == 0, 1000 + round * 40);
         if (reply) {
             Require(reply->to == kBroadcast || OnLinkHost(reply->to));

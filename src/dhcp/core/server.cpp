@@ -11,6 +11,14 @@ namespace aerowisp::dhcp {
 namespace {
 
 constexpr size_t kMaxHostNameBytes = 63;
+// Why requests went unanswered, as the log's summary names them.
+constexpr std::string_view kNotARequest = "not a DHCP request";
+constexpr std::string_view kRelayedFromOutside = "relayed from outside 192.168.139.0/24";
+constexpr std::string_view kInformFromOutside = "INFORM from outside 192.168.139.0/24";
+constexpr std::string_view kNoFreeAddress = "DISCOVER with no free address";
+constexpr std::string_view kDiscoverHeld = "DISCOVER held until the lease file is read";
+constexpr std::string_view kRequestHeld = "REQUEST held until the lease file is read";
+constexpr std::string_view kRequestWithoutAddress = "REQUEST without an address";
 
 // Printable ASCII only, so that the log and the lease file stay plain text.
 std::string HostName(const Message& request) {
@@ -72,12 +80,12 @@ bool Server::TakeChanged() {
 std::optional<Reply> Server::Handle(const Message& request, bool arrivedAsBroadcast, int64_t now) {
     std::optional<MessageType> type = request.Type();
     if (request.op != kBootRequest || !type) {
-        refusals_.Count("not a DHCP request");
+        refusals_.Count(kNotARequest);
         return std::nullopt;
     }
     // Only this link and relays on it are served.
     if (request.giaddr != 0 && !OnLinkHost(request.giaddr)) {
-        refusals_.Count("relayed from outside 192.168.139.0/24");
+        refusals_.Count(kRelayedFromOutside);
         return std::nullopt;
     }
     const std::vector<uint8_t> client = ClientKey(request);
@@ -95,7 +103,7 @@ std::optional<Reply> Server::Handle(const Message& request, bool arrivedAsBroadc
         case MessageType::kInform:
             return Inform(request);
         default:
-            refusals_.Count("not a DHCP request");
+            refusals_.Count(kNotARequest);
             return std::nullopt;
     }
 }
@@ -103,7 +111,7 @@ std::optional<Reply> Server::Handle(const Message& request, bool arrivedAsBroadc
 std::optional<Reply> Server::Discover(const Message& request, std::span<const uint8_t> client, int64_t now) {
     Lease* lease = leases_.OfClient(client);
     if (holding_ && lease == nullptr) {
-        refusals_.Count("DISCOVER held until the lease file is read");
+        refusals_.Count(kDiscoverHeld);
         return std::nullopt;
     }
     if (lease == nullptr) {
@@ -113,7 +121,7 @@ std::optional<Reply> Server::Discover(const Message& request, std::span<const ui
                                                                                  : leases_.FreeAddress(now);
     }
     if (lease == nullptr) {
-        refusals_.Count("DISCOVER with no free address");
+        refusals_.Count(kNoFreeAddress);
         return std::nullopt;
     }
     leases_.Assign(*lease, client, now);
@@ -160,7 +168,7 @@ std::optional<Reply> Server::Request(const Message& request, std::span<const uin
         kind = broadcast ? "rebinding" : "renewing";
         address = request.ciaddr;
     } else {
-        refusals_.Count("REQUEST without an address");
+        refusals_.Count(kRequestWithoutAddress);
         return std::nullopt;
     }
     // RFC 2131 4.3.2: a client whose address, or whose ciaddr, is of another network is on the wrong
@@ -172,7 +180,7 @@ std::optional<Reply> Server::Request(const Message& request, std::span<const uin
     }
     Lease* lease = leases_.At(address);
     if (holding_ && (lease == nullptr || lease->client.empty() || lease != leases_.OfClient(client))) {
-        refusals_.Count("REQUEST held until the lease file is read");
+        refusals_.Count(kRequestHeld);
         return std::nullopt;
     }
     if (lease == nullptr || !LeaseTable::AvailableTo(*lease, client, now)) {
@@ -208,7 +216,7 @@ void Server::Release(const Message& request, std::span<const uint8_t> client, in
 
 std::optional<Reply> Server::Inform(const Message& request) {
     if (!OnLinkHost(request.ciaddr)) {
-        refusals_.Count("INFORM from outside 192.168.139.0/24");
+        refusals_.Count(kInformFromOutside);
         return std::nullopt;
     }
     log_.Write("INFORM from " + Who(request) + " " + FormatIpv4(request.ciaddr) + ": ACK");
