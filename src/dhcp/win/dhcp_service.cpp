@@ -215,13 +215,13 @@ bool DhcpService::SetAside(const std::wstring& path, bool move, const std::strin
     const std::wstring aside = path + kSetAsideSuffix;
     const bool done = move ? ::MoveFileExW(path.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING) != 0
                            : ::CopyFileW(path.c_str(), aside.c_str(), FALSE) != 0;
+    const DWORD error = done ? 0 : ::GetLastError();
     if (done) {
         m_log.Write(std::string("the lease file ") + why + "; it was " + (move ? "moved" : "copied") +
                     " to " + kSetAsideName);
     } else if (m_leaseReadFailures.Failed(::GetTickCount64())) {
         m_log.Write(std::string("the lease file ") + why + ", but it cannot be " +
-                    (move ? "moved" : "copied") + " to " + kSetAsideName + " (" +
-                    DescribeError(::GetLastError()) +
+                    (move ? "moved" : "copied") + " to " + kSetAsideName + " (" + DescribeError(error) +
                     "); no address is offered and the file is not written until it is kept; trying again");
     }
     return done;
