@@ -50,7 +50,8 @@ bool MainWindowModel::OnNcPaint() {
     // The marker is looked at (and deleted) on every paint, as ever; the switch, like a found marker,
     // asks once.
     const bool markerFound = IsStartHiddenRequested(ports_.settings, ports_.processes, state_.programFolder);
-    const bool hideRequested = markerFound || std::exchange(startHiddenBySwitch_, false);
+    const bool switchGiven = std::exchange(startHiddenBySwitch_, false);
+    const bool hideRequested = markerFound || switchGiven;
     return startHiddenAllowance_.ShouldHide(hideRequested, state_.cardPresent);
 }
 
