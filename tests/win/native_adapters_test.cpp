@@ -269,8 +269,9 @@ TEST(WindowsVersionValuesTest, FallsBackToReadingWhenFullAccessIsRefused) {
         });
         EXPECT_EQ(asked, c.asked);
         ASSERT_EQ(values.has_value(), c.readable);
-        if (values)
+        if (values) {
             EXPECT_EQ(values->productName, "Windows 7");
+        }
     }
 }
 

@@ -237,8 +237,10 @@ TEST_F(StartupProcessTest, SecondCopyAsksTheRunningOneToShowItselfAndEnds) {
 TEST_F(StartupProcessTest, WithTheCompanionRunningTheProgramWakesItsWindowsAndEnds) {
     fw::KernelHandle companion(::CreateEventW(nullptr, TRUE, FALSE, kCompanionEvent));
     ASSERT_TRUE(companion);
-    test::TestWindow companionWindow(L"Test Aerowisp companion");
-    test::TestWindow otherWindow(L"Test companion without the name");
+    test::TestWindow companionWindow(L"Test Aerowisp companion", true);
+    test::TestWindow otherWindow(L"Test companion without the name", true);
+    // Not a dialog box: a window of another program that only names the product, such as Explorer's.
+    test::TestWindow folderWindow(L"Test Aerowisp folder");
 
     AerowispRun run(L"aerowisp-companion");
     ASSERT_TRUE(run.Started());
@@ -251,6 +253,7 @@ TEST_F(StartupProcessTest, WithTheCompanionRunningTheProgramWakesItsWindowsAndEn
     EXPECT_EQ(kLaunchCommand, companionWindow.Record().commands.front().wParam);
     EXPECT_EQ(0, companionWindow.Record().commands.front().lParam);
     EXPECT_TRUE(otherWindow.Record().commands.empty());
+    EXPECT_TRUE(folderWindow.Record().commands.empty());
     const std::vector<std::string> journal = run.Journal();
     EXPECT_FALSE(Contains(journal, "MainWindowShown"));
     EXPECT_FALSE(Contains(journal, "WlanOpenHandle"));
