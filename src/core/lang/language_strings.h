@@ -84,6 +84,9 @@ inline constexpr LanguageString kNoCardTrayTip{u"String55", u"Wireless LAN Card 
 inline constexpr LanguageString kRadioOffTrayTip{u"String4", u"Radio off"};
 inline constexpr LanguageString kDisconnectedTrayTip{u"String56", u"Status : Disconnected "};
 inline constexpr LanguageString kConnectedStatusLine{u"String57", u"Status : Connected"};
+// Added to the no-card tip, and shown as the About page's device name, where Windows has no WLAN service.
+inline constexpr LanguageString kWlanServiceMissingNotice{
+    u"String240", u"The Wireless LAN Service is not installed on this computer."};
 
 // Failures the user is told of: what went wrong (String100 to String107) with the label of the codes,
 // then why, with what to do (String110 on). Several reasons of the WLAN service share one cause.
@@ -312,7 +315,7 @@ inline constexpr std::array kLanguageStrings{
     kIcsStopFailedMessage,
     kDhcpServerStartFailedMessage,
     kRadioStateSaveFailedMessage,
-// Every place of use above; the 90 keys the program looks up, three of them twice.
+    // Every place of use above; the 90 keys the program looks up, three of them twice.
 };
 
 // A text as it goes on screen: the language file's texts keep their line end, which a control, menu

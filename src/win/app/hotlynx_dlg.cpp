@@ -56,10 +56,11 @@ bool HasHandCursor(int controlId) {
 
 }  // namespace
 
-CHotlynxDlg::CHotlynxDlg(PlatformServices& platform)
+CHotlynxDlg::CHotlynxDlg(PlatformServices& platform, bool startHidden)
     : fw::Dialog(IDD_AEROWISP_DIALOG),
       platform_(platform),
       language_(platform.Files(), platform.CodePage()),
+      startHidden_(startHidden),
       m_linkStatusPage(language_),
       m_apConfigPage(*this, language_),
       m_assocTblPage(language_),
@@ -342,6 +343,8 @@ BOOL CHotlynxDlg::OnInitDialog() {
                    platform_.AttachWindowTimers(*windowTimers_), platform_.Processes(),
                    platform_.SharingManager(), platform_.Adapters(), platform_.Files()},
         *this, *this);
+    if (startHidden_)
+        model_->RequestStartHidden();
     DoDataExchange();
     SetText(fw::ToWide(kMainWindowTitle));
     AddAboutItemToSystemMenu();

@@ -7,6 +7,7 @@
 
 #include "fw/com.h"
 #include "fw/wide_text.h"
+#include "native/com_access_permissions.h"
 
 namespace aerowisp {
 namespace {
@@ -135,9 +136,14 @@ std::unique_ptr<NetSharingManager> WrapSharingManager(INetSharingManager* manage
 
 // Its result is not looked at: after the first call in the process it can only report RPC_E_TOO_LATE,
 // and the first one is made at start-up, right after COM is initialised.
+// An elevated program's objects would otherwise take calls from any process of any user on the machine.
+// Without its descriptor COM is left to the machine's default permissions, never opened to everyone.
 void NativeSharingManagerService::InitializeSecurity() {
-    ::CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_PKT, RPC_C_IMP_LEVEL_IMPERSONATE,
-                           nullptr, EOAC_NONE, nullptr);
+    ComAccessPermissions callers;
+    if (callers.Get() == nullptr)
+        return;
+    ::CoInitializeSecurity(callers.Get(), -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_PKT,
+                           RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE, nullptr);
 }
 
 std::unique_ptr<NetSharingManager> NativeSharingManagerService::CreateSharingManager() {
