@@ -266,8 +266,8 @@ TEST(NativeSharingManager, ReadsThroughTheInterfacesAndReleasesEverything) {
         ASSERT_TRUE(sharing);
         EXPECT_EQ(sharing->SharingEnabled(), true);
         EXPECT_EQ(sharing->SharingConnectionType(), 1);
-        EXPECT_TRUE(sharing->EnableSharing(IcsSharingType::kPublic));
-        EXPECT_FALSE(sharing->DisableSharing());
+        EXPECT_EQ(sharing->EnableSharing(IcsSharingType::kPublic), kSOk);
+        EXPECT_EQ(sharing->DisableSharing(), static_cast<HResult>(E_FAIL)) << "the HRESULT itself";
         EXPECT_EQ(configuration.calls, (std::vector<std::string>{"EnableSharing 0", "DisableSharing"}));
 
         manager.enumerationFails = true;

@@ -31,10 +31,10 @@ class NativeSharingConfiguration final : public NetSharingConfiguration {
             return std::nullopt;
         return static_cast<int32_t>(type);
     }
-    bool EnableSharing(IcsSharingType type) override {
-        return SUCCEEDED(configuration_->EnableSharing(static_cast<SHARINGCONNECTIONTYPE>(type)));
+    HResult EnableSharing(IcsSharingType type) override {
+        return static_cast<HResult>(configuration_->EnableSharing(static_cast<SHARINGCONNECTIONTYPE>(type)));
     }
-    bool DisableSharing() override { return SUCCEEDED(configuration_->DisableSharing()); }
+    HResult DisableSharing() override { return static_cast<HResult>(configuration_->DisableSharing()); }
 
   private:
     fw::ComPtr<INetSharingConfiguration> configuration_;
@@ -96,6 +96,29 @@ class NativeNetSharingManager final : public NetSharingManager {
         fw::ComPtr<INetSharingEveryConnectionCollection> collection;
         if (FAILED(manager_->get_EnumEveryConnection(collection.Receive())) || !collection)
             return std::nullopt;
+        return Connections(collection);
+    }
+
+    // The public and private collections hand out INetConnection items too.
+    std::optional<std::vector<std::unique_ptr<NetConnection>>> EnumSharedConnections(
+        IcsSharingType type) override {
+        if (type == IcsSharingType::kPublic) {
+            fw::ComPtr<INetSharingPublicConnectionCollection> collection;
+            if (FAILED(manager_->get_EnumPublicConnections(ICSSC_DEFAULT, collection.Receive())) ||
+                !collection)
+                return std::nullopt;
+            return Connections(collection);
+        }
+        fw::ComPtr<INetSharingPrivateConnectionCollection> collection;
+        if (FAILED(manager_->get_EnumPrivateConnections(ICSSC_DEFAULT, collection.Receive())) || !collection)
+            return std::nullopt;
+        return Connections(collection);
+    }
+
+  private:
+    template <typename Collection>
+    std::optional<std::vector<std::unique_ptr<NetConnection>>> Connections(
+        const fw::ComPtr<Collection>& collection) {
         fw::ComPtr<IUnknown> enumerator;
         if (FAILED(collection->get__NewEnum(enumerator.Receive())) || !enumerator)
             return std::nullopt;
@@ -118,7 +141,6 @@ class NativeNetSharingManager final : public NetSharingManager {
         return connections;
     }
 
-  private:
     fw::ComPtr<INetSharingManager> manager_;
 };
 
