@@ -160,10 +160,13 @@ TEST(StaleRecords, AreUnsharedThroughTheServiceListsAndTheStartTriedAgain) {
     EXPECT_EQ(
         h.Calls({op::kEnableSharing, op::kGetEnumPublicConnections, op::kDisableSharing}),
         (std::vector<std::string>{
+            // The chosen connection is unshared before it is shared, whatever its state.
+            R"(INetSharingConfiguration::DisableSharing connection="Local Area Connection" -> 0)",
             R"(INetSharingConfiguration::EnableSharing connection="Local Area Connection" type=public -> 2147746305)",
             R"(INetSharingConfiguration::EnableSharing connection="Wireless Network Connection 2" type=private -> 2147746305)",
             "INetSharingManager::get_EnumPublicConnections connections=1 -> 0",
             R"(INetSharingConfiguration::DisableSharing connection="Dial-up Connection" -> 0)",
+            R"(INetSharingConfiguration::DisableSharing connection="Local Area Connection" -> 0)",
             R"(INetSharingConfiguration::EnableSharing connection="Local Area Connection" type=public -> 0)",
             R"(INetSharingConfiguration::EnableSharing connection="Wireless Network Connection 2" type=private -> 0)",
         }));
@@ -276,7 +279,7 @@ TEST(DefaultRoute, FirstShareTakesTheConnectionToTheInternet) {
         SCOPED_TRACE(c.label);
         Machine h(c.sections, c.stored);
         h.SetIni(u"Net", u"secret-key");
-        h.model.HostedNetwork().OnModeButton();
+        EXPECT_TRUE(h.Control().SwitchToApStaMode());
         EXPECT_EQ(h.State().chosenConnection, c.shared);
     }
 }

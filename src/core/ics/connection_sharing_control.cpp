@@ -76,8 +76,11 @@ bool ConnectionSharingControl::StartConnectionSharing() {
         stopped = StopConnectionSharing();
     }
     PleaseWait wait(view_, kEnablingIcsText);
-    if (!PrepareSharingService())
+    // Without the service nothing can be shared, but the stations still get addresses.
+    if (!PrepareSharingService()) {
+        FinishSharingStart();
         return false;
+    }
     WarnOfConflictingScope();
     for (int attempt = 0; attempt < kSharingAttempts && !state_.ics.sharing; ++attempt) {
         controller_.ClearTrouble();
