@@ -92,7 +92,7 @@ uint32_t SimServices::SetStartType(const std::u16string& name, ServiceStartType 
     return result;
 }
 
-uint32_t SimServices::StartService(const std::u16string& name) {
+uint32_t SimServices::Start(const std::u16string& name) {
     const std::string arguments = ServiceArgument(name);
     if (std::optional<uint32_t> error = failures_.Consume(op::kStartServiceW)) {
         journal_.Record(op::kStartServiceW, arguments, *error);
@@ -101,7 +101,8 @@ uint32_t SimServices::StartService(const std::u16string& name) {
     ScenarioService* service = Find(name);
     uint32_t result = kErrorServiceDoesNotExist;
     if (service) {
-        result = service->state == ServiceState::kRunning ? kErrorServiceAlreadyRunning : Start(*service, 0);
+        result = service->state == ServiceState::kRunning ? kErrorServiceAlreadyRunning
+                                                          : StartWithDependencies(*service, 0);
     }
     journal_.Record(op::kStartServiceW, arguments, result);
     return result;
@@ -111,11 +112,11 @@ uint32_t SimServices::DemandStart(const std::u16string& name) {
     ScenarioService* service = Find(name);
     if (!service)
         return kErrorServiceDoesNotExist;
-    return service->state == ServiceState::kRunning ? 0 : Start(*service, 0);
+    return service->state == ServiceState::kRunning ? 0 : StartWithDependencies(*service, 0);
 }
 
 // A disabled service does not start; a dependency that cannot start fails the whole start with 1068.
-uint32_t SimServices::Start(ScenarioService& service, int depth) {
+uint32_t SimServices::StartWithDependencies(ScenarioService& service, int depth) {
     if (service.state == ServiceState::kRunning)
         return 0;
     if (service.startType == ServiceStartType::kDisabled)
@@ -124,7 +125,7 @@ uint32_t SimServices::Start(ScenarioService& service, int depth) {
         return kErrorServiceDependencyFail;
     for (const std::u16string& name : service.dependencies) {
         ScenarioService* dependency = Find(name);
-        if (!dependency || Start(*dependency, depth + 1) != 0)
+        if (!dependency || StartWithDependencies(*dependency, depth + 1) != 0)
             return kErrorServiceDependencyFail;
     }
     if (service.startError != 0)

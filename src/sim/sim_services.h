@@ -29,7 +29,7 @@ class SimServices final : public ServiceControl {
 
     uint32_t QueryService(const std::u16string& name, ServiceInfo& info) override;
     uint32_t SetStartType(const std::u16string& name, ServiceStartType startType) override;
-    uint32_t StartService(const std::u16string& name) override;
+    uint32_t Start(const std::u16string& name) override;
 
     // What a program's demand start of `name` gives, as a COM server started on demand reports it:
     // 0 once it runs (started now if need be, not journaled), else the Win32 error.
@@ -43,7 +43,7 @@ class SimServices final : public ServiceControl {
     ScenarioService* Find(const std::u16string& name);
     const ScenarioService* Find(const std::u16string& name) const;
     // Starts `service` and, first, what it depends on; `depth` bounds a dependency cycle.
-    uint32_t Start(ScenarioService& service, int depth);
+    uint32_t StartWithDependencies(ScenarioService& service, int depth);
 
     std::vector<ScenarioService> services_;
     Journal& journal_;

@@ -43,11 +43,11 @@ ServiceStartOutcome EnsureServiceRunning(ServiceControl& services, const std::u1
             if (uint32_t error = services.SetStartType(dependency, ServiceStartType::kManual))
                 return Failed(dependency, error);
         }
-        const uint32_t error = services.StartService(dependency);
+        const uint32_t error = services.Start(dependency);
         if (error != 0 && error != kErrorServiceAlreadyRunning)
             return Failed(dependency, error);
     }
-    const uint32_t error = services.StartService(name);
+    const uint32_t error = services.Start(name);
     if (error != 0 && error != kErrorServiceAlreadyRunning)
         return Failed(name, error);
     return {true, true, {}, 0};

@@ -45,9 +45,9 @@ class ServiceControl {
     virtual uint32_t QueryService(const std::u16string& name, ServiceInfo& info) = 0;
     // ChangeServiceConfigW with only the start type changed. 0 or the Win32 error.
     virtual uint32_t SetStartType(const std::u16string& name, ServiceStartType startType) = 0;
-    // StartServiceW without arguments; returns once the manager took the request (the service may still
-    // be starting). 0 or the Win32 error.
-    virtual uint32_t StartService(const std::u16string& name) = 0;
+    // StartServiceW without arguments, then a bounded wait until the service has left its start-pending
+    // state (the sharing manager's calls fail while it starts). 0 once it runs, else the Win32 error.
+    virtual uint32_t Start(const std::u16string& name) = 0;
 };
 
 }  // namespace aerowisp

@@ -76,7 +76,7 @@ uint32_t NativeServiceControl::SetStartType(const std::u16string& name, ServiceS
     return ERROR_SUCCESS;
 }
 
-uint32_t NativeServiceControl::StartService(const std::u16string& name) {
+uint32_t NativeServiceControl::Start(const std::u16string& name) {
     DWORD error = ERROR_SUCCESS;
     ServiceHandle service = OpenServiceFor(name, SERVICE_START | SERVICE_QUERY_STATUS, error);
     if (!service)

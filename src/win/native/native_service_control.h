@@ -11,7 +11,7 @@ class NativeServiceControl final : public ServiceControl {
     uint32_t SetStartType(const std::u16string& name, ServiceStartType startType) override;
     // Also waits, a bounded time, until the service has left its start-pending state: the sharing
     // manager's calls fail while it is still starting.
-    uint32_t StartService(const std::u16string& name) override;
+    uint32_t Start(const std::u16string& name) override;
 };
 
 }  // namespace aerowisp
