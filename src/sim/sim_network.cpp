@@ -351,10 +351,11 @@ void SimNetwork::InitializeSecurity() {
     securitySet_ = true;
 }
 
-std::unique_ptr<NetSharingManager> SimNetwork::CreateSharingManager() {
+std::unique_ptr<NetSharingManager> SimNetwork::CreateSharingManager(HResult& result) {
     const std::string arguments =
         "clsid=CLSID_NetSharingManager context=CLSCTX_ALL iid=IID_INetSharingManager";
-    if (Failed(op::kCoCreateInstance, arguments))
+    result = Failed(op::kCoCreateInstance, arguments).value_or(kSuccess);
+    if (result != kSuccess)
         return nullptr;
     journal_.Record(op::kCoCreateInstance, arguments);
     return std::make_unique<SimSharingManager>(*this);

@@ -59,7 +59,7 @@ class SimNetwork final : public SharingManagerService, public NetworkAdapters {
     SimNetwork& operator=(const SimNetwork&) = delete;
 
     void InitializeSecurity() override;
-    std::unique_ptr<NetSharingManager> CreateSharingManager() override;
+    std::unique_ptr<NetSharingManager> CreateSharingManager(HResult& result) override;
     uint32_t GetAdaptersInfo(std::vector<AdapterInfo>& adapters) override;
     std::optional<std::u16string> ReadMachineText(std::u16string_view subkey,
                                                   std::u16string_view valueName) override;

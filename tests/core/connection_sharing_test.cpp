@@ -426,7 +426,9 @@ TEST(SimNetwork, KeepsOnePublicAndOnePrivateConnection) {
     SharingHarness h(
         "[Connection]\nName = Office\nDevice = Intel 82579LM\nGuid = 22222222-0000-0000-0000-000000000001\n"
         "Sharing = public\n");
-    auto manager = h.machine.Network().CreateSharingManager();
+    HResult created = kEPointer;
+    auto manager = h.machine.Network().CreateSharingManager(created);
+    EXPECT_EQ(created, kSOk);
     auto connections = manager->EnumEveryConnection();
     ASSERT_TRUE(connections);
     ASSERT_EQ(connections->size(), 3u);

@@ -119,18 +119,22 @@ TEST(SharingService, StartThatFailsNamesServiceAndReason) {
 
 TEST(SharingErrors, EachHresultIsToldInWords) {
     struct Case {
+        std::string_view operation;
         uint32_t hresult;
         const char* words;
     };
     const Case cases[] = {
-        {0x80070422, "service is disabled"},    {0x8007042C, "could not be started (Base Filtering Engine"},
-        {0x80040201, "no longer there"},        {0x80070005, "administrator rights"},
-        {0x80004005, "Error code: 0x80004005"},
+        {op::kEnableSharing, 0x80070422, "service is disabled"},
+        {op::kEnableSharing, 0x8007042C, "could not be started (Base Filtering Engine"},
+        {op::kEnableSharing, 0x80040201, "no longer there"},
+        {op::kEnableSharing, 0x80070005, "administrator rights"},
+        {op::kEnableSharing, 0x80004005, "Error code: 0x80004005"},
+        {op::kCoCreateInstance, 0x80040154, "Error code: 0x80040154"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.words);
         Machine h;
-        h.machine.Failures().FailAlways(op::kEnableSharing, c.hresult);
+        h.machine.Failures().FailAlways(c.operation, c.hresult);
         EXPECT_FALSE(h.Start());
         EXPECT_NE(Utf16ToUtf8(h.model.Sharing().FailureDetail()).find(c.words), std::string::npos)
             << Utf16ToUtf8(h.model.Sharing().FailureDetail());

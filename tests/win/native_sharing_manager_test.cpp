@@ -287,7 +287,9 @@ TEST(NativeSharingManager, GivesNoManagerWhenTheClassIsNotRegistered) {
     ASSERT_TRUE(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
     NativeSharingManagerService service;
     service.InitializeSecurity();
-    EXPECT_EQ(service.CreateSharingManager(), nullptr);
+    HResult result = kSOk;
+    EXPECT_EQ(service.CreateSharingManager(result), nullptr);
+    EXPECT_EQ(result, static_cast<HResult>(REGDB_E_CLASSNOTREG)) << "the HRESULT reaches the program";
     ::CoUninitialize();
 }
 

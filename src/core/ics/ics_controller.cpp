@@ -88,7 +88,10 @@ bool IsEligibleConnection(const NetConnectionProps& props) {
 
 std::unique_ptr<NetSharingManager> IcsController::OpenManager() {
     service_.InitializeSecurity();
-    return Checked(service_.CreateSharingManager());
+    HResult result = kSOk;
+    std::unique_ptr<NetSharingManager> manager = service_.CreateSharingManager(result);
+    Note(manager ? kSOk : (result != kSOk ? result : kEPointer));
+    return manager;
 }
 
 void IcsController::RefreshIcsConnections(const std::u16string& chosenConnection) {

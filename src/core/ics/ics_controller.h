@@ -48,7 +48,8 @@ class IcsController {
     // Whether a sharing manager call failed since the last ClearTrouble: the records may then miss a
     // connection, and an unsharing may not have happened.
     bool Troubled() const { return troubled_; }
-    // The HRESULT of the first EnableSharing or DisableSharing that failed since the last ClearTrouble.
+    // The HRESULT of the first creation of the manager, EnableSharing or DisableSharing that failed since
+    // the last ClearTrouble.
     HResult LastError() const { return lastError_; }
     void ClearTrouble() {
         troubled_ = false;

@@ -19,6 +19,7 @@ enum class IcsSharingType : int32_t { kPublic = 0, kPrivate = 1 };
 using HResult = uint32_t;
 inline constexpr HResult kSOk = 0;
 inline constexpr HResult kEAccessDenied = 0x80070005;
+inline constexpr HResult kEPointer = 0x80004003;
 // HRESULT_FROM_WIN32(ERROR_SERVICE_DISABLED) and (ERROR_SERVICE_DEPENDENCY_FAIL): the sharing service
 // cannot start.
 inline constexpr HResult kHresultServiceDisabled = 0x80070422;
@@ -95,8 +96,8 @@ class SharingManagerService {
     // NULL, EOAC_NONE, NULL). Takes effect only as the process's first security setting.
     virtual void InitializeSecurity() = 0;
     // CoCreateInstance(CLSID_NetSharingManager, NULL, CLSCTX_ALL, IID_INetSharingManager); null when it
-    // fails or yields nothing.
-    virtual std::unique_ptr<NetSharingManager> CreateSharingManager() = 0;
+    // fails or yields nothing, with its HRESULT in `result` (E_POINTER for nothing).
+    virtual std::unique_ptr<NetSharingManager> CreateSharingManager(HResult& result) = 0;
 };
 
 }  // namespace aerowisp

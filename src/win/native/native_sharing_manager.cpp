@@ -162,11 +162,12 @@ void NativeSharingManagerService::InitializeSecurity() {
                            nullptr, EOAC_NONE, nullptr);
 }
 
-std::unique_ptr<NetSharingManager> NativeSharingManagerService::CreateSharingManager() {
+std::unique_ptr<NetSharingManager> NativeSharingManagerService::CreateSharingManager(HResult& result) {
     fw::ComPtr<INetSharingManager> manager;
-    if (FAILED(::CoCreateInstance(CLSID_NetSharingManager, nullptr, CLSCTX_ALL, IID_INetSharingManager,
-                                  manager.ReceiveVoid())) ||
-        !manager)
+    const HRESULT created = ::CoCreateInstance(CLSID_NetSharingManager, nullptr, CLSCTX_ALL,
+                                               IID_INetSharingManager, manager.ReceiveVoid());
+    result = static_cast<HResult>(FAILED(created) ? created : manager ? S_OK : E_POINTER);
+    if (result != kSOk)
         return nullptr;
     return std::make_unique<NativeNetSharingManager>(std::move(manager));
 }
