@@ -261,6 +261,33 @@ Function ChooseLogonTaskFromCommandLine
     Pop $0
 FunctionEnd
 
+; ---- The DHCP server's firewall rule ----
+
+; Stations reach DhcpServer.exe on UDP port 67 only through an inbound rule: the hosted network's adapter
+; is on the Public profile, which blocks what no rule allows. The program adds the same rule when it is
+; missing (the portable copy relies on that); the uninstaller removes it.
+!define FIREWALL_RULE "Aerowisp DHCP Server"
+LangString FirewallRuleFailed ${LANG_ENGLISH} "The firewall rule for DhcpServer.exe (UDP port 67) could not be added. Aerowisp will try again when it starts the access point."
+LangString FirewallRuleFailed ${LANG_SIMPCHINESE} "无法添加 DhcpServer.exe (UDP 端口 67) 的防火墙规则。Aerowisp 启动接入点时会再次尝试。"
+LangString FirewallRuleFailed ${LANG_TRADCHINESE} "無法新增 DhcpServer.exe (UDP 連接埠 67) 的防火牆規則。Aerowisp 啟動存取點時會再次嘗試。"
+
+Section "-FirewallRule" SecFirewallRule
+    nsExec::Exec '"$SYSDIR\netsh.exe" advfirewall firewall delete rule name="${FIREWALL_RULE}"'
+    Pop $0
+    nsExec::Exec '"$SYSDIR\netsh.exe" advfirewall firewall add rule name="${FIREWALL_RULE}" dir=in action=allow program="$INSTDIR\DhcpServer.exe" protocol=UDP localport=67 profile=any enable=yes'
+    Pop $0
+    DetailPrint "netsh advfirewall add rule: $0"
+    ${If} $0 != 0
+        MessageBox MB_OK|MB_ICONEXCLAMATION "$(FirewallRuleFailed)" /SD IDOK
+    ${EndIf}
+SectionEnd
+
+Section "un.FirewallRule"
+    nsExec::Exec '"$SYSDIR\netsh.exe" advfirewall firewall delete rule name="${FIREWALL_RULE}"'
+    Pop $0
+    DetailPrint "netsh advfirewall delete rule: $0"
+SectionEnd
+
 ; ---- Uninstall ----
 
 Function un.onInit

@@ -11,7 +11,7 @@ MainWindowModel::MainWindowModel(const ModelPorts& ports, MainView& view, TrayVi
     : ports_(ports),
       view_(view),
       trayView_(tray),
-      sharing_(ports, view, state_),
+      sharing_(ports, view, tray, state_),
       hostedNetwork_(ports, view, tray, state_, sharing_),
       wlanClient_(ports, view, state_, hostedNetwork_),
       window_(ports, view, state_, hostedNetwork_, sharing_, wlanClient_.State()),

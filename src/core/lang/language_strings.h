@@ -223,6 +223,50 @@ inline constexpr LanguageString kRadioStateSaveFailedMessage{
     u"The radio state could not be saved in the registry (HKEY_CURRENT_USER\\Software\\Duva DI), so the "
     u"next start may not restore it."};
 
+// The sharing service, the sharing manager's refusals, the DHCP server's firewall rule and sharing's
+// own address range.
+inline constexpr LanguageString kSharingServiceStartedNotice{
+    u"String200",
+    u"The Internet Connection Sharing service (SharedAccess) was off. Aerowisp set it to start automatically "
+    u"and started it."};
+// The service's name replaces %s.
+inline constexpr LanguageString kServiceStartFailedMessage{
+    u"String201", u"The Windows service \"%s\" could not be started."};
+inline constexpr LanguageString kServiceCauseDisabled{
+    u"String202", u"It is disabled. Set its startup type to Automatic in Services (services.msc)."};
+inline constexpr LanguageString kServiceCauseDependency{
+    u"String203", u"A service it depends on could not be started. Check them in Services (services.msc)."};
+inline constexpr LanguageString kServiceCauseMissing{u"String204", u"It is not installed on this computer."};
+inline constexpr LanguageString kServiceCauseOther{
+    u"String205", u"Windows gave the reason below. Restart the computer, then try again."};
+inline constexpr LanguageString kSharingCauseServiceDisabled{
+    u"String206",
+    u"The Internet Connection Sharing service is disabled. Set it to Automatic in Services (services.msc), "
+    u"then try again."};
+inline constexpr LanguageString kSharingCauseDependency{
+    u"String207",
+    u"A service that Internet Connection Sharing needs could not be started (Base Filtering Engine, Network "
+    u"Connections, Remote Access Connection Manager, Windows Management Instrumentation)."};
+inline constexpr LanguageString kSharingCauseStaleRecords{
+    u"String208",
+    u"Windows still keeps the sharing of a connection that is no longer there. Switch sharing off on the "
+    u"Sharing tab of each connection, then try again."};
+inline constexpr LanguageString kSharingCauseAccessDenied{
+    u"String209",
+    u"Windows refused the change: administrator rights are needed, or a policy forbids connection sharing."};
+inline constexpr LanguageString kFirewallRuleFailedMessage{
+    u"String210",
+    u"The firewall rule that lets stations reach DhcpServer.exe (UDP port 67) could not be added, so they "
+    u"may "
+    u"get no address. Allow DhcpServer.exe in Windows Firewall."};
+// The ScopeAddress value replaces %s.
+inline constexpr LanguageString kScopeAddressConflictMessage{
+    u"String211",
+    u"The sharing service's ScopeAddress (%s) lies in the access point's network 192.168.139.0/24, so its "
+    u"address server competes with DhcpServer.exe. Delete ScopeAddress under "
+    u"HKLM\\System\\CurrentControlSet\\"
+    u"Services\\SharedAccess\\Parameters."};
+
 // Every place of use above; three keys serve two places each.
 inline constexpr std::array kLanguageStrings{
     kLinkStatusTip,
@@ -315,7 +359,20 @@ inline constexpr std::array kLanguageStrings{
     kIcsStopFailedMessage,
     kDhcpServerStartFailedMessage,
     kRadioStateSaveFailedMessage,
-    // Every place of use above; the 90 keys the program looks up, three of them twice.
+    kSharingServiceStartedNotice,
+    kServiceStartFailedMessage,
+    kServiceCauseDisabled,
+    kServiceCauseDependency,
+    kServiceCauseMissing,
+    kServiceCauseOther,
+    kSharingCauseServiceDisabled,
+    kSharingCauseDependency,
+    kSharingCauseStaleRecords,
+    kSharingCauseAccessDenied,
+    kFirewallRuleFailedMessage,
+    kScopeAddressConflictMessage,
+    kWlanServiceMissingNotice,
+    // Every place of use above; the 103 keys the program looks up, three of them twice.
 };
 
 // A text as it goes on screen: the language file's texts keep their line end, which a control, menu

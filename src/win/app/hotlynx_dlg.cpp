@@ -341,7 +341,8 @@ BOOL CHotlynxDlg::OnInitDialog() {
     model_ = std::make_unique<MainWindowModel>(
         ModelPorts{platform_.Wlan(), platform_.Settings(), platform_.CodePage(),
                    platform_.AttachWindowTimers(*windowTimers_), platform_.Processes(),
-                   platform_.SharingManager(), platform_.Adapters(), platform_.Files()},
+                   platform_.SharingManager(), platform_.Adapters(), platform_.Files(), platform_.Services(),
+                   platform_.FirewallRules()},
         *this, *this);
     if (startHidden_)
         model_->RequestStartHidden();

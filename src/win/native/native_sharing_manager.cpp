@@ -32,10 +32,10 @@ class NativeSharingConfiguration final : public NetSharingConfiguration {
             return std::nullopt;
         return static_cast<int32_t>(type);
     }
-    bool EnableSharing(IcsSharingType type) override {
-        return SUCCEEDED(configuration_->EnableSharing(static_cast<SHARINGCONNECTIONTYPE>(type)));
+    HResult EnableSharing(IcsSharingType type) override {
+        return static_cast<HResult>(configuration_->EnableSharing(static_cast<SHARINGCONNECTIONTYPE>(type)));
     }
-    bool DisableSharing() override { return SUCCEEDED(configuration_->DisableSharing()); }
+    HResult DisableSharing() override { return static_cast<HResult>(configuration_->DisableSharing()); }
 
   private:
     fw::ComPtr<INetSharingConfiguration> configuration_;
@@ -97,6 +97,29 @@ class NativeNetSharingManager final : public NetSharingManager {
         fw::ComPtr<INetSharingEveryConnectionCollection> collection;
         if (FAILED(manager_->get_EnumEveryConnection(collection.Receive())) || !collection)
             return std::nullopt;
+        return Connections(collection);
+    }
+
+    // The public and private collections hand out INetConnection items too.
+    std::optional<std::vector<std::unique_ptr<NetConnection>>> EnumSharedConnections(
+        IcsSharingType type) override {
+        if (type == IcsSharingType::kPublic) {
+            fw::ComPtr<INetSharingPublicConnectionCollection> collection;
+            if (FAILED(manager_->get_EnumPublicConnections(ICSSC_DEFAULT, collection.Receive())) ||
+                !collection)
+                return std::nullopt;
+            return Connections(collection);
+        }
+        fw::ComPtr<INetSharingPrivateConnectionCollection> collection;
+        if (FAILED(manager_->get_EnumPrivateConnections(ICSSC_DEFAULT, collection.Receive())) || !collection)
+            return std::nullopt;
+        return Connections(collection);
+    }
+
+  private:
+    template <typename Collection>
+    std::optional<std::vector<std::unique_ptr<NetConnection>>> Connections(
+        const fw::ComPtr<Collection>& collection) {
         fw::ComPtr<IUnknown> enumerator;
         if (FAILED(collection->get__NewEnum(enumerator.Receive())) || !enumerator)
             return std::nullopt;
@@ -119,7 +142,6 @@ class NativeNetSharingManager final : public NetSharingManager {
         return connections;
     }
 
-  private:
     fw::ComPtr<INetSharingManager> manager_;
 };
 
@@ -146,11 +168,12 @@ void NativeSharingManagerService::InitializeSecurity() {
                            RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE, nullptr);
 }
 
-std::unique_ptr<NetSharingManager> NativeSharingManagerService::CreateSharingManager() {
+std::unique_ptr<NetSharingManager> NativeSharingManagerService::CreateSharingManager(HResult& result) {
     fw::ComPtr<INetSharingManager> manager;
-    if (FAILED(::CoCreateInstance(CLSID_NetSharingManager, nullptr, CLSCTX_ALL, IID_INetSharingManager,
-                                  manager.ReceiveVoid())) ||
-        !manager)
+    const HRESULT created = ::CoCreateInstance(CLSID_NetSharingManager, nullptr, CLSCTX_ALL,
+                                               IID_INetSharingManager, manager.ReceiveVoid());
+    result = static_cast<HResult>(FAILED(created) ? created : manager ? S_OK : E_POINTER);
+    if (result != kSOk)
         return nullptr;
     return std::make_unique<NativeNetSharingManager>(std::move(manager));
 }
