@@ -84,6 +84,7 @@ class SimSharingConfiguration final : public NetSharingConfiguration {
             network_.journal_.Record(op::kEnableSharing, arguments, kHresultNotFound);
             return false;
         }
+        network_.TakeSharingTime();
         if (network_.Failed(op::kEnableSharing, arguments))
             return false;
         const bool taken =
@@ -104,6 +105,7 @@ class SimSharingConfiguration final : public NetSharingConfiguration {
             network_.journal_.Record(op::kDisableSharing, arguments, kHresultNotFound);
             return false;
         }
+        network_.TakeSharingTime();
         if (network_.Failed(op::kDisableSharing, arguments))
             return false;
         network_.journal_.Record(op::kDisableSharing, arguments);
@@ -224,6 +226,11 @@ std::u16string SimNetwork::GuidText(const Guid& guid) {
     return u"{" + text + u"}";
 }
 
+void SimNetwork::TakeSharingTime() {
+    if (passTime_ && sharingChangeMs_ > 0)
+        passTime_(sharingChangeMs_);
+}
+
 bool SimNetwork::Present(const Connection& connection) const {
     return !connection.isVirtual || wlan_.HostedNetworkRunning();
 }
@@ -297,6 +304,8 @@ uint32_t SimNetwork::GetAdaptersInfo(std::vector<AdapterInfo>& adapters) {
                 info.description += c < 0x80 ? static_cast<char>(c) : '?';
         }
         info.address.assign(s.mac.begin(), s.mac.end());
+        info.ipAddresses.push_back(connection->address == u"dhcp" ? "0.0.0.0"
+                                                                  : Utf16ToUtf8(connection->address));
         adapters.push_back(std::move(info));
     }
     journal_.Record(op::kGetAdaptersInfo, arguments);

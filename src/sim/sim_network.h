@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,7 +39,8 @@ inline constexpr uint32_t kErrorBufferOverflow = 111;
 //   INetSharingConfiguration::get_SharingConnectionType   connection="..." type=public (out)
 //   INetSharingConfiguration::EnableSharing               connection="..." type=private
 //   INetSharingConfiguration::DisableSharing              connection="..."
-//   GetAdaptersInfo       buffer=NULL (result 111, or 232 with no adapter), then adapters=3
+//   GetAdaptersInfo       buffer=NULL (result 111, or 232 with no adapter), then adapters=3; each adapter
+//                         has its connection's address, "0.0.0.0" while it is on automatic addressing
 //   RegOpenKeyExW, RegQueryValueExW, RegCloseKey on key="HKLM\\System\\..."
 //   netsh.SetAddress      name="..." source=static addr=192.168.139.1 (result 1168: no such connection)
 class SimNetwork final : public SharingManagerService, public NetworkAdapters {
@@ -62,6 +64,11 @@ class SimNetwork final : public SharingManagerService, public NetworkAdapters {
     // ---- Preparing and inspecting (not journaled) ----
     // Reads descriptions into IP Helper's ANSI texts; without one, characters beyond ASCII become '?'.
     void UseCodePage(AnsiCodePage* codePage) { codePage_ = codePage; }
+    // EnableSharing and DisableSharing each take `sharingChangeMs`, passed through `passTime`.
+    void UseTime(std::function<void(uint32_t)> passTime, uint32_t sharingChangeMs) {
+        passTime_ = std::move(passTime);
+        sharingChangeMs_ = sharingChangeMs;
+    }
     // Nothing for an unknown connection.
     std::optional<SharingState> SharingOf(std::u16string_view connectionName) const;
     // "dhcp" or the static address; nothing for an unknown connection.
@@ -84,6 +91,8 @@ class SimNetwork final : public SharingManagerService, public NetworkAdapters {
     };
 
     bool Present(const Connection& connection) const;
+    // The time a change of sharing takes.
+    void TakeSharingTime();
     // The connection with this GUID while it is there (the virtual one goes when the hosted network stops).
     Connection* FindPresent(const Guid& guid);
     const Connection* FindByName(std::u16string_view name) const;
@@ -100,6 +109,8 @@ class SimNetwork final : public SharingManagerService, public NetworkAdapters {
     AnsiCodePage* codePage_ = nullptr;
     std::vector<Connection> connections_;
     bool securitySet_ = false;
+    std::function<void(uint32_t)> passTime_;
+    uint32_t sharingChangeMs_ = 0;
 };
 
 }  // namespace aerowisp

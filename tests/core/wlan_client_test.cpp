@@ -89,7 +89,8 @@ TEST(DiscoverInterface, ChoosesTheCard) {
         h.model.DiscoverInterface(c.allowDialog);
 
         if (c.dialogShown) {
-            EXPECT_EQ(h.Operations(), (Ops{"WlanEnumInterfaces", "View.SelectCardDialog", "SetTimer", kAllow}));
+            EXPECT_EQ(h.Operations(),
+                      (Ops{"WlanEnumInterfaces", "View.SelectCardDialog", "SetTimer", kAllow}));
             EXPECT_EQ(h.OnlyArguments("View.SelectCardDialog"),
                       "\"Intel(R) Centrino(R) Advanced-N 6205\" \"Atheros AR9285 Wireless Network Adapter\" "
                       "\"Carte réseau sans fil USB\"");

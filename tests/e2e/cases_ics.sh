@@ -24,3 +24,25 @@ if started_up; then
         '^INetSharingConfiguration::EnableSharing\tconnection="Local Area Connection"'
 fi
 end_case
+
+begin_case "the window answers while sharing switches"
+write_ap_settings "Aerowisp E2E" "secret-key"
+start_app ics-slow ics-slow.ini
+if started_up; then
+    # The click returns once the switch is over; meanwhile the window is asked every 200 ms.
+    wctl click Aerowisp 1005 &
+    clicker=$!
+    probes=0
+    unanswered=0
+    while kill -0 "$clicker" 2>/dev/null && [ "$probes" -lt 200 ]; do
+        wctl answers Aerowisp 1000 >/dev/null || unanswered=$((unanswered + 1))
+        probes=$((probes + 1))
+        sleep 0.2
+    done
+    wait "$clicker"
+    check "the switch took seconds, probed all along" test "$probes" -ge 5
+    check "the window answered every probe within 1 s" equals "$unanswered" 0
+    check "and the switch went through" wait_for_op '^INetSharingConfiguration::EnableSharing\t.*type=private\t0'
+    stop_app
+fi
+end_case

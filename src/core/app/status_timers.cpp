@@ -65,6 +65,7 @@ void StatusTimers::OnRediscoveryTimer() {
 
 // Without a card the request stays in the registry until one is found again.
 void StatusTimers::OnShowRequestTimer() {
+    WatchDhcpServer();
     if (ReadShowWindowRequest(ports_.settings) != kShowWindowRequested || !state_.cardPresent)
         return;
     ClearShowWindowRequest(ports_.settings);
@@ -81,9 +82,24 @@ void StatusTimers::OnTrayReaddTimer() {
 
 void StatusTimers::OnDhcpLaunchTimer() {
     KillTimerIfSet(ports_.timers, state_.dhcpLaunchTimer);
+    state_.dhcpServer = StartDhcpServer(ports_.processes, state_.programFolder);
     // The switch that set the timer is long over, so the notification area says it.
-    if (!StartDhcpServer(ports_.processes, ports_.codePage, state_.programFolder)) {
+    if (!state_.dhcpServer) {
         hostedNetwork_.NoteProblem(kDhcpServerStartFailedMessage);
+        hostedNetwork_.TellProblems(SwitchOrigin::kRestore);
+    }
+}
+
+// A server closed by the program ends quietly; one that gave up on its port says why it stopped.
+void StatusTimers::WatchDhcpServer() {
+    if (!state_.dhcpServer)
+        return;
+    const std::optional<uint32_t> exitCode = state_.dhcpServer->ExitCode();
+    if (!exitCode)
+        return;
+    state_.dhcpServer.reset();
+    if (*exitCode == kDhcpServerPortBusyExitCode) {
+        hostedNetwork_.NoteProblem(kDhcpServerPortBusyMessage);
         hostedNetwork_.TellProblems(SwitchOrigin::kRestore);
     }
 }

@@ -219,6 +219,10 @@ inline constexpr LanguageString kRadioStateSaveFailedMessage{
     u"String193",
     u"The radio state could not be saved in the registry (HKEY_CURRENT_USER\\Software\\Duva DI), so the "
     u"next start may not restore it."};
+inline constexpr LanguageString kDhcpServerPortBusyMessage{
+    u"String220",
+    u"DhcpServer.exe stopped because another program holds the DHCP port (UDP 67), so stations get no "
+    u"address. Close that program, then switch to AP+STA mode again."};
 
 // Every place of use above; three keys serve two places each.
 inline constexpr std::array kLanguageStrings{
@@ -312,7 +316,8 @@ inline constexpr std::array kLanguageStrings{
     kIcsStopFailedMessage,
     kDhcpServerStartFailedMessage,
     kRadioStateSaveFailedMessage,
-// Every place of use above; the 90 keys the program looks up, three of them twice.
+    kDhcpServerPortBusyMessage,
+    // Every place of use above; the 91 keys the program looks up, three of them twice.
 };
 
 // A text as it goes on screen: the language file's texts keep their line end, which a control, menu

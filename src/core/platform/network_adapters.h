@@ -20,6 +20,8 @@ struct AdapterInfo {
     std::string adapterName;  // the adapter's GUID in braces
     std::string description;
     std::vector<uint8_t> address;  // the hardware address: AddressLength bytes, at least six
+    // IpAddressList's addresses in dotted form, "0.0.0.0" for an adapter without one.
+    std::vector<std::string> ipAddresses;
 };
 
 class NetworkAdapters {

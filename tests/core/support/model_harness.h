@@ -53,7 +53,7 @@ inline Scenario HarnessScenarioWith(const std::vector<std::u16string>& devices) 
 // What stopping sharing calls on the harness machine while its hosted network runs: the virtual adapter's
 // connection is looked up, put back on DHCP and, not being shared, left alone.
 inline const std::vector<std::string> kStopSharingOfVirtualAdapterOnly = {
-    "FindWindowW",
+    "EnumWindows",
     "View.ShowPleaseWait",
     "CoInitializeSecurity",
     "CoCreateInstance",
@@ -62,8 +62,10 @@ inline const std::vector<std::string> kStopSharingOfVirtualAdapterOnly = {
     "INetSharingConfiguration::get_SharingEnabled",
     "INetSharingManager::get_NetConnectionProps",
     "GetSystemDirectoryW",
-    "ShellExecuteW",
+    "CreateProcessW",
     "netsh.SetAddress",
+    "WaitForSingleObject",
+    "GetExitCodeProcess",
     "View.ClosePleaseWait"};
 
 struct ModelHarness {
@@ -80,7 +82,6 @@ struct ModelHarness {
           model(ModelPorts{machine.Wlan(), machine.Settings(), codePage, timers, processes, machine.Network(),
                            machine.Network(), files},
                 view, tray) {
-        processes.UseCodePage(&codePage);
         machine.Network().UseCodePage(&codePage);
         State().programFolder = machine.Scenario().machine.programFolder;
         machine.Wlan().OpenHandle(kWlanClientVersion, State().wlanHandle);
