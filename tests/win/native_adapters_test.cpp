@@ -10,6 +10,7 @@
 
 #include "native/native_code_page.h"
 #include "native/native_instance_host.h"
+#include "native/native_network_adapters.h"
 #include "native/native_processes.h"
 #include "native/native_timer_service.h"
 #include "fw/handle.h"
@@ -150,18 +151,19 @@ TEST(NativeProcessesTest, SystemFolderFilesAndPrograms) {
     EXPECT_EQ(processes.StartHidden(u"C:\\No Such Folder\\DhcpServer.exe"), nullptr);
 }
 
-// cmd.exe copied into a folder no ANSI code page holds, run by its wide path; its exit code comes back.
+// hostname.exe copied into a folder no ANSI code page holds, run by its wide path; exit codes come back.
 TEST(NativeProcessesTest, RunsProgramsByWidePathAndReadsTheirExitCodes) {
     NativeProcessesAndWindows processes;
-    const std::u16string cmd = processes.SystemFolder() + u"\\cmd.exe";
+    const std::u16string system = processes.SystemFolder();
+    const std::u16string cmd = system + u"\\cmd.exe";
     wchar_t temp[MAX_PATH] = L"";
     ASSERT_NE(0u, ::GetTempPathW(MAX_PATH, temp));
     const std::u16string folder =
         fw::FromWide(temp) +
         UniqueName(u"\u041f\u0440\u043e\u0433\u0440\u0430\u043c\u043c\u044b \u5de5\u5177");
     ASSERT_TRUE(::CreateDirectoryW(fw::ToWide(folder).c_str(), nullptr));
-    const std::u16string copy = folder + u"\\cmd.exe";
-    ASSERT_TRUE(::CopyFileW(fw::ToWide(cmd).c_str(), fw::ToWide(copy).c_str(), FALSE));
+    const std::u16string copy = folder + u"\\hostname.exe";
+    ASSERT_TRUE(::CopyFileW(fw::ToWide(system + u"\\hostname.exe").c_str(), fw::ToWide(copy).c_str(), FALSE));
 
     const struct {
         std::u16string program;
@@ -170,7 +172,7 @@ TEST(NativeProcessesTest, RunsProgramsByWidePathAndReadsTheirExitCodes) {
         uint32_t exitCode;
     } cases[] = {
         {cmd, u"/c exit 3", ProcessRun::Outcome::kExited, 3},
-        {copy, u"/c exit 0", ProcessRun::Outcome::kExited, 0},
+        {copy, u"", ProcessRun::Outcome::kExited, 0},
         {folder + u"\\missing.exe", u"", ProcessRun::Outcome::kNotStarted, 0},
     };
     for (const auto& c : cases) {
@@ -181,10 +183,23 @@ TEST(NativeProcessesTest, RunsProgramsByWidePathAndReadsTheirExitCodes) {
     const std::unique_ptr<RunningProcess> started = processes.StartHidden(copy);
     ASSERT_NE(started, nullptr);
     EXPECT_TRUE(PumpUntil([&] { return started->ExitCode().has_value(); }, kTimeoutMs))
-        << "cmd.exe without a console ends at once";
+        << "hostname.exe ends at once";
 
     ::DeleteFileW(fw::ToWide(copy).c_str());
     ::RemoveDirectoryW(fw::ToWide(folder).c_str());
+}
+
+// Every adapter IP Helper lists has its addresses in dotted form ("0.0.0.0" when it has none).
+TEST(NativeNetworkAdaptersTest, ListsEachAdaptersAddresses) {
+    NativeNetworkAdapters adapters;
+    std::vector<AdapterInfo> listed;
+    if (adapters.GetAdaptersInfo(listed) != 0)
+        GTEST_SKIP() << "no adapter on this machine";
+    for (const AdapterInfo& adapter : listed) {
+        ASSERT_FALSE(adapter.ipAddresses.empty()) << adapter.description;
+        for (const std::string& address : adapter.ipAddresses)
+            EXPECT_EQ(std::count(address.begin(), address.end(), '.'), 3) << address;
+    }
 }
 
 TEST(NativeProcessesTest, ClosesAWindowWithinATimeAndNamesItsProgram) {

@@ -613,6 +613,7 @@ bool CHotlynxDlg::HeldDuringTransaction(UINT message, WPARAM wParam, LRESULT& re
     const bool runsModel =
         message == WM_TRAY_NOTIFY || message == WM_DEVICECHANGE || message == WM_POWERBROADCAST ||
         message == WM_TIMER || (message == machineEventMessage_ && message != 0) ||
+        (message == taskbarCreatedMessage_ && message != 0) ||
         (message == WM_SYSCOMMAND &&
          ((wParam & kSysCommandMask) == IDM_ABOUTBOX || (wParam & kSysCommandMask) == SC_CLOSE));
     if (message == WM_CLOSE) {
@@ -657,7 +658,8 @@ bool CHotlynxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
             model_->OnPowerBroadcast(static_cast<uint32_t>(wParam));
             return false;
         case WM_NCPAINT:
-            if (!model_->OnNcPaint())
+            // Inside a transaction the frame is painted, and the start-up's hiding waits.
+            if (transaction_ || !model_->OnNcPaint())
                 return false;
             Show(SW_HIDE);
             result = 0;
