@@ -111,6 +111,9 @@ ProcessRun SimProcessesAndWindows::RunHiddenAndWait(const std::u16string& progra
     const bool ends = left <= timeoutMs;
     if (passTime_)
         passTime_(ends ? left : timeoutMs);
+    // A real clock may lag its sleep by a tick: the program has waited its whole run.
+    if (ends && Remaining(processes_[id - 1].endTick, Now()) > 0)
+        processes_[id - 1].endTick = Now();
     EndDuePrograms();
     journal_.Record(op::kWaitForSingleObject, waitArguments, ends ? 0 : kWaitTimeout);
     if (!ends)

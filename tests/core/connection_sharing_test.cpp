@@ -274,6 +274,17 @@ TEST(StartConnectionSharing, StartsTheServerOnlyOnAConfirmedAddress) {
     }
 }
 
+TEST(StartConnectionSharing, ClosesAServerLeftByAnEarlierRunEvenWithoutAdapters) {
+    SharingHarness h;
+    h.processes.OpenWindow(u"Tftpd32", true, h.State().programFolder + u"DhcpServer.exe");
+    h.State().adapters.rows.clear();
+
+    EXPECT_FALSE(h.Sharing().StartConnectionSharing());
+
+    EXPECT_FALSE(h.processes.IsWindowOpen(u"Tftpd32"));
+    EXPECT_EQ(h.Taken(), Steps{"SendMessageTimeoutW"});
+}
+
 TEST(StartConnectionSharing, RenewsOnlyTheAddressWhenTheSameConnectionIsShared) {
     SharingHarness h;
     h.Sharing().StartConnectionSharing();
