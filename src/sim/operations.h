@@ -55,9 +55,16 @@ inline constexpr std::string_view kStartServiceW = "StartServiceW";
 inline constexpr std::string_view kFwGetRules = "INetFwPolicy2::get_Rules";
 inline constexpr std::string_view kFwAddRule = "INetFwRules::Add";
 inline constexpr std::string_view kFwRemoveRule = "INetFwRules::Remove";
-// Starting netsh.exe and the DHCP server program.
+// Starting netsh.exe and the DHCP server program, awaiting netsh.exe and reading their exit codes.
 inline constexpr std::string_view kShellExecuteW = "ShellExecuteW";
-inline constexpr std::string_view kWinExec = "WinExec";
+inline constexpr std::string_view kCreateProcessW = "CreateProcessW";
+inline constexpr std::string_view kWaitForSingleObject = "WaitForSingleObject";
+inline constexpr std::string_view kGetExitCodeProcess = "GetExitCodeProcess";
+// Not a call of the program: a program it started ends with the failure's error as its exit code.
+inline constexpr std::string_view kExitProcess = "ExitProcess";
+// Closing the DHCP server's window, once its program is known to be the program's own.
+inline constexpr std::string_view kQueryFullProcessImageNameW = "QueryFullProcessImageNameW";
+inline constexpr std::string_view kSendMessageTimeoutW = "SendMessageTimeoutW";
 // Not a call of the program: what netsh.exe did with an address command it was started with.
 inline constexpr std::string_view kNetshSetAddress = "netsh.SetAddress";
 
@@ -104,7 +111,12 @@ inline constexpr std::string_view kFailableOperations[] = {
     kFwAddRule,
     kFwRemoveRule,
     kShellExecuteW,
-    kWinExec,
+    kCreateProcessW,
+    kWaitForSingleObject,
+    kGetExitCodeProcess,
+    kExitProcess,
+    kQueryFullProcessImageNameW,
+    kSendMessageTimeoutW,
 };
 
 }  // namespace aerowisp::op

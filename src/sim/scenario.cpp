@@ -437,6 +437,12 @@ const Field<ScenarioMachine> kMachineFields[] = {
              return std::string("the folder must end with a backslash");
          return ParseText(v, r.programFolder);
      }},
+    {"NetshDuration", false,
+     [](std::string_view v, ScenarioMachine& r) { return ParseNumber(v, r.netshDurationMs); }},
+    {"NetshExitCode", false,
+     [](std::string_view v, ScenarioMachine& r) { return ParseNumber(v, r.netshExitCode); }},
+    {"SharingChangeDuration", false,
+     [](std::string_view v, ScenarioMachine& r) { return ParseNumber(v, r.sharingChangeMs); }},
 };
 
 // A card while its section is read: the radio lists are checked against Phys at the end.

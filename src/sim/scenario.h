@@ -41,6 +41,11 @@ struct ScenarioMachine {
     std::u16string computerName = u"AEROWISP-SIM";
     // Ends in a backslash, like the folder the program takes from its own path.
     std::u16string programFolder = u"C:\\Program Files\\Aerowisp\\";
+    // How long each netsh.exe run takes, and the exit code it ends with.
+    uint32_t netshDurationMs = 1000;
+    uint32_t netshExitCode = 0;
+    // How long each EnableSharing and DisableSharing of the sharing manager takes.
+    uint32_t sharingChangeMs = 0;
 };
 
 struct ScenarioPhy {
@@ -138,7 +143,7 @@ struct ScenarioFailure {
     std::optional<uint32_t> times;  // nothing: always
     // The WLAN_HOSTED_NETWORK_REASON a hosted-network call gives with the error; 0: none.
     uint32_t reason = 0;
-    uint32_t from = 1;              // the first call that fails; those before it succeed
+    uint32_t from = 1;  // the first call that fails; those before it succeed
 };
 
 // A service of the service control manager.

@@ -24,8 +24,21 @@ SimMachine::SimMachine(const aerowisp::Scenario& scenario, aerowisp::Clock* cloc
       network_(scenario_, wlan_, services_, journal_, failures_),
       firewall_(scenario_.firewallRules, journal_, failures_),
       settings_(journal_, failures_),
-      processes_(journal_, nullptr, &failures_),
+      processes_(journal_, &failures_),
       timers_(journal_) {
+    // Time another program or service takes passes on the machine's own clock without a Sleep of the
+    // program's; on a given clock it really passes.
+    auto passTime = [this](uint32_t milliseconds) {
+        if (ownClock_) {
+            ownClock_->Advance(milliseconds);
+        } else {
+            clock_.Sleep(milliseconds);
+        }
+    };
+    processes_.UseTime(&clock_, passTime);
+    processes_.SetProgramRun(u"netsh.exe",
+                             {scenario_.machine.netshDurationMs, scenario_.machine.netshExitCode});
+    network_.UseTime(passTime, scenario_.machine.sharingChangeMs);
     Preload();
 }
 

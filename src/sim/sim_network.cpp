@@ -90,6 +90,7 @@ class SimSharingConfiguration final : public NetSharingConfiguration {
             network_.journal_.Record(op::kEnableSharing, arguments, kHresultNotFound);
             return kHresultNotFound;
         }
+        network_.TakeSharingTime();
         if (std::optional<uint32_t> error = network_.Failed(op::kEnableSharing, arguments))
             return *error;
         HResult result = network_.SharingServiceError();
@@ -119,6 +120,7 @@ class SimSharingConfiguration final : public NetSharingConfiguration {
             network_.journal_.Record(op::kDisableSharing, arguments, kHresultNotFound);
             return kHresultNotFound;
         }
+        network_.TakeSharingTime();
         if (std::optional<uint32_t> error = network_.Failed(op::kDisableSharing, arguments))
             return *error;
         const HResult result = network_.SharingServiceError();
@@ -271,6 +273,11 @@ std::u16string SimNetwork::GuidText(const Guid& guid) {
     return u"{" + text + u"}";
 }
 
+void SimNetwork::TakeSharingTime() {
+    if (passTime_ && sharingChangeMs_ > 0)
+        passTime_(sharingChangeMs_);
+}
+
 bool SimNetwork::Present(const Connection& connection) const {
     return connection.scenario.present && (!connection.isVirtual || wlan_.HostedNetworkRunning());
 }
@@ -389,6 +396,8 @@ uint32_t SimNetwork::GetAdaptersInfo(std::vector<AdapterInfo>& adapters) {
         }
         info.address.assign(s.mac.begin(), s.mac.end());
         info.index = connection->index;
+        info.ipAddresses.push_back(connection->address == u"dhcp" ? "0.0.0.0"
+                                                                  : Utf16ToUtf8(connection->address));
         adapters.push_back(std::move(info));
     }
     journal_.Record(op::kGetAdaptersInfo, arguments);

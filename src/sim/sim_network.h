@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,7 +45,8 @@ inline constexpr uint32_t kFirstInterfaceIndex = 11;
 //   INetSharingConfiguration::EnableSharing               connection="..." type=private
 //   INetSharingConfiguration::DisableSharing              connection="..."
 //   INetSharingManager::get_EnumPublicConnections / get_EnumPrivateConnections  connections=1 (out)
-//   GetAdaptersInfo       buffer=NULL (result 111, or 232 with no adapter), then adapters=3
+//   GetAdaptersInfo       buffer=NULL (result 111, or 232 with no adapter), then adapters=3; each adapter
+//                         has its connection's address, "0.0.0.0" while it is on automatic addressing
 //   GetBestInterface      destination=8.8.8.8 index=11 (out; result 1003 when no connection has the route)
 //   RegOpenKeyExW, RegQueryValueExW, RegCloseKey on key="HKLM\\System\\..."
 //   netsh.SetAddress      name="..." source=static addr=192.168.139.1 (result 1168: no such connection)
@@ -72,6 +74,11 @@ class SimNetwork final : public SharingManagerService, public NetworkAdapters {
     // ---- Preparing and inspecting (not journaled) ----
     // Reads descriptions into IP Helper's ANSI texts; without one, characters beyond ASCII become '?'.
     void UseCodePage(AnsiCodePage* codePage) { codePage_ = codePage; }
+    // EnableSharing and DisableSharing each take `sharingChangeMs`, passed through `passTime`.
+    void UseTime(std::function<void(uint32_t)> passTime, uint32_t sharingChangeMs) {
+        passTime_ = std::move(passTime);
+        sharingChangeMs_ = sharingChangeMs;
+    }
     // Nothing for an unknown connection.
     std::optional<SharingState> SharingOf(std::u16string_view connectionName) const;
     // "dhcp" or the static address; nothing for an unknown connection.
@@ -102,6 +109,8 @@ class SimNetwork final : public SharingManagerService, public NetworkAdapters {
     };
 
     bool Present(const Connection& connection) const;
+    // The time a change of sharing takes.
+    void TakeSharingTime();
     // The connection with this GUID while it is there (the virtual one goes when the hosted network stops).
     Connection* FindPresent(const Guid& guid);
     // Also a connection that is gone, whose sharing record the service still keeps.
@@ -127,6 +136,8 @@ class SimNetwork final : public SharingManagerService, public NetworkAdapters {
     bool securitySet_ = false;
     std::optional<std::u16string> scopeValue_;
     std::u16string scopeAddress_;
+    std::function<void(uint32_t)> passTime_;
+    uint32_t sharingChangeMs_ = 0;
 };
 
 }  // namespace aerowisp

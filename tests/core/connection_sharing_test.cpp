@@ -3,6 +3,8 @@
 // left with afterwards.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,13 +59,17 @@ struct SharingHarness : ModelHarness {
         for (const JournalEntry& entry : Log().Entries()) {
             const std::string& op = entry.operation;
             const std::string failed = entry.result == 0 ? "" : " failed";
-            if (op == "View.ShowPleaseWait" || op == "View.ClosePleaseWait" || op == "WinExec" ||
-                op == "SendMessageW" || op == "OutputDebugStringW") {
+            if (op == "View.ShowPleaseWait" || op == "View.ClosePleaseWait" || op == "SendMessageTimeoutW" ||
+                op == "OutputDebugStringW") {
                 steps.push_back(op);
             } else if (op == op::kEnableSharing || op == op::kDisableSharing) {
                 steps.push_back(op.substr(op.find("::") + 2) + " " + entry.arguments + failed);
-            } else if (op == "ShellExecuteW") {
-                steps.push_back(entry.arguments.substr(entry.arguments.find("parameters=")));
+            } else if (op == op::kCreateProcessW) {
+                const size_t from = entry.arguments.find("exe\\\" ") + 6;
+                const size_t to = entry.arguments.find("\" flags=");
+                steps.push_back(entry.arguments.find("DhcpServer.exe") != std::string::npos
+                                    ? "DhcpServer.exe"
+                                    : "netsh " + entry.arguments.substr(from, to - from) + failed);
             } else if ((op == "SetTimer" || op == "KillTimer") && entry.arguments.starts_with("id=104")) {
                 steps.push_back(op + " 104");
             } else if (op == "RegSetValueExW") {
@@ -75,10 +81,10 @@ struct SharingHarness : ModelHarness {
 };
 
 const std::string kDhcpCommand =
-    R"(parameters="int ip set address name=\"Wireless Network Connection 2\" source=dhcp" show=SW_HIDE)";
+    R"(netsh int ip set address name=\"Wireless Network Connection 2\" source=dhcp)";
 const std::string kStaticCommand =
-    R"(parameters="int ip set address name=\"Wireless Network Connection 2\" source=static addr=192.168.139.1 )"
-    R"(mask=255.255.255.0" show=SW_HIDE)";
+    R"(netsh int ip set address name=\"Wireless Network Connection 2\" source=static addr=192.168.139.1 )"
+    R"(mask=255.255.255.0)";
 const std::string kShareLan = R"(EnableSharing connection="Local Area Connection" type=public)";
 const std::string kShareVirtual = R"(EnableSharing connection="Wireless Network Connection 2" type=private)";
 const std::string kNothingShared = R"(public=none private=none virtualAddress="dhcp")";
@@ -149,12 +155,12 @@ NullProperties = name
 
 TEST(StartConnectionSharing, SharesInOrderAndStopUndoesIt) {
     SharingHarness h;
-    h.processes.OpenWindow(u"Tftpd32");
+    h.processes.OpenWindow(u"Tftpd32", true, h.State().programFolder + u"DhcpServer.exe");
 
     h.Sharing().StartConnectionSharing();
 
     // The public side is unshared first whatever its state, then the pair is shared.
-    EXPECT_EQ(h.Taken(), (Steps{"SendMessageW", "View.ShowPleaseWait", kDhcpCommand,
+    EXPECT_EQ(h.Taken(), (Steps{"SendMessageTimeoutW", "View.ShowPleaseWait", kDhcpCommand,
                                 R"(DisableSharing connection="Local Area Connection")", kShareLan,
                                 kShareVirtual, kStaticCommand, "SetTimer 104",
                                 R"(RegSetValueExW name="ICS CardName" )"
@@ -223,6 +229,62 @@ TEST(StartConnectionSharing, EndsWithOnlyThePairSharedAndTheFlagTrue) {
     }
 }
 
+// netsh runs one command at a time, each awaited; the DHCP server is due only once IP Helper shows the
+// fixed address on the virtual adapter.
+TEST(StartConnectionSharing, StartsTheServerOnlyOnAConfirmedAddress) {
+    struct Case {
+        const char* label;
+        std::string_view sections;
+        const char* failing;  // fails from its first call on, `times` times (0: always)
+        uint32_t times;
+        bool started;
+    };
+    const Case cases[] = {
+        {"every step works", "", nullptr, 0, true},
+        {"netsh fails every time", "[Machine]\nNetshExitCode = 1\n", nullptr, 0, false},
+        {"netsh outlives its time limit", "[Machine]\nNetshDuration = 20000\n", nullptr, 0, false},
+        {"netsh cannot be started", "", "CreateProcessW", 0, false},
+        {"the address is never seen", "", "GetAdaptersInfo", 0, false},
+        {"the static command fails once", "", "ExitProcess", 0, true},
+        {"sharing is refused once", "", "INetSharingConfiguration::EnableSharing", 1, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        SharingHarness h(c.sections);
+        if (c.failing) {
+            // The DHCP command is the first netsh run; a single failure hits the static one.
+            const bool once = std::string_view(c.failing) == "ExitProcess";
+            h.machine.Failures().FailAfter(c.failing, once ? 1 : 0, 1,
+                                           once      ? std::optional<uint32_t>(1)
+                                           : c.times ? std::optional<uint32_t>(c.times)
+                                                     : std::nullopt);
+        }
+
+        EXPECT_EQ(h.Sharing().StartConnectionSharing(), c.started);
+
+        EXPECT_EQ(h.timers.IsRunning(IDT_DHCP_LAUNCH), c.started);
+        const Steps taken = h.Taken();
+        EXPECT_EQ(std::ranges::count(taken, kDhcpCommand),
+                  c.failing && std::string_view(c.failing) == "CreateProcessW" ? 0 : 1)
+            << "the DHCP-source command runs once";
+        if (c.started) {
+            EXPECT_EQ(h.machine.Network().AddressOf(kVirtual), u"192.168.139.1");
+            EXPECT_LT(std::ranges::find(taken, kShareVirtual), std::ranges::find(taken, kStaticCommand));
+        }
+    }
+}
+
+TEST(StartConnectionSharing, ClosesAServerLeftByAnEarlierRunEvenWithoutAdapters) {
+    SharingHarness h;
+    h.processes.OpenWindow(u"Tftpd32", true, h.State().programFolder + u"DhcpServer.exe");
+    h.State().adapters.rows.clear();
+
+    EXPECT_FALSE(h.Sharing().StartConnectionSharing());
+
+    EXPECT_FALSE(h.processes.IsWindowOpen(u"Tftpd32"));
+    EXPECT_EQ(h.Taken(), Steps{"SendMessageTimeoutW"});
+}
+
 TEST(StartConnectionSharing, RenewsOnlyTheAddressWhenTheSameConnectionIsShared) {
     SharingHarness h;
     h.Sharing().StartConnectionSharing();
@@ -249,7 +311,7 @@ TEST(StartConnectionSharing, LaunchesTheDhcpServerSixSecondsLaterUnlessStopped) 
 
         h.model.OnTimer(IDT_DHCP_LAUNCH);
 
-        EXPECT_EQ(h.Count("WinExec"), stopFirst ? 0u : 1u);
+        EXPECT_EQ(h.Count(op::kCreateProcessW), stopFirst ? 0u : 1u);
         EXPECT_EQ(h.processes.IsWindowOpen(u"Tftpd32"), !stopFirst);
     }
 }
@@ -341,11 +403,12 @@ TEST(StartConnectionSharing, RunsNoAddressCommandItCannotAimSafely) {
         SCOPED_TRACE(c.label);
         SharingHarness h(c.sections);
 
-        h.Sharing().StartConnectionSharing();
+        EXPECT_FALSE(h.Sharing().StartConnectionSharing()) << "an address never set is a failed start";
         h.Sharing().StopConnectionSharing();
 
-        EXPECT_EQ(h.Count("ShellExecuteW"), 0u);
-        EXPECT_EQ(h.Count("OutputDebugStringW"), 3u) << "DHCP, static and DHCP commands skipped";
+        EXPECT_EQ(h.Count(op::kCreateProcessW), 0u);
+        EXPECT_EQ(h.Count("OutputDebugStringW"), 4u) << "DHCP, static twice and DHCP commands skipped";
+        EXPECT_FALSE(h.timers.IsRunning(IDT_DHCP_LAUNCH));
         EXPECT_EQ(h.machine.Network().AddressOf(c.virtualName), u"192.168.137.1") << "as sharing left it";
         EXPECT_EQ(h.machine.Network().AddressOf(u"Wireless Network Connection 2").value_or(u"dhcp"), u"dhcp");
     }
@@ -417,7 +480,7 @@ TEST(ScanAdapters, BuildsTheTableAndFindsTheVirtualAdapterAnywhere) {
         EXPECT_EQ(h.State().adapters.virtualAdapterMac, c.mac);
         if (rows.empty()) {
             h.Sharing().StartConnectionSharing();
-            EXPECT_EQ(h.Operations().back(), "FindWindowW") << "nothing after closing the DHCP server";
+            EXPECT_EQ(h.Operations().back(), "EnumWindows") << "nothing after closing the DHCP server";
         }
     }
 }

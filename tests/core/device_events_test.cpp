@@ -126,7 +126,7 @@ TEST(OnPowerBroadcast, SuspendAndResumeInApStaModeRestartTheNetwork) {
 
     h.deviceEvents.OnPowerBroadcast(kPbtApmSuspend);
     // The DHCP server and the sharing go before the virtual adapter does.
-    Ops expected = {"View.ClearAssociationList", "FindWindowW"};
+    Ops expected = {"View.ClearAssociationList", "EnumWindows"};
     expected.insert(expected.end(), test::kStopSharingOfVirtualAdapterOnly.begin(),
                     test::kStopSharingOfVirtualAdapterOnly.end());
     expected.insert(expected.end(),

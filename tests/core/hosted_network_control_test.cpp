@@ -397,14 +397,15 @@ TEST(SwitchToStationMode, RunsItsStepsInOrder) {
     h.Control().SwitchToApStaMode();
     h.State().rediscoveryTimer = h.timers.SetTimer(IDT_REDISCOVERY, 10000);
     h.State().radioOnStartTimer = h.timers.SetTimer(IDT_RADIO_ON_START, 2000);
-    StartDhcpServer(h.processes, h.codePage, h.State().programFolder);
+    h.State().dhcpServer = StartDhcpServer(h.processes, h.State().programFolder);
     ASSERT_TRUE(h.processes.IsWindowOpen(u"Tftpd32"));
     h.Log().Clear();
 
     h.Control().SwitchToStationMode();
 
     EXPECT_EQ(Trimmed(h.Operations()),
-              Join({{"KillTimer", "KillTimer", "View.ClearAssociationList", "FindWindowW", "SendMessageW"},
+              Join({{"KillTimer", "KillTimer", "View.ClearAssociationList", "EnumWindows",
+                     "QueryFullProcessImageNameW", "SendMessageTimeoutW"},
                     test::kStopSharingOfVirtualAdapterOnly,
                     {"WlanHostedNetworkStopUsing", "WlanHostedNetworkForceStop"},
                     kWriteCurrentMode,

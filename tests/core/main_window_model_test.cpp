@@ -16,13 +16,14 @@ TEST(OnClose, InApStaModeStopsEverythingButKeepsTheMode) {
     ModelHarness h;
     h.SetIni(u"DuvaDI", u"secret-key");
     h.Control().SwitchToApStaMode();
-    h.processes.OpenWindow(u"Tftpd32");
+    h.processes.OpenWindow(u"Tftpd32", true, h.State().programFolder + u"DhcpServer.exe");
     WlanHandle handle = h.State().wlanHandle;
     h.Log().Clear();
 
     h.model.OnClose();
 
-    Ops expected = {"View.ClearAssociationList", "FindWindowW", "SendMessageW"};
+    Ops expected = {"View.ClearAssociationList", "EnumWindows", "QueryFullProcessImageNameW",
+                    "SendMessageTimeoutW"};
     expected.insert(expected.end(), test::kStopSharingOfVirtualAdapterOnly.begin(),
                     test::kStopSharingOfVirtualAdapterOnly.end());
     expected.insert(expected.end(), {"WlanHostedNetworkStopUsing", "WlanHostedNetworkForceStop",

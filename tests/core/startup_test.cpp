@@ -182,8 +182,9 @@ TEST_F(InstanceTest, CompanionRunningEndsWithoutTheMainWindow) {
     WindowHandle first = processes.OpenWindow(u"Aerowisp Manager");
     WindowHandle second = processes.OpenWindow(u"About Aerowisp");
     // Windows of other programs that only name the product: the install folder, a page about it.
-    WindowHandle folder = processes.OpenWindow(u"Aerowisp", true, u"CabinetWClass");
-    WindowHandle page = processes.OpenWindow(u"Aerowisp - Mozilla Firefox", true, u"MozillaWindowClass");
+    WindowHandle folder = processes.OpenWindow(u"Aerowisp", true, kOtherProgramPath, false, u"CabinetWClass");
+    WindowHandle page = processes.OpenWindow(u"Aerowisp - Mozilla Firefox", true, kOtherProgramPath, false,
+                                             u"MozillaWindowClass");
     EXPECT_EQ(Run(), InstanceOutcome::kDeferredToCompanion);
     EXPECT_EQ(host.calls,
               (std::vector<std::string>{"CreateMutexW VI61", "OpenEventW BrevoAppRunning",

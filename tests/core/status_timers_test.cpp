@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app/external_programs.h"
 #include "core/resource.h"
 #include "support/tray_harness.h"
 
@@ -91,9 +92,11 @@ TEST(OneShotTimers, ActOnceAndClearTheirIdentifier) {
     for (TimerId id : {IDT_DHCP_LAUNCH, IDT_DHCP_LAUNCH, IDT_RADIO_ON_START, IDT_RADIO_ON_START})
         h.statusTimers.OnTimer(id);
 
-    EXPECT_EQ(
-        h.OnlyArguments("WinExec"),
-        "commandLine=" + QuoteText(u"\"" + h.State().programFolder + u"DhcpServer.exe\"") + " show=SW_HIDE");
+    const std::u16string server = h.State().programFolder + u"DhcpServer.exe";
+    EXPECT_EQ(h.OnlyArguments("CreateProcessW"), "application=" + QuoteText(server) +
+                                                     " commandLine=" + QuoteText(u"\"" + server + u"\"") +
+                                                     " flags=CREATE_NO_WINDOW show=SW_HIDE process=1");
+    EXPECT_NE(h.State().dhcpServer, nullptr);
     EXPECT_EQ(h.Count("WlanHostedNetworkStartUsing"), 1u);
     EXPECT_EQ(h.State().dhcpLaunchTimer + h.State().radioOnStartTimer, 0u);
     EXPECT_FALSE(h.timers.IsRunning(IDT_DHCP_LAUNCH) || h.timers.IsRunning(IDT_RADIO_ON_START));
@@ -131,6 +134,39 @@ TEST(RediscoveryTimer, ReentersTheKeptModeWhenTheCardIsBack) {
         if (c.card) {
             EXPECT_EQ(h.view.enabled[IDC_LINK_STATUS_BUTTON], c.radioOn) << "EnableControlsForRadio ran";
         }
+    }
+}
+
+// The server is watched on the show-request ticks: a server that gave up on its port is told of once;
+// one that was closed, or still runs, is not.
+TEST(ShowRequestTimer, TellsOfADhcpServerThatCouldNotBindItsPort) {
+    struct Case {
+        const char* label;
+        std::optional<uint32_t> exitCode;  // nothing: it still runs
+        bool told;
+    };
+    const Case cases[] = {{"still running", std::nullopt, false},
+                          {"closed", 0u, false},
+                          {"port 67 taken", kDhcpServerPortBusyExitCode, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        TrayHarness h;
+        h.FindCard();
+        h.Start(h.State().dhcpLaunchTimer, IDT_DHCP_LAUNCH, kDhcpLaunchDelayMs);
+        h.Start(h.State().showRequestTimer, IDT_SHOW_REQUEST, kShowRequestPeriodMs);
+        h.statusTimers.OnTimer(IDT_DHCP_LAUNCH);
+        if (c.exitCode)
+            h.processes.EndProgram(h.State().programFolder + kDhcpServerProgram, *c.exitCode);
+        h.Log().Clear();
+
+        h.statusTimers.OnTimer(IDT_SHOW_REQUEST);
+        h.statusTimers.OnTimer(IDT_SHOW_REQUEST);
+
+        EXPECT_EQ(h.Count("Tray.ShowBalloon"), c.told ? 1u : 0u);
+        if (c.told) {
+            EXPECT_NE(h.Log().Find("Tray.ShowBalloon")[0].arguments.find("UDP 67"), std::string::npos);
+        }
+        EXPECT_EQ(h.State().dhcpServer == nullptr, c.exitCode.has_value());
     }
 }
 

@@ -11,6 +11,7 @@
 
 #include "native/native_code_page.h"
 #include "native/native_instance_host.h"
+#include "native/native_network_adapters.h"
 #include "native/native_processes.h"
 #include "native/native_timer_service.h"
 #include "fw/handle.h"
@@ -148,7 +149,71 @@ TEST(NativeProcessesTest, SystemFolderFilesAndPrograms) {
     EXPECT_TRUE(processes.DeleteFileAt(file));
     EXPECT_FALSE(processes.DeleteFileAt(file)) << "a file that is gone cannot be deleted";
 
-    EXPECT_FALSE(processes.WinExecHidden("\"C:\\No Such Folder\\DhcpServer.exe\""));
+    EXPECT_EQ(processes.StartHidden(u"C:\\No Such Folder\\DhcpServer.exe"), nullptr);
+}
+
+// hostname.exe copied into a folder no ANSI code page holds, run by its wide path; exit codes come back.
+TEST(NativeProcessesTest, RunsProgramsByWidePathAndReadsTheirExitCodes) {
+    NativeProcessesAndWindows processes;
+    const std::u16string system = processes.SystemFolder();
+    const std::u16string cmd = system + u"\\cmd.exe";
+    wchar_t temp[MAX_PATH] = L"";
+    ASSERT_NE(0u, ::GetTempPathW(MAX_PATH, temp));
+    const std::u16string folder =
+        fw::FromWide(temp) +
+        UniqueName(u"\u041f\u0440\u043e\u0433\u0440\u0430\u043c\u043c\u044b \u5de5\u5177");
+    ASSERT_TRUE(::CreateDirectoryW(fw::ToWide(folder).c_str(), nullptr));
+    const std::u16string copy = folder + u"\\hostname.exe";
+    ASSERT_TRUE(::CopyFileW(fw::ToWide(system + u"\\hostname.exe").c_str(), fw::ToWide(copy).c_str(), FALSE));
+
+    const struct {
+        std::u16string program;
+        std::u16string parameters;
+        ProcessRun::Outcome outcome;
+        uint32_t exitCode;
+    } cases[] = {
+        {cmd, u"/c exit 3", ProcessRun::Outcome::kExited, 3},
+        {copy, u"", ProcessRun::Outcome::kExited, 0},
+        {folder + u"\\missing.exe", u"", ProcessRun::Outcome::kNotStarted, 0},
+    };
+    for (const auto& c : cases) {
+        const ProcessRun run = processes.RunHiddenAndWait(c.program, c.parameters, kTimeoutMs);
+        EXPECT_EQ(run.outcome, c.outcome) << fw::ToWide(c.program).size();
+        EXPECT_EQ(run.exitCode, c.exitCode);
+    }
+    const std::unique_ptr<RunningProcess> started = processes.StartHidden(copy);
+    ASSERT_NE(started, nullptr);
+    EXPECT_TRUE(PumpUntil([&] { return started->ExitCode().has_value(); }, kTimeoutMs))
+        << "hostname.exe ends at once";
+
+    ::DeleteFileW(fw::ToWide(copy).c_str());
+    ::RemoveDirectoryW(fw::ToWide(folder).c_str());
+}
+
+// Every adapter IP Helper lists has its addresses in dotted form ("0.0.0.0" when it has none).
+TEST(NativeNetworkAdaptersTest, ListsEachAdaptersAddresses) {
+    NativeNetworkAdapters adapters;
+    std::vector<AdapterInfo> listed;
+    if (adapters.GetAdaptersInfo(listed) != 0)
+        GTEST_SKIP() << "no adapter on this machine";
+    for (const AdapterInfo& adapter : listed) {
+        ASSERT_FALSE(adapter.ipAddresses.empty()) << adapter.description;
+        for (const std::string& address : adapter.ipAddresses)
+            EXPECT_EQ(std::count(address.begin(), address.end(), '.'), 3) << address;
+    }
+}
+
+TEST(NativeProcessesTest, ClosesAWindowWithinATimeAndNamesItsProgram) {
+    TestWindow window(fw::ToWide(UniqueName(u"Aerowisp close test")));
+    NativeProcessesAndWindows processes;
+    const auto handle = reinterpret_cast<WindowHandle>(window.Handle());
+    EXPECT_TRUE(processes.SendSysCommandCloseWithin(handle, 1000));
+    EXPECT_EQ(1, window.Record().sysCommandCloses);
+
+    wchar_t own[MAX_PATH] = L"";
+    ASSERT_NE(0u, ::GetModuleFileNameW(nullptr, own, MAX_PATH));
+    EXPECT_EQ(fw::FromWide(own), processes.WindowProgramPath(handle));
+    EXPECT_EQ(u"", processes.WindowProgramPath(0));
 }
 
 // ---- Single-instance objects ----

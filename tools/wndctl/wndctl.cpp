@@ -36,6 +36,9 @@ int Usage() {
         L"       wndctl enabled TITLE ID          print 1 or 0\n"
         L"       wndctl visible TITLE [ID]        print 1 or 0\n"
         L"       wndctl exists TITLE [TIMEOUT_MS] wait until the window exists, shown or not, and answers\n"
+        L"       wndctl answers TITLE [TIMEOUT_MS] succeed when the window answers a sent WM_NULL within "
+        L"the\n"
+        L"                                        time (default 1000 ms); print how long it took\n"
         L"       wndctl show TITLE                show the window (SW_SHOWNORMAL)\n"
         L"       wndctl controls TITLE [ID]       one line per child window of the window (or of its\n"
         L"                                        child ID): id visible enabled left top width height\n"
@@ -338,6 +341,16 @@ int wmain(int argc, wchar_t** argv) {
             }
         }
         return Usage();
+    }
+    if (verb == L"answers") {
+        constexpr DWORD kAnswerTimeoutMilliseconds = 1000;
+        const DWORD timeout = argc > 3 ? TimeoutArgument(argc, argv) : kAnswerTimeoutMilliseconds;
+        const DWORD start = ::GetTickCount();
+        DWORD_PTR answer = 0;
+        const bool answered =
+            ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeout, &answer) != 0;
+        std::wprintf(L"%lu\n", ::GetTickCount() - start);
+        return answered ? 0 : 1;
     }
     if (verb == L"close")
         return ::PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;

@@ -1,35 +1,50 @@
 // netsh.exe and the DHCP server program.
 #include "core/app/external_programs.h"
 
+#include "core/text/ascii_case.h"
+
 namespace aerowisp {
 namespace {
 
-// WinExec's command line passes through a buffer of this many bytes, terminator included.
-constexpr size_t kCommandLineBufferBytes = 256;
+// GetWindowTextW's buffer: long enough for the DHCP server's title and a character more, so a longer
+// title never reads as it.
+constexpr size_t kTitleBufferLength = 64;
+
+std::u16string NetshPath(ProcessesAndWindows& processes) {
+    std::u16string folder = processes.SystemFolder();
+    if (folder.empty())
+        return {};
+    if (folder.back() != u'\\')
+        folder += u'\\';
+    return folder + kNetshProgram;
+}
 
 }  // namespace
 
 bool RunNetsh(ProcessesAndWindows& processes, const std::u16string& parameters) {
-    std::u16string folder = processes.SystemFolder();
-    if (folder.empty())
-        return false;
-    if (folder.back() != u'\\')
-        folder += u'\\';
-    return processes.ShellExecuteOpenHidden(folder + kNetshProgram, parameters);
+    const std::u16string netsh = NetshPath(processes);
+    return !netsh.empty() && processes.ShellExecuteOpenHidden(netsh, parameters);
 }
 
-bool StartDhcpServer(ProcessesAndWindows& processes, AnsiCodePage& codePage,
-                     const std::u16string& programFolder) {
-    std::string commandLine = codePage.WideToAnsi(u"\"" + programFolder + kDhcpServerProgram + u"\"");
-    if (commandLine.size() >= kCommandLineBufferBytes)
-        return false;
-    return processes.WinExecHidden(commandLine);
+ProcessRun RunNetshAndWait(ProcessesAndWindows& processes, const std::u16string& parameters) {
+    const std::u16string netsh = NetshPath(processes);
+    if (netsh.empty())
+        return {};
+    return processes.RunHiddenAndWait(netsh, parameters, kNetshTimeoutMs);
 }
 
-void CloseDhcpServer(ProcessesAndWindows& processes) {
-    WindowHandle window = processes.FindWindowByTitle(kDhcpServerWindowTitle);
-    if (window != 0)
-        processes.SendSysCommandClose(window);
+std::unique_ptr<RunningProcess> StartDhcpServer(ProcessesAndWindows& processes,
+                                                const std::u16string& programFolder) {
+    return processes.StartHidden(programFolder + kDhcpServerProgram);
+}
+
+void CloseDhcpServer(ProcessesAndWindows& processes, const std::u16string& programFolder) {
+    const std::u16string ours = programFolder + kDhcpServerProgram;
+    for (const TopLevelWindow& window : processes.EnumTopLevelWindows(kTitleBufferLength)) {
+        if (window.title == kDhcpServerWindowTitle &&
+            EqualsIgnoringCaseAZ(processes.WindowProgramPath(window.handle), ours))
+            processes.SendSysCommandCloseWithin(window.handle, kDhcpServerCloseTimeoutMs);
+    }
 }
 
 }  // namespace aerowisp

@@ -2,9 +2,10 @@
 // window "Tftpd32".
 #pragma once
 
+#include <cstdint>
+#include <memory>
 #include <string>
 
-#include "core/platform/ansi_code_page.h"
 #include "core/platform/processes_and_windows.h"
 
 namespace aerowisp {
@@ -12,20 +13,29 @@ namespace aerowisp {
 inline constexpr char16_t kNetshProgram[] = u"netsh.exe";
 inline constexpr char16_t kDhcpServerProgram[] = u"DhcpServer.exe";
 inline constexpr char16_t kDhcpServerWindowTitle[] = u"Tftpd32";
+// An address command of netsh.exe that has not ended by then is given up on.
+inline constexpr uint32_t kNetshTimeoutMs = 15000;
+// A DHCP server window that does not answer its close by then is left alone.
+inline constexpr uint32_t kDhcpServerCloseTimeoutMs = 3000;
+// DhcpServer.exe's exit code when it could not bind UDP port 67.
+inline constexpr uint32_t kDhcpServerPortBusyExitCode = 2;
 
 // Runs netsh.exe from the System32 folder, hidden, without waiting. Never through the search path: the
 // program runs with administrator rights, and a netsh.exe planted in the current folder must not run.
 // When the System32 folder is unknown nothing runs. True when netsh.exe was started.
 bool RunNetsh(ProcessesAndWindows& processes, const std::u16string& parameters);
 
-// Starts DhcpServer.exe from the program folder, hidden, without arguments, without waiting. The path
-// is quoted: unquoted, "C:\Program Files\..." would first be tried as "C:\Program.exe". A command
-// line that does not fit the platform's 256-byte buffer is not run at all rather than cut to a different
-// path. False when the program was not started.
-bool StartDhcpServer(ProcessesAndWindows& processes, AnsiCodePage& codePage,
-                     const std::u16string& programFolder);
+// Runs netsh.exe from the System32 folder as RunNetsh does, and waits up to kNetshTimeoutMs for its end.
+ProcessRun RunNetshAndWait(ProcessesAndWindows& processes, const std::u16string& parameters);
 
-// Asks the DHCP server's window, when one is open, to close.
-void CloseDhcpServer(ProcessesAndWindows& processes);
+// Starts DhcpServer.exe from the program folder, hidden, without arguments, without waiting, by its
+// wide path, so a folder whose name the ANSI code page cannot hold works too. Null when the program
+// was not started.
+std::unique_ptr<RunningProcess> StartDhcpServer(ProcessesAndWindows& processes,
+                                                const std::u16string& programFolder);
+
+// Asks every "Tftpd32" window whose program is the program folder's DhcpServer.exe to close; another
+// program's window of that title is left alone, and a hung one is not waited for.
+void CloseDhcpServer(ProcessesAndWindows& processes, const std::u16string& programFolder);
 
 }  // namespace aerowisp

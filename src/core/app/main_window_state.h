@@ -1,10 +1,12 @@
 // The main window's run-time state, held for the whole life of the program.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "core/hostednet/hosted_network_settings.h"
 #include "core/ics/ics_state.h"
+#include "core/platform/processes_and_windows.h"
 #include "core/platform/timer_service.h"
 #include "core/platform/wlan_types.h"
 
@@ -45,6 +47,8 @@ struct MainWindowState {
     // Identifiers of the running one-shot main-window timers, 0 when not running.
     TimerId rediscoveryTimer = 0;
     TimerId dhcpLaunchTimer = 0;
+    // The DHCP server this run started, watched until it ends.
+    std::shared_ptr<RunningProcess> dhcpServer;
     TimerId radioOnStartTimer = 0;
     // The status timers, running from the end of the initialisation, and how often the notification-area
     // icon was added again.

@@ -67,6 +67,7 @@ void StatusTimers::OnRediscoveryTimer() {
 
 // Without a card the request stays in the registry until one is found again.
 void StatusTimers::OnShowRequestTimer() {
+    WatchDhcpServer();
     if (ReadShowWindowRequest(ports_.settings) != kShowWindowRequested || !state_.cardPresent)
         return;
     ClearShowWindowRequest(ports_.settings);
@@ -87,9 +88,24 @@ void StatusTimers::OnDhcpLaunchTimer() {
     // server still starts: the firewall may be off, or another rule may let the stations through.
     if (const uint32_t error = EnsureDhcpServerRule(ports_.firewall, state_.programFolder))
         hostedNetwork_.NoteProblem(kFirewallRuleFailedMessage, HresultCodeText(view_, error));
-    if (!StartDhcpServer(ports_.processes, ports_.codePage, state_.programFolder))
+    state_.dhcpServer = StartDhcpServer(ports_.processes, state_.programFolder);
+    if (!state_.dhcpServer)
         hostedNetwork_.NoteProblem(kDhcpServerStartFailedMessage);
     hostedNetwork_.TellProblems(SwitchOrigin::kRestore);
+}
+
+// A server closed by the program ends quietly; one that gave up on its port says why it stopped.
+void StatusTimers::WatchDhcpServer() {
+    if (!state_.dhcpServer)
+        return;
+    const std::optional<uint32_t> exitCode = state_.dhcpServer->ExitCode();
+    if (!exitCode)
+        return;
+    state_.dhcpServer.reset();
+    if (*exitCode == kDhcpServerPortBusyExitCode) {
+        hostedNetwork_.NoteProblem(kDhcpServerPortBusyMessage);
+        hostedNetwork_.TellProblems(SwitchOrigin::kRestore);
+    }
 }
 
 void StatusTimers::OnRadioOnStartTimer() {

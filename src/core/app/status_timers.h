@@ -34,6 +34,7 @@ class StatusTimers {
     void OnShowRequestTimer();
     void OnTrayReaddTimer();
     void OnDhcpLaunchTimer();
+    void WatchDhcpServer();
     void OnRadioOnStartTimer();
 
     ModelPorts ports_;

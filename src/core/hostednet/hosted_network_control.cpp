@@ -310,7 +310,7 @@ void HostedNetworkControl::LeaveApStaMode() {
 }
 
 void HostedNetworkControl::CloseApStaServices() {
-    CloseDhcpServer(ports_.processes);
+    CloseDhcpServer(ports_.processes, state_.programFolder);
     if (!sharing_.StopConnectionSharing())
         NoteProblem(kIcsStopFailedMessage);
 }

@@ -21,6 +21,8 @@ constexpr char16_t kTraceNoVirtualConnection[] =
 constexpr char16_t kTraceUnsafeName[] =
     u"Aerowisp: the virtual adapter's connection name cannot go on netsh's command line; its address is "
     u"left as it is";
+constexpr char16_t kTraceNetshTimedOut[] =
+    u"Aerowisp: netsh.exe did not end in time; its address change is not awaited";
 
 // The please-wait window, shown and painted before the long calls and closed however they end.
 class PleaseWait {
@@ -66,7 +68,7 @@ void ConnectionSharingControl::ScanAdapters() {
 
 bool ConnectionSharingControl::StartConnectionSharing() {
     failureDetail_.clear();
-    CloseDhcpServer(ports_.processes);
+    CloseDhcpServer(ports_.processes, state_.programFolder);
     if (state_.adapters.rows.empty())
         return false;
     bool stopped = true;
@@ -85,7 +87,9 @@ bool ConnectionSharingControl::StartConnectionSharing() {
     for (int attempt = 0; attempt < kSharingAttempts && !state_.ics.sharing; ++attempt) {
         controller_.ClearTrouble();
         controller_.RefreshIcsConnections(state_.chosenConnection);
-        RunAddressCommand(AddressableConnectionName(), false);
+        // Once: netsh takes seconds, and a second run would only race the sharing service's own address.
+        if (attempt == 0)
+            RunAddressCommand(AddressableConnectionName(), false);
         controller_.ApplySharing(true);
         // Records of connections that are gone block every enable until they are unshared.
         if (!state_.ics.sharing && controller_.LastError() == kHresultStaleSharing)
@@ -119,21 +123,36 @@ void ConnectionSharingControl::WarnOfConflictingScope() {
     tray_.ShowBalloon(ID_TRAY_ICON, kMainWindowTitle, BalloonText(text));
 }
 
+// The DHCP server is started only once the adapter holds its address: bound to it, the server would
+// otherwise fail, and stations would be left without an address.
 bool ConnectionSharingControl::FinishSharingStart() {
     bool addressed = false;
     for (int attempt = 0; attempt < kSharingAttempts && !addressed; ++attempt)
-        addressed = RunAddressCommand(AddressableConnectionName(), true);
+        addressed = RunAddressCommand(AddressableConnectionName(), true) && VirtualAdapterAddressed();
     KillTimerIfSet(ports_.timers, state_.dhcpLaunchTimer);
-    state_.dhcpLaunchTimer = ports_.timers.SetTimer(IDT_DHCP_LAUNCH, kDhcpLaunchDelayMs);
+    if (addressed)
+        state_.dhcpLaunchTimer = ports_.timers.SetTimer(IDT_DHCP_LAUNCH, kDhcpLaunchDelayMs);
     WriteIcsCardName(ports_.settings, state_.chosenConnection);
     return addressed;
+}
+
+bool ConnectionSharingControl::VirtualAdapterAddressed() {
+    const std::string marker = ports_.codePage.WideToAnsi(kVirtualAdapterMarker);
+    const std::string address = ports_.codePage.WideToAnsi(kVirtualAdapterAddress);
+    std::vector<AdapterInfo> adapters;
+    if (ports_.adapters.GetAdaptersInfo(adapters) != 0)
+        return false;
+    return std::ranges::any_of(adapters, [&](const AdapterInfo& adapter) {
+        return adapter.description.find(marker) != std::string::npos &&
+               std::ranges::find(adapter.ipAddresses, address) != adapter.ipAddresses.end();
+    });
 }
 
 // The sharing manager is asked afresh rather than trusting the records of the last start: they were
 // taken before that start's enable, and sharing left on by an earlier run is not in them at all.
 bool ConnectionSharingControl::StopConnectionSharing() {
     KillTimerIfSet(ports_.timers, state_.dhcpLaunchTimer);
-    CloseDhcpServer(ports_.processes);
+    CloseDhcpServer(ports_.processes, state_.programFolder);
     PleaseWait wait(view_, kDisablingIcsText);
     bool addressed = false;
     bool unshared = false;
@@ -163,17 +182,22 @@ std::u16string ConnectionSharingControl::AddressableConnectionName() const {
     return state_.adapters.virtualAdapterConnectionName;
 }
 
+// A static address that was never set is a failed start; automatic addressing that could not be asked
+// for has nothing to undo.
 bool ConnectionSharingControl::RunAddressCommand(const std::u16string& connectionName, bool staticAddress) {
     if (connectionName.empty()) {
         ports_.processes.TraceDebug(kTraceNoVirtualConnection);
-        return true;
+        return !staticAddress;
     }
     std::optional<std::u16string> parameters = NetshAddressParameters(connectionName, staticAddress);
     if (!parameters) {
         ports_.processes.TraceDebug(kTraceUnsafeName);
-        return true;
+        return !staticAddress;
     }
-    return RunNetsh(ports_.processes, *parameters);
+    const ProcessRun run = RunNetshAndWait(ports_.processes, *parameters);
+    if (run.outcome == ProcessRun::Outcome::kTimedOut)
+        ports_.processes.TraceDebug(kTraceNetshTimedOut);
+    return run.Succeeded();
 }
 
 }  // namespace aerowisp

@@ -51,12 +51,14 @@ class ConnectionSharingControl {
     bool PrepareSharingService();
     void WarnOfConflictingScope();
     bool FinishSharingStart();
+    // IP Helper lists the fixed address on the virtual adapter.
+    bool VirtualAdapterAddressed();
     // The virtual adapter's connection name for netsh: the one the sharing manager showed, else the one
     // the network class key holds for the virtual adapter; empty when neither is known.
     std::u16string AddressableConnectionName() const;
-    // netsh "int ip set address name=... source=static ..." (static) or "source=dhcp"; skipped, with a
-    // debug trace, for a name netsh's quoted argument cannot carry safely. False when netsh.exe could not
-    // be started.
+    // netsh "int ip set address name=... source=static ..." (static) or "source=dhcp", awaited; skipped,
+    // with a debug trace, for a name netsh's quoted argument cannot carry safely. False when netsh.exe did
+    // not end with exit code 0 in time, and for a static command that was skipped.
     bool RunAddressCommand(const std::u16string& connectionName, bool staticAddress);
 
     ModelPorts ports_;

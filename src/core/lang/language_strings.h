@@ -222,6 +222,10 @@ inline constexpr LanguageString kRadioStateSaveFailedMessage{
     u"String193",
     u"The radio state could not be saved in the registry (HKEY_CURRENT_USER\\Software\\Duva DI), so the "
     u"next start may not restore it."};
+inline constexpr LanguageString kDhcpServerPortBusyMessage{
+    u"String220",
+    u"DhcpServer.exe stopped because another program holds the DHCP port (UDP 67), so stations get no "
+    u"address. Close that program, then switch to AP+STA mode again."};
 
 // The sharing service, the sharing manager's refusals, the DHCP server's firewall rule and sharing's
 // own address range.
@@ -372,7 +376,8 @@ inline constexpr std::array kLanguageStrings{
     kFirewallRuleFailedMessage,
     kScopeAddressConflictMessage,
     kWlanServiceMissingNotice,
-    // Every place of use above; the 103 keys the program looks up, three of them twice.
+    kDhcpServerPortBusyMessage,
+    // Every place of use above; the 104 keys the program looks up, three of them twice.
 };
 
 // A text as it goes on screen: the language file's texts keep their line end, which a control, menu

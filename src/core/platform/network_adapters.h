@@ -21,6 +21,8 @@ struct AdapterInfo {
     std::string description;
     std::vector<uint8_t> address;  // the hardware address: AddressLength bytes, at least six
     uint32_t index = 0;            // the interface index
+    // IpAddressList's addresses in dotted form, "0.0.0.0" for an adapter without one.
+    std::vector<std::string> ipAddresses;
 };
 
 class NetworkAdapters {

@@ -1,11 +1,15 @@
-// Port: other programs and their windows: netsh.exe and the DHCP server started hidden, top-level
-// windows found by title and sent commands, the one file deletion and the debug trace of start-up.
-// Implementations: NativeProcessesAndWindows (src/win/native, over the shell, WinExec and the window
-// manager), SimProcessesAndWindows (src/sim, journals each call over declared windows and files).
+// Port: other programs and their windows: netsh.exe run hidden and awaited, the DHCP server started
+// hidden, top-level windows found by title and sent commands, the one file deletion and the debug trace
+// of start-up.
+// Implementations: NativeProcessesAndWindows (src/win/native, over the shell, CreateProcessW and the
+// window manager), SimProcessesAndWindows (src/sim, journals each call over declared programs, windows
+// and files).
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +29,27 @@ struct TopLevelWindow {
     std::u16string className;
 };
 
+// How a program run to its end went.
+struct ProcessRun {
+    enum class Outcome {
+        kExited,      // it ended with `exitCode`
+        kTimedOut,    // it still ran when the time limit was reached; it is left running
+        kNotStarted,  // CreateProcessW failed, or waiting for it did
+    };
+    Outcome outcome = Outcome::kNotStarted;
+    uint32_t exitCode = 0;
+
+    bool Succeeded() const { return outcome == Outcome::kExited && exitCode == 0; }
+};
+
+// A program started and not awaited; the process handle is held until this is destroyed.
+class RunningProcess {
+  public:
+    virtual ~RunningProcess() = default;
+    // GetExitCodeProcess: nothing while the process runs (or when the call fails), else its exit code.
+    virtual std::optional<uint32_t> ExitCode() = 0;
+};
+
 class ProcessesAndWindows {
   public:
     virtual ~ProcessesAndWindows() = default;
@@ -36,14 +61,25 @@ class ProcessesAndWindows {
     // ShellExecuteW(NULL, "open", file, parameters, NULL, SW_HIDE). Not awaited: true when the program
     // was started (ShellExecuteW gave more than 32), whatever it then does.
     virtual bool ShellExecuteOpenHidden(const std::u16string& file, const std::u16string& parameters) = 0;
-    // WinExec(commandLine, SW_HIDE) with the command line in the ANSI code page. Not awaited; true when
-    // the program was started.
-    virtual bool WinExecHidden(const std::string& ansiCommandLine) = 0;
+    // CreateProcessW(program, "\"program\" parameters", CREATE_NO_WINDOW, shown SW_HIDE), then
+    // WaitForSingleObject for at most `timeoutMs` and GetExitCodeProcess. Blocks the calling thread
+    // while the program runs.
+    virtual ProcessRun RunHiddenAndWait(const std::u16string& program, const std::u16string& parameters,
+                                        uint32_t timeoutMs) = 0;
+    // CreateProcessW(program, "\"program\"", CREATE_NO_WINDOW, shown SW_HIDE): the program by its full
+    // wide path, without arguments, not awaited. Null when it was not started.
+    virtual std::unique_ptr<RunningProcess> StartHidden(const std::u16string& program) = 0;
 
     // FindWindowW(NULL, title): a top-level window whose title is exactly `title`, or 0.
     virtual WindowHandle FindWindowByTitle(const std::u16string& title) = 0;
     // SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0).
     virtual void SendSysCommandClose(WindowHandle window) = 0;
+    // SendMessageTimeoutW(window, WM_SYSCOMMAND, SC_CLOSE, 0, SMTO_ABORTIFHUNG, timeoutMs): false when
+    // the window's thread is hung or did not answer in time.
+    virtual bool SendSysCommandCloseWithin(WindowHandle window, uint32_t timeoutMs) = 0;
+    // The full path of the program that owns the window (GetWindowThreadProcessId, OpenProcess and
+    // QueryFullProcessImageNameW); empty when it cannot be read.
+    virtual std::u16string WindowProgramPath(WindowHandle window) = 0;
     // EnumWindows with GetWindowTextW into a buffer of `titleBufferLength` characters, so each title
     // holds at most titleBufferLength - 1 characters, and each window's class name; in the window
     // manager's order.

@@ -31,6 +31,8 @@ namespace {
 constexpr INT_PTR kCreationRefused = -1;
 
 constexpr WPARAM kSysCommandMask = 0xFFF0;
+// Posted after each slow call: handled in the message loop, it ends the transaction.
+constexpr UINT kTransactionCheckMessage = WM_APP + 1;
 
 // The record of the network adapters' device interface class: the filter of the window's registration,
 // and what a simulated arrival or removal carries.
@@ -68,6 +70,7 @@ CHotlynxDlg::CHotlynxDlg(PlatformServices& platform, bool startHidden)
       m_aboutPage(language_, platform.Browser()) {}
 
 CHotlynxDlg::~CHotlynxDlg() {
+    platform_.BlockingCalls().ObserveCalls(nullptr, nullptr);
     platform_.DetachWindowTimers();
 }
 
@@ -337,6 +340,8 @@ BOOL CHotlynxDlg::OnInitDialog() {
     // Isolation drops the broadcast after an Explorer restart and the icon is lost.
     ::ChangeWindowMessageFilterEx(Handle(), taskbarCreatedMessage_, MSGFLT_ALLOW, nullptr);
     machineEventMessage_ = ::RegisterWindowMessageW(kMachineEventMessage);
+    platform_.BlockingCalls().ObserveCalls([this] { BeginTransaction(); },
+                                           [this] { Post(kTransactionCheckMessage, ++transactionCalls_); });
     windowTimers_.emplace(Handle());
     model_ = std::make_unique<MainWindowModel>(
         ModelPorts{platform_.Wlan(), platform_.Settings(), platform_.CodePage(),
@@ -547,8 +552,9 @@ bool CHotlynxDlg::OnSetCursor(HWND window) {
 // ---- Messages ----
 
 bool CHotlynxDlg::OnCommand(int id, int notifyCode, HWND) {
-    // Nothing runs before the model exists, nor after the window refused to come up.
-    if (!model_)
+    // Nothing runs before the model exists, nor after the window refused to come up, nor inside a
+    // transaction.
+    if (!model_ || transaction_)
         return true;
     const bool clicked = notifyCode == BN_CLICKED;
     switch (id) {
@@ -582,9 +588,57 @@ bool CHotlynxDlg::OnCommand(int id, int notifyCode, HWND) {
     }
 }
 
+void CHotlynxDlg::BeginTransaction() {
+    if (transaction_)
+        return;
+    transaction_ = true;
+    enabledBeforeTransaction_ = ::IsWindowEnabled(Handle()) != FALSE;
+    ::EnableWindow(Handle(), FALSE);
+}
+
+// A check handled inside a later call's wait, or before the last call's check, changes nothing.
+void CHotlynxDlg::OnTransactionCheck(WPARAM calls) {
+    if (!transaction_ || calls != transactionCalls_ || platform_.BlockingCalls().Busy())
+        return;
+    transaction_ = false;
+    if (enabledBeforeTransaction_)
+        ::EnableWindow(Handle(), TRUE);
+    if (closeDeferred_ && closeDeferrals_ == 0) {
+        closeDeferred_ = false;
+        Post(WM_CLOSE);
+    }
+}
+
+// What would run the model again inside a transaction: commands from the tray, the system menu and
+// the machine are dropped (the user can give them again), a close waits for the transaction's end.
+bool CHotlynxDlg::HeldDuringTransaction(UINT message, WPARAM wParam, LRESULT& result) {
+    if (!transaction_)
+        return false;
+    const bool runsModel =
+        message == WM_TRAY_NOTIFY || message == WM_DEVICECHANGE || message == WM_POWERBROADCAST ||
+        message == WM_TIMER || (message == machineEventMessage_ && message != 0) ||
+        (message == taskbarCreatedMessage_ && message != 0) ||
+        (message == WM_SYSCOMMAND &&
+         ((wParam & kSysCommandMask) == IDM_ABOUTBOX || (wParam & kSysCommandMask) == SC_CLOSE));
+    if (message == WM_CLOSE) {
+        closeDeferred_ = true;
+    } else if (!runsModel) {
+        return false;
+    }
+    result = message == WM_POWERBROADCAST ? TRUE : 0;
+    return true;
+}
+
 bool CHotlynxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (!model_)
         return false;
+    if (message == kTransactionCheckMessage) {
+        OnTransactionCheck(wParam);
+        result = 0;
+        return true;
+    }
+    if (HeldDuringTransaction(message, wParam, result))
+        return true;
     if (message == taskbarCreatedMessage_ && message != 0) {
         model_->OnTaskbarCreated();
         result = 0;
@@ -608,7 +662,8 @@ bool CHotlynxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
             model_->OnPowerBroadcast(static_cast<uint32_t>(wParam));
             return false;
         case WM_NCPAINT:
-            if (!model_->OnNcPaint())
+            // Inside a transaction the frame is painted, and the start-up's hiding waits.
+            if (transaction_ || !model_->OnNcPaint())
                 return false;
             Show(SW_HIDE);
             result = 0;

@@ -101,6 +101,13 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView, p
     void OnDeviceChange(WPARAM event, LPARAM record);
     void OnMachineEvent(WPARAM event);
 
+    // A sharing transaction runs while its slow calls wait on the worker: the window keeps painting and
+    // answering, but takes no command that would start a second one until the transaction is over, when
+    // the interface thread is back in its message loop.
+    void BeginTransaction();
+    void OnTransactionCheck(WPARAM calls);
+    bool HeldDuringTransaction(UINT message, WPARAM wParam, LRESULT& result);
+
     bool OnPaint();
     void OnEraseBkgnd(HDC dc);
     bool OnSetCursor(HWND window);
@@ -159,6 +166,10 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView, p
     // A simulated machine's event asked for from outside.
     UINT machineEventMessage_ = 0;
     bool shownNoted_ = false;
+    bool transaction_ = false;
+    bool enabledBeforeTransaction_ = true;
+    // Slow calls ended so far; the check posted after the last one ends the transaction.
+    WPARAM transactionCalls_ = 0;
 };
 
 }  // namespace aerowisp

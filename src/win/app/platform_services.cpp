@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/app/external_programs.h"
+#include "app/off_thread_ports.h"
 #include "fw/wide_text.h"
 #include "native/native_clock.h"
 #include "native/native_code_page.h"
@@ -37,13 +38,14 @@ class NativePlatform final : public PlatformServices {
     Clock& SystemClock() override { return clock_; }
     AnsiCodePage& CodePage() override { return codePage_; }
     FileReader& Files() override { return files_; }
-    SharingManagerService& SharingManager() override { return sharingManager_; }
+    SharingManagerService& SharingManager() override { return offThreadSharing_; }
     NetworkAdapters& Adapters() override { return adapters_; }
-    ServiceControl& Services() override { return services_; }
+    ServiceControl& Services() override { return offThreadServices_; }
     Firewall& FirewallRules() override { return firewall_; }
-    ProcessesAndWindows& Processes() override { return processes_; }
+    ProcessesAndWindows& Processes() override { return offThreadProcesses_; }
     ProcessesAndWindows& Desktop() override { return processes_; }
     WebBrowser& Browser() override { return browser_; }
+    fw::BlockingCallRunner& BlockingCalls() override { return runner_; }
     TimerService& AttachWindowTimers(TimerService& windowTimers) override { return windowTimers; }
     void DetachWindowTimers() override {}
     void NoteEvent(const std::string&) override {}
@@ -51,6 +53,8 @@ class NativePlatform final : public PlatformServices {
     bool RaiseMachineEvent(MachineEvent) override { return false; }
 
   private:
+    // First made, last gone: the adapters below use it until they go.
+    fw::BlockingCallRunner runner_;
     NativeWlanService wlan_;
     NativeSettingsStore settings_;
     NativeClock clock_;
@@ -62,6 +66,9 @@ class NativePlatform final : public PlatformServices {
     NativeFirewall firewall_;
     NativeProcessesAndWindows processes_;
     NativeWebBrowser browser_;
+    OffThreadSharingManager offThreadSharing_{sharingManager_, runner_};
+    OffThreadProcesses offThreadProcesses_{processes_, runner_};
+    OffThreadServiceControl offThreadServices_{services_, runner_};
 };
 
 // Programs and their windows come from the simulated machine. The marker file and the debug trace
@@ -75,8 +82,12 @@ class SimulatedPrograms final : public ProcessesAndWindows {
     bool ShellExecuteOpenHidden(const std::u16string& file, const std::u16string& parameters) override {
         return simulated_.ShellExecuteOpenHidden(file, parameters);
     }
-    bool WinExecHidden(const std::string& ansiCommandLine) override {
-        return simulated_.WinExecHidden(ansiCommandLine);
+    ProcessRun RunHiddenAndWait(const std::u16string& program, const std::u16string& parameters,
+                                uint32_t timeoutMs) override {
+        return simulated_.RunHiddenAndWait(program, parameters, timeoutMs);
+    }
+    std::unique_ptr<RunningProcess> StartHidden(const std::u16string& program) override {
+        return simulated_.StartHidden(program);
     }
     // The program's own windows (the setup wizard) are real ones, found and closed on the real desktop;
     // every other window belongs to a simulated program.
@@ -96,6 +107,12 @@ class SimulatedPrograms final : public ProcessesAndWindows {
         }
         journal_.Record("SendMessageW", "window=own message=WM_SYSCOMMAND wParam=SC_CLOSE lParam=0");
         real_.SendSysCommandClose(window);
+    }
+    bool SendSysCommandCloseWithin(WindowHandle window, uint32_t timeoutMs) override {
+        return simulated_.SendSysCommandCloseWithin(window, timeoutMs);
+    }
+    std::u16string WindowProgramPath(WindowHandle window) override {
+        return simulated_.WindowProgramPath(window);
     }
     std::vector<TopLevelWindow> EnumTopLevelWindows(size_t titleBufferLength) override {
         return simulated_.EnumTopLevelWindows(titleBufferLength);
@@ -140,7 +157,6 @@ class SimulatedPlatform final : public PlatformServices {
         : machine_(scenario, clock_),
           programs_(machine_.Processes(), desktop_, machine_.Journal()),
           browser_(machine_.Journal()) {
-        machine_.Processes().UseCodePage(&codePage_);
         machine_.Network().UseCodePage(&codePage_);
         // The program looks for the DHCP server beside itself, wherever the scenario puts its folder.
         machine_.Processes().AddProgram(ProgramFolder() + kDhcpServerProgram, kDhcpServerWindowTitle);
@@ -158,13 +174,14 @@ class SimulatedPlatform final : public PlatformServices {
     Clock& SystemClock() override { return clock_; }
     AnsiCodePage& CodePage() override { return codePage_; }
     FileReader& Files() override { return files_; }
-    SharingManagerService& SharingManager() override { return machine_.Network(); }
+    SharingManagerService& SharingManager() override { return offThreadSharing_; }
     NetworkAdapters& Adapters() override { return machine_.Network(); }
-    ServiceControl& Services() override { return machine_.Services(); }
+    ServiceControl& Services() override { return offThreadServices_; }
     Firewall& FirewallRules() override { return machine_.Firewall(); }
-    ProcessesAndWindows& Processes() override { return programs_; }
+    ProcessesAndWindows& Processes() override { return offThreadPrograms_; }
     ProcessesAndWindows& Desktop() override { return desktop_; }
     WebBrowser& Browser() override { return browser_; }
+    fw::BlockingCallRunner& BlockingCalls() override { return runner_; }
     TimerService& AttachWindowTimers(TimerService& windowTimers) override {
         machine_.Timers().ForwardTo(&windowTimers);
         return machine_.Timers();
@@ -215,6 +232,8 @@ class SimulatedPlatform final : public PlatformServices {
     }
 
   private:
+    // First made, last gone: the adapters below use it until they go.
+    fw::BlockingCallRunner runner_;
     NativeClock clock_;
     NativeSettingsStore settings_;
     NativeAnsiCodePage codePage_;
@@ -225,6 +244,10 @@ class SimulatedPlatform final : public PlatformServices {
     FailingSettingsStore failingSettings_{settings_, machine_.Failures(), machine_.Journal()};
     SimulatedPrograms programs_;
     SimWebBrowser browser_;
+    // The simulated sharing manager and netsh.exe take their time on the worker, as the real ones would.
+    OffThreadSharingManager offThreadSharing_{machine_.Network(), runner_};
+    OffThreadProcesses offThreadPrograms_{programs_, runner_};
+    OffThreadServiceControl offThreadServices_{machine_.Services(), runner_};
     bool cardRemoved_ = false;
     // The stations joined from outside, numbering their MAC addresses.
     uint8_t joinedStations_ = 0;

@@ -18,6 +18,7 @@
 #include "core/platform/timer_service.h"
 #include "core/platform/web_browser.h"
 #include "core/platform/wlan_service.h"
+#include "fw/blocking_call_runner.h"
 
 namespace aerowisp {
 
@@ -46,6 +47,8 @@ class PlatformServices {
     virtual ProcessesAndWindows& Desktop() = 0;
     // Where the About page opens the maker's web site: the real browser, or in simulation the journal.
     virtual WebBrowser& Browser() = 0;
+    // The worker on which SharingManager() and Processes() make their calls that block for seconds.
+    virtual fw::BlockingCallRunner& BlockingCalls() = 0;
 
     // The timers the main window's model runs on, given the window's own: those themselves on the
     // real machine; on a simulated one the machine's journaled timers, passing each call on to the

@@ -44,6 +44,8 @@ uint32_t NativeNetworkAdapters::GetAdaptersInfo(std::vector<AdapterInfo>& adapte
             std::min<UINT>(std::max(adapter->AddressLength, kShownAddressBytes), MAX_ADAPTER_ADDRESS_LENGTH);
         info.address.assign(adapter->Address, adapter->Address + length);
         info.index = adapter->Index;
+        for (const IP_ADDR_STRING* ip = &adapter->IpAddressList; ip != nullptr; ip = ip->Next)
+            info.ipAddresses.push_back(FieldText(ip->IpAddress.String));
         adapters.push_back(std::move(info));
     }
     return ERROR_SUCCESS;

@@ -7,13 +7,16 @@
 #include <algorithm>
 #include <climits>
 
+#include "fw/handle.h"
 #include "fw/wide_text.h"
 
 namespace aerowisp {
 namespace {
 
-// WinExec and ShellExecuteW report success with any value above 31; the smaller ones are error codes.
-constexpr UINT kWinExecLastError = 31;
+// ShellExecuteW reports success with any value above 31; the smaller ones are error codes.
+constexpr INT_PTR kShellExecuteLastError = 31;
+// QueryFullProcessImageNameW's buffer, terminator included: long paths are not cut to MAX_PATH.
+constexpr DWORD kImagePathBuffer = 32768;
 
 HWND ToWindow(WindowHandle window) {
     return reinterpret_cast<HWND>(window);
@@ -64,6 +67,39 @@ std::wstring FolderFrom(Getter getter) {
     return folder;
 }
 
+// CreateProcessW with the program's full wide path as the application (no search, no ANSI conversion)
+// and its quoted path first on the command line, as programs expect; no console window appears.
+fw::KernelHandle StartProcess(const std::u16string& program, const std::u16string& parameters) {
+    std::wstring commandLine = L"\"" + fw::ToWide(program) + L"\"";
+    if (!parameters.empty())
+        commandLine += L" " + fw::ToWide(parameters);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_HIDE;
+    PROCESS_INFORMATION started{};
+    if (!::CreateProcessW(fw::ToWide(program).c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                          CREATE_NO_WINDOW, nullptr, nullptr, &startup, &started))
+        return {};
+    const fw::KernelHandle thread(started.hThread);
+    return fw::KernelHandle(started.hProcess);
+}
+
+class NativeRunningProcess final : public RunningProcess {
+  public:
+    explicit NativeRunningProcess(fw::KernelHandle process) : process_(std::move(process)) {}
+
+    std::optional<uint32_t> ExitCode() override {
+        DWORD code = 0;
+        if (!::GetExitCodeProcess(process_.Get(), &code) || code == STILL_ACTIVE)
+            return std::nullopt;
+        return code;
+    }
+
+  private:
+    fw::KernelHandle process_;
+};
+
 bool IsWow64() {
     BOOL wow64 = FALSE;
     return ::IsWow64Process(::GetCurrentProcess(), &wow64) && wow64;
@@ -85,11 +121,33 @@ bool NativeProcessesAndWindows::ShellExecuteOpenHidden(const std::u16string& fil
                                                        const std::u16string& parameters) {
     const HINSTANCE result = ::ShellExecuteW(nullptr, L"open", fw::ToWide(file).c_str(),
                                              fw::ToWide(parameters).c_str(), nullptr, SW_HIDE);
-    return reinterpret_cast<INT_PTR>(result) > static_cast<INT_PTR>(kWinExecLastError);
+    return reinterpret_cast<INT_PTR>(result) > kShellExecuteLastError;
 }
 
-bool NativeProcessesAndWindows::WinExecHidden(const std::string& ansiCommandLine) {
-    return ::WinExec(ansiCommandLine.c_str(), SW_HIDE) > kWinExecLastError;
+ProcessRun NativeProcessesAndWindows::RunHiddenAndWait(const std::u16string& program,
+                                                       const std::u16string& parameters, uint32_t timeoutMs) {
+    const fw::KernelHandle process = StartProcess(program, parameters);
+    if (!process)
+        return {};
+    switch (::WaitForSingleObject(process.Get(), timeoutMs)) {
+        case WAIT_OBJECT_0:
+            break;
+        case WAIT_TIMEOUT:
+            return {ProcessRun::Outcome::kTimedOut, 0};
+        default:
+            return {};
+    }
+    DWORD code = 0;
+    if (!::GetExitCodeProcess(process.Get(), &code))
+        return {};
+    return {ProcessRun::Outcome::kExited, code};
+}
+
+std::unique_ptr<RunningProcess> NativeProcessesAndWindows::StartHidden(const std::u16string& program) {
+    fw::KernelHandle process = StartProcess(program, {});
+    if (!process)
+        return nullptr;
+    return std::make_unique<NativeRunningProcess>(std::move(process));
 }
 
 WindowHandle NativeProcessesAndWindows::FindWindowByTitle(const std::u16string& title) {
@@ -98,6 +156,29 @@ WindowHandle NativeProcessesAndWindows::FindWindowByTitle(const std::u16string& 
 
 void NativeProcessesAndWindows::SendSysCommandClose(WindowHandle window) {
     ::SendMessageW(ToWindow(window), WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+bool NativeProcessesAndWindows::SendSysCommandCloseWithin(WindowHandle window, uint32_t timeoutMs) {
+    DWORD_PTR answer = 0;
+    return ::SendMessageTimeoutW(ToWindow(window), WM_SYSCOMMAND, SC_CLOSE, 0, SMTO_ABORTIFHUNG, timeoutMs,
+                                 &answer) != 0;
+}
+
+// PROCESS_QUERY_LIMITED_INFORMATION is enough for the image name, and is granted for programs of other
+// integrity levels too.
+std::u16string NativeProcessesAndWindows::WindowProgramPath(WindowHandle window) {
+    DWORD processId = 0;
+    if (::GetWindowThreadProcessId(ToWindow(window), &processId) == 0 || processId == 0)
+        return {};
+    const fw::KernelHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    if (!process)
+        return {};
+    std::wstring path(kImagePathBuffer, L'\0');
+    DWORD length = kImagePathBuffer;
+    if (!::QueryFullProcessImageNameW(process.Get(), 0, path.data(), &length))
+        return {};
+    path.resize(length);
+    return fw::FromWide(path);
 }
 
 std::vector<TopLevelWindow> NativeProcessesAndWindows::EnumTopLevelWindows(size_t titleBufferLength) {

@@ -54,7 +54,7 @@ inline Scenario HarnessScenarioWith(const std::vector<std::u16string>& devices) 
 // connection is looked up, put back on DHCP and, not being shared, left alone; the service lists nothing
 // else as shared.
 inline const std::vector<std::string> kStopSharingOfVirtualAdapterOnly = {
-    "FindWindowW",
+    "EnumWindows",
     "View.ShowPleaseWait",
     "CoInitializeSecurity",
     "CoCreateInstance",
@@ -63,8 +63,10 @@ inline const std::vector<std::string> kStopSharingOfVirtualAdapterOnly = {
     "INetSharingConfiguration::get_SharingEnabled",
     "INetSharingManager::get_NetConnectionProps",
     "GetSystemDirectoryW",
-    "ShellExecuteW",
+    "CreateProcessW",
     "netsh.SetAddress",
+    "WaitForSingleObject",
+    "GetExitCodeProcess",
     "CoInitializeSecurity",
     "CoCreateInstance",
     "INetSharingManager::get_EnumPublicConnections",
@@ -85,7 +87,6 @@ struct ModelHarness {
           model(ModelPorts{machine.Wlan(), machine.Settings(), codePage, timers, processes, machine.Network(),
                            machine.Network(), files, machine.Services(), machine.Firewall()},
                 view, tray) {
-        processes.UseCodePage(&codePage);
         machine.Network().UseCodePage(&codePage);
         State().programFolder = machine.Scenario().machine.programFolder;
         machine.Wlan().OpenHandle(kWlanClientVersion, State().wlanHandle);
