@@ -106,6 +106,24 @@ inline constexpr LanguageString kRegistrySaveFailedMessage{
     u"String106",
     u"The operating mode could not be saved in the registry (HKEY_CURRENT_USER\\Software\\Duva DI), so the "
     u"next start may not restore it."};
+
+// What the command line's requests answer.
+inline constexpr LanguageString kControlNoCard{u"String240", u"No wireless LAN card is present."};
+inline constexpr LanguageString kControlRadioOff{u"String241", u"The radio is off. Switch it on first."};
+inline constexpr LanguageString kControlBusy{u"String242", u"Aerowisp is busy with another change. Try again in a moment."};
+inline constexpr LanguageString kControlNoApSettings{u"String243", u"No network name and key are stored yet. Set them in Aerowisp's window first."};
+inline constexpr LanguageString kControlApAlreadyOn{u"String244", u"The access point is already on."};
+inline constexpr LanguageString kControlApAlreadyOff{u"String245", u"The access point is already off."};
+inline constexpr LanguageString kControlApOn{u"String246", u"The access point is on."};
+inline constexpr LanguageString kControlApOff{u"String247", u"The access point is off."};
+inline constexpr LanguageString kControlRadioIsOn{u"String248", u"The radio is on."};
+inline constexpr LanguageString kControlRadioIsOff{u"String249", u"The radio is off."};
+inline constexpr LanguageString kControlStartFailed{u"String250", u"The access point could not be started."};
+inline constexpr LanguageString kControlStopFailed{u"String251", u"The access point could not be stopped."};
+inline constexpr LanguageString kControlRadioFailed{u"String252", u"The radio could not be switched."};
+inline constexpr LanguageString kControlWindowShown{u"String253", u"The window is shown."};
+inline constexpr LanguageString kControlExiting{u"String254", u"Aerowisp is ending."};
+inline constexpr LanguageString kControlNoStations{u"String255", u"The access point is off, so no station is joined."};
 inline constexpr LanguageString kRestoreFailedMessage{
     u"String107",
     u"The access point could not be started again. Aerowisp stays in station mode and tries again at its "
@@ -312,7 +330,23 @@ inline constexpr std::array kLanguageStrings{
     kIcsStopFailedMessage,
     kDhcpServerStartFailedMessage,
     kRadioStateSaveFailedMessage,
-// Every place of use above; the 90 keys the program looks up, three of them twice.
+    kControlNoCard,
+    kControlRadioOff,
+    kControlBusy,
+    kControlNoApSettings,
+    kControlApAlreadyOn,
+    kControlApAlreadyOff,
+    kControlApOn,
+    kControlApOff,
+    kControlRadioIsOn,
+    kControlRadioIsOff,
+    kControlStartFailed,
+    kControlStopFailed,
+    kControlRadioFailed,
+    kControlWindowShown,
+    kControlExiting,
+    kControlNoStations,
+// Every place of use above; the 106 keys the program looks up, three of them twice.
 };
 
 // A text as it goes on screen: the language file's texts keep their line end, which a control, menu

@@ -32,6 +32,9 @@ constexpr INT_PTR kCreationRefused = -1;
 
 constexpr WPARAM kSysCommandMask = 0xFFF0;
 
+// A parsed request of the command line's pipe; lParam carries its job.
+constexpr UINT kControlRequestMessage = WM_APP + 1;
+
 // The record of the network adapters' device interface class: the filter of the window's registration,
 // and what a simulated arrival or removal carries.
 DEV_BROADCAST_DEVICEINTERFACE_W NetworkInterfaceRecord() {
@@ -141,7 +144,12 @@ void CHotlynxDlg::HideToTray() {
     Show(SW_HIDE);
 }
 
+// A request of the command line cannot ask the user: it is answered as cancelled, and the reply says why.
 ApSettingsAnswer CHotlynxDlg::RunExtendedApSettingsDialog() {
+    if (controlCapture_.active) {
+        controlCapture_.dialogDeclined = true;
+        return {};
+    }
     const CloseDeferral deferral(*this);
     CEasyAPSetting dialog(*this, language_, platform_.CodePage());
     return dialog.Ask(Handle());
@@ -235,6 +243,11 @@ void CHotlynxDlg::RefreshVersionInfo(const std::u16string& cardDescription) {
 }
 
 void CHotlynxDlg::ShowMessage(const std::u16string& text) {
+    if (controlCapture_.active) {
+        platform_.NoteEvent("ControlReplyMessage");
+        controlCapture_.NoteMessage(std::u16string(WithoutLineEnd(text)));
+        return;
+    }
     platform_.NoteEvent("MessageBox");
     ShowUserMessage(Handle(), fw::ToWide(WithoutLineEnd(text)));
 }
@@ -354,6 +367,9 @@ BOOL CHotlynxDlg::OnInitDialog() {
         model_->OnInitDialog(ProgramFolder());
     }
     RegisterDeviceNotifications();
+    controlServer_ = std::make_unique<ControlPipeServer>(Handle(), kControlRequestMessage);
+    if (!controlServer_->Start())
+        controlServer_.reset();
     return TRUE;
 }
 
@@ -471,6 +487,7 @@ CAppProPage* CHotlynxDlg::Page(ContentPage page) {
 // The clean-up comes before the modal run ends; the mode stays stored for the next start.
 void CHotlynxDlg::OnClose() {
     model_->OnClose();
+    controlServer_.reset();
     EndDialog(IDCANCEL);
 }
 
@@ -507,6 +524,21 @@ void CHotlynxDlg::OnMachineEvent(WPARAM event) {
         case MachineEvent::kStationLeft:
             break;  // the association list sees them at its next refresh, as it would on a real machine
     }
+}
+
+// A request that arrives after the close clean-up finds no server and is not carried out.
+void CHotlynxDlg::OnControlRequest(LPARAM carried) {
+    const std::shared_ptr<ControlJob> job = ControlPipeServer::TakeControlJob(carried);
+    if (!job)
+        return;
+    if (!controlServer_) {
+        control::Reply closing;
+        closing.outcome = control::Outcome::kFailed;
+        ControlPipeServer::Finish(*job, std::move(closing));
+        return;
+    }
+    platform_.NoteEvent("ControlRequest " + std::string(control::CommandName(job->command)));
+    ControlPipeServer::Finish(*job, RunControlCommand(*model_, *this, controlCapture_, job->command));
 }
 
 // ---- Painting ----
@@ -592,6 +624,10 @@ bool CHotlynxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
         return true;
     }
     switch (message) {
+        case kControlRequestMessage:
+            OnControlRequest(lParam);
+            result = 0;
+            return true;
         case WM_TRAY_NOTIFY:
             model_->OnTrayNotify(static_cast<uint32_t>(lParam));
             result = 1;

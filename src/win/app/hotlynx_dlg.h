@@ -5,6 +5,8 @@
 #include <memory>
 #include <optional>
 
+#include "control/control_pipe_server.h"
+#include "core/app/control_commands.h"
 #include "core/app/main_window_model.h"
 #include "core/app/main_view.h"
 #include "core/app/tray_view.h"
@@ -99,6 +101,8 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView, p
     void OnClose();
     void OnDeviceChange(WPARAM event, LPARAM record);
     void OnMachineEvent(WPARAM event);
+    // A request from the command line, carried out as the button or tray command would.
+    void OnControlRequest(LPARAM job);
 
     bool OnPaint();
     void OnEraseBkgnd(HDC dc);
@@ -157,6 +161,10 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView, p
     // A simulated machine's event asked for from outside.
     UINT machineEventMessage_ = 0;
     bool shownNoted_ = false;
+    // The command line's pipe, served from the end of the initialisation until the close clean-up;
+    // while one of its requests runs, messages go into its reply.
+    std::unique_ptr<ControlPipeServer> controlServer_;
+    ControlCapture controlCapture_;
 };
 
 }  // namespace aerowisp
