@@ -10,8 +10,9 @@ namespace aerowisp::control {
 namespace {
 
 // The fields a person reads, in words; a field not listed is shown by its name.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kFieldLabels = {{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 10> kFieldLabels = {{
     {"mode", "Mode"},
+    {"card_name", "Card"},
     {"radio", "Radio"},
     {"card", "Wireless card"},
     {"ssid", "Network name"},
@@ -72,6 +73,8 @@ std::string ReplyAsText(const Reply& reply, bool showKey) {
         text += '\n';
     }
     for (const auto& [name, value] : reply.fields) {
+        if (value.empty())
+            continue;
         text += LabelOf(name);
         text += ": ";
         text += IsSecret(name) && !showKey ? "(hidden; add --show-key to print it)" : value;
