@@ -168,4 +168,8 @@ if started_up && check "the pipe answers" within 10000 ctl_ready; then
 fi
 end_case
 
+else
+    begin_case "the command line"
+    check "AerowispCtl.exe is built beside Aerowisp.exe" test -f "$ctl_exe"
+    end_case
 fi
