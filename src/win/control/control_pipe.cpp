@@ -12,6 +12,7 @@ constexpr wchar_t kPipePrefix[] = L"\\\\.\\pipe\\Aerowisp.Control.";
 // FILE_GENERIC_READ | FILE_WRITE_DATA | FILE_WRITE_EA | FILE_WRITE_ATTRIBUTES: FILE_GENERIC_WRITE less
 // FILE_APPEND_DATA, which for a pipe is the right to create another instance of it.
 constexpr wchar_t kClientRights[] = L"0x12019b";
+constexpr DWORD kBusyPipePollMs = 20;
 
 // Waits for the operation `started` began; cancels it when the time is up or `stop` is set.
 PipeIo FinishIo(HANDLE pipe, OVERLAPPED& overlapped, BOOL started, DWORD timeoutMs, HANDLE stop,
@@ -74,6 +75,30 @@ std::wstring ControlPipeNameForThisSession() {
     if (!::ProcessIdToSessionId(::GetCurrentProcessId(), &session))
         session = 0;
     return ControlPipeName(session);
+}
+
+ControlPipeConnection ConnectControlPipe(DWORD timeoutMs) {
+    const std::wstring name = ControlPipeNameForThisSession();
+    ControlPipeConnection connection;
+    const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
+    for (;;) {
+        // No FILE_APPEND_DATA: for a pipe that is the right to make an instance, which no client has.
+        connection.pipe = fw::KernelHandle(
+            ::CreateFileW(name.c_str(), GENERIC_READ | FILE_WRITE_DATA | FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                          OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr));
+        if (connection.pipe)
+            break;
+        const DWORD error = ::GetLastError();
+        connection.denied = error == ERROR_ACCESS_DENIED;
+        if (error != ERROR_PIPE_BUSY || ::GetTickCount64() >= deadline)
+            return connection;
+        // Between two clients the server is briefly not listening; WaitNamedPipeW returns at once then.
+        if (!::WaitNamedPipeW(name.c_str(), timeoutMs))
+            ::Sleep(kBusyPipePollMs);
+    }
+    DWORD mode = PIPE_READMODE_MESSAGE;
+    ::SetNamedPipeHandleState(connection.pipe.Get(), &mode, nullptr, nullptr);
+    return connection;
 }
 
 std::wstring ControlPipeSddl(const std::wstring& userSid) {

@@ -31,6 +31,15 @@ std::wstring CurrentUserSid();
 // ControlPipeSddl for the current user, converted; null when it could not be made.
 fw::LocalMemory<void> ControlPipeSecurityDescriptor();
 
+// The client's end, in message mode and opened for overlapped I/O; a pipe busy with another client is
+// waited for up to `timeoutMs`. No pipe when no program serves it, or (with `denied`) when it refused
+// this user.
+struct ControlPipeConnection {
+    fw::KernelHandle pipe;
+    bool denied = false;
+};
+ControlPipeConnection ConnectControlPipe(DWORD timeoutMs);
+
 // Overlapped I/O on a pipe opened with FILE_FLAG_OVERLAPPED, bounded in time; `stop` (may be null) ends
 // a wait early. An operation that does not end in time is cancelled before these return.
 enum class PipeIo { kDone, kTooLong, kTimedOut, kStopped, kFailed };

@@ -14,6 +14,8 @@ using control::Reply;
 // The replies the pipe thread gives itself; the window's own come in the user's language.
 constexpr char kNotUnderstood[] = "The request was not understood; nothing was done.";
 constexpr char kNoAnswer[] = "Aerowisp did not answer in time.";
+// Reads of what a client sends after its request before the pipe is cut anyway.
+constexpr int kMaxDrainedReads = 1024;
 constexpr char kNotDelivered[] = "The request could not be passed to Aerowisp's window.";
 
 Reply Problem(Outcome outcome, const char* message) {
@@ -107,8 +109,19 @@ void ControlPipeServer::ServeClient() {
     if (WritePipeMessage(pipe_.Get(), control::ReplyText(reply), kControlIoTimeoutMs, stop_.Get()) !=
         PipeIo::kDone)
         return;
+    // Whatever else the client sends (the rest of a request too long to read) is read and dropped until
+    // it closes its end, within the same bounds as one read.
+    const ULONGLONG deadline = ::GetTickCount64() + kControlIoTimeoutMs;
     std::string rest;
-    ReadPipeMessage(pipe_.Get(), rest, control::kMaxRequestBytes, kControlIoTimeoutMs, stop_.Get());
+    for (int reads = 0; reads < kMaxDrainedReads; ++reads) {
+        const ULONGLONG now = ::GetTickCount64();
+        if (now >= deadline)
+            break;
+        const PipeIo drained = ReadPipeMessage(pipe_.Get(), rest, control::kMaxRequestBytes,
+                                               static_cast<DWORD>(deadline - now), stop_.Get());
+        if (drained != PipeIo::kDone && drained != PipeIo::kTooLong)
+            break;
+    }
 }
 
 Reply ControlPipeServer::Carry(control::Command command) {

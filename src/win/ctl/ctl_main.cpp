@@ -74,35 +74,11 @@ int Problem(const CtlArguments* arguments, ExitCode code, const std::string& mes
     return static_cast<int>(code);
 }
 
-struct Connection {
-    fw::KernelHandle pipe;
-    // Set when the pipe exists but refused this user.
-    bool denied = false;
-};
-
-// The pipe, or nothing when no program serves it; a busy pipe is waited for.
-Connection Connect() {
-    const std::wstring name = ControlPipeNameForThisSession();
-    Connection connection;
-    const ULONGLONG deadline = ::GetTickCount64() + kControlIoTimeoutMs;
-    for (;;) {
-        // No FILE_APPEND_DATA: for a pipe that is the right to make an instance, which no client has.
-        connection.pipe = fw::KernelHandle(
-            ::CreateFileW(name.c_str(), GENERIC_READ | FILE_WRITE_DATA | FILE_WRITE_ATTRIBUTES, 0, nullptr,
-                          OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr));
-        if (connection.pipe)
-            break;
-        const DWORD error = ::GetLastError();
-        connection.denied = error == ERROR_ACCESS_DENIED;
-        if (error != ERROR_PIPE_BUSY || ::GetTickCount64() >= deadline)
-            return connection;
-        ::WaitNamedPipeW(name.c_str(), kControlIoTimeoutMs);
-    }
-    DWORD mode = PIPE_READMODE_MESSAGE;
-    ::SetNamedPipeHandleState(connection.pipe.Get(), &mode, nullptr, nullptr);
-    // The program may bring its window to the front for `show`.
+// The pipe, with the program allowed to bring its window to the front for `show`.
+ControlPipeConnection Connect() {
+    ControlPipeConnection connection = ConnectControlPipe(kControlIoTimeoutMs);
     ULONG server = 0;
-    if (::GetNamedPipeServerProcessId(connection.pipe.Get(), &server))
+    if (connection.pipe && ::GetNamedPipeServerProcessId(connection.pipe.Get(), &server))
         ::AllowSetForegroundWindow(server);
     return connection;
 }
@@ -123,7 +99,7 @@ std::wstring ProgramFolderFile(const wchar_t* file) {
 
 // Starts Aerowisp.exe from this program's folder (Windows asks for administrator rights) and waits for its
 // pipe; an empty text when it can be reached, otherwise why not.
-std::string Launch(Connection& connection) {
+std::string Launch(ControlPipeConnection& connection) {
     const std::wstring file = ProgramFolderFile(kProgramFile);
     SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof(info);
@@ -197,7 +173,7 @@ int Run(const std::vector<std::u16string>& words) {
         return static_cast<int>(ExitCode::kDone);
     }
     const Command command = *arguments.command;
-    Connection connection = Connect();
+    ControlPipeConnection connection = Connect();
     if (!connection.pipe && !connection.denied) {
         if (!arguments.launch)
             return Problem(&arguments, ExitCode::kNotRunning,
