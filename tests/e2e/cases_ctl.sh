@@ -168,6 +168,23 @@ if started_up && check "the pipe answers" within 10000 ctl_ready; then
 fi
 end_case
 
+# Started from the command line, the program runs on Wine's own WLAN service, which has no card: the answer
+# to the start shows that the new program was reached.
+begin_case "start --launch starts Aerowisp and waits for its pipe"
+# To a file: the program it starts would keep a command substitution's pipe open.
+"$wine" "$(win_path "$work/app/AerowispCtl.exe")" --json start --launch >"$work/launch.out" 2>&1 </dev/null
+ctl_code=$?
+ctl_out=$(tr -d '\r' <"$work/launch.out")
+check "the started program answered" equals "$(json message)" "No wireless LAN card is present."
+check "a refusal: exit code 1" code_is 1
+ctl --json status
+check "it runs" code_is 0
+check "without a card" equals "$(json card)" absent
+ctl exit
+check "exit: exit code 0" code_is 0
+check "it ends" within 10000 eval 'ctl status; [ "$ctl_code" = 3 ]'
+end_case
+
 else
     begin_case "the command line"
     check "AerowispCtl.exe is built beside Aerowisp.exe" test -f "$ctl_exe"
