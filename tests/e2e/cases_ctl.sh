@@ -168,6 +168,28 @@ if started_up && check "the pipe answers" within 10000 ctl_ready; then
 fi
 end_case
 
+# calls_of NAME HOW: one run that switches to AP+STA mode and back through the tray's commands (HOW=tray) or
+# the command line (HOW=ctl); prints the calls that change the machine, with their arguments.
+calls_of() {
+    write_ap_settings "Aerowisp E2E" "secret-key"
+    start_app "$1" station.ini
+    wctl wait Aerowisp 60000 >/dev/null && within 10000 ctl_ready || return 1
+    if [ "$2" = tray ]; then wctl command Aerowisp 32779; else ctl start; fi
+    wait_for_page 181 || return 1
+    if [ "$2" = tray ]; then wctl command Aerowisp 32788; else ctl stop; fi
+    wait_for_page 180 || return 1
+    stop_app
+    grep -P '^(WlanHostedNetwork(?!QueryStatus)|WlanSetInterface|INetSharingConfiguration::(Enable|Disable)Sharing|ShellExecuteW|(Set|Kill)Timer\tid=10[0-9])' \
+        "$journal" | cut -f1,2
+}
+
+begin_case "start and stop from the command line make the tray commands' calls"
+tray_calls=$(calls_of ctl-tray-calls tray)
+ctl_calls=$(calls_of ctl-ctl-calls ctl)
+check "the tray's switch and back made calls" test -n "$tray_calls"
+check "the command line made the same" equals "$ctl_calls" "$tray_calls"
+end_case
+
 # Started from the command line, the program runs on Wine's own WLAN service, which has no card: the answer
 # to the start shows that the new program was reached.
 begin_case "start --launch starts Aerowisp and waits for its pipe"
