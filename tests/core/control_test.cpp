@@ -122,6 +122,15 @@ TEST(CtlOutput, JsonHidesTheKeyUnlessAskedAndEscapesToAscii) {
               "\"ssid\":\"\\ud83d\\udcf6\"}\n");
     EXPECT_NE(control::ReplyAsJson(Command::kKey, reply, true).find("\"key\":\"secret\""), std::string::npos);
     EXPECT_EQ(control::ReplyAsText(reply, false).find("secret"), std::string::npos);
+    const struct {
+        control::ExitCode code;
+        std::string outcome;
+    } problems[] = {{control::ExitCode::kBadUsage, "\"bad-usage\""},
+                    {control::ExitCode::kNotRunning, "\"not-running\""},
+                    {control::ExitCode::kRefused, "\"failed\""}};
+    for (const auto& p : problems)
+        EXPECT_NE(control::ProblemAsJson(std::nullopt, p.code, "").find("\"outcome\":" + p.outcome),
+                  std::string::npos);
 }
 
 TEST(QrPng, IsAOneBitGreyPictureOfWholeModules) {

@@ -153,7 +153,12 @@ std::string ReplyAsJson(Command command, const Reply& reply, bool showKey) {
 }
 
 std::string ProblemAsJson(std::optional<Command> command, ExitCode code, std::string_view message) {
-    const std::string_view outcome = code == ExitCode::kNotRunning ? "not-running" : "bad-usage";
+    std::string_view outcome = OutcomeName(Outcome::kFailed);
+    if (code == ExitCode::kNotRunning) {
+        outcome = "not-running";
+    } else if (code == ExitCode::kBadUsage) {
+        outcome = "bad-usage";
+    }
     return "{\"command\":" + (command ? JsonString(CommandName(*command)) : std::string("null")) +
            ",\"outcome\":" + JsonString(outcome) +
            ",\"exit_code\":" + std::to_string(static_cast<int>(code)) +

@@ -17,7 +17,8 @@ std::string ReplyAsText(const Reply& reply, bool showKey);
 // {"command", "outcome", "exit_code", "message", the reply's fields, "stations": [...]}; one line,
 // ASCII only (other characters as \u escapes), ending in a line break.
 std::string ReplyAsJson(Command command, const Reply& reply, bool showKey);
-// The JSON object for a command that reached no reply: bad usage or Aerowisp not running.
+// The JSON object for a command that reached no reply: bad usage ("bad-usage"), Aerowisp not running
+// ("not-running"), or a pipe that refused this user or gave no answer that reads ("failed").
 std::string ProblemAsJson(std::optional<Command> command, ExitCode code, std::string_view message);
 
 // A string as a JSON string literal, quotes included; text that is not UTF-8 is taken byte by byte.
