@@ -3,7 +3,8 @@
 # loads the DLL at its first call into it rather than at start-up: the wireless, IP Helper and automation
 # DLLs are never called in simulation, the version DLL only by the About page, and Windows 7 loads them
 # only once the program needs them.
-# The helper that loads them (__delayLoadHelper2) comes with mingw-w64's own library.
+# The helper that loads them (__delayLoadHelper2) comes with mingw-w64's own library; the programs' hooks
+# (src/win/native/system_libraries.cpp) make it load them from the system folder only.
 set(AEROWISP_DELAY_IMPORT_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/make-delay-import.cmake)
 
 function(aerowisp_delay_import_library var dll)

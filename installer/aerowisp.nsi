@@ -14,6 +14,7 @@ SetCompressor /SOLID lzma
 !include FileFunc.nsh
 !include WordFunc.nsh
 !include WinMessages.nsh
+!include Sections.nsh
 
 !define PRODUCT "Aerowisp"
 !define PUBLISHER "Duva DI"
@@ -76,6 +77,12 @@ LangString SectionLogon ${LANG_TRADCHINESE} "隨 Windows 啟動（在通知區�
 LangString TaskDescription ${LANG_ENGLISH} "Starts Aerowisp in the notification area when you log on."
 LangString TaskDescription ${LANG_SIMPCHINESE} "登录时在通知区域中启动 Aerowisp。"
 LangString TaskDescription ${LANG_TRADCHINESE} "登入時在通知區域中啟動 Aerowisp。"
+LangString TaskFailed ${LANG_ENGLISH} "Aerowisp could not be set to start with Windows (the Task Scheduler refused the task). Start it from the Start menu, or install again."
+LangString TaskFailed ${LANG_SIMPCHINESE} "无法将 Aerowisp 设置为随 Windows 启动（任务计划程序拒绝了该任务）。请从“开始”菜单启动它，或重新安装。"
+LangString TaskFailed ${LANG_TRADCHINESE} "無法將 Aerowisp 設定為隨 Windows 啟動（工作排程器拒絕了該工作）。請從「開始」功能表啟動它，或重新安裝。"
+LangString TaskNotRemoved ${LANG_ENGLISH} "The earlier installation's task that starts Aerowisp with Windows could not be removed. Delete the task $\"Aerowisp$\" in the Task Scheduler."
+LangString TaskNotRemoved ${LANG_SIMPCHINESE} "无法删除以前安装的随 Windows 启动 Aerowisp 的任务。请在任务计划程序中删除任务“Aerowisp”。"
+LangString TaskNotRemoved ${LANG_TRADCHINESE} "無法移除先前安裝的隨 Windows 啟動 Aerowisp 的工作。請在工作排程器中刪除工作「Aerowisp」。"
 LangString KeepSettings ${LANG_ENGLISH} "Keep your Aerowisp settings (network name, key and mode) for a later installation?"
 LangString KeepSettings ${LANG_SIMPCHINESE} "是否保留 Aerowisp 设置（网络名称、密钥和模式）以便以后重新安装？"
 LangString KeepSettings ${LANG_TRADCHINESE} "是否保留 Aerowisp 設定（網路名稱、金鑰和模式）以便日後重新安裝？"
@@ -115,6 +122,7 @@ FunctionEnd
 Function .onInit
     !insertmacro MUI_LANGDLL_DISPLAY
     SetShellVarContext all
+    Call ChooseLogonTaskFromCommandLine
 FunctionEnd
 
 Section "!$(SectionProgram)" SecProgram
@@ -148,14 +156,52 @@ Section "!$(SectionProgram)" SecProgram
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
+; ---- The logon task ("Start with Windows") ----
+
 ; The program asks for administrator rights, so a Run key would raise a consent prompt at every logon; a
 ; task with the user's highest rights starts it without one. The task starts AerowispLogon.exe, which
-; leaves the start-hidden marker beside the program so the logon start stays in the notification area.
+; starts the program with its start-hidden switch so the logon start stays in the notification area.
+; The task is the interactive user's, the one whose desktop the installer runs on: when a standard user
+; installs with an administrator's name and password, USERNAME here is the administrator's.
+; Priority 4 is a normal-priority process's (the Task Scheduler's default, 7, is below normal and would
+; pass on to the program and to the programs it starts).
+!define TASK_PRIORITY 4
+!define WTS_CURRENT_SESSION -1
+!define WTS_USER_NAME 5
+!define WTS_DOMAIN_NAME 7
+
+; Pushes "DOMAIN\user" (or "user") of the session the installer runs in; USERNAME when Windows cannot say.
+Function InteractiveUser
+    Push $0
+    Push $1
+    Push $2
+    Push $3
+    StrCpy $3 ""
+    System::Call 'wtsapi32::WTSQuerySessionInformationW(p 0, i ${WTS_CURRENT_SESSION}, i ${WTS_USER_NAME}, *p .r0, *i .r1) i .r2'
+    ${If} $2 <> 0
+        System::Call '*$0(&w${NSIS_MAX_STRLEN} .r3)'
+        System::Call 'wtsapi32::WTSFreeMemory(p r0)'
+    ${EndIf}
+    ${If} $3 == ""
+        ReadEnvStr $3 USERNAME
+    ${Else}
+        System::Call 'wtsapi32::WTSQuerySessionInformationW(p 0, i ${WTS_CURRENT_SESSION}, i ${WTS_DOMAIN_NAME}, *p .r0, *i .r1) i .r2'
+        ${If} $2 <> 0
+            System::Call '*$0(&w${NSIS_MAX_STRLEN} .r1)'
+            System::Call 'wtsapi32::WTSFreeMemory(p r0)'
+            ${IfThen} $1 != "" ${|} StrCpy $3 "$1\$3" ${|}
+        ${EndIf}
+    ${EndIf}
+    Pop $2
+    Pop $1
+    Pop $0
+    Exch $3
+FunctionEnd
+
 Section "$(SectionLogon)" SecLogon
     InitPluginsDir
-    ReadEnvStr $0 USERDOMAIN
-    ReadEnvStr $1 USERNAME
-    ${IfThen} $0 != "" ${|} StrCpy $1 "$0\$1" ${|}
+    Call InteractiveUser
+    Pop $1
     ${WordReplace} "$1" "&" "&amp;" "+" $1
     ${WordReplace} "$INSTDIR\AerowispLogon.exe" "&" "&amp;" "+" $2
     ${WordReplace} "$(TaskDescription)" "&" "&amp;" "+" $3
@@ -170,13 +216,78 @@ Section "$(SectionLogon)" SecLogon
     FileWriteUTF16LE $0 '  <Settings><MultipleInstancesPolicy>IgnoreNew</MultipleInstancesPolicy>'
     FileWriteUTF16LE $0 '<DisallowStartIfOnBatteries>false</DisallowStartIfOnBatteries>'
     FileWriteUTF16LE $0 '<StopIfGoingOnBatteries>false</StopIfGoingOnBatteries>'
-    FileWriteUTF16LE $0 '<ExecutionTimeLimit>PT0S</ExecutionTimeLimit><Enabled>true</Enabled></Settings>$\r$\n'
+    FileWriteUTF16LE $0 '<ExecutionTimeLimit>PT0S</ExecutionTimeLimit><Priority>${TASK_PRIORITY}</Priority>'
+    FileWriteUTF16LE $0 '<Enabled>true</Enabled></Settings>$\r$\n'
     FileWriteUTF16LE $0 '  <Actions Context="Author"><Exec><Command>"$2"</Command></Exec></Actions>$\r$\n'
     FileWriteUTF16LE $0 '</Task>$\r$\n'
     FileClose $0
     nsExec::Exec '"$SYSDIR\schtasks.exe" /Create /TN "${TASK_NAME}" /XML "$PLUGINSDIR\task.xml" /F'
     Pop $0
-    DetailPrint "schtasks: $0"
+    ${If} $0 != 0
+        MessageBox MB_OK|MB_ICONEXCLAMATION "$(TaskFailed)" /SD IDOK
+        SetErrorLevel 2
+    ${EndIf}
+SectionEnd
+
+; A reinstall without "Start with Windows" leaves no task of an earlier installation behind.
+; schtasks /Delete fails alike for a task that is not there and one it may not delete: only a task still
+; found afterwards is a failure.
+Section "-RemoveLogonTask"
+    ${IfNot} ${SectionIsSelected} ${SecLogon}
+        nsExec::Exec '"$SYSDIR\schtasks.exe" /Delete /TN "${TASK_NAME}" /F'
+        Pop $0
+        ${If} $0 != 0
+            nsExec::Exec '"$SYSDIR\schtasks.exe" /Query /TN "${TASK_NAME}"'
+            Pop $0
+            ${If} $0 == 0
+                MessageBox MB_OK|MB_ICONEXCLAMATION "$(TaskNotRemoved)" /SD IDOK
+                SetErrorLevel 2
+            ${EndIf}
+        ${EndIf}
+    ${EndIf}
+SectionEnd
+
+; A silent installation leaves "Start with Windows" out when given /NOLOGONTASK.
+Function ChooseLogonTaskFromCommandLine
+    Push $0
+    Push $1
+    ${GetParameters} $0
+    ClearErrors
+    ${GetOptions} "$0" "/NOLOGONTASK" $1
+    ${IfNot} ${Errors}
+        SectionGetFlags ${SecLogon} $1
+        IntOp $1 $1 & ${SECTION_OFF}
+        SectionSetFlags ${SecLogon} $1
+    ${EndIf}
+    Pop $1
+    Pop $0
+FunctionEnd
+
+; ---- The DHCP server's firewall rule ----
+
+; Stations reach DhcpServer.exe on UDP port 67 only through an inbound rule: the hosted network's adapter
+; is on the Public profile, which blocks what no rule allows. The program adds the same rule when it is
+; missing (the portable copy relies on that); the uninstaller removes it.
+!define FIREWALL_RULE "Aerowisp DHCP Server"
+LangString FirewallRuleFailed ${LANG_ENGLISH} "The firewall rule for DhcpServer.exe (UDP port 67) could not be added. Aerowisp will try again when it starts the access point."
+LangString FirewallRuleFailed ${LANG_SIMPCHINESE} "无法添加 DhcpServer.exe (UDP 端口 67) 的防火墙规则。Aerowisp 启动接入点时会再次尝试。"
+LangString FirewallRuleFailed ${LANG_TRADCHINESE} "無法新增 DhcpServer.exe (UDP 連接埠 67) 的防火牆規則。Aerowisp 啟動存取點時會再次嘗試。"
+
+Section "-FirewallRule" SecFirewallRule
+    nsExec::Exec '"$SYSDIR\netsh.exe" advfirewall firewall delete rule name="${FIREWALL_RULE}"'
+    Pop $0
+    nsExec::Exec '"$SYSDIR\netsh.exe" advfirewall firewall add rule name="${FIREWALL_RULE}" dir=in action=allow program="$INSTDIR\DhcpServer.exe" protocol=UDP localport=67 profile=any enable=yes'
+    Pop $0
+    DetailPrint "netsh advfirewall add rule: $0"
+    ${If} $0 != 0
+        MessageBox MB_OK|MB_ICONEXCLAMATION "$(FirewallRuleFailed)" /SD IDOK
+    ${EndIf}
+SectionEnd
+
+Section "un.FirewallRule"
+    nsExec::Exec '"$SYSDIR\netsh.exe" advfirewall firewall delete rule name="${FIREWALL_RULE}"'
+    Pop $0
+    DetailPrint "netsh advfirewall delete rule: $0"
 SectionEnd
 
 ; ---- Uninstall ----

@@ -42,7 +42,19 @@ inline constexpr std::string_view kGetSharingConnectionType =
     "INetSharingConfiguration::get_SharingConnectionType";
 inline constexpr std::string_view kEnableSharing = "INetSharingConfiguration::EnableSharing";
 inline constexpr std::string_view kDisableSharing = "INetSharingConfiguration::DisableSharing";
+inline constexpr std::string_view kGetEnumPublicConnections = "INetSharingManager::get_EnumPublicConnections";
+inline constexpr std::string_view kGetEnumPrivateConnections =
+    "INetSharingManager::get_EnumPrivateConnections";
 inline constexpr std::string_view kGetAdaptersInfo = "GetAdaptersInfo";
+inline constexpr std::string_view kGetBestInterface = "GetBestInterface";
+// The service control manager.
+inline constexpr std::string_view kQueryServiceConfigW = "QueryServiceConfigW";
+inline constexpr std::string_view kChangeServiceConfigW = "ChangeServiceConfigW";
+inline constexpr std::string_view kStartServiceW = "StartServiceW";
+// Windows Firewall's rules.
+inline constexpr std::string_view kFwGetRules = "INetFwPolicy2::get_Rules";
+inline constexpr std::string_view kFwAddRule = "INetFwRules::Add";
+inline constexpr std::string_view kFwRemoveRule = "INetFwRules::Remove";
 // Starting netsh.exe and the DHCP server program.
 inline constexpr std::string_view kShellExecuteW = "ShellExecuteW";
 inline constexpr std::string_view kWinExec = "WinExec";
@@ -81,7 +93,16 @@ inline constexpr std::string_view kFailableOperations[] = {
     kGetSharingConnectionType,
     kEnableSharing,
     kDisableSharing,
+    kGetEnumPublicConnections,
+    kGetEnumPrivateConnections,
     kGetAdaptersInfo,
+    kGetBestInterface,
+    kQueryServiceConfigW,
+    kChangeServiceConfigW,
+    kStartServiceW,
+    kFwGetRules,
+    kFwAddRule,
+    kFwRemoveRule,
     kShellExecuteW,
     kWinExec,
 };

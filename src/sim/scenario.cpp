@@ -350,6 +350,33 @@ Problem ParseRegistryData(std::string_view text, RegistryValue& out) {
     return std::nullopt;
 }
 
+constexpr NamedNumber kServiceStartTypes[] = {
+    {"boot", 0}, {"system", 1}, {"automatic", 2}, {"manual", 3}, {"disabled", 4},
+};
+constexpr NamedNumber kServiceStates[] = {{"stopped", 1}, {"running", 4}};
+constexpr NamedNumber kFirewallProtocols[] = {{"tcp", 6}, {"udp", 17}, {"any", 256}};
+constexpr NamedNumber kFirewallDirections[] = {{"in", 1}, {"out", 2}};
+constexpr NamedNumber kFirewallActions[] = {{"block", 0}, {"allow", 1}};
+constexpr NamedNumber kFirewallProfiles[] = {
+    {"domain", kFirewallProfileDomain},
+    {"private", kFirewallProfilePrivate},
+    {"public", kFirewallProfilePublic},
+    {"all", kFirewallProfilesAll},
+};
+
+// "a, b, c": each item trimmed, empty items left out.
+std::vector<std::string_view> SplitList(std::string_view text) {
+    std::vector<std::string_view> items;
+    while (!text.empty()) {
+        const size_t comma = text.find(',');
+        const std::string_view item = Trim(text.substr(0, comma));
+        text.remove_prefix(comma == std::string_view::npos ? text.size() : comma + 1);
+        if (!item.empty())
+            items.push_back(item);
+    }
+    return items;
+}
+
 // ---- Sections ----
 
 template <typename Record>
@@ -514,6 +541,63 @@ const Field<ScenarioConnection> kConnectionFields[] = {
          }
          return std::nullopt;
      }},
+    {"Present", false, [](std::string_view v, ScenarioConnection& r) { return ParseFlag(v, r.present); }},
+    {"DefaultRoute", false,
+     [](std::string_view v, ScenarioConnection& r) { return ParseFlag(v, r.defaultRoute); }},
+};
+
+const Field<ScenarioService> kServiceFields[] = {
+    {"Name", true, [](std::string_view v, ScenarioService& r) { return ParseText(v, r.name); }},
+    {"StartType", false,
+     [](std::string_view v, ScenarioService& r) {
+         return ParseNamedEnum(v, kServiceStartTypes, r.startType, false);
+     }},
+    {"State", false,
+     [](std::string_view v, ScenarioService& r) {
+         return ParseNamedEnum(v, kServiceStates, r.state, false);
+     }},
+    {"DependsOn", false,
+     [](std::string_view v, ScenarioService& r) -> Problem {
+         r.dependencies.clear();
+         for (std::string_view item : SplitList(v)) {
+             if (Problem problem = ParseText(item, r.dependencies.emplace_back()))
+                 return problem;
+         }
+         return std::nullopt;
+     }},
+    {"StartError", false,
+     [](std::string_view v, ScenarioService& r) { return ParseNumber(v, r.startError); }},
+};
+
+const Field<ScenarioSharingService> kSharingServiceFields[] = {
+    {"ScopeAddress", false,
+     [](std::string_view v, ScenarioSharingService& r) { return ParseText(v, r.scopeAddress.emplace()); }},
+};
+
+const Field<FirewallRule> kFirewallRuleFields[] = {
+    {"Name", true, [](std::string_view v, FirewallRule& r) { return ParseText(v, r.name); }},
+    {"Program", false, [](std::string_view v, FirewallRule& r) { return ParseText(v, r.applicationName); }},
+    {"Protocol", false,
+     [](std::string_view v, FirewallRule& r) { return ParseNamed(v, kFirewallProtocols, r.protocol); }},
+    {"LocalPorts", false, [](std::string_view v, FirewallRule& r) { return ParseText(v, r.localPorts); }},
+    {"Direction", false,
+     [](std::string_view v, FirewallRule& r) {
+         return ParseNamed(v, kFirewallDirections, r.direction, false);
+     }},
+    {"Action", false,
+     [](std::string_view v, FirewallRule& r) { return ParseNamed(v, kFirewallActions, r.action, false); }},
+    {"Profiles", false,
+     [](std::string_view v, FirewallRule& r) -> Problem {
+         r.profiles = 0;
+         for (std::string_view item : SplitList(v)) {
+             uint32_t profile = 0;
+             if (Problem problem = ParseNamed(item, kFirewallProfiles, profile, false))
+                 return problem;
+             r.profiles |= profile;
+         }
+         return std::nullopt;
+     }},
+    {"Enabled", false, [](std::string_view v, FirewallRule& r) { return ParseFlag(v, r.enabled); }},
 };
 
 const Field<ScenarioHostedNetwork> kHostedNetworkFields[] = {
@@ -673,6 +757,28 @@ class ScenarioReader {
             ReadFields<ScenarioConnection>(section, kConnectionFields, connection, errors_);
             Unique(section, connection.guid, connectionLines_, "connection");
             scenario_.connections.push_back(std::move(connection));
+        } else if (name == "SERVICE") {
+            ScenarioService service;
+            ReadFields<ScenarioService>(section, kServiceFields, service, errors_);
+            auto same = std::ranges::find_if(scenario_.services, [&](const ScenarioService& known) {
+                return FoldAsciiCase(known.name) == FoldAsciiCase(service.name);
+            });
+            sharingServiceGiven_ =
+                sharingServiceGiven_ ||
+                FoldAsciiCase(service.name) == FoldAsciiCase(std::u16string_view(kSharingServiceName));
+            if (same == scenario_.services.end()) {
+                scenario_.services.push_back(std::move(service));
+            } else {
+                *same = std::move(service);
+            }
+        } else if (name == "SHARINGSERVICE") {
+            if (Single(section, sharingServiceLine_)) {
+                ReadFields<ScenarioSharingService>(section, kSharingServiceFields, scenario_.sharingService,
+                                                   errors_);
+            }
+        } else if (name == "FIREWALLRULE") {
+            ReadFields<FirewallRule>(section, kFirewallRuleFields, scenario_.firewallRules.emplace_back(),
+                                     errors_);
         } else if (name == "STATION") {
             ReadFields<ScenarioStation>(section, kStationFields, scenario_.stations.emplace_back(), errors_);
         } else if (name == "FAILURE") {
@@ -688,7 +794,22 @@ class ScenarioReader {
         }
     }
 
-    Scenario Take() { return std::move(scenario_); }
+    // Sharing that is on was switched on through the Sharing tab, which set the service to start
+    // automatically: unless the scenario says otherwise, it runs.
+    Scenario Take() {
+        const bool shared = std::ranges::any_of(scenario_.connections, [](const ScenarioConnection& c) {
+            return c.sharing != SharingState::kNone;
+        });
+        if (shared && !sharingServiceGiven_) {
+            for (ScenarioService& service : scenario_.services) {
+                if (service.name == kSharingServiceName) {
+                    service.startType = ServiceStartType::kAutomatic;
+                    service.state = ServiceState::kRunning;
+                }
+            }
+        }
+        return std::move(scenario_);
+    }
 
   private:
     bool Single(const RawSection& section, int& firstLine) {
@@ -714,6 +835,8 @@ class ScenarioReader {
     Scenario scenario_;
     int machineLine_ = 0;
     int hostedNetworkLine_ = 0;
+    int sharingServiceLine_ = 0;
+    bool sharingServiceGiven_ = false;
     std::map<Guid, int> cardLines_;
     std::map<Guid, int> connectionLines_;
 };
@@ -746,6 +869,22 @@ ScenarioResult LoadScenarioFile(std::u16string_view path) {
         return result;
     }
     return ParseScenario(*text);
+}
+
+// Start types and dependencies as Windows 7 installs them; of these only the filtering engine and
+// WMI run from the start.
+std::vector<ScenarioService> FreshWindows7Services() {
+    return {
+        {kSharingServiceName,
+         ServiceStartType::kDisabled,
+         ServiceState::kStopped,
+         {u"BFE", u"Netman", u"RasMan", u"Winmgmt"},
+         0},
+        {u"BFE", ServiceStartType::kAutomatic, ServiceState::kRunning, {}, 0},
+        {u"Netman", ServiceStartType::kManual, ServiceState::kStopped, {}, 0},
+        {u"RasMan", ServiceStartType::kManual, ServiceState::kStopped, {}, 0},
+        {u"Winmgmt", ServiceStartType::kAutomatic, ServiceState::kRunning, {}, 0},
+    };
 }
 
 Scenario DefaultScenario() {

@@ -8,7 +8,10 @@
 #include <utility>
 #include <vector>
 
+#include "core/platform/firewall.h"
+#include "core/ics/sharing_service.h"
 #include "core/platform/guid.h"
+#include "core/platform/service_control.h"
 #include "core/platform/wlan_types.h"
 #include "sim/registry_value.h"
 #include "sim/sim_text.h"
@@ -94,6 +97,11 @@ struct ScenarioConnection {
     bool nullGuid = false;
     bool nullName = false;
     bool nullDevice = false;
+    // No: gone from the machine (a virtual adapter recreated, a modem unplugged), while the sharing
+    // service may still hold a record of its sharing.
+    bool present = true;
+    // The routing table sends Internet traffic through it.
+    bool defaultRoute = false;
 };
 
 inline constexpr char16_t kDefaultVirtualConnectionName[] = u"Wireless Network Connection 2";
@@ -133,6 +141,24 @@ struct ScenarioFailure {
     uint32_t from = 1;              // the first call that fails; those before it succeed
 };
 
+// A service of the service control manager.
+struct ScenarioService {
+    std::u16string name;
+    ServiceStartType startType = ServiceStartType::kManual;
+    ServiceState state = ServiceState::kStopped;
+    std::vector<std::u16string> dependencies;
+    uint32_t startError = 0;  // StartServiceW fails with this Win32 error; 0: it starts
+};
+
+// The sharing service and the services it depends on, as a fresh Windows 7 has them: sharing disabled.
+std::vector<ScenarioService> FreshWindows7Services();
+
+// The sharing service's own settings (HKLM\System\CurrentControlSet\Services\SharedAccess\Parameters).
+struct ScenarioSharingService {
+    // "ScopeAddress": the address sharing gives the private adapter; its /24 is the allocator's scope.
+    std::optional<std::u16string> scopeAddress;
+};
+
 struct ScenarioRegistryKey {
     std::u16string path = kDefaultRegistryKey;  // under HKEY_CURRENT_USER
     bool readOnly = false;
@@ -154,6 +180,10 @@ struct Scenario {
     std::vector<ScenarioFailure> failures;
     std::vector<ScenarioRegistryKey> registry;
     std::vector<ScenarioIniFile> iniFiles;
+    std::vector<ScenarioService> services = FreshWindows7Services();
+    ScenarioSharingService sharingService;
+    // A fresh Windows 7 has no rule for DhcpServer.exe.
+    std::vector<FirewallRule> firewallRules;
 };
 
 struct ScenarioError {

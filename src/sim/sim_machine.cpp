@@ -20,7 +20,9 @@ SimMachine::SimMachine(const aerowisp::Scenario& scenario, aerowisp::Clock* cloc
                                  : nullptr),
       clock_(clock == nullptr ? *ownClock_ : *clock),
       wlan_(scenario_, clock_, journal_, failures_),
-      network_(scenario_, wlan_, journal_, failures_),
+      services_(scenario_.services, journal_, failures_),
+      network_(scenario_, wlan_, services_, journal_, failures_),
+      firewall_(scenario_.firewallRules, journal_, failures_),
       settings_(journal_, failures_),
       processes_(journal_, nullptr, &failures_),
       timers_(journal_) {
@@ -63,6 +65,22 @@ void SimMachine::RunShellCommand(const std::u16string& file, const std::u16strin
     std::u16string key = parameters.substr(kSetKey.size());
     key = key.substr(0, key.find(u' '));
     wlan_.SetStoredKey({Utf16ToUtf8(key), !IsHexKey(key), true});
+}
+
+}  // namespace aerowisp
+
+namespace aerowisp {
+
+std::string SimMachine::StationLeaseSource() const {
+    constexpr uint16_t kDhcpServerPort = 67;
+    const bool serverAnswers =
+        processes_.IsWindowOpen(u"Tftpd32") && network_.VirtualAddress() == u"192.168.139.1" &&
+        firewall_.AllowsInbound(scenario_.machine.programFolder + u"DhcpServer.exe", kFirewallProtocolUdp,
+                                kDhcpServerPort, kFirewallProfilePublic);
+    const bool sharingAnswers = network_.SharingAllocatorServes();
+    if (serverAnswers)
+        return sharingAnswers ? "both" : "DhcpServer.exe";
+    return sharingAnswers ? "sharing" : "none";
 }
 
 }  // namespace aerowisp

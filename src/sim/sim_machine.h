@@ -10,8 +10,10 @@
 #include "sim/journal.h"
 #include "sim/scenario.h"
 #include "sim/sim_clock.h"
+#include "sim/sim_firewall.h"
 #include "sim/sim_network.h"
 #include "sim/sim_processes.h"
+#include "sim/sim_services.h"
 #include "sim/sim_settings_store.h"
 #include "sim/sim_timers.h"
 #include "sim/sim_wlan_service.h"
@@ -36,6 +38,14 @@ class SimMachine {
     // DhcpServer.exe in the program folder opens the window "Tftpd32".
     SimProcessesAndWindows& Processes() { return processes_; }
     SimTimerService& Timers() { return timers_; }
+    // The service control manager with the sharing service and what it depends on.
+    SimServices& Services() { return services_; }
+    // Windows Firewall; the hosted network's adapter is on the Public profile.
+    SimFirewall& Firewall() { return firewall_; }
+    // Who answers the hosted network's stations' DHCP requests now: "DhcpServer.exe" (it runs, the
+    // virtual adapter has its fixed address and the firewall lets UDP 67 reach it on the Public profile),
+    // "sharing" (sharing's own allocator), "both" (they fight) or "none" (stations get no lease).
+    std::string StationLeaseSource() const;
     aerowisp::Journal& Journal() { return journal_; }
     FailurePlan& Failures() { return failures_; }
     // The clock everything on this machine runs by.
@@ -55,7 +65,9 @@ class SimMachine {
     std::unique_ptr<SimClock> ownClock_;
     aerowisp::Clock& clock_;
     SimWlanService wlan_;
+    SimServices services_;
     SimNetwork network_;
+    SimFirewall firewall_;
     SimSettingsStore settings_;
     SimProcessesAndWindows processes_;
     SimTimerService timers_;

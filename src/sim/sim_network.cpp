@@ -9,6 +9,7 @@
 #include "sim/failure_plan.h"
 #include "sim/journal.h"
 #include "sim/operations.h"
+#include "sim/sim_services.h"
 #include "sim/sim_settings_store.h"
 #include "sim/sim_text.h"
 #include "sim/sim_wlan_service.h"
@@ -41,7 +42,10 @@ std::string QuoteOrNull(bool isNull, std::u16string_view text) {
 
 class SimSharingConfiguration final : public NetSharingConfiguration {
   public:
-    SimSharingConfiguration(SimNetwork& network, const Guid& guid) : network_(network), guid_(guid) {}
+    // `record`: reached through the service's lists of shared connections, which keep connections
+    // that are gone.
+    SimSharingConfiguration(SimNetwork& network, const Guid& guid, bool record)
+        : network_(network), guid_(guid), record_(record) {}
 
     std::optional<bool> SharingEnabled() override {
         SimNetwork::Connection* connection = Live();
@@ -74,59 +78,75 @@ class SimSharingConfiguration final : public NetSharingConfiguration {
                                                             : kSharingTypePrivateValue;
     }
 
-    // One public and one private connection at a time: sharing a second one as either fails.
-    bool EnableSharing(IcsSharingType type) override {
+    // One public and one private connection at a time: sharing a second one as either fails. The
+    // service must run; while it keeps a record of a connection that is gone, every enable fails. A
+    // private adapter gets the address of the service's scope.
+    HResult EnableSharing(IcsSharingType type) override {
         SimNetwork::Connection* connection = Live();
         const SharingState wanted =
             type == IcsSharingType::kPublic ? SharingState::kPublic : SharingState::kPrivate;
         const std::string arguments = Arguments(connection) + " type=" + std::string(SharingName(wanted));
         if (!connection) {
             network_.journal_.Record(op::kEnableSharing, arguments, kHresultNotFound);
-            return false;
+            return kHresultNotFound;
         }
-        if (network_.Failed(op::kEnableSharing, arguments))
-            return false;
+        if (std::optional<uint32_t> error = network_.Failed(op::kEnableSharing, arguments))
+            return *error;
+        HResult result = network_.SharingServiceError();
+        const bool stale =
+            std::ranges::any_of(network_.connections_, [&](const SimNetwork::Connection& other) {
+                return !network_.Present(other) && other.sharing != SharingState::kNone;
+            });
         const bool taken =
             std::ranges::any_of(network_.connections_, [&](const SimNetwork::Connection& other) {
                 return &other != connection && other.sharing == wanted;
             });
-        network_.journal_.Record(op::kEnableSharing, arguments, taken ? kEFail : kSuccess);
-        if (taken)
-            return false;
+        if (result == kSuccess)
+            result = stale ? kHresultStaleSharing : taken ? kEFail : kSuccess;
+        network_.journal_.Record(op::kEnableSharing, arguments, result);
+        if (result != kSuccess)
+            return result;
         connection->sharing = wanted;
-        return true;
+        if (wanted == SharingState::kPrivate)
+            connection->address = network_.scopeAddress_;
+        return kSuccess;
     }
 
-    bool DisableSharing() override {
+    HResult DisableSharing() override {
         SimNetwork::Connection* connection = Live();
         const std::string arguments = Arguments(connection);
         if (!connection) {
             network_.journal_.Record(op::kDisableSharing, arguments, kHresultNotFound);
-            return false;
+            return kHresultNotFound;
         }
-        if (network_.Failed(op::kDisableSharing, arguments))
-            return false;
-        network_.journal_.Record(op::kDisableSharing, arguments);
+        if (std::optional<uint32_t> error = network_.Failed(op::kDisableSharing, arguments))
+            return *error;
+        const HResult result = network_.SharingServiceError();
+        network_.journal_.Record(op::kDisableSharing, arguments, result);
+        if (result != kSuccess)
+            return result;
         connection->sharing = SharingState::kNone;
-        return true;
+        return kSuccess;
     }
 
     static constexpr int32_t kSharingTypePublicValue = 0;
     static constexpr int32_t kSharingTypePrivateValue = 1;
 
   private:
-    SimNetwork::Connection* Live() { return network_.FindPresent(guid_); }
+    SimNetwork::Connection* Live() { return record_ ? network_.FindAny(guid_) : network_.FindPresent(guid_); }
     std::string Arguments(const SimNetwork::Connection* connection) const {
         return network_.ConnectionArgument(connection, guid_);
     }
 
     SimNetwork& network_;
     Guid guid_;
+    bool record_;
 };
 
 class SimNetConnection final : public NetConnection {
   public:
-    SimNetConnection(SimNetwork& network, const Guid& guid) : network_(network), guid_(guid) {}
+    SimNetConnection(SimNetwork& network, const Guid& guid, bool record = false)
+        : network_(network), guid_(guid), record_(record) {}
 
     std::optional<NetConnectionProps> Properties() override {
         SimNetwork::Connection* connection = network_.FindPresent(guid_);
@@ -156,7 +176,7 @@ class SimNetConnection final : public NetConnection {
     }
 
     std::unique_ptr<NetSharingConfiguration> SharingConfiguration() override {
-        SimNetwork::Connection* connection = network_.FindPresent(guid_);
+        SimNetwork::Connection* connection = record_ ? network_.FindAny(guid_) : network_.FindPresent(guid_);
         const std::string arguments = network_.ConnectionArgument(connection, guid_);
         if (!connection) {
             network_.journal_.Record(op::kGetSharingConfiguration, arguments, kHresultNotFound);
@@ -165,12 +185,13 @@ class SimNetConnection final : public NetConnection {
         if (network_.Failed(op::kGetSharingConfiguration, arguments))
             return nullptr;
         network_.journal_.Record(op::kGetSharingConfiguration, arguments);
-        return std::make_unique<SimSharingConfiguration>(network_, guid_);
+        return std::make_unique<SimSharingConfiguration>(network_, guid_, record_);
     }
 
   private:
     SimNetwork& network_;
     Guid guid_;
+    bool record_;
 };
 
 class SimSharingManager final : public NetSharingManager {
@@ -190,15 +211,39 @@ class SimSharingManager final : public NetSharingManager {
         return connections;
     }
 
+    // The service's own records, which outlive a connection that is gone.
+    std::optional<std::vector<std::unique_ptr<NetConnection>>> EnumSharedConnections(
+        IcsSharingType type) override {
+        const bool isPublic = type == IcsSharingType::kPublic;
+        const std::string_view operation =
+            isPublic ? op::kGetEnumPublicConnections : op::kGetEnumPrivateConnections;
+        if (network_.Failed(operation, ""))
+            return std::nullopt;
+        const SharingState wanted = isPublic ? SharingState::kPublic : SharingState::kPrivate;
+        std::vector<std::unique_ptr<NetConnection>> connections;
+        for (const SimNetwork::Connection& connection : network_.connections_) {
+            if (connection.sharing == wanted)
+                connections.push_back(
+                    std::make_unique<SimNetConnection>(network_, connection.scenario.guid, true));
+        }
+        network_.journal_.Record(operation, "connections=" + std::to_string(connections.size()));
+        return connections;
+    }
+
   private:
     SimNetwork& network_;
 };
 
 // ---- The network ----
 
-SimNetwork::SimNetwork(const Scenario& scenario, const SimWlanService& wlan, Journal& journal,
-                       FailurePlan& failures)
-    : wlan_(wlan), journal_(journal), failures_(failures) {
+SimNetwork::SimNetwork(const Scenario& scenario, const SimWlanService& wlan, SimServices& services,
+                       Journal& journal, FailurePlan& failures)
+    : wlan_(wlan),
+      services_(services),
+      journal_(journal),
+      failures_(failures),
+      scopeValue_(scenario.sharingService.scopeAddress),
+      scopeAddress_(scenario.sharingService.scopeAddress.value_or(kDefaultScopeAddress)) {
     const Guid& virtualGuid = scenario.hostedNetwork.virtualAdapterGuid;
     for (const ScenarioConnection& connection : scenario.connections) {
         const bool isVirtual = connection.guid == virtualGuid;
@@ -215,6 +260,8 @@ SimNetwork::SimNetwork(const Scenario& scenario, const SimWlanService& wlan, Jou
         virtualConnection.adapterType = kIfTypeIeee80211;
         connections_.push_back({virtualConnection, true, SharingState::kNone});
     }
+    for (size_t i = 0; i < connections_.size(); ++i)
+        connections_[i].index = kFirstInterfaceIndex + static_cast<uint32_t>(i);
 }
 
 std::u16string SimNetwork::GuidText(const Guid& guid) {
@@ -225,7 +272,50 @@ std::u16string SimNetwork::GuidText(const Guid& guid) {
 }
 
 bool SimNetwork::Present(const Connection& connection) const {
-    return !connection.isVirtual || wlan_.HostedNetworkRunning();
+    return connection.scenario.present && (!connection.isVirtual || wlan_.HostedNetworkRunning());
+}
+
+SimNetwork::Connection* SimNetwork::FindAny(const Guid& guid) {
+    auto it =
+        std::ranges::find_if(connections_, [&](const Connection& c) { return c.scenario.guid == guid; });
+    return it == connections_.end() ? nullptr : &*it;
+}
+
+// HRESULT_FROM_WIN32 of the service's start error.
+HResult SimNetwork::SharingServiceError() {
+    const uint32_t error = services_.DemandStart(kSharingServiceName);
+    return error == 0 ? kSuccess : 0x80070000u | (error & 0xFFFFu);
+}
+
+uint32_t SimNetwork::GetBestInterface(uint32_t destination, uint32_t& interfaceIndex) {
+    std::string arguments =
+        "destination=" + std::to_string(destination >> 24) + "." + std::to_string(destination >> 16 & 0xFF) +
+        "." + std::to_string(destination >> 8 & 0xFF) + "." + std::to_string(destination & 0xFF);
+    if (std::optional<uint32_t> error = Failed(op::kGetBestInterface, arguments))
+        return *error;
+    auto it = std::ranges::find_if(connections_, [&](const Connection& c) {
+        return Present(c) && c.scenario.listedAdapter && c.scenario.defaultRoute;
+    });
+    if (it == connections_.end()) {
+        journal_.Record(op::kGetBestInterface, arguments, kErrorCanNotComplete);
+        return kErrorCanNotComplete;
+    }
+    interfaceIndex = it->index;
+    journal_.Record(op::kGetBestInterface, arguments + " index=" + std::to_string(interfaceIndex));
+    return kSuccess;
+}
+
+std::u16string SimNetwork::VirtualAddress() const {
+    auto it = std::ranges::find_if(connections_, &Connection::isVirtual);
+    return it == connections_.end() ? u"dhcp" : it->address;
+}
+
+bool SimNetwork::SharingAllocatorServes() const {
+    const auto network = [](std::u16string_view address) { return address.substr(0, address.rfind(u'.')); };
+    return std::ranges::any_of(connections_, [&](const Connection& c) {
+        return c.isVirtual && Present(c) && c.sharing == SharingState::kPrivate && c.address != u"dhcp" &&
+               network(c.address) == network(scopeAddress_);
+    });
 }
 
 SimNetwork::Connection* SimNetwork::FindPresent(const Guid& guid) {
@@ -261,10 +351,11 @@ void SimNetwork::InitializeSecurity() {
     securitySet_ = true;
 }
 
-std::unique_ptr<NetSharingManager> SimNetwork::CreateSharingManager() {
+std::unique_ptr<NetSharingManager> SimNetwork::CreateSharingManager(HResult& result) {
     const std::string arguments =
         "clsid=CLSID_NetSharingManager context=CLSCTX_ALL iid=IID_INetSharingManager";
-    if (Failed(op::kCoCreateInstance, arguments))
+    result = Failed(op::kCoCreateInstance, arguments).value_or(kSuccess);
+    if (result != kSuccess)
         return nullptr;
     journal_.Record(op::kCoCreateInstance, arguments);
     return std::make_unique<SimSharingManager>(*this);
@@ -297,6 +388,7 @@ uint32_t SimNetwork::GetAdaptersInfo(std::vector<AdapterInfo>& adapters) {
                 info.description += c < 0x80 ? static_cast<char>(c) : '?';
         }
         info.address.assign(s.mac.begin(), s.mac.end());
+        info.index = connection->index;
         adapters.push_back(std::move(info));
     }
     journal_.Record(op::kGetAdaptersInfo, arguments);
@@ -308,6 +400,8 @@ std::optional<std::u16string> SimNetwork::ReadMachineText(std::u16string_view su
     const std::string keyArgument = "key=" + QuoteText(u"HKLM\\" + std::u16string(subkey));
     if (Failed(op::kRegOpenKeyExW, keyArgument + " access=KEY_ALL_ACCESS"))
         return std::nullopt;
+    if (EqualsIgnoringCaseAZ(subkey, kSharingParametersKey))
+        return ReadScopeAddress(keyArgument, valueName);
     // "<network class key>\{GUID}\Connection": the adapter's connection key.
     const std::u16string prefix = std::u16string(kNetworkClassKey) + u"\\";
     const std::u16string suffix = std::u16string(u"\\") + kConnectionSubkey;
@@ -347,6 +441,23 @@ std::optional<std::u16string> SimNetwork::ReadMachineText(std::u16string_view su
             if (stored.size() <= kMaxRegistryTextLength)
                 text = stored;
         }
+    }
+    journal_.Record(op::kRegCloseKey, keyArgument, failures_.Consume(op::kRegCloseKey).value_or(kSuccess));
+    return text;
+}
+
+// The sharing service's key always exists; "ScopeAddress" only when the scenario sets it.
+std::optional<std::u16string> SimNetwork::ReadScopeAddress(const std::string& keyArgument,
+                                                           std::u16string_view valueName) {
+    journal_.Record(op::kRegOpenKeyExW, keyArgument + " access=KEY_ALL_ACCESS");
+    const std::string queryArguments = keyArgument + " name=" + QuoteText(valueName);
+    std::u16string text;
+    if (!Failed(op::kRegQueryValueExW, queryArguments)) {
+        const bool found = scopeValue_ && EqualsIgnoringCaseAZ(valueName, kScopeAddressValue);
+        journal_.Record(op::kRegQueryValueExW, queryArguments + (found ? " type=REG_SZ" : ""),
+                        found ? kSuccess : kErrorFileNotFound);
+        if (found)
+            text = *scopeValue_;
     }
     journal_.Record(op::kRegCloseKey, keyArgument, failures_.Consume(op::kRegCloseKey).value_or(kSuccess));
     return text;

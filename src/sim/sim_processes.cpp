@@ -101,7 +101,7 @@ std::vector<TopLevelWindow> SimProcessesAndWindows::EnumTopLevelWindows(size_t t
     std::vector<TopLevelWindow> result;
     for (const Window& window : windows_) {
         size_t kept = titleBufferLength == 0 ? 0 : std::min(window.title.size(), titleBufferLength - 1);
-        result.push_back({window.handle, window.title.substr(0, kept)});
+        result.push_back({window.handle, window.title.substr(0, kept), window.className});
     }
     journal_.Record("EnumWindows", "count=" + std::to_string(result.size()));
     return result;
@@ -144,10 +144,11 @@ void SimProcessesAndWindows::AddProgram(const std::u16string& path, const std::u
     programs_.push_back({path, windowTitle});
 }
 
-WindowHandle SimProcessesAndWindows::OpenWindow(const std::u16string& title, bool closesOnSysCommand) {
+WindowHandle SimProcessesAndWindows::OpenWindow(const std::u16string& title, bool closesOnSysCommand,
+                                                const std::u16string& className) {
     WindowHandle handle = nextWindow_;
     nextWindow_ += 0x10;
-    windows_.push_back({handle, title, closesOnSysCommand, {}});
+    windows_.push_back({handle, title, closesOnSysCommand, className, {}});
     return handle;
 }
 

@@ -71,8 +71,10 @@ class SimProcessesAndWindows final : public ProcessesAndWindows {
     void AddProgram(const std::u16string& path, const std::u16string& windowTitle = {});
     // The full paths of the programs started, in order.
     const std::vector<std::u16string>& StartedPrograms() const { return started_; }
-    // A top-level window of another program. One that ignores SC_CLOSE stays open when asked to close.
-    WindowHandle OpenWindow(const std::u16string& title, bool closesOnSysCommand = true);
+    // A top-level window of another program, a dialog box unless `className` says otherwise. One that
+    // ignores SC_CLOSE stays open when asked to close.
+    WindowHandle OpenWindow(const std::u16string& title, bool closesOnSysCommand = true,
+                            const std::u16string& className = kDialogWindowClass);
     bool IsWindowOpen(const std::u16string& title) const;
     // The commands posted to a window, in order; empty for a window that no longer exists.
     std::vector<uint32_t> PostedCommands(WindowHandle window) const;
@@ -87,6 +89,7 @@ class SimProcessesAndWindows final : public ProcessesAndWindows {
         WindowHandle handle = 0;
         std::u16string title;
         bool closesOnSysCommand = true;
+        std::u16string className;
         std::vector<uint32_t> posted;
     };
 

@@ -346,7 +346,7 @@ TEST(StartConnectionSharing, RunsNoAddressCommandItCannotAimSafely) {
 
         EXPECT_EQ(h.Count("ShellExecuteW"), 0u);
         EXPECT_EQ(h.Count("OutputDebugStringW"), 3u) << "DHCP, static and DHCP commands skipped";
-        EXPECT_EQ(h.machine.Network().AddressOf(c.virtualName), u"dhcp");
+        EXPECT_EQ(h.machine.Network().AddressOf(c.virtualName), u"192.168.137.1") << "as sharing left it";
         EXPECT_EQ(h.machine.Network().AddressOf(u"Wireless Network Connection 2").value_or(u"dhcp"), u"dhcp");
     }
 }
@@ -437,18 +437,22 @@ TEST(SimNetwork, KeepsOnePublicAndOnePrivateConnection) {
     SharingHarness h(
         "[Connection]\nName = Office\nDevice = Intel 82579LM\nGuid = 22222222-0000-0000-0000-000000000001\n"
         "Sharing = public\n");
-    auto manager = h.machine.Network().CreateSharingManager();
+    HResult created = kEPointer;
+    auto manager = h.machine.Network().CreateSharingManager(created);
+    EXPECT_EQ(created, kSOk);
     auto connections = manager->EnumEveryConnection();
     ASSERT_TRUE(connections);
     ASSERT_EQ(connections->size(), 3u);
     auto lan = (*connections)[0]->SharingConfiguration();
     auto virtualSide = (*connections)[2]->SharingConfiguration();
+    h.machine.Services().SetStartType(kSharingServiceName, ServiceStartType::kManual);
 
-    EXPECT_FALSE(lan->EnableSharing(IcsSharingType::kPublic)) << "Office is public already";
-    EXPECT_TRUE(virtualSide->EnableSharing(IcsSharingType::kPrivate));
-    EXPECT_FALSE(lan->EnableSharing(IcsSharingType::kPrivate));
+    EXPECT_EQ(lan->EnableSharing(IcsSharingType::kPublic), kEFail) << "Office is public already";
+    EXPECT_EQ(virtualSide->EnableSharing(IcsSharingType::kPrivate), kSOk);
+    EXPECT_EQ(lan->EnableSharing(IcsSharingType::kPrivate), kEFail);
     h.machine.Wlan().HostedNetworkForceStop(h.State().wlanHandle, nullptr);
-    EXPECT_FALSE(virtualSide->DisableSharing()) << "the virtual adapter went with the hosted network";
+    EXPECT_EQ(virtualSide->DisableSharing(), kHresultNotFound)
+        << "the virtual adapter went with the hosted network";
     EXPECT_EQ(manager->EnumEveryConnection()->size(), 2u);
     EXPECT_EQ(h.machine.Network().SharingOf(kVirtual), SharingState::kPrivate);
 }

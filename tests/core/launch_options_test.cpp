@@ -63,5 +63,28 @@ TEST(LaunchOptionsTest, ParsesTheTwoWaysToRunIgnoresOthersAndRefusesMisusedJourn
     }
 }
 
+// What the logon start passes; it goes with either machine and is matched exactly.
+TEST(LaunchOptionsTest, StartHiddenSwitch) {
+    struct Case {
+        const char* label;
+        std::vector<std::u16string> arguments;
+        bool startHidden;
+        std::u16string scenario;
+    };
+    const Case cases[] = {
+        {"alone", {u"--start-hidden"}, true, u""},
+        {"after the scenario", {u"--simulate", u"s.ini", u"--start-hidden"}, true, u"s.ini"},
+        {"in place of the scenario", {u"--simulate", u"--start-hidden"}, true, u""},
+        {"misspelt", {u"--start-hidden2", u"/start-hidden"}, false, u""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        const LaunchOptionsResult result = ParseLaunchOptions(c.arguments);
+        ASSERT_TRUE(result.options.has_value());
+        EXPECT_EQ(result.options->startHidden, c.startHidden);
+        EXPECT_EQ(result.options->scenarioPath, c.scenario);
+    }
+}
+
 }  // namespace
 }  // namespace aerowisp

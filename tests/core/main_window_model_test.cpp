@@ -69,6 +69,30 @@ TEST(OnNcPaint, WithoutACardTheFirstTwoPaintsHide) {
     EXPECT_EQ(h.processes.DebugTraces(), std::vector<std::u16string>(4, u"2011 07 16 show window "));
 }
 
+// The logon start's --start-hidden, for when it could not write the marker: like a found marker, one
+// request, within the same allowance of two hidden paints.
+TEST(OnNcPaint, TheStartHiddenSwitchAsksOnce) {
+    struct Case {
+        const char* label;
+        bool cardPresent;
+        std::vector<bool> hidden;
+    };
+    const Case cases[] = {
+        {"with a card", true, {true, false, false}},
+        {"without a card", false, {true, true, false}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        ModelHarness h;
+        h.State().cardPresent = c.cardPresent;
+        h.model.RequestStartHidden();
+        std::vector<bool> hidden;
+        for (int i = 0; i < 3; ++i)
+            hidden.push_back(h.model.OnNcPaint());
+        EXPECT_EQ(hidden, c.hidden);
+    }
+}
+
 TEST(OnNcPaint, WithACardAndNoMarkerNothingHides) {
     ModelHarness h;
     h.State().cardPresent = true;

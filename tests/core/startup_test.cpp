@@ -181,12 +181,17 @@ TEST_F(InstanceTest, CompanionRunningEndsWithoutTheMainWindow) {
     host.companionRunning = true;
     WindowHandle first = processes.OpenWindow(u"Aerowisp Manager");
     WindowHandle second = processes.OpenWindow(u"About Aerowisp");
+    // Windows of other programs that only name the product: the install folder, a page about it.
+    WindowHandle folder = processes.OpenWindow(u"Aerowisp", true, u"CabinetWClass");
+    WindowHandle page = processes.OpenWindow(u"Aerowisp - Mozilla Firefox", true, u"MozillaWindowClass");
     EXPECT_EQ(Run(), InstanceOutcome::kDeferredToCompanion);
     EXPECT_EQ(host.calls,
               (std::vector<std::string>{"CreateMutexW VI61", "OpenEventW BrevoAppRunning",
                                         "CloseHandle event", "LoadStringW 102", "CoUninitialize"}));
     EXPECT_EQ(processes.PostedCommands(first), std::vector<uint32_t>{32778});
     EXPECT_EQ(processes.PostedCommands(second), std::vector<uint32_t>{32778});
+    EXPECT_TRUE(processes.PostedCommands(folder).empty());
+    EXPECT_TRUE(processes.PostedCommands(page).empty());
     EXPECT_EQ(machine.Journal().Count("Sleep"), 0u);
 }
 

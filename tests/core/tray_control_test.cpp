@@ -41,6 +41,12 @@ TEST(UpdateTrayTip, DescribesTheState) {
     };
     const Case cases[] = {
         {"no card", [](TrayHarness& h) { h.State().cardPresent = false; }, u"Wireless LAN Card Not Exit"},
+        {"no WLAN service",
+         [](TrayHarness& h) {
+             h.State().cardPresent = false;
+             h.State().wlanServiceMissing = true;
+         },
+         u"Wireless LAN Card Not Exit\nThe Wireless LAN Service is not installed on this computer."},
         {"radio off", [](TrayHarness& h) { h.State().radioOn = false; }, u"Radio off"},
         {"AP+STA", [](TrayHarness& h) { ApMode(h, u"Home AP"); }, u"AP mode : Home AP"},
         {"disconnected", [](TrayHarness&) {}, u"Status : Disconnected "},

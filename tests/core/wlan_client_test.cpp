@@ -89,7 +89,8 @@ TEST(DiscoverInterface, ChoosesTheCard) {
         h.model.DiscoverInterface(c.allowDialog);
 
         if (c.dialogShown) {
-            EXPECT_EQ(h.Operations(), (Ops{"WlanEnumInterfaces", "View.SelectCardDialog", "SetTimer", kAllow}));
+            EXPECT_EQ(h.Operations(),
+                      (Ops{"WlanEnumInterfaces", "View.SelectCardDialog", "SetTimer", kAllow}));
             EXPECT_EQ(h.OnlyArguments("View.SelectCardDialog"),
                       "\"Intel(R) Centrino(R) Advanced-N 6205\" \"Atheros AR9285 Wireless Network Adapter\" "
                       "\"Carte réseau sans fil USB\"");
@@ -141,6 +142,35 @@ TEST(DiscoverInterface, FindingNoCardKeepsWhatWasKnown) {
         EXPECT_EQ(h.Count(kAllow), c.listHeld ? 1u : 0u);
         EXPECT_EQ(client.cardDescription, c.discoveredBefore ? kFirstCard : u"");
         EXPECT_EQ(client.interfaceGuidText.has_value(), c.discoveredBefore);
+    }
+}
+
+// Where Windows has no WLAN service every call gives ERROR_SERVICE_DOES_NOT_EXIST: no card, and the About
+// page says why instead of an empty device name. Any other failure of the open is only "no card".
+TEST(DiscoverInterface, TellsWhenTheWlanServiceIsNotInstalled) {
+    struct Case {
+        const char* label;
+        WlanResult openError;
+        bool missing;
+        std::u16string deviceName;
+    };
+    const Case cases[] = {
+        {"service not installed", kErrorServiceNotInstalled, true,
+         u"The Wireless LAN Service is not installed on this computer."},
+        {"service not answering", kErrorInvalidState, false, u""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        ModelHarness h;
+        CloseHarnessHandle(h);
+        h.machine.Failures().FailAlways("WlanOpenHandle", c.openError);
+        h.machine.Failures().FailAlways("WlanEnumInterfaces", c.openError);
+
+        h.model.DiscoverInterface(true);
+
+        EXPECT_FALSE(h.State().cardPresent);
+        EXPECT_EQ(h.State().wlanServiceMissing, c.missing);
+        EXPECT_EQ(AboutPageDeviceName(h.State(), h.model.Wlan().State(), h.view), c.deviceName);
     }
 }
 

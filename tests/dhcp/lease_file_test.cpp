@@ -51,6 +51,39 @@ TEST(DhcpLeaseFileTest, DamagedLinesCostOnlyThemselves) {
     }
 }
 
+TEST(DhcpLeaseFileTest, ReadsWhatItAndOlderVersionsWroteAndRefusesCutRecords) {
+    const std::string marked = "# DhcpServer leases 2: address state expires client hardware =host ;\r\n";
+    const struct {
+        const char* name;
+        std::string text;
+        size_t records;
+        size_t damaged;
+    } cases[] = {
+        {"older file, no end marks",
+         "# DhcpServer leases\r\n192.168.139.2 bound 1 01 01 =a\r\n192.168.139.3 bound 1 02 02 =b", 2, 0},
+        {"CR line ends", marked + "192.168.139.2 bound 1 01 01 =a ;\r192.168.139.3 bound 1 02 02 =b ;\r", 2,
+         0},
+        {"upper-case hex", marked + "192.168.139.2 bound 1 0A0B 0aFF =a ;\r\n", 1, 0},
+        {"cut inside the host name",
+         marked + "192.168.139.2 bound 1 01 01 =a ;\r\n192.168.139.3 bound 1 02 02 =stat", 1, 1},
+        {"cut before the end mark", marked + "192.168.139.3 bound 1 02 02 =b", 0, 1},
+        {"cut within the end mark", marked + "192.168.139.3 bound 1 02 02 =b ", 0, 1},
+        {"marked records without the header",
+         "192.168.139.2 bound 1 01 01 =a ;\n192.168.139.3 bound 1 02 02 =stat\n", 1, 1},
+        {"a host name that is the mark itself", marked + "192.168.139.2 bound 1 01 01 =; ;\n", 1, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const LeaseFileContents contents = ParseLeaseFile(c.text);
+        EXPECT_EQ(contents.records.size(), c.records);
+        EXPECT_EQ(contents.damagedLines, c.damaged);
+    }
+    const LeaseFileContents upper = ParseLeaseFile(marked + "192.168.139.2 bound 1 0A0B 0aFF =a ;");
+    ASSERT_EQ(upper.records.size(), 1u);
+    EXPECT_EQ(upper.records[0].client, (std::vector<uint8_t>{0x0A, 0x0B}));
+    EXPECT_EQ(upper.records[0].hardware, (std::vector<uint8_t>{0x0A, 0xFF}));
+}
+
 TEST(DhcpLeaseFileTest, TableTakesBackOnlyUsableRecords) {
     LeaseTable table(Net(2), Net(10));
     const std::vector<Lease> records = {

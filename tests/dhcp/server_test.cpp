@@ -33,7 +33,8 @@ struct Step {
     Ipv4 requested = 0;
     Ipv4 serverId = 0;
     Ipv4 giaddr = 0;
-    bool broadcast = true;  // how the request arrived
+    bool broadcast = true;      // how the request arrived
+    bool leaseFileRead = true;  // false: the server holds new addresses back
     std::optional<MessageType> reply{};
     Ipv4 yiaddr = 0;
     Ipv4 to = kBroadcast;
@@ -66,6 +67,7 @@ void Converse(const char* name, const Config& config, const std::vector<Step>& s
     for (size_t i = 0; i < steps.size(); ++i) {
         const Step& step = steps[i];
         SCOPED_TRACE(std::string(name) + ", step " + std::to_string(i + 1));
+        server.SetHoldingNewAddresses(!step.leaseFileRead);
         std::optional<Reply> reply = server.Handle(Request(step), step.broadcast, kStart + step.at);
         ASSERT_EQ(reply.has_value(), step.reply.has_value());
         if (!reply)
@@ -187,11 +189,67 @@ TEST(DhcpServerTest, AnswersConversations) {
     Converse("other networks and odd requests", defaults,
              {{.type = kRequest, .requested = MakeIpv4(10, 0, 0, 9), .reply = kNak},
               {.type = kRequest, .requested = Net(1), .reply = kNak},
-              {.type = kRequest, .ciaddr = MakeIpv4(10, 0, 0, 9)},
+              {.type = kRequest, .ciaddr = MakeIpv4(10, 0, 0, 9), .reply = kNak},
               {.type = kRequest},
               {.type = kOffer},
               {.type = kInform, .ciaddr = Net(77), .broadcast = false, .reply = kAck, .to = Net(77)},
               {.type = kInform}});
+}
+
+TEST(DhcpServerTest, NeverUnicastsOffTheLinkAndMovesStationsOfOtherNetworks) {
+    const Ipv4 sharing = MakeIpv4(192, 168, 137, 57);
+    const Ipv4 remote = MakeIpv4(10, 0, 0, 9);
+    Converse("addresses of other networks", Config{},
+             {{.type = kRequest, .ciaddr = sharing, .reply = kNak},
+              {.type = kRequest, .ciaddr = sharing, .broadcast = false, .reply = kNak},
+              {.type = kRequest, .requested = sharing, .reply = kNak},
+              {.type = kRequest, .ciaddr = remote, .requested = Net(5), .reply = kNak},
+              {.type = kRequest, .ciaddr = remote, .requested = Net(5), .serverId = Net(1), .reply = kNak},
+              {.type = kDiscover, .ciaddr = remote, .reply = kOffer, .yiaddr = Net(2)},
+              {.type = kDiscover, .ciaddr = Net(255), .reply = kOffer, .yiaddr = Net(2)},
+              {.type = kRequest, .ciaddr = Net(255), .requested = Net(2), .reply = kAck, .yiaddr = Net(2)},
+              {.type = kInform, .ciaddr = Net(255)},
+              {.type = kInform, .ciaddr = remote},
+              {.type = kDiscover, .giaddr = Net(255)},
+              {.type = kDiscover, .giaddr = Net(1)}});
+
+    Converse("held until the lease file is read", Config{},
+             {{.type = kDiscover, .leaseFileRead = false},
+              {.type = kRequest, .requested = Net(5), .leaseFileRead = false},
+              {.client = 'b', .type = kRequest, .ciaddr = Net(6), .leaseFileRead = false},
+              {.type = kRequest, .requested = sharing, .leaseFileRead = false, .reply = kNak},
+              {.type = kDiscover, .reply = kOffer, .yiaddr = Net(2)},
+              {.type = kRequest, .requested = Net(2), .serverId = Net(1), .reply = kAck, .yiaddr = Net(2)},
+              {.type = kRequest,
+               .ciaddr = Net(2),
+               .broadcast = false,
+               .leaseFileRead = false,
+               .reply = kAck,
+               .yiaddr = Net(2),
+               .to = Net(2)},
+              {.client = 'b', .type = kRequest, .requested = Net(2), .leaseFileRead = false}});
+}
+
+TEST(DhcpServerTest, CountsWhatItRefuses) {
+    RecordingLog log;
+    Config oneAddress;
+    oneAddress.poolLast = Net(2);
+    Server server(oneAddress, {Net(1)}, log);
+    Message notRequest = Request({});
+    notRequest.op = kBootReply;
+    const Message requests[] = {notRequest,
+                                notRequest,
+                                Request({.type = MessageType::kOffer}),
+                                Request({.type = MessageType::kDiscover, .giaddr = MakeIpv4(10, 0, 0, 1)}),
+                                Request({.client = 'a', .type = MessageType::kRequest, .requested = Net(2)}),
+                                Request({.client = 'b', .type = MessageType::kDiscover})};
+    for (const Message& request : requests)
+        server.Handle(request, true, kStart);
+    EXPECT_EQ(server.refusals().TakeSummary(),
+              (std::vector<std::string>{"1 datagram refused: DISCOVER with no free address",
+                                        "3 datagrams refused: not a DHCP request",
+                                        "1 datagram refused: relayed from outside 192.168.139.0/24"}));
+    EXPECT_TRUE(server.refusals().Empty());
 }
 
 TEST(DhcpServerTest, TellsStationsTheNetworkAndRecordsThem) {

@@ -24,3 +24,26 @@ if started_up; then
         '^INetSharingConfiguration::EnableSharing\tconnection="Local Area Connection"'
 fi
 end_case
+
+begin_case "on a fresh Windows 7 AP+STA starts the sharing service, adds the firewall rule, then starts the server"
+write_ap_settings "Aerowisp E2E" "secret-key"
+start_app fresh-windows7 station.ini
+if started_up; then
+    wctl click Aerowisp 1005
+    check "AP configuration page" wait_for_page 181
+    # The DHCP server starts 6 s after the address was set.
+    check "the DHCP server started" within 9000 has_op WinExec
+    stop_app
+    check "service, sharing, address, rule, server in that order" in_order \
+        '^QueryServiceConfigW\tservice="SharedAccess" startType=disabled state=stopped' \
+        '^ChangeServiceConfigW\tservice="SharedAccess" startType=automatic\t0$' \
+        '^StartServiceW\tservice="SharedAccess"\t0$' \
+        '^INetSharingConfiguration::EnableSharing\tconnection="Local Area Connection" type=public\t0$' \
+        '^INetSharingConfiguration::EnableSharing\tconnection="Wireless Network Connection 2" type=private\t0$' \
+        '^ShellExecuteW\t.*source=static addr=192.168.139.1' \
+        '^INetFwPolicy2::get_Rules\tname="Aerowisp DHCP Server" rules=0\t0$' \
+        '^INetFwRules::Add\tname="Aerowisp DHCP Server" program=".*DhcpServer.exe" protocol=17 localPorts="67"' \
+        '^WinExec\t'
+    check "a balloon says the service was started" grep -qP '^TrayBalloon\ticon=info .*SharedAccess' "$journal"
+fi
+end_case

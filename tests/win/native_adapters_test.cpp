@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "native/native_code_page.h"
 #include "native/native_instance_host.h"
@@ -237,6 +238,41 @@ TEST(WindowsVersionValuesTest, ValuesThatAreNotTextReadAsEmpty) {
     ASSERT_TRUE(values.has_value());
     EXPECT_EQ("", values->productName);
     EXPECT_EQ("", values->currentVersion);
+}
+
+// Full access first, as the check always asked; where that is refused, reading is enough.
+TEST(WindowsVersionValuesTest, FallsBackToReadingWhenFullAccessIsRefused) {
+    struct Case {
+        const char* label;
+        std::vector<REGSAM> refused;  // the access masks the opener refuses
+        bool readable;
+        std::vector<REGSAM> asked;
+    };
+    constexpr REGSAM kFull = KEY_ALL_ACCESS | KEY_WOW64_64KEY;
+    constexpr REGSAM kRead = KEY_READ | KEY_WOW64_64KEY;
+    const Case cases[] = {
+        {"full access granted", {}, true, {kFull}},
+        {"full access refused", {kFull}, true, {kFull, kRead}},
+        {"both refused", {kFull, kRead}, false, {kFull, kRead}},
+    };
+    test::WindowsVersionGuard guard;
+    ASSERT_TRUE(test::WindowsVersionGuard::Set("ProductName", std::string("Windows 7")));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        std::vector<REGSAM> asked;
+        const auto values = ReadWindowsVersionValues([&](REGSAM access, HKEY* key) -> LSTATUS {
+            asked.push_back(access);
+            if (std::ranges::find(c.refused, access) != c.refused.end())
+                return ERROR_ACCESS_DENIED;
+            return ::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", 0,
+                                   access, key);
+        });
+        EXPECT_EQ(asked, c.asked);
+        ASSERT_EQ(values.has_value(), c.readable);
+        if (values) {
+            EXPECT_EQ(values->productName, "Windows 7");
+        }
+    }
 }
 
 }  // namespace

@@ -266,8 +266,8 @@ TEST(NativeSharingManager, ReadsThroughTheInterfacesAndReleasesEverything) {
         ASSERT_TRUE(sharing);
         EXPECT_EQ(sharing->SharingEnabled(), true);
         EXPECT_EQ(sharing->SharingConnectionType(), 1);
-        EXPECT_TRUE(sharing->EnableSharing(IcsSharingType::kPublic));
-        EXPECT_FALSE(sharing->DisableSharing());
+        EXPECT_EQ(sharing->EnableSharing(IcsSharingType::kPublic), kSOk);
+        EXPECT_EQ(sharing->DisableSharing(), static_cast<HResult>(E_FAIL)) << "the HRESULT itself";
         EXPECT_EQ(configuration.calls, (std::vector<std::string>{"EnableSharing 0", "DisableSharing"}));
 
         manager.enumerationFails = true;
@@ -287,7 +287,9 @@ TEST(NativeSharingManager, GivesNoManagerWhenTheClassIsNotRegistered) {
     ASSERT_TRUE(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
     NativeSharingManagerService service;
     service.InitializeSecurity();
-    EXPECT_EQ(service.CreateSharingManager(), nullptr);
+    HResult result = kSOk;
+    EXPECT_EQ(service.CreateSharingManager(result), nullptr);
+    EXPECT_EQ(result, static_cast<HResult>(REGDB_E_CLASSNOTREG)) << "the HRESULT reaches the program";
     ::CoUninitialize();
 }
 

@@ -98,11 +98,12 @@ int CountWindowsTitled(const wchar_t* title) {
 // test is closed like a user would, and only killed when it does not end.
 class AerowispRun {
   public:
-    // Without a scenario file the built-in scenario runs.
-    explicit AerowispRun(const std::wstring& journalName, const std::wstring& scenario = L"")
+    // Without a scenario file the built-in scenario runs; `options` come before the simulation's.
+    explicit AerowispRun(const std::wstring& journalName, const std::wstring& scenario = L"",
+                         const std::wstring& options = L"")
         : m_journal(TempFile(journalName)) {
         ::DeleteFileW(m_journal.c_str());
-        std::wstring commandLine = L"\"" + ProgramPath() + L"\" --simulate ";
+        std::wstring commandLine = L"\"" + ProgramPath() + L"\" " + options + L" --simulate ";
         if (!scenario.empty())
             commandLine += L"\"" + scenario + L"\" ";
         commandLine += L"--journal \"" + m_journal + L"\"";
@@ -237,8 +238,10 @@ TEST_F(StartupProcessTest, SecondCopyAsksTheRunningOneToShowItselfAndEnds) {
 TEST_F(StartupProcessTest, WithTheCompanionRunningTheProgramWakesItsWindowsAndEnds) {
     fw::KernelHandle companion(::CreateEventW(nullptr, TRUE, FALSE, kCompanionEvent));
     ASSERT_TRUE(companion);
-    test::TestWindow companionWindow(L"Test Aerowisp companion");
-    test::TestWindow otherWindow(L"Test companion without the name");
+    test::TestWindow companionWindow(L"Test Aerowisp companion", true);
+    test::TestWindow otherWindow(L"Test companion without the name", true);
+    // Not a dialog box: a window of another program that only names the product, such as Explorer's.
+    test::TestWindow folderWindow(L"Test Aerowisp folder");
 
     AerowispRun run(L"aerowisp-companion");
     ASSERT_TRUE(run.Started());
@@ -251,6 +254,7 @@ TEST_F(StartupProcessTest, WithTheCompanionRunningTheProgramWakesItsWindowsAndEn
     EXPECT_EQ(kLaunchCommand, companionWindow.Record().commands.front().wParam);
     EXPECT_EQ(0, companionWindow.Record().commands.front().lParam);
     EXPECT_TRUE(otherWindow.Record().commands.empty());
+    EXPECT_TRUE(folderWindow.Record().commands.empty());
     const std::vector<std::string> journal = run.Journal();
     EXPECT_FALSE(Contains(journal, "MainWindowShown"));
     EXPECT_FALSE(Contains(journal, "WlanOpenHandle"));
@@ -308,6 +312,16 @@ TEST_F(StartupProcessTest, StartHiddenMarkerHidesTheFirstStartOnly) {
     ASSERT_TRUE(shown.Started());
     ASSERT_TRUE(PumpUntil([&] { return shown.MainWindow(true) != nullptr; }, kStartTimeoutMs));
     EXPECT_FALSE(Contains(shown.Journal(), "DeleteFileW"));
+}
+
+// What the logon start passes, as it cannot always write the marker: the window stays hidden, no file.
+TEST_F(StartupProcessTest, StartHiddenSwitchHidesTheWindowWithoutAMarker) {
+    AerowispRun hidden(L"aerowisp-hidden-switch", L"", L"--start-hidden");
+    ASSERT_TRUE(hidden.Started());
+    ASSERT_TRUE(PumpUntil([&] { return hidden.MainWindow(false) != nullptr; }, kStartTimeoutMs));
+    EXPECT_FALSE(PumpUntil([&] { return hidden.MainWindow(true) != nullptr; }, 3000))
+        << "the window stays hidden";
+    EXPECT_FALSE(Contains(hidden.Journal(), "DeleteFileW"));
 }
 
 // A stored AP+STA mode with no network name stored asks for one before the hosted network starts;

@@ -66,7 +66,7 @@ bool ContentPagesControl::OnConnectionListApply(const ConnectionListRow& row) {
             // Sharing starts again with the new public connection, which is stored for the next start.
             state_.chosenConnection = row.deviceName;
             if (!sharing_.RestartConnectionSharing()) {
-                hostedNetwork_.NoteProblem(kIcsStartFailedMessage);
+                hostedNetwork_.NoteProblem(kIcsStartFailedMessage, sharing_.FailureDetail());
                 hostedNetwork_.TellProblems(SwitchOrigin::kUser);
             }
             return true;

@@ -27,6 +27,8 @@ LaunchOptionsResult ParseLaunchOptions(const std::vector<std::u16string>& argume
                 return Fail(u"--journal needs a file name.\n" + std::u16string(kLaunchUsage));
             }
             options.journalPath = arguments[++i];
+        } else if (argument == kStartHiddenSwitch) {
+            options.startHidden = true;
         }
         // Anything else is ignored: a shortcut or a scheduled task may pass arguments of its own.
     }

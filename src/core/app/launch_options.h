@@ -13,7 +13,12 @@ struct LaunchOptions {
     std::u16string scenarioPath;
     // Where the simulated machine writes its journal; empty: nowhere.
     std::u16string journalPath;
+    // The main window starts in the notification area, as the start-hidden marker asks: what the logon
+    // start passes, as it cannot always write the marker beside the program.
+    bool startHidden = false;
 };
+
+inline constexpr char16_t kStartHiddenSwitch[] = u"--start-hidden";
 
 struct LaunchOptionsResult {
     std::optional<LaunchOptions> options;
@@ -21,11 +26,12 @@ struct LaunchOptionsResult {
 };
 
 // Parses the arguments after the program name:
-//   --simulate [SCENARIO] [--journal FILE]
+//   [--start-hidden] --simulate [SCENARIO] [--journal FILE]
 // An argument after --simulate that does not start with "--" is the scenario file. Other arguments are
 // ignored; only --journal without a file, or without --simulate, is an error.
 LaunchOptionsResult ParseLaunchOptions(const std::vector<std::u16string>& arguments);
 
-inline constexpr char16_t kLaunchUsage[] = u"Usage: Aerowisp.exe [--simulate [SCENARIO]] [--journal FILE]";
+inline constexpr char16_t kLaunchUsage[] =
+    u"Usage: Aerowisp.exe [--start-hidden] [--simulate [SCENARIO]] [--journal FILE]";
 
 }  // namespace aerowisp

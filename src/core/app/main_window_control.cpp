@@ -122,7 +122,7 @@ void MainWindowControl::OnIcsButton() {
         return;
     }
     view_.ShowPage(ContentPage::kAbout);
-    view_.RefreshVersionInfo(wlanClient_.cardDescription);
+    view_.RefreshVersionInfo(AboutPageDeviceName(state_, wlanClient_, view_));
 }
 
 void MainWindowControl::EnableControlsForRadio(bool radioOn) {

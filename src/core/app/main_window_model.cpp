@@ -1,6 +1,8 @@
 // The main window's model.
 #include "core/app/main_window_model.h"
 
+#include <utility>
+
 #include "core/lang/language_choice.h"
 
 namespace aerowisp {
@@ -9,7 +11,7 @@ MainWindowModel::MainWindowModel(const ModelPorts& ports, MainView& view, TrayVi
     : ports_(ports),
       view_(view),
       trayView_(tray),
-      sharing_(ports, view, state_),
+      sharing_(ports, view, tray, state_),
       hostedNetwork_(ports, view, tray, state_, sharing_),
       wlanClient_(ports, view, state_, hostedNetwork_),
       window_(ports, view, state_, hostedNetwork_, sharing_, wlanClient_.State()),
@@ -39,13 +41,17 @@ void MainWindowModel::OnInitDialog(std::u16string programFolder) {
     view_.CreateContentPages();
     pages_.StartLinkStatusTimer();
     window_.ShowStartPage();
-    view_.RefreshVersionInfo(wlanClient_.State().cardDescription);
+    view_.RefreshVersionInfo(AboutPageDeviceName(state_, wlanClient_.State(), view_));
     window_.StartInStoredMode();
     stationWatch_.Start();
 }
 
 bool MainWindowModel::OnNcPaint() {
-    bool hideRequested = IsStartHiddenRequested(ports_.settings, ports_.processes, state_.programFolder);
+    // The marker is looked at (and deleted) on every paint, as ever; the switch, like a found marker,
+    // asks once.
+    const bool markerFound = IsStartHiddenRequested(ports_.settings, ports_.processes, state_.programFolder);
+    const bool switchGiven = std::exchange(startHiddenBySwitch_, false);
+    const bool hideRequested = markerFound || switchGiven;
     return startHiddenAllowance_.ShouldHide(hideRequested, state_.cardPresent);
 }
 

@@ -66,6 +66,8 @@ class MainWindowModel {
 
     // Every frame paint: true when the window is to be hidden instead of painted.
     bool OnNcPaint();
+    // The command line asked to start hidden: the first frame paint treats it as the start-hidden marker.
+    void RequestStartHidden() { startHiddenBySwitch_ = true; }
     // The close clean-up before the main window's modal run ends. The mode and "Current Mode" are kept,
     // so the next start restores AP+STA mode.
     void OnClose();
@@ -108,6 +110,7 @@ class MainWindowModel {
     RadioControl radio_;
     SetupWizardControl wizard_;
     StartHiddenAllowance startHiddenAllowance_;
+    bool startHiddenBySwitch_ = false;
 };
 
 }  // namespace aerowisp

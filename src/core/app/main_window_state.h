@@ -28,6 +28,8 @@ struct MainWindowState {
     // radio.
     bool resumeApMode = false;
     bool cardPresent = false;
+    // Opening the WLAN client found no WLAN service on this machine: no card can ever be present.
+    bool wlanServiceMissing = false;
     // The main window is meant to be visible.
     bool shown = true;
     // The notification-area icon exists, so a hidden main window can be brought back.

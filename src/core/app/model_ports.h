@@ -3,8 +3,10 @@
 
 #include "core/platform/ansi_code_page.h"
 #include "core/platform/file_reader.h"
+#include "core/platform/firewall.h"
 #include "core/platform/network_adapters.h"
 #include "core/platform/processes_and_windows.h"
+#include "core/platform/service_control.h"
 #include "core/platform/settings_store.h"
 #include "core/platform/sharing_manager.h"
 #include "core/platform/timer_service.h"
@@ -22,6 +24,10 @@ struct ModelPorts {
     NetworkAdapters& adapters;
     // The files beside the program, such as the DHCP server's leases.
     FileReader& files;
+    // The sharing service and what it depends on.
+    ServiceControl& services;
+    // The DHCP server's inbound rule.
+    Firewall& firewall;
 };
 
 }  // namespace aerowisp

@@ -68,7 +68,9 @@ void ActivateProductWindows(InstanceHost& host, ProcessesAndWindows& processes, 
     if (title.empty())
         return;
     for (const TopLevelWindow& window : processes.EnumTopLevelWindows(kProductWindowTitleBuffer)) {
-        if (window.title.find(title) != std::u16string::npos) {
+        // Only dialog boxes, as the product's windows are: an Explorer window of the program's folder or
+        // a browser page about it carries the name in its title too, and must not get the command.
+        if (window.className == kDialogWindowClass && window.title.find(title) != std::u16string::npos) {
             processes.PostCommand(window.handle, ID_LAUNCH_CONFIG_UTILITY);
         }
     }

@@ -41,8 +41,9 @@ bool IsSupportedWindowsVersion(const std::optional<WindowsVersionValues>& values
 // Sleeps kBootWaitMs when the system has been up for less than kBootThresholdMs.
 void WaitAfterBoot(Clock& clock);
 
-// Writes the start-hidden marker beside the program, so its next start stays in the notification area:
-// what the logon start does before it starts the program. False when the file cannot be written.
+// Writes the start-hidden marker beside the program, so its next start stays in the notification area.
+// False when the file cannot be written, as for a user without full rights in Program Files; the logon
+// start passes kStartHiddenSwitch instead.
 bool RequestStartHidden(SettingsStore& settings, const std::u16string& programFolder);
 
 // "%sZuroZiz.ini" in the program folder, section "ZuroZiz", key "Value": any text there asks for the
@@ -64,7 +65,7 @@ class StartHiddenAllowance {
     int remaining_ = kInitial;
 };
 
-// Posts command 32778 to every top-level window whose title contains the text of string resource
+// Posts command 32778 to every top-level dialog box whose title contains the text of string resource
 // `titleStringId`. An empty text matches no window rather than every one.
 void ActivateProductWindows(InstanceHost& host, ProcessesAndWindows& processes, uint32_t titleStringId);
 

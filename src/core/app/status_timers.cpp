@@ -2,6 +2,8 @@
 #include "core/app/status_timers.h"
 
 #include "core/app/external_programs.h"
+#include "core/ics/dhcp_server_firewall.h"
+#include "core/ics/sharing_failure.h"
 #include "core/lang/language_strings.h"
 #include "core/resource.h"
 #include "core/app/start_looks.h"
@@ -81,11 +83,13 @@ void StatusTimers::OnTrayReaddTimer() {
 
 void StatusTimers::OnDhcpLaunchTimer() {
     KillTimerIfSet(ports_.timers, state_.dhcpLaunchTimer);
-    // The switch that set the timer is long over, so the notification area says it.
-    if (!StartDhcpServer(ports_.processes, ports_.codePage, state_.programFolder)) {
+    // The switch that set the timer is long over, so the notification area says it. Without the rule the
+    // server still starts: the firewall may be off, or another rule may let the stations through.
+    if (const uint32_t error = EnsureDhcpServerRule(ports_.firewall, state_.programFolder))
+        hostedNetwork_.NoteProblem(kFirewallRuleFailedMessage, HresultCodeText(view_, error));
+    if (!StartDhcpServer(ports_.processes, ports_.codePage, state_.programFolder))
         hostedNetwork_.NoteProblem(kDhcpServerStartFailedMessage);
-        hostedNetwork_.TellProblems(SwitchOrigin::kRestore);
-    }
+    hostedNetwork_.TellProblems(SwitchOrigin::kRestore);
 }
 
 void StatusTimers::OnRadioOnStartTimer() {

@@ -85,6 +85,8 @@ void TrayControl::UpdateTrayTip() {
     std::u16string tip;
     if (!state_.cardPresent) {
         tip = view_.ShownText(kNoCardTrayTip);
+        if (state_.wlanServiceMissing)
+            tip += u"\n" + view_.ShownText(kWlanServiceMissingNotice);
     } else if (!state_.radioOn) {
         tip = view_.ShownText(kRadioOffTrayTip);
     } else if (state_.hostedNetwork.apMode) {

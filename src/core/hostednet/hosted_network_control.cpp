@@ -8,6 +8,7 @@
 #include "core/resource.h"
 #include "core/hostednet/ap_input_rules.h"
 #include "core/hostednet/service_text.h"
+#include "core/ics/internet_connection.h"
 #include "core/settings/settings_operations.h"
 #include "core/text/ascii_case.h"
 
@@ -334,6 +335,8 @@ void HostedNetworkControl::TellProblems(SwitchOrigin origin) {
                                                  : FailureBalloon(view_, *problem.failure);
         } else {
             part = view_.ShownText(*problem.headline);
+            if (!problem.detail.empty())
+                part += (origin == SwitchOrigin::kUser ? u"\r\n\r\n" : u" ") + problem.detail;
         }
         if (!text.empty())
             text += origin == SwitchOrigin::kUser ? u"\r\n\r\n" : u" ";
@@ -347,9 +350,10 @@ void HostedNetworkControl::TellProblems(SwitchOrigin origin) {
     }
 }
 
-// The stored choice stands when the table still has that device; otherwise the first row is shared.
-// With no adapters at all there is nothing to share: the choice is kept for a later start and sharing
-// is not started.
+// The stored choice stands when the table still has that device; otherwise the connection the routing
+// table sends Internet traffic through is shared, else the first row (which may be a virtual machine's or
+// a Bluetooth adapter). With no adapters at all there is nothing to share: the choice is kept for a later
+// start and sharing is not started.
 void HostedNetworkControl::StartSharingChosenConnection() {
     const std::vector<AdapterRow>& rows = state_.adapters.rows;
     if (rows.empty())
@@ -358,9 +362,9 @@ void HostedNetworkControl::StartSharingChosenConnection() {
         return EqualsIgnoringCaseAZ(state_.chosenConnection, row.deviceName);
     });
     if (state_.chosenConnection.empty() || !listed)
-        state_.chosenConnection = rows.front().deviceName;
+        state_.chosenConnection = rows[InternetConnectionRow(ports_.adapters, rows)].deviceName;
     if (!sharing_.StartConnectionSharing())
-        NoteProblem(kIcsStartFailedMessage);
+        NoteProblem(kIcsStartFailedMessage, sharing_.FailureDetail());
 }
 
 }  // namespace aerowisp

@@ -83,8 +83,12 @@ class HostedNetworkControl {
     bool OnStartGuardTimer(TimerId id);
 
     // A problem of the operation under way, told with the others at its end.
-    void NoteProblem(const LanguageString& headline) { problems_.push_back({&headline, std::nullopt}); }
-    void NoteProblem(const HostedNetworkFailure& failure) { problems_.push_back({nullptr, failure}); }
+    void NoteProblem(const LanguageString& headline) { problems_.push_back({&headline, std::nullopt, {}}); }
+    // The same with why, already in the user's words (empty: the headline alone).
+    void NoteProblem(const LanguageString& headline, std::u16string detail) {
+        problems_.push_back({&headline, std::nullopt, std::move(detail)});
+    }
+    void NoteProblem(const HostedNetworkFailure& failure) { problems_.push_back({nullptr, failure, {}}); }
     // Tells the problems noted since the last time, all together, as `origin` says.
     void TellProblems(SwitchOrigin origin);
 
@@ -93,6 +97,7 @@ class HostedNetworkControl {
     struct Problem {
         const LanguageString* headline = nullptr;
         MaybeFailure failure;
+        std::u16string detail;
     };
 
     HostedNetworkSettings& Settings() { return state_.hostedNetwork; }

@@ -15,9 +15,12 @@ WlanClient::WlanClient(const ModelPorts& ports, MainView& view, MainWindowState&
 void WlanClient::DiscoverInterface(bool allowDialog) {
     client_.interfaces.reset();
     // A failed open leaves no handle; the enumeration below then fails and the card counts as absent.
-    if (state_.wlanHandle == 0 &&
-        ports_.wlan.OpenHandle(kWlanClientVersion, state_.wlanHandle) != kWlanSuccess)
-        state_.wlanHandle = 0;
+    if (state_.wlanHandle == 0) {
+        const WlanResult opened = ports_.wlan.OpenHandle(kWlanClientVersion, state_.wlanHandle);
+        if (opened != kWlanSuccess)
+            state_.wlanHandle = 0;
+        state_.wlanServiceMissing = opened == kErrorServiceNotInstalled;
+    }
 
     // A failed enumeration is asked once more before the card counts as absent: a moment's failure would
     // otherwise drop the stored mode until the next start.
@@ -67,6 +70,13 @@ bool WlanClient::IsSelectedCardPresent(std::u16string_view description) {
         }
     }
     return false;
+}
+
+std::u16string AboutPageDeviceName(const MainWindowState& state, const WlanClientState& client,
+                                   MainView& view) {
+    if (state.wlanServiceMissing && client.cardDescription.empty())
+        return view.ShownText(kWlanServiceMissingNotice);
+    return client.cardDescription;
 }
 
 void WlanClient::CloseClient() {

@@ -29,6 +29,11 @@ struct WlanClientState {
     size_t selectedIndex = 0;
 };
 
+// The About page's device name: the chosen card's description or, where Windows has no WLAN service and
+// so no card was ever found, the sentence saying so.
+std::u16string AboutPageDeviceName(const MainWindowState& state, const WlanClientState& client,
+                                   MainView& view);
+
 class WlanClient {
   public:
     WlanClient(const ModelPorts& ports, MainView& view, MainWindowState& state,

@@ -65,7 +65,8 @@ void ScanAdapters(NetworkAdapters& adapters, AnsiCodePage& codePage, IcsControll
             continue;
         if (description.empty())
             unnamedRow = table.rows.size();
-        table.rows.push_back({{}, std::move(description), Cut(codePage.AnsiToWide(adapter.adapterName))});
+        table.rows.push_back(
+            {{}, std::move(description), Cut(codePage.AnsiToWide(adapter.adapterName)), adapter.index});
     }
     for (AdapterRow& row : table.rows)
         row.connectionName = ConnectionNameOf(adapters, row.adapterName).value_or(row.deviceName);

@@ -4,7 +4,11 @@
 #include <algorithm>
 
 #include "core/app/external_programs.h"
+#include "core/hostednet/hosted_network_failure.h"
 #include "core/ics/adapter_scan.h"
+#include "core/ics/sharing_failure.h"
+#include "core/ics/sharing_service.h"
+#include "core/ics/sharing_service_start.h"
 #include "core/resource.h"
 #include "core/settings/settings_operations.h"
 #include "core/text/ascii_case.h"
@@ -52,15 +56,16 @@ std::optional<std::u16string> NetshAddressParameters(const std::u16string& conne
     return parameters;
 }
 
-ConnectionSharingControl::ConnectionSharingControl(const ModelPorts& ports, MainView& view,
+ConnectionSharingControl::ConnectionSharingControl(const ModelPorts& ports, MainView& view, TrayView& tray,
                                                    MainWindowState& state)
-    : ports_(ports), view_(view), state_(state), controller_(ports.sharingManager, state.ics) {}
+    : ports_(ports), view_(view), tray_(tray), state_(state), controller_(ports.sharingManager, state.ics) {}
 
 void ConnectionSharingControl::ScanAdapters() {
     aerowisp::ScanAdapters(ports_.adapters, ports_.codePage, controller_, state_.adapters);
 }
 
 bool ConnectionSharingControl::StartConnectionSharing() {
+    failureDetail_.clear();
     CloseDhcpServer(ports_.processes);
     if (state_.adapters.rows.empty())
         return false;
@@ -71,12 +76,47 @@ bool ConnectionSharingControl::StartConnectionSharing() {
         stopped = StopConnectionSharing();
     }
     PleaseWait wait(view_, kEnablingIcsText);
+    // Without the service nothing can be shared, but the stations still get addresses.
+    if (!PrepareSharingService()) {
+        FinishSharingStart();
+        return false;
+    }
+    WarnOfConflictingScope();
     for (int attempt = 0; attempt < kSharingAttempts && !state_.ics.sharing; ++attempt) {
+        controller_.ClearTrouble();
         controller_.RefreshIcsConnections(state_.chosenConnection);
         RunAddressCommand(AddressableConnectionName(), false);
         controller_.ApplySharing(true);
+        // Records of connections that are gone block every enable until they are unshared.
+        if (!state_.ics.sharing && controller_.LastError() == kHresultStaleSharing)
+            controller_.DisableListedSharing();
     }
+    if (!state_.ics.sharing && controller_.LastError() != kSOk)
+        failureDetail_ = SharingErrorText(view_, controller_.LastError());
     return FinishSharingStart() && state_.ics.sharing && stopped;
+}
+
+bool ConnectionSharingControl::PrepareSharingService() {
+    const ServiceStartOutcome outcome = EnsureServiceRunning(ports_.services, kSharingServiceName);
+    if (!outcome.running) {
+        failureDetail_ = ServiceFailureText(view_, outcome);
+        return false;
+    }
+    if (outcome.started)
+        tray_.ShowInfoBalloon(ID_TRAY_ICON, kMainWindowTitle,
+                              BalloonText(view_.ShownText(kSharingServiceStartedNotice)));
+    return true;
+}
+
+// Told, not changed: an administrator may have chosen that range for a reason of their own.
+void ConnectionSharingControl::WarnOfConflictingScope() {
+    const std::optional<std::u16string> scope = ConflictingScopeAddress(ports_.adapters);
+    if (!scope)
+        return;
+    std::u16string text = view_.ShownText(kScopeAddressConflictMessage);
+    if (const size_t at = text.find(u"%s"); at != std::u16string::npos)
+        text.replace(at, 2, *scope);
+    tray_.ShowBalloon(ID_TRAY_ICON, kMainWindowTitle, BalloonText(text));
 }
 
 bool ConnectionSharingControl::FinishSharingStart() {
@@ -103,6 +143,8 @@ bool ConnectionSharingControl::StopConnectionSharing() {
         if (!addressed)
             addressed = RunAddressCommand(AddressableConnectionName(), false);
         controller_.ApplySharing(false);
+        // Whatever else the service lists as shared, also by another program or an earlier run.
+        controller_.DisableListedSharing();
         unshared = !controller_.Troubled();
     }
     return addressed && unshared;

@@ -8,6 +8,7 @@
 #include "core/app/main_view.h"
 #include "core/app/main_window_state.h"
 #include "core/app/model_ports.h"
+#include "core/app/tray_view.h"
 #include "core/ics/ics_controller.h"
 
 namespace aerowisp {
@@ -20,7 +21,7 @@ inline constexpr size_t kNetshParameterBuffer = 512;
 
 class ConnectionSharingControl {
   public:
-    ConnectionSharingControl(const ModelPorts& ports, MainView& view, MainWindowState& state);
+    ConnectionSharingControl(const ModelPorts& ports, MainView& view, TrayView& tray, MainWindowState& state);
     ConnectionSharingControl(const ConnectionSharingControl&) = delete;
     ConnectionSharingControl& operator=(const ConnectionSharingControl&) = delete;
 
@@ -30,6 +31,8 @@ class ConnectionSharingControl {
     // only the address and the DHCP server are renewed; a different one is unshared first. Does nothing
     // but close the DHCP server when the adapter table is empty. A step that failed is tried once more;
     // false when the pair is not shared with the fixed address in the end (the caller tells the user).
+    // The sharing service is started first when it is off (a balloon says so); a conflicting address
+    // range of the service is told in a balloon.
     bool StartConnectionSharing();
     // Closes the DHCP server, returns the virtual adapter to automatic addressing and unshares both
     // sides as the sharing manager shows them now, whoever shared them. When a call failed on the way the
@@ -39,8 +42,14 @@ class ConnectionSharingControl {
     bool RestartConnectionSharing();
 
     IcsController& Controller() { return controller_; }
+    // Why the last start did not share, in the language file's words; empty when it gave no reason
+    // beyond having failed (or did not fail).
+    std::u16string FailureDetail() const { return failureDetail_; }
 
   private:
+    // The sharing service running; false, with the failure told in FailureDetail, when it cannot be.
+    bool PrepareSharingService();
+    void WarnOfConflictingScope();
     bool FinishSharingStart();
     // The virtual adapter's connection name for netsh: the one the sharing manager showed, else the one
     // the network class key holds for the virtual adapter; empty when neither is known.
@@ -52,8 +61,10 @@ class ConnectionSharingControl {
 
     ModelPorts ports_;
     MainView& view_;
+    TrayView& tray_;
     MainWindowState& state_;
     IcsController controller_;
+    std::u16string failureDetail_;
 };
 
 // "int ip set address name="NAME" source=static addr=192.168.139.1 mask=255.255.255.0" or

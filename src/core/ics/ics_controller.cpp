@@ -16,17 +16,25 @@ std::u16string GuidOf(NetConnection& connection) {
     return props ? props->guid : std::u16string();
 }
 
+}  // namespace
+
 // Shares `connection` as `type` and reads back whether it is shared so now.
-bool ShareAs(NetConnection& connection, IcsSharingType type) {
+bool IcsController::ShareAs(NetConnection& connection, IcsSharingType type) {
     std::unique_ptr<NetSharingConfiguration> configuration = connection.SharingConfiguration();
     if (!configuration)
         return false;
-    configuration->EnableSharing(type);
+    Note(configuration->EnableSharing(type));
     return configuration->SharingEnabled() == std::optional<bool>(true) &&
            configuration->SharingConnectionType() == std::optional<int32_t>(static_cast<int32_t>(type));
 }
 
-}  // namespace
+void IcsController::Note(HResult result) {
+    if (result == kSOk)
+        return;
+    troubled_ = true;
+    if (lastError_ == kSOk)
+        lastError_ = result;
+}
 
 // The connection's sharing type, or nothing when it is not shared. A connection whose configuration
 // cannot be read counts as not shared.
@@ -42,7 +50,28 @@ std::optional<int32_t> IcsController::SharedAs(NetConnection& connection) {
 
 bool IcsController::Unshare(NetConnection& connection) {
     std::unique_ptr<NetSharingConfiguration> configuration = Checked(connection.SharingConfiguration());
-    return configuration && Checked(configuration->DisableSharing());
+    if (!configuration)
+        return false;
+    const HResult result = configuration->DisableSharing();
+    Note(result);
+    return result == kSOk;
+}
+
+bool IcsController::DisableListedSharing() {
+    std::unique_ptr<NetSharingManager> manager = OpenManager();
+    if (!manager)
+        return false;
+    bool all = true;
+    for (IcsSharingType type : {IcsSharingType::kPublic, IcsSharingType::kPrivate}) {
+        auto connections = Checked(manager->EnumSharedConnections(type));
+        if (!connections) {
+            all = false;
+            continue;
+        }
+        for (const std::unique_ptr<NetConnection>& connection : *connections)
+            all = Unshare(*connection) && all;
+    }
+    return all;
 }
 
 bool IsEligibleConnection(const NetConnectionProps& props) {
@@ -59,7 +88,10 @@ bool IsEligibleConnection(const NetConnectionProps& props) {
 
 std::unique_ptr<NetSharingManager> IcsController::OpenManager() {
     service_.InitializeSecurity();
-    return Checked(service_.CreateSharingManager());
+    HResult result = kSOk;
+    std::unique_ptr<NetSharingManager> manager = service_.CreateSharingManager(result);
+    Note(manager ? kSOk : (result != kSOk ? result : kEPointer));
+    return manager;
 }
 
 void IcsController::RefreshIcsConnections(const std::u16string& chosenConnection) {

@@ -41,12 +41,24 @@ class IcsController {
     // The eligible connection with `guid` (A-Z case ignored).
     std::optional<FoundConnection> FindConnectionByGuid(const std::u16string& guid);
 
+    // Unshares every connection the manager's public and private enumerations list, also the records
+    // of connections that are no longer there; false when one could not be unshared or listed.
+    bool DisableListedSharing();
+
     // Whether a sharing manager call failed since the last ClearTrouble: the records may then miss a
     // connection, and an unsharing may not have happened.
     bool Troubled() const { return troubled_; }
-    void ClearTrouble() { troubled_ = false; }
+    // The HRESULT of the first creation of the manager, EnableSharing or DisableSharing that failed since
+    // the last ClearTrouble.
+    HResult LastError() const { return lastError_; }
+    void ClearTrouble() {
+        troubled_ = false;
+        lastError_ = kSOk;
+    }
 
   private:
+    bool ShareAs(NetConnection& connection, IcsSharingType type);
+    void Note(HResult result);
     std::unique_ptr<NetSharingManager> OpenManager();
     std::optional<int32_t> SharedAs(NetConnection& connection);
     bool Unshare(NetConnection& connection);
@@ -60,6 +72,7 @@ class IcsController {
     SharingManagerService& service_;
     IcsState& state_;
     bool troubled_ = false;
+    HResult lastError_ = kSOk;
 };
 
 // LAN, phone, PPPoE or bridge media, and not a network adapter over IEEE 1394.

@@ -48,6 +48,7 @@ struct AdapterRow {
     std::u16string connectionName;  // "Network Name" on the ICS page
     std::u16string deviceName;      // the adapter's description; what the chosen connection holds
     std::u16string adapterName;     // the adapter's GUID in braces
+    uint32_t interfaceIndex = 0;    // IP Helper's index of the adapter
 };
 
 struct AdapterTable {

@@ -84,6 +84,9 @@ inline constexpr LanguageString kNoCardTrayTip{u"String55", u"Wireless LAN Card 
 inline constexpr LanguageString kRadioOffTrayTip{u"String4", u"Radio off"};
 inline constexpr LanguageString kDisconnectedTrayTip{u"String56", u"Status : Disconnected "};
 inline constexpr LanguageString kConnectedStatusLine{u"String57", u"Status : Connected"};
+// Added to the no-card tip, and shown as the About page's device name, where Windows has no WLAN service.
+inline constexpr LanguageString kWlanServiceMissingNotice{
+    u"String240", u"The Wireless LAN Service is not installed on this computer."};
 
 // Failures the user is told of: what went wrong (String100 to String107) with the label of the codes,
 // then why, with what to do (String110 on). Several reasons of the WLAN service share one cause.
@@ -106,24 +109,6 @@ inline constexpr LanguageString kRegistrySaveFailedMessage{
     u"String106",
     u"The operating mode could not be saved in the registry (HKEY_CURRENT_USER\\Software\\Duva DI), so the "
     u"next start may not restore it."};
-
-// What the command line's requests answer.
-inline constexpr LanguageString kControlNoCard{u"String240", u"No wireless LAN card is present."};
-inline constexpr LanguageString kControlRadioOff{u"String241", u"The radio is off. Switch it on first."};
-inline constexpr LanguageString kControlBusy{u"String242", u"Aerowisp is busy with another change. Try again in a moment."};
-inline constexpr LanguageString kControlNoApSettings{u"String243", u"No network name and key are stored yet. Set them in Aerowisp's window first."};
-inline constexpr LanguageString kControlApAlreadyOn{u"String244", u"The access point is already on."};
-inline constexpr LanguageString kControlApAlreadyOff{u"String245", u"The access point is already off."};
-inline constexpr LanguageString kControlApOn{u"String246", u"The access point is on."};
-inline constexpr LanguageString kControlApOff{u"String247", u"The access point is off."};
-inline constexpr LanguageString kControlRadioIsOn{u"String248", u"The radio is on."};
-inline constexpr LanguageString kControlRadioIsOff{u"String249", u"The radio is off."};
-inline constexpr LanguageString kControlStartFailed{u"String250", u"The access point could not be started."};
-inline constexpr LanguageString kControlStopFailed{u"String251", u"The access point could not be stopped."};
-inline constexpr LanguageString kControlRadioFailed{u"String252", u"The radio could not be switched."};
-inline constexpr LanguageString kControlWindowShown{u"String253", u"The window is shown."};
-inline constexpr LanguageString kControlExiting{u"String254", u"Aerowisp is ending."};
-inline constexpr LanguageString kControlNoStations{u"String255", u"The access point is off, so no station is joined."};
 inline constexpr LanguageString kRestoreFailedMessage{
     u"String107",
     u"The access point could not be started again. Aerowisp stays in station mode and tries again at its "
@@ -238,6 +223,68 @@ inline constexpr LanguageString kRadioStateSaveFailedMessage{
     u"The radio state could not be saved in the registry (HKEY_CURRENT_USER\\Software\\Duva DI), so the "
     u"next start may not restore it."};
 
+// The sharing service, the sharing manager's refusals, the DHCP server's firewall rule and sharing's
+// own address range.
+inline constexpr LanguageString kSharingServiceStartedNotice{
+    u"String200",
+    u"The Internet Connection Sharing service (SharedAccess) was off. Aerowisp set it to start automatically "
+    u"and started it."};
+// The service's name replaces %s.
+inline constexpr LanguageString kServiceStartFailedMessage{
+    u"String201", u"The Windows service \"%s\" could not be started."};
+inline constexpr LanguageString kServiceCauseDisabled{
+    u"String202", u"It is disabled. Set its startup type to Automatic in Services (services.msc)."};
+inline constexpr LanguageString kServiceCauseDependency{
+    u"String203", u"A service it depends on could not be started. Check them in Services (services.msc)."};
+inline constexpr LanguageString kServiceCauseMissing{u"String204", u"It is not installed on this computer."};
+inline constexpr LanguageString kServiceCauseOther{
+    u"String205", u"Windows gave the reason below. Restart the computer, then try again."};
+inline constexpr LanguageString kSharingCauseServiceDisabled{
+    u"String206",
+    u"The Internet Connection Sharing service is disabled. Set it to Automatic in Services (services.msc), "
+    u"then try again."};
+inline constexpr LanguageString kSharingCauseDependency{
+    u"String207",
+    u"A service that Internet Connection Sharing needs could not be started (Base Filtering Engine, Network "
+    u"Connections, Remote Access Connection Manager, Windows Management Instrumentation)."};
+inline constexpr LanguageString kSharingCauseStaleRecords{
+    u"String208",
+    u"Windows still keeps the sharing of a connection that is no longer there. Switch sharing off on the "
+    u"Sharing tab of each connection, then try again."};
+inline constexpr LanguageString kSharingCauseAccessDenied{
+    u"String209",
+    u"Windows refused the change: administrator rights are needed, or a policy forbids connection sharing."};
+inline constexpr LanguageString kFirewallRuleFailedMessage{
+    u"String210",
+    u"The firewall rule that lets stations reach DhcpServer.exe (UDP port 67) could not be added, so they "
+    u"may "
+    u"get no address. Allow DhcpServer.exe in Windows Firewall."};
+// The ScopeAddress value replaces %s.
+inline constexpr LanguageString kScopeAddressConflictMessage{
+    u"String211",
+    u"The sharing service's ScopeAddress (%s) lies in the access point's network 192.168.139.0/24, so its "
+    u"address server competes with DhcpServer.exe. Delete ScopeAddress under "
+    u"HKLM\\System\\CurrentControlSet\\"
+    u"Services\\SharedAccess\\Parameters."};
+
+// What the command line's requests answer.
+inline constexpr LanguageString kControlNoCard{u"String260", u"No wireless LAN card is present."};
+inline constexpr LanguageString kControlRadioOff{u"String261", u"The radio is off. Switch it on first."};
+inline constexpr LanguageString kControlBusy{u"String262", u"Aerowisp is busy with another change. Try again in a moment."};
+inline constexpr LanguageString kControlNoApSettings{u"String263", u"No network name and key are stored yet. Set them in Aerowisp's window first."};
+inline constexpr LanguageString kControlApAlreadyOn{u"String264", u"The access point is already on."};
+inline constexpr LanguageString kControlApAlreadyOff{u"String265", u"The access point is already off."};
+inline constexpr LanguageString kControlApOn{u"String266", u"The access point is on."};
+inline constexpr LanguageString kControlApOff{u"String267", u"The access point is off."};
+inline constexpr LanguageString kControlRadioIsOn{u"String268", u"The radio is on."};
+inline constexpr LanguageString kControlRadioIsOff{u"String269", u"The radio is off."};
+inline constexpr LanguageString kControlStartFailed{u"String270", u"The access point could not be started."};
+inline constexpr LanguageString kControlStopFailed{u"String271", u"The access point could not be stopped."};
+inline constexpr LanguageString kControlRadioFailed{u"String272", u"The radio could not be switched."};
+inline constexpr LanguageString kControlWindowShown{u"String273", u"The window is shown."};
+inline constexpr LanguageString kControlExiting{u"String274", u"Aerowisp is ending."};
+inline constexpr LanguageString kControlNoStations{u"String275", u"The access point is off, so no station is joined."};
+
 // Every place of use above; three keys serve two places each.
 inline constexpr std::array kLanguageStrings{
     kLinkStatusTip,
@@ -330,6 +377,19 @@ inline constexpr std::array kLanguageStrings{
     kIcsStopFailedMessage,
     kDhcpServerStartFailedMessage,
     kRadioStateSaveFailedMessage,
+    kSharingServiceStartedNotice,
+    kServiceStartFailedMessage,
+    kServiceCauseDisabled,
+    kServiceCauseDependency,
+    kServiceCauseMissing,
+    kServiceCauseOther,
+    kSharingCauseServiceDisabled,
+    kSharingCauseDependency,
+    kSharingCauseStaleRecords,
+    kSharingCauseAccessDenied,
+    kFirewallRuleFailedMessage,
+    kScopeAddressConflictMessage,
+    kWlanServiceMissingNotice,
     kControlNoCard,
     kControlRadioOff,
     kControlBusy,
@@ -346,7 +406,7 @@ inline constexpr std::array kLanguageStrings{
     kControlWindowShown,
     kControlExiting,
     kControlNoStations,
-// Every place of use above; the 106 keys the program looks up, three of them twice.
+    // Every place of use above; the 119 keys the program looks up, three of them twice.
 };
 
 // A text as it goes on screen: the language file's texts keep their line end, which a control, menu

@@ -20,6 +20,7 @@ struct AdapterInfo {
     std::string adapterName;  // the adapter's GUID in braces
     std::string description;
     std::vector<uint8_t> address;  // the hardware address: AddressLength bytes, at least six
+    uint32_t index = 0;            // the interface index
 };
 
 class NetworkAdapters {
@@ -36,6 +37,10 @@ class NetworkAdapters {
     // text, or longer than 511 characters.
     virtual std::optional<std::u16string> ReadMachineText(std::u16string_view subkey,
                                                           std::u16string_view valueName) = 0;
+
+    // GetBestInterface: the index of the interface the routing table sends `destination` through
+    // (an IPv4 address, 0x08080808 for 8.8.8.8); nothing is sent. 0 or the Win32 error.
+    virtual uint32_t GetBestInterface(uint32_t destination, uint32_t& interfaceIndex) = 0;
 };
 
 }  // namespace aerowisp

@@ -15,9 +15,14 @@ namespace aerowisp {
 // A top-level window (an HWND on Windows); 0 means "no window".
 using WindowHandle = uintptr_t;
 
+// The window class of dialog boxes, which every window of this product is.
+inline constexpr char16_t kDialogWindowClass[] = u"#32770";
+
 struct TopLevelWindow {
     WindowHandle handle = 0;
     std::u16string title;
+    // GetClassNameW's answer, such as kDialogWindowClass.
+    std::u16string className;
 };
 
 class ProcessesAndWindows {
@@ -40,7 +45,8 @@ class ProcessesAndWindows {
     // SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0).
     virtual void SendSysCommandClose(WindowHandle window) = 0;
     // EnumWindows with GetWindowTextW into a buffer of `titleBufferLength` characters, so each title
-    // holds at most titleBufferLength - 1 characters; in the window manager's order.
+    // holds at most titleBufferLength - 1 characters, and each window's class name; in the window
+    // manager's order.
     virtual std::vector<TopLevelWindow> EnumTopLevelWindows(size_t titleBufferLength) = 0;
     // PostMessageW(window, WM_COMMAND, commandId, 0).
     virtual void PostCommand(WindowHandle window, uint32_t commandId) = 0;

@@ -15,6 +15,19 @@ namespace aerowisp {
 // SHARINGCONNECTIONTYPE.
 enum class IcsSharingType : int32_t { kPublic = 0, kPrivate = 1 };
 
+// A COM call's HRESULT as its 32 bits; 0 is S_OK.
+using HResult = uint32_t;
+inline constexpr HResult kSOk = 0;
+inline constexpr HResult kEAccessDenied = 0x80070005;
+inline constexpr HResult kEPointer = 0x80004003;
+// HRESULT_FROM_WIN32(ERROR_SERVICE_DISABLED) and (ERROR_SERVICE_DEPENDENCY_FAIL): the sharing service
+// cannot start.
+inline constexpr HResult kHresultServiceDisabled = 0x80070422;
+inline constexpr HResult kHresultDependencyFailed = 0x8007042C;
+// EVENT_E_ALL_SUBSCRIBERS_FAILED, which EnableSharing gives while the service keeps sharing records of a
+// connection that is no longer there.
+inline constexpr HResult kHresultStaleSharing = 0x80040201;
+
 // NETCON_MEDIATYPE values the program tells apart.
 inline constexpr uint32_t kNcmLan = 3;
 inline constexpr uint32_t kNcmPhone = 4;
@@ -42,9 +55,9 @@ class NetSharingConfiguration {
     virtual std::optional<bool> SharingEnabled() = 0;
     // get_SharingConnectionType; nothing when the call fails.
     virtual std::optional<int32_t> SharingConnectionType() = 0;
-    // EnableSharing and DisableSharing: true when the call succeeded.
-    virtual bool EnableSharing(IcsSharingType type) = 0;
-    virtual bool DisableSharing() = 0;
+    // EnableSharing and DisableSharing: the call's HRESULT.
+    virtual HResult EnableSharing(IcsSharingType type) = 0;
+    virtual HResult DisableSharing() = 0;
 };
 
 // One INetConnection of the manager's enumeration; valid while its manager lives.
@@ -68,6 +81,11 @@ class NetSharingManager {
     // not return S_OK; items that are not VT_UNKNOWN or not an INetConnection are skipped. Nothing
     // when the collection or its enumerator cannot be obtained.
     virtual std::optional<std::vector<std::unique_ptr<NetConnection>>> EnumEveryConnection() = 0;
+    // get_EnumPublicConnections(ICSSC_DEFAULT) and get_EnumPrivateConnections(ICSSC_DEFAULT), enumerated
+    // the same way: the connections the service holds as shared, including records of connections
+    // that are no longer there.
+    virtual std::optional<std::vector<std::unique_ptr<NetConnection>>> EnumSharedConnections(
+        IcsSharingType type) = 0;
 };
 
 class SharingManagerService {
@@ -78,8 +96,8 @@ class SharingManagerService {
     // NULL, EOAC_NONE, NULL). Takes effect only as the process's first security setting.
     virtual void InitializeSecurity() = 0;
     // CoCreateInstance(CLSID_NetSharingManager, NULL, CLSCTX_ALL, IID_INetSharingManager); null when it
-    // fails or yields nothing.
-    virtual std::unique_ptr<NetSharingManager> CreateSharingManager() = 0;
+    // fails or yields nothing, with its HRESULT in `result` (E_POINTER for nothing).
+    virtual std::unique_ptr<NetSharingManager> CreateSharingManager(HResult& result) = 0;
 };
 
 }  // namespace aerowisp

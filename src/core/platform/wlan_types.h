@@ -19,6 +19,9 @@ inline constexpr WlanResult kErrorInvalidHandle = 6;
 inline constexpr WlanResult kErrorInvalidParameter = 87;
 inline constexpr WlanResult kErrorNotFound = 1168;
 inline constexpr WlanResult kErrorInvalidState = 5023;
+// ERROR_SERVICE_DOES_NOT_EXIST: what every WLAN call gives where the WLAN service is not installed, as on
+// Windows Server 2008 R2 without the Wireless LAN Service feature (no wlanapi.dll).
+inline constexpr WlanResult kErrorServiceNotInstalled = 1060;
 
 // WLAN_HOSTED_NETWORK_REASON: why the service refused a hosted-network call (or why the network changed
 // state). The service gives it through the calls' failure-reason pointer.

@@ -86,8 +86,11 @@ void SetupWizardControl::ApplyCreatedAccessPoint(const WizardData& data) {
     if (!SerializeApSettings(ports_.settings, state_.programFolder, false, hosted.desiredSsid,
                              hosted.desiredKey))
         view_.ShowMessage(view_.TextFromKey(kIniSaveFailedMessage));
-    if (!sharing_.StartConnectionSharing())
-        view_.ShowMessage(view_.TextFromKey(kIcsStartFailedMessage));
+    if (!sharing_.StartConnectionSharing()) {
+        const std::u16string detail = sharing_.FailureDetail();
+        view_.ShowMessage(view_.ShownText(kIcsStartFailedMessage) +
+                          (detail.empty() ? u"" : u"\r\n\r\n" + detail));
+    }
 }
 
 bool SetupWizardControl::RestoreKeptNetwork(const std::u16string& ssid, const std::u16string& key) {

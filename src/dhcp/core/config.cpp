@@ -34,8 +34,7 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
 
 std::optional<Ipv4> PoolAddress(std::string_view value) {
     std::optional<Ipv4> address = ParseIpv4(value);
-    if (!address || !InSubnet(*address) || *address == kServerAddress || (*address & 0xFF) == 0 ||
-        (*address & 0xFF) == 0xFF)
+    if (!address || !OnLinkHost(*address))
         return std::nullopt;
     return address;
 }
@@ -64,7 +63,7 @@ ConfigResult ParseConfig(std::string_view text) {
     bool inSection = false;
     int lineNumber = 0;
     while (!text.empty()) {
-        const std::string_view line = Trim(TakeUntil(text, "\n"));
+        const std::string_view line = Trim(TakeLine(text));
         ++lineNumber;
         if (line.empty() || line.front() == ';' || line.front() == '#')
             continue;
@@ -79,11 +78,13 @@ ConfigResult ParseConfig(std::string_view text) {
         const std::string_view key = Trim(line.substr(0, equals));
         const std::string_view value = equals == std::string_view::npos ? "" : Trim(line.substr(equals + 1));
         const std::string where = "DhcpServer.ini line " + std::to_string(lineNumber) + ": ";
+        const auto refuse = [&](const std::string& why) {
+            result.problems.push_back(where + why + "; the default is used");
+        };
         if (SameIgnoringCase(key, "PoolFirst") || SameIgnoringCase(key, "PoolLast")) {
             std::optional<Ipv4> address = PoolAddress(value);
             if (!address)
-                result.problems.push_back(where + std::string(key) +
-                                          " is not an address of 192.168.139.2-254");
+                refuse(std::string(key) + " is not an address of 192.168.139.2-254");
             (SameIgnoringCase(key, "PoolFirst") ? first : last) = address;
         } else if (SameIgnoringCase(key, "LeaseTime")) {
             uint32_t seconds = 0;
@@ -92,16 +93,16 @@ ConfigResult ParseConfig(std::string_view text) {
                 seconds <= kMaxLeaseSeconds)
                 result.config.leaseSeconds = seconds;
             else
-                result.problems.push_back(where + "LeaseTime must be " + std::to_string(kMinLeaseSeconds) +
-                                          "-" + std::to_string(kMaxLeaseSeconds) + " seconds");
+                refuse("LeaseTime must be " + std::to_string(kMinLeaseSeconds) + "-" +
+                       std::to_string(kMaxLeaseSeconds) + " seconds");
         } else if (SameIgnoringCase(key, "DNS")) {
             std::optional<std::vector<Ipv4>> servers = DnsList(value);
             if (servers)
                 result.config.dns = std::move(*servers);
             else
-                result.problems.push_back(where + "DNS must be up to three addresses");
+                refuse("DNS must be up to three addresses");
         } else {
-            result.problems.push_back(where + "unknown setting '" + std::string(key) + "'");
+            result.problems.push_back(where + "unknown setting '" + std::string(key) + "' is ignored");
         }
     }
     if (first)
@@ -109,11 +110,21 @@ ConfigResult ParseConfig(std::string_view text) {
     if (last)
         result.config.poolLast = *last;
     if (result.config.poolFirst > result.config.poolLast) {
-        result.problems.push_back("DhcpServer.ini: PoolFirst lies after PoolLast");
+        result.problems.push_back("DhcpServer.ini: PoolFirst lies after PoolLast; the default range is used");
         result.config.poolFirst = defaults.poolFirst;
         result.config.poolLast = defaults.poolLast;
     }
     return result;
+}
+
+ConfigResult ReadConfig(std::string_view bytes) {
+    DecodedText decoded = DecodeFileText(bytes);
+    if (!decoded.text) {
+        ConfigResult result;
+        result.problems.push_back("DhcpServer.ini " + decoded.problem + "; it is ignored");
+        return result;
+    }
+    return ParseConfig(*decoded.text);
 }
 
 std::vector<Ipv4> ChooseDnsServers(const Config& config, const std::vector<Ipv4>& hostServers) {

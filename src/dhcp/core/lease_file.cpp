@@ -13,6 +13,11 @@ namespace aerowisp::dhcp {
 namespace {
 
 constexpr std::array<std::string_view, 5> kStateNames = {"free", "offered", "bound", "released", "declined"};
+// Files written with end marks say so in their first line; files from before the marks have none of them.
+constexpr std::string_view kHeader = "# DhcpServer leases 2: address state expires client hardware =host ;";
+constexpr std::string_view kMarkedHeaderStart = "# DhcpServer leases 2";
+// After the host name, which holds no spaces: a record cut anywhere before it lacks it.
+constexpr std::string_view kEndMark = " ;";
 // A client identifier may fill a whole message (RFC 3396 joins long options).
 constexpr size_t kMaxHexBytes = 2048;
 
@@ -26,6 +31,8 @@ int HexDigit(char c) {
         return c - '0';
     if (c >= 'a' && c <= 'f')
         return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
     return -1;
 }
 
@@ -50,8 +57,14 @@ std::string_view Field(std::string_view& line) {
     return TakeUntil(line, " ");
 }
 
-std::optional<Lease> ParseRecord(std::string_view line) {
+struct Record {
     Lease lease;
+    bool marked = false;
+};
+
+std::optional<Record> ParseRecord(std::string_view line) {
+    Record record;
+    Lease& lease = record.lease;
     std::optional<Ipv4> address = ParseIpv4(Field(line));
     if (!address)
         return std::nullopt;
@@ -73,6 +86,9 @@ std::optional<Lease> ParseRecord(std::string_view line) {
     if (!client || !hardware || line.empty() || line.front() != '=')
         return std::nullopt;
     line.remove_prefix(1);
+    record.marked = line.ends_with(kEndMark);
+    if (record.marked)
+        line.remove_suffix(kEndMark.size());
     for (char c : line) {
         if (c <= 0x20 || c >= 0x7F)
             return std::nullopt;
@@ -80,34 +96,45 @@ std::optional<Lease> ParseRecord(std::string_view line) {
     lease.client = std::move(*client);
     lease.hardware = std::move(*hardware);
     lease.hostName = std::string(line);
-    return lease;
+    return record;
 }
 
 }  // namespace
 
 std::string FormatLeaseFile(const std::vector<Lease>& records) {
-    std::string text = "# DhcpServer leases: address state expires client hardware =host\r\n";
+    std::string text = std::string(kHeader) + "\r\n";
     for (const Lease& lease : records) {
         text += FormatIpv4(lease.address) + ' ' + std::string(kStateNames[static_cast<size_t>(lease.state)]) +
                 ' ' + std::to_string(lease.expires) + ' ' + Hex(lease.client) + ' ' + Hex(lease.hardware) +
-                " =" + lease.hostName + "\r\n";
+                " =" + lease.hostName + std::string(kEndMark) + "\r\n";
     }
     return text;
 }
 
 LeaseFileContents ParseLeaseFile(std::string_view text) {
     LeaseFileContents contents;
+    std::vector<Record> records;
+    bool marked = false;
     while (!text.empty()) {
-        std::string_view line = TakeUntil(text, "\n");
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
+        const std::string_view line = TakeLine(text);
+        if (line.starts_with(kMarkedHeaderStart))
+            marked = true;
         if (line.empty() || line.front() == '#')
             continue;
-        std::optional<Lease> lease = ParseRecord(line);
-        if (lease)
-            contents.records.push_back(std::move(*lease));
-        else
+        std::optional<Record> record = ParseRecord(line);
+        if (record) {
+            marked = marked || record->marked;
+            records.push_back(std::move(*record));
+        } else {
             ++contents.damagedLines;
+        }
+    }
+    // In a file written with end marks, a record without one was cut.
+    for (Record& record : records) {
+        if (marked && !record.marked)
+            ++contents.damagedLines;
+        else
+            contents.records.push_back(std::move(record.lease));
     }
     return contents;
 }

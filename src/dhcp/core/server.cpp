@@ -11,6 +11,14 @@ namespace aerowisp::dhcp {
 namespace {
 
 constexpr size_t kMaxHostNameBytes = 63;
+// Why requests went unanswered, as the log's summary names them.
+constexpr std::string_view kNotARequest = "not a DHCP request";
+constexpr std::string_view kRelayedFromOutside = "relayed from outside 192.168.139.0/24";
+constexpr std::string_view kInformFromOutside = "INFORM from outside 192.168.139.0/24";
+constexpr std::string_view kNoFreeAddress = "DISCOVER with no free address";
+constexpr std::string_view kDiscoverHeld = "DISCOVER held until the lease file is read";
+constexpr std::string_view kRequestHeld = "REQUEST held until the lease file is read";
+constexpr std::string_view kRequestWithoutAddress = "REQUEST without an address";
 
 // Printable ASCII only, so that the log and the lease file stay plain text.
 std::string HostName(const Message& request) {
@@ -71,11 +79,15 @@ bool Server::TakeChanged() {
 
 std::optional<Reply> Server::Handle(const Message& request, bool arrivedAsBroadcast, int64_t now) {
     std::optional<MessageType> type = request.Type();
-    if (request.op != kBootRequest || !type)
+    if (request.op != kBootRequest || !type) {
+        refusals_.Count(kNotARequest);
         return std::nullopt;
+    }
     // Only this link and relays on it are served.
-    if (request.giaddr != 0 && !InSubnet(request.giaddr))
+    if (request.giaddr != 0 && !OnLinkHost(request.giaddr)) {
+        refusals_.Count(kRelayedFromOutside);
         return std::nullopt;
+    }
     const std::vector<uint8_t> client = ClientKey(request);
     switch (*type) {
         case MessageType::kDiscover:
@@ -91,12 +103,17 @@ std::optional<Reply> Server::Handle(const Message& request, bool arrivedAsBroadc
         case MessageType::kInform:
             return Inform(request);
         default:
+            refusals_.Count(kNotARequest);
             return std::nullopt;
     }
 }
 
 std::optional<Reply> Server::Discover(const Message& request, std::span<const uint8_t> client, int64_t now) {
     Lease* lease = leases_.OfClient(client);
+    if (holding_ && lease == nullptr) {
+        refusals_.Count(kDiscoverHeld);
+        return std::nullopt;
+    }
     if (lease == nullptr) {
         std::optional<Ipv4> wanted = request.AddressOption(option::kRequestedAddress);
         Lease* asked = wanted ? leases_.At(*wanted) : nullptr;
@@ -104,7 +121,7 @@ std::optional<Reply> Server::Discover(const Message& request, std::span<const ui
                                                                                  : leases_.FreeAddress(now);
     }
     if (lease == nullptr) {
-        log_.Write("DISCOVER from " + Who(request) + ": no free address");
+        refusals_.Count(kNoFreeAddress);
         return std::nullopt;
     }
     leases_.Assign(*lease, client, now);
@@ -151,13 +168,22 @@ std::optional<Reply> Server::Request(const Message& request, std::span<const uin
         kind = broadcast ? "rebinding" : "renewing";
         address = request.ciaddr;
     } else {
+        refusals_.Count(kRequestWithoutAddress);
         return std::nullopt;
     }
+    // RFC 2131 4.3.2: a client whose address, or whose ciaddr, is of another network is on the wrong
+    // network, whatever its state. This server alone serves its link, so a station that took an address
+    // elsewhere (another allocator in the host's first seconds) is told at once, not when its lease ends.
+    if (!InSubnet(address) || (request.ciaddr != 0 && !InSubnet(request.ciaddr))) {
+        logAnswer("NAK, another network");
+        return Nak(request);
+    }
     Lease* lease = leases_.At(address);
+    if (holding_ && (lease == nullptr || lease->client.empty() || lease != leases_.OfClient(client))) {
+        refusals_.Count(kRequestHeld);
+        return std::nullopt;
+    }
     if (lease == nullptr || !LeaseTable::AvailableTo(*lease, client, now)) {
-        // An address of another network belongs to a server there.
-        if (!InSubnet(address) && kind == "rebinding")
-            return std::nullopt;
         logAnswer("NAK");
         return Nak(request);
     }
@@ -189,8 +215,10 @@ void Server::Release(const Message& request, std::span<const uint8_t> client, in
 }
 
 std::optional<Reply> Server::Inform(const Message& request) {
-    if (request.ciaddr == 0 || !InSubnet(request.ciaddr))
+    if (!OnLinkHost(request.ciaddr)) {
+        refusals_.Count(kInformFromOutside);
         return std::nullopt;
+    }
     log_.Write("INFORM from " + Who(request) + " " + FormatIpv4(request.ciaddr) + ": ACK");
     return Answer(request, MessageType::kAck, 0, false);
 }
@@ -235,12 +263,13 @@ Reply Server::Answer(const Message& request, MessageType type, Ipv4 yiaddr, bool
     message.SetAddressOption(option::kRouter, kServerAddress);
     message.SetAddressOption(option::kBroadcastAddress, kServerAddress | ~kSubnetMask);
     message.SetAddressListOption(option::kDnsServers, dnsServers_);
-    // RFC 2131 4.1: relays get the reply on the server port; a client with an address by unicast; the
-    // rest by broadcast, since an unconfigured client cannot be reached by unicast without its ARP entry.
+    // RFC 2131 4.1: relays get the reply on the server port; a client with an address of this link by
+    // unicast; the rest by broadcast, since an unconfigured client cannot be reached by unicast without
+    // its ARP entry, and a ciaddr of another network is not one this link can reach.
     if (request.giaddr != 0) {
         reply.to = request.giaddr;
         reply.port = kServerPort;
-    } else if (request.ciaddr != 0) {
+    } else if (OnLinkHost(request.ciaddr)) {
         reply.to = request.ciaddr;
     } else {
         reply.to = kBroadcast;

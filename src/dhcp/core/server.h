@@ -8,6 +8,7 @@
 
 #include "dhcp/core/config.h"
 #include "dhcp/core/lease_table.h"
+#include "dhcp/core/log_policy.h"
 #include "dhcp/core/message.h"
 
 namespace aerowisp::dhcp {
@@ -42,6 +43,14 @@ class Server {
     LeaseTable& leases() { return leases_; }
     // True once after any change of the lease table that a restart must see.
     bool TakeChanged();
+    // Requests that were not answered, counted for the log's summary.
+    RefusalTally& refusals() { return refusals_; }
+
+    // While the lease file is not read, any address of the pool may be a station's: no address is offered
+    // and a request is granted only for what this table records for the same client.
+    void SetHoldingNewAddresses(bool holding) { holding_ = holding; }
+    void SetDnsServers(std::vector<Ipv4> servers) { dnsServers_ = std::move(servers); }
+    const std::vector<Ipv4>& dnsServers() const { return dnsServers_; }
 
   private:
     std::optional<Reply> Discover(const Message& request, std::span<const uint8_t> client, int64_t now);
@@ -60,7 +69,9 @@ class Server {
     std::vector<Ipv4> dnsServers_;
     EventLog& log_;
     LeaseTable leases_;
+    RefusalTally refusals_;
     bool changed_ = false;
+    bool holding_ = false;
 };
 
 // The client's identity: option 61 when given, else the hardware type followed by the hardware address.

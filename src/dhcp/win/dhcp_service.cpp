@@ -16,7 +16,9 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"AerowispDhcpServer";
 constexpr wchar_t kConfigFile[] = L"DhcpServer.ini";
 constexpr wchar_t kLogFile[] = L"DhcpServer.log";
-constexpr size_t kMaxFileBytes = 4 * 1024 * 1024;
+constexpr wchar_t kSetAsideSuffix[] = L".bad";
+constexpr char kSetAsideName[] = "DhcpServer.leases.bad";
+constexpr size_t kMaxConfigBytes = 64 * 1024;
 
 std::wstring LeaseFilePath(const std::wstring& folder) {
     return folder + std::wstring(kLeaseFileName.begin(), kLeaseFileName.end());
@@ -32,6 +34,10 @@ constexpr uint64_t kBoundPollMs = 5000;
 // whose clients have given up by the time they are answered, and the server would serve only those.
 constexpr int kReceiveBufferBytes = 256 * 1024;
 constexpr int kDatagramsPerRound = 64;
+// A lease file that cannot be read now is tried again this often; refused datagrams are summarised this
+// often.
+constexpr uint64_t kLeaseReadRetryMs = 1000;
+constexpr uint64_t kRefusalSummaryMs = 10 * 1000;
 
 int64_t UnixSeconds() {
     FILETIME now{};
@@ -41,14 +47,14 @@ int64_t UnixSeconds() {
     return static_cast<int64_t>((ticks - kTicksTo1970) / 10000000ULL);
 }
 
-std::vector<Ipv4> HostDnsServers() {
+std::vector<Ipv4> HostDnsServers(const IpHelper& ipHelper) {
     ULONG size = 0;
     std::vector<Ipv4> servers;
-    if (::GetNetworkParams(nullptr, &size) != ERROR_BUFFER_OVERFLOW || size == 0)
+    if (!ipHelper.Loaded() || ipHelper.GetNetworkParams(nullptr, &size) != ERROR_BUFFER_OVERFLOW || size == 0)
         return servers;
     std::vector<uint8_t> buffer(size);
     auto* info = reinterpret_cast<FIXED_INFO*>(buffer.data());
-    if (::GetNetworkParams(info, &size) != ERROR_SUCCESS)
+    if (ipHelper.GetNetworkParams(info, &size) != ERROR_SUCCESS)
         return servers;
     for (const IP_ADDR_STRING* entry = &info->DnsServerList; entry != nullptr; entry = entry->Next) {
         if (std::optional<Ipv4> address = ParseIpv4(entry->IpAddress.String))
@@ -67,6 +73,31 @@ sockaddr_in SocketAddress(Ipv4 address, uint16_t port) {
 
 // An oversized datagram, or a port-unreachable report for an earlier reply, leaves more to receive;
 // anything else (WSAEWOULDBLOCK above all) ends this round.
+std::string AddressList(const std::vector<Ipv4>& addresses) {
+    std::string text;
+    for (Ipv4 address : addresses)
+        text += (text.empty() ? "" : " ") + FormatIpv4(address);
+    return text;
+}
+
+const char* ParseErrorText(ParseError error) {
+    switch (error) {
+        case ParseError::kTooShort:
+            return "shorter than a DHCP message";
+        case ParseError::kTooLong:
+            return "longer than any request";
+        case ParseError::kBadHardwareLength:
+            return "hardware address longer than 16 bytes";
+        case ParseError::kNoMagicCookie:
+            return "no DHCP magic cookie";
+        case ParseError::kTruncatedOption:
+            return "an option runs past the end";
+        case ParseError::kNone:
+            break;
+    }
+    return "unreadable";
+}
+
 bool SkippableError(size_t& size) {
     const int error = ::WSAGetLastError();
     size = 0;
@@ -80,68 +111,146 @@ DhcpService::DhcpService(std::wstring folder)
       m_log(m_folder + kLogFile),
       m_addressEvent(::CreateEventW(nullptr, FALSE, FALSE, nullptr)) {
     m_log.Write("DhcpServer started");
-    Config config;
-    if (std::optional<std::string> text = ReadWholeFile(m_folder + kConfigFile, kMaxFileBytes)) {
-        ConfigResult result = ParseConfig(*text);
-        for (const std::string& problem : result.problems)
-            m_log.Write(problem + "; the default is used");
-        config = result.config;
-    }
-    std::vector<Ipv4> dns = ChooseDnsServers(config, HostDnsServers());
-    std::string dnsText;
-    for (Ipv4 server : dns)
-        dnsText += ' ' + FormatIpv4(server);
-    m_log.Write("pool " + FormatIpv4(config.poolFirst) + "-" + FormatIpv4(config.poolLast) + ", lease " +
-                std::to_string(config.leaseSeconds) + " s, DNS" + dnsText);
-    m_server = std::make_unique<Server>(config, std::move(dns), m_log);
+    if (!m_ipHelper.Loaded())
+        m_log.Write("iphlpapi.dll cannot be loaded from the system folder (" +
+                    DescribeError(m_ipHelper.LoadError()) +
+                    "); the address is found by binding to it, and the DNS servers are the server's");
+    ReadConfig(m_config);
+    std::vector<Ipv4> dns = ChooseDnsServers(m_config, HostDnsServers(m_ipHelper));
+    m_log.Write("pool " + FormatIpv4(m_config.poolFirst) + "-" + FormatIpv4(m_config.poolLast) + ", lease " +
+                std::to_string(m_config.leaseSeconds) + " s, DNS " + AddressList(dns));
+    m_server = std::make_unique<Server>(m_config, std::move(dns), m_log);
     LoadLeases();
+}
+
+void DhcpService::ReadConfig(Config& config) {
+    const FileRead file = ReadWholeFile(m_folder + kConfigFile, kMaxConfigBytes);
+    switch (file.status) {
+        case FileRead::Status::kMissing:
+            return;
+        case FileRead::Status::kTooLarge:
+            m_log.Write("DhcpServer.ini is larger than " + std::to_string(kMaxConfigBytes / 1024) +
+                        " KiB; it is ignored");
+            return;
+        case FileRead::Status::kUnreadable:
+            m_log.Write("DhcpServer.ini cannot be read (" + DescribeError(file.error) + "); it is ignored");
+            return;
+        case FileRead::Status::kRead:
+            break;
+    }
+    ConfigResult result = dhcp::ReadConfig(file.bytes);
+    for (const std::string& problem : result.problems)
+        m_log.Write(problem);
+    config = result.config;
 }
 
 DhcpService::~DhcpService() {
     Unbind();
     if (m_addressWait != nullptr)
-        ::CancelIPChangeNotify(&m_addressOverlapped);
+        m_ipHelper.CancelIPChangeNotify(&m_addressOverlapped);
     if (m_window != nullptr)
         ::DestroyWindow(m_window);
 }
 
-void DhcpService::LoadLeases() {
+// A lease file that cannot be read now (another program holds it without sharing it) is never replaced:
+// until it is read the server offers no address, since any of them may be a station's in that file, and
+// it is tried again every second. A file that is damaged or too large is kept as DhcpServer.leases.bad
+// before anything replaces it; when even that fails, it is treated as one that cannot be read now.
+bool DhcpService::LoadLeases() {
+    if (m_leasesRead)
+        return true;
     const std::wstring path = LeaseFilePath(m_folder);
-    std::optional<std::string> text = ReadWholeFile(path, kLeaseFileMaxBytes);
-    if (!text) {
-        if (::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
-            ::MoveFileExW(path.c_str(), (path + L".bad").c_str(), MOVEFILE_REPLACE_EXISTING);
-            m_log.Write("the lease file cannot be read; set aside as DhcpServer.leases.bad");
+    const uint64_t now = ::GetTickCount64();
+    m_nextLeaseRead = now + kLeaseReadRetryMs;
+    const FileRead file = ReadWholeFile(path, kLeaseFileMaxBytes);
+    bool usable = true;
+    switch (file.status) {
+        case FileRead::Status::kMissing:
+            break;
+        case FileRead::Status::kTooLarge:
+            usable = SetAside(path, true,
+                              "is larger than " + std::to_string(kLeaseFileMaxBytes / (1024 * 1024)) +
+                                  " MiB; it is not read");
+            break;
+        case FileRead::Status::kUnreadable:
+            if (m_leaseReadFailures.Failed(now))
+                m_log.Write("the lease file cannot be read now (" + DescribeError(file.error) +
+                            "); no address is offered and the file is not written until it is read; trying "
+                            "again");
+            usable = false;
+            break;
+        case FileRead::Status::kRead: {
+            const LeaseFileContents contents = ParseLeaseFile(file.bytes);
+            // The records join what this run has granted meanwhile, which wins over them.
+            LeaseTable merged = m_server->leases();
+            const size_t dropped = merged.Restore(contents.records);
+            if (contents.damagedLines > 0 || dropped > 0) {
+                usable = SetAside(path, false,
+                                  "has " + std::to_string(contents.damagedLines) + " damaged and " +
+                                      std::to_string(dropped) + " unusable records; the rest are kept");
+            }
+            if (usable) {
+                m_server->leases() = std::move(merged);
+                m_log.Write(std::to_string(contents.records.size() - dropped) + " leases read back");
+                m_savePending = m_savePending || contents.damagedLines > 0 || dropped > 0;
+            }
+            break;
         }
-        return;
     }
-    LeaseFileContents contents = ParseLeaseFile(*text);
-    const size_t dropped = m_server->leases().Restore(contents.records);
-    m_log.Write(std::to_string(contents.records.size() - dropped) + " leases read back");
-    if (contents.damagedLines > 0 || dropped > 0) {
-        // The whole file is kept for a look; the usable records are written back at once.
-        ::CopyFileW(path.c_str(), (path + L".bad").c_str(), FALSE);
-        m_log.Write(std::to_string(contents.damagedLines) + " damaged and " + std::to_string(dropped) +
-                    " unusable lease records; the file was copied to DhcpServer.leases.bad");
+    if (!usable) {
+        m_server->SetHoldingNewAddresses(true);
+        return false;
+    }
+    if (m_leaseReadFailures.Active())
+        m_log.Write("the lease file is read; addresses are offered again");
+    m_leaseReadFailures.End();
+    m_leasesRead = true;
+    m_server->SetHoldingNewAddresses(false);
+    if (m_savePending)
         SaveLeases();
+    return true;
+}
+
+bool DhcpService::SetAside(const std::wstring& path, bool move, const std::string& why) {
+    const std::wstring aside = path + kSetAsideSuffix;
+    const bool done = move ? ::MoveFileExW(path.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING) != 0
+                           : ::CopyFileW(path.c_str(), aside.c_str(), FALSE) != 0;
+    const DWORD error = done ? 0 : ::GetLastError();
+    if (done) {
+        m_log.Write(std::string("the lease file ") + why + "; it was " + (move ? "moved" : "copied") +
+                    " to " + kSetAsideName);
+    } else if (m_leaseReadFailures.Failed(::GetTickCount64())) {
+        m_log.Write(std::string("the lease file ") + why + ", but it cannot be " +
+                    (move ? "moved" : "copied") + " to " + kSetAsideName + " (" + DescribeError(error) +
+                    "); no address is offered and the file is not written until it is kept; trying again");
     }
+    return done;
 }
 
 // Moving the new file over the old one fails while another program has that open (Aerowisp reads it for
 // its station list, for a moment every few seconds): the move is tried again at once a few times, and
-// after the usual delay when it still fails, so no change is lost.
+// after the usual delay when it still fails, so no change is lost. Nothing replaces a file not yet read.
 void DhcpService::SaveLeases() {
     m_server->TakeChanged();
     m_lastSave = ::GetTickCount64();
+    if (!m_leasesRead) {
+        m_savePending = true;
+        return;
+    }
     const std::string text = FormatLeaseFile(m_server->leases().Records());
     bool saved = ReplaceFile(LeaseFilePath(m_folder), text);
     for (int retry = 0; !saved && retry < kSaveRetries; ++retry) {
         ::Sleep(kSaveRetryMs);
         saved = ReplaceFile(LeaseFilePath(m_folder), text);
     }
+    const DWORD error = saved ? 0 : ::GetLastError();
     m_savePending = !saved;
-    if (!saved)
-        m_log.Write("the lease file cannot be written (error " + std::to_string(::GetLastError()) + ")");
+    if (!saved && m_saveFailures.Failed(m_lastSave))
+        m_log.Write("the lease file cannot be written (" + DescribeError(error) + "); trying again");
+    if (saved && m_saveFailures.Active())
+        m_log.Write("the lease file is written again");
+    if (saved)
+        m_saveFailures.End();
     m_log.Flush();
 }
 
@@ -197,13 +306,16 @@ LRESULT CALLBACK DhcpService::WindowProc(HWND window, UINT message, WPARAM wPara
     return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
+// Without IP Helper the bind itself tells whether the address is there.
 bool DhcpService::AddressPresent() const {
+    if (!m_ipHelper.Loaded())
+        return true;
     ULONG size = 0;
-    if (::GetIpAddrTable(nullptr, &size, FALSE) != ERROR_INSUFFICIENT_BUFFER || size == 0)
+    if (m_ipHelper.GetIpAddrTable(nullptr, &size, FALSE) != ERROR_INSUFFICIENT_BUFFER || size == 0)
         return false;
     std::vector<uint8_t> buffer(size);
     auto* table = reinterpret_cast<MIB_IPADDRTABLE*>(buffer.data());
-    if (::GetIpAddrTable(table, &size, FALSE) != NO_ERROR)
+    if (m_ipHelper.GetIpAddrTable(table, &size, FALSE) != NO_ERROR)
         return false;
     for (DWORD i = 0; i < table->dwNumEntries; ++i) {
         if (ntohl(table->table[i].dwAddr) == kServerAddress)
@@ -212,27 +324,47 @@ bool DhcpService::AddressPresent() const {
     return false;
 }
 
-void DhcpService::Bind() {
-    if (!AddressPresent()) {
+bool DhcpService::Bind() {
+    const auto waitForAddress = [this] {
         if (!m_waitingLogged)
             m_log.Write("waiting for the address " + FormatIpv4(kServerAddress));
         m_waitingLogged = true;
-        return;
-    }
+        m_bindFailures.End();
+        return true;
+    };
+    if (!AddressPresent())
+        return waitForAddress();
     m_socket = ::WSASocketW(AF_INET, SOCK_DGRAM, IPPROTO_UDP, nullptr, 0, 0);
-    if (m_socket == INVALID_SOCKET)
-        return;
-    const BOOL on = TRUE;
-    ::setsockopt(m_socket, SOL_SOCKET, SO_BROADCAST, reinterpret_cast<const char*>(&on), sizeof on);
-    ::setsockopt(m_socket, SOL_SOCKET, SO_RCVBUF, reinterpret_cast<const char*>(&kReceiveBufferBytes),
-                 sizeof kReceiveBufferBytes);
-    const sockaddr_in local = SocketAddress(kServerAddress, kServerPort);
-    if (::bind(m_socket, reinterpret_cast<const sockaddr*>(&local), sizeof local) != 0) {
-        m_log.Write("cannot bind " + FormatIpv4(kServerAddress) + ":67 (error " +
-                    std::to_string(::WSAGetLastError()) + "); trying again");
-        Unbind();
-        return;
+    int error = m_socket == INVALID_SOCKET ? ::WSAGetLastError() : 0;
+    if (m_socket != INVALID_SOCKET) {
+        const BOOL on = TRUE;
+        ::setsockopt(m_socket, SOL_SOCKET, SO_BROADCAST, reinterpret_cast<const char*>(&on), sizeof on);
+        ::setsockopt(m_socket, SOL_SOCKET, SO_RCVBUF, reinterpret_cast<const char*>(&kReceiveBufferBytes),
+                     sizeof kReceiveBufferBytes);
+        const sockaddr_in local = SocketAddress(kServerAddress, kServerPort);
+        if (::bind(m_socket, reinterpret_cast<const sockaddr*>(&local), sizeof local) != 0)
+            error = ::WSAGetLastError();
     }
+    if (error != 0) {
+        Unbind();
+        // The address went away between the look and the bind.
+        if (error == WSAEADDRNOTAVAIL)
+            return waitForAddress();
+        const uint64_t now = ::GetTickCount64();
+        const std::string what = "cannot bind " + FormatIpv4(kServerAddress) + ":67 (" +
+                                 DescribeError(static_cast<DWORD>(error)) + ")";
+        if (m_bindFailures.Failed(now) || error != m_lastBindError)
+            m_log.Write(what + "; trying again");
+        m_lastBindError = error;
+        if (m_bindFailures.LastedMs(now) >= kBindGiveUpMs) {
+            m_log.Write(what + " for " + std::to_string(kBindGiveUpMs / 1000) +
+                        " s: another program holds the port; DhcpServer ends (exit code " +
+                        std::to_string(kExitPortTaken) + ")");
+            return false;
+        }
+        return true;
+    }
+    const BOOL on = TRUE;
     // The destination address tells a renewal (unicast) from a rebinding client (broadcast).
     GUID recvMsgId = WSAID_WSARECVMSG;
     DWORD bytes = 0;
@@ -246,8 +378,11 @@ void DhcpService::Bind() {
     m_socketEvent.Reset(::CreateEventW(nullptr, FALSE, FALSE, nullptr));
     ::WSAEventSelect(m_socket, m_socketEvent.Get(), FD_READ);
     m_waitingLogged = false;
+    m_bindFailures.End();
+    m_lastBindError = 0;
     m_log.Write("serving on " + FormatIpv4(kServerAddress) + ":67");
     m_log.Flush();
+    return true;
 }
 
 void DhcpService::Unbind() {
@@ -263,7 +398,9 @@ void DhcpService::WatchAddresses() {
     m_addressOverlapped = OVERLAPPED{};
     m_addressOverlapped.hEvent = m_addressEvent.Get();
     m_addressWait = nullptr;
-    const DWORD result = ::NotifyAddrChange(&m_addressWait, &m_addressOverlapped);
+    if (!m_ipHelper.Loaded())
+        return;
+    const DWORD result = m_ipHelper.NotifyAddrChange(&m_addressWait, &m_addressOverlapped);
     // Without change notifications the address is still polled.
     if (result != ERROR_IO_PENDING && result != NO_ERROR)
         m_addressWait = nullptr;
@@ -275,7 +412,8 @@ bool DhcpService::ReceiveOne(std::vector<uint8_t>& buffer, size_t& size, bool& b
     broadcast = true;
     if (m_recvMsg != nullptr) {
         sockaddr_in from{};
-        char control[WSA_CMSG_SPACE(sizeof(IN_PKTINFO))] = {};
+        // The control headers are read in place as WSACMSGHDR, so the buffer has that alignment.
+        alignas(WSACMSGHDR) char control[WSA_CMSG_SPACE(sizeof(IN_PKTINFO))] = {};
         WSAMSG message{};
         message.name = reinterpret_cast<sockaddr*>(&from);
         message.namelen = sizeof from;
@@ -291,9 +429,7 @@ bool DhcpService::ReceiveOne(std::vector<uint8_t>& buffer, size_t& size, bool& b
                 broadcast = ntohl(info->ipi_addr.s_addr) != kServerAddress;
             }
         }
-        // A truncated datagram is larger than any request served; it is skipped.
-        if ((message.dwFlags & MSG_TRUNC) != 0)
-            received = 0;
+        // A truncated datagram fills the buffer, which is longer than any request: it is refused as such.
     } else {
         sockaddr_in from{};
         int fromLength = sizeof from;
@@ -312,10 +448,14 @@ bool DhcpService::ServeOne() {
     bool broadcast = true;
     if (!ReceiveOne(m_buffer, size, broadcast))
         return false;
+    if (size == 0)
+        return true;
     if (ParseResult parsed = ParseMessage(std::span<const uint8_t>(m_buffer).first(size)); parsed.message) {
         if (std::optional<Reply> reply = m_server->Handle(*parsed.message, broadcast, UnixSeconds())) {
             m_sender.Send(m_socket, SocketAddress(reply->to, reply->port), BuildMessage(reply->message));
         }
+    } else {
+        m_server->refusals().Count(ParseErrorText(parsed.error));
     }
     if (m_server->TakeChanged())
         m_savePending = true;
@@ -328,29 +468,45 @@ DWORD DhcpService::Timeout(uint64_t now) const {
         wake = std::min(wake, m_lastSave + kSaveDelayMs);
     if (m_log.HasPending())
         wake = std::min(wake, m_lastLogFlush + kSaveDelayMs);
+    if (!m_leasesRead)
+        wake = std::min(wake, m_nextLeaseRead);
+    if (!m_server->refusals().Empty())
+        wake = std::min(wake, m_lastRefusalSummary + kRefusalSummaryMs);
     return wake <= now ? 0 : static_cast<DWORD>(wake - now);
 }
 
 int DhcpService::Run() {
     WSADATA wsa{};
     if (::WSAStartup(MAKEWORD(2, 2), &wsa) != 0 || !CreateHiddenWindow()) {
-        m_log.Write("cannot start (error " + std::to_string(::GetLastError()) + ")");
-        return 1;
+        m_log.Write("cannot start (" + DescribeError(::GetLastError()) + ")");
+        m_log.Flush();
+        return kExitCannotStart;
     }
     WatchAddresses();
+    m_lastRefusalSummary = ::GetTickCount64();
     for (;;) {
         const uint64_t now = ::GetTickCount64();
         if (now >= m_nextAddressCheck) {
             if (m_socket == INVALID_SOCKET) {
-                Bind();
+                if (!Bind())
+                    return Close(kExitPortTaken);
             } else if (!AddressPresent()) {
                 m_log.Write("the address " + FormatIpv4(kServerAddress) + " is gone");
                 Unbind();
+            } else {
+                // Also when no change notice comes (a DNS server changed by a renewal upstream).
+                RefreshDnsServers();
             }
             m_nextAddressCheck = now + (m_socket == INVALID_SOCKET ? kWaitPollMs : kBoundPollMs);
         }
+        if (!m_leasesRead && now >= m_nextLeaseRead)
+            LoadLeases();
         if (m_savePending && now >= m_lastSave + kSaveDelayMs)
             SaveLeases();
+        if (now >= m_lastRefusalSummary + kRefusalSummaryMs) {
+            LogRefusals();
+            m_lastRefusalSummary = now;
+        }
         if (m_log.HasPending() && now >= m_lastLogFlush + kSaveDelayMs) {
             m_log.Flush();
             m_lastLogFlush = now;
@@ -365,10 +521,11 @@ int DhcpService::Run() {
             ::MsgWaitForMultipleObjects(count, handles, FALSE, Timeout(::GetTickCount64()), QS_ALLINPUT);
         if (woken == WAIT_OBJECT_0 + count) {
             if (!DispatchMessages())
-                return Close();
+                return Close(kExitClosed);
         } else if (woken < WAIT_OBJECT_0 + count && handles[woken - WAIT_OBJECT_0] == m_addressEvent.Get()) {
             m_nextAddressCheck = 0;
             WatchAddresses();
+            RefreshDnsServers();
         } else if (woken < WAIT_OBJECT_0 + count || (woken == WAIT_TIMEOUT && m_socket != INVALID_SOCKET)) {
             // Everything queued is served in one wake-up, until a receive finds nothing: under Wine, where
             // each call is a round trip to the wineserver, a backlog then costs a receive and a send per
@@ -379,7 +536,7 @@ int DhcpService::Run() {
             // A flood keeps the socket's event set, and it comes first: after a full round the window's
             // messages get their turn.
             if (served == kDatagramsPerRound && !DispatchMessages())
-                return Close();
+                return Close(kExitClosed);
         }
     }
 }
@@ -395,14 +552,37 @@ bool DhcpService::DispatchMessages() {
     return true;
 }
 
-int DhcpService::Close() {
-    if (m_savePending || m_server->TakeChanged())
-        SaveLeases();
-    m_log.Write("DhcpServer closed");
+// A lease file still unread gets one more try; failing that it is left as it is, and the log says what
+// is lost.
+int DhcpService::Close(int exitCode) {
+    LogRefusals();
+    if (m_savePending || m_server->TakeChanged()) {
+        if (LoadLeases())
+            SaveLeases();
+        else
+            m_log.Write("the lease file was never read, so it is left as it is: " +
+                        std::to_string(m_server->leases().Records().size()) +
+                        " leases granted since the start are not saved");
+    }
+    m_log.Write("DhcpServer closed (exit code " + std::to_string(exitCode) + ")");
     m_log.Flush();
     Unbind();
     ::WSACleanup();
-    return 0;
+    return exitCode;
+}
+
+void DhcpService::LogRefusals() {
+    for (const std::string& line : m_server->refusals().TakeSummary())
+        m_log.Write(line);
+}
+
+// A connection that comes up later (dial-up, a cable plugged in) brings the host's DNS servers with it.
+void DhcpService::RefreshDnsServers() {
+    std::vector<Ipv4> dns = ChooseDnsServers(m_config, HostDnsServers(m_ipHelper));
+    if (dns == m_server->dnsServers())
+        return;
+    m_log.Write("DNS servers now " + AddressList(dns));
+    m_server->SetDnsServers(std::move(dns));
 }
 
 }  // namespace aerowisp::dhcp

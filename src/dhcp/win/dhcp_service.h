@@ -12,8 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "dhcp/core/log_policy.h"
 #include "dhcp/core/server.h"
 #include "dhcp/win/files.h"
+#include "dhcp/win/ip_helper.h"
 #include "dhcp/win/reply_sender.h"
 #include "fw/handle.h"
 
@@ -23,34 +25,50 @@ class DhcpService {
   public:
     // The title by which the main program finds and closes the server.
     static constexpr wchar_t kWindowTitle[] = L"Tftpd32";
+    // Exit codes: closed as asked; could not start at all; port 67 of 192.168.139.1 could not be bound
+    // for kBindGiveUpMs on end (another DHCP server has it), which the main program tells the user.
+    static constexpr int kExitClosed = 0;
+    static constexpr int kExitCannotStart = 1;
+    static constexpr int kExitPortTaken = 2;
+    static constexpr uint64_t kBindGiveUpMs = 30 * 1000;
 
     explicit DhcpService(std::wstring folder);
     ~DhcpService();
     DhcpService(const DhcpService&) = delete;
     DhcpService& operator=(const DhcpService&) = delete;
 
-    // Serves until the window is closed or the session ends; the leases are saved before it returns.
+    // Serves until the window is closed or the session ends, or the port stays taken; the leases are saved
+    // before it returns its exit code.
     int Run();
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     bool CreateHiddenWindow();
-    void LoadLeases();
+    void ReadConfig(Config& config);
+    // Reads the lease file when it has not been read yet; false while it cannot be read now.
+    bool LoadLeases();
+    // Keeps `path` as PATH.bad; false, with the reason logged, when that failed.
+    bool SetAside(const std::wstring& path, bool move, const std::string& why);
     void SaveLeases();
     bool AddressPresent() const;
-    void Bind();
+    void RefreshDnsServers();
+    void LogRefusals();
+    // Binds when the address is there; false once the port has stayed taken for kBindGiveUpMs.
+    bool Bind();
     void Unbind();
     void WatchAddresses();
     // Serves one datagram; false when none was waiting.
     bool ServeOne();
     bool DispatchMessages();
-    int Close();
+    int Close(int exitCode);
     bool ReceiveOne(std::vector<uint8_t>& buffer, size_t& size, bool& broadcast);
     DWORD Timeout(uint64_t now) const;
 
     std::wstring m_folder;
     RotatingLog m_log;
+    IpHelper m_ipHelper;
+    Config m_config;
     std::unique_ptr<Server> m_server;
     HWND m_window = nullptr;
     SOCKET m_socket = INVALID_SOCKET;
@@ -64,9 +82,15 @@ class DhcpService {
     uint64_t m_nextAddressCheck = 0;
     uint64_t m_lastSave = 0;
     uint64_t m_lastLogFlush = 0;
+    uint64_t m_lastRefusalSummary = 0;
+    uint64_t m_nextLeaseRead = 0;
     bool m_savePending = false;
     bool m_waitingLogged = false;
+    bool m_leasesRead = false;
     int m_lastBindError = 0;
+    FailureStreak m_bindFailures;
+    FailureStreak m_leaseReadFailures;
+    FailureStreak m_saveFailures;
 };
 
 }  // namespace aerowisp::dhcp

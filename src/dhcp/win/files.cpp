@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "dhcp/core/text.h"
 #include "fw/handle.h"
 
 namespace aerowisp::dhcp {
@@ -32,24 +33,62 @@ std::wstring ExeFolder() {
     return folder.substr(0, folder.rfind(L'\\') + 1);
 }
 
-std::optional<std::string> ReadWholeFile(const std::wstring& path, size_t maxBytes) {
-    fw::KernelHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
-                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+FileRead ReadWholeFile(const std::wstring& path, size_t maxBytes) {
+    // Sharing writing too: a program that has the file open for writing (an editor, a backup tool) and
+    // shares it for reading does not keep it from being read.
+    fw::KernelHandle file(::CreateFileW(path.c_str(), GENERIC_READ,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileRead result;
+    if (!file) {
+        result.error = ::GetLastError();
+        const bool missing = result.error == ERROR_FILE_NOT_FOUND || result.error == ERROR_PATH_NOT_FOUND;
+        result.status = missing ? FileRead::Status::kMissing : FileRead::Status::kUnreadable;
+        return result;
+    }
     LARGE_INTEGER size{};
-    if (!file || !::GetFileSizeEx(file.Get(), &size) || static_cast<uint64_t>(size.QuadPart) > maxBytes)
-        return std::nullopt;
-    std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
+    if (!::GetFileSizeEx(file.Get(), &size)) {
+        result.error = ::GetLastError();
+        result.status = FileRead::Status::kUnreadable;
+        return result;
+    }
+    if (static_cast<uint64_t>(size.QuadPart) > maxBytes) {
+        result.status = FileRead::Status::kTooLarge;
+        return result;
+    }
+    std::string& bytes = result.bytes;
+    bytes.resize(static_cast<size_t>(size.QuadPart));
     size_t at = 0;
     while (at < bytes.size()) {
         DWORD read = 0;
-        if (!::ReadFile(file.Get(), bytes.data() + at, static_cast<DWORD>(bytes.size() - at), &read, nullptr))
-            return std::nullopt;
+        if (!::ReadFile(file.Get(), bytes.data() + at, static_cast<DWORD>(bytes.size() - at), &read,
+                        nullptr)) {
+            result.error = ::GetLastError();
+            result.status = FileRead::Status::kUnreadable;
+            bytes.clear();
+            return result;
+        }
         if (read == 0)
             break;
         at += read;
     }
     bytes.resize(at);
-    return bytes;
+    result.status = FileRead::Status::kRead;
+    return result;
+}
+
+std::string DescribeError(DWORD error) {
+    char text[256] = {};
+    const DWORD length = ::FormatMessageA(
+        FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_MAX_WIDTH_MASK, nullptr,
+        error, 0, text, sizeof text, nullptr);
+    std::string described = "error " + std::to_string(error);
+    std::string_view message(text, length);
+    while (!message.empty() && (message.back() == ' ' || message.back() == '.'))
+        message.remove_suffix(1);
+    if (!message.empty())
+        described += ": " + std::string(message);
+    return described;
 }
 
 bool ReplaceFile(const std::wstring& path, const std::string& bytes) {
@@ -92,7 +131,7 @@ void RotatingLog::Write(const std::string& line) {
         m_stampSecond = second;
     }
     m_pending += m_stamp;
-    m_pending += line;
+    m_pending += LogSafe(line);
     m_pending += "\r\n";
     if (m_pending.size() >= kFlushAtBytes)
         Flush();
@@ -101,10 +140,11 @@ void RotatingLog::Write(const std::string& line) {
 void RotatingLog::Flush() {
     if (m_pending.empty())
         return;
-    if (m_fileBytes + m_pending.size() > kMaxBytes) {
-        ::MoveFileExW(m_path.c_str(), (m_path + L".1").c_str(), MOVEFILE_REPLACE_EXISTING);
+    // A log that cannot be moved aside (another program holds it) grows on rather than lose lines; the
+    // move is tried again at the next flush.
+    if (m_fileBytes + m_pending.size() > kMaxBytes &&
+        ::MoveFileExW(m_path.c_str(), (m_path + L".1").c_str(), MOVEFILE_REPLACE_EXISTING))
         m_fileBytes = 0;
-    }
     fw::KernelHandle file(::CreateFileW(m_path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_DELETE,
                                         nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     // A log that cannot be written must not stop the server; the lines are dropped.

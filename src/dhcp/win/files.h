@@ -14,8 +14,25 @@ namespace aerowisp::dhcp {
 // The executable's folder with its trailing backslash.
 std::wstring ExeFolder();
 
-// The whole file; nothing when it cannot be opened or is larger than `maxBytes`.
-std::optional<std::string> ReadWholeFile(const std::wstring& path, size_t maxBytes);
+struct FileRead {
+    enum class Status {
+        kRead,
+        kMissing,
+        kTooLarge,
+        // Present but not readable now: another program holds it without sharing it, access is denied,
+        // or a read failed. It may be readable later.
+        kUnreadable,
+    };
+    Status status = Status::kMissing;
+    std::string bytes;
+    DWORD error = 0;
+};
+
+// The whole file, read alongside any other program that shares it for reading, also one that writes it.
+FileRead ReadWholeFile(const std::wstring& path, size_t maxBytes);
+
+// "error N: the system's text" for the log.
+std::string DescribeError(DWORD error);
 
 // Writes `bytes` to PATH.tmp, flushes it to the disk and moves it over PATH, so that PATH always holds
 // either the old or the new contents.

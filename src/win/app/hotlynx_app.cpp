@@ -34,8 +34,8 @@ void GdiplusSession::Shutdown() {
     Gdiplus::GdiplusShutdown(token_);
 }
 
-CHotlynxApp::CHotlynxApp(PlatformServices& platform)
-    : platform_(platform), host_([this] { RunMainWindow(); }) {}
+CHotlynxApp::CHotlynxApp(PlatformServices& platform, bool startHidden)
+    : platform_(platform), startHidden_(startHidden), host_([this] { RunMainWindow(); }) {}
 
 bool CHotlynxApp::InitInstance() {
     // COM first, so that every CoUninitialize of the start-up and the exit has its CoInitializeEx.
@@ -58,7 +58,7 @@ int CHotlynxApp::ExitInstance() {
 }
 
 void CHotlynxApp::RunMainWindow() {
-    CHotlynxDlg mainWindow(platform_);
+    CHotlynxDlg mainWindow(platform_, startHidden_);
     mainWindow.DoModal(nullptr);
 }
 

@@ -26,7 +26,8 @@ class GdiplusSession {
 
 class CHotlynxApp {
   public:
-    explicit CHotlynxApp(PlatformServices& platform);
+    // `startHidden`: the command line asked for the start in the notification area.
+    CHotlynxApp(PlatformServices& platform, bool startHidden);
     CHotlynxApp(const CHotlynxApp&) = delete;
     CHotlynxApp& operator=(const CHotlynxApp&) = delete;
 
@@ -38,6 +39,7 @@ class CHotlynxApp {
     void RunMainWindow();
 
     PlatformServices& platform_;
+    bool startHidden_;
     NativeInstanceHost host_;
     GdiplusSession gdiplus_;
 };

@@ -59,10 +59,11 @@ bool HasHandCursor(int controlId) {
 
 }  // namespace
 
-CHotlynxDlg::CHotlynxDlg(PlatformServices& platform)
+CHotlynxDlg::CHotlynxDlg(PlatformServices& platform, bool startHidden)
     : fw::Dialog(IDD_AEROWISP_DIALOG),
       platform_(platform),
       language_(platform.Files(), platform.CodePage()),
+      startHidden_(startHidden),
       m_linkStatusPage(language_),
       m_apConfigPage(*this, language_),
       m_assocTblPage(language_),
@@ -353,8 +354,11 @@ BOOL CHotlynxDlg::OnInitDialog() {
     model_ = std::make_unique<MainWindowModel>(
         ModelPorts{platform_.Wlan(), platform_.Settings(), platform_.CodePage(),
                    platform_.AttachWindowTimers(*windowTimers_), platform_.Processes(),
-                   platform_.SharingManager(), platform_.Adapters(), platform_.Files()},
+                   platform_.SharingManager(), platform_.Adapters(), platform_.Files(), platform_.Services(),
+                   platform_.FirewallRules()},
         *this, *this);
+    if (startHidden_)
+        model_->RequestStartHidden();
     DoDataExchange();
     SetText(fw::ToWide(kMainWindowTitle));
     AddAboutItemToSystemMenu();

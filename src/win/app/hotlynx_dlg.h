@@ -31,7 +31,8 @@ class PlatformServices;
 
 class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView, public WizardSheetRunner {
   public:
-    explicit CHotlynxDlg(PlatformServices& platform);
+    // `startHidden`: the command line asked for the start in the notification area.
+    CHotlynxDlg(PlatformServices& platform, bool startHidden);
     ~CHotlynxDlg() override;
 
     // MainView. Controls that do not exist (yet) are left alone.
@@ -129,6 +130,7 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView, p
     // Made at initialisation, once the window exists; the model runs on the window's timers.
     std::optional<NativeTimerService> windowTimers_;
     std::unique_ptr<MainWindowModel> model_;
+    bool startHidden_;
 
     CHoverButton m_btnLinkStatus;  // 1000
     CHoverButton m_btnAssocList;   // 1001

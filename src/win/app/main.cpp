@@ -12,6 +12,7 @@
 #include "app/user_message.h"
 #include "fw/handle.h"
 #include "fw/wide_text.h"
+#include "native/system_libraries.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ int Run() {
         platform = aerowisp::CreateNativePlatform();
     }
 
-    aerowisp::CHotlynxApp app(*platform);
+    aerowisp::CHotlynxApp app(*platform, parsed.options->startHidden);
     app.InitInstance();
     return app.ExitInstance();
 }
@@ -58,6 +59,8 @@ int Run() {
 // Nothing is thrown on purpose; should anything be (a scenario or journal path the file functions
 // refuse, memory running out), the user is told rather than left with a silent end.
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // Before anything is loaded by name: the program may run from a folder anyone can write to.
+    aerowisp::RestrictDllSearchToSystem();
     try {
         return Run();
     } catch (const std::exception& problem) {

@@ -13,8 +13,10 @@
 #include "native/native_clock.h"
 #include "native/native_code_page.h"
 #include "native/native_file_reader.h"
+#include "native/native_firewall.h"
 #include "native/native_network_adapters.h"
 #include "native/native_processes.h"
+#include "native/native_service_control.h"
 #include "native/native_settings_store.h"
 #include "native/native_sharing_manager.h"
 #include "native/native_web_browser.h"
@@ -37,6 +39,8 @@ class NativePlatform final : public PlatformServices {
     FileReader& Files() override { return files_; }
     SharingManagerService& SharingManager() override { return sharingManager_; }
     NetworkAdapters& Adapters() override { return adapters_; }
+    ServiceControl& Services() override { return services_; }
+    Firewall& FirewallRules() override { return firewall_; }
     ProcessesAndWindows& Processes() override { return processes_; }
     ProcessesAndWindows& Desktop() override { return processes_; }
     WebBrowser& Browser() override { return browser_; }
@@ -54,6 +58,8 @@ class NativePlatform final : public PlatformServices {
     NativeFileReader files_;
     NativeSharingManagerService sharingManager_;
     NativeNetworkAdapters adapters_;
+    NativeServiceControl services_;
+    NativeFirewall firewall_;
     NativeProcessesAndWindows processes_;
     NativeWebBrowser browser_;
 };
@@ -154,6 +160,8 @@ class SimulatedPlatform final : public PlatformServices {
     FileReader& Files() override { return files_; }
     SharingManagerService& SharingManager() override { return machine_.Network(); }
     NetworkAdapters& Adapters() override { return machine_.Network(); }
+    ServiceControl& Services() override { return machine_.Services(); }
+    Firewall& FirewallRules() override { return machine_.Firewall(); }
     ProcessesAndWindows& Processes() override { return programs_; }
     ProcessesAndWindows& Desktop() override { return desktop_; }
     WebBrowser& Browser() override { return browser_; }

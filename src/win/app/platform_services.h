@@ -9,8 +9,10 @@
 #include "core/platform/ansi_code_page.h"
 #include "core/platform/clock.h"
 #include "core/platform/file_reader.h"
+#include "core/platform/firewall.h"
 #include "core/platform/network_adapters.h"
 #include "core/platform/processes_and_windows.h"
+#include "core/platform/service_control.h"
 #include "core/platform/settings_store.h"
 #include "core/platform/sharing_manager.h"
 #include "core/platform/timer_service.h"
@@ -33,6 +35,9 @@ class PlatformServices {
     // The sharing manager, and the adapter list with the connections' names.
     virtual SharingManagerService& SharingManager() = 0;
     virtual NetworkAdapters& Adapters() = 0;
+    // The service control manager and Windows Firewall's rules.
+    virtual ServiceControl& Services() = 0;
+    virtual Firewall& FirewallRules() = 0;
     // The programs and windows the main window works with: netsh.exe, the DHCP server and its window,
     // the start-hidden marker file and the debug trace.
     virtual ProcessesAndWindows& Processes() = 0;

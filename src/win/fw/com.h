@@ -6,6 +6,7 @@
 #include <oleauto.h>
 
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace fw {
@@ -77,6 +78,9 @@ class Variant {
 class Bstr {
   public:
     Bstr() = default;
+    // A copy of `text` to hand to a call that takes a BSTR.
+    explicit Bstr(std::wstring_view text)
+        : value_(::SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {}
     ~Bstr() { ::SysFreeString(value_); }
     Bstr(const Bstr&) = delete;
     Bstr& operator=(const Bstr&) = delete;
@@ -85,6 +89,7 @@ class Bstr {
         ::SysFreeString(std::exchange(value_, nullptr));
         return &value_;
     }
+    BSTR Get() const { return value_; }
     std::wstring Text() const {
         return value_ == nullptr ? std::wstring() : std::wstring(value_, ::SysStringLen(value_));
     }

@@ -1,15 +1,16 @@
-// AerowispLogon.exe, started by the logon task with the user's full rights: leaves the start-hidden marker
-// beside the program, so the program begins in the notification area, and starts it.
+// AerowispLogon.exe, started by the logon task with the user's highest rights: starts the program with its
+// start-hidden switch, so it begins in the notification area. The switch rather than the marker file
+// beside the program: a user without full rights cannot write into the program's folder.
 #include <windows.h>
 #include <shellapi.h>
 
 #include <string>
 
-#include "core/app/startup.h"
+#include "core/app/launch_options.h"
 #include "fw/handle.h"
 #include "fw/wide_text.h"
-#include "native/native_settings_store.h"
 #include "native/program_folder.h"
+#include "native/system_libraries.h"
 
 namespace {
 
@@ -19,13 +20,12 @@ constexpr int kExitNotStarted = 1;
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    aerowisp::RestrictDllSearchToSystem();
     const std::u16string folder = aerowisp::ProgramFolder();
     if (folder.empty())
         return kExitNotStarted;
-    // Without the marker the program still starts, only with its window shown.
-    aerowisp::NativeSettingsStore settings;
-    aerowisp::RequestStartHidden(settings, folder);
 
+    const std::wstring parameters = fw::ToWide(aerowisp::kStartHiddenSwitch);
     const std::wstring program = fw::ToWide(folder) + kProgramFile;
     const std::wstring directory = fw::ToWide(folder);
     SHELLEXECUTEINFOW start{};
@@ -33,6 +33,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     start.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
     start.lpVerb = L"open";
     start.lpFile = program.c_str();
+    start.lpParameters = parameters.c_str();
     start.lpDirectory = directory.c_str();
     start.nShow = SW_SHOWNORMAL;
     if (!::ShellExecuteExW(&start))

@@ -43,6 +43,7 @@ uint32_t NativeNetworkAdapters::GetAdaptersInfo(std::vector<AdapterInfo>& adapte
         const UINT length =
             std::min<UINT>(std::max(adapter->AddressLength, kShownAddressBytes), MAX_ADAPTER_ADDRESS_LENGTH);
         info.address.assign(adapter->Address, adapter->Address + length);
+        info.index = adapter->Index;
         adapters.push_back(std::move(info));
     }
     return ERROR_SUCCESS;
@@ -57,6 +58,15 @@ std::optional<std::u16string> NativeNetworkAdapters::ReadMachineText(std::u16str
     if (!key.QueryStringValue(fw::ToWide(valueName).c_str(), text))
         return std::u16string();
     return fw::FromWide(text);
+}
+
+// IPAddr is in network byte order.
+uint32_t NativeNetworkAdapters::GetBestInterface(uint32_t destination, uint32_t& interfaceIndex) {
+    DWORD index = 0;
+    const DWORD result = ::GetBestInterface(__builtin_bswap32(destination), &index);
+    if (result == NO_ERROR)
+        interfaceIndex = index;
+    return result;
 }
 
 }  // namespace aerowisp

@@ -11,6 +11,7 @@ class NativeNetworkAdapters final : public NetworkAdapters {
     uint32_t GetAdaptersInfo(std::vector<AdapterInfo>& adapters) override;
     std::optional<std::u16string> ReadMachineText(std::u16string_view subkey,
                                                   std::u16string_view valueName) override;
+    uint32_t GetBestInterface(uint32_t destination, uint32_t& interfaceIndex) override;
 };
 
 }  // namespace aerowisp

@@ -37,7 +37,11 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM context) {
         if (!title.empty())
             copied = ::GetWindowTextW(window, title.data(), static_cast<int>(title.size()));
         title.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-        enumeration.windows.push_back({FromWindow(window), fw::FromWide(title)});
+        // 256 characters: the longest class name RegisterClass takes.
+        std::wstring className(257, L'\0');
+        const int classLength = ::GetClassNameW(window, className.data(), static_cast<int>(className.size()));
+        className.resize(classLength > 0 ? static_cast<size_t>(classLength) : 0);
+        enumeration.windows.push_back({FromWindow(window), fw::FromWide(title), fw::FromWide(className)});
         return TRUE;
     } catch (...) {
         return FALSE;

@@ -7,6 +7,7 @@
 
 #include "fw/com.h"
 #include "fw/wide_text.h"
+#include "native/com_access_permissions.h"
 
 namespace aerowisp {
 namespace {
@@ -31,10 +32,10 @@ class NativeSharingConfiguration final : public NetSharingConfiguration {
             return std::nullopt;
         return static_cast<int32_t>(type);
     }
-    bool EnableSharing(IcsSharingType type) override {
-        return SUCCEEDED(configuration_->EnableSharing(static_cast<SHARINGCONNECTIONTYPE>(type)));
+    HResult EnableSharing(IcsSharingType type) override {
+        return static_cast<HResult>(configuration_->EnableSharing(static_cast<SHARINGCONNECTIONTYPE>(type)));
     }
-    bool DisableSharing() override { return SUCCEEDED(configuration_->DisableSharing()); }
+    HResult DisableSharing() override { return static_cast<HResult>(configuration_->DisableSharing()); }
 
   private:
     fw::ComPtr<INetSharingConfiguration> configuration_;
@@ -96,6 +97,29 @@ class NativeNetSharingManager final : public NetSharingManager {
         fw::ComPtr<INetSharingEveryConnectionCollection> collection;
         if (FAILED(manager_->get_EnumEveryConnection(collection.Receive())) || !collection)
             return std::nullopt;
+        return Connections(collection);
+    }
+
+    // The public and private collections hand out INetConnection items too.
+    std::optional<std::vector<std::unique_ptr<NetConnection>>> EnumSharedConnections(
+        IcsSharingType type) override {
+        if (type == IcsSharingType::kPublic) {
+            fw::ComPtr<INetSharingPublicConnectionCollection> collection;
+            if (FAILED(manager_->get_EnumPublicConnections(ICSSC_DEFAULT, collection.Receive())) ||
+                !collection)
+                return std::nullopt;
+            return Connections(collection);
+        }
+        fw::ComPtr<INetSharingPrivateConnectionCollection> collection;
+        if (FAILED(manager_->get_EnumPrivateConnections(ICSSC_DEFAULT, collection.Receive())) || !collection)
+            return std::nullopt;
+        return Connections(collection);
+    }
+
+  private:
+    template <typename Collection>
+    std::optional<std::vector<std::unique_ptr<NetConnection>>> Connections(
+        const fw::ComPtr<Collection>& collection) {
         fw::ComPtr<IUnknown> enumerator;
         if (FAILED(collection->get__NewEnum(enumerator.Receive())) || !enumerator)
             return std::nullopt;
@@ -118,7 +142,6 @@ class NativeNetSharingManager final : public NetSharingManager {
         return connections;
     }
 
-  private:
     fw::ComPtr<INetSharingManager> manager_;
 };
 
@@ -135,16 +158,22 @@ std::unique_ptr<NetSharingManager> WrapSharingManager(INetSharingManager* manage
 
 // Its result is not looked at: after the first call in the process it can only report RPC_E_TOO_LATE,
 // and the first one is made at start-up, right after COM is initialised.
+// An elevated program's objects would otherwise take calls from any process of any user on the machine.
+// Without its descriptor COM is left to the machine's default permissions, never opened to everyone.
 void NativeSharingManagerService::InitializeSecurity() {
-    ::CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_PKT, RPC_C_IMP_LEVEL_IMPERSONATE,
-                           nullptr, EOAC_NONE, nullptr);
+    ComAccessPermissions callers;
+    if (callers.Get() == nullptr)
+        return;
+    ::CoInitializeSecurity(callers.Get(), -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_PKT,
+                           RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE, nullptr);
 }
 
-std::unique_ptr<NetSharingManager> NativeSharingManagerService::CreateSharingManager() {
+std::unique_ptr<NetSharingManager> NativeSharingManagerService::CreateSharingManager(HResult& result) {
     fw::ComPtr<INetSharingManager> manager;
-    if (FAILED(::CoCreateInstance(CLSID_NetSharingManager, nullptr, CLSCTX_ALL, IID_INetSharingManager,
-                                  manager.ReceiveVoid())) ||
-        !manager)
+    const HRESULT created = ::CoCreateInstance(CLSID_NetSharingManager, nullptr, CLSCTX_ALL,
+                                               IID_INetSharingManager, manager.ReceiveVoid());
+    result = static_cast<HResult>(FAILED(created) ? created : manager ? S_OK : E_POINTER);
+    if (result != kSOk)
         return nullptr;
     return std::make_unique<NativeNetSharingManager>(std::move(manager));
 }

@@ -12,7 +12,7 @@ namespace aerowisp {
 class NativeSharingManagerService final : public SharingManagerService {
   public:
     void InitializeSecurity() override;
-    std::unique_ptr<NetSharingManager> CreateSharingManager() override;
+    std::unique_ptr<NetSharingManager> CreateSharingManager(HResult& result) override;
 };
 
 // The port's view of a sharing manager object, taking one reference of its own; null for null.

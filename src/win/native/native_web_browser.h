@@ -1,4 +1,4 @@
-// The real machine's browser, reached through the shell.
+// The real machine's browser, reached through the desktop's shell.
 #pragma once
 
 #include "core/platform/web_browser.h"

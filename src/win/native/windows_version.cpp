@@ -32,13 +32,22 @@ std::string ReadAnsiText(HKEY key, const char* name) {
 }  // namespace
 
 std::optional<WindowsVersionValues> ReadWindowsVersionValues() {
-    fw::RegistryKey key;
+    return ReadWindowsVersionValues([](REGSAM access, HKEY* key) {
+        return ::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kVersionKey, 0, access, key);
+    });
+}
+
+std::optional<WindowsVersionValues> ReadWindowsVersionValues(const VersionKeyOpener& open) {
     // The 64-bit view also from a 32-bit program on 64-bit Windows: the system's own values.
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kVersionKey, 0, KEY_ALL_ACCESS | KEY_WOW64_64KEY,
-                        key.Receive()) != ERROR_SUCCESS)
-        return std::nullopt;
-    return WindowsVersionValues{ReadAnsiText(key.Get(), kProductNameValue),
-                                ReadAnsiText(key.Get(), kCurrentVersionValue)};
+    constexpr std::array<REGSAM, 2> kAccessTried{KEY_ALL_ACCESS | KEY_WOW64_64KEY,
+                                                 KEY_READ | KEY_WOW64_64KEY};
+    fw::RegistryKey key;
+    for (const REGSAM access : kAccessTried) {
+        if (open(access, key.Receive()) == ERROR_SUCCESS)
+            return WindowsVersionValues{ReadAnsiText(key.Get(), kProductNameValue),
+                                        ReadAnsiText(key.Get(), kCurrentVersionValue)};
+    }
+    return std::nullopt;
 }
 
 }  // namespace aerowisp

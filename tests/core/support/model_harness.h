@@ -51,7 +51,8 @@ inline Scenario HarnessScenarioWith(const std::vector<std::u16string>& devices) 
 }
 
 // What stopping sharing calls on the harness machine while its hosted network runs: the virtual adapter's
-// connection is looked up, put back on DHCP and, not being shared, left alone.
+// connection is looked up, put back on DHCP and, not being shared, left alone; the service lists nothing
+// else as shared.
 inline const std::vector<std::string> kStopSharingOfVirtualAdapterOnly = {
     "FindWindowW",
     "View.ShowPleaseWait",
@@ -64,6 +65,10 @@ inline const std::vector<std::string> kStopSharingOfVirtualAdapterOnly = {
     "GetSystemDirectoryW",
     "ShellExecuteW",
     "netsh.SetAddress",
+    "CoInitializeSecurity",
+    "CoCreateInstance",
+    "INetSharingManager::get_EnumPublicConnections",
+    "INetSharingManager::get_EnumPrivateConnections",
     "View.ClosePleaseWait"};
 
 struct ModelHarness {
@@ -78,7 +83,7 @@ struct ModelHarness {
           view(&machine.Journal()),
           tray(&machine.Journal()),
           model(ModelPorts{machine.Wlan(), machine.Settings(), codePage, timers, processes, machine.Network(),
-                           machine.Network(), files},
+                           machine.Network(), files, machine.Services(), machine.Firewall()},
                 view, tray) {
         processes.UseCodePage(&codePage);
         machine.Network().UseCodePage(&codePage);

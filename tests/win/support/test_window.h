@@ -42,7 +42,17 @@ struct WindowRecord {
 
 class TestWindow {
   public:
-    explicit TestWindow(const std::wstring& title) {
+    // `dialogBox`: of the dialog box class ("#32770"), as the product's windows are.
+    explicit TestWindow(const std::wstring& title, bool dialogBox = false) {
+        if (dialogBox) {
+            m_window = ::CreateWindowExW(0, WC_DIALOG, title.c_str(), WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
+                                         nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+            if (m_window != nullptr) {
+                ::SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&m_record));
+                ::SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure));
+            }
+            return;
+        }
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof(windowClass);
         windowClass.lpfnWndProc = &Procedure;

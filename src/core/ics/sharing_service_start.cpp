@@ -1,0 +1,93 @@
+// Starting the sharing service and checking its address range.
+#include "core/ics/sharing_service_start.h"
+
+#include <cstdio>
+
+#include "core/ics/sharing_service.h"
+#include "core/lang/language_strings.h"
+#include "core/text/ascii_case.h"
+
+namespace aerowisp {
+namespace {
+
+// The access point's network, 192.168.139.0/24, as the text before its last part.
+constexpr std::u16string_view kAccessPointNetwork = u"192.168.139.";
+
+ServiceStartOutcome Failed(const std::u16string& service, uint32_t error) {
+    return {false, false, service, error};
+}
+
+bool IsRunning(const ServiceInfo& info) {
+    return info.state == ServiceState::kRunning;
+}
+
+}  // namespace
+
+ServiceStartOutcome EnsureServiceRunning(ServiceControl& services, const std::u16string& name) {
+    ServiceInfo info;
+    if (uint32_t error = services.QueryService(name, info))
+        return Failed(name, error);
+    if (IsRunning(info))
+        return {true, false, {}, 0};
+    if (info.startType == ServiceStartType::kDisabled) {
+        if (uint32_t error = services.SetStartType(name, ServiceStartType::kAutomatic))
+            return Failed(name, error);
+    }
+    for (const std::u16string& dependency : info.dependencies) {
+        ServiceInfo needed;
+        if (uint32_t error = services.QueryService(dependency, needed))
+            return Failed(dependency, error);
+        if (IsRunning(needed))
+            continue;
+        if (needed.startType == ServiceStartType::kDisabled) {
+            if (uint32_t error = services.SetStartType(dependency, ServiceStartType::kManual))
+                return Failed(dependency, error);
+        }
+        const uint32_t error = services.Start(dependency);
+        if (error != 0 && error != kErrorServiceAlreadyRunning)
+            return Failed(dependency, error);
+    }
+    const uint32_t error = services.Start(name);
+    if (error != 0 && error != kErrorServiceAlreadyRunning)
+        return Failed(name, error);
+    return {true, true, {}, 0};
+}
+
+std::u16string ServiceFailureText(MainView& view, const ServiceStartOutcome& outcome) {
+    const LanguageString* cause = &kServiceCauseOther;
+    switch (outcome.error) {
+        case kErrorServiceDisabled:
+            cause = &kServiceCauseDisabled;
+            break;
+        case kErrorServiceDependencyFail:
+            cause = &kServiceCauseDependency;
+            break;
+        case kErrorServiceDoesNotExist:
+            cause = &kServiceCauseMissing;
+            break;
+        case 5:  // ERROR_ACCESS_DENIED
+            cause = &kCauseElevation;
+            break;
+        default:
+            break;
+    }
+    std::u16string text = view.ShownText(kServiceStartFailedMessage);
+    const size_t at = text.find(u"%s");
+    if (at != std::u16string::npos)
+        text.replace(at, 2, outcome.failedService);
+    char code[16];
+    std::snprintf(code, sizeof code, " %u", static_cast<unsigned>(outcome.error));
+    std::u16string codeText = view.ShownText(kFailureCodeLabel);
+    for (const char* c = code; *c != '\0'; ++c)
+        codeText += static_cast<char16_t>(*c);
+    return text + u" " + view.ShownText(*cause) + u" " + codeText;
+}
+
+std::optional<std::u16string> ConflictingScopeAddress(NetworkAdapters& adapters) {
+    std::optional<std::u16string> scope = adapters.ReadMachineText(kSharingParametersKey, kScopeAddressValue);
+    if (!scope || !scope->starts_with(kAccessPointNetwork))
+        return std::nullopt;
+    return scope;
+}
+
+}  // namespace aerowisp
