@@ -132,6 +132,8 @@ Section "!$(SectionProgram)" SecProgram
     File "${FILESDIR}\Aerowisp.exe"
     File "${FILESDIR}\DhcpServer.exe"
     File "${FILESDIR}\AerowispLogon.exe"
+    ; The command line stays beside the program; PATH is left as it is.
+    File "${FILESDIR}\AerowispCtl.exe"
     SetOutPath "$INSTDIR\Language"
     File "${FILESDIR}\Language\ENU.txt"
     File "${FILESDIR}\Language\CHS.txt"
@@ -305,6 +307,7 @@ Section "Uninstall"
     Delete "$SMPROGRAMS\${PRODUCT}.lnk"
     Delete "$INSTDIR\Aerowisp.exe"
     Delete "$INSTDIR\AerowispLogon.exe"
+    Delete "$INSTDIR\AerowispCtl.exe"
     Delete "$INSTDIR\DhcpServer.exe"
     Delete "$INSTDIR\ZuroZiz.ini"
     ; What the DHCP server keeps beside itself: its leases and its log.

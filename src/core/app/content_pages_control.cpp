@@ -85,15 +85,17 @@ void ContentPagesControl::RefreshLinkStatus() {
 // Rebuilt from nothing on every tick, the DHCP server's leases read afresh; in station mode the list
 // stays empty.
 void ContentPagesControl::RefreshAssociationList() {
-    if (!state_.hostedNetwork.apMode) {
-        view_.ShowAssociationList({});
-        return;
-    }
+    view_.ShowAssociationList(AssociationRows());
+}
+
+std::vector<AssociationRow> ContentPagesControl::AssociationRows() {
+    if (!state_.hostedNetwork.apMode)
+        return {};
     std::vector<AssociationRow> rows = QueryAssociationList(ports_.wlan, state_.wlanHandle);
     if (!rows.empty())
         FillFromLeases(rows, StationLeases::Read(
                                  ports_.files, state_.programFolder + std::u16string(dhcp::kLeaseFileName)));
-    view_.ShowAssociationList(rows);
+    return rows;
 }
 
 // Once per entry into AP+STA mode, when the adapter scan has seen the virtual adapter come up. Only the

@@ -6,6 +6,7 @@
 #include "core/app/main_window_state.h"
 #include "core/app/model_ports.h"
 #include "core/app/page_requests.h"
+#include "core/hostednet/association_list.h"
 #include "core/hostednet/hosted_network_control.h"
 #include "core/hostednet/wlan_client.h"
 #include "core/ics/connection_sharing_control.h"
@@ -30,6 +31,9 @@ class ContentPagesControl final : public PageRequests {
     std::optional<JoinCode> OnApConfigJoinCode() override;
     ConnectionListClick OnConnectionListClick(const ConnectionListRow& row) override;
     bool OnConnectionListApply(const ConnectionListRow& row) override;
+
+    // The hosted network's stations now, with their leases' addresses and names; none in station mode.
+    std::vector<AssociationRow> AssociationRows();
 
   private:
     void RefreshLinkStatus();

@@ -271,6 +271,27 @@ inline constexpr LanguageString kScopeAddressConflictMessage{
     u"HKLM\\System\\CurrentControlSet\\"
     u"Services\\SharedAccess\\Parameters."};
 
+// What the command line's requests answer.
+inline constexpr LanguageString kControlNoCard{u"String260", u"No wireless LAN card is present."};
+inline constexpr LanguageString kControlRadioOff{u"String261", u"The radio is off. Switch it on first."};
+inline constexpr LanguageString kControlBusy{u"String262",
+                                             u"Aerowisp is busy with another change. Try again in a moment."};
+inline constexpr LanguageString kControlNoApSettings{
+    u"String263", u"No network name and key are stored yet. Set them in Aerowisp's window first."};
+inline constexpr LanguageString kControlApAlreadyOn{u"String264", u"The access point is already on."};
+inline constexpr LanguageString kControlApAlreadyOff{u"String265", u"The access point is already off."};
+inline constexpr LanguageString kControlApOn{u"String266", u"The access point is on."};
+inline constexpr LanguageString kControlApOff{u"String267", u"The access point is off."};
+inline constexpr LanguageString kControlRadioIsOn{u"String268", u"The radio is on."};
+inline constexpr LanguageString kControlRadioIsOff{u"String269", u"The radio is off."};
+inline constexpr LanguageString kControlStartFailed{u"String270", u"The access point could not be started."};
+inline constexpr LanguageString kControlStopFailed{u"String271", u"The access point could not be stopped."};
+inline constexpr LanguageString kControlRadioFailed{u"String272", u"The radio could not be switched."};
+inline constexpr LanguageString kControlWindowShown{u"String273", u"The window is shown."};
+inline constexpr LanguageString kControlExiting{u"String274", u"Aerowisp is ending."};
+inline constexpr LanguageString kControlNoStations{u"String275",
+                                                   u"The access point is off, so no station is joined."};
+
 // Every place of use above; three keys serve two places each.
 inline constexpr std::array kLanguageStrings{
     kLinkStatusTip,
@@ -377,7 +398,23 @@ inline constexpr std::array kLanguageStrings{
     kScopeAddressConflictMessage,
     kWlanServiceMissingNotice,
     kDhcpServerPortBusyMessage,
-    // Every place of use above; the 104 keys the program looks up, three of them twice.
+    kControlNoCard,
+    kControlRadioOff,
+    kControlBusy,
+    kControlNoApSettings,
+    kControlApAlreadyOn,
+    kControlApAlreadyOff,
+    kControlApOn,
+    kControlApOff,
+    kControlRadioIsOn,
+    kControlRadioIsOff,
+    kControlStartFailed,
+    kControlStopFailed,
+    kControlRadioFailed,
+    kControlWindowShown,
+    kControlExiting,
+    kControlNoStations,
+    // Every place of use above; the 120 keys the program looks up, three of them twice.
 };
 
 // A text as it goes on screen: the language file's texts keep their line end, which a control, menu

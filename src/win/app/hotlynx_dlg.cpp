@@ -14,6 +14,7 @@
 #include "core/app/tray_control.h"
 #include "core/app/startup.h"
 #include "core/lang/language_choice.h"
+#include "core/text/utf16_text.h"
 #include "fw/module_resources.h"
 #include "fw/wide_text.h"
 #include "hostednet/easy_ap_setting.h"
@@ -33,6 +34,9 @@ constexpr INT_PTR kCreationRefused = -1;
 constexpr WPARAM kSysCommandMask = 0xFFF0;
 // Posted after each slow call: handled in the message loop, it ends the transaction.
 constexpr UINT kTransactionCheckMessage = WM_APP + 1;
+
+// A parsed request of the command line's pipe; lParam carries its job.
+constexpr UINT kControlRequestMessage = WM_APP + 1;
 
 // The record of the network adapters' device interface class: the filter of the window's registration,
 // and what a simulated arrival or removal carries.
@@ -145,7 +149,12 @@ void CHotlynxDlg::HideToTray() {
     Show(SW_HIDE);
 }
 
+// A request of the command line cannot ask the user: it is answered as cancelled, and the reply says why.
 ApSettingsAnswer CHotlynxDlg::RunExtendedApSettingsDialog() {
+    if (controlCapture_.active) {
+        controlCapture_.dialogDeclined = true;
+        return {};
+    }
     const CloseDeferral deferral(*this);
     CEasyAPSetting dialog(*this, language_, platform_.CodePage());
     return dialog.Ask(Handle());
@@ -239,6 +248,11 @@ void CHotlynxDlg::RefreshVersionInfo(const std::u16string& cardDescription) {
 }
 
 void CHotlynxDlg::ShowMessage(const std::u16string& text) {
+    if (controlCapture_.active) {
+        platform_.NoteEvent("ControlReplyMessage");
+        controlCapture_.NoteMessage(std::u16string(WithoutLineEnd(text)));
+        return;
+    }
     platform_.NoteEvent("MessageBox");
     ShowUserMessage(Handle(), fw::ToWide(WithoutLineEnd(text)));
 }
@@ -363,6 +377,9 @@ BOOL CHotlynxDlg::OnInitDialog() {
         model_->OnInitDialog(ProgramFolder());
     }
     RegisterDeviceNotifications();
+    controlServer_ = std::make_unique<ControlPipeServer>(Handle(), kControlRequestMessage);
+    if (!controlServer_->Start())
+        controlServer_.reset();
     return TRUE;
 }
 
@@ -480,6 +497,7 @@ CAppProPage* CHotlynxDlg::Page(ContentPage page) {
 // The clean-up comes before the modal run ends; the mode stays stored for the next start.
 void CHotlynxDlg::OnClose() {
     model_->OnClose();
+    controlServer_.reset();
     EndDialog(IDCANCEL);
 }
 
@@ -516,6 +534,32 @@ void CHotlynxDlg::OnMachineEvent(WPARAM event) {
         case MachineEvent::kStationLeft:
             break;  // the association list sees them at its next refresh, as it would on a real machine
     }
+}
+
+// A request that arrives after the close clean-up finds no server and is not carried out.
+void CHotlynxDlg::OnControlRequest(LPARAM carried) {
+    const std::shared_ptr<ControlJob> job = ControlPipeServer::TakeControlJob(carried);
+    if (!job)
+        return;
+    if (!controlServer_) {
+        control::Reply closing;
+        closing.outcome = control::Outcome::kFailed;
+        ControlPipeServer::Finish(*job, std::move(closing));
+        return;
+    }
+    platform_.NoteEvent("ControlRequest " + std::string(control::CommandName(job->command)));
+    ControlPipeServer::Finish(*job, RunControlCommand(*model_, *this, controlCapture_, job->command));
+}
+
+// The command line may ask again once the switch under way is over.
+void CHotlynxDlg::RefuseControlRequest(LPARAM carried) {
+    const std::shared_ptr<ControlJob> job = ControlPipeServer::TakeControlJob(carried);
+    if (!job)
+        return;
+    control::Reply busy;
+    busy.outcome = control::Outcome::kRefused;
+    busy.message = Utf16ToUtf8(WithoutLineEnd(ShownText(kControlBusy)));
+    ControlPipeServer::Finish(*job, std::move(busy));
 }
 
 // ---- Painting ----
@@ -610,8 +654,9 @@ void CHotlynxDlg::OnTransactionCheck(WPARAM calls) {
 }
 
 // What would run the model again inside a transaction: commands from the tray, the system menu and
-// the machine are dropped (the user can give them again), a close waits for the transaction's end.
-bool CHotlynxDlg::HeldDuringTransaction(UINT message, WPARAM wParam, LRESULT& result) {
+// the machine are dropped (the user can give them again), a command line's request is answered as busy,
+// a close waits for the transaction's end.
+bool CHotlynxDlg::HeldDuringTransaction(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (!transaction_)
         return false;
     const bool runsModel =
@@ -620,7 +665,9 @@ bool CHotlynxDlg::HeldDuringTransaction(UINT message, WPARAM wParam, LRESULT& re
         (message == taskbarCreatedMessage_ && message != 0) ||
         (message == WM_SYSCOMMAND &&
          ((wParam & kSysCommandMask) == IDM_ABOUTBOX || (wParam & kSysCommandMask) == SC_CLOSE));
-    if (message == WM_CLOSE) {
+    if (message == kControlRequestMessage) {
+        RefuseControlRequest(lParam);
+    } else if (message == WM_CLOSE) {
         closeDeferred_ = true;
     } else if (!runsModel) {
         return false;
@@ -637,7 +684,7 @@ bool CHotlynxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
         result = 0;
         return true;
     }
-    if (HeldDuringTransaction(message, wParam, result))
+    if (HeldDuringTransaction(message, wParam, lParam, result))
         return true;
     if (message == taskbarCreatedMessage_ && message != 0) {
         model_->OnTaskbarCreated();
@@ -650,6 +697,10 @@ bool CHotlynxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
         return true;
     }
     switch (message) {
+        case kControlRequestMessage:
+            OnControlRequest(lParam);
+            result = 0;
+            return true;
         case WM_TRAY_NOTIFY:
             model_->OnTrayNotify(static_cast<uint32_t>(lParam));
             result = 1;

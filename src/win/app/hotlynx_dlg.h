@@ -5,6 +5,8 @@
 #include <memory>
 #include <optional>
 
+#include "control/control_pipe_server.h"
+#include "core/app/control_commands.h"
 #include "core/app/main_window_model.h"
 #include "core/app/main_view.h"
 #include "core/app/tray_view.h"
@@ -100,13 +102,16 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView, p
     void OnClose();
     void OnDeviceChange(WPARAM event, LPARAM record);
     void OnMachineEvent(WPARAM event);
+    // A request from the command line, carried out as the button or tray command would.
+    void OnControlRequest(LPARAM job);
 
     // A sharing transaction runs while its slow calls wait on the worker: the window keeps painting and
     // answering, but takes no command that would start a second one until the transaction is over, when
     // the interface thread is back in its message loop.
     void BeginTransaction();
     void OnTransactionCheck(WPARAM calls);
-    bool HeldDuringTransaction(UINT message, WPARAM wParam, LRESULT& result);
+    bool HeldDuringTransaction(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    void RefuseControlRequest(LPARAM job);
 
     bool OnPaint();
     void OnEraseBkgnd(HDC dc);
@@ -170,6 +175,10 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView, p
     bool enabledBeforeTransaction_ = true;
     // Slow calls ended so far; the check posted after the last one ends the transaction.
     WPARAM transactionCalls_ = 0;
+    // The command line's pipe, served from the end of the initialisation until the close clean-up;
+    // while one of its requests runs, messages go into its reply.
+    std::unique_ptr<ControlPipeServer> controlServer_;
+    ControlCapture controlCapture_;
 };
 
 }  // namespace aerowisp

@@ -43,10 +43,10 @@ class OffThreadConfiguration final : public NetSharingConfiguration {
     std::optional<int32_t> SharingConnectionType() override {
         return inner_([](NetSharingConfiguration& c) { return c.SharingConnectionType(); });
     }
-    bool EnableSharing(IcsSharingType type) override {
+    HResult EnableSharing(IcsSharingType type) override {
         return inner_([type](NetSharingConfiguration& c) { return c.EnableSharing(type); });
     }
-    bool DisableSharing() override {
+    HResult DisableSharing() override {
         return inner_([](NetSharingConfiguration& c) { return c.DisableSharing(); });
     }
 
@@ -80,8 +80,16 @@ class OffThreadManager final : public NetSharingManager {
         : inner_(std::move(inner), runner) {}
 
     std::optional<std::vector<std::unique_ptr<NetConnection>>> EnumEveryConnection() override {
-        std::optional<std::vector<std::unique_ptr<NetConnection>>> found =
-            inner_([](NetSharingManager& m) { return m.EnumEveryConnection(); });
+        return Wrapped(inner_([](NetSharingManager& m) { return m.EnumEveryConnection(); }));
+    }
+    std::optional<std::vector<std::unique_ptr<NetConnection>>> EnumSharedConnections(
+        IcsSharingType type) override {
+        return Wrapped(inner_([type](NetSharingManager& m) { return m.EnumSharedConnections(type); }));
+    }
+
+  private:
+    std::optional<std::vector<std::unique_ptr<NetConnection>>> Wrapped(
+        std::optional<std::vector<std::unique_ptr<NetConnection>>> found) {
         if (!found)
             return std::nullopt;
         std::vector<std::unique_ptr<NetConnection>> wrapped;
@@ -93,7 +101,6 @@ class OffThreadManager final : public NetSharingManager {
         return wrapped;
     }
 
-  private:
     OnWorker<NetSharingManager> inner_;
 };
 
@@ -103,8 +110,9 @@ void OffThreadSharingManager::InitializeSecurity() {
     runner_.Run([this] { inner_.InitializeSecurity(); });
 }
 
-std::unique_ptr<NetSharingManager> OffThreadSharingManager::CreateSharingManager() {
-    std::unique_ptr<NetSharingManager> made = runner_.Run([this] { return inner_.CreateSharingManager(); });
+std::unique_ptr<NetSharingManager> OffThreadSharingManager::CreateSharingManager(HResult& result) {
+    std::unique_ptr<NetSharingManager> made =
+        runner_.Run([this, &result] { return inner_.CreateSharingManager(result); });
     if (!made)
         return nullptr;
     return std::make_unique<OffThreadManager>(std::move(made), runner_);

@@ -19,7 +19,7 @@ class OffThreadSharingManager final : public SharingManagerService {
         : inner_(inner), runner_(runner) {}
 
     void InitializeSecurity() override;
-    std::unique_ptr<NetSharingManager> CreateSharingManager() override;
+    std::unique_ptr<NetSharingManager> CreateSharingManager(HResult& result) override;
 
   private:
     SharingManagerService& inner_;
