@@ -176,8 +176,10 @@ calls_of() {
     wctl wait Aerowisp 60000 >/dev/null && within 10000 ctl_ready || return 1
     if [ "$2" = tray ]; then wctl command Aerowisp 32779; else ctl start; fi
     wait_for_page 181 || return 1
+    # The window keeps answering while sharing switches: the switch is over once the server's timer is set.
+    within 15000 grep -qP '^SetTimer\tid=104' "$journal" || return 1
     if [ "$2" = tray ]; then wctl command Aerowisp 32788; else ctl stop; fi
-    wait_for_page 180 || return 1
+    within 15000 page_is 180 || return 1
     stop_app
     grep -P '^(WlanHostedNetwork(?!QueryStatus)|WlanSetInterface|INetSharingConfiguration::(Enable|Disable)Sharing|ShellExecuteW|(Set|Kill)Timer\tid=10[0-9])' \
         "$journal" | cut -f1,2

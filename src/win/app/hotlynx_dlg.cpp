@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <iterator>
 #include <span>
+#include <utility>
 
 #include "app/platform_services.h"
 #include "app/user_message.h"
@@ -32,11 +33,13 @@ namespace {
 constexpr INT_PTR kCreationRefused = -1;
 
 constexpr WPARAM kSysCommandMask = 0xFFF0;
-// Posted after each slow call: handled in the message loop, it ends the transaction.
-constexpr UINT kTransactionCheckMessage = WM_APP + 1;
-
-// A parsed request of the command line's pipe; lParam carries its job.
-constexpr UINT kControlRequestMessage = WM_APP + 1;
+// The window's own messages, each its own number.
+enum : UINT {
+    // Posted after each slow call: handled in the message loop, it ends the transaction.
+    kTransactionCheckMessage = WM_APP + 1,
+    // A parsed request of the command line's pipe; lParam carries its job.
+    kControlRequestMessage,
+};
 
 // The record of the network adapters' device interface class: the filter of the window's registration,
 // and what a simulated arrival or removal carries.
@@ -647,15 +650,17 @@ void CHotlynxDlg::OnTransactionCheck(WPARAM calls) {
     transaction_ = false;
     if (enabledBeforeTransaction_)
         ::EnableWindow(Handle(), TRUE);
+    for (const WPARAM command : std::exchange(deferredCommands_, {}))
+        Post(WM_COMMAND, command);
     if (closeDeferred_ && closeDeferrals_ == 0) {
         closeDeferred_ = false;
         Post(WM_CLOSE);
     }
 }
 
-// What would run the model again inside a transaction: commands from the tray, the system menu and
-// the machine are dropped (the user can give them again), a command line's request is answered as busy,
-// a close waits for the transaction's end.
+// What would run the model again inside a transaction: notifications from the tray, the system menu and
+// the machine are dropped (the user can give them again), a command line's request is answered as busy;
+// a menu command or one posted from outside, and a close, wait for the transaction's end, in order.
 bool CHotlynxDlg::HeldDuringTransaction(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (!transaction_)
         return false;
@@ -667,6 +672,8 @@ bool CHotlynxDlg::HeldDuringTransaction(UINT message, WPARAM wParam, LPARAM lPar
          ((wParam & kSysCommandMask) == IDM_ABOUTBOX || (wParam & kSysCommandMask) == SC_CLOSE));
     if (message == kControlRequestMessage) {
         RefuseControlRequest(lParam);
+    } else if (message == WM_COMMAND && lParam == 0) {
+        deferredCommands_.push_back(wParam);
     } else if (message == WM_CLOSE) {
         closeDeferred_ = true;
     } else if (!runsModel) {

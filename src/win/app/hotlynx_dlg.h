@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "control/control_pipe_server.h"
 #include "core/app/control_commands.h"
@@ -133,6 +134,8 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView, p
     PlatformServices& platform_;
     int closeDeferrals_ = 0;
     bool closeDeferred_ = false;
+    // Menu commands that came during a transaction, carried out after it.
+    std::vector<WPARAM> deferredCommands_;
     // The language file chosen at initialisation; read afresh at every lookup.
     LanguageFile language_;
     // Made at initialisation, once the window exists; the model runs on the window's timers.
