@@ -111,6 +111,24 @@ std::span<const uint8_t> Message::Hardware() const {
     return std::span<const uint8_t>(chaddr).first(std::min<size_t>(hlen, chaddr.size()));
 }
 
+std::string_view ParseErrorText(ParseError error) {
+    switch (error) {
+        case ParseError::kTooShort:
+            return "shorter than a DHCP message";
+        case ParseError::kTooLong:
+            return "longer than any request";
+        case ParseError::kBadHardwareLength:
+            return "hardware address longer than 16 bytes";
+        case ParseError::kNoMagicCookie:
+            return "no DHCP magic cookie";
+        case ParseError::kTruncatedOption:
+            return "an option runs past the end";
+        case ParseError::kNone:
+            break;
+    }
+    return "unreadable";
+}
+
 ParseResult ParseMessage(std::span<const uint8_t> datagram) {
     if (datagram.size() < kOptionsOffset)
         return {std::nullopt, ParseError::kTooShort};

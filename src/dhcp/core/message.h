@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "dhcp/core/ipv4.h"
@@ -96,6 +97,9 @@ enum class ParseError {
     kNoMagicCookie,
     kTruncatedOption,
 };
+
+// The refusal's reason as the log names it.
+std::string_view ParseErrorText(ParseError error);
 
 struct ParseResult {
     std::optional<Message> message;

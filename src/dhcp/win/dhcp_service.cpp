@@ -71,8 +71,6 @@ sockaddr_in SocketAddress(Ipv4 address, uint16_t port) {
     return socketAddress;
 }
 
-// An oversized datagram, or a port-unreachable report for an earlier reply, leaves more to receive;
-// anything else (WSAEWOULDBLOCK above all) ends this round.
 std::string AddressList(const std::vector<Ipv4>& addresses) {
     std::string text;
     for (Ipv4 address : addresses)
@@ -80,24 +78,8 @@ std::string AddressList(const std::vector<Ipv4>& addresses) {
     return text;
 }
 
-const char* ParseErrorText(ParseError error) {
-    switch (error) {
-        case ParseError::kTooShort:
-            return "shorter than a DHCP message";
-        case ParseError::kTooLong:
-            return "longer than any request";
-        case ParseError::kBadHardwareLength:
-            return "hardware address longer than 16 bytes";
-        case ParseError::kNoMagicCookie:
-            return "no DHCP magic cookie";
-        case ParseError::kTruncatedOption:
-            return "an option runs past the end";
-        case ParseError::kNone:
-            break;
-    }
-    return "unreadable";
-}
-
+// An oversized datagram, or a port-unreachable report for an earlier reply, leaves more to receive;
+// anything else (WSAEWOULDBLOCK above all) ends this round.
 bool SkippableError(size_t& size) {
     const int error = ::WSAGetLastError();
     size = 0;
