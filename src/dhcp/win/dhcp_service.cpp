@@ -475,10 +475,10 @@ int DhcpService::Run() {
             } else if (!AddressPresent()) {
                 m_log.Write("the address " + FormatIpv4(kServerAddress) + " is gone");
                 Unbind();
-            } else {
-                // Also when no change notice comes (a DNS server changed by a renewal upstream).
-                RefreshDnsServers();
             }
+            // Also when no change notice comes (a DNS server changed by a renewal upstream).
+            if (m_socket != INVALID_SOCKET)
+                RefreshDnsServers();
             m_nextAddressCheck = now + (m_socket == INVALID_SOCKET ? kWaitPollMs : kBoundPollMs);
         }
         if (!m_leasesRead && now >= m_nextLeaseRead)
@@ -505,9 +505,9 @@ int DhcpService::Run() {
             if (!DispatchMessages())
                 return Close(kExitClosed);
         } else if (woken < WAIT_OBJECT_0 + count && handles[woken - WAIT_OBJECT_0] == m_addressEvent.Get()) {
+            // The check that follows at once reads the DNS servers again too.
             m_nextAddressCheck = 0;
             WatchAddresses();
-            RefreshDnsServers();
         } else if (woken < WAIT_OBJECT_0 + count || (woken == WAIT_TIMEOUT && m_socket != INVALID_SOCKET)) {
             // Everything queued is served in one wake-up, until a receive finds nothing: under Wine, where
             // each call is a round trip to the wineserver, a backlog then costs a receive and a send per
