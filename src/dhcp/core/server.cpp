@@ -179,7 +179,7 @@ std::optional<Reply> Server::Request(const Message& request, std::span<const uin
         return Nak(request);
     }
     Lease* lease = leases_.At(address);
-    if (holding_ && (lease == nullptr || lease->client.empty() || lease != leases_.OfClient(client))) {
+    if (holding_ && (lease == nullptr || lease != leases_.OfClient(client))) {
         refusals_.Count(kRequestHeld);
         return std::nullopt;
     }
