@@ -166,7 +166,8 @@ bool DhcpService::LoadLeases() {
             // The records join what this run has granted meanwhile, which wins over them.
             LeaseTable merged = m_server->leases();
             const size_t dropped = merged.Restore(contents.records);
-            if (contents.damagedLines > 0 || dropped > 0) {
+            const bool refused = contents.damagedLines > 0 || dropped > 0;
+            if (refused) {
                 usable = SetAside(path, false,
                                   "has " + std::to_string(contents.damagedLines) + " damaged and " +
                                       std::to_string(dropped) + " unusable records; the rest are kept");
@@ -174,20 +175,18 @@ bool DhcpService::LoadLeases() {
             if (usable) {
                 m_server->leases() = std::move(merged);
                 m_log.Write(std::to_string(contents.records.size() - dropped) + " leases read back");
-                m_savePending = m_savePending || contents.damagedLines > 0 || dropped > 0;
+                m_savePending = m_savePending || refused;
             }
             break;
         }
     }
-    if (!usable) {
-        m_server->SetHoldingNewAddresses(true);
+    m_leasesRead = usable;
+    m_server->SetHoldingNewAddresses(!m_leasesRead);
+    if (!m_leasesRead)
         return false;
-    }
     if (m_leaseReadFailures.Active())
         m_log.Write("the lease file is read; addresses are offered again");
     m_leaseReadFailures.End();
-    m_leasesRead = true;
-    m_server->SetHoldingNewAddresses(false);
     if (m_savePending)
         SaveLeases();
     return true;
