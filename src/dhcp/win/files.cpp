@@ -2,6 +2,7 @@
 #include "dhcp/win/files.h"
 
 #include <cstdio>
+#include <iterator>
 
 #include "dhcp/core/text.h"
 #include "fw/handle.h"
@@ -77,17 +78,25 @@ FileRead ReadWholeFile(const std::wstring& path, size_t maxBytes) {
     return result;
 }
 
+// The system's text is asked for as UTF-16 and written as UTF-8, as the rest of the log is: an "ANSI" text
+// would be in the system's code page, which a Chinese Windows makes a double-byte one.
 std::string DescribeError(DWORD error) {
-    char text[256] = {};
-    const DWORD length = ::FormatMessageA(
+    wchar_t text[256] = {};
+    DWORD length = ::FormatMessageW(
         FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_MAX_WIDTH_MASK, nullptr,
-        error, 0, text, sizeof text, nullptr);
+        error, 0, text, static_cast<DWORD>(std::size(text)), nullptr);
+    while (length > 0 && (text[length - 1] == L' ' || text[length - 1] == L'.'))
+        --length;
     std::string described = "error " + std::to_string(error);
-    std::string_view message(text, length);
-    while (!message.empty() && (message.back() == ' ' || message.back() == '.'))
-        message.remove_suffix(1);
-    if (!message.empty())
-        described += ": " + std::string(message);
+    const int bytes = length == 0 ? 0
+                                  : ::WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), nullptr,
+                                                          0, nullptr, nullptr);
+    if (bytes > 0) {
+        std::string message(static_cast<size_t>(bytes), '\0');
+        ::WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), message.data(), bytes, nullptr,
+                              nullptr);
+        described += ": " + message;
+    }
     return described;
 }
 
