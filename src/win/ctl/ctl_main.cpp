@@ -19,6 +19,7 @@
 #include "core/text/utf16_text.h"
 #include "fw/handle.h"
 #include "fw/wide_text.h"
+#include "native/program_folder.h"
 
 namespace aerowisp {
 namespace {
@@ -83,24 +84,13 @@ ControlPipeConnection Connect() {
     return connection;
 }
 
-std::wstring ProgramFolderFile(const wchar_t* file) {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    path.resize(path.find_last_of(L'\\') + 1);
-    return path + file;
-}
-
 // Starts Aerowisp.exe from this program's folder (Windows asks for administrator rights) and waits for its
 // pipe; an empty text when it can be reached, otherwise why not.
 std::string Launch(ControlPipeConnection& connection) {
-    const std::wstring file = ProgramFolderFile(kProgramFile);
+    const std::u16string folder = ProgramFolder();
+    if (folder.empty())
+        return kLaunchFailed;
+    const std::wstring file = fw::ToWide(folder) + kProgramFile;
     SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof(info);
     info.fMask = SEE_MASK_NOCLOSEPROCESS;
