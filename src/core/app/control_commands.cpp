@@ -233,4 +233,8 @@ control::Reply RunControlCommand(MainWindowModel& model, MainView& view, Control
     return run.Run(command);
 }
 
+control::Reply BusyControlReply(MainView& view) {
+    return TextReply(Outcome::kRefused, view.ShownText(kControlBusy));
+}
+
 }  // namespace aerowisp
