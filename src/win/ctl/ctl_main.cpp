@@ -66,9 +66,9 @@ void Print(DWORD which, const std::string& utf8) {
     }
 }
 
-int Problem(const CtlArguments* arguments, ExitCode code, const std::string& message) {
-    if (arguments != nullptr && arguments->json) {
-        Print(STD_OUTPUT_HANDLE, control::ProblemAsJson(arguments->command, code, message));
+int Problem(const CtlArguments& arguments, ExitCode code, const std::string& message) {
+    if (arguments.json) {
+        Print(STD_OUTPUT_HANDLE, control::ProblemAsJson(arguments.command, code, message));
     } else {
         Print(STD_ERROR_HANDLE, message + "\n");
     }
@@ -152,10 +152,9 @@ void WritePng(const CtlArguments& arguments, Reply& reply) {
 int Run(const std::vector<std::u16string>& words) {
     const control::CtlArgumentsResult parsed = control::ParseCtlArguments(words);
     if (!parsed.arguments) {
-        const bool json = std::find(words.begin(), words.end(), u"--json") != words.end();
         CtlArguments bare;
-        bare.json = json;
-        return Problem(&bare, ExitCode::kBadUsage, parsed.error + "; see AerowispCtl --help");
+        bare.json = std::find(words.begin(), words.end(), u"--json") != words.end();
+        return Problem(bare, ExitCode::kBadUsage, parsed.error + "; see AerowispCtl --help");
     }
     const CtlArguments& arguments = *parsed.arguments;
     if (arguments.help) {
@@ -166,16 +165,16 @@ int Run(const std::vector<std::u16string>& words) {
     ControlPipeConnection connection = Connect();
     if (!connection.pipe && !connection.denied) {
         if (!arguments.launch)
-            return Problem(&arguments, ExitCode::kNotRunning,
+            return Problem(arguments, ExitCode::kNotRunning,
                            command == Command::kStart ? kNotRunningStart : kNotRunning);
         if (const std::string why = Launch(connection); !why.empty())
-            return Problem(&arguments, ExitCode::kRefused, why);
+            return Problem(arguments, ExitCode::kRefused, why);
     }
     if (connection.denied)
-        return Problem(&arguments, ExitCode::kRefused, kAccessDenied);
+        return Problem(arguments, ExitCode::kRefused, kAccessDenied);
     std::optional<Reply> reply = Exchange(connection.pipe.Get(), command);
     if (!reply)
-        return Problem(&arguments, ExitCode::kRefused, kGarbledReply);
+        return Problem(arguments, ExitCode::kRefused, kGarbledReply);
     if (command == Command::kQr && !arguments.pngFile.empty() && reply->outcome == control::Outcome::kDone)
         WritePng(arguments, *reply);
     if (arguments.json) {
