@@ -139,32 +139,10 @@ TEST(QrPng, IsAOneBitGreyPictureOfWholeModules) {
     ASSERT_TRUE(symbol);
     const std::vector<uint8_t> png = qr::EncodePng(*symbol, 2);
     const uint32_t side = static_cast<uint32_t>((symbol->Size() + 2 * qr::kQuietZoneModules) * 2);
-    const std::vector<uint8_t> header = {0x89,
-                                         'P',
-                                         'N',
-                                         'G',
-                                         '\r',
-                                         '\n',
-                                         0x1A,
-                                         '\n',
-                                         0,
-                                         0,
-                                         0,
-                                         13,
-                                         'I',
-                                         'H',
-                                         'D',
-                                         'R',
-                                         0,
-                                         0,
-                                         static_cast<uint8_t>(side >> 8),
-                                         static_cast<uint8_t>(side),
-                                         0,
-                                         0,
-                                         static_cast<uint8_t>(side >> 8),
-                                         static_cast<uint8_t>(side),
-                                         1,
-                                         0};
+    const auto hi = static_cast<uint8_t>(side >> 8);
+    const auto lo = static_cast<uint8_t>(side);
+    const std::vector<uint8_t> header = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0,  0,  13, 'I',
+                                         'H',  'D', 'R', 0,   0,    hi,   lo,   0,    0, hi, lo, 1,  0};
     EXPECT_TRUE(std::equal(header.begin(), header.end(), png.begin()));
     // IEND and its well-known CRC close the file.
     const std::vector<uint8_t> end = {0, 0, 0, 0, 'I', 'E', 'N', 'D', 0xAE, 0x42, 0x60, 0x82};

@@ -1,17 +1,14 @@
 // libFuzzer target: the control pipe's request and reply readers. A request is taken only when it is
 // exactly the text of one command; a reply that reads is written back to the same reply; the command
 // line's arguments give arguments or an error, never both.
-#include <algorithm>
-#include <vector>
-
 #include "core/control/control_protocol.h"
 #include "core/control/ctl_arguments.h"
 #include "core/control/ctl_output.h"
 #include "fuzz_support.h"
 
+using aerowisp::fuzz::Arguments;
 using aerowisp::fuzz::Bytes;
 using aerowisp::fuzz::Require;
-using aerowisp::fuzz::Widen;
 namespace control = aerowisp::control;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -24,13 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (control::Command command : {control::Command::kStatus, control::Command::kStations})
             Require(!control::ReplyAsJson(command, *reply, true).empty());
     }
-    std::vector<std::u16string> arguments;
-    for (size_t start = 0; start <= bytes.size();) {
-        const size_t end = std::min(bytes.find('\0', start), bytes.size());
-        arguments.push_back(Widen(bytes.substr(start, end - start)));
-        start = end + 1;
-    }
-    const control::CtlArgumentsResult parsed = control::ParseCtlArguments(arguments);
+    const control::CtlArgumentsResult parsed = control::ParseCtlArguments(Arguments(bytes));
     Require(parsed.arguments.has_value() != !parsed.error.empty());
     return 0;
 }

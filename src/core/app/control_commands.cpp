@@ -21,6 +21,13 @@ std::string Utf8(const std::u16string& text) {
     return Utf16ToUtf8(WithoutLineEnd(text));
 }
 
+Reply TextReply(Outcome outcome, const std::u16string& text) {
+    Reply reply;
+    reply.outcome = outcome;
+    reply.message = Utf8(text);
+    return reply;
+}
+
 class ControlRun {
   public:
     ControlRun(MainWindowModel& model, MainView& view, ControlCapture& capture)
@@ -49,20 +56,23 @@ class ControlRun {
     Reply Exit();
 
     Reply Answer(Outcome outcome, const LanguageString& text) {
-        return Answer(outcome, view_.ShownText(text));
+        return TextReply(outcome, view_.ShownText(text));
     }
-    Reply Answer(Outcome outcome, const std::u16string& text) {
-        Reply reply;
-        reply.outcome = outcome;
-        reply.message = Utf8(text);
+    // The answer with the mode and radio fields, which a command that may change them gives.
+    Reply ModeAnswer(Outcome outcome, const std::u16string& text) const {
+        Reply reply = TextReply(outcome, text);
+        reply.Add("mode", ApMode() ? "ap" : "station");
+        reply.Add("radio", State().radioOn ? "on" : "off");
         return reply;
+    }
+    Reply ModeAnswer(Outcome outcome, const LanguageString& text) const {
+        return ModeAnswer(outcome, view_.ShownText(text));
     }
     // Why the mode cannot change now, as the mode button and the tray menu would not offer it.
     std::optional<LanguageString> ModeSwitchRefusal() const;
     // After an operation: done with `doneText` (and any warnings it showed), or failed with what it
     // showed, `failedText` when it showed nothing.
     Reply Ended(bool succeeded, const LanguageString& doneText, const LanguageString& failedText);
-    void AddModeFields(Reply& reply) const;
 
     MainWindowModel& model_;
     MainView& view_;
@@ -92,17 +102,11 @@ Reply ControlRun::Run(Command command) {
         case Command::kExit:
             return Exit();
     }
-    return Answer(Outcome::kBadRequest, std::u16string());
-}
-
-void ControlRun::AddModeFields(Reply& reply) const {
-    reply.Add("mode", ApMode() ? "ap" : "station");
-    reply.Add("radio", State().radioOn ? "on" : "off");
+    return TextReply(Outcome::kBadRequest, std::u16string());
 }
 
 Reply ControlRun::Status() {
-    Reply reply;
-    AddModeFields(reply);
+    Reply reply = ModeAnswer(Outcome::kDone, std::u16string());
     reply.Add("card", State().cardPresent ? "present" : "absent");
     reply.Add("card_name", Utf8(model_.Wlan().State().cardDescription));
     reply.Add("ssid", Utf8(State().hostedNetwork.desiredSsid));
@@ -132,18 +136,13 @@ Reply ControlRun::Ended(bool succeeded, const LanguageString& doneText, const La
     } else {
         text = capture_.messages.empty() ? view_.ShownText(failedText) : capture_.messages;
     }
-    Reply reply = Answer(succeeded ? Outcome::kDone : Outcome::kFailed, text);
-    AddModeFields(reply);
-    return reply;
+    return ModeAnswer(succeeded ? Outcome::kDone : Outcome::kFailed, text);
 }
 
 // The tray's "Switch to AP STA mode", which the station-mode menu offers.
 Reply ControlRun::Start() {
-    if (ApMode() && State().radioOn) {
-        Reply reply = Answer(Outcome::kDone, kControlApAlreadyOn);
-        AddModeFields(reply);
-        return reply;
-    }
+    if (ApMode() && State().radioOn)
+        return ModeAnswer(Outcome::kDone, kControlApAlreadyOn);
     if (std::optional<LanguageString> refusal = ModeSwitchRefusal())
         return Answer(Outcome::kRefused, *refusal);
     model_.OnTrayCommand(ID_SWITCH_TO_APSTA_MODE);
@@ -152,11 +151,8 @@ Reply ControlRun::Start() {
 
 // The tray's "Switch to station mode", which the AP+STA menu offers.
 Reply ControlRun::Stop() {
-    if (!ApMode()) {
-        Reply reply = Answer(Outcome::kDone, kControlApAlreadyOff);
-        AddModeFields(reply);
-        return reply;
-    }
+    if (!ApMode())
+        return ModeAnswer(Outcome::kDone, kControlApAlreadyOff);
     if (std::optional<LanguageString> refusal = ModeSwitchRefusal())
         return Answer(Outcome::kRefused, *refusal);
     model_.OnTrayCommand(ID_SWITCH_TO_STA_MODE);
@@ -166,11 +162,8 @@ Reply ControlRun::Stop() {
 // The radio button, which is usable whenever a card is present.
 Reply ControlRun::Radio(bool on) {
     const LanguageString& doneText = on ? kControlRadioIsOn : kControlRadioIsOff;
-    if (State().radioOn == on) {
-        Reply reply = Answer(Outcome::kDone, doneText);
-        AddModeFields(reply);
-        return reply;
-    }
+    if (State().radioOn == on)
+        return ModeAnswer(Outcome::kDone, doneText);
     if (!State().cardPresent)
         return Answer(Outcome::kRefused, kControlNoCard);
     model_.Radio().OnRadioButton();
@@ -238,6 +231,10 @@ control::Reply RunControlCommand(MainWindowModel& model, MainView& view, Control
                                  control::Command command) {
     ControlRun run(model, view, capture);
     return run.Run(command);
+}
+
+control::Reply BusyControlReply(MainView& view) {
+    return TextReply(Outcome::kRefused, view.ShownText(kControlBusy));
 }
 
 }  // namespace aerowisp

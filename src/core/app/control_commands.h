@@ -28,5 +28,7 @@ struct ControlCapture {
 // of it. `view` gives the language texts.
 control::Reply RunControlCommand(MainWindowModel& model, MainView& view, ControlCapture& capture,
                                  control::Command command);
+// The answer to a request that comes while a sharing switch is under way: it may be asked again after.
+control::Reply BusyControlReply(MainView& view);
 
 }  // namespace aerowisp

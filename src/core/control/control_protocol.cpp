@@ -92,6 +92,18 @@ std::optional<std::string> Unescaped(std::string_view value) {
     return out;
 }
 
+// The outcome of a reply's first line, "aerowisp-control/1 OUTCOME".
+std::optional<Outcome> ParseOutcomeLine(std::string_view line) {
+    const size_t space = line.find(' ');
+    if (space == std::string_view::npos || line.substr(0, space) != kProtocol)
+        return std::nullopt;
+    for (const auto& [outcome, name] : kOutcomeNames) {
+        if (name == line.substr(space + 1))
+            return outcome;
+    }
+    return std::nullopt;
+}
+
 // The escaped columns of a station line, split at its unescaped tabs.
 std::optional<Station> ParseStation(std::string_view value) {
     std::array<std::string, kStationColumns> columns;
@@ -188,30 +200,17 @@ std::string ReplyText(const Reply& reply) {
 std::optional<Reply> ParseReply(std::string_view bytes) {
     if (bytes.size() > kMaxReplyBytes || bytes.empty() || bytes.back() != '\n')
         return std::nullopt;
+    const size_t firstEnd = bytes.find('\n');
+    const std::optional<Outcome> outcome = ParseOutcomeLine(bytes.substr(0, firstEnd));
+    if (!outcome)
+        return std::nullopt;
     Reply reply;
-    bool first = true;
+    reply.outcome = *outcome;
     bool messageSeen = false;
-    for (size_t start = 0; start < bytes.size();) {
+    for (size_t start = firstEnd + 1; start < bytes.size();) {
         const size_t end = bytes.find('\n', start);
         const std::string_view line = bytes.substr(start, end - start);
         start = end + 1;
-        if (first) {
-            first = false;
-            const size_t space = line.find(' ');
-            if (space == std::string_view::npos || line.substr(0, space) != kProtocol)
-                return std::nullopt;
-            const std::string_view outcome = line.substr(space + 1);
-            bool known = false;
-            for (const auto& [value, name] : kOutcomeNames) {
-                if (name == outcome) {
-                    reply.outcome = value;
-                    known = true;
-                }
-            }
-            if (!known)
-                return std::nullopt;
-            continue;
-        }
         const size_t equals = line.find('=');
         if (equals == std::string_view::npos || !IsFieldName(line.substr(0, equals)))
             return std::nullopt;

@@ -58,6 +58,14 @@ void AppendUnitEscape(std::string& out, unsigned unit) {
     out += buffer;
 }
 
+// The members every object starts with, without the closing brace.
+std::string JsonHead(std::optional<Command> command, std::string_view outcome, ExitCode code,
+                     std::string_view message) {
+    return "{\"command\":" + (command ? JsonString(CommandName(*command)) : std::string("null")) +
+           ",\"outcome\":" + JsonString(outcome) +
+           ",\"exit_code\":" + std::to_string(static_cast<int>(code)) + ",\"message\":" + JsonString(message);
+}
+
 }  // namespace
 
 ExitCode ExitCodeFor(Outcome outcome) {
@@ -126,10 +134,8 @@ std::string JsonString(std::string_view utf8) {
 }
 
 std::string ReplyAsJson(Command command, const Reply& reply, bool showKey) {
-    std::string out = "{\"command\":" + JsonString(CommandName(command)) +
-                      ",\"outcome\":" + JsonString(OutcomeName(reply.outcome)) +
-                      ",\"exit_code\":" + std::to_string(static_cast<int>(ExitCodeFor(reply.outcome))) +
-                      ",\"message\":" + JsonString(reply.message);
+    std::string out =
+        JsonHead(command, OutcomeName(reply.outcome), ExitCodeFor(reply.outcome), reply.message);
     for (const auto& [name, value] : reply.fields) {
         if (IsSecret(name) && !showKey)
             continue;
@@ -159,10 +165,7 @@ std::string ProblemAsJson(std::optional<Command> command, ExitCode code, std::st
     } else if (code == ExitCode::kBadUsage) {
         outcome = "bad-usage";
     }
-    return "{\"command\":" + (command ? JsonString(CommandName(*command)) : std::string("null")) +
-           ",\"outcome\":" + JsonString(outcome) +
-           ",\"exit_code\":" + std::to_string(static_cast<int>(code)) +
-           ",\"message\":" + JsonString(message) + "}\n";
+    return JsonHead(command, outcome, code, message) + "}\n";
 }
 
 }  // namespace aerowisp::control

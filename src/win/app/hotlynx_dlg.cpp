@@ -15,7 +15,6 @@
 #include "core/app/tray_control.h"
 #include "core/app/startup.h"
 #include "core/lang/language_choice.h"
-#include "core/text/utf16_text.h"
 #include "fw/module_resources.h"
 #include "fw/wide_text.h"
 #include "hostednet/easy_ap_setting.h"
@@ -539,30 +538,18 @@ void CHotlynxDlg::OnMachineEvent(WPARAM event) {
     }
 }
 
-// A request that arrives after the close clean-up finds no server and is not carried out.
+// A request that arrives after the close clean-up finds no server (and no thread waiting for the
+// answer) and is not carried out; one that arrives inside a transaction is answered as busy.
 void CHotlynxDlg::OnControlRequest(LPARAM carried) {
     const std::shared_ptr<ControlJob> job = ControlPipeServer::TakeControlJob(carried);
-    if (!job)
+    if (!job || !controlServer_)
         return;
-    if (!controlServer_) {
-        control::Reply closing;
-        closing.outcome = control::Outcome::kFailed;
-        ControlPipeServer::Finish(*job, std::move(closing));
+    if (transaction_) {
+        ControlPipeServer::Finish(*job, BusyControlReply(*this));
         return;
     }
     platform_.NoteEvent("ControlRequest " + std::string(control::CommandName(job->command)));
     ControlPipeServer::Finish(*job, RunControlCommand(*model_, *this, controlCapture_, job->command));
-}
-
-// The command line may ask again once the switch under way is over.
-void CHotlynxDlg::RefuseControlRequest(LPARAM carried) {
-    const std::shared_ptr<ControlJob> job = ControlPipeServer::TakeControlJob(carried);
-    if (!job)
-        return;
-    control::Reply busy;
-    busy.outcome = control::Outcome::kRefused;
-    busy.message = Utf16ToUtf8(WithoutLineEnd(ShownText(kControlBusy)));
-    ControlPipeServer::Finish(*job, std::move(busy));
 }
 
 // ---- Painting ----
@@ -659,8 +646,9 @@ void CHotlynxDlg::OnTransactionCheck(WPARAM calls) {
 }
 
 // What would run the model again inside a transaction: notifications from the tray, the system menu and
-// the machine are dropped (the user can give them again), a command line's request is answered as busy;
-// a menu command or one posted from outside, and a close, wait for the transaction's end, in order.
+// the machine are dropped (the user can give them again); a menu command or one posted from outside, and
+// a close, wait for the transaction's end, in order. A command line's request is let through: its own
+// handler answers it as busy.
 bool CHotlynxDlg::HeldDuringTransaction(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (!transaction_)
         return false;
@@ -670,9 +658,7 @@ bool CHotlynxDlg::HeldDuringTransaction(UINT message, WPARAM wParam, LPARAM lPar
         (message == taskbarCreatedMessage_ && message != 0) ||
         (message == WM_SYSCOMMAND &&
          ((wParam & kSysCommandMask) == IDM_ABOUTBOX || (wParam & kSysCommandMask) == SC_CLOSE));
-    if (message == kControlRequestMessage) {
-        RefuseControlRequest(lParam);
-    } else if (message == WM_COMMAND && lParam == 0) {
+    if (message == WM_COMMAND && lParam == 0) {
         deferredCommands_.push_back(wParam);
     } else if (message == WM_CLOSE) {
         closeDeferred_ = true;

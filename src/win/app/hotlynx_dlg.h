@@ -112,7 +112,6 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView, p
     void BeginTransaction();
     void OnTransactionCheck(WPARAM calls);
     bool HeldDuringTransaction(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    void RefuseControlRequest(LPARAM job);
 
     bool OnPaint();
     void OnEraseBkgnd(HDC dc);

@@ -18,6 +18,9 @@ constexpr DWORD kBusyPipePollMs = 20;
 PipeIo FinishIo(HANDLE pipe, OVERLAPPED& overlapped, BOOL started, DWORD timeoutMs, HANDLE stop,
                 DWORD& bytes) {
     DWORD error = started ? ERROR_SUCCESS : ::GetLastError();
+    // A client that connected before the server's wait: nothing to wait for.
+    if (error == ERROR_PIPE_CONNECTED)
+        return PipeIo::kDone;
     if (!started && error != ERROR_IO_PENDING)
         return error == ERROR_MORE_DATA ? PipeIo::kTooLong : PipeIo::kFailed;
     const HANDLE events[] = {overlapped.hEvent, stop};
@@ -32,19 +35,26 @@ PipeIo FinishIo(HANDLE pipe, OVERLAPPED& overlapped, BOOL started, DWORD timeout
     return ::GetLastError() == ERROR_MORE_DATA ? PipeIo::kTooLong : PipeIo::kFailed;
 }
 
-}  // namespace
-
-PipeIo ReadPipeMessage(HANDLE pipe, std::string& message, size_t maxBytes, DWORD timeoutMs, HANDLE stop) {
+// Starts an operation with `start` (given the OVERLAPPED, on an event of its own) and finishes it.
+template <typename Start>
+PipeIo RunIo(HANDLE pipe, DWORD timeoutMs, HANDLE stop, DWORD& bytes, Start start) {
     fw::KernelHandle event(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
     if (!event)
         return PipeIo::kFailed;
-    message.assign(maxBytes + 1, '\0');
     OVERLAPPED overlapped{};
     overlapped.hEvent = event.Get();
+    const BOOL started = start(overlapped);
+    return FinishIo(pipe, overlapped, started, timeoutMs, stop, bytes);
+}
+
+}  // namespace
+
+PipeIo ReadPipeMessage(HANDLE pipe, std::string& message, size_t maxBytes, DWORD timeoutMs, HANDLE stop) {
+    message.assign(maxBytes + 1, '\0');
     DWORD bytes = 0;
-    const BOOL started =
-        ::ReadFile(pipe, message.data(), static_cast<DWORD>(message.size()), &bytes, &overlapped);
-    const PipeIo result = FinishIo(pipe, overlapped, started, timeoutMs, stop, bytes);
+    const PipeIo result = RunIo(pipe, timeoutMs, stop, bytes, [&](OVERLAPPED& overlapped) {
+        return ::ReadFile(pipe, message.data(), static_cast<DWORD>(message.size()), &bytes, &overlapped);
+    });
     message.resize(result == PipeIo::kDone ? bytes : 0);
     if (result == PipeIo::kDone && bytes > maxBytes)
         return PipeIo::kTooLong;
@@ -52,18 +62,19 @@ PipeIo ReadPipeMessage(HANDLE pipe, std::string& message, size_t maxBytes, DWORD
 }
 
 PipeIo WritePipeMessage(HANDLE pipe, std::string_view message, DWORD timeoutMs, HANDLE stop) {
-    fw::KernelHandle event(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    if (!event)
-        return PipeIo::kFailed;
-    OVERLAPPED overlapped{};
-    overlapped.hEvent = event.Get();
     DWORD bytes = 0;
-    const BOOL started =
-        ::WriteFile(pipe, message.data(), static_cast<DWORD>(message.size()), &bytes, &overlapped);
-    const PipeIo result = FinishIo(pipe, overlapped, started, timeoutMs, stop, bytes);
+    const PipeIo result = RunIo(pipe, timeoutMs, stop, bytes, [&](OVERLAPPED& overlapped) {
+        return ::WriteFile(pipe, message.data(), static_cast<DWORD>(message.size()), &bytes, &overlapped);
+    });
     if (result == PipeIo::kDone && bytes != message.size())
         return PipeIo::kFailed;
     return result;
+}
+
+PipeIo AwaitPipeClient(HANDLE pipe, HANDLE stop) {
+    DWORD ignored = 0;
+    return RunIo(pipe, INFINITE, stop, ignored,
+                 [pipe](OVERLAPPED& overlapped) { return ::ConnectNamedPipe(pipe, &overlapped); });
 }
 
 std::wstring ControlPipeName(DWORD sessionId) {

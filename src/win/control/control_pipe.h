@@ -46,5 +46,7 @@ enum class PipeIo { kDone, kTooLong, kTimedOut, kStopped, kFailed };
 // One whole message; kTooLong when it holds more than `maxBytes` (the rest is left unread).
 PipeIo ReadPipeMessage(HANDLE pipe, std::string& message, size_t maxBytes, DWORD timeoutMs, HANDLE stop);
 PipeIo WritePipeMessage(HANDLE pipe, std::string_view message, DWORD timeoutMs, HANDLE stop);
+// The server's wait for a client on its end of the pipe, until one connects or `stop` is set.
+PipeIo AwaitPipeClient(HANDLE pipe, HANDLE stop);
 
 }  // namespace aerowisp

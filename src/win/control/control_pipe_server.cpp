@@ -62,35 +62,13 @@ DWORD WINAPI ControlPipeServer::ThreadMain(void* self) {
 }
 
 void ControlPipeServer::Serve() {
-    fw::KernelHandle connected(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    if (!connected)
-        return;
     for (;;) {
-        OVERLAPPED overlapped{};
-        overlapped.hEvent = connected.Get();
-        ::ResetEvent(connected.Get());
-        bool ready = ::ConnectNamedPipe(pipe_.Get(), &overlapped) != FALSE;
-        if (!ready) {
-            const DWORD error = ::GetLastError();
-            if (error == ERROR_PIPE_CONNECTED) {
-                ready = true;
-            } else if (error == ERROR_IO_PENDING) {
-                const HANDLE events[] = {connected.Get(), stop_.Get()};
-                if (::WaitForMultipleObjects(2, events, FALSE, INFINITE) != WAIT_OBJECT_0) {
-                    ::CancelIo(pipe_.Get());
-                    DWORD ignored = 0;
-                    ::GetOverlappedResult(pipe_.Get(), &overlapped, &ignored, TRUE);
-                    return;
-                }
-                DWORD ignored = 0;
-                ready = ::GetOverlappedResult(pipe_.Get(), &overlapped, &ignored, FALSE) != FALSE;
-            }
-        }
-        if (ready)
+        const PipeIo connected = AwaitPipeClient(pipe_.Get(), stop_.Get());
+        if (connected == PipeIo::kDone)
             ServeClient();
         // A reply written as the program ends stays in the pipe for the client: only a disconnect
-        // would throw it away.
-        if (::WaitForSingleObject(stop_.Get(), 0) == WAIT_OBJECT_0)
+        // would throw it away. A wait that cannot be made ends the thread too.
+        if (connected == PipeIo::kTimedOut || ::WaitForSingleObject(stop_.Get(), 0) == WAIT_OBJECT_0)
             return;
         ::DisconnectNamedPipe(pipe_.Get());
     }

@@ -19,6 +19,7 @@
 #include "core/text/utf16_text.h"
 #include "fw/handle.h"
 #include "fw/wide_text.h"
+#include "native/program_folder.h"
 
 namespace aerowisp {
 namespace {
@@ -65,9 +66,9 @@ void Print(DWORD which, const std::string& utf8) {
     }
 }
 
-int Problem(const CtlArguments* arguments, ExitCode code, const std::string& message) {
-    if (arguments != nullptr && arguments->json) {
-        Print(STD_OUTPUT_HANDLE, control::ProblemAsJson(arguments->command, code, message));
+int Problem(const CtlArguments& arguments, ExitCode code, const std::string& message) {
+    if (arguments.json) {
+        Print(STD_OUTPUT_HANDLE, control::ProblemAsJson(arguments.command, code, message));
     } else {
         Print(STD_ERROR_HANDLE, message + "\n");
     }
@@ -83,24 +84,13 @@ ControlPipeConnection Connect() {
     return connection;
 }
 
-std::wstring ProgramFolderFile(const wchar_t* file) {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    path.resize(path.find_last_of(L'\\') + 1);
-    return path + file;
-}
-
 // Starts Aerowisp.exe from this program's folder (Windows asks for administrator rights) and waits for its
 // pipe; an empty text when it can be reached, otherwise why not.
 std::string Launch(ControlPipeConnection& connection) {
-    const std::wstring file = ProgramFolderFile(kProgramFile);
+    const std::u16string folder = ProgramFolder();
+    if (folder.empty())
+        return kLaunchFailed;
+    const std::wstring file = fw::ToWide(folder) + kProgramFile;
     SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof(info);
     info.fMask = SEE_MASK_NOCLOSEPROCESS;
@@ -162,10 +152,9 @@ void WritePng(const CtlArguments& arguments, Reply& reply) {
 int Run(const std::vector<std::u16string>& words) {
     const control::CtlArgumentsResult parsed = control::ParseCtlArguments(words);
     if (!parsed.arguments) {
-        const bool json = std::find(words.begin(), words.end(), u"--json") != words.end();
         CtlArguments bare;
-        bare.json = json;
-        return Problem(&bare, ExitCode::kBadUsage, parsed.error + "; see AerowispCtl --help");
+        bare.json = std::find(words.begin(), words.end(), u"--json") != words.end();
+        return Problem(bare, ExitCode::kBadUsage, parsed.error + "; see AerowispCtl --help");
     }
     const CtlArguments& arguments = *parsed.arguments;
     if (arguments.help) {
@@ -176,16 +165,16 @@ int Run(const std::vector<std::u16string>& words) {
     ControlPipeConnection connection = Connect();
     if (!connection.pipe && !connection.denied) {
         if (!arguments.launch)
-            return Problem(&arguments, ExitCode::kNotRunning,
+            return Problem(arguments, ExitCode::kNotRunning,
                            command == Command::kStart ? kNotRunningStart : kNotRunning);
         if (const std::string why = Launch(connection); !why.empty())
-            return Problem(&arguments, ExitCode::kRefused, why);
+            return Problem(arguments, ExitCode::kRefused, why);
     }
     if (connection.denied)
-        return Problem(&arguments, ExitCode::kRefused, kAccessDenied);
+        return Problem(arguments, ExitCode::kRefused, kAccessDenied);
     std::optional<Reply> reply = Exchange(connection.pipe.Get(), command);
     if (!reply)
-        return Problem(&arguments, ExitCode::kRefused, kGarbledReply);
+        return Problem(arguments, ExitCode::kRefused, kGarbledReply);
     if (command == Command::kQr && !arguments.pngFile.empty() && reply->outcome == control::Outcome::kDone)
         WritePng(arguments, *reply);
     if (arguments.json) {
