@@ -16,6 +16,8 @@ constexpr char kNotUnderstood[] = "The request was not understood; nothing was d
 constexpr char kNoAnswer[] = "Aerowisp did not answer in time.";
 // Reads of what a client sends after its request before the pipe is cut anyway.
 constexpr int kMaxDrainedReads = 1024;
+// A pipe that cannot wait for a client now (out of handles, say) is tried again after this pause.
+constexpr DWORD kConnectRetryMs = 1000;
 constexpr char kNotDelivered[] = "The request could not be passed to Aerowisp's window.";
 
 Reply Problem(Outcome outcome, const char* message) {
@@ -66,6 +68,8 @@ void ControlPipeServer::Serve() {
         const PipeIo connected = AwaitPipeClient(pipe_.Get(), stop_.Get());
         if (connected == PipeIo::kDone)
             ServeClient();
+        else if (connected == PipeIo::kFailed)
+            ::WaitForSingleObject(stop_.Get(), kConnectRetryMs);
         // A reply written as the program ends stays in the pipe for the client: only a disconnect
         // would throw it away. A wait that cannot be made ends the thread too.
         if (connected == PipeIo::kTimedOut || ::WaitForSingleObject(stop_.Get(), 0) == WAIT_OBJECT_0)
