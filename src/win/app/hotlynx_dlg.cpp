@@ -173,9 +173,10 @@ CHotlynxDlg::CloseDeferral::CloseDeferral(CHotlynxDlg& window) : window_(window)
     ++window_.closeDeferrals_;
 }
 
-// The close comes back as a posted message, after the handler that ran the start-up or dialog.
+// The close comes back as a posted message, after the handler that ran the start-up, dialog or
+// transaction; a window already destroyed (a transaction of the close clean-up itself) takes none.
 CHotlynxDlg::CloseDeferral::~CloseDeferral() {
-    if (--window_.closeDeferrals_ == 0 && window_.closeDeferred_) {
+    if (--window_.closeDeferrals_ == 0 && window_.closeDeferred_ && window_.Handle() != nullptr) {
         window_.closeDeferred_ = false;
         window_.Post(WM_CLOSE);
     }

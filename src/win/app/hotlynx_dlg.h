@@ -118,8 +118,8 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView, p
     void OnEraseBkgnd(HDC dc);
     bool OnSetCursor(HWND window);
 
-    // A WM_CLOSE that arrives while the start-up, or a dialog it runs, is under way waits until it is
-    // over: the close clean-up then runs once, and nothing afterwards works on what it released.
+    // A WM_CLOSE that arrives while the start-up, a dialog it runs, or a transaction is under way waits
+    // until it is over: the close clean-up then runs once, and nothing afterwards works on what it released.
     class CloseDeferral {
       public:
         explicit CloseDeferral(CHotlynxDlg& window);
