@@ -166,36 +166,48 @@ SectionEnd
 ; Priority 4 is a normal-priority process's (the Task Scheduler's default, 7, is below normal and would
 ; pass on to the program and to the programs it starts).
 !define TASK_PRIORITY 4
+!define DELETE_TASK '"$SYSDIR\schtasks.exe" /Delete /TN "${TASK_NAME}" /F'
 !define WTS_CURRENT_SESSION -1
 !define WTS_USER_NAME 5
 !define WTS_DOMAIN_NAME 7
+
+; Takes a WTS_INFO_CLASS from the stack and pushes that text of the session the installer runs in; empty
+; when Windows cannot say.
+Function SessionText
+    Exch $0
+    Push $1
+    Push $2
+    Push $3
+    StrCpy $3 ""
+    System::Call 'wtsapi32::WTSQuerySessionInformationW(p 0, i ${WTS_CURRENT_SESSION}, i r0, *p .r1, *i .r2) i .r0'
+    ${If} $0 <> 0
+        System::Call '*$1(&w${NSIS_MAX_STRLEN} .r3)'
+        System::Call 'wtsapi32::WTSFreeMemory(p r1)'
+    ${EndIf}
+    StrCpy $0 $3
+    Pop $3
+    Pop $2
+    Pop $1
+    Exch $0
+FunctionEnd
 
 ; Pushes "DOMAIN\user" (or "user") of the session the installer runs in; USERNAME when Windows cannot say.
 Function InteractiveUser
     Push $0
     Push $1
-    Push $2
-    Push $3
-    StrCpy $3 ""
-    System::Call 'wtsapi32::WTSQuerySessionInformationW(p 0, i ${WTS_CURRENT_SESSION}, i ${WTS_USER_NAME}, *p .r0, *i .r1) i .r2'
-    ${If} $2 <> 0
-        System::Call '*$0(&w${NSIS_MAX_STRLEN} .r3)'
-        System::Call 'wtsapi32::WTSFreeMemory(p r0)'
-    ${EndIf}
-    ${If} $3 == ""
-        ReadEnvStr $3 USERNAME
-    ${Else}
-        System::Call 'wtsapi32::WTSQuerySessionInformationW(p 0, i ${WTS_CURRENT_SESSION}, i ${WTS_DOMAIN_NAME}, *p .r0, *i .r1) i .r2'
-        ${If} $2 <> 0
-            System::Call '*$0(&w${NSIS_MAX_STRLEN} .r1)'
-            System::Call 'wtsapi32::WTSFreeMemory(p r0)'
-            ${IfThen} $1 != "" ${|} StrCpy $3 "$1\$3" ${|}
-        ${EndIf}
-    ${EndIf}
-    Pop $2
-    Pop $1
+    Push ${WTS_USER_NAME}
+    Call SessionText
     Pop $0
-    Exch $3
+    ${If} $0 == ""
+        ReadEnvStr $0 USERNAME
+    ${Else}
+        Push ${WTS_DOMAIN_NAME}
+        Call SessionText
+        Pop $1
+        ${IfThen} $1 != "" ${|} StrCpy $0 "$1\$0" ${|}
+    ${EndIf}
+    Pop $1
+    Exch $0
 FunctionEnd
 
 Section "$(SectionLogon)" SecLogon
@@ -234,7 +246,7 @@ SectionEnd
 ; found afterwards is a failure.
 Section "-RemoveLogonTask"
     ${IfNot} ${SectionIsSelected} ${SecLogon}
-        nsExec::Exec '"$SYSDIR\schtasks.exe" /Delete /TN "${TASK_NAME}" /F'
+        nsExec::Exec '${DELETE_TASK}'
         Pop $0
         ${If} $0 != 0
             nsExec::Exec '"$SYSDIR\schtasks.exe" /Query /TN "${TASK_NAME}"'
@@ -269,12 +281,13 @@ FunctionEnd
 ; is on the Public profile, which blocks what no rule allows. The program adds the same rule when it is
 ; missing (the portable copy relies on that); the uninstaller removes it.
 !define FIREWALL_RULE "Aerowisp DHCP Server"
+!define DELETE_FIREWALL_RULE '"$SYSDIR\netsh.exe" advfirewall firewall delete rule name="${FIREWALL_RULE}"'
 LangString FirewallRuleFailed ${LANG_ENGLISH} "The firewall rule for DhcpServer.exe (UDP port 67) could not be added. Aerowisp will try again when it starts the access point."
 LangString FirewallRuleFailed ${LANG_SIMPCHINESE} "无法添加 DhcpServer.exe (UDP 端口 67) 的防火墙规则。Aerowisp 启动接入点时会再次尝试。"
 LangString FirewallRuleFailed ${LANG_TRADCHINESE} "無法新增 DhcpServer.exe (UDP 連接埠 67) 的防火牆規則。Aerowisp 啟動存取點時會再次嘗試。"
 
 Section "-FirewallRule" SecFirewallRule
-    nsExec::Exec '"$SYSDIR\netsh.exe" advfirewall firewall delete rule name="${FIREWALL_RULE}"'
+    nsExec::Exec '${DELETE_FIREWALL_RULE}'
     Pop $0
     nsExec::Exec '"$SYSDIR\netsh.exe" advfirewall firewall add rule name="${FIREWALL_RULE}" dir=in action=allow program="$INSTDIR\DhcpServer.exe" protocol=UDP localport=67 profile=any enable=yes'
     Pop $0
@@ -285,7 +298,7 @@ Section "-FirewallRule" SecFirewallRule
 SectionEnd
 
 Section "un.FirewallRule"
-    nsExec::Exec '"$SYSDIR\netsh.exe" advfirewall firewall delete rule name="${FIREWALL_RULE}"'
+    nsExec::Exec '${DELETE_FIREWALL_RULE}'
     Pop $0
     DetailPrint "netsh advfirewall delete rule: $0"
 SectionEnd
@@ -301,7 +314,7 @@ FunctionEnd
 ; says otherwise; a silent uninstall removes them only when given /REMOVESETTINGS.
 Section "Uninstall"
     Call un.EndRunningCopy
-    nsExec::Exec '"$SYSDIR\schtasks.exe" /Delete /TN "${TASK_NAME}" /F'
+    nsExec::Exec '${DELETE_TASK}'
     Pop $0
 
     Delete "$SMPROGRAMS\${PRODUCT}.lnk"

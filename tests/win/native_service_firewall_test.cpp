@@ -7,6 +7,7 @@
 
 #include "core/ics/dhcp_server_firewall.h"
 #include "fw/com.h"
+#include "fw/handle.h"
 #include "native/native_firewall.h"
 #include "native/native_service_control.h"
 
@@ -20,26 +21,19 @@ constexpr wchar_t kStandInDependency[] = L"AerowispTestDependency";
 class StandInService {
   public:
     StandInService(const wchar_t* name, DWORD startType, const wchar_t* dependencies) : name_(name) {
-        SC_HANDLE manager = ::OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
-        if (manager == nullptr)
+        const fw::ServiceHandle manager(::OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
+        if (!manager)
             return;
-        SC_HANDLE service =
-            ::CreateServiceW(manager, name, name, SERVICE_ALL_ACCESS, SERVICE_WIN32_OWN_PROCESS, startType,
-                             SERVICE_ERROR_IGNORE, L"C:\\nowhere\\standin.exe", nullptr, nullptr,
-                             dependencies, nullptr, nullptr);
-        if (service != nullptr)
-            ::CloseServiceHandle(service);
-        ::CloseServiceHandle(manager);
+        const fw::ServiceHandle created(::CreateServiceW(manager.Get(), name, name, SERVICE_ALL_ACCESS,
+                                                         SERVICE_WIN32_OWN_PROCESS, startType,
+                                                         SERVICE_ERROR_IGNORE, L"C:\\nowhere\\standin.exe",
+                                                         nullptr, nullptr, dependencies, nullptr, nullptr));
     }
     ~StandInService() {
-        SC_HANDLE manager = ::OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
-        SC_HANDLE service = manager ? ::OpenServiceW(manager, name_, DELETE) : nullptr;
-        if (service != nullptr) {
-            ::DeleteService(service);
-            ::CloseServiceHandle(service);
-        }
-        if (manager != nullptr)
-            ::CloseServiceHandle(manager);
+        const fw::ServiceHandle manager(::OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
+        const fw::ServiceHandle service(manager ? ::OpenServiceW(manager.Get(), name_, DELETE) : nullptr);
+        if (service)
+            ::DeleteService(service.Get());
     }
     StandInService(const StandInService&) = delete;
     StandInService& operator=(const StandInService&) = delete;

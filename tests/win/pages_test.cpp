@@ -210,13 +210,8 @@ TEST(ApConfigPage, TypingEnablesApplyWhichStaysEnabledUntilTheNetworkTakesTheInp
 TEST(ApConfigPage, BoxesTakeNoMoreThanTheRulesAllow) {
     Pages pages;
     const std::pair<int, int> limits[] = {{IDC_AP_SSID, 32}, {IDC_AP_KEY, 64}, {IDC_AP_CONFIRM, 64}};
-    for (const auto& [id, limit] : limits) {
-        const HWND box = pages.apConfig.Item(id);
-        ::SetWindowTextW(box, std::wstring(limit, L'a').c_str());
-        ::SendMessageW(box, EM_SETSEL, limit, limit);
-        ::SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"b"));
-        EXPECT_EQ(::GetWindowTextLengthW(box), limit) << id;
-    }
+    for (const auto& [id, limit] : limits)
+        EXPECT_EQ(test::LengthTypedPast(pages.apConfig.Item(id), limit), limit) << id;
 }
 
 // What a helper thread saw after the QR code button: the window that came up (the join window or a

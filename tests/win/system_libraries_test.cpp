@@ -73,7 +73,7 @@ TEST(MissingLibraryStandIn, FailsAsTheRealFunctionsFail) {
         StandIn<decltype(::GetFileVersionInfoSizeW)>("version.dll", "GetFileVersionInfoSizeW")(L"x", &handle),
         0u);
     EXPECT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_MOD_NOT_FOUND));
-    EXPECT_EQ(StandIn<decltype(::SysAllocString)>("oleaut32.dll", "SysAllocString")(L"x"), nullptr);
+    EXPECT_EQ(StandIn<decltype(::SysAllocStringLen)>("oleaut32.dll", "SysAllocStringLen")(L"x", 1), nullptr);
     VARIANT variant{};
     variant.vt = VT_I4;
     StandIn<decltype(::VariantInit)>("oleaut32.dll", "VariantInit")(&variant);

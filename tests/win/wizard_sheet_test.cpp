@@ -75,11 +75,7 @@ void Press(HWND sheet, int button, int nextPageControl) {
 
 // The length a box of the current page holds after a character is typed past `limit` characters.
 int LengthTypedPast(HWND sheet, int control, int limit) {
-    const HWND box = ::GetDlgItem(PropSheet_GetCurrentPageHwnd(sheet), control);
-    ::SetWindowTextW(box, std::wstring(limit, L'a').c_str());
-    ::SendMessageW(box, EM_SETSEL, limit, limit);
-    ::SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"b"));
-    return ::GetWindowTextLengthW(box);
+    return test::LengthTypedPast(::GetDlgItem(PropSheet_GetCurrentPageHwnd(sheet), control), limit);
 }
 
 std::wstring PageText(HWND sheet, int control) {

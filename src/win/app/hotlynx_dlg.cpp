@@ -172,9 +172,10 @@ CHotlynxDlg::CloseDeferral::CloseDeferral(CHotlynxDlg& window) : window_(window)
     ++window_.closeDeferrals_;
 }
 
-// The close comes back as a posted message, after the handler that ran the start-up or dialog.
+// The close comes back as a posted message, after the handler that ran the start-up, dialog or
+// transaction; a window already destroyed (a transaction of the close clean-up itself) takes none.
 CHotlynxDlg::CloseDeferral::~CloseDeferral() {
-    if (--window_.closeDeferrals_ == 0 && window_.closeDeferred_) {
+    if (--window_.closeDeferrals_ == 0 && window_.closeDeferred_ && window_.Handle() != nullptr) {
         window_.closeDeferred_ = false;
         window_.Post(WM_CLOSE);
     }
@@ -357,7 +358,7 @@ BOOL CHotlynxDlg::OnInitDialog() {
     ::ChangeWindowMessageFilterEx(Handle(), taskbarCreatedMessage_, MSGFLT_ALLOW, nullptr);
     machineEventMessage_ = ::RegisterWindowMessageW(kMachineEventMessage);
     platform_.BlockingCalls().ObserveCalls([this] { BeginTransaction(); },
-                                           [this] { Post(kTransactionCheckMessage, ++transactionCalls_); });
+                                           [this] { Post(kTransactionCheckMessage); });
     windowTimers_.emplace(Handle());
     model_ = std::make_unique<MainWindowModel>(
         ModelPorts{platform_.Wlan(), platform_.Settings(), platform_.CodePage(),
@@ -625,24 +626,21 @@ bool CHotlynxDlg::OnCommand(int id, int notifyCode, HWND) {
 void CHotlynxDlg::BeginTransaction() {
     if (transaction_)
         return;
-    transaction_ = true;
+    transaction_.emplace(*this);
     enabledBeforeTransaction_ = ::IsWindowEnabled(Handle()) != FALSE;
     ::EnableWindow(Handle(), FALSE);
 }
 
-// A check handled inside a later call's wait, or before the last call's check, changes nothing.
-void CHotlynxDlg::OnTransactionCheck(WPARAM calls) {
-    if (!transaction_ || calls != transactionCalls_ || platform_.BlockingCalls().Busy())
+// A check handled inside a later call's wait changes nothing. The deferred commands are posted before the
+// transaction's close deferral ends, so a close held during it comes after them.
+void CHotlynxDlg::OnTransactionCheck() {
+    if (!transaction_ || platform_.BlockingCalls().Busy())
         return;
-    transaction_ = false;
     if (enabledBeforeTransaction_)
         ::EnableWindow(Handle(), TRUE);
     for (const WPARAM command : std::exchange(deferredCommands_, {}))
         Post(WM_COMMAND, command);
-    if (closeDeferred_ && closeDeferrals_ == 0) {
-        closeDeferred_ = false;
-        Post(WM_CLOSE);
-    }
+    transaction_.reset();
 }
 
 // What would run the model again inside a transaction: notifications from the tray, the system menu and
@@ -673,7 +671,7 @@ bool CHotlynxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     if (!model_)
         return false;
     if (message == kTransactionCheckMessage) {
-        OnTransactionCheck(wParam);
+        OnTransactionCheck();
         result = 0;
         return true;
     }

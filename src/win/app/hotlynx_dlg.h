@@ -110,15 +110,15 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView, p
     // answering, but takes no command that would start a second one until the transaction is over, when
     // the interface thread is back in its message loop.
     void BeginTransaction();
-    void OnTransactionCheck(WPARAM calls);
+    void OnTransactionCheck();
     bool HeldDuringTransaction(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     bool OnPaint();
     void OnEraseBkgnd(HDC dc);
     bool OnSetCursor(HWND window);
 
-    // A WM_CLOSE that arrives while the start-up, or a dialog it runs, is under way waits until it is
-    // over: the close clean-up then runs once, and nothing afterwards works on what it released.
+    // A WM_CLOSE that arrives while the start-up, a dialog it runs, or a transaction is under way waits
+    // until it is over: the close clean-up then runs once, and nothing afterwards works on what it released.
     class CloseDeferral {
       public:
         explicit CloseDeferral(CHotlynxDlg& window);
@@ -173,10 +173,9 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView, p
     // A simulated machine's event asked for from outside.
     UINT machineEventMessage_ = 0;
     bool shownNoted_ = false;
-    bool transaction_ = false;
+    // Held from a transaction's first slow call until the check after its last one; a close waits for it.
+    std::optional<CloseDeferral> transaction_;
     bool enabledBeforeTransaction_ = true;
-    // Slow calls ended so far; the check posted after the last one ends the transaction.
-    WPARAM transactionCalls_ = 0;
     // The command line's pipe, served from the end of the initialisation until the close clean-up;
     // while one of its requests runs, messages go into its reply.
     std::unique_ptr<ControlPipeServer> controlServer_;

@@ -5,9 +5,9 @@
 
 #include <memory>
 
-#include "core/platform/processes_and_windows.h"
 #include "core/platform/service_control.h"
 #include "core/platform/sharing_manager.h"
+#include "app/forwarding_processes.h"
 #include "fw/blocking_call_runner.h"
 
 namespace aerowisp {
@@ -26,43 +26,18 @@ class OffThreadSharingManager final : public SharingManagerService {
     fw::BlockingCallRunner& runner_;
 };
 
-class OffThreadProcesses final : public ProcessesAndWindows {
+// netsh.exe is awaited on the worker; every other call passes straight through.
+class OffThreadProcesses final : public ForwardingProcesses {
   public:
     OffThreadProcesses(ProcessesAndWindows& inner, fw::BlockingCallRunner& runner)
-        : inner_(inner), runner_(runner) {}
+        : ForwardingProcesses(inner), runner_(runner) {}
 
-    std::u16string SystemFolder() override { return inner_.SystemFolder(); }
-    bool ShellExecuteOpenHidden(const std::u16string& file, const std::u16string& parameters) override {
-        return inner_.ShellExecuteOpenHidden(file, parameters);
-    }
     ProcessRun RunHiddenAndWait(const std::u16string& program, const std::u16string& parameters,
                                 uint32_t timeoutMs) override {
-        return runner_.Run([&] { return inner_.RunHiddenAndWait(program, parameters, timeoutMs); });
+        return runner_.Run([&] { return Inner().RunHiddenAndWait(program, parameters, timeoutMs); });
     }
-    std::unique_ptr<RunningProcess> StartHidden(const std::u16string& program) override {
-        return inner_.StartHidden(program);
-    }
-    WindowHandle FindWindowByTitle(const std::u16string& title) override {
-        return inner_.FindWindowByTitle(title);
-    }
-    void SendSysCommandClose(WindowHandle window) override { inner_.SendSysCommandClose(window); }
-    bool SendSysCommandCloseWithin(WindowHandle window, uint32_t timeoutMs) override {
-        return inner_.SendSysCommandCloseWithin(window, timeoutMs);
-    }
-    std::u16string WindowProgramPath(WindowHandle window) override {
-        return inner_.WindowProgramPath(window);
-    }
-    std::vector<TopLevelWindow> EnumTopLevelWindows(size_t titleBufferLength) override {
-        return inner_.EnumTopLevelWindows(titleBufferLength);
-    }
-    void PostCommand(WindowHandle window, uint32_t commandId) override {
-        inner_.PostCommand(window, commandId);
-    }
-    bool DeleteFileAt(const std::u16string& path) override { return inner_.DeleteFileAt(path); }
-    void TraceDebug(const std::u16string& text) override { inner_.TraceDebug(text); }
 
   private:
-    ProcessesAndWindows& inner_;
     fw::BlockingCallRunner& runner_;
 };
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/app/external_programs.h"
+#include "app/forwarding_processes.h"
 #include "app/off_thread_ports.h"
 #include "fw/wide_text.h"
 #include "native/native_clock.h"
@@ -73,22 +74,11 @@ class NativePlatform final : public PlatformServices {
 
 // Programs and their windows come from the simulated machine. The marker file and the debug trace
 // stay real, because the profile files the program reads are the real ones; they are journaled too.
-class SimulatedPrograms final : public ProcessesAndWindows {
+class SimulatedPrograms final : public ForwardingProcesses {
   public:
     SimulatedPrograms(SimProcessesAndWindows& simulated, ProcessesAndWindows& real, Journal& journal)
-        : simulated_(simulated), real_(real), journal_(journal) {}
+        : ForwardingProcesses(simulated), real_(real), journal_(journal) {}
 
-    std::u16string SystemFolder() override { return simulated_.SystemFolder(); }
-    bool ShellExecuteOpenHidden(const std::u16string& file, const std::u16string& parameters) override {
-        return simulated_.ShellExecuteOpenHidden(file, parameters);
-    }
-    ProcessRun RunHiddenAndWait(const std::u16string& program, const std::u16string& parameters,
-                                uint32_t timeoutMs) override {
-        return simulated_.RunHiddenAndWait(program, parameters, timeoutMs);
-    }
-    std::unique_ptr<RunningProcess> StartHidden(const std::u16string& program) override {
-        return simulated_.StartHidden(program);
-    }
     // The program's own windows (the setup wizard) are real ones, found and closed on the real desktop;
     // every other window belongs to a simulated program.
     WindowHandle FindWindowByTitle(const std::u16string& title) override {
@@ -98,29 +88,16 @@ class SimulatedPrograms final : public ProcessesAndWindows {
             journal_.Record("FindWindowW", "class=NULL title=" + QuoteText(title) + " window=own");
             return own;
         }
-        return simulated_.FindWindowByTitle(title);
+        return ForwardingProcesses::FindWindowByTitle(title);
     }
     void SendSysCommandClose(WindowHandle window) override {
         if (std::ranges::find(ownWindows_, window) == ownWindows_.end()) {
-            simulated_.SendSysCommandClose(window);
+            ForwardingProcesses::SendSysCommandClose(window);
             return;
         }
         journal_.Record("SendMessageW", "window=own message=WM_SYSCOMMAND wParam=SC_CLOSE lParam=0");
         real_.SendSysCommandClose(window);
     }
-    bool SendSysCommandCloseWithin(WindowHandle window, uint32_t timeoutMs) override {
-        return simulated_.SendSysCommandCloseWithin(window, timeoutMs);
-    }
-    std::u16string WindowProgramPath(WindowHandle window) override {
-        return simulated_.WindowProgramPath(window);
-    }
-    std::vector<TopLevelWindow> EnumTopLevelWindows(size_t titleBufferLength) override {
-        return simulated_.EnumTopLevelWindows(titleBufferLength);
-    }
-    void PostCommand(WindowHandle window, uint32_t commandId) override {
-        simulated_.PostCommand(window, commandId);
-    }
-
     bool DeleteFileAt(const std::u16string& path) override {
         const bool deleted = real_.DeleteFileAt(path);
         journal_.Record("DeleteFileW", "path=" + QuoteText(path), deleted ? 0 : ::GetLastError());
@@ -142,7 +119,6 @@ class SimulatedPrograms final : public ProcessesAndWindows {
         return reinterpret_cast<WindowHandle>(window);
     }
 
-    SimProcessesAndWindows& simulated_;
     ProcessesAndWindows& real_;
     Journal& journal_;
     std::vector<WindowHandle> ownWindows_;

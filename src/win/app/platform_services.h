@@ -47,7 +47,8 @@ class PlatformServices {
     virtual ProcessesAndWindows& Desktop() = 0;
     // Where the About page opens the maker's web site: the real browser, or in simulation the journal.
     virtual WebBrowser& Browser() = 0;
-    // The worker on which SharingManager() and Processes() make their calls that block for seconds.
+    // The worker on which SharingManager(), Processes() and Services() make their calls that block for
+    // seconds.
     virtual fw::BlockingCallRunner& BlockingCalls() = 0;
 
     // The timers the main window's model runs on, given the window's own: those themselves on the

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <utility>
 
+#include "fw/wide_text.h"
+
 namespace fw {
 
 // One reference to an interface; movable, never copied.
@@ -97,5 +99,14 @@ class Bstr {
   private:
     BSTR value_ = nullptr;
 };
+
+// The text a getter of `object` hands out as a BSTR; empty for a NULL string or when the call fails.
+template <typename Interface>
+std::u16string BstrProperty(Interface* object, HRESULT (STDMETHODCALLTYPE Interface::*getter)(BSTR*)) {
+    Bstr text;
+    if (FAILED((object->*getter)(text.Receive())))
+        return {};
+    return FromWide(text.Text());
+}
 
 }  // namespace fw

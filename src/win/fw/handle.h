@@ -56,6 +56,9 @@ inline void FreeLocalMemory(void* memory) {
 inline void FreeGlobalMemory(HGLOBAL memory) {
     ::GlobalFree(memory);
 }
+inline void CloseService(SC_HANDLE handle) {
+    ::CloseServiceHandle(handle);
+}
 }  // namespace detail
 
 // A kernel object (mutex, event, process, thread, file). INVALID_HANDLE_VALUE, which some creating
@@ -67,6 +70,9 @@ class KernelHandle : public OwnedHandle<HANDLE, detail::CloseKernelHandle> {
 };
 
 using RegistryKey = OwnedHandle<HKEY, detail::CloseRegistryKey>;
+
+// The service control manager or one of its services (OpenSCManagerW, OpenServiceW, CreateServiceW).
+using ServiceHandle = OwnedHandle<SC_HANDLE, detail::CloseService>;
 
 // Memory that a system call allocated with LocalAlloc for its caller (CommandLineToArgvW,
 // FormatMessageW with FORMAT_MESSAGE_ALLOCATE_BUFFER).

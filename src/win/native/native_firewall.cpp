@@ -27,18 +27,11 @@ HRESULT Rules(fw::ComPtr<INetFwRules>& rules) {
     return SUCCEEDED(result) && !rules ? E_POINTER : result;
 }
 
-std::u16string TextOf(INetFwRule* rule, HRESULT (STDMETHODCALLTYPE INetFwRule::*getter)(BSTR*)) {
-    fw::Bstr text;
-    if (FAILED((rule->*getter)(text.Receive())))
-        return {};
-    return fw::FromWide(text.Text());
-}
-
 FirewallRule Read(INetFwRule* rule) {
     FirewallRule read;
-    read.name = TextOf(rule, &INetFwRule::get_Name);
-    read.applicationName = TextOf(rule, &INetFwRule::get_ApplicationName);
-    read.localPorts = TextOf(rule, &INetFwRule::get_LocalPorts);
+    read.name = fw::BstrProperty(rule, &INetFwRule::get_Name);
+    read.applicationName = fw::BstrProperty(rule, &INetFwRule::get_ApplicationName);
+    read.localPorts = fw::BstrProperty(rule, &INetFwRule::get_LocalPorts);
     LONG number = 0;
     if (SUCCEEDED(rule->get_Protocol(&number)))
         read.protocol = static_cast<uint32_t>(number);
@@ -75,7 +68,7 @@ uint32_t NativeFirewall::RulesNamed(const std::u16string& name, std::vector<Fire
         fw::ComPtr<INetFwRule> rule;
         if (FAILED(item.Get().pdispVal->QueryInterface(IID_INetFwRule, rule.ReceiveVoid())) || !rule)
             continue;
-        if (EqualsIgnoringCaseAZ(TextOf(rule.Get(), &INetFwRule::get_Name), name))
+        if (EqualsIgnoringCaseAZ(fw::BstrProperty(rule.Get(), &INetFwRule::get_Name), name))
             rules.push_back(Read(rule.Get()));
     }
     return S_OK;

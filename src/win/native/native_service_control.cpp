@@ -11,10 +11,7 @@
 namespace aerowisp {
 namespace {
 
-inline void CloseService(SC_HANDLE handle) {
-    ::CloseServiceHandle(handle);
-}
-using ServiceHandle = fw::OwnedHandle<SC_HANDLE, CloseService>;
+using fw::ServiceHandle;
 
 // A service takes a few seconds to start on a slow machine; one that takes longer is reported.
 constexpr DWORD kStartWaitMs = 15000;

@@ -51,9 +51,9 @@ class NativeNetConnection final : public NetConnection {
         if (FAILED(manager_->get_NetConnectionProps(connection_.Get(), props.Receive())) || !props)
             return std::nullopt;
         NetConnectionProps result;
-        result.guid = TextOf(props, &INetConnectionProps::get_Guid);
-        result.name = TextOf(props, &INetConnectionProps::get_Name);
-        result.deviceName = TextOf(props, &INetConnectionProps::get_DeviceName);
+        result.guid = fw::BstrProperty(props.Get(), &INetConnectionProps::get_Guid);
+        result.name = fw::BstrProperty(props.Get(), &INetConnectionProps::get_Name);
+        result.deviceName = fw::BstrProperty(props.Get(), &INetConnectionProps::get_DeviceName);
         NETCON_STATUS status = NCS_DISCONNECTED;
         if (SUCCEEDED(props->get_Status(&status)))
             result.status = static_cast<uint32_t>(status);
@@ -76,15 +76,6 @@ class NativeNetConnection final : public NetConnection {
     }
 
   private:
-    // A NULL string, or a getter that fails, gives empty text.
-    static std::u16string TextOf(const fw::ComPtr<INetConnectionProps>& props,
-                                 HRESULT (STDMETHODCALLTYPE INetConnectionProps::*getter)(BSTR*)) {
-        fw::Bstr text;
-        if (FAILED((props.Get()->*getter)(text.Receive())))
-            return {};
-        return fw::FromWide(text.Text());
-    }
-
     INetSharingManager* manager_;  // lives as long as the manager object that enumerated this one
     fw::ComPtr<INetConnection> connection_;
 };

@@ -63,25 +63,22 @@ bool OpenThroughDesktopShell(const std::wstring& address) {
     const fw::ComPtr<IShellDispatch2> shell = DesktopShell();
     if (!shell)
         return false;
-    BSTR file = ::SysAllocString(address.c_str());
-    BSTR verb = ::SysAllocString(L"open");
-    bool opened = false;
-    if (file != nullptr && verb != nullptr) {
-        VARIANT noArguments{};
-        noArguments.vt = VT_EMPTY;
-        VARIANT noDirectory{};
-        noDirectory.vt = VT_EMPTY;
-        VARIANT operation{};
-        operation.vt = VT_BSTR;
-        operation.bstrVal = verb;
-        VARIANT show{};
-        show.vt = VT_I4;
-        show.lVal = SW_SHOWNORMAL;
-        opened = SUCCEEDED(shell.Get()->ShellExecute(file, noArguments, noDirectory, operation, show));
-    }
-    ::SysFreeString(verb);
-    ::SysFreeString(file);
-    return opened;
+    const fw::Bstr file(address);
+    const fw::Bstr verb(L"open");
+    if (file.Get() == nullptr || verb.Get() == nullptr)
+        return false;
+    VARIANT noArguments{};
+    noArguments.vt = VT_EMPTY;
+    VARIANT noDirectory{};
+    noDirectory.vt = VT_EMPTY;
+    // The VARIANT borrows the verb, which stays its owner's.
+    VARIANT operation{};
+    operation.vt = VT_BSTR;
+    operation.bstrVal = verb.Get();
+    VARIANT show{};
+    show.vt = VT_I4;
+    show.lVal = SW_SHOWNORMAL;
+    return SUCCEEDED(shell.Get()->ShellExecute(file.Get(), noArguments, noDirectory, operation, show));
 }
 
 // Running with more rights than the desktop: an administrator's full token while the desktop has the

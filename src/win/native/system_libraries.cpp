@@ -78,7 +78,7 @@ ULONG WINAPI MissingGetAdaptersInfo(PIP_ADAPTER_INFO, PULONG) {
     return ERROR_NOT_SUPPORTED;
 }
 
-BSTR STDAPICALLTYPE MissingSysAllocString(const OLECHAR*) {
+BSTR STDAPICALLTYPE MissingSysAllocStringLen(const OLECHAR*, UINT) {
     return nullptr;
 }
 void STDAPICALLTYPE MissingSysFreeString(BSTR) {}
@@ -116,7 +116,7 @@ AEROWISP_SAME_TYPE(WlanGetInterfaceCapability);
 AEROWISP_SAME_TYPE(WlanSetInterface);
 AEROWISP_SAME_TYPE(WlanFreeMemory);
 AEROWISP_SAME_TYPE(GetAdaptersInfo);
-AEROWISP_SAME_TYPE(SysAllocString);
+AEROWISP_SAME_TYPE(SysAllocStringLen);
 AEROWISP_SAME_TYPE(SysFreeString);
 AEROWISP_SAME_TYPE(SysStringLen);
 AEROWISP_SAME_TYPE(VariantInit);
@@ -198,7 +198,7 @@ FARPROC MissingLibraryStandIn(const char* dll, const char* function) {
         {"wlanapi.dll", "WlanSetInterface", AsFarProc(&MissingWlanSetInterface)},
         {"wlanapi.dll", "WlanFreeMemory", AsFarProc(&MissingWlanFreeMemory)},
         {"iphlpapi.dll", "GetAdaptersInfo", AsFarProc(&MissingGetAdaptersInfo)},
-        {"oleaut32.dll", "SysAllocString", AsFarProc(&MissingSysAllocString)},
+        {"oleaut32.dll", "SysAllocStringLen", AsFarProc(&MissingSysAllocStringLen)},
         {"oleaut32.dll", "SysFreeString", AsFarProc(&MissingSysFreeString)},
         {"oleaut32.dll", "SysStringLen", AsFarProc(&MissingSysStringLen)},
         {"oleaut32.dll", "VariantInit", AsFarProc(&MissingVariantInit)},

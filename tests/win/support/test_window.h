@@ -120,4 +120,12 @@ inline std::vector<std::wstring> ChildTexts(HWND parent) {
     return texts;
 }
 
+// The length an edit box holds after a character is typed past `limit` characters.
+inline int LengthTypedPast(HWND box, int limit) {
+    ::SetWindowTextW(box, std::wstring(limit, L'a').c_str());
+    ::SendMessageW(box, EM_SETSEL, limit, limit);
+    ::SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"b"));
+    return ::GetWindowTextLengthW(box);
+}
+
 }  // namespace aerowisp::test
