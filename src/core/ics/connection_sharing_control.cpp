@@ -12,6 +12,7 @@
 #include "core/resource.h"
 #include "core/settings/settings_operations.h"
 #include "core/text/ascii_case.h"
+#include "core/text/pattern_text.h"
 
 namespace aerowisp {
 namespace {
@@ -117,10 +118,8 @@ void ConnectionSharingControl::WarnOfConflictingScope() {
     const std::optional<std::u16string> scope = ConflictingScopeAddress(ports_.adapters);
     if (!scope)
         return;
-    std::u16string text = view_.ShownText(kScopeAddressConflictMessage);
-    if (const size_t at = text.find(u"%s"); at != std::u16string::npos)
-        text.replace(at, 2, *scope);
-    tray_.ShowBalloon(ID_TRAY_ICON, kMainWindowTitle, BalloonText(text));
+    tray_.ShowBalloon(ID_TRAY_ICON, kMainWindowTitle,
+                      BalloonText(FillPattern(view_.ShownText(kScopeAddressConflictMessage), {*scope})));
 }
 
 // The DHCP server is started only once the adapter holds its address: bound to it, the server would
