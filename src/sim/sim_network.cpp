@@ -6,6 +6,7 @@
 #include "core/ics/adapter_scan.h"
 #include "core/text/ascii_case.h"
 #include "core/text/utf16_text.h"
+#include "dhcp/core/ipv4.h"
 #include "sim/failure_plan.h"
 #include "sim/journal.h"
 #include "sim/operations.h"
@@ -295,9 +296,7 @@ HResult SimNetwork::SharingServiceError() {
 }
 
 uint32_t SimNetwork::GetBestInterface(uint32_t destination, uint32_t& interfaceIndex) {
-    std::string arguments =
-        "destination=" + std::to_string(destination >> 24) + "." + std::to_string(destination >> 16 & 0xFF) +
-        "." + std::to_string(destination >> 8 & 0xFF) + "." + std::to_string(destination & 0xFF);
+    const std::string arguments = "destination=" + dhcp::FormatIpv4(destination);
     if (std::optional<uint32_t> error = Failed(op::kGetBestInterface, arguments))
         return *error;
     auto it = std::ranges::find_if(connections_, [&](const Connection& c) {

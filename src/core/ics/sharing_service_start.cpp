@@ -12,9 +12,6 @@
 namespace aerowisp {
 namespace {
 
-// The access point's network, 192.168.139.0/24, as the text before its last part.
-constexpr std::u16string_view kAccessPointNetwork = u"192.168.139.";
-
 ServiceStartOutcome Failed(const std::u16string& service, uint32_t error) {
     return {false, false, service, error};
 }
@@ -79,9 +76,10 @@ std::u16string ServiceFailureText(MainView& view, const ServiceStartOutcome& out
 
 std::optional<std::u16string> ConflictingScopeAddress(NetworkAdapters& adapters) {
     std::optional<std::u16string> scope = adapters.ReadMachineText(kSharingParametersKey, kScopeAddressValue);
-    if (!scope || !scope->starts_with(kAccessPointNetwork))
+    if (!scope)
         return std::nullopt;
-    return scope;
+    const std::optional<dhcp::Ipv4> address = dhcp::ParseIpv4(Utf16ToUtf8(*scope));
+    return address && dhcp::InSubnet(*address) ? scope : std::nullopt;
 }
 
 }  // namespace aerowisp
