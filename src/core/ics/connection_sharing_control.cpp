@@ -136,13 +136,12 @@ bool ConnectionSharingControl::FinishSharingStart() {
 }
 
 bool ConnectionSharingControl::VirtualAdapterAddressed() {
-    const std::string marker = ports_.codePage.WideToAnsi(kVirtualAdapterMarker);
     const std::string address = ports_.codePage.WideToAnsi(kVirtualAdapterAddress);
     std::vector<AdapterInfo> adapters;
     if (ports_.adapters.GetAdaptersInfo(adapters) != 0)
         return false;
     return std::ranges::any_of(adapters, [&](const AdapterInfo& adapter) {
-        return adapter.description.find(marker) != std::string::npos &&
+        return IsVirtualAdapterDescription(ports_.codePage.AnsiToWide(adapter.description)) &&
                std::ranges::find(adapter.ipAddresses, address) != adapter.ipAddresses.end();
     });
 }
