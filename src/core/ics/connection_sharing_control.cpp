@@ -40,6 +40,16 @@ class PleaseWait {
 // Platform calls fail now and then for a moment: a sharing step that failed is tried once more.
 constexpr int kSharingAttempts = 2;
 
+// Runs `step(attempt)` until it says it is done, at most kSharingAttempts times; whether it was done.
+template <typename Step>
+bool TriedAgainOnce(Step step) {
+    for (int attempt = 0; attempt < kSharingAttempts; ++attempt) {
+        if (step(attempt))
+            return true;
+    }
+    return false;
+}
+
 bool IsSafeOnCommandLine(char16_t c) {
     return c != u'"' && c >= 0x20 && c != 0x7F;
 }
@@ -85,16 +95,19 @@ bool ConnectionSharingControl::StartConnectionSharing() {
         return false;
     }
     WarnOfConflictingScope();
-    for (int attempt = 0; attempt < kSharingAttempts && !state_.ics.sharing; ++attempt) {
-        controller_.ClearTrouble();
-        controller_.RefreshIcsConnections(state_.chosenConnection);
-        // Once: netsh takes seconds, and a second run would only race the sharing service's own address.
-        if (attempt == 0)
-            RunAddressCommand(AddressableConnectionName(), false);
-        controller_.ApplySharing(true);
-        // Records of connections that are gone block every enable until they are unshared.
-        if (!state_.ics.sharing && controller_.LastError() == kHresultStaleSharing)
-            controller_.DisableListedSharing();
+    if (!state_.ics.sharing) {
+        TriedAgainOnce([&](int attempt) {
+            controller_.ClearTrouble();
+            controller_.RefreshIcsConnections(state_.chosenConnection);
+            // Once: netsh takes seconds, and a second run would only race the sharing service's own address.
+            if (attempt == 0)
+                RunAddressCommand(AddressableConnectionName(), false);
+            controller_.ApplySharing(true);
+            // Records of connections that are gone block every enable until they are unshared.
+            if (!state_.ics.sharing && controller_.LastError() == kHresultStaleSharing)
+                controller_.DisableListedSharing();
+            return state_.ics.sharing;
+        });
     }
     if (!state_.ics.sharing && controller_.LastError() != kSOk)
         failureDetail_ = SharingErrorText(view_, controller_.LastError());
@@ -125,9 +138,9 @@ void ConnectionSharingControl::WarnOfConflictingScope() {
 // The DHCP server is started only once the adapter holds its address: bound to it, the server would
 // otherwise fail, and stations would be left without an address.
 bool ConnectionSharingControl::FinishSharingStart() {
-    bool addressed = false;
-    for (int attempt = 0; attempt < kSharingAttempts && !addressed; ++attempt)
-        addressed = RunAddressCommand(AddressableConnectionName(), true) && VirtualAdapterAddressed();
+    const bool addressed = TriedAgainOnce([&](int) {
+        return RunAddressCommand(AddressableConnectionName(), true) && VirtualAdapterAddressed();
+    });
     KillTimerIfSet(ports_.timers, state_.dhcpLaunchTimer);
     if (addressed)
         state_.dhcpLaunchTimer = ports_.timers.SetTimer(IDT_DHCP_LAUNCH, kDhcpLaunchDelayMs);
@@ -153,8 +166,7 @@ bool ConnectionSharingControl::StopConnectionSharing() {
     CloseDhcpServer(ports_.processes, state_.programFolder);
     PleaseWait wait(view_, kDisablingIcsText);
     bool addressed = false;
-    bool unshared = false;
-    for (int attempt = 0; attempt < kSharingAttempts && !(addressed && unshared); ++attempt) {
+    return TriedAgainOnce([&](int) {
         controller_.ClearTrouble();
         controller_.RefreshIcsConnections(state_.chosenConnection);
         if (!addressed)
@@ -162,9 +174,8 @@ bool ConnectionSharingControl::StopConnectionSharing() {
         controller_.ApplySharing(false);
         // Whatever else the service lists as shared, also by another program or an earlier run.
         controller_.DisableListedSharing();
-        unshared = !controller_.Troubled();
-    }
-    return addressed && unshared;
+        return addressed && !controller_.Troubled();
+    });
 }
 
 bool ConnectionSharingControl::RestartConnectionSharing() {
