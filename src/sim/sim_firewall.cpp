@@ -6,6 +6,7 @@
 #include "core/text/ascii_case.h"
 #include "sim/failure_plan.h"
 #include "sim/journal.h"
+#include "sim/journaled_call.h"
 #include "sim/operations.h"
 #include "sim/sim_text.h"
 
@@ -49,43 +50,35 @@ SimFirewall::SimFirewall(std::vector<FirewallRule> rules, Journal& journal, Fail
 
 uint32_t SimFirewall::RulesNamed(const std::u16string& name, std::vector<FirewallRule>& rules) {
     rules.clear();
-    std::string arguments = "name=" + QuoteText(name);
-    if (std::optional<uint32_t> error = failures_.Consume(op::kFwGetRules)) {
-        journal_.Record(op::kFwGetRules, arguments, *error);
-        return *error;
-    }
-    for (const FirewallRule& rule : rules_) {
-        if (EqualsIgnoringCaseAZ(rule.name, name))
-            rules.push_back(rule);
-    }
-    journal_.Record(op::kFwGetRules, arguments + " rules=" + std::to_string(rules.size()));
-    return 0;
+    return JournaledCall(journal_, failures_, op::kFwGetRules, "name=" + QuoteText(name),
+                         [&](std::string& arguments) -> uint32_t {
+                             for (const FirewallRule& rule : rules_) {
+                                 if (EqualsIgnoringCaseAZ(rule.name, name))
+                                     rules.push_back(rule);
+                             }
+                             arguments += " rules=" + std::to_string(rules.size());
+                             return 0;
+                         });
 }
 
 uint32_t SimFirewall::AddRule(const FirewallRule& rule) {
-    const std::string arguments = RuleArguments(rule);
-    if (std::optional<uint32_t> error = failures_.Consume(op::kFwAddRule)) {
-        journal_.Record(op::kFwAddRule, arguments, *error);
-        return *error;
-    }
-    journal_.Record(op::kFwAddRule, arguments);
-    rules_.push_back(rule);
-    return 0;
+    return JournaledCall(journal_, failures_, op::kFwAddRule, RuleArguments(rule),
+                         [&](std::string&) -> uint32_t {
+                             rules_.push_back(rule);
+                             return 0;
+                         });
 }
 
 uint32_t SimFirewall::RemoveRule(const std::u16string& name) {
-    const std::string arguments = "name=" + QuoteText(name);
-    if (std::optional<uint32_t> error = failures_.Consume(op::kFwRemoveRule)) {
-        journal_.Record(op::kFwRemoveRule, arguments, *error);
-        return *error;
-    }
-    auto it = std::ranges::find_if(rules_,
-                                   [&](const FirewallRule& r) { return EqualsIgnoringCaseAZ(r.name, name); });
-    const uint32_t result = it == rules_.end() ? kHresultFileNotFound : 0;
-    journal_.Record(op::kFwRemoveRule, arguments, result);
-    if (it != rules_.end())
-        rules_.erase(it);
-    return result;
+    return JournaledCall(
+        journal_, failures_, op::kFwRemoveRule, "name=" + QuoteText(name), [&](std::string&) -> uint32_t {
+            auto it = std::ranges::find_if(
+                rules_, [&](const FirewallRule& r) { return EqualsIgnoringCaseAZ(r.name, name); });
+            if (it == rules_.end())
+                return kHresultFileNotFound;
+            rules_.erase(it);
+            return 0;
+        });
 }
 
 bool SimFirewall::AllowsInbound(const std::u16string& program, uint32_t protocol, uint16_t port,

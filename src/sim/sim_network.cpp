@@ -6,8 +6,10 @@
 #include "core/ics/adapter_scan.h"
 #include "core/text/ascii_case.h"
 #include "core/text/utf16_text.h"
+#include "dhcp/core/ipv4.h"
 #include "sim/failure_plan.h"
 #include "sim/journal.h"
+#include "sim/journaled_call.h"
 #include "sim/operations.h"
 #include "sim/sim_services.h"
 #include "sim/sim_settings_store.h"
@@ -295,21 +297,18 @@ HResult SimNetwork::SharingServiceError() {
 }
 
 uint32_t SimNetwork::GetBestInterface(uint32_t destination, uint32_t& interfaceIndex) {
-    std::string arguments =
-        "destination=" + std::to_string(destination >> 24) + "." + std::to_string(destination >> 16 & 0xFF) +
-        "." + std::to_string(destination >> 8 & 0xFF) + "." + std::to_string(destination & 0xFF);
-    if (std::optional<uint32_t> error = Failed(op::kGetBestInterface, arguments))
-        return *error;
-    auto it = std::ranges::find_if(connections_, [&](const Connection& c) {
-        return Present(c) && c.scenario.listedAdapter && c.scenario.defaultRoute;
-    });
-    if (it == connections_.end()) {
-        journal_.Record(op::kGetBestInterface, arguments, kErrorCanNotComplete);
-        return kErrorCanNotComplete;
-    }
-    interfaceIndex = it->index;
-    journal_.Record(op::kGetBestInterface, arguments + " index=" + std::to_string(interfaceIndex));
-    return kSuccess;
+    return JournaledCall(journal_, failures_, op::kGetBestInterface,
+                         "destination=" + dhcp::FormatIpv4(destination),
+                         [&](std::string& arguments) -> uint32_t {
+                             auto it = std::ranges::find_if(connections_, [&](const Connection& c) {
+                                 return Present(c) && c.scenario.listedAdapter && c.scenario.defaultRoute;
+                             });
+                             if (it == connections_.end())
+                                 return kErrorCanNotComplete;
+                             interfaceIndex = it->index;
+                             arguments += " index=" + std::to_string(interfaceIndex);
+                             return kSuccess;
+                         });
 }
 
 std::u16string SimNetwork::VirtualAddress() const {

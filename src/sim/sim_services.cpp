@@ -6,6 +6,7 @@
 #include "core/text/utf16_text.h"
 #include "sim/failure_plan.h"
 #include "sim/journal.h"
+#include "sim/journaled_call.h"
 #include "sim/operations.h"
 #include "sim/sim_text.h"
 
@@ -56,56 +57,44 @@ const ScenarioService* SimServices::Find(const std::u16string& name) const {
 }
 
 uint32_t SimServices::QueryService(const std::u16string& name, ServiceInfo& info) {
-    std::string arguments = ServiceArgument(name);
-    if (std::optional<uint32_t> error = failures_.Consume(op::kQueryServiceConfigW)) {
-        journal_.Record(op::kQueryServiceConfigW, arguments, *error);
-        return *error;
-    }
-    const ScenarioService* service = Find(name);
-    if (!service) {
-        journal_.Record(op::kQueryServiceConfigW, arguments, kErrorServiceDoesNotExist);
-        return kErrorServiceDoesNotExist;
-    }
-    info = {service->startType, service->state, service->dependencies};
-    std::u16string dependencies;
-    for (const std::u16string& dependency : service->dependencies)
-        dependencies += (dependencies.empty() ? u"" : u",") + dependency;
-    arguments += " startType=" + std::string(ServiceStartTypeName(service->startType)) +
-                 " state=" + std::string(StateName(service->state)) +
-                 " dependencies=" + QuoteText(dependencies);
-    journal_.Record(op::kQueryServiceConfigW, arguments);
-    return 0;
+    return JournaledCall(journal_, failures_, op::kQueryServiceConfigW, ServiceArgument(name),
+                         [&](std::string& arguments) -> uint32_t {
+                             const ScenarioService* service = Find(name);
+                             if (!service)
+                                 return kErrorServiceDoesNotExist;
+                             info = {service->startType, service->state, service->dependencies};
+                             std::u16string dependencies;
+                             for (const std::u16string& dependency : service->dependencies)
+                                 dependencies += (dependencies.empty() ? u"" : u",") + dependency;
+                             arguments +=
+                                 " startType=" + std::string(ServiceStartTypeName(service->startType)) +
+                                 " state=" + std::string(StateName(service->state)) +
+                                 " dependencies=" + QuoteText(dependencies);
+                             return 0;
+                         });
 }
 
 uint32_t SimServices::SetStartType(const std::u16string& name, ServiceStartType startType) {
-    const std::string arguments =
-        ServiceArgument(name) + " startType=" + std::string(ServiceStartTypeName(startType));
-    if (std::optional<uint32_t> error = failures_.Consume(op::kChangeServiceConfigW)) {
-        journal_.Record(op::kChangeServiceConfigW, arguments, *error);
-        return *error;
-    }
-    ScenarioService* service = Find(name);
-    const uint32_t result = service ? 0 : kErrorServiceDoesNotExist;
-    journal_.Record(op::kChangeServiceConfigW, arguments, result);
-    if (service)
-        service->startType = startType;
-    return result;
+    return JournaledCall(journal_, failures_, op::kChangeServiceConfigW,
+                         ServiceArgument(name) + " startType=" + std::string(ServiceStartTypeName(startType)),
+                         [&](std::string&) -> uint32_t {
+                             ScenarioService* service = Find(name);
+                             if (!service)
+                                 return kErrorServiceDoesNotExist;
+                             service->startType = startType;
+                             return 0;
+                         });
 }
 
 uint32_t SimServices::Start(const std::u16string& name) {
-    const std::string arguments = ServiceArgument(name);
-    if (std::optional<uint32_t> error = failures_.Consume(op::kStartServiceW)) {
-        journal_.Record(op::kStartServiceW, arguments, *error);
-        return *error;
-    }
-    ScenarioService* service = Find(name);
-    uint32_t result = kErrorServiceDoesNotExist;
-    if (service) {
-        result = service->state == ServiceState::kRunning ? kErrorServiceAlreadyRunning
-                                                          : StartWithDependencies(*service, 0);
-    }
-    journal_.Record(op::kStartServiceW, arguments, result);
-    return result;
+    return JournaledCall(
+        journal_, failures_, op::kStartServiceW, ServiceArgument(name), [&](std::string&) -> uint32_t {
+            ScenarioService* service = Find(name);
+            if (!service)
+                return kErrorServiceDoesNotExist;
+            return service->state == ServiceState::kRunning ? kErrorServiceAlreadyRunning
+                                                            : StartWithDependencies(*service, 0);
+        });
 }
 
 uint32_t SimServices::DemandStart(const std::u16string& name) {

@@ -7,6 +7,7 @@
 #include "sim/failure_plan.h"
 #include "sim/hosted_network_reasons.h"
 #include "sim/journal.h"
+#include "sim/journaled_call.h"
 #include "sim/operations.h"
 
 namespace aerowisp {
@@ -135,14 +136,7 @@ SimWlanService::SimWlanService(const Scenario& scenario, Clock& clock, Journal& 
 
 template <typename Body>
 WlanResult SimWlanService::Call(std::string_view operation, std::string arguments, Body body) {
-    WlanResult result = kWlanSuccess;
-    if (auto injected = failures_.Consume(operation)) {
-        result = *injected;
-    } else {
-        result = body(arguments);
-    }
-    journal_.Record(operation, arguments, result);
-    return result;
+    return JournaledCall(journal_, failures_, operation, std::move(arguments), body);
 }
 
 template <typename Body>

@@ -11,25 +11,15 @@
 #include "core/ics/connection_sharing_control.h"
 #include "core/resource.h"
 #include "sim/operations.h"
-#include "sim_test_support.h"
-#include "support/model_harness.h"
+#include "support/sharing_harness.h"
 
 namespace aerowisp {
 namespace {
 
-using test::ModelHarness;
 using Steps = std::vector<std::string>;
 
-// A card, the settings key, a running hosted network (whose virtual adapter is then listed) and one
-// wired connection; each case adds its own sections.
-constexpr std::string_view kMachine = R"(
-[Card]
-Guid = 1d2c3b4a-5e6f-4a7b-8c9d-aebfc0d1e2f3
-Description = Intel(R) Centrino(R) Advanced-N 6205
-[Registry]
-[HostedNetwork]
-Running = yes
-Bssid = 02-1F-3C-8A-51-D2
+// One wired connection; each case adds its own sections.
+constexpr std::string_view kLanConnection = R"(
 [Connection]
 Name = Local Area Connection
 Device = Realtek PCIe GBE Family Controller
@@ -40,16 +30,10 @@ constexpr char16_t kRealtek[] = u"Realtek PCIe GBE Family Controller";
 constexpr char16_t kLan[] = u"Local Area Connection";
 constexpr char16_t kVirtual[] = u"Wireless Network Connection 2";
 
-struct SharingHarness : ModelHarness {
+struct SharingHarness : test::SharingHarness {
     explicit SharingHarness(std::string_view sections = "", std::u16string chosen = kRealtek)
-        : ModelHarness("CP1252",
-                       testing_support::ParseOrFail(std::string(kMachine) + std::string(sections))) {
-        State().chosenConnection = std::move(chosen);
-        Sharing().ScanAdapters();
-        Log().Clear();
-    }
+        : test::SharingHarness(kLanConnection, sections, std::move(chosen)) {}
 
-    ConnectionSharingControl& Sharing() { return model.Sharing(); }
     std::string Network() { return machine.Network().StateSummary(); }
 
     // The calls that matter to the outcome, in order: the please-wait window, sharing changes, netsh's

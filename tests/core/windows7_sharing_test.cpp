@@ -12,24 +12,13 @@
 #include "core/resource.h"
 #include "core/text/utf16_text.h"
 #include "sim/operations.h"
-#include "sim_test_support.h"
-#include "support/model_harness.h"
+#include "support/sharing_harness.h"
 
 namespace aerowisp {
 namespace {
 
-// A card, the settings key, a running hosted network and two wired connections, the second holding the
-// default route; each case adds its own sections.
-constexpr std::string_view kMachine = R"(
-[Card]
-Guid = 1d2c3b4a-5e6f-4a7b-8c9d-aebfc0d1e2f3
-Description = Intel(R) Centrino(R) Advanced-N 6205
-
-[Registry]
-
-[HostedNetwork]
-Running = yes
-
+// Two wired connections, the second holding the default route; each case adds its own sections.
+constexpr std::string_view kConnections = R"(
 [Connection]
 Name = VirtualBox Host-Only Network
 Device = VirtualBox Host-Only Ethernet Adapter
@@ -45,14 +34,18 @@ DefaultRoute = yes
 constexpr char16_t kRealtek[] = u"Realtek PCIe GBE Family Controller";
 constexpr char16_t kVirtualBox[] = u"VirtualBox Host-Only Ethernet Adapter";
 
-struct Machine : test::ModelHarness {
+// The sharing service running, as the sharing manager leaves it.
+constexpr std::string_view kRunningService = R"(
+[Service]
+Name = SharedAccess
+StartType = automatic
+State = running
+DependsOn = BFE
+)";
+
+struct Machine : test::SharingHarness {
     explicit Machine(std::string_view sections = "", std::u16string chosen = kRealtek)
-        : ModelHarness("CP1252",
-                       testing_support::ParseOrFail(std::string(kMachine) + std::string(sections))) {
-        State().chosenConnection = std::move(chosen);
-        model.Sharing().ScanAdapters();
-        Log().Clear();
-    }
+        : test::SharingHarness(kConnections, sections, std::move(chosen)) {}
     bool Start() { return model.Sharing().StartConnectionSharing(); }
     void LaunchServer() { model.OnTimer(IDT_DHCP_LAUNCH); }
     std::string Told() {
@@ -142,13 +135,7 @@ TEST(SharingErrors, EachHresultIsToldInWords) {
 }
 
 // A modem that was shared and is gone: the service keeps its record and refuses every enable.
-constexpr std::string_view kStaleModem = R"(
-[Service]
-Name = SharedAccess
-StartType = automatic
-State = running
-DependsOn = BFE
-
+const std::string kStaleModem = std::string(kRunningService) + R"(
 [Connection]
 Name = Dial-up Connection
 Device = Huawei Mobile Connect - Modem
@@ -178,13 +165,7 @@ TEST(StaleRecords, AreUnsharedThroughTheServiceListsAndTheStartTriedAgain) {
 }
 
 TEST(StaleRecords, StopLeavesNothingSharedWhoeverSharedIt) {
-    Machine h(R"(
-[Service]
-Name = SharedAccess
-StartType = automatic
-State = running
-DependsOn = BFE
-
+    Machine h(std::string(kRunningService) + R"(
 [Connection]
 Name = Bluetooth Network Connection
 Device = Bluetooth Device (Personal Area Network)

@@ -9,27 +9,12 @@
 
 #include "core/hostednet/hosted_network_failure.h"
 #include "core/resource.h"
+#include "core/text/pattern_text.h"
 #include "core/text/utf16_text.h"
 #include "dhcp/core/lease_file.h"
 
 namespace aerowisp {
 namespace {
-
-// `pattern` with its first "%s" replaced by `first` and its second by `second`. Nothing else in it is
-// read, so a translation with other '%' signs or fewer "%s" shows as it is written.
-std::u16string FillPattern(std::u16string_view pattern, std::u16string_view first,
-                           std::u16string_view second) {
-    constexpr std::u16string_view kPlace = u"%s";
-    std::u16string text;
-    for (std::u16string_view value : {first, second}) {
-        const size_t place = pattern.find(kPlace);
-        if (place == std::u16string_view::npos)
-            break;
-        text.append(pattern.substr(0, place)).append(value);
-        pattern.remove_prefix(place + kPlace.size());
-    }
-    return text.append(pattern);
-}
 
 // Two lines of this many MAC addresses still fit the balloon whole; more end in an ellipsis rather than
 // being cut in the middle of a name.
@@ -103,18 +88,19 @@ std::u16string StationWatch::NoticeText(const StationNotice& notice) {
     const bool both = !notice.joined.empty() && !notice.left.empty();
     size_t fixed = both ? 1 : 0;
     if (!notice.joined.empty())
-        fixed += FillPattern(joinedPattern, u"", ssid).size();
+        fixed += FillPattern(joinedPattern, {u"", ssid}).size();
     if (!notice.left.empty())
-        fixed += FillPattern(leftPattern, u"", ssid).size();
+        fixed += FillPattern(leftPattern, {u"", ssid}).size();
     const size_t room = kBalloonTextMaxLength - std::min(fixed, kBalloonTextMaxLength);
     const size_t joinedNeeds = Listed(notice.joined, SIZE_MAX).size();
     const size_t leftNeeds = Listed(notice.left, SIZE_MAX).size();
     const size_t leftRoom = std::min(leftNeeds, std::max(room / 2, room - std::min(joinedNeeds, room)));
     std::u16string text;
     if (!notice.joined.empty())
-        text = FillPattern(joinedPattern, Listed(notice.joined, room - leftRoom), ssid);
+        text = FillPattern(joinedPattern, {Listed(notice.joined, room - leftRoom), ssid});
     if (!notice.left.empty())
-        text.append(both ? u"\n" : u"").append(FillPattern(leftPattern, Listed(notice.left, leftRoom), ssid));
+        text.append(both ? u"\n" : u"")
+            .append(FillPattern(leftPattern, {Listed(notice.left, leftRoom), ssid}));
     return text;
 }
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "core/text/number_text.h"
 #include "core/text/utf16_text.h"
 
 namespace aerowisp {
@@ -65,19 +66,11 @@ constexpr ErrorCause kErrorCauses[] = {
     {kErrorNotFound, &kCauseCardUnavailable},
 };
 
-std::u16string Number(uint32_t value) {
-    std::u16string text;
-    for (char digit : std::to_string(value))
-        text += static_cast<char16_t>(digit);
-    return text;
-}
-
 std::u16string CodeLine(MainView& view, const HostedNetworkFailure& failure) {
-    std::u16string line = view.ShownText(kFailureCodeLabel);
-    line.append(u" ").append(Number(failure.error));
+    std::u16string code = DecimalText(failure.error);
     if (failure.reason != HostedNetworkReason::kSuccess)
-        line.append(u"/").append(Number(static_cast<uint32_t>(failure.reason)));
-    return line;
+        code.append(u"/").append(DecimalText(static_cast<uint32_t>(failure.reason)));
+    return FailureCodeText(view, code);
 }
 
 }  // namespace
@@ -116,6 +109,10 @@ std::u16string FailureMessage(MainView& view, const HostedNetworkFailure& failur
         return text;
     return text + u"\r\n\r\n" + view.ShownText(FailureCause(failure.error, failure.reason)) + u"\r\n\r\n" +
            CodeLine(view, failure);
+}
+
+std::u16string FailureCodeText(MainView& view, std::u16string_view code) {
+    return view.ShownText(kFailureCodeLabel).append(u" ").append(code);
 }
 
 std::u16string BalloonText(std::u16string_view text) {

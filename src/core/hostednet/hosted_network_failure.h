@@ -47,6 +47,9 @@ std::u16string FailureMessage(MainView& view, const HostedNetworkFailure& failur
 // For a balloon at the notification-area icon: the headline and the cause on one line.
 std::u16string FailureBalloon(MainView& view, const HostedNetworkFailure& failure);
 
+// "Error code: 1168" with the language file's label and `code` as given.
+std::u16string FailureCodeText(MainView& view, std::u16string_view code);
+
 // szInfo holds 256 characters with its terminator.
 inline constexpr size_t kBalloonTextMaxLength = 255;
 // The balloon's text as szInfo takes it: the first 255 characters, without half of a surrogate pair.

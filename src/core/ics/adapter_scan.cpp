@@ -56,7 +56,7 @@ void ScanAdapters(NetworkAdapters& adapters, AnsiCodePage& codePage, IcsControll
     std::u16string virtualAdapterName;
     for (const AdapterInfo& adapter : list) {
         std::u16string description = Cut(codePage.AnsiToWide(adapter.description));
-        if (description.find(kVirtualAdapterMarker) != std::u16string::npos) {
+        if (IsVirtualAdapterDescription(description)) {
             table.virtualAdapterMac = MacText(adapter.address);
             virtualAdapterName = Cut(codePage.AnsiToWide(adapter.adapterName));
             continue;

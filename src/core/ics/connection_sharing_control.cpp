@@ -12,6 +12,7 @@
 #include "core/resource.h"
 #include "core/settings/settings_operations.h"
 #include "core/text/ascii_case.h"
+#include "core/text/pattern_text.h"
 
 namespace aerowisp {
 namespace {
@@ -38,6 +39,16 @@ class PleaseWait {
 
 // Platform calls fail now and then for a moment: a sharing step that failed is tried once more.
 constexpr int kSharingAttempts = 2;
+
+// Runs `step(attempt)` until it says it is done, at most kSharingAttempts times; whether it was done.
+template <typename Step>
+bool TriedAgainOnce(Step step) {
+    for (int attempt = 0; attempt < kSharingAttempts; ++attempt) {
+        if (step(attempt))
+            return true;
+    }
+    return false;
+}
 
 bool IsSafeOnCommandLine(char16_t c) {
     return c != u'"' && c >= 0x20 && c != 0x7F;
@@ -84,16 +95,19 @@ bool ConnectionSharingControl::StartConnectionSharing() {
         return false;
     }
     WarnOfConflictingScope();
-    for (int attempt = 0; attempt < kSharingAttempts && !state_.ics.sharing; ++attempt) {
-        controller_.ClearTrouble();
-        controller_.RefreshIcsConnections(state_.chosenConnection);
-        // Once: netsh takes seconds, and a second run would only race the sharing service's own address.
-        if (attempt == 0)
-            RunAddressCommand(AddressableConnectionName(), false);
-        controller_.ApplySharing(true);
-        // Records of connections that are gone block every enable until they are unshared.
-        if (!state_.ics.sharing && controller_.LastError() == kHresultStaleSharing)
-            controller_.DisableListedSharing();
+    if (!state_.ics.sharing) {
+        TriedAgainOnce([&](int attempt) {
+            controller_.ClearTrouble();
+            controller_.RefreshIcsConnections(state_.chosenConnection);
+            // Once: netsh takes seconds, and a second run would only race the sharing service's own address.
+            if (attempt == 0)
+                RunAddressCommand(AddressableConnectionName(), false);
+            controller_.ApplySharing(true);
+            // Records of connections that are gone block every enable until they are unshared.
+            if (!state_.ics.sharing && controller_.LastError() == kHresultStaleSharing)
+                controller_.DisableListedSharing();
+            return state_.ics.sharing;
+        });
     }
     if (!state_.ics.sharing && controller_.LastError() != kSOk)
         failureDetail_ = SharingErrorText(view_, controller_.LastError());
@@ -117,18 +131,16 @@ void ConnectionSharingControl::WarnOfConflictingScope() {
     const std::optional<std::u16string> scope = ConflictingScopeAddress(ports_.adapters);
     if (!scope)
         return;
-    std::u16string text = view_.ShownText(kScopeAddressConflictMessage);
-    if (const size_t at = text.find(u"%s"); at != std::u16string::npos)
-        text.replace(at, 2, *scope);
-    tray_.ShowBalloon(ID_TRAY_ICON, kMainWindowTitle, BalloonText(text));
+    tray_.ShowBalloon(ID_TRAY_ICON, kMainWindowTitle,
+                      BalloonText(FillPattern(view_.ShownText(kScopeAddressConflictMessage), {*scope})));
 }
 
 // The DHCP server is started only once the adapter holds its address: bound to it, the server would
 // otherwise fail, and stations would be left without an address.
 bool ConnectionSharingControl::FinishSharingStart() {
-    bool addressed = false;
-    for (int attempt = 0; attempt < kSharingAttempts && !addressed; ++attempt)
-        addressed = RunAddressCommand(AddressableConnectionName(), true) && VirtualAdapterAddressed();
+    const bool addressed = TriedAgainOnce([&](int) {
+        return RunAddressCommand(AddressableConnectionName(), true) && VirtualAdapterAddressed();
+    });
     KillTimerIfSet(ports_.timers, state_.dhcpLaunchTimer);
     if (addressed)
         state_.dhcpLaunchTimer = ports_.timers.SetTimer(IDT_DHCP_LAUNCH, kDhcpLaunchDelayMs);
@@ -137,13 +149,12 @@ bool ConnectionSharingControl::FinishSharingStart() {
 }
 
 bool ConnectionSharingControl::VirtualAdapterAddressed() {
-    const std::string marker = ports_.codePage.WideToAnsi(kVirtualAdapterMarker);
     const std::string address = ports_.codePage.WideToAnsi(kVirtualAdapterAddress);
     std::vector<AdapterInfo> adapters;
     if (ports_.adapters.GetAdaptersInfo(adapters) != 0)
         return false;
     return std::ranges::any_of(adapters, [&](const AdapterInfo& adapter) {
-        return adapter.description.find(marker) != std::string::npos &&
+        return IsVirtualAdapterDescription(ports_.codePage.AnsiToWide(adapter.description)) &&
                std::ranges::find(adapter.ipAddresses, address) != adapter.ipAddresses.end();
     });
 }
@@ -155,8 +166,7 @@ bool ConnectionSharingControl::StopConnectionSharing() {
     CloseDhcpServer(ports_.processes, state_.programFolder);
     PleaseWait wait(view_, kDisablingIcsText);
     bool addressed = false;
-    bool unshared = false;
-    for (int attempt = 0; attempt < kSharingAttempts && !(addressed && unshared); ++attempt) {
+    return TriedAgainOnce([&](int) {
         controller_.ClearTrouble();
         controller_.RefreshIcsConnections(state_.chosenConnection);
         if (!addressed)
@@ -164,9 +174,8 @@ bool ConnectionSharingControl::StopConnectionSharing() {
         controller_.ApplySharing(false);
         // Whatever else the service lists as shared, also by another program or an earlier run.
         controller_.DisableListedSharing();
-        unshared = !controller_.Troubled();
-    }
-    return addressed && unshared;
+        return addressed && !controller_.Troubled();
+    });
 }
 
 bool ConnectionSharingControl::RestartConnectionSharing() {

@@ -121,7 +121,7 @@ void IcsController::RefreshIcsConnections(const std::u16string& chosenConnection
                                           EqualsIgnoringCaseAZ(chosenConnection, props->name));
         if (chosen) {
             state_.publicGuid = props->guid;
-        } else if (props->deviceName.find(kVirtualAdapterMarker) != std::u16string::npos) {
+        } else if (IsVirtualAdapterDescription(props->deviceName)) {
             state_.virtualConnectionName = props->name;
             state_.privateGuid = props->guid;
         }

@@ -5,12 +5,18 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace aerowisp {
 
 // Part of the description of the hosted network's virtual adapter (case-sensitive).
 inline constexpr char16_t kVirtualAdapterMarker[] = u"Microsoft Virtual WiFi Miniport Adapter";
+
+// An adapter's description, or a connection's device name, that is the virtual adapter's.
+inline bool IsVirtualAdapterDescription(std::u16string_view description) {
+    return description.find(kVirtualAdapterMarker) != std::u16string_view::npos;
+}
 
 // ConnectionRecord's sharing type: SHARINGCONNECTIONTYPE, or this for a connection not shared.
 inline constexpr int32_t kSharingTypePublic = 0;

@@ -1,9 +1,9 @@
 // Plain words for the sharing manager's HRESULTs.
 #include "core/ics/sharing_failure.h"
 
-#include <cstdio>
-
+#include "core/hostednet/hosted_network_failure.h"
 #include "core/lang/language_strings.h"
+#include "core/text/number_text.h"
 
 namespace aerowisp {
 namespace {
@@ -23,12 +23,7 @@ constexpr HresultCause kHresultCauses[] = {
 }  // namespace
 
 std::u16string HresultCodeText(MainView& view, HResult result) {
-    char code[16];
-    std::snprintf(code, sizeof code, " 0x%08X", static_cast<unsigned>(result));
-    std::u16string text = view.ShownText(kFailureCodeLabel);
-    for (const char* c = code; *c != '\0'; ++c)
-        text += static_cast<char16_t>(*c);
-    return text;
+    return FailureCodeText(view, HexCodeText(result));
 }
 
 std::u16string SharingErrorText(MainView& view, HResult result) {

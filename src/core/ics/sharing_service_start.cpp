@@ -1,17 +1,16 @@
 // Starting the sharing service and checking its address range.
 #include "core/ics/sharing_service_start.h"
 
-#include <cstdio>
-
+#include "core/hostednet/hosted_network_failure.h"
 #include "core/ics/sharing_service.h"
 #include "core/lang/language_strings.h"
-#include "core/text/ascii_case.h"
+#include "core/text/number_text.h"
+#include "core/text/pattern_text.h"
+#include "core/text/utf16_text.h"
+#include "dhcp/core/config.h"
 
 namespace aerowisp {
 namespace {
-
-// The access point's network, 192.168.139.0/24, as the text before its last part.
-constexpr std::u16string_view kAccessPointNetwork = u"192.168.139.";
 
 ServiceStartOutcome Failed(const std::u16string& service, uint32_t error) {
     return {false, false, service, error};
@@ -65,29 +64,22 @@ std::u16string ServiceFailureText(MainView& view, const ServiceStartOutcome& out
         case kErrorServiceDoesNotExist:
             cause = &kServiceCauseMissing;
             break;
-        case 5:  // ERROR_ACCESS_DENIED
+        case win32::kAccessDenied:
             cause = &kCauseElevation;
             break;
         default:
             break;
     }
-    std::u16string text = view.ShownText(kServiceStartFailedMessage);
-    const size_t at = text.find(u"%s");
-    if (at != std::u16string::npos)
-        text.replace(at, 2, outcome.failedService);
-    char code[16];
-    std::snprintf(code, sizeof code, " %u", static_cast<unsigned>(outcome.error));
-    std::u16string codeText = view.ShownText(kFailureCodeLabel);
-    for (const char* c = code; *c != '\0'; ++c)
-        codeText += static_cast<char16_t>(*c);
-    return text + u" " + view.ShownText(*cause) + u" " + codeText;
+    return FillPattern(view.ShownText(kServiceStartFailedMessage), {outcome.failedService}) + u" " +
+           view.ShownText(*cause) + u" " + FailureCodeText(view, DecimalText(outcome.error));
 }
 
 std::optional<std::u16string> ConflictingScopeAddress(NetworkAdapters& adapters) {
     std::optional<std::u16string> scope = adapters.ReadMachineText(kSharingParametersKey, kScopeAddressValue);
-    if (!scope || !scope->starts_with(kAccessPointNetwork))
+    if (!scope)
         return std::nullopt;
-    return scope;
+    const std::optional<dhcp::Ipv4> address = dhcp::ParseIpv4(Utf16ToUtf8(*scope));
+    return address && dhcp::InSubnet(*address) ? scope : std::nullopt;
 }
 
 }  // namespace aerowisp

@@ -10,10 +10,22 @@ std::u16string DecimalText(int64_t value) {
     return {digits.begin(), digits.end()};
 }
 
+namespace {
+
+constexpr char16_t kHexDigits[] = u"0123456789ABCDEF";
+constexpr unsigned kNibbleBits = 4;
+constexpr unsigned kNibbleMask = 0xF;
+
+}  // namespace
+
+std::u16string HexCodeText(uint32_t value) {
+    std::u16string text = u"0x";
+    for (int shift = 32 - static_cast<int>(kNibbleBits); shift >= 0; shift -= static_cast<int>(kNibbleBits))
+        text += kHexDigits[(value >> shift) & kNibbleMask];
+    return text;
+}
+
 std::u16string MacAddressText(const std::array<uint8_t, 6>& address) {
-    constexpr char16_t kHexDigits[] = u"0123456789ABCDEF";
-    constexpr unsigned kNibbleBits = 4;
-    constexpr unsigned kNibbleMask = 0xF;
     std::u16string text;
     for (size_t i = 0; i < address.size(); ++i) {
         if (i != 0)

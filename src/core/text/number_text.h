@@ -10,6 +10,9 @@ namespace aerowisp {
 // "%d".
 std::u16string DecimalText(int64_t value);
 
+// "0x%08X", as HRESULTs are written.
+std::u16string HexCodeText(uint32_t value);
+
 // The value of a hexadecimal digit in either case; -1 for any other character.
 int HexDigitValue(char16_t c);
 

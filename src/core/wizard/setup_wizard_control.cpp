@@ -87,9 +87,8 @@ void SetupWizardControl::ApplyCreatedAccessPoint(const WizardData& data) {
                              hosted.desiredKey))
         view_.ShowMessage(view_.TextFromKey(kIniSaveFailedMessage));
     if (!sharing_.StartConnectionSharing()) {
-        const std::u16string detail = sharing_.FailureDetail();
-        view_.ShowMessage(view_.ShownText(kIcsStartFailedMessage) +
-                          (detail.empty() ? u"" : u"\r\n\r\n" + detail));
+        hostedNetwork_.NoteProblem(kIcsStartFailedMessage, sharing_.FailureDetail());
+        hostedNetwork_.TellProblems(SwitchOrigin::kUser);
     }
 }
 
