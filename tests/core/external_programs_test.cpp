@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/app/external_programs.h"
+#include "core/programs/external_programs.h"
 #include "sim/failure_plan.h"
 #include "sim/journal.h"
 #include "sim/sim_clock.h"

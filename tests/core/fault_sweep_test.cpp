@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/external_programs.h"
+#include "core/programs/external_programs.h"
 #include "core/lang/language_choice.h"
 #include "core/resource.h"
 #include "sim/operations.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/external_programs.h"
+#include "core/programs/external_programs.h"
 #include "core/resource.h"
 #include "core/text/utf16_text.h"
 #include "support/model_harness.h"

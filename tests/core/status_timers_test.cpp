@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/external_programs.h"
+#include "core/programs/external_programs.h"
 #include "core/resource.h"
 #include "support/tray_harness.h"
 

@@ -12,7 +12,7 @@
 #include "control/control_pipe.h"
 #include "control/control_pipe_server.h"
 #include "core/control/control_protocol.h"
-#include "fw/handle.h"
+#include "base/handle.h"
 
 namespace aerowisp {
 namespace {
@@ -30,14 +30,14 @@ struct PipeFixture : ::testing::Test {
         server.reset();
         ::DestroyWindow(window);
     }
-    static fw::KernelHandle Connect() { return ConnectControlPipe(kControlIoTimeoutMs).pipe; }
+    static base::KernelHandle Connect() { return ConnectControlPipe(kControlIoTimeoutMs).pipe; }
     // Sends `request` and answers what reaches the window with `answer` until the reply comes.
     std::optional<control::Reply> Exchange(const std::string& request, int& delivered) {
-        const fw::KernelHandle pipe = Connect();
+        const base::KernelHandle pipe = Connect();
         EXPECT_TRUE(pipe);
         EXPECT_EQ(WritePipeMessage(pipe.Get(), request, kControlIoTimeoutMs, nullptr), PipeIo::kDone)
             << request;
-        fw::KernelHandle event(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+        base::KernelHandle event(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
         std::string reply(control::kMaxReplyBytes, '\0');
         OVERLAPPED overlapped{};
         overlapped.hEvent = event.Get();
@@ -67,15 +67,15 @@ struct PipeFixture : ::testing::Test {
 };
 
 TEST_F(PipeFixture, AdmitsOnlyTheUserAndAdministrators) {
-    const fw::KernelHandle pipe = Connect();
+    const base::KernelHandle pipe = Connect();
     ASSERT_TRUE(pipe);
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     PACL dacl = nullptr;
     ASSERT_EQ(::GetSecurityInfo(pipe.Get(), SE_KERNEL_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr,
                                 &dacl, nullptr, &descriptor),
               static_cast<DWORD>(ERROR_SUCCESS));
-    const fw::LocalMemory<void> owned(descriptor);
-    fw::LocalMemory<wchar_t> text;
+    const base::LocalMemory<void> owned(descriptor);
+    base::LocalMemory<wchar_t> text;
     ASSERT_TRUE(::ConvertSecurityDescriptorToStringSecurityDescriptorW(
         descriptor, SDDL_REVISION_1, DACL_SECURITY_INFORMATION, text.Receive(), nullptr));
     const std::wstring sddl = text.Get();

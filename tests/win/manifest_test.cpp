@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/version.h"
-#include "fw/handle.h"
+#include "base/handle.h"
 
 namespace aerowisp {
 namespace {
@@ -14,7 +14,7 @@ namespace {
 void ReleaseModule(HMODULE module) {
     ::FreeLibrary(module);
 }
-using LoadedModule = fw::OwnedHandle<HMODULE, ReleaseModule>;
+using LoadedModule = base::OwnedHandle<HMODULE, ReleaseModule>;
 
 // The manifest resource of the program at `program` (a Windows path) as text; empty when it has none.
 std::string ManifestOf(const char* program) {

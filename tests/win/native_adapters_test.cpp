@@ -14,7 +14,7 @@
 #include "native/native_network_adapters.h"
 #include "native/native_processes.h"
 #include "native/native_timer_service.h"
-#include "fw/handle.h"
+#include "base/handle.h"
 #include "fw/wide_text.h"
 #include "native/windows_version.h"
 #include "support/test_window.h"
@@ -142,8 +142,8 @@ TEST(NativeProcessesTest, SystemFolderFilesAndPrograms) {
     wchar_t folder[MAX_PATH] = L"";
     ASSERT_NE(0u, ::GetTempPathW(MAX_PATH, folder));
     const std::u16string file = fw::FromWide(folder) + UniqueName(u"aerowisp-delete-test") + u".ini";
-    fw::KernelHandle created(::CreateFileW(fw::ToWide(file).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                           FILE_ATTRIBUTE_NORMAL, nullptr));
+    base::KernelHandle created(::CreateFileW(fw::ToWide(file).c_str(), GENERIC_WRITE, 0, nullptr,
+                                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(created);
     created.Reset();
     EXPECT_TRUE(processes.DeleteFileAt(file));
@@ -238,7 +238,7 @@ TEST(NativeInstanceHostTest, CompanionEventIsOnlyOpenedWhenItExists) {
     NativeInstanceHost host({});
     EXPECT_FALSE(host.OpenCompanionEvent(name));
 
-    fw::KernelHandle event(::CreateEventW(nullptr, TRUE, FALSE, fw::ToWide(name).c_str()));
+    base::KernelHandle event(::CreateEventW(nullptr, TRUE, FALSE, fw::ToWide(name).c_str()));
     ASSERT_TRUE(event);
     EXPECT_TRUE(host.OpenCompanionEvent(name));
     host.CloseCompanionEvent();

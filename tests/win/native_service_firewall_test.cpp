@@ -7,7 +7,7 @@
 
 #include "core/ics/dhcp_server_firewall.h"
 #include "fw/com.h"
-#include "fw/handle.h"
+#include "base/handle.h"
 #include "native/native_firewall.h"
 #include "native/native_service_control.h"
 
@@ -21,17 +21,17 @@ constexpr wchar_t kStandInDependency[] = L"AerowispTestDependency";
 class StandInService {
   public:
     StandInService(const wchar_t* name, DWORD startType, const wchar_t* dependencies) : name_(name) {
-        const fw::ServiceHandle manager(::OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
+        const base::ServiceHandle manager(::OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
         if (!manager)
             return;
-        const fw::ServiceHandle created(::CreateServiceW(manager.Get(), name, name, SERVICE_ALL_ACCESS,
-                                                         SERVICE_WIN32_OWN_PROCESS, startType,
-                                                         SERVICE_ERROR_IGNORE, L"C:\\nowhere\\standin.exe",
-                                                         nullptr, nullptr, dependencies, nullptr, nullptr));
+        const base::ServiceHandle created(::CreateServiceW(manager.Get(), name, name, SERVICE_ALL_ACCESS,
+                                                           SERVICE_WIN32_OWN_PROCESS, startType,
+                                                           SERVICE_ERROR_IGNORE, L"C:\\nowhere\\standin.exe",
+                                                           nullptr, nullptr, dependencies, nullptr, nullptr));
     }
     ~StandInService() {
-        const fw::ServiceHandle manager(::OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
-        const fw::ServiceHandle service(manager ? ::OpenServiceW(manager.Get(), name_, DELETE) : nullptr);
+        const base::ServiceHandle manager(::OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
+        const base::ServiceHandle service(manager ? ::OpenServiceW(manager.Get(), name_, DELETE) : nullptr);
         if (service)
             ::DeleteService(service.Get());
     }

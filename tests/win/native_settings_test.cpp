@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/settings/settings_operations.h"
-#include "fw/handle.h"
+#include "base/handle.h"
 #include "fw/wide_text.h"
 #include "native/native_settings_store.h"
 
@@ -17,7 +17,7 @@ namespace {
 constexpr wchar_t kKeyPath[] = L"Software\\Duva DI";
 
 bool SettingsKeyExists() {
-    fw::RegistryKey key;
+    base::RegistryKey key;
     return RegOpenKeyExW(HKEY_CURRENT_USER, kKeyPath, 0, KEY_READ, key.Receive()) == ERROR_SUCCESS;
 }
 
@@ -43,10 +43,10 @@ DWORD RawDword(const wchar_t* name) {
 // Grants the current user `access` and nothing else on the settings key. The key's owner may always
 // change its access list, so the tests can lift a restriction again.
 bool SetUserAccess(REGSAM access) {
-    fw::RegistryKey key;
+    base::RegistryKey key;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, kKeyPath, 0, WRITE_DAC, key.Receive()) != ERROR_SUCCESS)
         return false;
-    fw::KernelHandle token;
+    base::KernelHandle token;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.Receive()))
         return false;
     DWORD size = 0;
@@ -185,7 +185,7 @@ TEST_F(NativeSettingsTest, ReadOnlyKeyIsReadWhileEveryWriteFails) {
     SetRawText(L"ICS CardName", REG_SZ, L"eth0");
     ASSERT_TRUE(SetUserAccess(KEY_READ));
     {
-        fw::RegistryKey probe;
+        base::RegistryKey probe;
         ASSERT_EQ(ERROR_ACCESS_DENIED,
                   RegOpenKeyExW(HKEY_CURRENT_USER, kKeyPath, 0, KEY_ALL_ACCESS, probe.Receive()))
             << "the registry does not honour the key's access list";
@@ -300,8 +300,8 @@ TEST_F(ApSettingsFileTest, UnquotedEntriesReadWithoutTheirOuterBlanksAndQuotes) 
         SCOPED_TRACE(c.label);
         const std::string content = std::string("[Duva DI]\r\n") + c.line + "\r\n";
         {
-            fw::KernelHandle file(CreateFileW(IniFile().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                              FILE_ATTRIBUTE_NORMAL, nullptr));
+            base::KernelHandle file(CreateFileW(IniFile().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                                FILE_ATTRIBUTE_NORMAL, nullptr));
             ASSERT_TRUE(file);
             DWORD written = 0;
             ASSERT_TRUE(

@@ -43,7 +43,7 @@ class RawKey {
     }
 
   private:
-    fw::RegistryKey m_key;
+    base::RegistryKey m_key;
 };
 
 class CRegKeyTest : public testing::Test {
@@ -52,7 +52,7 @@ class CRegKeyTest : public testing::Test {
     void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey); }
 
     static bool KeyExists() {
-        fw::RegistryKey key;
+        base::RegistryKey key;
         return RegOpenKeyExW(HKEY_CURRENT_USER, kTestKey, 0, KEY_READ, key.Receive()) == ERROR_SUCCESS;
     }
 };

@@ -24,7 +24,7 @@ TEST(ReplySender, SendsEveryReplyOnceInOrder) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        fw::KernelHandle release(::CreateEventW(nullptr, TRUE, !c.firstSendHeld, nullptr));
+        base::KernelHandle release(::CreateEventW(nullptr, TRUE, !c.firstSendHeld, nullptr));
         std::thread releaser([&] {
             ::Sleep(100);
             ::SetEvent(release.Get());

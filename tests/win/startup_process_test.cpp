@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "fw/handle.h"
+#include "base/handle.h"
 #include "support/modal_dialog.h"
 #include "support/test_window.h"
 #include "support/windows_version_guard.h"
@@ -113,7 +113,7 @@ class AerowispRun {
         if (::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                              &startup, &started)) {
             m_process.Reset(started.hProcess);
-            fw::KernelHandle thread(started.hThread);
+            base::KernelHandle thread(started.hThread);
             m_processId = started.dwProcessId;
         }
     }
@@ -150,7 +150,7 @@ class AerowispRun {
 
   private:
     std::wstring m_journal;
-    fw::KernelHandle m_process;
+    base::KernelHandle m_process;
     DWORD m_processId = 0;
 };
 
@@ -200,7 +200,7 @@ class StartupProcessTest : public ::testing::Test {
         return value;
     }
     static bool SettingsKeyExists() {
-        fw::RegistryKey key;
+        base::RegistryKey key;
         return ::RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, key.Receive()) == ERROR_SUCCESS;
     }
 };
@@ -236,7 +236,7 @@ TEST_F(StartupProcessTest, SecondCopyAsksTheRunningOneToShowItselfAndEnds) {
 }
 
 TEST_F(StartupProcessTest, WithTheCompanionRunningTheProgramWakesItsWindowsAndEnds) {
-    fw::KernelHandle companion(::CreateEventW(nullptr, TRUE, FALSE, kCompanionEvent));
+    base::KernelHandle companion(::CreateEventW(nullptr, TRUE, FALSE, kCompanionEvent));
     ASSERT_TRUE(companion);
     test::TestWindow companionWindow(L"Test Aerowisp companion", true);
     test::TestWindow otherWindow(L"Test companion without the name", true);
@@ -373,8 +373,8 @@ TEST_F(StartupProcessTest, UnusableScenarioIsToldAndEndsTheProgramWithTwo) {
         SCOPED_TRACE(c.label);
         ::DeleteFileW(scenario.c_str());
         if (!c.content.empty()) {
-            fw::KernelHandle file(::CreateFileW(scenario.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                                FILE_ATTRIBUTE_NORMAL, nullptr));
+            base::KernelHandle file(::CreateFileW(scenario.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                                  FILE_ATTRIBUTE_NORMAL, nullptr));
             ASSERT_TRUE(file);
             DWORD written = 0;
             ASSERT_TRUE(::WriteFile(file.Get(), c.content.data(), static_cast<DWORD>(c.content.size()),

@@ -12,7 +12,7 @@
 #include <cwchar>
 #include <string>
 
-#include "fw/handle.h"
+#include "base/handle.h"
 
 namespace {
 
@@ -89,7 +89,7 @@ class Launch {
                              &startup, &started)) {
             process_.Reset(started.hProcess);
             processId_ = started.dwProcessId;
-            const fw::KernelHandle thread(started.hThread);
+            const base::KernelHandle thread(started.hThread);
         }
     }
     ~Launch() {
@@ -128,7 +128,7 @@ class Launch {
     }
 
   private:
-    fw::KernelHandle process_;
+    base::KernelHandle process_;
     DWORD processId_ = 0;
     HWND window_ = nullptr;
     LARGE_INTEGER start_{};

@@ -14,7 +14,7 @@
 
 #include "app/machine_event.h"
 #include "core/resource.h"
-#include "fw/handle.h"
+#include "base/handle.h"
 
 namespace {
 
@@ -190,8 +190,8 @@ int wmain(int argc, wchar_t** argv) {
         std::fprintf(stderr, "soak: the program did not start (error %lu)\n", ::GetLastError());
         return 1;
     }
-    const fw::KernelHandle thread(started.hThread);
-    const fw::KernelHandle ownedProcess(started.hProcess);
+    const base::KernelHandle thread(started.hThread);
+    const base::KernelHandle ownedProcess(started.hProcess);
     const HANDLE process = ownedProcess.Get();
     const HWND main = WaitForMainWindow(process);
     if (main == nullptr) {

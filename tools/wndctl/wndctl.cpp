@@ -9,7 +9,7 @@
 #include <string>
 
 #include "app/machine_event.h"
-#include "fw/handle.h"
+#include "base/handle.h"
 
 namespace {
 
@@ -183,7 +183,7 @@ class RemoteMemory {
     LPARAM Address() const { return reinterpret_cast<LPARAM>(address_); }
 
   private:
-    fw::KernelHandle process_;
+    base::KernelHandle process_;
     void* address_ = nullptr;
 };
 

@@ -2,9 +2,9 @@
 // AP configuration page's BSSID) and the AP configuration page's Apply.
 #pragma once
 
-#include "core/app/main_view.h"
-#include "core/app/main_window_state.h"
-#include "core/app/model_ports.h"
+#include "core/ports/main_view.h"
+#include "core/state/main_window_state.h"
+#include "core/ports/model_ports.h"
 #include "core/app/page_requests.h"
 #include "core/hostednet/association_list.h"
 #include "core/hostednet/hosted_network_control.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/app/main_view.h"
+#include "core/ports/main_view.h"
 #include "core/app/main_window_model.h"
 #include "core/control/control_protocol.h"
 

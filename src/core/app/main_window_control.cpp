@@ -2,7 +2,7 @@
 #include "core/app/main_window_control.h"
 
 #include "core/resource.h"
-#include "core/app/start_looks.h"
+#include "core/looks/start_looks.h"
 #include "core/lang/language_strings.h"
 #include "core/settings/settings_operations.h"
 

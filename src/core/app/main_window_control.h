@@ -6,9 +6,9 @@
 #include <cstdint>
 
 #include "core/hostednet/hosted_network_control.h"
-#include "core/app/main_view.h"
-#include "core/app/main_window_state.h"
-#include "core/app/model_ports.h"
+#include "core/ports/main_view.h"
+#include "core/state/main_window_state.h"
+#include "core/ports/model_ports.h"
 #include "core/hostednet/wlan_client.h"
 #include "core/ics/connection_sharing_control.h"
 

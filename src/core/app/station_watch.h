@@ -5,10 +5,10 @@
 
 #include <string>
 
-#include "core/app/main_view.h"
-#include "core/app/main_window_state.h"
-#include "core/app/model_ports.h"
-#include "core/app/tray_view.h"
+#include "core/ports/main_view.h"
+#include "core/state/main_window_state.h"
+#include "core/ports/model_ports.h"
+#include "core/ports/tray_view.h"
 #include "core/hostednet/station_notices.h"
 
 namespace aerowisp {

@@ -1,12 +1,12 @@
 // The main window's own timers.
 #include "core/app/status_timers.h"
 
-#include "core/app/external_programs.h"
+#include "core/programs/external_programs.h"
 #include "core/ics/dhcp_server_firewall.h"
 #include "core/ics/sharing_failure.h"
 #include "core/lang/language_strings.h"
 #include "core/resource.h"
-#include "core/app/start_looks.h"
+#include "core/looks/start_looks.h"
 #include "core/settings/settings_operations.h"
 
 namespace aerowisp {

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "core/hostednet/hosted_network_control.h"
-#include "core/app/main_view.h"
-#include "core/app/main_window_state.h"
-#include "core/app/model_ports.h"
-#include "core/app/tray_view.h"
+#include "core/ports/main_view.h"
+#include "core/state/main_window_state.h"
+#include "core/ports/model_ports.h"
+#include "core/ports/tray_view.h"
 #include "core/hostednet/wlan_client.h"
 #include "core/lang/language_strings.h"
 #include "core/resource.h"

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/app/external_programs.h"
+#include "core/programs/external_programs.h"
 #include "core/resource.h"
 #include "core/hostednet/ap_input_rules.h"
 #include "core/hostednet/service_text.h"

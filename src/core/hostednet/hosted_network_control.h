@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "core/app/control_looks.h"
-#include "core/app/main_view.h"
-#include "core/app/main_window_state.h"
-#include "core/app/model_ports.h"
-#include "core/app/tray_view.h"
+#include "core/looks/control_looks.h"
+#include "core/ports/main_view.h"
+#include "core/state/main_window_state.h"
+#include "core/ports/model_ports.h"
+#include "core/ports/tray_view.h"
 #include "core/hostednet/hosted_network_failure.h"
 #include "core/ics/connection_sharing_control.h"
 

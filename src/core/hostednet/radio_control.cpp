@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "core/app/start_looks.h"
+#include "core/looks/start_looks.h"
 #include "core/lang/language_strings.h"
 #include "core/resource.h"
 #include "core/settings/settings_operations.h"

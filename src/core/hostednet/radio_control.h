@@ -4,10 +4,10 @@
 
 #include <cstdint>
 
-#include "core/app/main_view.h"
-#include "core/app/main_window_callbacks.h"
-#include "core/app/main_window_state.h"
-#include "core/app/model_ports.h"
+#include "core/ports/main_view.h"
+#include "core/ports/main_window_callbacks.h"
+#include "core/state/main_window_state.h"
+#include "core/ports/model_ports.h"
 #include "core/hostednet/hosted_network_control.h"
 #include "core/hostednet/wlan_client.h"
 

@@ -8,9 +8,9 @@
 #include <string_view>
 
 #include "core/hostednet/hosted_network_control.h"
-#include "core/app/main_view.h"
-#include "core/app/main_window_state.h"
-#include "core/app/model_ports.h"
+#include "core/ports/main_view.h"
+#include "core/state/main_window_state.h"
+#include "core/ports/model_ports.h"
 #include "core/platform/wlan_types.h"
 
 namespace aerowisp {

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "core/app/external_programs.h"
+#include "core/programs/external_programs.h"
 #include "core/hostednet/hosted_network_failure.h"
 #include "core/ics/adapter_scan.h"
 #include "core/ics/sharing_failure.h"

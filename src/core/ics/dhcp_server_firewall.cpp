@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/app/external_programs.h"
+#include "core/programs/external_programs.h"
 #include "core/text/ascii_case.h"
 
 namespace aerowisp {

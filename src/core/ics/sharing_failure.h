@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/app/main_view.h"
+#include "core/ports/main_view.h"
 #include "core/platform/sharing_manager.h"
 
 namespace aerowisp {

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "core/app/main_view.h"
+#include "core/ports/main_view.h"
 #include "core/platform/network_adapters.h"
 #include "core/platform/service_control.h"
 

@@ -17,7 +17,7 @@
 #include "dhcp/win/files.h"
 #include "dhcp/win/ip_helper.h"
 #include "dhcp/win/reply_sender.h"
-#include "fw/handle.h"
+#include "base/handle.h"
 
 namespace aerowisp::dhcp {
 
@@ -75,8 +75,8 @@ class DhcpService {
     ReplySender m_sender;
     std::vector<uint8_t> m_buffer = std::vector<uint8_t>(kMaxMessageBytes + 1);
     LPFN_WSARECVMSG m_recvMsg = nullptr;
-    fw::KernelHandle m_socketEvent;
-    fw::KernelHandle m_addressEvent;
+    base::KernelHandle m_socketEvent;
+    base::KernelHandle m_addressEvent;
     OVERLAPPED m_addressOverlapped{};
     HANDLE m_addressWait = nullptr;
     uint64_t m_nextAddressCheck = 0;

@@ -5,7 +5,7 @@
 #include <iterator>
 
 #include "dhcp/core/text.h"
-#include "fw/handle.h"
+#include "base/handle.h"
 
 namespace aerowisp::dhcp {
 
@@ -37,9 +37,9 @@ std::wstring ExeFolder() {
 FileRead ReadWholeFile(const std::wstring& path, size_t maxBytes) {
     // Sharing writing too: a program that has the file open for writing (an editor, a backup tool) and
     // shares it for reading does not keep it from being read.
-    fw::KernelHandle file(::CreateFileW(path.c_str(), GENERIC_READ,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    base::KernelHandle file(::CreateFileW(path.c_str(), GENERIC_READ,
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     FileRead result;
     if (!file) {
         result.error = ::GetLastError();
@@ -103,8 +103,8 @@ std::string DescribeError(DWORD error) {
 bool ReplaceFile(const std::wstring& path, const std::string& bytes) {
     const std::wstring temporary = path + L".tmp";
     {
-        fw::KernelHandle file(::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                            FILE_ATTRIBUTE_NORMAL, nullptr));
+        base::KernelHandle file(::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                              FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file || !WriteAll(file.Get(), bytes) || !::FlushFileBuffers(file.Get()))
             return false;
     }
@@ -154,8 +154,9 @@ void RotatingLog::Flush() {
     if (m_fileBytes + m_pending.size() > kMaxBytes &&
         ::MoveFileExW(m_path.c_str(), (m_path + L".1").c_str(), MOVEFILE_REPLACE_EXISTING))
         m_fileBytes = 0;
-    fw::KernelHandle file(::CreateFileW(m_path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_DELETE,
-                                        nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    base::KernelHandle file(::CreateFileW(m_path.c_str(), FILE_APPEND_DATA,
+                                          FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr));
     // A log that cannot be written must not stop the server; the lines are dropped.
     if (file && WriteAll(file.Get(), m_pending))
         m_fileBytes += m_pending.size();

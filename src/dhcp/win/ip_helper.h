@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "fw/handle.h"
+#include "base/handle.h"
 
 namespace aerowisp::dhcp {
 
@@ -35,7 +35,7 @@ class IpHelper {
   private:
     static void Free(HMODULE module) { ::FreeLibrary(module); }
 
-    fw::OwnedHandle<HMODULE, Free> m_module;
+    base::OwnedHandle<HMODULE, Free> m_module;
     DWORD m_loadError = 0;
 };
 

@@ -2,12 +2,12 @@
 #include "dhcp/win/dhcp_service.h"
 #include "dhcp/win/files.h"
 #include "dhcp/win/ip_helper.h"
-#include "fw/handle.h"
+#include "base/handle.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     aerowisp::dhcp::KeepDllSearchToSystemFolder();
     // A machine-wide name: the server is started elevated, like the program that starts it.
-    fw::KernelHandle mutex(::CreateMutexW(nullptr, FALSE, L"Global\\AerowispDhcpServer"));
+    base::KernelHandle mutex(::CreateMutexW(nullptr, FALSE, L"Global\\AerowispDhcpServer"));
     if (!mutex || ::GetLastError() == ERROR_ALREADY_EXISTS)
         return aerowisp::dhcp::DhcpService::kExitClosed;
     try {

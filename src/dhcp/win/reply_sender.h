@@ -9,7 +9,7 @@
 #include <functional>
 #include <vector>
 
-#include "fw/handle.h"
+#include "base/handle.h"
 
 namespace aerowisp::dhcp {
 
@@ -51,7 +51,7 @@ class ReplySender {
     std::deque<Datagram> m_queue;
     size_t m_inFlight = 0;
     bool m_stopping = false;
-    fw::KernelHandle m_thread;
+    base::KernelHandle m_thread;
 };
 
 }  // namespace aerowisp::dhcp

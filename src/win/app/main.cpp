@@ -10,7 +10,7 @@
 #include "app/hotlynx_app.h"
 #include "app/platform_services.h"
 #include "app/user_message.h"
-#include "fw/handle.h"
+#include "base/handle.h"
 #include "fw/wide_text.h"
 #include "native/system_libraries.h"
 
@@ -21,7 +21,7 @@ constexpr int kExitBadLaunch = 2;
 std::vector<std::u16string> ArgumentsAfterProgramName() {
     std::vector<std::u16string> arguments;
     int count = 0;
-    const fw::LocalMemory<LPWSTR> argv(::CommandLineToArgvW(::GetCommandLineW(), &count));
+    const base::LocalMemory<LPWSTR> argv(::CommandLineToArgvW(::GetCommandLineW(), &count));
     if (!argv)
         return arguments;
     for (int i = 1; i < count; ++i)

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/app/external_programs.h"
+#include "core/programs/external_programs.h"
 #include "app/forwarding_processes.h"
 #include "app/off_thread_ports.h"
 #include "fw/wide_text.h"

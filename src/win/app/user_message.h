@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/app/main_view.h"
+#include "core/ports/main_view.h"
 #include "core/lang/language_strings.h"
 #include "core/resource.h"
 #include "fw/wide_text.h"

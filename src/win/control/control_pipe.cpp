@@ -38,7 +38,7 @@ PipeIo FinishIo(HANDLE pipe, OVERLAPPED& overlapped, BOOL started, DWORD timeout
 // Starts an operation with `start` (given the OVERLAPPED, on an event of its own) and finishes it.
 template <typename Start>
 PipeIo RunIo(HANDLE pipe, DWORD timeoutMs, HANDLE stop, DWORD& bytes, Start start) {
-    fw::KernelHandle event(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    base::KernelHandle event(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
     if (!event)
         return PipeIo::kFailed;
     OVERLAPPED overlapped{};
@@ -94,7 +94,7 @@ ControlPipeConnection ConnectControlPipe(DWORD timeoutMs) {
     const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
     for (;;) {
         // No FILE_APPEND_DATA: for a pipe that is the right to make an instance, which no client has.
-        connection.pipe = fw::KernelHandle(
+        connection.pipe = base::KernelHandle(
             ::CreateFileW(name.c_str(), GENERIC_READ | FILE_WRITE_DATA | FILE_WRITE_ATTRIBUTES, 0, nullptr,
                           OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr));
         if (connection.pipe)
@@ -118,7 +118,7 @@ std::wstring ControlPipeSddl(const std::wstring& userSid) {
 }
 
 std::wstring CurrentUserSid() {
-    fw::KernelHandle token;
+    base::KernelHandle token;
     if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, token.Receive()))
         return {};
     DWORD size = 0;
@@ -129,15 +129,15 @@ std::wstring CurrentUserSid() {
     if (!::GetTokenInformation(token.Get(), TokenUser, buffer.data(), size, &size))
         return {};
     const auto* user = reinterpret_cast<const TOKEN_USER*>(buffer.data());
-    fw::LocalMemory<wchar_t> text;
+    base::LocalMemory<wchar_t> text;
     if (!::ConvertSidToStringSidW(user->User.Sid, text.Receive()))
         return {};
     return text.Get();
 }
 
-fw::LocalMemory<void> ControlPipeSecurityDescriptor() {
+base::LocalMemory<void> ControlPipeSecurityDescriptor() {
     const std::wstring sid = CurrentUserSid();
-    fw::LocalMemory<void> descriptor;
+    base::LocalMemory<void> descriptor;
     if (sid.empty())
         return descriptor;
     PSECURITY_DESCRIPTOR made = nullptr;

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "fw/handle.h"
+#include "base/handle.h"
 
 namespace aerowisp {
 
@@ -29,13 +29,13 @@ std::wstring ControlPipeSddl(const std::wstring& userSid);
 // The SID of the user this process runs as, in its S-1-... form; empty when the token cannot be read.
 std::wstring CurrentUserSid();
 // ControlPipeSddl for the current user, converted; null when it could not be made.
-fw::LocalMemory<void> ControlPipeSecurityDescriptor();
+base::LocalMemory<void> ControlPipeSecurityDescriptor();
 
 // The client's end, in message mode and opened for overlapped I/O; a pipe busy with another client is
 // waited for up to `timeoutMs`. No pipe when no program serves it, or (with `denied`) when it refused
 // this user.
 struct ControlPipeConnection {
-    fw::KernelHandle pipe;
+    base::KernelHandle pipe;
     bool denied = false;
 };
 ControlPipeConnection ConnectControlPipe(DWORD timeoutMs);

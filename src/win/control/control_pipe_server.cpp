@@ -41,12 +41,12 @@ ControlPipeServer::~ControlPipeServer() {
 // The pipe is made here, on the window's thread, so a name that is taken is known at once. One instance
 // only, and the first: a process that made the name before this one is never served.
 bool ControlPipeServer::Start() {
-    stop_ = fw::KernelHandle(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    const fw::LocalMemory<void> descriptor = ControlPipeSecurityDescriptor();
+    stop_ = base::KernelHandle(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    const base::LocalMemory<void> descriptor = ControlPipeSecurityDescriptor();
     if (!stop_ || !descriptor)
         return false;
     SECURITY_ATTRIBUTES attributes{sizeof(attributes), descriptor.Get(), FALSE};
-    pipe_ = fw::KernelHandle(
+    pipe_ = base::KernelHandle(
         ::CreateNamedPipeW(ControlPipeNameForThisSession().c_str(),
                            PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
                            PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS,
@@ -54,7 +54,8 @@ bool ControlPipeServer::Start() {
                            static_cast<DWORD>(control::kMaxRequestBytes), 0, &attributes));
     if (!pipe_)
         return false;
-    thread_ = fw::KernelHandle(::CreateThread(nullptr, 0, &ControlPipeServer::ThreadMain, this, 0, nullptr));
+    thread_ =
+        base::KernelHandle(::CreateThread(nullptr, 0, &ControlPipeServer::ThreadMain, this, 0, nullptr));
     return static_cast<bool>(thread_);
 }
 
@@ -109,7 +110,7 @@ void ControlPipeServer::ServeClient() {
 Reply ControlPipeServer::Carry(control::Command command) {
     auto job = std::make_shared<ControlJob>();
     job->command = command;
-    job->done = fw::KernelHandle(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    job->done = base::KernelHandle(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
     if (!job->done)
         return Problem(Outcome::kFailed, kNotDelivered);
     auto carried = std::make_unique<std::shared_ptr<ControlJob>>(job);

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "core/control/control_protocol.h"
-#include "fw/handle.h"
+#include "base/handle.h"
 
 namespace aerowisp {
 
@@ -16,7 +16,7 @@ namespace aerowisp {
 struct ControlJob {
     control::Command command = control::Command::kStatus;
     control::Reply reply;
-    fw::KernelHandle done;
+    base::KernelHandle done;
 };
 
 class ControlPipeServer {
@@ -44,9 +44,9 @@ class ControlPipeServer {
 
     HWND window_;
     UINT message_;
-    fw::KernelHandle stop_;
-    fw::KernelHandle pipe_;
-    fw::KernelHandle thread_;
+    base::KernelHandle stop_;
+    base::KernelHandle pipe_;
+    base::KernelHandle thread_;
 };
 
 }  // namespace aerowisp

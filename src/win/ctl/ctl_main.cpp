@@ -17,7 +17,7 @@
 #include "core/qr/qr_code.h"
 #include "core/qr/qr_png.h"
 #include "core/text/utf16_text.h"
-#include "fw/handle.h"
+#include "base/handle.h"
 #include "fw/wide_text.h"
 #include "native/program_folder.h"
 
@@ -98,7 +98,7 @@ std::string Launch(ControlPipeConnection& connection) {
     info.nShow = SW_SHOWNORMAL;
     if (!::ShellExecuteExW(&info))
         return kLaunchFailed;
-    const fw::KernelHandle process(info.hProcess);
+    const base::KernelHandle process(info.hProcess);
     const ULONGLONG deadline = ::GetTickCount64() + kLaunchWaitMs;
     while (::GetTickCount64() < deadline) {
         connection = Connect();
@@ -137,8 +137,8 @@ void WritePng(const CtlArguments& arguments, Reply& reply) {
     }
     const std::vector<uint8_t> png = qr::EncodePng(*symbol);
     const std::wstring path = fw::ToWide(arguments.pngFile);
-    const fw::KernelHandle file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                              FILE_ATTRIBUTE_NORMAL, nullptr));
+    const base::KernelHandle file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                                FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD written = 0;
     if (!file || !::WriteFile(file.Get(), png.data(), static_cast<DWORD>(png.size()), &written, nullptr) ||
         written != png.size()) {

@@ -71,7 +71,7 @@ void BlockingCallRunner::WorkerLoop() {
 }
 
 void BlockingCallRunner::RunErased(const std::function<void()>& call) {
-    const KernelHandle done(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    const base::KernelHandle done(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
     if (std::this_thread::get_id() == workerId_ || !done || !wake_) {
         call();
         return;

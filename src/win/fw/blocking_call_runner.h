@@ -14,7 +14,7 @@
 #include <type_traits>
 #include <utility>
 
-#include "fw/handle.h"
+#include "base/handle.h"
 
 namespace fw {
 
@@ -65,7 +65,7 @@ class BlockingCallRunner {
     std::mutex mutex_;
     std::deque<Job> jobs_;
     bool stopping_ = false;
-    KernelHandle wake_;
+    base::KernelHandle wake_;
     std::thread::id workerId_;
     std::thread worker_;
     int depth_ = 0;

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "fw/handle.h"
+#include "base/handle.h"
 
 namespace fw {
 
@@ -25,12 +25,12 @@ inline void UnregisterDeviceNotificationHandle(HDEVNOTIFY notification) {
 }
 }  // namespace detail
 
-using Bitmap = OwnedHandle<HBITMAP, detail::DeleteGdiObject>;
-using Font = OwnedHandle<HFONT, detail::DeleteGdiObject>;
-using Brush = OwnedHandle<HBRUSH, detail::DeleteGdiObject>;
-using Icon = OwnedHandle<HICON, detail::DestroyIconHandle>;
-using Menu = OwnedHandle<HMENU, detail::DestroyMenuHandle>;
-using DeviceNotification = OwnedHandle<HDEVNOTIFY, detail::UnregisterDeviceNotificationHandle>;
+using Bitmap = base::OwnedHandle<HBITMAP, detail::DeleteGdiObject>;
+using Font = base::OwnedHandle<HFONT, detail::DeleteGdiObject>;
+using Brush = base::OwnedHandle<HBRUSH, detail::DeleteGdiObject>;
+using Icon = base::OwnedHandle<HICON, detail::DestroyIconHandle>;
+using Menu = base::OwnedHandle<HMENU, detail::DestroyMenuHandle>;
+using DeviceNotification = base::OwnedHandle<HDEVNOTIFY, detail::UnregisterDeviceNotificationHandle>;
 
 // A memory device context compatible with `dc` (the screen when null), deleted with DeleteDC.
 class MemoryDC {
@@ -40,7 +40,7 @@ class MemoryDC {
     explicit operator bool() const { return static_cast<bool>(dc_); }
 
   private:
-    OwnedHandle<HDC, detail::DeleteDeviceContext> dc_;
+    base::OwnedHandle<HDC, detail::DeleteDeviceContext> dc_;
 };
 
 // The client-area device context of a window, given back with ReleaseDC.

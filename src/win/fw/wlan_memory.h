@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <wlanapi.h>
 
-#include "fw/handle.h"
+#include "base/handle.h"
 
 namespace fw {
 
@@ -15,6 +15,6 @@ inline void FreeWlanMemory(void* memory) {
 }  // namespace detail
 
 template <typename T>
-using WlanMemory = OwnedHandle<T*, detail::FreeWlanMemory>;
+using WlanMemory = base::OwnedHandle<T*, detail::FreeWlanMemory>;
 
 }  // namespace fw

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "core/app/main_view.h"
+#include "core/ports/main_view.h"
 #include "core/lang/language_file.h"
 #include "widgets/app_pro_page.h"
 

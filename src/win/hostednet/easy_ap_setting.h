@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/app/main_view.h"
+#include "core/ports/main_view.h"
 #include "core/lang/language_file.h"
 #include "core/platform/ansi_code_page.h"
 #include "fw/dialog.h"

@@ -9,7 +9,7 @@
 #include "app/user_message.h"
 #include "core/resource.h"
 #include "fw/gdi.h"
-#include "fw/handle.h"
+#include "base/handle.h"
 #include "fw/wide_text.h"
 
 namespace aerowisp {
@@ -97,7 +97,7 @@ void CJoinCodeDlg::DrawCode(const DRAWITEMSTRUCT& item) const {
 void CJoinCodeDlg::CopyKey() {
     const std::wstring key = fw::ToWide(code_.key);
     const size_t bytes = (key.size() + 1) * sizeof(wchar_t);
-    fw::GlobalMemory memory(::GlobalAlloc(GMEM_MOVEABLE, bytes));
+    base::GlobalMemory memory(::GlobalAlloc(GMEM_MOVEABLE, bytes));
     if (!memory)
         return;
     void* target = ::GlobalLock(memory.Get());

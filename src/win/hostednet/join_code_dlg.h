@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "core/app/main_view.h"
+#include "core/ports/main_view.h"
 #include "core/hostednet/join_code.h"
 #include "core/qr/qr_code.h"
 #include "fw/dialog.h"

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/app/launch_options.h"
-#include "fw/handle.h"
+#include "base/handle.h"
 #include "fw/wide_text.h"
 #include "native/program_folder.h"
 #include "native/system_libraries.h"
@@ -38,6 +38,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     start.nShow = SW_SHOWNORMAL;
     if (!::ShellExecuteExW(&start))
         return kExitNotStarted;
-    const fw::KernelHandle process(start.hProcess);
+    const base::KernelHandle process(start.hProcess);
     return 0;
 }

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "fw/handle.h"
+#include "base/handle.h"
 #include "fw/wide_text.h"
 
 namespace aerowisp {
@@ -13,7 +13,7 @@ namespace {
 
 class NativeFile final : public ReadableFile {
   public:
-    explicit NativeFile(fw::KernelHandle file) : file_(std::move(file)) {}
+    explicit NativeFile(base::KernelHandle file) : file_(std::move(file)) {}
 
     size_t Read(std::span<char> buffer) override {
         DWORD read = 0;
@@ -24,7 +24,7 @@ class NativeFile final : public ReadableFile {
     }
 
   private:
-    fw::KernelHandle file_;
+    base::KernelHandle file_;
 };
 
 }  // namespace
@@ -33,9 +33,9 @@ class NativeFile final : public ReadableFile {
 // cannot use aside): a reader that shut deletion out would make that fail. Moving a new file over one
 // that is open fails on Windows 7 whatever the sharing, so files are held open only while read.
 std::unique_ptr<ReadableFile> NativeFileReader::Open(const std::u16string& path) {
-    fw::KernelHandle file(::CreateFileW(fw::ToWide(path).c_str(), GENERIC_READ,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    base::KernelHandle file(::CreateFileW(fw::ToWide(path).c_str(), GENERIC_READ,
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return nullptr;
     return std::make_unique<NativeFile>(std::move(file));

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "core/platform/instance_host.h"
-#include "fw/handle.h"
+#include "base/handle.h"
 
 namespace aerowisp {
 
@@ -35,8 +35,8 @@ class NativeInstanceHost final : public InstanceHost {
 
   private:
     std::function<void()> m_runMainWindow;
-    fw::KernelHandle m_mutex;
-    fw::KernelHandle m_companionEvent;
+    base::KernelHandle m_mutex;
+    base::KernelHandle m_companionEvent;
     bool m_inComApartment = false;
 };
 

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "fw/handle.h"
+#include "base/handle.h"
 #include "fw/wide_text.h"
 
 namespace aerowisp {
@@ -69,7 +69,7 @@ std::wstring FolderFrom(Getter getter) {
 
 // CreateProcessW with the program's full wide path as the application (no search, no ANSI conversion)
 // and its quoted path first on the command line, as programs expect; no console window appears.
-fw::KernelHandle StartProcess(const std::u16string& program, const std::u16string& parameters) {
+base::KernelHandle StartProcess(const std::u16string& program, const std::u16string& parameters) {
     std::wstring commandLine = L"\"" + fw::ToWide(program) + L"\"";
     if (!parameters.empty())
         commandLine += L" " + fw::ToWide(parameters);
@@ -81,13 +81,13 @@ fw::KernelHandle StartProcess(const std::u16string& program, const std::u16strin
     if (!::CreateProcessW(fw::ToWide(program).c_str(), commandLine.data(), nullptr, nullptr, FALSE,
                           CREATE_NO_WINDOW, nullptr, nullptr, &startup, &started))
         return {};
-    const fw::KernelHandle thread(started.hThread);
-    return fw::KernelHandle(started.hProcess);
+    const base::KernelHandle thread(started.hThread);
+    return base::KernelHandle(started.hProcess);
 }
 
 class NativeRunningProcess final : public RunningProcess {
   public:
-    explicit NativeRunningProcess(fw::KernelHandle process) : process_(std::move(process)) {}
+    explicit NativeRunningProcess(base::KernelHandle process) : process_(std::move(process)) {}
 
     std::optional<uint32_t> ExitCode() override {
         DWORD code = 0;
@@ -97,7 +97,7 @@ class NativeRunningProcess final : public RunningProcess {
     }
 
   private:
-    fw::KernelHandle process_;
+    base::KernelHandle process_;
 };
 
 bool IsWow64() {
@@ -126,7 +126,7 @@ bool NativeProcessesAndWindows::ShellExecuteOpenHidden(const std::u16string& fil
 
 ProcessRun NativeProcessesAndWindows::RunHiddenAndWait(const std::u16string& program,
                                                        const std::u16string& parameters, uint32_t timeoutMs) {
-    const fw::KernelHandle process = StartProcess(program, parameters);
+    const base::KernelHandle process = StartProcess(program, parameters);
     if (!process)
         return {};
     switch (::WaitForSingleObject(process.Get(), timeoutMs)) {
@@ -144,7 +144,7 @@ ProcessRun NativeProcessesAndWindows::RunHiddenAndWait(const std::u16string& pro
 }
 
 std::unique_ptr<RunningProcess> NativeProcessesAndWindows::StartHidden(const std::u16string& program) {
-    fw::KernelHandle process = StartProcess(program, {});
+    base::KernelHandle process = StartProcess(program, {});
     if (!process)
         return nullptr;
     return std::make_unique<NativeRunningProcess>(std::move(process));
@@ -170,7 +170,7 @@ std::u16string NativeProcessesAndWindows::WindowProgramPath(WindowHandle window)
     DWORD processId = 0;
     if (::GetWindowThreadProcessId(ToWindow(window), &processId) == 0 || processId == 0)
         return {};
-    const fw::KernelHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    const base::KernelHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
     if (!process)
         return {};
     std::wstring path(kImagePathBuffer, L'\0');

@@ -5,13 +5,13 @@
 
 #include <vector>
 
-#include "fw/handle.h"
+#include "base/handle.h"
 #include "fw/wide_text.h"
 
 namespace aerowisp {
 namespace {
 
-using fw::ServiceHandle;
+using base::ServiceHandle;
 
 // A service takes a few seconds to start on a slow machine; one that takes longer is reported.
 constexpr DWORD kStartWaitMs = 15000;

@@ -13,7 +13,7 @@
 #include <string>
 
 #include "fw/com.h"
-#include "fw/handle.h"
+#include "base/handle.h"
 #include "fw/wide_text.h"
 
 namespace aerowisp {
@@ -84,7 +84,7 @@ bool OpenThroughDesktopShell(const std::wstring& address) {
 // Running with more rights than the desktop: an administrator's full token while the desktop has the
 // filtered one. A token that cannot be asked counts as elevated.
 bool IsElevatedAboveTheDesktop() {
-    fw::KernelHandle token;
+    base::KernelHandle token;
     if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, token.Receive()))
         return true;
     TOKEN_ELEVATION_TYPE type = TokenElevationTypeFull;

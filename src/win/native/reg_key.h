@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "fw/handle.h"
+#include "base/handle.h"
 
 namespace aerowisp {
 
@@ -37,7 +37,7 @@ class CRegKey {
     bool SetStringValue(const wchar_t* name, const std::wstring& text);
 
   private:
-    fw::RegistryKey m_key;
+    base::RegistryKey m_key;
 };
 
 }  // namespace aerowisp

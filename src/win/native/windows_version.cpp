@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "fw/handle.h"
+#include "base/handle.h"
 
 namespace aerowisp {
 namespace {
@@ -41,7 +41,7 @@ std::optional<WindowsVersionValues> ReadWindowsVersionValues(const VersionKeyOpe
     // The 64-bit view also from a 32-bit program on 64-bit Windows: the system's own values.
     constexpr std::array<REGSAM, 2> kAccessTried{KEY_ALL_ACCESS | KEY_WOW64_64KEY,
                                                  KEY_READ | KEY_WOW64_64KEY};
-    fw::RegistryKey key;
+    base::RegistryKey key;
     for (const REGSAM access : kAccessTried) {
         if (open(access, key.Receive()) == ERROR_SUCCESS)
             return WindowsVersionValues{ReadAnsiText(key.Get(), kProductNameValue),

@@ -11,7 +11,7 @@
 #include "core/lang/language_strings.h"
 #include "core/resource.h"
 #include "core/widgets/about_texts.h"
-#include "fw/handle.h"
+#include "base/handle.h"
 #include "fw/wide_text.h"
 #include "lang/language_dialog.h"
 #include "native/program_folder.h"
@@ -101,7 +101,7 @@ void CAboutPage::RefreshVersionInfo(const std::u16string& cardDescription) {
 void CAboutPage::OnWebButton() {
     auto job = std::make_unique<WebWorkerJob>(
         WebWorkerJob{browser_, WebAddressToOpen(language_.LoadLanguageString(kMakerWebAddress.key))});
-    const fw::KernelHandle worker(::CreateThread(nullptr, 0, WebWorker, job.get(), 0, nullptr));
+    const base::KernelHandle worker(::CreateThread(nullptr, 0, WebWorker, job.get(), 0, nullptr));
     if (worker)
         job.release();
 }

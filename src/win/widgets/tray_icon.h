@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/tray_view.h"
+#include "core/ports/tray_view.h"
 #include "fw/gdi.h"
 
 namespace aerowisp {

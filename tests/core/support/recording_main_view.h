@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/main_view.h"
+#include "core/ports/main_view.h"
 #include "sim/journal.h"
 #include "sim/sim_text.h"
 

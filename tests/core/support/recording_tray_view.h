@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/tray_view.h"
+#include "core/ports/tray_view.h"
 #include "sim/journal.h"
 #include "sim/sim_text.h"
 

@@ -10,7 +10,7 @@
 
 #include "core/version.h"
 #include "dhcp/win/files.h"
-#include "fw/handle.h"
+#include "base/handle.h"
 
 namespace aerowisp::dhcp {
 namespace {
@@ -18,7 +18,7 @@ namespace {
 void ReleaseModule(HMODULE module) {
     ::FreeLibrary(module);
 }
-using LoadedModule = fw::OwnedHandle<HMODULE, ReleaseModule>;
+using LoadedModule = base::OwnedHandle<HMODULE, ReleaseModule>;
 
 std::string Resource(HMODULE module, LPCWSTR name, LPCWSTR type) {
     HRSRC resource = ::FindResourceW(module, name, type);
@@ -75,14 +75,14 @@ class DhcpFilesTest : public ::testing::Test {
     void TearDown() override { ::DeleteFileW(m_path.c_str()); }
 
     static void Write(const std::wstring& path, const std::string& bytes) {
-        fw::KernelHandle file(
+        base::KernelHandle file(
             ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
         DWORD written = 0;
         ::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     }
     // Another program's handle on the file: its access and what it shares.
-    fw::KernelHandle Hold(DWORD access, DWORD share) const {
-        return fw::KernelHandle(
+    base::KernelHandle Hold(DWORD access, DWORD share) const {
+        return base::KernelHandle(
             ::CreateFileW(m_path.c_str(), access, share, nullptr, OPEN_EXISTING, 0, nullptr));
     }
 
@@ -105,7 +105,7 @@ TEST_F(DhcpFilesTest, ReadsAFileOthersHoldWhenTheyShareReading) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const fw::KernelHandle holder = c.access != 0 ? Hold(c.access, c.share) : fw::KernelHandle();
+        const base::KernelHandle holder = c.access != 0 ? Hold(c.access, c.share) : base::KernelHandle();
         ASSERT_EQ(static_cast<bool>(holder), c.access != 0);
         const FileRead read = ReadWholeFile(m_path, 16);
         EXPECT_EQ(read.status, c.status);
@@ -118,7 +118,7 @@ TEST_F(DhcpFilesTest, ReadsAFileOthersHoldWhenTheyShareReading) {
 
 TEST_F(DhcpFilesTest, ReplacesAFileOnlyOnceNoOtherProgramKeepsItFromMoving) {
     {
-        const fw::KernelHandle holder = Hold(GENERIC_WRITE, FILE_SHARE_READ);
+        const base::KernelHandle holder = Hold(GENERIC_WRITE, FILE_SHARE_READ);
         ASSERT_TRUE(holder);
         EXPECT_FALSE(ReplaceFile(m_path, "new"));
         EXPECT_EQ(ReadWholeFile(m_path, 16).bytes, "old");

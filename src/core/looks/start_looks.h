@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "core/app/control_looks.h"
+#include "core/looks/control_looks.h"
 
 namespace aerowisp {
 

@@ -1,5 +1,5 @@
 // The station and AP+STA looks of the main window's controls.
-#include "core/app/control_looks.h"
+#include "core/looks/control_looks.h"
 
 #include "core/resource.h"
 #include "core/lang/language_strings.h"

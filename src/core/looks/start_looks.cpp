@@ -1,5 +1,5 @@
 // The looks the main window's buttons start with.
-#include "core/app/start_looks.h"
+#include "core/looks/start_looks.h"
 
 #include <algorithm>
 

@@ -6,7 +6,7 @@
 
 #include <utility>
 
-namespace fw {
+namespace base {
 
 // A handle that one function releases; movable, never copied. Holds null or a valid handle.
 template <typename Handle, auto Release>
@@ -82,4 +82,4 @@ using LocalMemory = OwnedHandle<T*, detail::FreeLocalMemory>;
 // Moveable memory from GlobalAlloc, as the clipboard takes it: Detach once SetClipboardData owns it.
 using GlobalMemory = OwnedHandle<HGLOBAL, detail::FreeGlobalMemory>;
 
-}  // namespace fw
+}  // namespace base

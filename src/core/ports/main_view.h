@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/control_looks.h"
-#include "core/app/start_looks.h"
+#include "core/looks/control_looks.h"
+#include "core/looks/start_looks.h"
 #include "core/hostednet/association_list.h"
 #include "core/hostednet/link_status.h"
 #include "core/ics/connection_list.h"

@@ -1,5 +1,5 @@
 // netsh.exe and the DHCP server program.
-#include "core/app/external_programs.h"
+#include "core/programs/external_programs.h"
 
 #include "core/text/ascii_case.h"
 
