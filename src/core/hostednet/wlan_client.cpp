@@ -22,11 +22,8 @@ void WlanClient::DiscoverInterface(bool allowDialog) {
         state_.wlanServiceMissing = opened == kErrorServiceNotInstalled;
     }
 
-    // A failed enumeration is asked once more before the card counts as absent: a moment's failure would
-    // otherwise drop the stored mode until the next start.
     WlanInterfaceList list;
-    if (ports_.wlan.EnumInterfaces(state_.wlanHandle, list) != kWlanSuccess &&
-        ports_.wlan.EnumInterfaces(state_.wlanHandle, list) != kWlanSuccess) {
+    if (ports_.wlan.EnumInterfaces(state_.wlanHandle, list) != kWlanSuccess) {
         state_.cardPresent = false;
         return;
     }

@@ -33,9 +33,6 @@ std::optional<std::u16string> ConnectionNameOf(NetworkAdapters& adapters, const 
     const std::u16string subkey =
         std::u16string(kNetworkClassKey) + u'\\' + adapterName + u'\\' + kConnectionSubkey;
     std::optional<std::u16string> name = adapters.ReadMachineText(subkey, kConnectionNameValue);
-    // An empty name may be a read that failed for a moment: it is asked once more.
-    if (name && name->empty())
-        name = adapters.ReadMachineText(subkey, kConnectionNameValue);
     return name ? std::optional(Cut(std::move(*name))) : std::nullopt;
 }
 
@@ -45,12 +42,8 @@ void ScanAdapters(NetworkAdapters& adapters, AnsiCodePage& codePage, IcsControll
                   AdapterTable& table) {
     table.rows.clear();
     table.virtualAdapterConnectionName.clear();
-    // No adapter at all is an answer; any other failure is asked once more before the table stays empty.
     std::vector<AdapterInfo> list;
-    uint32_t result = adapters.GetAdaptersInfo(list);
-    if (result != 0 && result != kErrorNoData)
-        result = adapters.GetAdaptersInfo(list);
-    if (result != 0)
+    if (adapters.GetAdaptersInfo(list) != 0)
         return;
     std::optional<size_t> unnamedRow;
     std::u16string virtualAdapterName;

@@ -25,6 +25,11 @@ constexpr char16_t kTraceUnsafeName[] =
 constexpr char16_t kTraceNetshTimedOut[] =
     u"Aerowisp: netsh.exe did not end in time; its address change is not awaited";
 
+// The sequences of steps that are made again as a whole when one of their calls failed.
+constexpr char16_t kSharingStartSteps[] = u"Sharing the connection";
+constexpr char16_t kAddressSteps[] = u"Addressing the virtual adapter";
+constexpr char16_t kSharingStopSteps[] = u"Unsharing the connections";
+
 // The please-wait window, shown and painted before the long calls and closed however they end.
 class PleaseWait {
   public:
@@ -36,19 +41,6 @@ class PleaseWait {
   private:
     MainView& view_;
 };
-
-// Platform calls fail now and then for a moment: a sharing step that failed is tried once more.
-constexpr int kSharingAttempts = 2;
-
-// Runs `step(attempt)` until it says it is done, at most kSharingAttempts times; whether it was done.
-template <typename Step>
-bool TriedAgainOnce(Step step) {
-    for (int attempt = 0; attempt < kSharingAttempts; ++attempt) {
-        if (step(attempt))
-            return true;
-    }
-    return false;
-}
 
 bool IsSafeOnCommandLine(char16_t c) {
     return c != u'"' && c >= 0x20 && c != 0x7F;
@@ -96,7 +88,7 @@ bool ConnectionSharingControl::StartConnectionSharing() {
     }
     WarnOfConflictingScope();
     if (!state_.ics.sharing) {
-        TriedAgainOnce([&](int attempt) {
+        ports_.retry.Run(kSharingStartSteps, [&](int attempt) {
             controller_.ClearTrouble();
             controller_.RefreshIcsConnections(state_.chosenConnection);
             // Once: netsh takes seconds, and a second run would only race the sharing service's own address.
@@ -138,7 +130,7 @@ void ConnectionSharingControl::WarnOfConflictingScope() {
 // The DHCP server is started only once the adapter holds its address: bound to it, the server would
 // otherwise fail, and stations would be left without an address.
 bool ConnectionSharingControl::FinishSharingStart() {
-    const bool addressed = TriedAgainOnce([&](int) {
+    const bool addressed = ports_.retry.Run(kAddressSteps, [&](int) {
         return RunAddressCommand(AddressableConnectionName(), true) && VirtualAdapterAddressed();
     });
     KillTimerIfSet(ports_.timers, state_.dhcpLaunchTimer);
@@ -166,7 +158,7 @@ bool ConnectionSharingControl::StopConnectionSharing() {
     CloseDhcpServer(ports_.processes, state_.programFolder);
     PleaseWait wait(view_, kDisablingIcsText);
     bool addressed = false;
-    return TriedAgainOnce([&](int) {
+    return ports_.retry.Run(kSharingStopSteps, [&](int) {
         controller_.ClearTrouble();
         controller_.RefreshIcsConnections(state_.chosenConnection);
         if (!addressed)

@@ -29,14 +29,14 @@ class ConnectionSharingControl {
     void ScanAdapters();
     // Shares the chosen connection with the virtual adapter. With the same connection already shared
     // only the address and the DHCP server are renewed; a different one is unshared first. Does nothing
-    // but close the DHCP server when the adapter table is empty. A step that failed is tried once more;
+    // but close the DHCP server when the adapter table is empty. A step that failed is tried again;
     // false when the pair is not shared with the fixed address in the end (the caller tells the user).
     // The sharing service is started first when it is off (a balloon says so); a conflicting address
     // range of the service is told in a balloon.
     bool StartConnectionSharing();
     // Closes the DHCP server, returns the virtual adapter to automatic addressing and unshares both
     // sides as the sharing manager shows them now, whoever shared them. When a call failed on the way the
-    // whole is tried once more; false when it may still have left something shared or addressed.
+    // whole is tried again; false when it may still have left something shared or addressed.
     bool StopConnectionSharing();
     // A new chosen connection: stop, then start; false when either did not finish.
     bool RestartConnectionSharing();

@@ -6,6 +6,7 @@
 #include "core/platform/firewall.h"
 #include "core/platform/network_adapters.h"
 #include "core/platform/processes_and_windows.h"
+#include "core/platform/retry_policy.h"
 #include "core/platform/service_control.h"
 #include "core/platform/settings_store.h"
 #include "core/platform/sharing_manager.h"
@@ -28,6 +29,9 @@ struct ModelPorts {
     ServiceControl& services;
     // The DHCP server's inbound rule.
     Firewall& firewall;
+    // How often a sequence of platform calls that failed is made again; RetryingPorts applies the same
+    // policy to the single calls.
+    const RetryPolicy& retry;
 };
 
 }  // namespace aerowisp

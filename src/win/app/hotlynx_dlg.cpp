@@ -360,12 +360,12 @@ BOOL CHotlynxDlg::OnInitDialog() {
     platform_.BlockingCalls().ObserveCalls([this] { BeginTransaction(); },
                                            [this] { Post(kTransactionCheckMessage); });
     windowTimers_.emplace(Handle());
-    model_ = std::make_unique<MainWindowModel>(
-        ModelPorts{platform_.Wlan(), platform_.Settings(), platform_.CodePage(),
-                   platform_.AttachWindowTimers(*windowTimers_), platform_.Processes(),
-                   platform_.SharingManager(), platform_.Adapters(), platform_.Files(), platform_.Services(),
-                   platform_.FirewallRules()},
-        *this, *this);
+    retryPolicy_.emplace(kPlatformAttempts, TraceFailedAttempts(platform_.Processes()));
+    retryingPorts_.emplace(ModelPorts{platform_.Wlan(), platform_.Settings(), platform_.CodePage(),
+                                      platform_.AttachWindowTimers(*windowTimers_), platform_.Processes(),
+                                      platform_.SharingManager(), platform_.Adapters(), platform_.Files(),
+                                      platform_.Services(), platform_.FirewallRules(), *retryPolicy_});
+    model_ = std::make_unique<MainWindowModel>(retryingPorts_->Ports(), *this, *this);
     if (startHidden_)
         model_->RequestStartHidden();
     DoDataExchange();

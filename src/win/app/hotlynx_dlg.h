@@ -10,6 +10,7 @@
 #include "core/app/control_commands.h"
 #include "core/app/main_window_model.h"
 #include "core/ports/main_view.h"
+#include "core/ports/retrying_ports.h"
 #include "core/ports/tray_view.h"
 #include "core/lang/language_file.h"
 #include "fw/dialog.h"
@@ -139,6 +140,9 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView, p
     LanguageFile language_;
     // Made at initialisation, once the window exists; the model runs on the window's timers.
     std::optional<NativeTimerService> windowTimers_;
+    // The ports the model runs on, with the calls that fail for a moment made again.
+    std::optional<RetryPolicy> retryPolicy_;
+    std::optional<RetryingPorts> retryingPorts_;
     std::unique_ptr<MainWindowModel> model_;
     bool startHidden_;
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/app/main_window_model.h"
+#include "core/ports/retrying_ports.h"
 #include "core/settings/settings_operations.h"
 #include "sim/sim_machine.h"
 #include "sim/sim_processes.h"
@@ -84,9 +85,10 @@ struct ModelHarness {
           timers(machine.Timers()),
           view(&machine.Journal()),
           tray(&machine.Journal()),
-          model(ModelPorts{machine.Wlan(), machine.Settings(), codePage, timers, processes, machine.Network(),
-                           machine.Network(), files, machine.Services(), machine.Firewall()},
-                view, tray) {
+          retry(kPlatformAttempts, TraceFailedAttempts(processes)),
+          ports(ModelPorts{machine.Wlan(), machine.Settings(), codePage, timers, processes, machine.Network(),
+                           machine.Network(), files, machine.Services(), machine.Firewall(), retry}),
+          model(ports.Ports(), view, tray) {
         machine.Network().UseCodePage(&codePage);
         State().programFolder = machine.Scenario().machine.programFolder;
         machine.Wlan().OpenHandle(kWlanClientVersion, State().wlanHandle);
@@ -129,6 +131,9 @@ struct ModelHarness {
     RecordingTrayView tray;
     // The files beside the program.
     MemoryFileReader files;
+    // Composed as the program composes them.
+    RetryPolicy retry;
+    RetryingPorts ports;
     MainWindowModel model;
 };
 
