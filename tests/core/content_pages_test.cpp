@@ -115,7 +115,7 @@ TEST(LinkStatusRefresh, ShowsTheCardsConnectionOrKeepsThePage) {
         h.model.DiscoverInterface(false);
         if (c.failingOperation)
             h.machine.Failures().FailAlways(*c.failingOperation, kErrorInvalidState);
-        h.model.Pages().OnPageTimer(IDT_LINK_STATUS_REFRESH);
+        h.Pages().OnPageTimer(IDT_LINK_STATUS_REFRESH);
         EXPECT_EQ(h.view.linkStatus, c.expected);
     }
 }
@@ -168,7 +168,7 @@ TEST(LinkStatusRefresh, TenThousandRefreshesOnEveryPath) {
                 break;
         }
         h.view.linkStatus.reset();
-        h.model.Pages().OnPageTimer(IDT_LINK_STATUS_REFRESH);
+        h.Pages().OnPageTimer(IDT_LINK_STATUS_REFRESH);
         shown += h.view.linkStatus.has_value() ? 1 : 0;
         h.Log().Clear();
     }
@@ -219,7 +219,7 @@ TEST(AssociationListRefresh, RowsOfTheStationsAssociatedNow) {
         h.view.associationRows = {{u"0", u"stale", u"row"}};
         if (c.queryFails)
             h.machine.Failures().FailNext(op::kWlanHostedNetworkQueryStatus, kErrorInvalidState);
-        h.model.Pages().OnPageTimer(IDT_ASSOC_LIST_REFRESH);
+        h.Pages().OnPageTimer(IDT_ASSOC_LIST_REFRESH);
         EXPECT_EQ(h.view.associationRows, c.rows);
         EXPECT_EQ(h.Count(op::kWlanHostedNetworkQueryStatus), c.apMode ? 1u : 0u);
     }
@@ -228,7 +228,7 @@ TEST(AssociationListRefresh, RowsOfTheStationsAssociatedNow) {
 TEST(ApConfigPage, TimerSetsOnlyTheBssidOnce) {
     ModelHarness h;
     h.State().adapters.virtualAdapterMac = u"02-1A-2B-3C-4D-5E";
-    h.model.Pages().OnPageTimer(IDT_AP_CONFIG_PAGE);
+    h.Pages().OnPageTimer(IDT_AP_CONFIG_PAGE);
     EXPECT_EQ(h.view.calls,
               (std::vector<std::string>{"KillPageTimer ApConfig", "SetApConfigBssid \"02-1A-2B-3C-4D-5E\""}));
 }
@@ -293,13 +293,13 @@ TEST(ApConfigPage, ApplyValidatesThenAppliesAndReportsRefusals) {
         h.Hosted().apMode = true;
         if (c.failingOperation)
             h.machine.Failures().FailAlways(*c.failingOperation, kErrorInvalidParameter);
-        const ApConfigApplyResult result = h.model.Pages().OnApConfigApply(c.ssid, c.key, c.confirmation);
+        const ApConfigApplyResult result = h.Pages().OnApConfigApply(c.ssid, c.key, c.confirmation);
         EXPECT_EQ(result.fault, c.expected.fault);
         EXPECT_EQ(result.accepted, c.expected.accepted);
         EXPECT_EQ(h.Count(op::kWlanHostedNetworkStopUsing), c.restarted ? 1u : 0u);
         EXPECT_EQ(h.IniValue(kApSettingsSsid), c.storedSsid);
         // The QR code button shows the network as stored.
-        const std::optional<JoinCode> code = h.model.Pages().OnApConfigJoinCode();
+        const std::optional<JoinCode> code = h.Pages().OnApConfigJoinCode();
         ASSERT_TRUE(code.has_value());
         EXPECT_EQ(code->ssid, c.storedSsid);
     }
@@ -341,9 +341,9 @@ TEST(IcsPage, ApplyRestartsSharingOnlyForAnotherConnection) {
         scenario.hostedNetwork.running = true;
         ModelHarness h("CP1252", scenario);
         h.State().chosenConnection = u"Realtek PCIe GBE";
-        h.model.Sharing().ScanAdapters();
+        h.Sharing().ScanAdapters();
         h.Log().Clear();
-        EXPECT_EQ(h.model.Pages().OnConnectionListApply(c.row), c.disablesApply);
+        EXPECT_EQ(h.Pages().OnConnectionListApply(c.row), c.disablesApply);
         const std::vector<JournalEntry> enabled = h.Log().Find("INetSharingConfiguration::EnableSharing");
         if (c.sharedPublicly) {
             ASSERT_FALSE(enabled.empty());

@@ -176,18 +176,18 @@ const Flow kFlows[] = {
     {"start in stored AP+STA mode", 1, true, kSharingFirst, true, false,
      [](ModelHarness& h) { h.model.OnInitDialog(h.State().programFolder); }},
     {"switch to AP+STA mode with sharing", 0, false, kSharingFirst, true, false,
-     [](ModelHarness& h) { h.model.HostedNetwork().OnModeButton(); }},
+     [](ModelHarness& h) { h.HostedNetwork().OnModeButton(); }},
     {"switch back to station mode", 1, false, kNothingShared, false, false,
-     [](ModelHarness& h) { h.model.HostedNetwork().OnModeButton(); }},
+     [](ModelHarness& h) { h.HostedNetwork().OnModeButton(); }},
     {"radio off and on", 1, false, kSharingFirst, true, false,
      [](ModelHarness& h) {
-         h.model.Radio().OnRadioButton();
+         h.Radio().OnRadioButton();
          LetTimersRun(h);
-         h.model.Radio().OnRadioButton();
+         h.Radio().OnRadioButton();
      }},
     {"ICS page Apply", 1, false, kSharingSecond, true, false,
      [](ModelHarness& h) {
-         h.model.Pages().OnConnectionListApply({kSecondDevice, u"Connection 2"});
+         h.Pages().OnConnectionListApply({kSecondDevice, u"Connection 2"});
      }},
     {"suspend and resume", 1, false, kSharingFirst, true, false,
      [](ModelHarness& h) {
@@ -203,7 +203,7 @@ const Flow kFlows[] = {
              wizard.Select(0);
              return wizard.NextToFinish();
          });
-         h.model.Wizard().RunSetupWizard(sheet);
+         h.Wizard().RunSetupWizard(sheet);
      }},
     {"exit", 1, false, kNothingShared, false, true,
      [](ModelHarness& h) {

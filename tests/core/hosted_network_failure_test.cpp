@@ -60,7 +60,7 @@ TEST(HostedNetworkFailures, AreToldAndLeaveTheStateTheMachineIsIn) {
     const Step restore = [](ModelHarness& h) {
         h.machine.Settings().SetValue(kSettingsKey, kValueCurrentMode, RegistryValue::Dword(1));
         h.Hosted().apMode = true;
-        h.model.Window().StartInStoredMode();
+        h.Window().StartInStoredMode();
     };
     const Step startRefused = both(fail(op::kWlanHostedNetworkStartUsing, kErrorInvalidState, kCardGone),
                                    fail(op::kWlanHostedNetworkForceStart, kErrorInvalidState, kCardGone));

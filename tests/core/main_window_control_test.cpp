@@ -45,7 +45,7 @@ ControlLook LastLook(const test::RecordingMainView& view, uint32_t control) {
 
 // The initialisation's steps that the model decides, in the main window's order.
 void Start(ModelHarness& h) {
-    MainWindowControl& window = h.model.Window();
+    MainWindowControl& window = h.Window();
     window.LoadTrayMenuTexts();
     window.LoadStoredSettings();
     h.model.DiscoverInterface(true);
@@ -233,7 +233,7 @@ TEST(PageButtons, ShowTheModesPages) {
         SCOPED_TRACE(c.label);
         ModelHarness h;
         h.Hosted().apMode = c.apMode;
-        (h.model.Window().*c.press)();
+        (h.Window().*c.press)();
         EXPECT_EQ(h.view.calls, c.calls);
     }
 }
@@ -241,7 +241,7 @@ TEST(PageButtons, ShowTheModesPages) {
 TEST(PageButtons, IcsPageComesAfterAFreshAdapterScan) {
     ModelHarness h;
     h.Hosted().apMode = true;
-    h.model.Window().OnIcsButton();
+    h.Window().OnIcsButton();
     EXPECT_EQ(h.Operations(), (Calls{"GetAdaptersInfo", "View.ShowPage", "View.FillConnectionList"}));
 }
 
@@ -267,7 +267,7 @@ TEST(EnableControlsForRadio, LeavesOnlyTheRadioButtonWithTheRadioOff) {
         h.Hosted().apMode = c.apMode;
         for (uint32_t control : kAllControls)
             h.view.EnableButton(control, !c.radioOn);
-        h.model.Window().EnableControlsForRadio(c.radioOn);
+        h.Window().EnableControlsForRadio(c.radioOn);
         EXPECT_EQ(Disabled(h.view), c.disabled);
     }
 }
@@ -276,16 +276,16 @@ TEST(HideMainWindow, ClosesARunningWizardFirst) {
     for (bool wizardRunning : {true, false}) {
         SCOPED_TRACE(wizardRunning ? "wizard running" : "no wizard");
         ModelHarness h;
-        h.processes.OpenWindow(u"Wireless Network Setup Wizard");
+        h.tray.wizardOpen = true;
         h.State().wizardRunning = wizardRunning;
         h.State().wizardShowAgain = true;
 
-        h.model.Window().HideMainWindow();
+        h.Window().HideMainWindow();
 
-        const Calls expected = wizardRunning ? Calls{"FindWindowW", "SendMessageW", "View.HideToTray"}
-                                             : Calls{"View.HideToTray"};
+        const Calls expected =
+            wizardRunning ? Calls{"Tray.CloseSetupWizard", "View.HideToTray"} : Calls{"View.HideToTray"};
         EXPECT_EQ(h.Operations(), expected);
-        EXPECT_EQ(h.processes.IsWindowOpen(u"Wireless Network Setup Wizard"), !wizardRunning);
+        EXPECT_EQ(h.tray.wizardOpen, !wizardRunning);
         EXPECT_FALSE(h.State().shown);
         EXPECT_FALSE(h.State().wizardShowAgain);
         EXPECT_FALSE(h.State().wizardRunning);

@@ -119,7 +119,7 @@ TEST(OnCloseBox, HidesWithAnIconElseEnds) {
         SCOPED_TRACE(c.label);
         ModelHarness h;
         h.tray.addSucceeds = c.iconAdded;
-        h.model.Tray().AddTrayIcon();
+        h.Tray().AddTrayIcon();
         if (c.closedBefore)
             h.model.OnClose();
         h.Log().Clear();

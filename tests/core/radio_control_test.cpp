@@ -21,7 +21,7 @@ struct RadioHarness : test::ModelHarness {
         Card() = GuidToString(scenario.cards.front().guid);
         State().cardPresent = true;
     }
-    std::optional<std::u16string>& Card() { return model.Wlan().State().interfaceGuidText; }
+    std::optional<std::u16string>& Card() { return Wlan().State().interfaceGuidText; }
     const Guid& CardGuid() { return machine.Scenario().cards.front().guid; }
     // Each WlanSetInterface call as PHY and state, "!" when it failed: "0off 1off! 0on".
     std::string RadioCalls() {
@@ -96,7 +96,7 @@ TEST(RadioButton, SwitchesEveryPhyOrNoneAndTellsWhy) {
         if (c.capabilityFails)
             h.machine.Failures().FailNext("WlanGetInterfaceCapability", kRefused);
 
-        h.model.Radio().OnRadioButton();
+        h.Radio().OnRadioButton();
 
         EXPECT_EQ(h.RadioCalls(), c.calls);
         EXPECT_EQ(h.State().radioOn, c.radioOnAfter);
@@ -129,7 +129,7 @@ TEST(RadioButton, ChangesNothingWithoutAUsableInterfaceGuid) {
         h.State().dhcpLaunchTimer = h.timers.SetTimer(IDT_DHCP_LAUNCH, 6000);
         h.Card() = guid;
         h.Log().Clear();
-        h.model.Radio().OnRadioButton();
+        h.Radio().OnRadioButton();
         EXPECT_TRUE(h.State().radioOn);
         EXPECT_EQ(h.Operations(), std::vector<std::string>{});
     }
@@ -140,7 +140,7 @@ TEST(RadioButton, ChangesNothingWithoutAUsableInterfaceGuid) {
 TEST(RadioButton, OffAndOnInApStaModeStopsAndRestartsTheNetwork) {
     RadioHarness h(RadioScenario(1, kOn, kOn));
     h.StartApSta();
-    h.model.Radio().OnRadioButton();
+    h.Radio().OnRadioButton();
     EXPECT_FALSE(h.machine.Wlan().HostedNetworkRunning());
     EXPECT_TRUE(h.Hosted().apMode);
     EXPECT_EQ(h.CurrentMode(), RegistryValue::Dword(0));
@@ -154,7 +154,7 @@ TEST(RadioButton, OffAndOnInApStaModeStopsAndRestartsTheNetwork) {
     EXPECT_LT(at("WlanHostedNetworkForceStop"), at("WlanSetInterface"));
     EXPECT_LT(at("WlanSetInterface"), at("View.ShowPage"));
 
-    h.model.Radio().OnRadioButton();
+    h.Radio().OnRadioButton();
     EXPECT_EQ(h.timers.Period(IDT_RADIO_ON_START), kRadioOnStartPeriodMs);
     EXPECT_FALSE(h.machine.Wlan().HostedNetworkRunning());
     h.model.OnTimer(IDT_RADIO_ON_START);
@@ -169,11 +169,11 @@ TEST(RadioButton, OffAndOnInApStaModeStopsAndRestartsTheNetwork) {
 TEST(RadioButton, OffAndOnAgainWithinTwoSecondsStartsTheNetworkOnce) {
     RadioHarness h(RadioScenario(1, kOn, kOn));
     h.StartApSta();
-    h.model.Radio().OnRadioButton();
-    h.model.Radio().OnRadioButton();
-    h.model.Radio().OnRadioButton();
+    h.Radio().OnRadioButton();
+    h.Radio().OnRadioButton();
+    h.Radio().OnRadioButton();
     EXPECT_FALSE(h.timers.IsRunning(IDT_RADIO_ON_START));
-    h.model.Radio().OnRadioButton();
+    h.Radio().OnRadioButton();
     EXPECT_EQ(h.timers.Period(IDT_RADIO_ON_START), kRadioOnStartPeriodMs);
     h.model.OnTimer(IDT_RADIO_ON_START);
     EXPECT_TRUE(h.machine.Wlan().HostedNetworkRunning());
@@ -186,7 +186,7 @@ TEST(RadioButton, FailedOffInApStaModeRestartsTheNetwork) {
     RadioHarness h(RadioScenario(1, kOn, kOn));
     h.StartApSta();
     h.machine.Failures().FailNext("WlanSetInterface", kRefused);
-    h.model.Radio().OnRadioButton();
+    h.Radio().OnRadioButton();
     EXPECT_TRUE(h.State().radioOn);
     EXPECT_TRUE(h.machine.Wlan().HostedNetworkRunning());
     EXPECT_EQ(h.CurrentMode(), RegistryValue::Dword(1));
@@ -214,7 +214,7 @@ TEST(RadioButton, OffInApStaModeTellsWhenStationModeIsNotStored) {
         h.machine.Failures().FailNext(op::kRegSetValueExW, 5);
         if (c.radioRefuses)
             h.machine.Failures().FailNext("WlanSetInterface", kRefused);
-        h.model.Radio().OnRadioButton();
+        h.Radio().OnRadioButton();
         EXPECT_EQ(h.view.messages, std::vector<std::u16string>{std::u16string(c.message.englishDefault)});
         EXPECT_EQ(h.State().radioOn, c.radioOnAfter);
         EXPECT_EQ(h.CurrentMode(), RegistryValue::Dword(1));

@@ -161,7 +161,7 @@ struct WizardHarness : ModelHarness {
         SetIni(u"OldNet", u"old-secret");
         State().chosenConnection = u"REALTEK pcie gbe";
         if (apMode)
-            model.HostedNetwork().SwitchToApStaMode();
+            HostedNetwork().SwitchToApStaMode();
         Hosted().desiredSsid = u"OldNet";
         Hosted().desiredKey = u"old-secret";
         Log().Clear();
@@ -283,7 +283,7 @@ TEST(SetupWizard, EndsAsTheUserLeftIt) {
         if (c.refused != nullptr)
             h.machine.Failures().FailAfter(c.refused, c.refusedAfter, kErrorInvalidState, 1);
         ScriptedWizard wizard(c.script);
-        h.model.Wizard().RunSetupWizard(wizard);
+        h.Wizard().RunSetupWizard(wizard);
         EXPECT_EQ(Milestones(h.Log()), c.milestones);
         EXPECT_EQ(h.Outcome(), c.outcome);
         EXPECT_TRUE(wizard.messages.empty());
@@ -297,11 +297,11 @@ TEST(SetupWizard, SecondCommandWhileRunningAndOutsideCloseLeaveTheWindowHidden) 
     size_t nestedRuns = 0;
     ScriptedWizard nested([&](ScriptedWizard&) { return ++nestedRuns, false; });
     ScriptedWizard wizard([&](ScriptedWizard&) {
-        h.model.Wizard().RunSetupWizard(nested);
-        h.model.Window().HideMainWindow();
+        h.Wizard().RunSetupWizard(nested);
+        h.Window().HideMainWindow();
         return false;
     });
-    h.model.Wizard().RunSetupWizard(wizard);
+    h.Wizard().RunSetupWizard(wizard);
     EXPECT_EQ(nestedRuns, 0u);
     EXPECT_EQ(h.Count("Tray.ShowMainWindow"), 0u);
     EXPECT_FALSE(h.State().shown);

@@ -130,7 +130,7 @@ void RunHostedNetwork(ModelHarness& h, std::vector<StationMac> stations) {
     h.machine.Wlan().HostedNetworkForceStart(h.State().wlanHandle, nullptr);
     for (const StationMac& mac : stations)
         h.machine.Wlan().JoinStationNow(mac);
-    h.model.Stations().Start();
+    h.Stations().Start();
 }
 
 TEST(StationWatch, BalloonsOnlyInApStaModeWithTheRadioOn) {
@@ -219,7 +219,7 @@ TEST(StationWatch, LongNamesAreCutNotTheSentence) {
 TEST(AssociationListRefresh, AddressAndNameFromTheLeases) {
     ModelHarness h;
     RunHostedNetwork(h, {kPhone, {0x02, 0, 0x5E, 0, 0, 1}});
-    h.model.Pages().OnPageTimer(IDT_ASSOC_LIST_REFRESH);
+    h.Pages().OnPageTimer(IDT_ASSOC_LIST_REFRESH);
     EXPECT_EQ(h.view.associationRows,
               (std::vector<AssociationRow>{
                   {u"1", u"8C-3A-E3-11-22-33", u"authenticated", u"192.168.139.7", u"pixel-7"},

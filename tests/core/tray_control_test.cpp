@@ -56,8 +56,8 @@ TEST(UpdateTrayTip, DescribesTheState) {
          u" SSID : ab \n Status : Connected "},
         {"cut to 127", [&](TrayHarness& h) { ApMode(h, x116 + u"yz"); }, u"AP mode : " + x116 + u"y"},
         {"no half pair", [&](TrayHarness& h) { ApMode(h, x116 + u"\U0001F600"); }, u"AP mode : " + x116},
-        {"no GUID text", [](TrayHarness& h) { h.model.Wlan().State().interfaceGuidText.reset(); }, {}},
-        {"bad GUID text", [](TrayHarness& h) { h.model.Wlan().State().interfaceGuidText = u"x"; }, {}},
+        {"no GUID text", [](TrayHarness& h) { h.Wlan().State().interfaceGuidText.reset(); }, {}},
+        {"bad GUID text", [](TrayHarness& h) { h.Wlan().State().interfaceGuidText = u"x"; }, {}},
         {"query fails", [](TrayHarness& h) { h.machine.Failures().FailNext("WlanQueryInterface", 5); }, {}},
     };
     for (const Case& c : cases) {
@@ -98,7 +98,7 @@ TEST(LanguageTexts, ALineWithOnlyItsLineEndGivesABlankEverywhere) {
         h.State().radioOn = false;
         h.trayControl.UpdateTrayTip();
         EXPECT_EQ(h.tray.tip, c.tip);
-        h.model.Window().LoadTrayMenuTexts();
+        h.Window().LoadTrayMenuTexts();
         EXPECT_EQ(h.State().trayMenu.launch, c.menuText);
         EXPECT_EQ(FailureMessage(h.view, {.step = HostedNetworkStep::kNetshKey}), c.failureMessage);
     }
@@ -232,25 +232,25 @@ TEST(OnExitCommand, ClosesAnOpenWizardWindowFirst) {
         ExitVariant variant;
         bool wizardOpen, running;
         Calls operations;
-        bool runningAfter;
+        bool openAfter, runningAfter;
     };
-    const Calls closeWizard = {"FindWindowW", "SendMessageW", "Tray.PostCloseToMainWindow"};
+    const Calls closeWizard = {"Tray.CloseSetupWizard", "Tray.PostCloseToMainWindow"};
     const Case cases[] = {
-        {ExitVariant::kStation, true, false, closeWizard, false},
-        {ExitVariant::kStation, false, false, {"FindWindowW", "Tray.PostCloseToMainWindow"}, false},
-        {ExitVariant::kApSta, true, true, closeWizard, false},
-        {ExitVariant::kApSta, true, false, {"Tray.PostCloseToMainWindow"}, false},
-        {ExitVariant::kPlain, true, true, {"Tray.PostCloseToMainWindow"}, true},
+        {ExitVariant::kStation, true, false, closeWizard, false, false},
+        {ExitVariant::kStation, false, false, closeWizard, false, false},
+        {ExitVariant::kApSta, true, true, closeWizard, false, false},
+        {ExitVariant::kApSta, true, false, {"Tray.PostCloseToMainWindow"}, true, false},
+        {ExitVariant::kPlain, true, true, {"Tray.PostCloseToMainWindow"}, true, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << static_cast<int>(c.variant) << c.wizardOpen << c.running);
         TrayHarness h;
-        if (c.wizardOpen)
-            h.processes.OpenWindow(kWizardWindowTitle);
+        h.tray.wizardOpen = c.wizardOpen;
         h.State().wizardRunning = c.running;
         h.Log().Clear();
         h.trayControl.OnExitCommand(c.variant);
         EXPECT_EQ(h.Operations(), c.operations);
+        EXPECT_EQ(h.tray.wizardOpen, c.openAfter);
         EXPECT_EQ(h.State().wizardRunning, c.runningAfter);
     }
 }

@@ -46,7 +46,7 @@ DependsOn = BFE
 struct Machine : test::SharingHarness {
     explicit Machine(std::string_view sections = "", std::u16string chosen = kRealtek)
         : test::SharingHarness(kConnections, sections, std::move(chosen)) {}
-    bool Start() { return model.Sharing().StartConnectionSharing(); }
+    bool Start() { return Sharing().StartConnectionSharing(); }
     void LaunchServer() { model.OnTimer(IDT_DHCP_LAUNCH); }
     std::string Told() {
         std::string told;
@@ -79,7 +79,7 @@ TEST(SharingService, FreshMachineStartsServiceAndDependenciesThenShares) {
     EXPECT_NE(h.Told().find("Tray.ShowInfoBalloon"), std::string::npos) << h.Told();
     EXPECT_EQ(h.machine.Services().StateOf(kSharingServiceName), ServiceState::kRunning);
     h.Log().Clear();
-    h.model.Sharing().StopConnectionSharing();
+    h.Sharing().StopConnectionSharing();
     ASSERT_TRUE(h.Start());
     EXPECT_EQ(h.Count(op::kStartServiceW), 0u) << "a running service is left alone";
     EXPECT_EQ(h.Told(), "");
@@ -105,7 +105,7 @@ TEST(SharingService, StartThatFailsNamesServiceAndReason) {
         Machine h(c.sections);
         EXPECT_FALSE(h.Start());
         EXPECT_EQ(h.Count(op::kEnableSharing), 0u);
-        const std::string detail = Utf16ToUtf8(h.model.Sharing().FailureDetail());
+        const std::string detail = Utf16ToUtf8(h.Sharing().FailureDetail());
         EXPECT_NE(detail.find(c.told), std::string::npos) << detail;
     }
 }
@@ -129,8 +129,8 @@ TEST(SharingErrors, EachHresultIsToldInWords) {
         Machine h;
         h.machine.Failures().FailAlways(c.operation, c.hresult);
         EXPECT_FALSE(h.Start());
-        EXPECT_NE(Utf16ToUtf8(h.model.Sharing().FailureDetail()).find(c.words), std::string::npos)
-            << Utf16ToUtf8(h.model.Sharing().FailureDetail());
+        EXPECT_NE(Utf16ToUtf8(h.Sharing().FailureDetail()).find(c.words), std::string::npos)
+            << Utf16ToUtf8(h.Sharing().FailureDetail());
     }
 }
 
@@ -172,7 +172,7 @@ Device = Bluetooth Device (Personal Area Network)
 Guid = 8d2e6a10-4c3b-4f9e-a57d-0b1c2d3e4f58
 Sharing = private
 )");
-    EXPECT_TRUE(h.model.Sharing().StopConnectionSharing());
+    EXPECT_TRUE(h.Sharing().StopConnectionSharing());
     EXPECT_EQ(h.machine.Network().StateSummary(), R"(public=none private=none virtualAddress="dhcp")");
 }
 

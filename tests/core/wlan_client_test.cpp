@@ -56,7 +56,7 @@ TEST(DiscoverInterface, OpensTheHandleOnceAllowsTheHostedNetworkEachTimeAndClose
     h.model.OnClose();
     h.model.OnClose();
     EXPECT_EQ(h.Count("WlanCloseHandle"), 1u);
-    EXPECT_FALSE(h.model.Wlan().State().interfaces.has_value());
+    EXPECT_FALSE(h.Wlan().State().interfaces.has_value());
     EXPECT_EQ(h.machine.Wlan().OpenHandleCount(), 0u);
 }
 
@@ -98,9 +98,9 @@ TEST(DiscoverInterface, ChoosesTheCard) {
             EXPECT_EQ(h.Count("View.SelectCardDialog"), 0u);
         }
         EXPECT_TRUE(h.State().cardPresent);
-        EXPECT_EQ(h.model.Wlan().State().cardDescription, c.chosen);
-        EXPECT_EQ(h.model.Wlan().State().interfaceGuidText, c.chosenGuid);
-        EXPECT_EQ(h.model.Wlan().State().selectedIndex, c.selectedIndex);
+        EXPECT_EQ(h.Wlan().State().cardDescription, c.chosen);
+        EXPECT_EQ(h.Wlan().State().interfaceGuidText, c.chosenGuid);
+        EXPECT_EQ(h.Wlan().State().selectedIndex, c.selectedIndex);
     }
 }
 
@@ -136,7 +136,7 @@ TEST(DiscoverInterface, FindingNoCardKeepsWhatWasKnown) {
 
         h.model.DiscoverInterface(true);
 
-        const WlanClientState& client = h.model.Wlan().State();
+        const WlanClientState& client = h.Wlan().State();
         EXPECT_FALSE(h.State().cardPresent);
         EXPECT_EQ(client.interfaces.has_value(), c.listHeld);
         EXPECT_EQ(h.Count(kAllow), c.listHeld ? 1u : 0u);
@@ -170,7 +170,7 @@ TEST(DiscoverInterface, TellsWhenTheWlanServiceIsNotInstalled) {
 
         EXPECT_FALSE(h.State().cardPresent);
         EXPECT_EQ(h.State().wlanServiceMissing, c.missing);
-        EXPECT_EQ(AboutPageDeviceName(h.State(), h.model.Wlan().State(), h.view), c.deviceName);
+        EXPECT_EQ(AboutPageDeviceName(h.State(), h.Wlan().State(), h.view), c.deviceName);
     }
 }
 
@@ -196,7 +196,7 @@ TEST(IsSelectedCardPresent, MatchesTheDescriptionIgnoringOnlyTheCaseOfAToZ) {
         AddTwoCards(h);
         h.view.cardAnswers.push_back(2);
         h.model.DiscoverInterface(true);
-        const WlanClientState before = h.model.Wlan().State();
+        const WlanClientState before = h.Wlan().State();
         if (c.failEnumeration)
             h.machine.Failures().FailAlways("WlanEnumInterfaces", kErrorInvalidState);
         h.State().cardPresent = !c.present;
@@ -207,7 +207,7 @@ TEST(IsSelectedCardPresent, MatchesTheDescriptionIgnoringOnlyTheCaseOfAToZ) {
         EXPECT_EQ(h.State().cardPresent, c.present);
         const size_t enumerations = c.failEnumeration ? kPlatformAttempts : 1;
         EXPECT_EQ(h.Count("WlanEnumInterfaces"), c.description.empty() ? 0u : enumerations);
-        const WlanClientState& after = h.model.Wlan().State();
+        const WlanClientState& after = h.Wlan().State();
         EXPECT_EQ(after.cardDescription, before.cardDescription);
         EXPECT_EQ(after.interfaceGuidText, before.interfaceGuidText);
         EXPECT_EQ(after.selectedIndex, before.selectedIndex);

@@ -18,6 +18,7 @@
 #include "native/native_code_page.h"
 #include "support/modal_dialog.h"
 #include "support/test_window.h"
+#include "wizard/wizard_runner.h"
 #include "wizard/wizard_sheet.h"
 
 namespace aerowisp {
@@ -274,6 +275,33 @@ TEST(CWizardSheetTest, JoinShowsTheHintAndTheCloseCommandCancelsUnderTheBanner) 
     EXPECT_GE(width, kWideSheet - 20);
     EXPECT_NE(banner, ::GetSysColor(COLOR_BTNFACE));
     EXPECT_EQ(below, ::GetSysColor(COLOR_BTNFACE));
+}
+
+// The main window closes the sheet it runs as the sheet's close box would: cancelled. Without a sheet
+// showing there is nothing to close.
+TEST(SetupWizardRunnerTest, CloseEndsTheRunningSheetCancelled) {
+    test::MemoryFileReader files;
+    NativeAnsiCodePage codePage;
+    const std::u16string path = u"Language\\ENU.txt";
+    const LanguageFile language(files, codePage, path);
+    FakeHost host;
+    WizardSession session(WizardData{1, u"DuvaDI", u"secret-key", {}, {}}, &host, codePage);
+    SetupWizardRunner runner(language);
+    EXPECT_FALSE(runner.Close());
+    bool closed = false;
+    std::thread helper([&] {
+        WaitUntil([&] {
+            const HWND window = FindWindowOfThisProcess(kTitle);
+            return window != nullptr && PageShows(window, IDC_WIZ_WELCOME);
+        });
+        closed = runner.Close();
+    });
+    const bool finished = runner.RunWizardSheet(session);
+    helper.join();
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(finished);
+    EXPECT_FALSE(runner.Close());
+    EXPECT_EQ(FindWindowOfThisProcess(kTitle), nullptr);
 }
 
 }  // namespace

@@ -108,9 +108,9 @@ Reply ControlRun::Run(Command command) {
 Reply ControlRun::Status() {
     Reply reply = ModeAnswer(Outcome::kDone, std::u16string());
     reply.Add("card", State().cardPresent ? "present" : "absent");
-    reply.Add("card_name", Utf8(model_.Wlan().State().cardDescription));
+    reply.Add("card_name", Utf8(model_.CardDescription()));
     reply.Add("ssid", Utf8(State().hostedNetwork.desiredSsid));
-    reply.Add("station_count", std::to_string(model_.Pages().AssociationRows().size()));
+    reply.Add("station_count", std::to_string(model_.AssociationRows().size()));
     reply.Add("connection", Utf8(State().chosenConnection));
     return reply;
 }
@@ -120,7 +120,7 @@ std::optional<LanguageString> ControlRun::ModeSwitchRefusal() const {
         return kControlNoCard;
     if (!State().radioOn)
         return kControlRadioOff;
-    if (!model_.HostedNetwork().ModeSwitchAllowed())
+    if (!model_.ModeSwitchAllowed())
         return kControlBusy;
     return std::nullopt;
 }
@@ -166,7 +166,7 @@ Reply ControlRun::Radio(bool on) {
         return ModeAnswer(Outcome::kDone, doneText);
     if (!State().cardPresent)
         return Answer(Outcome::kRefused, kControlNoCard);
-    model_.Radio().OnRadioButton();
+    model_.OnRadioButton();
     return Ended(State().radioOn == on, doneText, kControlRadioFailed);
 }
 
@@ -174,7 +174,7 @@ Reply ControlRun::Stations() {
     Reply reply;
     if (!ApMode())
         reply.message = Utf8(view_.ShownText(kControlNoStations));
-    for (const AssociationRow& row : model_.Pages().AssociationRows()) {
+    for (const AssociationRow& row : model_.AssociationRows()) {
         reply.stations.push_back({Utf8(row.aid), Utf8(row.macAddress), Utf8(row.authState),
                                   Utf8(row.ipAddress), Utf8(row.deviceName)});
     }
@@ -208,7 +208,7 @@ Reply ControlRun::Qr() {
 Reply ControlRun::Show() {
     if (!State().cardPresent)
         return Answer(Outcome::kRefused, kControlNoCard);
-    model_.Tray().OnLaunchConfigUtility();
+    model_.OnLaunchConfigUtility();
     return Answer(Outcome::kDone, kControlWindowShown);
 }
 

@@ -24,11 +24,12 @@ std::vector<ConnectionListRow> AdapterRows(const AdapterTable& table) {
 
 }  // namespace
 
-MainWindowControl::MainWindowControl(const ModelPorts& ports, MainView& view, MainWindowState& state,
-                                     HostedNetworkControl& hostedNetwork, ConnectionSharingControl& sharing,
-                                     const WlanClientState& wlanClient)
+MainWindowControl::MainWindowControl(const ModelPorts& ports, MainView& view, TrayView& tray,
+                                     MainWindowState& state, HostedNetworkControl& hostedNetwork,
+                                     ConnectionSharingControl& sharing, const WlanClientState& wlanClient)
     : ports_(ports),
       view_(view),
+      tray_(tray),
       state_(state),
       hostedNetwork_(hostedNetwork),
       sharing_(sharing),
@@ -139,8 +140,7 @@ void MainWindowControl::HideMainWindow() {
     state_.shown = false;
     state_.wizardShowAgain = false;
     if (state_.wizardRunning) {
-        if (WindowHandle wizard = ports_.processes.FindWindowByTitle(kWizardWindowTitle))
-            ports_.processes.SendSysCommandClose(wizard);
+        tray_.CloseSetupWizard();
         state_.wizardRunning = false;
     }
     view_.HideToTray();

@@ -9,6 +9,7 @@
 #include "core/ports/main_view.h"
 #include "core/state/main_window_state.h"
 #include "core/ports/model_ports.h"
+#include "core/ports/tray_view.h"
 #include "core/hostednet/wlan_client.h"
 #include "core/ics/connection_sharing_control.h"
 
@@ -16,7 +17,7 @@ namespace aerowisp {
 
 class MainWindowControl {
   public:
-    MainWindowControl(const ModelPorts& ports, MainView& view, MainWindowState& state,
+    MainWindowControl(const ModelPorts& ports, MainView& view, TrayView& tray, MainWindowState& state,
                       HostedNetworkControl& hostedNetwork, ConnectionSharingControl& sharing,
                       const WlanClientState& wlanClient);
     MainWindowControl(const MainWindowControl&) = delete;
@@ -58,6 +59,7 @@ class MainWindowControl {
 
     ModelPorts ports_;
     MainView& view_;
+    TrayView& tray_;
     MainWindowState& state_;
     HostedNetworkControl& hostedNetwork_;
     ConnectionSharingControl& sharing_;

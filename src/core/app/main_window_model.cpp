@@ -14,7 +14,7 @@ MainWindowModel::MainWindowModel(const ModelPorts& ports, MainView& view, TrayVi
       sharing_(ports, view, tray, state_),
       hostedNetwork_(ports, view, tray, state_, sharing_),
       wlanClient_(ports, view, state_, hostedNetwork_),
-      window_(ports, view, state_, hostedNetwork_, sharing_, wlanClient_.State()),
+      window_(ports, view, tray, state_, hostedNetwork_, sharing_, wlanClient_.State()),
       pages_(ports, view, state_, hostedNetwork_, sharing_, wlanClient_.State()),
       callbacks_{
           .discoverInterface = [this](bool allowDialog) { DiscoverInterface(allowDialog); },

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
+#include <vector>
 
 #include "core/app/content_pages_control.h"
 #include "core/app/device_events.h"
@@ -11,6 +13,7 @@
 #include "core/hostednet/radio_control.h"
 #include "core/ports/main_view.h"
 #include "core/app/main_window_control.h"
+#include "core/app/page_requests.h"
 #include "core/state/main_window_state.h"
 #include "core/ports/model_ports.h"
 #include "core/ports/main_window_callbacks.h"
@@ -25,26 +28,27 @@
 
 namespace aerowisp {
 
+namespace test {
+struct ModelHarness;
+}
+
+// The window raises the model's events below; the parts behind them are the model's own.
 class MainWindowModel {
   public:
     MainWindowModel(const ModelPorts& ports, MainView& view, TrayView& tray);
     MainWindowModel(const MainWindowModel&) = delete;
     MainWindowModel& operator=(const MainWindowModel&) = delete;
 
-    MainWindowState& State() { return state_; }
+    // The run-time state, for reading: the command line's status reply is made from it.
     const MainWindowState& State() const { return state_; }
-    HostedNetworkControl& HostedNetwork() { return hostedNetwork_; }
-    ConnectionSharingControl& Sharing() { return sharing_; }
-    MainWindowControl& Window() { return window_; }
-    RadioControl& Radio() { return radio_; }
-    TrayControl& Tray() { return tray_; }
-    // The tray's Wizard commands run through it.
-    SetupWizardControl& Wizard() { return wizard_; }
-    // What the content pages are given at their creation.
-    ContentPagesControl& Pages() { return pages_; }
-    WlanClient& Wlan() { return wlanClient_; }
-    const WlanClient& Wlan() const { return wlanClient_; }
-    StationWatch& Stations() { return stationWatch_; }
+    // The chosen card's name; empty without one.
+    const std::u16string& CardDescription() const { return wlanClient_.State().cardDescription; }
+    // Whether the mode may change now, as the mode button and the tray menu decide it.
+    bool ModeSwitchAllowed() const { return hostedNetwork_.ModeSwitchAllowed(); }
+    // The stations of the hosted network, as the association list page shows them.
+    std::vector<AssociationRow> AssociationRows() { return pages_.AssociationRows(); }
+    // What the content pages are given at their creation: their timers' ticks and buttons come here.
+    PageRequests& Pages() { return pages_; }
 
     // The main window's initialisation, once its controls exist: the tray icon, the language, the stored
     // settings, the card, the buttons, the pages and the stored mode, in that order; then the watch on
@@ -92,7 +96,23 @@ class MainWindowModel {
     // WM_POWERBROADCAST; the window then runs the default processing.
     void OnPowerBroadcast(uint32_t event) { deviceEvents_.OnPowerBroadcast(event); }
 
+    // The picture buttons' clicks: 1000, 1001, 1003, the radio button 1004 and the mode button 1005.
+    void OnLinkStatusButton() { window_.OnLinkStatusButton(); }
+    void OnAssocListButton() { window_.OnAssocListButton(); }
+    void OnIcsButton() { window_.OnIcsButton(); }
+    void OnRadioButton() { radio_.OnRadioButton(); }
+    void OnModeButton() { hostedNetwork_.OnModeButton(); }
+    // The About item of the system menu, as the tray's About.
+    void OnAboutCommand() { tray_.ShowAboutDialog(); }
+    // The tray's "Launch config utility", as the command line asks for it.
+    void OnLaunchConfigUtility() { tray_.OnLaunchConfigUtility(); }
+    // The tray view's run of the setup wizard, shown in `sheet`.
+    void RunSetupWizard(WizardSheetRunner& sheet) { wizard_.RunSetupWizard(sheet); }
+
   private:
+    // The native tests drive and read the parts one by one.
+    friend struct test::ModelHarness;
+
     ModelPorts ports_;
     MainView& view_;
     TrayView& trayView_;

@@ -224,9 +224,9 @@ void TrayControl::ShowAboutDialog() {
 
 void TrayControl::OnExitCommand(ExitVariant variant) {
     if (variant == ExitVariant::kStation) {
-        CloseWizardWindow();
+        tray_.CloseSetupWizard();
     } else if (variant == ExitVariant::kApSta && state_.wizardRunning) {
-        CloseWizardWindow();
+        tray_.CloseSetupWizard();
         state_.wizardRunning = false;
     }
     tray_.PostCloseToMainWindow();
@@ -241,11 +241,6 @@ void TrayControl::ShowMainWindowInFront() {
     }
     tray_.BringMainWindowToForeground();
     tray_.ActivateMainWindow();
-}
-
-void TrayControl::CloseWizardWindow() {
-    if (WindowHandle wizard = ports_.processes.FindWindowByTitle(kWizardWindowTitle))
-        ports_.processes.SendSysCommandClose(wizard);
 }
 
 }  // namespace aerowisp

@@ -72,8 +72,6 @@ class TrayControl {
     // Runs the About dialog unless one is open already.
     void ShowAboutDialog();
     void OnExitCommand(ExitVariant variant);
-    // Closes the setup wizard's window, when there is one, as its close box does.
-    void CloseWizardWindow();
 
   private:
     bool MenuOffers(uint32_t commandId) const;

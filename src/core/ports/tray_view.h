@@ -1,5 +1,6 @@
 // Port: the notification-area icon, its pop-up menu, and the main window brought up from the tray.
-// Implementations: CHotlynxDlg (src/win/app), RecordingTrayView (tests/core/support).
+// Implementations: TrayIconView (src/win/widgets), JournalingWindow (src/win/app, a decorator in front of it
+// on a simulated machine), RecordingTrayView (tests/core/support).
 #pragma once
 
 #include <cstdint>
@@ -61,6 +62,9 @@ class TrayView {
     virtual void RunAboutDialog() = 0;
     // Runs the setup wizard and applies its result.
     virtual void RunSetupWizard() = 0;
+    // Ends the running setup wizard as its close box does (WM_SYSCOMMAND SC_CLOSE): cancelled. False
+    // when no wizard shows.
+    virtual bool CloseSetupWizard() = 0;
 };
 
 }  // namespace aerowisp

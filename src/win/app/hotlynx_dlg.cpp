@@ -22,8 +22,6 @@
 #include "lang/language_dialog.h"
 #include "native/program_folder.h"
 #include "native/windows_version.h"
-#include "widgets/about_dlg.h"
-#include "widgets/tray_icon.h"
 
 namespace aerowisp {
 namespace {
@@ -68,6 +66,8 @@ CHotlynxDlg::CHotlynxDlg(PlatformServices& platform, bool startHidden)
     : fw::Dialog(IDD_AEROWISP_DIALOG),
       platform_(platform),
       language_(platform.Files(), platform.CodePage()),
+      wizardSheet_(language_),
+      trayIcon_([this] { RunSetupWizard(); }, [this] { return wizardSheet_.Close(); }),
       startHidden_(startHidden),
       m_linkStatusPage(language_),
       m_apConfigPage(*this, language_),
@@ -78,6 +78,7 @@ CHotlynxDlg::CHotlynxDlg(PlatformServices& platform, bool startHidden)
 CHotlynxDlg::~CHotlynxDlg() {
     platform_.BlockingCalls().ObserveCalls(nullptr, nullptr);
     platform_.DetachWindowTimers();
+    platform_.DetachWindow();
 }
 
 // ---- MainView ----
@@ -251,12 +252,11 @@ void CHotlynxDlg::RefreshVersionInfo(const std::u16string& cardDescription) {
 }
 
 void CHotlynxDlg::ShowMessage(const std::u16string& text) {
+    events_->OnMessage(controlCapture_.active);
     if (controlCapture_.active) {
-        platform_.NoteEvent("ControlReplyMessage");
         controlCapture_.NoteMessage(std::u16string(WithoutLineEnd(text)));
         return;
     }
-    platform_.NoteEvent("MessageBox");
     ShowUserMessage(Handle(), fw::ToWide(WithoutLineEnd(text)));
 }
 
@@ -265,83 +265,14 @@ std::u16string CHotlynxDlg::LoadLanguageString(std::u16string_view key) {
 }
 
 void CHotlynxDlg::RemoveTrayIcon() {
-    aerowisp::RemoveTrayIcon(Handle(), ID_TRAY_ICON);
-}
-
-// ---- TrayView ----
-
-bool CHotlynxDlg::AddTrayIcon(const TrayIconData& icon) {
-    return aerowisp::AddTrayIcon(Handle(), icon);
-}
-
-void CHotlynxDlg::ModifyTrayTip(uint32_t uid, const std::u16string& tip) {
-    aerowisp::ModifyTrayTip(Handle(), uid, tip);
-}
-
-void CHotlynxDlg::ShowBalloon(uint32_t uid, const std::u16string& title, const std::u16string& text) {
-    platform_.NoteBalloon("warning", title, text);
-    ShowTrayBalloon(Handle(), uid, title, text, NIIF_WARNING);
-}
-
-void CHotlynxDlg::ShowInfoBalloon(uint32_t uid, const std::u16string& title, const std::u16string& text) {
-    platform_.NoteBalloon("info", title, text);
-    // News of stations comes often; it need not sound like trouble.
-    ShowTrayBalloon(Handle(), uid, title, text, NIIF_INFO | NIIF_NOSOUND);
-}
-
-// The window must be in front for the menu to close when the user clicks elsewhere, and the posted
-// message lets the menu's own end reach the window.
-void CHotlynxDlg::TrackTrayMenu(const std::vector<TrayMenuItem>& items) {
-    const fw::Menu menu = BuildTrayMenu(items);
-    if (!menu)
-        return;
-    POINT cursor{};
-    ::GetCursorPos(&cursor);
-    ::SetForegroundWindow(Handle());
-    ::TrackPopupMenu(menu.Get(), TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, Handle(), nullptr);
-    Post(WM_NULL);
-}
-
-bool CHotlynxDlg::IsMainWindowMinimized() {
-    return ::IsIconic(Handle()) != FALSE;
-}
-
-void CHotlynxDlg::RestoreMainWindow() {
-    Show(SW_RESTORE);
-}
-
-void CHotlynxDlg::ShowMainWindow() {
-    ::EnableWindow(Handle(), TRUE);
-    Show(SW_SHOWNORMAL);
-}
-
-void CHotlynxDlg::BringMainWindowToForeground() {
-    ::SetForegroundWindow(Handle());
-}
-
-void CHotlynxDlg::ActivateMainWindow() {
-    ::SetActiveWindow(Handle());
-}
-
-void CHotlynxDlg::PostCloseToMainWindow() {
-    Post(WM_CLOSE);
-}
-
-void CHotlynxDlg::RunAboutDialog() {
-    CAboutDlg about;
-    about.DoModal(nullptr);
+    trayIcon_.RemoveTrayIcon();
 }
 
 // A close asked for while the wizard shows (the tray's Exit) runs once the wizard's result is applied
 // or undone, so the clean-up sees the state the wizard left.
 void CHotlynxDlg::RunSetupWizard() {
     const CloseDeferral deferral(*this);
-    model_->Wizard().RunSetupWizard(*this);
-}
-
-bool CHotlynxDlg::RunWizardSheet(WizardSession& session) {
-    CWizardSheet sheet(session, language_);
-    return sheet.Run(nullptr);
+    model_->RunSetupWizard(wizardSheet_);
 }
 
 // ---- Start and end ----
@@ -365,7 +296,11 @@ BOOL CHotlynxDlg::OnInitDialog() {
                                       platform_.AttachWindowTimers(*windowTimers_), platform_.Processes(),
                                       platform_.SharingManager(), platform_.Adapters(), platform_.Files(),
                                       platform_.Services(), platform_.FirewallRules(), *retryPolicy_});
-    model_ = std::make_unique<MainWindowModel>(retryingPorts_->Ports(), *this, *this);
+    trayIcon_.Attach(Handle());
+    const AttachedWindow attached = platform_.AttachWindow(trayIcon_);
+    tray_ = &attached.tray;
+    events_ = &attached.events;
+    model_ = std::make_unique<MainWindowModel>(retryingPorts_->Ports(), *this, *tray_);
     if (startHidden_)
         model_->RequestStartHidden();
     DoDataExchange();
@@ -517,7 +452,7 @@ void CHotlynxDlg::OnDeviceChange(WPARAM event, LPARAM record) {
 // The window hears of a simulated event through the very messages the real one would send.
 void CHotlynxDlg::OnMachineEvent(WPARAM event) {
     const auto machineEvent = static_cast<MachineEvent>(event);
-    if (!platform_.RaiseMachineEvent(machineEvent))
+    if (!events_->RaiseMachineEvent(machineEvent))
         return;
     DEV_BROADCAST_DEVICEINTERFACE_W record = NetworkInterfaceRecord();
     switch (machineEvent) {
@@ -549,7 +484,7 @@ void CHotlynxDlg::OnControlRequest(LPARAM carried) {
         ControlPipeServer::Finish(*job, BusyControlReply(*this));
         return;
     }
-    platform_.NoteEvent("ControlRequest " + std::string(control::CommandName(job->command)));
+    events_->OnControlRequest(control::CommandName(job->command));
     ControlPipeServer::Finish(*job, RunControlCommand(*model_, *this, controlCapture_, job->command));
 }
 
@@ -600,23 +535,23 @@ bool CHotlynxDlg::OnCommand(int id, int notifyCode, HWND) {
             return true;
         case IDC_LINK_STATUS_BUTTON:
             if (clicked)
-                model_->Window().OnLinkStatusButton();
+                model_->OnLinkStatusButton();
             return true;
         case IDC_ASSOC_LIST_BUTTON:
             if (clicked)
-                model_->Window().OnAssocListButton();
+                model_->OnAssocListButton();
             return true;
         case IDC_ICS_BUTTON:
             if (clicked)
-                model_->Window().OnIcsButton();
+                model_->OnIcsButton();
             return true;
         case IDC_RADIO_BUTTON:
             if (clicked)
-                model_->Radio().OnRadioButton();
+                model_->OnRadioButton();
             return true;
         case IDC_MODE_BUTTON:
             if (clicked)
-                model_->HostedNetwork().OnModeButton();
+                model_->OnModeButton();
             return true;
         default:
             return model_->OnTrayCommand(static_cast<uint32_t>(id));
@@ -713,13 +648,13 @@ bool CHotlynxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
         case WM_SHOWWINDOW:
             if (wParam != FALSE && !shownNoted_) {
                 shownNoted_ = true;
-                platform_.NoteEvent("MainWindowShown");
+                events_->OnFirstShown();
             }
             return false;
         case WM_SYSCOMMAND:
             switch (wParam & kSysCommandMask) {
                 case IDM_ABOUTBOX:
-                    model_->Tray().ShowAboutDialog();
+                    model_->OnAboutCommand();
                     break;
                 case SC_CLOSE:
                     model_->OnCloseBox();
@@ -750,7 +685,7 @@ bool CHotlynxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
             if (closeDeferrals_ > 0) {
                 closeDeferred_ = true;
                 // A close from outside while the wizard shows ends the wizard as cancelled first.
-                model_->Tray().CloseWizardWindow();
+                tray_->CloseSetupWizard();
             } else {
                 OnClose();
             }

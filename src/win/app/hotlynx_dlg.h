@@ -6,12 +6,12 @@
 #include <optional>
 #include <vector>
 
+#include "app/window_events.h"
 #include "control/control_pipe_server.h"
 #include "core/app/control_commands.h"
 #include "core/app/main_window_model.h"
 #include "core/ports/main_view.h"
 #include "core/ports/retrying_ports.h"
-#include "core/ports/tray_view.h"
 #include "core/lang/language_file.h"
 #include "fw/dialog.h"
 #include "fw/gdi.h"
@@ -25,13 +25,15 @@
 #include "widgets/about_page.h"
 #include "widgets/hover_button.h"
 #include "widgets/owner_draw_wnd.h"
-#include "wizard/wizard_sheet.h"
+#include "widgets/tray_icon_view.h"
+#include "wizard/wizard_runner.h"
 
 namespace aerowisp {
 
 class PlatformServices;
 
-class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView, public WizardSheetRunner {
+// The main view is the window itself; the tray view and the wizard's sheet are objects of their own.
+class CHotlynxDlg final : public fw::Dialog, public MainView {
   public:
     // `startHidden`: the command line asked for the start in the notification area.
     CHotlynxDlg(PlatformServices& platform, bool startHidden);
@@ -63,24 +65,6 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView, p
     std::u16string LoadLanguageString(std::u16string_view key) override;
     void RemoveTrayIcon() override;
 
-    // TrayView.
-    bool AddTrayIcon(const TrayIconData& icon) override;
-    void ModifyTrayTip(uint32_t uid, const std::u16string& tip) override;
-    void ShowBalloon(uint32_t uid, const std::u16string& title, const std::u16string& text) override;
-    void ShowInfoBalloon(uint32_t uid, const std::u16string& title, const std::u16string& text) override;
-    void TrackTrayMenu(const std::vector<TrayMenuItem>& items) override;
-    bool IsMainWindowMinimized() override;
-    void RestoreMainWindow() override;
-    void ShowMainWindow() override;
-    void BringMainWindowToForeground() override;
-    void ActivateMainWindow() override;
-    void PostCloseToMainWindow() override;
-    void RunAboutDialog() override;
-    void RunSetupWizard() override;
-
-    // WizardSheetRunner.
-    bool RunWizardSheet(WizardSession& session) override;
-
   protected:
     BOOL OnInitDialog() override;
     bool OnCommand(int id, int notifyCode, HWND control) override;
@@ -102,6 +86,8 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView, p
     CAppProPage* Page(ContentPage page);
 
     void OnClose();
+    // The tray's Wizard commands: the wizard runs in its sheet and its result is applied.
+    void RunSetupWizard();
     void OnDeviceChange(WPARAM event, LPARAM record);
     void OnMachineEvent(WPARAM event);
     // A request from the command line, carried out as the button or tray command would.
@@ -143,6 +129,12 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView, p
     // The ports the model runs on, with the calls that fail for a moment made again.
     std::optional<RetryPolicy> retryPolicy_;
     std::optional<RetryingPorts> retryingPorts_;
+    SetupWizardRunner wizardSheet_;
+    TrayIconView trayIcon_;
+    // Attached at initialisation: the tray view the model is given (the icon, or a decorator in front of
+    // it) and where the window's own events go.
+    TrayView* tray_ = nullptr;
+    WindowEvents* events_ = nullptr;
     std::unique_ptr<MainWindowModel> model_;
     bool startHidden_;
 

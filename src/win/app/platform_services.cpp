@@ -5,11 +5,12 @@
 // winbase.h maps WriteProfileString to WriteProfileStringW; here the name is the port's operation.
 #undef WriteProfileString
 
-#include <algorithm>
-#include <vector>
+#include <optional>
+#include <string_view>
 
 #include "core/programs/external_programs.h"
 #include "app/forwarding_processes.h"
+#include "app/journaling_window.h"
 #include "app/off_thread_ports.h"
 #include "fw/wide_text.h"
 #include "native/native_clock.h"
@@ -32,6 +33,15 @@
 namespace aerowisp {
 namespace {
 
+// The real machine keeps no journal, and only its hardware raises its events.
+class SilentWindowEvents final : public WindowEvents {
+  public:
+    void OnFirstShown() override {}
+    void OnControlRequest(std::string_view) override {}
+    void OnMessage(bool) override {}
+    bool RaiseMachineEvent(MachineEvent) override { return false; }
+};
+
 class NativePlatform final : public PlatformServices {
   public:
     WlanService& Wlan() override { return wlan_; }
@@ -49,9 +59,8 @@ class NativePlatform final : public PlatformServices {
     fw::BlockingCallRunner& BlockingCalls() override { return runner_; }
     TimerService& AttachWindowTimers(TimerService& windowTimers) override { return windowTimers; }
     void DetachWindowTimers() override {}
-    void NoteEvent(const std::string&) override {}
-    void NoteBalloon(const std::string&, const std::u16string&, const std::u16string&) override {}
-    bool RaiseMachineEvent(MachineEvent) override { return false; }
+    AttachedWindow AttachWindow(TrayView& tray) override { return {tray, silentEvents_}; }
+    void DetachWindow() override {}
 
   private:
     // First made, last gone: the adapters below use it until they go.
@@ -67,6 +76,7 @@ class NativePlatform final : public PlatformServices {
     NativeFirewall firewall_;
     NativeProcessesAndWindows processes_;
     NativeWebBrowser browser_;
+    SilentWindowEvents silentEvents_;
     OffThreadSharingManager offThreadSharing_{sharingManager_, runner_};
     OffThreadProcesses offThreadProcesses_{processes_, runner_};
     OffThreadServiceControl offThreadServices_{services_, runner_};
@@ -79,25 +89,6 @@ class SimulatedPrograms final : public ForwardingProcesses {
     SimulatedPrograms(SimProcessesAndWindows& simulated, ProcessesAndWindows& real, Journal& journal)
         : ForwardingProcesses(simulated), real_(real), journal_(journal) {}
 
-    // The program's own windows (the setup wizard) are real ones, found and closed on the real desktop;
-    // every other window belongs to a simulated program.
-    WindowHandle FindWindowByTitle(const std::u16string& title) override {
-        if (const WindowHandle own = OwnWindow(title)) {
-            if (std::ranges::find(ownWindows_, own) == ownWindows_.end())
-                ownWindows_.push_back(own);
-            journal_.Record("FindWindowW", "class=NULL title=" + QuoteText(title) + " window=own");
-            return own;
-        }
-        return ForwardingProcesses::FindWindowByTitle(title);
-    }
-    void SendSysCommandClose(WindowHandle window) override {
-        if (std::ranges::find(ownWindows_, window) == ownWindows_.end()) {
-            ForwardingProcesses::SendSysCommandClose(window);
-            return;
-        }
-        journal_.Record("SendMessageW", "window=own message=WM_SYSCOMMAND wParam=SC_CLOSE lParam=0");
-        real_.SendSysCommandClose(window);
-    }
     bool DeleteFileAt(const std::u16string& path) override {
         const bool deleted = real_.DeleteFileAt(path);
         journal_.Record("DeleteFileW", "path=" + QuoteText(path), deleted ? 0 : ::GetLastError());
@@ -109,19 +100,8 @@ class SimulatedPrograms final : public ForwardingProcesses {
     }
 
   private:
-    WindowHandle OwnWindow(const std::u16string& title) {
-        const HWND window = ::FindWindowW(nullptr, fw::ToWide(title).c_str());
-        DWORD process = 0;
-        if (window == nullptr || ::GetWindowThreadProcessId(window, &process) == 0 ||
-            process != ::GetCurrentProcessId()) {
-            return 0;
-        }
-        return reinterpret_cast<WindowHandle>(window);
-    }
-
     ProcessesAndWindows& real_;
     Journal& journal_;
-    std::vector<WindowHandle> ownWindows_;
 };
 
 // The simulated machine runs on real time; the registry, the profile files, the code page and the
@@ -163,49 +143,11 @@ class SimulatedPlatform final : public PlatformServices {
         return machine_.Timers();
     }
     void DetachWindowTimers() override { machine_.Timers().ForwardTo(nullptr); }
-    void NoteEvent(const std::string& what) override { machine_.Journal().Record(what, ""); }
-    void NoteBalloon(const std::string& icon, const std::u16string& title,
-                     const std::u16string& text) override {
-        machine_.Journal().Record("TrayBalloon",
-                                  "icon=" + icon + " title=" + QuoteText(title) + " text=" + QuoteText(text));
+    AttachedWindow AttachWindow(TrayView& tray) override {
+        window_.emplace(tray, machine_);
+        return {*window_, *window_};
     }
-    bool RaiseMachineEvent(MachineEvent event) override {
-        const std::vector<ScenarioCard>& cards = machine_.Scenario().cards;
-        switch (event) {
-            case MachineEvent::kCardRemoved:
-                if (cards.empty() || cardRemoved_ || !machine_.Wlan().RemoveCard(cards.front().guid))
-                    return false;
-                cardRemoved_ = true;
-                NoteEvent("CardRemoved");
-                return true;
-            case MachineEvent::kCardInserted:
-                if (!cardRemoved_)
-                    return false;
-                machine_.Wlan().InsertCard(cards.front());
-                cardRemoved_ = false;
-                NoteEvent("CardInserted");
-                return true;
-            case MachineEvent::kSuspend:
-                NoteEvent("Suspend");
-                return true;
-            case MachineEvent::kResume:
-                NoteEvent("Resume");
-                return true;
-            case MachineEvent::kStationJoined: {
-                const MacAddress mac{0x02, 0x00, 0x5E, 0x00, 0x00, ++joinedStations_};
-                if (!machine_.Wlan().JoinStationNow(mac))
-                    return false;
-                machine_.Journal().Record("StationJoined", "mac=" + MacToText(mac));
-                return true;
-            }
-            case MachineEvent::kStationLeft:
-                if (!machine_.Wlan().DropLastStation())
-                    return false;
-                NoteEvent("StationLeft");
-                return true;
-        }
-        return false;
-    }
+    void DetachWindow() override { window_.reset(); }
 
   private:
     // First made, last gone: the adapters below use it until they go.
@@ -224,9 +166,7 @@ class SimulatedPlatform final : public PlatformServices {
     OffThreadSharingManager offThreadSharing_{machine_.Network(), runner_};
     OffThreadProcesses offThreadPrograms_{programs_, runner_};
     OffThreadServiceControl offThreadServices_{machine_.Services(), runner_};
-    bool cardRemoved_ = false;
-    // The stations joined from outside, numbering their MAC addresses.
-    uint8_t joinedStations_ = 0;
+    std::optional<JournalingWindow> window_;
 };
 
 }  // namespace

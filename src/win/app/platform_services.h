@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "app/machine_event.h"
+#include "app/window_events.h"
 #include "core/app/launch_options.h"
 #include "core/platform/ansi_code_page.h"
 #include "core/platform/clock.h"
@@ -57,18 +57,12 @@ class PlatformServices {
     virtual TimerService& AttachWindowTimers(TimerService& windowTimers) = 0;
     virtual void DetachWindowTimers() = 0;
 
-    // Notes a milestone of the program (such as its main window coming up) in the simulated
-    // machine's journal, so outside tools can follow the run; the real machine keeps no journal.
-    virtual void NoteEvent(const std::string& what) = 0;
-    // Notes a balloon shown at the notification-area icon, with its icon's name ("info", "warning") and
-    // its texts, in the simulated machine's journal.
-    virtual void NoteBalloon(const std::string& icon, const std::u16string& title,
-                             const std::u16string& text) = 0;
-
-    // Makes `event` happen on a simulated machine before the window hears of it as it would of the
-    // real one; false on the real machine, where only the hardware raises them, and for an event that
-    // cannot happen now (a card inserted that was never removed).
-    virtual bool RaiseMachineEvent(MachineEvent event) = 0;
+    // What the main window's model and the window's own events go through, given the window's tray
+    // view: on the real machine that view itself and events nobody hears; on a simulated one a
+    // journaling decorator in front of it, which also makes the machine's events happen when a tool asks.
+    // DetachWindow ends that before the window goes.
+    virtual AttachedWindow AttachWindow(TrayView& tray) = 0;
+    virtual void DetachWindow() = 0;
 };
 
 std::unique_ptr<PlatformServices> CreateNativePlatform();

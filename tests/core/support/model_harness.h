@@ -95,9 +95,19 @@ struct ModelHarness {
         machine.Journal().Clear();
     }
 
-    MainWindowState& State() { return model.State(); }
-    HostedNetworkSettings& Hosted() { return model.State().hostedNetwork; }
-    HostedNetworkControl& Control() { return model.HostedNetwork(); }
+    // The model's parts, driven and read one by one.
+    MainWindowState& State() { return model.state_; }
+    HostedNetworkSettings& Hosted() { return model.state_.hostedNetwork; }
+    HostedNetworkControl& Control() { return model.hostedNetwork_; }
+    HostedNetworkControl& HostedNetwork() { return model.hostedNetwork_; }
+    ConnectionSharingControl& Sharing() { return model.sharing_; }
+    MainWindowControl& Window() { return model.window_; }
+    RadioControl& Radio() { return model.radio_; }
+    TrayControl& Tray() { return model.tray_; }
+    SetupWizardControl& Wizard() { return model.wizard_; }
+    ContentPagesControl& Pages() { return model.pages_; }
+    WlanClient& Wlan() { return model.wlanClient_; }
+    StationWatch& Stations() { return model.stationWatch_; }
     Journal& Log() { return machine.Journal(); }
 
     std::u16string IniPath() { return ApSettingsIniPath(State().programFolder); }

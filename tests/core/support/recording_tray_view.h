@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/ports/tray_view.h"
@@ -51,6 +52,10 @@ class RecordingTrayView final : public TrayView {
             whileAboutOpen();
     }
     void RunSetupWizard() override { Note("RunSetupWizard", ""); }
+    bool CloseSetupWizard() override {
+        Note("CloseSetupWizard", "");
+        return std::exchange(wizardOpen, false);
+    }
 
     // "Call arguments" lines in call order.
     std::vector<std::string> calls;
@@ -62,6 +67,8 @@ class RecordingTrayView final : public TrayView {
     std::vector<std::u16string> infoBalloons;
     bool addSucceeds = true;
     bool minimized = false;
+    // A setup wizard shows, until CloseSetupWizard ends it.
+    bool wizardOpen = false;
     // Runs while the About dialog is open, as tray messages do during its modal loop.
     std::function<void()> whileAboutOpen;
 

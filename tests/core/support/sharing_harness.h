@@ -30,8 +30,6 @@ struct SharingHarness : ModelHarness {
         Sharing().ScanAdapters();
         Log().Clear();
     }
-
-    ConnectionSharingControl& Sharing() { return model.Sharing(); }
 };
 
 }  // namespace aerowisp::test

@@ -7,7 +7,7 @@ namespace aerowisp::test {
 
 struct TrayHarness : ModelHarness {
     explicit TrayHarness(const char* codePageName = "CP1252")
-        : ModelHarness(codePageName), trayControl(model.Tray()), statusTimers(model), deviceEvents(model) {}
+        : ModelHarness(codePageName), trayControl(Tray()), statusTimers(model), deviceEvents(model) {}
 
     // Starts timer `id` as its starter does and stores its identifier in `held`.
     void Start(TimerId& held, TimerId id, uint32_t periodMs) { held = timers.SetTimer(id, periodMs); }
