@@ -65,13 +65,28 @@ within() {
     done
 }
 
-# Configures (once) and builds one preset.
+# Configures (once) and builds one preset: every target, or only the targets named after it.
 build_preset() {
     local preset=$1
+    shift
     if [ ! -f "$AEROWISP_ROOT/build/$preset/CMakeCache.txt" ]; then
         cmake --preset "$preset" -S "$AEROWISP_ROOT" >/dev/null
     fi
-    cmake --build "$AEROWISP_ROOT/build/$preset" -j "$(nproc)"
+    cmake --build "$AEROWISP_ROOT/build/$preset" -j "$(nproc)" ${1:+--target "$@"}
+}
+
+# The path a Wine program is given for the Unix path $1: Wine's drive Z: is the Unix root.
+windows_path() {
+    local path
+    path=$(realpath -m "$1")
+    echo "Z:${path//\//\\}"
+}
+
+# Defines a shell variable for every number of src/core/resource.h (IDC_MODE_BUTTON=1005, ...), so the
+# scripts that drive the program's windows name its controls, pages, commands and timers as the code does.
+use_resource_numbers() {
+    eval "$(awk '$1 == "#define" && $3 ~ /^\(?-?(0x[0-9A-Fa-f]+|[0-9]+)\)?$/ { printf "%s=$((%s))\n", $2, $3 }' \
+        "$AEROWISP_ROOT/src/core/resource.h")"
 }
 
 # Wine takes its ANSI code page from the Unix locale: makes locale $1 (such as zh_CN) this script's, compiled
@@ -105,11 +120,13 @@ end_wine_session() {
 }
 
 # Makes every Wine program of the current prefix join one virtual desktop NAME (1024x768) with a taskbar
-# and its notification area, and starts it. Without a window manager, each top-level window that closes
-# stalls about 2 s; inside a virtual desktop it takes milliseconds. Needs an X display; ends what the
-# prefix was running.
+# and its notification area, and starts it, with the Windows program that follows (and its arguments) when
+# one is given; $! is then the desktop's process. Without a window manager, each top-level window that
+# closes stalls about 2 s; inside a virtual desktop it takes milliseconds. Needs an X display; ends what
+# the prefix was running.
 use_wine_desktop() {
     local name=$1 wine
+    shift
     wine=$(wine_binary)
     # The default desktop is named last: from then on each Wine process starts in it, so the settings
     # it reads must already be there.
@@ -120,5 +137,5 @@ use_wine_desktop() {
     fi
     wineserver -k 2>/dev/null || true
     wineserver -w
-    "$wine" explorer /desktop="$name",1024x768 >/dev/null 2>&1 &
+    "$wine" explorer /desktop="$name",1024x768 "$@" >/dev/null 2>&1 &
 }

@@ -58,7 +58,7 @@ TEST(FailingSettingsStore, PlannedFailuresStopTheCallBeforeTheStoreBehind) {
          [](SettingsStore& s) {
              std::u16string ssid = u"kept";
              std::u16string key = u"kept";
-             SerializeApSettings(s, kFolder, true, ssid, key);
+             ApSettings{s, kFolder, ssid, key}.Load();
              EXPECT_EQ(ssid + key, u"keptkept");
          },
          [](SimSettingsStore&) {}},
@@ -66,7 +66,7 @@ TEST(FailingSettingsStore, PlannedFailuresStopTheCallBeforeTheStoreBehind) {
          [](SettingsStore& s) {
              std::u16string ssid = u"New";
              std::u16string key = u"new-key1";
-             SerializeApSettings(s, kFolder, false, ssid, key);
+             ApSettings{s, kFolder, ssid, key}.Save();
          },
          [](SimSettingsStore& b) {
              EXPECT_EQ(b.ProfileString(kIniFile, u"Duva DI", u"SSID"), u"Old");

@@ -185,7 +185,7 @@ TEST_F(SettingsOperations, LoadingTakesOnlyNonEmptyEntriesOfAtMost255Characters)
             machine.Settings().SetProfileString(kIniFile, u"duva di", u"key", *c.storedKey);
         std::u16string ssid = u"old name";
         std::u16string key = u"old key";
-        SerializeApSettings(machine.Settings(), kFolder, true, ssid, key);
+        ApSettings{machine.Settings(), kFolder, ssid, key}.Load();
         EXPECT_EQ(ssid, c.expectedSsid);
         EXPECT_EQ(key, c.expectedKey);
         EXPECT_EQ(machine.Journal().Operations(),
@@ -196,7 +196,7 @@ TEST_F(SettingsOperations, LoadingTakesOnlyNonEmptyEntriesOfAtMost255Characters)
 TEST_F(SettingsOperations, SavingWritesBothEntriesInQuotesThroughTheDoubledSeparator) {
     std::u16string ssid;
     std::u16string key = u"secret123";
-    SerializeApSettings(Store(), kFolder, false, ssid, key);
+    ApSettings{Store(), kFolder, ssid, key}.Save();
 
     const auto writes = Log().Find(op::kWritePrivateProfileStringW);
     ASSERT_EQ(writes.size(), 2u);
@@ -211,7 +211,7 @@ TEST_F(SettingsOperations, SavingWritesBothEntriesInQuotesThroughTheDoubledSepar
 
     std::u16string loadedSsid = u"kept";
     std::u16string loadedKey;
-    SerializeApSettings(Store(), kFolder, true, loadedSsid, loadedKey);
+    ApSettings{Store(), kFolder, loadedSsid, loadedKey}.Load();
     EXPECT_EQ(loadedSsid, u"kept");
     EXPECT_EQ(loadedKey, u"secret123");
 }
@@ -243,10 +243,10 @@ TEST_F(SettingsOperations, NameAndKeySurviveARoundTripThroughTheFile) {
         SimMachine machine{Scenario{}};
         std::u16string ssid = c.value;
         std::u16string key = c.value;
-        SerializeApSettings(machine.Settings(), kFolder, false, ssid, key);
+        ApSettings{machine.Settings(), kFolder, ssid, key}.Save();
         std::u16string loadedSsid;
         std::u16string loadedKey;
-        SerializeApSettings(machine.Settings(), kFolder, true, loadedSsid, loadedKey);
+        ApSettings{machine.Settings(), kFolder, loadedSsid, loadedKey}.Load();
         EXPECT_EQ(loadedSsid, c.value);
         EXPECT_EQ(loadedKey, c.value);
     }
@@ -269,7 +269,7 @@ TEST_F(SettingsOperations, NameAndKeySurviveARoundTripThroughTheFile) {
         machine.Settings().SetProfileString(kIniFile, u"Duva DI", u"SSID", c.stored);
         std::u16string ssid = u"old name";
         std::u16string key;
-        SerializeApSettings(machine.Settings(), kFolder, true, ssid, key);
+        ApSettings{machine.Settings(), kFolder, ssid, key}.Load();
         EXPECT_EQ(ssid, c.loaded.empty() ? u"old name" : c.loaded);
     }
 }
@@ -295,10 +295,10 @@ TEST_F(SettingsOperations, AValueEndsAtItsFirstZero) {
         SimMachine machine{Scenario{}};
         std::u16string ssid = c.value;
         std::u16string key = c.value;
-        SerializeApSettings(machine.Settings(), kFolder, false, ssid, key);
+        ApSettings{machine.Settings(), kFolder, ssid, key}.Save();
         EXPECT_EQ(machine.Settings().StoredProfileString(kIniFile, u"Duva DI", u"SSID"), c.stored);
         std::u16string loaded = u"old";
-        SerializeApSettings(machine.Settings(), kFolder, true, loaded, key);
+        ApSettings{machine.Settings(), kFolder, loaded, key}.Load();
         EXPECT_EQ(loaded, c.loaded);
     }
 }
@@ -307,7 +307,7 @@ TEST_F(SettingsOperations, FailedProfileWriteLeavesTheFileAlone) {
     machine_.Failures().FailNext(op::kWritePrivateProfileStringW, kErrorAccessDenied);
     std::u16string ssid = u"HomeNet AP";
     std::u16string key = u"secret123";
-    SerializeApSettings(Store(), kFolder, false, ssid, key);
+    ApSettings{Store(), kFolder, ssid, key}.Save();
     EXPECT_FALSE(Store().ProfileString(kIniFile, u"Duva DI", u"SSID").has_value());
     EXPECT_EQ(Store().ProfileString(kIniFile, u"Duva DI", u"KEY"), u"secret123");
     EXPECT_EQ(Log().Find(op::kWritePrivateProfileStringW)[0].result, kErrorAccessDenied);

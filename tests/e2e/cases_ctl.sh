@@ -8,7 +8,7 @@ ctl_out=""
 ctl_code=0
 # ctl ARGS...: runs the console program; its output in $ctl_out (stdout and stderr), its exit code in $ctl_code.
 ctl() {
-    ctl_out=$("$wine" "$(win_path "$work/app/AerowispCtl.exe")" "$@" 2>&1 | tr -d '\r')
+    ctl_out=$("$wine" "$(windows_path "$work/app/AerowispCtl.exe")" "$@" 2>&1 | tr -d '\r')
     ctl_code=${PIPESTATUS[0]}
 }
 # json FIELD: the field of the JSON object in $ctl_out, as Python prints it; "invalid" when it does not parse.
@@ -63,7 +63,7 @@ if started_up && check "the pipe answers" within 10000 ctl_ready; then
     check "start: exit code 0" code_is 0
     check "JSON outcome done" equals "$(json outcome)" done
     check "JSON mode ap" equals "$(json mode)" ap
-    check "the window shows AP+STA mode" wait_for_page 181
+    check "the window shows AP+STA mode" wait_for_page $IDD_AP_CONFIG_PAGE
     check "\"Current Mode\" = 1" equals "$(dword 'Current Mode')" 1
     check "the tray command's calls, in order" in_order '^ControlRequest start' '^WlanHostedNetworkInitSettings' \
         'opcode=0 .*ssid="Aerowisp E2E"' '^WlanHostedNetworkSetSecondaryKey.*key="secret-key"' \
@@ -87,7 +87,7 @@ if started_up && check "the pipe answers" within 10000 ctl_ready; then
     check "JSON with the key" equals "$(json key)" secret-key
     ctl --show-key qr
     check "the join text" out_has 'WIFI:T:WPA;S:Aerowisp E2E;P:secret-key;;'
-    ctl qr "$(win_path "$work/ctl-join.png")"
+    ctl qr "$(windows_path "$work/ctl-join.png")"
     check "qr FILE: exit code 0" code_is 0
     check "zbarimg reads the PNG's join text" equals "$(zbarimg --raw -q "$work/ctl-join.png" 2>/dev/null)" \
         'WIFI:T:WPA;S:Aerowisp E2E;P:secret-key;;'
@@ -99,7 +99,7 @@ if started_up && check "the pipe answers" within 10000 ctl_ready; then
     ctl --json stop
     check "stop: exit code 0" code_is 0
     check "JSON mode station" equals "$(json mode)" station
-    check "the window shows station mode" wait_for_page 180
+    check "the window shows station mode" wait_for_page $IDD_LINK_STATUS_PAGE
     check "\"Current Mode\" = 0" equals "$(dword 'Current Mode')" 0
     check "the tray command's stop, in order" in_order '^ControlRequest stop' '^WlanHostedNetworkStopUsing' \
         '^WlanHostedNetworkForceStop'
@@ -123,7 +123,7 @@ if started_up && check "the pipe answers" within 10000 ctl_ready; then
     ctl --json radio off
     check "radio off: exit code 0" code_is 0
     check "JSON radio off" equals "$(json radio)" off
-    check "only the radio button enabled" within 3000 eval 'read_controls; [ "$(enabled_controls)" = 1004 ]'
+    check "only the radio button enabled" within 3000 eval 'read_controls; [ "$(enabled_controls)" = "$radio_off_look" ]'
     check "\"Radio state\" = 0" equals "$(dword 'Radio state')" 0
     check "the radio button's calls" in_order '^ControlRequest radio off' '^WlanHostedNetworkStopUsing' \
         '^WlanSetInterface.*radio=off'
@@ -148,7 +148,7 @@ if started_up && check "the pipe answers" within 10000 ctl_ready; then
     check "the reason" equals "$(json message)" \
         "No network name and key are stored yet. Set them in Aerowisp's window first."
     check "no dialog is open" lacks wctl wait "Extended AP Settings" 500
-    check "still station mode" equals "$(shown_page)" 180
+    check "still station mode" equals "$(shown_page)" $IDD_LINK_STATUS_PAGE
     stop_app
     check "nothing was started" lacks_op WlanHostedNetworkStartUsing
 fi
@@ -174,12 +174,12 @@ calls_of() {
     write_ap_settings "Aerowisp E2E" "secret-key"
     start_app "$1" station.ini
     wctl wait Aerowisp 60000 >/dev/null && within 10000 ctl_ready || return 1
-    if [ "$2" = tray ]; then wctl command Aerowisp 32779; else ctl start; fi
-    wait_for_page 181 || return 1
+    if [ "$2" = tray ]; then wctl command Aerowisp $ID_SWITCH_TO_APSTA_MODE; else ctl start; fi
+    wait_for_page $IDD_AP_CONFIG_PAGE || return 1
     # The window keeps answering while sharing switches: the switch is over once the server's timer is set.
-    within 15000 grep -qP '^SetTimer\tid=104' "$journal" || return 1
-    if [ "$2" = tray ]; then wctl command Aerowisp 32788; else ctl stop; fi
-    within 15000 page_is 180 || return 1
+    within 15000 grep -qP "^SetTimer\tid=$IDT_DHCP_LAUNCH" "$journal" || return 1
+    if [ "$2" = tray ]; then wctl command Aerowisp $ID_SWITCH_TO_STA_MODE; else ctl stop; fi
+    within 15000 page_is $IDD_LINK_STATUS_PAGE || return 1
     stop_app
     grep -P '^(WlanHostedNetwork(?!QueryStatus)|WlanSetInterface|INetSharingConfiguration::(Enable|Disable)Sharing|ShellExecuteW|(Set|Kill)Timer\tid=10[0-9])' \
         "$journal" | cut -f1,2
@@ -196,7 +196,7 @@ end_case
 # to the start shows that the new program was reached.
 begin_case "start --launch starts Aerowisp and waits for its pipe"
 # To a file: the program it starts would keep a command substitution's pipe open.
-"$wine" "$(win_path "$work/app/AerowispCtl.exe")" --json start --launch >"$work/launch.out" 2>&1 </dev/null
+"$wine" "$(windows_path "$work/app/AerowispCtl.exe")" --json start --launch >"$work/launch.out" 2>&1 </dev/null
 ctl_code=$?
 ctl_out=$(tr -d '\r' <"$work/launch.out")
 check "the started program answered" equals "$(json message)" "No wireless LAN card is present."

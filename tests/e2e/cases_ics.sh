@@ -5,14 +5,14 @@ set_dword "Current Mode" 1
 write_ap_settings "Aerowisp E2E" "secret-key"
 start_app ics-apply ics-page.ini
 if started_up; then
-    wctl click Aerowisp 1003
-    check "ICS page" wait_for_page 185
-    apply_enabled() { [ "$(wctl enabled Aerowisp 1131)" = 1 ]; }
-    wctl clickrow Aerowisp 1128 1
+    wctl click Aerowisp $IDC_ICS_BUTTON
+    check "ICS page" wait_for_page $IDD_ICS_PAGE
+    apply_enabled() { [ "$(wctl enabled Aerowisp $IDC_ICS_APPLY)" = 1 ]; }
+    wctl clickrow Aerowisp $IDC_ICS_LIST 1
     check "a click on the other row enables Apply" within 3000 apply_enabled
-    check "and shows its network name" equals "$(wctl text Aerowisp 1130)" "Ethernet 2"
-    wctl click Aerowisp 1131
-    check "Apply disabled afterwards" equals "$(wctl enabled Aerowisp 1131)" 0
+    check "and shows its network name" equals "$(wctl text Aerowisp $IDC_ICS_PUBLIC)" "Ethernet 2"
+    wctl click Aerowisp $IDC_ICS_APPLY
+    check "Apply disabled afterwards" equals "$(wctl enabled Aerowisp $IDC_ICS_APPLY)" 0
     check "\"ICS CardName\" holds the chosen device" equals "$(text_value 'ICS CardName')" \
         "Intel(R) 82579LM Gigabit Network Connection"
     stop_app
@@ -29,8 +29,8 @@ begin_case "on a fresh Windows 7 AP+STA starts the sharing service, adds the fir
 write_ap_settings "Aerowisp E2E" "secret-key"
 start_app fresh-windows7 station.ini
 if started_up; then
-    wctl click Aerowisp 1005
-    check "AP configuration page" wait_for_page 181
+    wctl click Aerowisp $IDC_MODE_BUTTON
+    check "AP configuration page" wait_for_page $IDD_AP_CONFIG_PAGE
     # The DHCP server starts 6 s after the address was set.
     check "the DHCP server started" within 10000 grep -qP '^CreateProcessW\t.*DhcpServer' "$journal"
     stop_app
@@ -53,7 +53,7 @@ write_ap_settings "Aerowisp E2E" "secret-key"
 start_app ics-slow ics-slow.ini
 if started_up; then
     # The click returns once the switch is over; meanwhile the window is asked every 200 ms.
-    wctl click Aerowisp 1005 &
+    wctl click Aerowisp $IDC_MODE_BUTTON &
     clicker=$!
     probes=0
     unanswered=0

@@ -15,14 +15,14 @@ begin_case "the QR code button shows the network's join code"
 write_ap_settings 'Aero;wisp, E2E:\QR' 'secret:key;"1"'
 start_app join-code station.ini
 if started_up; then
-    wctl click Aerowisp 1005
-    check "AP configuration page" wait_for_page 181
+    wctl click Aerowisp $IDC_MODE_BUTTON
+    check "AP configuration page" wait_for_page $IDD_AP_CONFIG_PAGE
     # The click returns when the modal window closes.
-    wctl click Aerowisp 1180 &
+    wctl click Aerowisp $IDC_AP_JOIN_CODE &
     clicker=$!
     if check "the join window opens" wctl wait "$join_title" 10000; then
-        check "it shows the name" equals "$(wctl text "$join_title" 1184)" 'Aero;wisp, E2E:\QR'
-        check "it shows the key" equals "$(wctl text "$join_title" 1186)" 'secret:key;"1"'
+        check "it shows the name" equals "$(wctl text "$join_title" $IDC_JOIN_CODE_SSID)" 'Aero;wisp, E2E:\QR'
+        check "it shows the key" equals "$(wctl text "$join_title" $IDC_JOIN_CODE_KEY)" 'secret:key;"1"'
         sleep 1  # let the window finish painting
         capture_join_window "$work/join-code.png"
         check "zbarimg reads the network's join text" equals \

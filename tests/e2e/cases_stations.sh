@@ -18,8 +18,8 @@ start_app stations-leases stations.ini
 if started_up; then
     phone=$'1\t8C-3A-E3-11-22-33\tauthenticated\t192.168.139.7\tpixel-7'
     laptop=$'2\t02-00-5E-00-00-01\tauthenticated\t192.168.139.8\te2e-laptop'
-    wctl click Aerowisp 1001
-    check "association list page" wait_for_page 182
+    wctl click Aerowisp $IDC_ASSOC_LIST_BUTTON
+    check "association list page" wait_for_page $IDD_ASSOC_TBL_PAGE
     check "the scenario's phone with its lease's address and name" rows_become "$phone" 4000
     check "a balloon tells of the phone" info_balloon_becomes "pixel-7 joined Aerowisp E2E" 9000
     wctl event Aerowisp join
@@ -31,8 +31,8 @@ if started_up; then
     # A station with a damaged lease line is still listed, without an address.
     printf '%s\r\n' "192.168.139.7 bound 17672" >"$leases"
     check "a damaged lease file leaves the cells empty" rows_become $'1\t8C-3A-E3-11-22-33\tauthenticated\t\t' 3500
-    wctl click Aerowisp 1005
-    check "link status page in station mode" wait_for_page 180
+    wctl click Aerowisp $IDC_MODE_BUTTON
+    check "link status page in station mode" wait_for_page $IDD_LINK_STATUS_PAGE
     # One look of the watch in station mode: the phone's departure with the network is not told.
     sleep 3.5
     stop_app

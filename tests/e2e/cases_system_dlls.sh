@@ -7,14 +7,14 @@
 begin_case "without the WLAN service (no wlanapi.dll)"
 # An empty load order hides the DLL from this run only.
 WINEDLLOVERRIDES="$WINEDLLOVERRIDES;wlanapi=" \
-    "$wine" "$(win_path "$work/app/Aerowisp.exe")" >/dev/null 2>&1 &
+    "$wine" "$(windows_path "$work/app/Aerowisp.exe")" >/dev/null 2>&1 &
 app_pid=$!
 if check "the main window is created" wctl exists Aerowisp 60000; then
     service_missing="The Wireless LAN Service is not installed on this computer."
-    says_service_missing() { page_is 186 && read_controls 186 && [ "$(text_of 1163)" = "$service_missing" ]; }
+    says_service_missing() { page_is $IDD_ABOUT_PAGE && read_controls $IDD_ABOUT_PAGE && [ "$(text_of $IDC_ABOUT_DEVICE)" = "$service_missing" ]; }
     check "the no-card About page names the missing service" within 5000 says_service_missing
     read_controls
-    check "only 1003 (and the mode picture) enabled" equals "$(enabled_controls)" "1003 1007"
+    check "only the ICS button (and the mode picture) enabled" equals "$(enabled_controls)" "$no_card_look"
     check "the program ends when asked" stop_app
     wait "$app_pid"
     check "with exit code 0" equals "$?" 0
@@ -29,7 +29,7 @@ for name in "${planted[@]}"; do cp "$planted_dll" "$work/app/$name"; done
 WINEDLLOVERRIDES="$WINEDLLOVERRIDES;wlanapi,iphlpapi,gdiplus=n,b" start_app planted station.ini
 if started_up; then
     # GDI+ is loaded at start-up, before the main window.
-    check "the main window shows the link status page" equals "$(shown_page)" 180
+    check "the main window shows the link status page" equals "$(shown_page)" $IDD_LINK_STATUS_PAGE
     stop_app
 fi
 check "no planted DLL was loaded" equals "$(cd "$work/app" && ls -- *.loaded 2>/dev/null)" ""

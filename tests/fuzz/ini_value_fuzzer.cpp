@@ -39,12 +39,12 @@ struct Loaded {
 
 Loaded Load(aerowisp::SimMachine& machine) {
     Loaded loaded;
-    aerowisp::SerializeApSettings(machine.Settings(), kFolder, true, loaded.ssid, loaded.key);
+    aerowisp::ApSettings{machine.Settings(), kFolder, loaded.ssid, loaded.key}.Load();
     return loaded;
 }
 
 void Save(aerowisp::SimMachine& machine, std::u16string ssid, std::u16string key) {
-    Require(aerowisp::SerializeApSettings(machine.Settings(), kFolder, false, ssid, key));
+    Require(aerowisp::ApSettings{machine.Settings(), kFolder, ssid, key}.Save());
 }
 
 }  // namespace

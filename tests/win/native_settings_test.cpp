@@ -230,8 +230,8 @@ class ApSettingsFileTest : public testing::Test {
         ASSERT_TRUE(WritePrivateProfileStringW(L"Duva DI", key, value.c_str(), IniFile().c_str()));
     }
 
-    void Load() { SerializeApSettings(m_store, ProgramFolder(), true, m_ssid, m_key); }
-    void Save() { SerializeApSettings(m_store, ProgramFolder(), false, m_ssid, m_key); }
+    void Load() { ApSettings{m_store, ProgramFolder(), m_ssid, m_key}.Load(); }
+    void Save() { ApSettings{m_store, ProgramFolder(), m_ssid, m_key}.Save(); }
 
     std::wstring m_folder;
     NativeSettingsStore m_store;

@@ -47,8 +47,9 @@ void MainWindowControl::LoadTrayMenuTexts() {
 
 void MainWindowControl::LoadStoredSettings() {
     state_.chosenConnection = ReadIcsCardName(ports_.settings);
-    SerializeApSettings(ports_.settings, state_.programFolder, true, state_.hostedNetwork.desiredSsid,
-                        state_.hostedNetwork.desiredKey);
+    ApSettings{ports_.settings, state_.programFolder, state_.hostedNetwork.desiredSsid,
+               state_.hostedNetwork.desiredKey}
+        .Load();
 }
 
 // "Current Mode" holds 0 or 1 when the program wrote it; any other value starts station mode, though it

@@ -267,13 +267,12 @@ bool HostedNetworkControl::OnStartGuardTimer(TimerId id) {
 }
 
 void HostedNetworkControl::LoadApSettings() {
-    SerializeApSettings(ports_.settings, state_.programFolder, true, Settings().desiredSsid,
-                        Settings().desiredKey);
+    ApSettings{ports_.settings, state_.programFolder, Settings().desiredSsid, Settings().desiredKey}.Load();
 }
 
 void HostedNetworkControl::SaveApSettings() {
-    if (!SerializeApSettings(ports_.settings, state_.programFolder, false, Settings().desiredSsid,
-                             Settings().desiredKey)) {
+    if (!ApSettings{ports_.settings, state_.programFolder, Settings().desiredSsid, Settings().desiredKey}
+             .Save()) {
         NoteProblem(kIniSaveFailedMessage);
     }
 }

@@ -88,24 +88,24 @@ std::u16string ApSettingsIniPath(const std::u16string& programFolder) {
     return programFolder + u"\\DuvaDI.ini";
 }
 
-bool SerializeApSettings(SettingsStore& store, const std::u16string& programFolder, bool load,
-                         std::u16string& desiredSsid, std::u16string& desiredKey) {
+void ApSettings::Load() {
     const std::u16string path = ApSettingsIniPath(programFolder);
-    if (load) {
-        std::u16string ssid =
-            CapProfileValue(store.ReadProfileString(kApSettingsSection, kApSettingsSsid, path));
-        if (!ssid.empty())
-            desiredSsid = std::move(ssid);
-        std::u16string key =
-            CapProfileValue(store.ReadProfileString(kApSettingsSection, kApSettingsKey, path));
-        if (!key.empty())
-            desiredKey = std::move(key);
-        return true;
-    }
+    std::u16string storedSsid =
+        CapProfileValue(store.ReadProfileString(kApSettingsSection, kApSettingsSsid, path));
+    if (!storedSsid.empty())
+        ssid = std::move(storedSsid);
+    std::u16string storedKey =
+        CapProfileValue(store.ReadProfileString(kApSettingsSection, kApSettingsKey, path));
+    if (!storedKey.empty())
+        key = std::move(storedKey);
+}
+
+bool ApSettings::Save() const {
+    const std::u16string path = ApSettingsIniPath(programFolder);
     const bool ssidWritten =
-        store.WriteProfileString(kApSettingsSection, kApSettingsSsid, QuotedProfileValue(desiredSsid), path);
+        store.WriteProfileString(kApSettingsSection, kApSettingsSsid, QuotedProfileValue(ssid), path);
     const bool keyWritten =
-        store.WriteProfileString(kApSettingsSection, kApSettingsKey, QuotedProfileValue(desiredKey), path);
+        store.WriteProfileString(kApSettingsSection, kApSettingsKey, QuotedProfileValue(key), path);
     return ssidWritten && keyWritten;
 }
 

@@ -45,11 +45,20 @@ void WriteIcsCardName(SettingsStore& store, const std::u16string& name);
 // "%s\DuvaDI.ini" with the program folder, which already ends in a backslash.
 std::u16string ApSettingsIniPath(const std::u16string& programFolder);
 
-// Loads (load = true) or saves the hosted network's desired name and key. Loading leaves a value
-// unchanged when its entry is missing or empty; saving always writes both entries, each in double
-// quotes so that blanks and quotes at its ends survive. At most 255 characters of each value are read
-// or written, and none from its first zero on. False when a save did not write both entries.
-bool SerializeApSettings(SettingsStore& store, const std::u16string& programFolder, bool load,
-                         std::u16string& desiredSsid, std::u16string& desiredKey);
+// The hosted network's name and key as DuvaDI.ini keeps them, bound to the strings they are loaded into
+// and saved from (the main window's desired SSID and key). At most 255 characters of each value are read
+// or written, and none from its first zero on.
+struct ApSettings {
+    SettingsStore& store;
+    std::u16string programFolder;
+    std::u16string& ssid;
+    std::u16string& key;
+
+    // Leaves a value unchanged when its entry is missing or empty.
+    void Load();
+    // Always writes both entries, each in double quotes so that blanks and quotes at its ends survive.
+    // False when not both were written.
+    bool Save() const;
+};
 
 }  // namespace aerowisp

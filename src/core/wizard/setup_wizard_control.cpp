@@ -83,8 +83,7 @@ void SetupWizardControl::ApplyCreatedAccessPoint(const WizardData& data) {
     hosted.apMode = true;
     if (!WriteModeSetting(ports_.settings, kModeSelectorCurrentMode, 1, 0))
         view_.ShowMessage(view_.TextFromKey(kRegistrySaveFailedMessage));
-    if (!SerializeApSettings(ports_.settings, state_.programFolder, false, hosted.desiredSsid,
-                             hosted.desiredKey))
+    if (!ApSettings{ports_.settings, state_.programFolder, hosted.desiredSsid, hosted.desiredKey}.Save())
         view_.ShowMessage(view_.TextFromKey(kIniSaveFailedMessage));
     if (!sharing_.StartConnectionSharing()) {
         hostedNetwork_.NoteProblem(kIcsStartFailedMessage, sharing_.FailureDetail());

@@ -10,7 +10,12 @@
 namespace aerowisp {
 namespace {
 
-constexpr DWORD kCommonControlClasses = 0xFF;  // ICC_WIN95_CLASSES
+// Every class of the first common controls (ICC_WIN95_CLASSES): the pages' list views and progress bars,
+// the buttons' tooltips and the rest of that set.
+constexpr DWORD kCommonControlClasses = ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES |
+                                        ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS |
+                                        ICC_HOTKEY_CLASS | ICC_ANIMATE_CLASS;
+static_assert(kCommonControlClasses == ICC_WIN95_CLASSES);
 constexpr UINT32 kGdiplusVersion = 1;
 constexpr int kExitCode = 0;
 

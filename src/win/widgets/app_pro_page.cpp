@@ -8,14 +8,14 @@ CAppProPage::CAppProPage(int templateId)
 
 void CAppProPage::RestartPageTimer(UINT_PTR timerId, UINT periodMs) {
     KillPageTimer();
-    pageTimer_ = ::SetTimer(Handle(), timerId, periodMs, nullptr);
+    m_nPageTimer = ::SetTimer(Handle(), timerId, periodMs, nullptr);
 }
 
 void CAppProPage::KillPageTimer() {
-    if (pageTimer_ == 0)
+    if (m_nPageTimer == 0)
         return;
-    ::KillTimer(Handle(), pageTimer_);
-    pageTimer_ = 0;
+    ::KillTimer(Handle(), m_nPageTimer);
+    m_nPageTimer = 0;
 }
 
 bool CAppProPage::OnCommand(int id, int, HWND) {
@@ -46,8 +46,8 @@ bool CAppProPage::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result
             return true;
         // The page's own timer; every timer message then goes on to the default processing.
         case WM_TIMER:
-            if (pageTimer_ != 0 && wParam == pageTimer_ && requests_ != nullptr)
-                requests_->OnPageTimer(wParam);
+            if (m_nPageTimer != 0 && wParam == m_nPageTimer && m_pRequests != nullptr)
+                m_pRequests->OnPageTimer(wParam);
             return false;
         default:
             return false;

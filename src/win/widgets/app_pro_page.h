@@ -20,7 +20,7 @@ class CAppProPage : public fw::Dialog {
     explicit CAppProPage(int templateId);
 
     // Where the page's timer ticks and buttons go; given by the main window before it creates the page.
-    void UseRequests(PageRequests* requests) { requests_ = requests; }
+    void UseRequests(PageRequests* requests) { m_pRequests = requests; }
 
     // Starts the page's timer on its own window, killing a running one first.
     void RestartPageTimer(UINT_PTR timerId, UINT periodMs);
@@ -39,12 +39,12 @@ class CAppProPage : public fw::Dialog {
     // the rest on here.
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-    PageRequests* Requests() const { return requests_; }
+    PageRequests* Requests() const { return m_pRequests; }
 
   private:
     fw::Brush m_brushBk;
-    PageRequests* requests_ = nullptr;
-    UINT_PTR pageTimer_ = 0;
+    PageRequests* m_pRequests = nullptr;
+    UINT_PTR m_nPageTimer = 0;
 };
 
 }  // namespace aerowisp

@@ -28,8 +28,8 @@ fw::Font HeadingFont(HWND control, LONG height, bool bold) {
 
 CWizardSheet::CWizardSheet(WizardSession& session, const LanguageFile& language)
     : fw::WizardSheet(fw::ToWide(kWizardWindowTitle)),
-      session_(session),
-      language_(language),
+      m_session(session),
+      m_language(language),
       m_opModePage(*this),
       m_apSetPage(*this),
       m_apSecurityPage(*this),

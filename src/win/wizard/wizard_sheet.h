@@ -23,8 +23,8 @@ class CWizardSheet final : public fw::WizardSheet {
     // Runs the wizard modally; true when the user pressed Finish.
     bool Run(HWND parent);
 
-    WizardSession& Session() const { return session_; }
-    const LanguageFile& Language() const { return language_; }
+    WizardSession& Session() const { return m_session; }
+    const LanguageFile& Language() const { return m_language; }
     static int TemplateOf(WizardPage page);
 
     // The heading fonts, made by the mode page from the fonts of its two headings.
@@ -42,8 +42,8 @@ class CWizardSheet final : public fw::WizardSheet {
   private:
     void OnEraseBkgnd(HDC dc);
 
-    WizardSession& session_;
-    const LanguageFile& language_;
+    WizardSession& m_session;
+    const LanguageFile& m_language;
     CWizardOpModePage m_opModePage;
     CWizardAPSetPage m_apSetPage;
     CWizardAPSecurityPage m_apSecurityPage;
