@@ -11,7 +11,6 @@
 #include "core/app/main_window_model.h"
 #include "core/ports/main_view.h"
 #include "core/ports/tray_view.h"
-#include "core/lang/language_file.h"
 #include "fw/dialog.h"
 #include "fw/gdi.h"
 #include "fw/run_length_picture.h"
@@ -59,7 +58,6 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView, p
     void CreateContentPages() override;
     void RefreshVersionInfo(const std::u16string& cardDescription) override;
     void ShowMessage(const std::u16string& text) override;
-    std::u16string LoadLanguageString(std::u16string_view key) override;
     void RemoveTrayIcon() override;
 
     // TrayView.
@@ -135,8 +133,6 @@ class CHotlynxDlg final : public fw::Dialog, public MainView, public TrayView, p
     bool closeDeferred_ = false;
     // Menu commands that came during a transaction, carried out after it.
     std::vector<WPARAM> deferredCommands_;
-    // The language file chosen at initialisation; read afresh at every lookup.
-    LanguageFile language_;
     // Made at initialisation, once the window exists; the model runs on the window's timers.
     std::optional<NativeTimerService> windowTimers_;
     std::unique_ptr<MainWindowModel> model_;
