@@ -154,7 +154,7 @@ struct ControlHarness : test::ModelHarness {
         SetIni(u"DuvaDI", u"secret-key");
         State().cardPresent = true;
     }
-    Reply Run(Command command) { return RunControlCommand(model, view, capture, command); }
+    Reply Run(Command command) { return RunControlCommand(model, capture, command); }
     ControlCapture capture;
 };
 

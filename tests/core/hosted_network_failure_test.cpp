@@ -6,8 +6,10 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/hostednet/hosted_network_failure.h"
+#include "core/hostednet/problem_reporter.h"
 #include "core/resource.h"
 #include "sim/operations.h"
 #include "support/tray_harness.h"
@@ -199,7 +201,7 @@ TEST(FailureMessage, NamesTheCodesAndFitsTheBalloon) {
     ModelHarness h;
     const HostedNetworkFailure failure{HostedNetworkStep::kStart, kErrorInvalidState,
                                        HostedNetworkReason::kInterfaceUnavailable};
-    EXPECT_EQ(FailureMessage(h.view, failure),
+    EXPECT_EQ(FailureMessage(h.model.Texts(), failure),
               std::u16string(kStartFailedMessage.englishDefault) + u"\r\n\r\n" +
                   std::u16string(kCauseCardUnavailable.englishDefault) + u"\r\n\r\nError code: 5023/12");
     EXPECT_EQ(BalloonText(std::u16string(300, u'x')).size(), kBalloonTextMaxLength);
@@ -253,6 +255,43 @@ TEST(DisabledCommands, ChangeNothing) {
     EXPECT_TRUE(h.Hosted().apMode);
     h.trayControl.OnTrayCommand(ID_WIZARD_APSTA);
     EXPECT_EQ(h.tray.calls.back(), "RunSetupWizard");
+}
+
+// Problems noted by several controls during one operation reach the user once, together: in a message
+// box for the user's command, in one balloon for a start the program made on its own.
+TEST(ProblemReporter, TellsWhatWasNotedAllAtOnceAsTheOriginSays) {
+    const HostedNetworkFailure netsh{.step = HostedNetworkStep::kNetshKey};
+    const std::u16string ini(kIniSaveFailedMessage.englishDefault);
+    const std::u16string ics(kIcsStartFailedMessage.englishDefault);
+    struct Case {
+        SwitchOrigin origin;
+        bool noteAny;
+        std::vector<std::u16string> messages;
+        std::vector<std::u16string> balloons;
+    };
+    const Case cases[] = {
+        {SwitchOrigin::kUser, false, {}, {}},
+        {SwitchOrigin::kUser, true, {ini + u"\r\n\r\n" + ics + u"\r\n\r\nWhy\r\n\r\n" + ini}, {}},
+        {SwitchOrigin::kRestore, true, {}, {BalloonText(ini + u" " + ics + u" Why " + ini)}},
+    };
+    for (const Case& c : cases) {
+        ModelHarness h;
+        ProblemReporter problems(h.view, h.tray, h.model.Texts());
+        if (c.noteAny) {
+            problems.NoteProblem(kIniSaveFailedMessage);
+            problems.NoteProblem(kIcsStartFailedMessage, u"Why");
+            problems.NoteProblem(kIniSaveFailedMessage, u"");
+        }
+        problems.TellProblems(c.origin);
+        problems.TellProblems(c.origin);  // nothing is told twice
+        EXPECT_EQ(h.view.messages, c.messages);
+        EXPECT_EQ(h.tray.balloons, c.balloons);
+    }
+    ModelHarness h;
+    ProblemReporter problems(h.view, h.tray, h.model.Texts());
+    problems.NoteProblem(netsh);
+    problems.TellProblems(SwitchOrigin::kRestore);
+    EXPECT_EQ(h.tray.balloons, std::vector{FailureBalloon(h.model.Texts(), netsh)});
 }
 
 }  // namespace

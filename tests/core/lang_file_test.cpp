@@ -9,6 +9,7 @@
 
 #include "core/lang/language_choice.h"
 #include "core/lang/language_file.h"
+#include "core/lang/language_texts.h"
 #include "core/lang/piece_reader.h"
 #include "sim/sim_machine.h"
 #include "support/iconv_code_page.h"
@@ -124,12 +125,12 @@ TEST(LoadLanguageString, ConvertsFromMultiByteCodePages) {
     }
 }
 
-TEST(LanguageFile, WithoutAFileEveryTextIsTheEnglishDefault) {
+TEST(LanguageTexts, WithoutAFileEveryTextIsTheEnglishDefault) {
     IconvCodePage codePage("CP1252");
     MemoryFileReader files;
     const std::u16string noPath;
     for (const std::u16string* path : {&noPath, &kPath}) {
-        LanguageFile language(files, codePage, *path);
+        const LanguageTexts language(files, codePage, *path);
         for (const LanguageString& entry : kLanguageStrings) {
             EXPECT_EQ(language.TextFromKey(entry), entry.englishDefault)
                 << std::string(entry.key.begin(), entry.key.end());
@@ -139,20 +140,23 @@ TEST(LanguageFile, WithoutAFileEveryTextIsTheEnglishDefault) {
     EXPECT_EQ(files.Opened(), std::vector<std::u16string>(kLanguageStrings.size(), kPath));
 }
 
-TEST(LanguageFile, ReadsTheProcessWidePathAndTheFileAfreshAtEveryLookup) {
+// The texts the model hands out at its creation follow the language chosen later and a file changed
+// while the program runs.
+TEST(LanguageTexts, ReadsTheProcessWidePathAndTheFileAfreshAtEveryLookup) {
     IconvCodePage codePage("CP1252");
     MemoryFileReader files;
     SimMachine machine{Scenario{}};
     machine.Settings().SetValue(kInternationalKey, kCountryValue, RegistryValue::Sz(u"886"));
     files.SetFile(u"C:\\Aerowisp\\Language\\CHT.txt", "String42=Wizard one\r\n");
-    LanguageFile language(files, codePage);  // made before the path is chosen, as at start-up
+    const LanguageTexts language(files, codePage);  // made before the path is chosen, as at start-up
 
     EXPECT_EQ(language.TextFromKey(kTrayMenuWizard), u"Wizard");
     ChooseLanguageFile(machine.Settings(), u"C:\\Aerowisp\\");
     EXPECT_EQ(language.TextFromKey(kTrayMenuWizard), u"Wizard one\r\n");
     files.SetFile(u"C:\\Aerowisp\\Language\\CHT.txt", "String42=Wizard two\r\n");
     EXPECT_EQ(language.TextFromKey(kTrayMenuWizard), u"Wizard two\r\n");
-    EXPECT_EQ(files.Opened().size(), 2u);
+    EXPECT_EQ(language.ShownText(kTrayMenuWizard), u"Wizard two");
+    EXPECT_EQ(files.Opened().size(), 3u);
     SetLanguageFilePath({});
 }
 

@@ -151,12 +151,12 @@ TEST(StationWatch, BalloonsOnlyInApStaModeWithTheRadioOn) {
         SCOPED_TRACE(c.state);
         Scenario scenario = test::HarnessScenario();
         scenario.stations = {{kPhone, 0, kStationStays, c.state != "not authenticated"}};
-        ModelHarness h(scenario);
+        ModelHarness h(scenario, "GBK");  // the pattern below has Chinese letters
         RunHostedNetwork(h, {});
         h.State().radioOn = c.state != "radio off";
         h.Hosted().apMode = c.state != "station mode";
         if (!c.joinedPattern.empty())
-            h.view.languageLines[u"String172"] = c.joinedPattern;
+            h.SetLanguageFile(u"String172=" + c.joinedPattern);
         if (c.state == "failed query")
             h.machine.Failures().FailNext(op::kWlanHostedNetworkQueryStatus, kErrorInvalidState);
         h.model.OnTimer(IDT_STATION_WATCH);

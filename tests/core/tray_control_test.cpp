@@ -91,16 +91,15 @@ TEST(LanguageTexts, ALineWithOnlyItsLineEndGivesABlankEverywhere) {
         TrayHarness h;
         h.FindCard();
         if (c.line) {
-            h.view.languageLines[u"String4"] = *c.line;
-            h.view.languageLines[u"String40"] = *c.line;
-            h.view.languageLines[std::u16string(kNetshFailedMessage.key)] = *c.line;
+            h.SetLanguageFile(u"String4=" + *c.line + u"String40=" + *c.line +
+                              std::u16string(kNetshFailedMessage.key) + u"=" + *c.line);
         }
         h.State().radioOn = false;
         h.trayControl.UpdateTrayTip();
         EXPECT_EQ(h.tray.tip, c.tip);
         h.Window().LoadTrayMenuTexts();
         EXPECT_EQ(h.State().trayMenu.launch, c.menuText);
-        EXPECT_EQ(FailureMessage(h.view, {.step = HostedNetworkStep::kNetshKey}), c.failureMessage);
+        EXPECT_EQ(FailureMessage(h.model.Texts(), {.step = HostedNetworkStep::kNetshKey}), c.failureMessage);
     }
 }
 

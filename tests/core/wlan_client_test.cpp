@@ -170,7 +170,7 @@ TEST(DiscoverInterface, TellsWhenTheWlanServiceIsNotInstalled) {
 
         EXPECT_FALSE(h.State().cardPresent);
         EXPECT_EQ(h.State().wlanServiceMissing, c.missing);
-        EXPECT_EQ(AboutPageDeviceName(h.State(), h.Wlan().State(), h.view), c.deviceName);
+        EXPECT_EQ(AboutPageDeviceName(h.State(), h.Wlan().State(), h.model.Texts()), c.deviceName);
     }
 }
 

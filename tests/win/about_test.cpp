@@ -19,6 +19,7 @@
 #include "core/version.h"
 #include "fw/window.h"
 #include "native/native_code_page.h"
+#include "support/fake_page_requests.h"
 #include "support/modal_dialog.h"
 #include "support/test_window.h"
 #include "widgets/about_dlg.h"
@@ -64,6 +65,7 @@ class RecordingBrowser final : public WebBrowser {
 struct AboutPageHost {
     explicit AboutPageHost(const std::string& languageFile) {
         files.SetFile(kLanguagePath, languageFile);
+        page.UseRequests(&requests);
         page.Create(host.Handle());
     }
     HWND Item(int id) { return ::GetDlgItem(page.Handle(), id); }
@@ -71,10 +73,11 @@ struct AboutPageHost {
     test::MemoryFileReader files;
     NativeAnsiCodePage codePage;
     const std::u16string path = kLanguagePath;
-    LanguageFile language{files, codePage, path};
+    const LanguageTexts language{files, codePage, path};
+    test::FakePageRequests requests{language};
     RecordingBrowser browser;
     test::TestWindow host{L"About page test"};
-    CAboutPage page{language, browser};
+    CAboutPage page{browser};
 };
 
 TEST(CAboutPageTest, ShowsTheCardAndTheRunningProgramsVersionAndDate) {

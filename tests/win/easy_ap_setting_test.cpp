@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "core/support/memory_file_reader.h"
-#include "core/support/recording_main_view.h"
 #include "fw/wide_text.h"
 #include "hostednet/easy_ap_setting.h"
 #include "native/native_code_page.h"
@@ -52,16 +51,13 @@ struct Session {
 // Runs the dialog on this thread while `user` acts on it from another; the user must end the dialog.
 // `languageFile` is the language file's content.
 ApSettingsAnswer RunDialog(const std::function<void(HWND dialog)>& user, bool& dialogFound,
-                           const std::string& languageFile = {}, const std::u16string& ssidMessage = {}) {
-    test::RecordingMainView owner;
-    if (!ssidMessage.empty())
-        owner.languageLines[u"String20"] = ssidMessage;
+                           const std::string& languageFile = {}) {
     test::MemoryFileReader files;
     files.SetFile(kLanguageFilePath, languageFile);
     NativeAnsiCodePage codePage;
     const std::u16string path = kLanguageFilePath;
-    const LanguageFile language(files, codePage, path);
-    CEasyAPSetting dialog(owner, language, codePage);
+    const LanguageTexts language(files, codePage, path);
+    CEasyAPSetting dialog(language, codePage);
     std::thread helper([&] {
         HWND window = nullptr;
         WaitUntil([&] { return (window = FindWindowOfThisProcess(kDialogTitle)) != nullptr; });
@@ -151,7 +147,7 @@ TEST(CEasyAPSettingTest, TakesItsTextsFromTheLanguageFile) {
             PressOk(dialog, session);
             ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
         },
-        found, "1109=Name and key, please :\r\n", u"Name it, please.\r\n");
+        found, "1109=Name and key, please :\r\nString20=Name it, please.\r\n");
     ASSERT_TRUE(found);
     EXPECT_EQ(L"Name and key, please :", prompt);
     EXPECT_EQ(L"OK", okButton) << "no line for it: the template's text";

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/lang/language_file.h"
+#include "core/lang/language_texts.h"
 #include "core/lang/piece_reader.h"
 #include "lang/language_dialog.h"
 #include "native/native_file_reader.h"
@@ -132,7 +132,7 @@ TEST(ApplyLanguageToDialog, SetsTheTextOfEveryNamedControlADialogHas) {
     NativeFileReader files;
     AsciiCodePage codePage;
     const std::u16string path = language.Path();
-    const LanguageFile file(files, codePage, path);
+    const LanguageTexts file(files, codePage, path);
 
     TestDialog page({{1000, L"BUTTON", L"Link Status"},
                      {1062, L"BUTTON", L"Apply"},
@@ -164,7 +164,7 @@ TEST(ApplyLanguageToDialog, SetsTheTextOfEveryNamedControlADialogHas) {
     // Without the file nothing changes.
     const std::u16string missing = path + u".missing";
     TestDialog untouched({{1062, L"BUTTON", L"Apply"}});
-    ApplyLanguageToDialog(untouched.Window(), LanguageFile(files, codePage, missing));
+    ApplyLanguageToDialog(untouched.Window(), LanguageTexts(files, codePage, missing));
     EXPECT_EQ(untouched.Text(1062), L"Apply");
 }
 

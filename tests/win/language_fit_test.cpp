@@ -77,7 +77,7 @@ TEST(LanguageFit, EveryEnglishLabelOfThePagesFits) {
     ASSERT_FALSE(bytes.empty());
     files.SetFile(path, bytes);
     NativeAnsiCodePage codePage;
-    const LanguageFile texts(files, codePage, path);
+    const LanguageTexts texts(files, codePage, path);
     for (const int templateId : templates) {
         fw::Dialog page(templateId);
         ASSERT_TRUE(page.Create(host.Handle()));

@@ -13,13 +13,13 @@
 
 #include "core/resource.h"
 #include "core/support/memory_file_reader.h"
-#include "core/support/recording_main_view.h"
 #include "hostednet/ap_config_page.h"
 #include "fw/gdi.h"
 #include "hostednet/assoc_tbl_page.h"
 #include "hostednet/link_status_page.h"
 #include "ics/ics_page.h"
 #include "native/native_code_page.h"
+#include "support/fake_page_requests.h"
 #include "support/modal_dialog.h"
 #include "support/test_window.h"
 #include "widgets/report_list.h"
@@ -29,36 +29,13 @@ namespace {
 
 constexpr char16_t kLanguageFilePath[] = u"Language\\CHS.txt";
 
-// Records the ticks and answers Apply as told.
-struct FakeRequests final : PageRequests {
-    void OnPageTimer(TimerId id) override { ticks.push_back(id); }
-    ApConfigApplyResult OnApConfigApply(const std::u16string& ssid, const std::u16string&,
-                                        const std::u16string&) override {
-        applied.push_back(ssid);
-        return answer;
-    }
-    std::optional<JoinCode> OnApConfigJoinCode() override { return joinCode; }
-    ConnectionListClick OnConnectionListClick(const ConnectionListRow& row) override {
-        return ClickOn(row, chosenDevice);
-    }
-    bool OnConnectionListApply(const ConnectionListRow& row) override {
-        sharedRows.push_back(row);
-        return ApplyOn(row, chosenDevice) != ConnectionApply::kNothing;
-    }
-    std::u16string chosenDevice = u"Realtek PCIe GBE Family Controller";
-    std::vector<ConnectionListRow> sharedRows;
-    std::vector<TimerId> ticks;
-    std::vector<std::u16string> applied;
-    ApConfigApplyResult answer{ApInputFault::kNone, true};
-    std::optional<JoinCode> joinCode;
-};
-
 // The pages on a top-level window of the test, as the main window holds them, with a language file whose
 // texts replace some of the templates'.
 struct Pages {
     explicit Pages(const std::string& moreLines = "") {
-        files.SetFile(kLanguageFilePath, "1023=State :\r\n1038=Send (Mbps)\r\nString51=MAC\r\n" + moreLines);
-        owner.languageLines[u"String20"] = u"Bad name\r\n";
+        files.SetFile(
+            kLanguageFilePath,
+            "1023=State :\r\n1038=Send (Mbps)\r\nString20=Bad name\r\nString51=MAC\r\n" + moreLines);
         for (CAppProPage* page :
              std::initializer_list<CAppProPage*>{&linkStatus, &apConfig, &assocTbl, &ics}) {
             page->UseRequests(&requests);
@@ -72,13 +49,12 @@ struct Pages {
     test::MemoryFileReader files;
     NativeAnsiCodePage codePage;
     const std::u16string path = kLanguageFilePath;
-    const LanguageFile language{files, codePage, path};
-    test::RecordingMainView owner;
-    FakeRequests requests;
-    CLinkStatusPage linkStatus{language};
-    CAPConfigPage apConfig{owner, language};
-    CAssocTblPage assocTbl{language};
-    CICSPage ics{language};
+    const LanguageTexts language{files, codePage, path};
+    test::FakePageRequests requests{language};
+    CLinkStatusPage linkStatus;
+    CAPConfigPage apConfig;
+    CAssocTblPage assocTbl;
+    CICSPage ics;
 };
 
 TEST(LinkStatusPage, ShowsTheRefreshInItsControlsUnderTheLanguagesLabels) {

@@ -24,7 +24,7 @@ using test::FindWindowOfThisProcess;
 using test::WaitUntil;
 
 constexpr wchar_t kDialogTitle[] = L"Select a Wireless LAN card";
-constexpr char16_t kLanguageFilePath[] = u"Language\\CHS.txt";
+constexpr char16_t kLanguageTextsPath[] = u"Language\\CHS.txt";
 
 const std::vector<std::u16string> kCards = {u"Intel(R) Centrino(R) Advanced-N 6205",
                                             u"Atheros AR9285 Wireless Network Adapter",
@@ -35,10 +35,10 @@ const std::vector<std::u16string> kCards = {u"Intel(R) Centrino(R) Advanced-N 62
 std::optional<size_t> RunDialog(const std::function<void(HWND dialog)>& user, bool& dialogFound,
                                 const std::string& languageFile = {}) {
     test::MemoryFileReader files;
-    files.SetFile(kLanguageFilePath, languageFile);
+    files.SetFile(kLanguageTextsPath, languageFile);
     NativeAnsiCodePage codePage;
-    const std::u16string path = kLanguageFilePath;
-    const LanguageFile language(files, codePage, path);
+    const std::u16string path = kLanguageTextsPath;
+    const LanguageTexts language(files, codePage, path);
     CSelCardDlg dialog(language);
     dialogFound = false;
     std::thread helper([&] {

@@ -91,7 +91,7 @@ bool RunSheet(FakeHost& host, const std::function<void(HWND sheet)>& user, bool&
     NativeAnsiCodePage codePage;
     const std::u16string path = u"Language\\ENU.txt";
     files.SetFile(path, "1133=Welcome aboard\r\nString26=Name it, please.\r\n");
-    const LanguageFile language(files, codePage, path);
+    const LanguageTexts language(files, codePage, path);
     WizardSession session(WizardData{1, u"DuvaDI", u"secret-key", {}, {}}, &host, codePage);
     CWizardSheet sheet(session, language);
     std::thread helper([&] {
@@ -283,7 +283,7 @@ TEST(SetupWizardRunnerTest, CloseEndsTheRunningSheetCancelled) {
     test::MemoryFileReader files;
     NativeAnsiCodePage codePage;
     const std::u16string path = u"Language\\ENU.txt";
-    const LanguageFile language(files, codePage, path);
+    const LanguageTexts language(files, codePage, path);
     FakeHost host;
     WizardSession session(WizardData{1, u"DuvaDI", u"secret-key", {}, {}}, &host, codePage);
     SetupWizardRunner runner(language);

@@ -9,13 +9,16 @@
 
 namespace aerowisp {
 
-ContentPagesControl::ContentPagesControl(const ModelPorts& ports, MainView& view, MainWindowState& state,
-                                         HostedNetworkControl& hostedNetwork,
-                                         ConnectionSharingControl& sharing, const WlanClientState& wlanClient)
+ContentPagesControl::ContentPagesControl(const ModelPorts& ports, MainView& view, const LanguageTexts& texts,
+                                         MainWindowState& state, HostedNetworkControl& hostedNetwork,
+                                         ProblemReporter& problems, ConnectionSharingControl& sharing,
+                                         const WlanClientState& wlanClient)
     : ports_(ports),
       view_(view),
+      texts_(texts),
       state_(state),
       hostedNetwork_(hostedNetwork),
+      problems_(problems),
       sharing_(sharing),
       wlanClient_(wlanClient) {}
 
@@ -66,8 +69,8 @@ bool ContentPagesControl::OnConnectionListApply(const ConnectionListRow& row) {
             // Sharing starts again with the new public connection, which is stored for the next start.
             state_.chosenConnection = row.deviceName;
             if (!sharing_.RestartConnectionSharing()) {
-                hostedNetwork_.NoteProblem(kIcsStartFailedMessage, sharing_.FailureDetail());
-                hostedNetwork_.TellProblems(SwitchOrigin::kUser);
+                problems_.NoteProblem(kIcsStartFailedMessage, sharing_.FailureDetail());
+                problems_.TellProblems(SwitchOrigin::kUser);
             }
             return true;
     }

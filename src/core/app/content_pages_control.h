@@ -2,12 +2,14 @@
 // AP configuration page's BSSID) and the AP configuration page's Apply.
 #pragma once
 
+#include "core/lang/language_texts.h"
 #include "core/ports/main_view.h"
 #include "core/state/main_window_state.h"
 #include "core/ports/model_ports.h"
 #include "core/app/page_requests.h"
 #include "core/hostednet/association_list.h"
 #include "core/hostednet/hosted_network_control.h"
+#include "core/hostednet/problem_reporter.h"
 #include "core/hostednet/wlan_client.h"
 #include "core/ics/connection_sharing_control.h"
 
@@ -15,8 +17,9 @@ namespace aerowisp {
 
 class ContentPagesControl final : public PageRequests {
   public:
-    ContentPagesControl(const ModelPorts& ports, MainView& view, MainWindowState& state,
-                        HostedNetworkControl& hostedNetwork, ConnectionSharingControl& sharing,
+    ContentPagesControl(const ModelPorts& ports, MainView& view, const LanguageTexts& texts,
+                        MainWindowState& state, HostedNetworkControl& hostedNetwork,
+                        ProblemReporter& problems, ConnectionSharingControl& sharing,
                         const WlanClientState& wlanClient);
     ContentPagesControl(const ContentPagesControl&) = delete;
     ContentPagesControl& operator=(const ContentPagesControl&) = delete;
@@ -25,6 +28,7 @@ class ContentPagesControl final : public PageRequests {
     // in either mode and whether shown or not.
     void StartLinkStatusTimer();
 
+    const LanguageTexts& Texts() const override { return texts_; }
     void OnPageTimer(TimerId id) override;
     ApConfigApplyResult OnApConfigApply(const std::u16string& ssid, const std::u16string& key,
                                         const std::u16string& confirmation) override;
@@ -42,8 +46,10 @@ class ContentPagesControl final : public PageRequests {
 
     ModelPorts ports_;
     MainView& view_;
+    const LanguageTexts& texts_;
     MainWindowState& state_;
     HostedNetworkControl& hostedNetwork_;
+    ProblemReporter& problems_;
     ConnectionSharingControl& sharing_;
     const WlanClientState& wlanClient_;
 };

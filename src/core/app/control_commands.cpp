@@ -30,8 +30,8 @@ Reply TextReply(Outcome outcome, const std::u16string& text) {
 
 class ControlRun {
   public:
-    ControlRun(MainWindowModel& model, MainView& view, ControlCapture& capture)
-        : model_(model), view_(view), capture_(capture) {
+    ControlRun(MainWindowModel& model, ControlCapture& capture)
+        : model_(model), texts_(model.Texts()), capture_(capture) {
         capture_ = ControlCapture{};
         capture_.active = true;
     }
@@ -56,7 +56,7 @@ class ControlRun {
     Reply Exit();
 
     Reply Answer(Outcome outcome, const LanguageString& text) {
-        return TextReply(outcome, view_.ShownText(text));
+        return TextReply(outcome, texts_.ShownText(text));
     }
     // The answer with the mode and radio fields, which a command that may change them gives.
     Reply ModeAnswer(Outcome outcome, const std::u16string& text) const {
@@ -66,7 +66,7 @@ class ControlRun {
         return reply;
     }
     Reply ModeAnswer(Outcome outcome, const LanguageString& text) const {
-        return ModeAnswer(outcome, view_.ShownText(text));
+        return ModeAnswer(outcome, texts_.ShownText(text));
     }
     // Why the mode cannot change now, as the mode button and the tray menu would not offer it.
     std::optional<LanguageString> ModeSwitchRefusal() const;
@@ -75,7 +75,7 @@ class ControlRun {
     Reply Ended(bool succeeded, const LanguageString& doneText, const LanguageString& failedText);
 
     MainWindowModel& model_;
-    MainView& view_;
+    const LanguageTexts& texts_;
     ControlCapture& capture_;
 };
 
@@ -128,13 +128,13 @@ std::optional<LanguageString> ControlRun::ModeSwitchRefusal() const {
 Reply ControlRun::Ended(bool succeeded, const LanguageString& doneText, const LanguageString& failedText) {
     std::u16string text;
     if (succeeded) {
-        text = view_.ShownText(doneText);
+        text = texts_.ShownText(doneText);
         if (!capture_.messages.empty())
             text += u"\n" + capture_.messages;
     } else if (capture_.dialogDeclined) {
-        text = view_.ShownText(kControlNoApSettings);
+        text = texts_.ShownText(kControlNoApSettings);
     } else {
-        text = capture_.messages.empty() ? view_.ShownText(failedText) : capture_.messages;
+        text = capture_.messages.empty() ? texts_.ShownText(failedText) : capture_.messages;
     }
     return ModeAnswer(succeeded ? Outcome::kDone : Outcome::kFailed, text);
 }
@@ -173,7 +173,7 @@ Reply ControlRun::Radio(bool on) {
 Reply ControlRun::Stations() {
     Reply reply;
     if (!ApMode())
-        reply.message = Utf8(view_.ShownText(kControlNoStations));
+        reply.message = Utf8(texts_.ShownText(kControlNoStations));
     for (const AssociationRow& row : model_.AssociationRows()) {
         reply.stations.push_back({Utf8(row.aid), Utf8(row.macAddress), Utf8(row.authState),
                                   Utf8(row.ipAddress), Utf8(row.deviceName)});
@@ -227,14 +227,13 @@ Reply ControlRun::Exit() {
 
 }  // namespace
 
-control::Reply RunControlCommand(MainWindowModel& model, MainView& view, ControlCapture& capture,
-                                 control::Command command) {
-    ControlRun run(model, view, capture);
+control::Reply RunControlCommand(MainWindowModel& model, ControlCapture& capture, control::Command command) {
+    ControlRun run(model, capture);
     return run.Run(command);
 }
 
-control::Reply BusyControlReply(MainView& view) {
-    return TextReply(Outcome::kRefused, view.ShownText(kControlBusy));
+control::Reply BusyControlReply(const LanguageTexts& texts) {
+    return TextReply(Outcome::kRefused, texts.ShownText(kControlBusy));
 }
 
 }  // namespace aerowisp

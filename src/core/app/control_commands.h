@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/ports/main_view.h"
+#include "core/lang/language_texts.h"
 #include "core/app/main_window_model.h"
 #include "core/control/control_protocol.h"
 
@@ -25,10 +25,9 @@ struct ControlCapture {
 };
 
 // Runs `command` as the button or tray command would, with the same checks first, and says what came
-// of it. `view` gives the language texts.
-control::Reply RunControlCommand(MainWindowModel& model, MainView& view, ControlCapture& capture,
-                                 control::Command command);
+// of it.
+control::Reply RunControlCommand(MainWindowModel& model, ControlCapture& capture, control::Command command);
 // The answer to a request that comes while a sharing switch is under way: it may be asked again after.
-control::Reply BusyControlReply(MainView& view);
+control::Reply BusyControlReply(const LanguageTexts& texts);
 
 }  // namespace aerowisp

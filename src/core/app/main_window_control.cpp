@@ -25,11 +25,13 @@ std::vector<ConnectionListRow> AdapterRows(const AdapterTable& table) {
 }  // namespace
 
 MainWindowControl::MainWindowControl(const ModelPorts& ports, MainView& view, TrayView& tray,
-                                     MainWindowState& state, HostedNetworkControl& hostedNetwork,
-                                     ConnectionSharingControl& sharing, const WlanClientState& wlanClient)
+                                     const LanguageTexts& texts, MainWindowState& state,
+                                     HostedNetworkControl& hostedNetwork, ConnectionSharingControl& sharing,
+                                     const WlanClientState& wlanClient)
     : ports_(ports),
       view_(view),
       tray_(tray),
+      texts_(texts),
       state_(state),
       hostedNetwork_(hostedNetwork),
       sharing_(sharing),
@@ -37,12 +39,12 @@ MainWindowControl::MainWindowControl(const ModelPorts& ports, MainView& view, Tr
 
 void MainWindowControl::LoadTrayMenuTexts() {
     TrayMenuTexts& texts = state_.trayMenu;
-    texts.launch = view_.TextFromKey(kTrayMenuLaunch);
-    texts.toStationMode = view_.TextFromKey(kTrayMenuToStationMode);
-    texts.wizard = view_.TextFromKey(kTrayMenuWizard);
-    texts.about = view_.TextFromKey(kTrayMenuAbout);
-    texts.exit = view_.TextFromKey(kTrayMenuExit);
-    texts.toApStaMode = view_.TextFromKey(kTrayMenuToApStaMode);
+    texts.launch = texts_.TextFromKey(kTrayMenuLaunch);
+    texts.toStationMode = texts_.TextFromKey(kTrayMenuToStationMode);
+    texts.wizard = texts_.TextFromKey(kTrayMenuWizard);
+    texts.about = texts_.TextFromKey(kTrayMenuAbout);
+    texts.exit = texts_.TextFromKey(kTrayMenuExit);
+    texts.toApStaMode = texts_.TextFromKey(kTrayMenuToApStaMode);
 }
 
 void MainWindowControl::LoadStoredSettings() {
@@ -124,7 +126,7 @@ void MainWindowControl::OnIcsButton() {
         return;
     }
     view_.ShowPage(ContentPage::kAbout);
-    view_.RefreshVersionInfo(AboutPageDeviceName(state_, wlanClient_, view_));
+    view_.RefreshVersionInfo(AboutPageDeviceName(state_, wlanClient_, texts_));
 }
 
 void MainWindowControl::EnableControlsForRadio(bool radioOn) {

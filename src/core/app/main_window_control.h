@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "core/hostednet/hosted_network_control.h"
+#include "core/lang/language_texts.h"
 #include "core/ports/main_view.h"
 #include "core/state/main_window_state.h"
 #include "core/ports/model_ports.h"
@@ -17,9 +18,9 @@ namespace aerowisp {
 
 class MainWindowControl {
   public:
-    MainWindowControl(const ModelPorts& ports, MainView& view, TrayView& tray, MainWindowState& state,
-                      HostedNetworkControl& hostedNetwork, ConnectionSharingControl& sharing,
-                      const WlanClientState& wlanClient);
+    MainWindowControl(const ModelPorts& ports, MainView& view, TrayView& tray, const LanguageTexts& texts,
+                      MainWindowState& state, HostedNetworkControl& hostedNetwork,
+                      ConnectionSharingControl& sharing, const WlanClientState& wlanClient);
     MainWindowControl(const MainWindowControl&) = delete;
     MainWindowControl& operator=(const MainWindowControl&) = delete;
 
@@ -60,6 +61,7 @@ class MainWindowControl {
     ModelPorts ports_;
     MainView& view_;
     TrayView& tray_;
+    const LanguageTexts& texts_;
     MainWindowState& state_;
     HostedNetworkControl& hostedNetwork_;
     ConnectionSharingControl& sharing_;

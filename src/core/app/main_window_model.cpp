@@ -11,22 +11,24 @@ MainWindowModel::MainWindowModel(const ModelPorts& ports, MainView& view, TrayVi
     : ports_(ports),
       view_(view),
       trayView_(tray),
-      sharing_(ports, view, tray, state_),
-      hostedNetwork_(ports, view, tray, state_, sharing_),
+      texts_(ports.files, ports.codePage),
+      problems_(view, tray, texts_),
+      sharing_(ports, view, texts_, tray, state_),
+      hostedNetwork_(ports, view, problems_, state_, sharing_),
       wlanClient_(ports, view, state_, hostedNetwork_),
-      window_(ports, view, tray, state_, hostedNetwork_, sharing_, wlanClient_.State()),
-      pages_(ports, view, state_, hostedNetwork_, sharing_, wlanClient_.State()),
+      window_(ports, view, tray, texts_, state_, hostedNetwork_, sharing_, wlanClient_.State()),
+      pages_(ports, view, texts_, state_, hostedNetwork_, problems_, sharing_, wlanClient_.State()),
       callbacks_{
           .discoverInterface = [this](bool allowDialog) { DiscoverInterface(allowDialog); },
           .isSelectedCardPresent = [this](std::u16string_view card) { return IsSelectedCardPresent(card); },
           .enableControlsForRadio = [this](bool radioOn) { window_.EnableControlsForRadio(radioOn); },
           .hideMainWindow = [this] { window_.HideMainWindow(); }},
-      tray_(ports, view, tray, state_, wlanClient_.State(), hostedNetwork_),
-      stationWatch_(ports, view, tray, state_),
-      statusTimers_(ports, view, state_, hostedNetwork_, tray_, callbacks_),
+      tray_(ports, view, texts_, tray, state_, wlanClient_.State(), hostedNetwork_),
+      stationWatch_(ports, texts_, tray, state_),
+      statusTimers_(ports, view, texts_, state_, hostedNetwork_, problems_, tray_, callbacks_),
       deviceEvents_(ports, view, state_, wlanClient_.State(), hostedNetwork_, callbacks_),
-      radio_(ports, view, state_, hostedNetwork_, wlanClient_.State(), callbacks_),
-      wizard_(ports, view, tray, state_, hostedNetwork_, sharing_) {}
+      radio_(ports, view, texts_, state_, hostedNetwork_, problems_, wlanClient_.State(), callbacks_),
+      wizard_(ports, view, texts_, tray, state_, hostedNetwork_, problems_, sharing_) {}
 
 void MainWindowModel::OnInitDialog(std::u16string programFolder) {
     if (!tray_.AddTrayIcon())
@@ -41,7 +43,7 @@ void MainWindowModel::OnInitDialog(std::u16string programFolder) {
     view_.CreateContentPages();
     pages_.StartLinkStatusTimer();
     window_.ShowStartPage();
-    view_.RefreshVersionInfo(AboutPageDeviceName(state_, wlanClient_.State(), view_));
+    view_.RefreshVersionInfo(AboutPageDeviceName(state_, wlanClient_.State(), texts_));
     window_.StartInStoredMode();
     stationWatch_.Start();
 }
@@ -59,8 +61,8 @@ void MainWindowModel::OnClose() {
     view_.ClearAssociationList();
     if (state_.hostedNetwork.apMode) {
         if (MaybeFailure refused = hostedNetwork_.StopApStaNetwork())
-            hostedNetwork_.NoteProblem(*refused);
-        hostedNetwork_.TellProblems(SwitchOrigin::kUser);
+            problems_.NoteProblem(*refused);
+        problems_.TellProblems(SwitchOrigin::kUser);
     }
     wlanClient_.CloseClient();
     view_.RemoveTrayIcon();

@@ -10,6 +10,8 @@
 #include "core/app/content_pages_control.h"
 #include "core/app/device_events.h"
 #include "core/hostednet/hosted_network_control.h"
+#include "core/hostednet/problem_reporter.h"
+#include "core/lang/language_texts.h"
 #include "core/hostednet/radio_control.h"
 #include "core/ports/main_view.h"
 #include "core/app/main_window_control.h"
@@ -39,6 +41,8 @@ class MainWindowModel {
     MainWindowModel(const MainWindowModel&) = delete;
     MainWindowModel& operator=(const MainWindowModel&) = delete;
 
+    // The texts the user sees, for the controls, pages and dialogs the window makes.
+    const LanguageTexts& Texts() const { return texts_; }
     // The run-time state, for reading: the command line's status reply is made from it.
     const MainWindowState& State() const { return state_; }
     // The chosen card's name; empty without one.
@@ -117,6 +121,9 @@ class MainWindowModel {
     MainView& view_;
     TrayView& trayView_;
     MainWindowState state_;
+    LanguageTexts texts_;
+    // Shared by the controls, so what goes wrong in one operation is told once.
+    ProblemReporter problems_;
     ConnectionSharingControl sharing_;
     HostedNetworkControl hostedNetwork_;
     WlanClient wlanClient_;

@@ -1,7 +1,7 @@
-// What the content pages ask of the main window's model: the ticks of their own timers, their Apply
-// buttons and the network's join code. A page holds only this; what it is to show comes back through the
-// MainView. Implementations: ContentPagesControl (core/app), which the model hands to the pages at their
-// creation.
+// What the content pages ask of the main window's model: the texts they show, the ticks of their own
+// timers, their Apply buttons and the network's join code. A page holds only this; what it is to show comes
+// back through the MainView. Implementations: ContentPagesControl (core/app), which the model hands to the
+// pages at their creation.
 #pragma once
 
 #include <optional>
@@ -10,6 +10,7 @@
 #include "core/hostednet/ap_input_rules.h"
 #include "core/hostednet/join_code.h"
 #include "core/ics/connection_list.h"
+#include "core/lang/language_texts.h"
 #include "core/platform/timer_service.h"
 
 namespace aerowisp {
@@ -24,6 +25,9 @@ struct ApConfigApplyResult {
 class PageRequests {
   public:
     virtual ~PageRequests() = default;
+
+    // The language's texts, for the page's controls and the messages and dialogs it shows.
+    virtual const LanguageTexts& Texts() const = 0;
 
     // A tick of a page's own timer: 101 (link status), 105 (association list) or 106 (AP configuration).
     virtual void OnPageTimer(TimerId id) = 0;

@@ -36,9 +36,9 @@ std::u16string Listed(const std::vector<std::u16string>& names, size_t room) {
 
 }  // namespace
 
-StationWatch::StationWatch(const ModelPorts& ports, MainView& view, TrayView& tray,
+StationWatch::StationWatch(const ModelPorts& ports, const LanguageTexts& texts, TrayView& tray,
                            const MainWindowState& state)
-    : ports_(ports), view_(view), tray_(tray), state_(state) {}
+    : ports_(ports), texts_(texts), tray_(tray), state_(state) {}
 
 void StationWatch::Start() {
     timer_ = ports_.timers.SetTimer(IDT_STATION_WATCH, kStationWatchPeriodMs);
@@ -83,8 +83,8 @@ void StationWatch::Look() {
 // left, each at least half of it when both need more.
 std::u16string StationWatch::NoticeText(const StationNotice& notice) {
     const std::u16string& ssid = state_.hostedNetwork.desiredSsid;
-    const std::u16string joinedPattern = view_.ShownText(kStationsJoinedNotice);
-    const std::u16string leftPattern = view_.ShownText(kStationsLeftNotice);
+    const std::u16string joinedPattern = texts_.ShownText(kStationsJoinedNotice);
+    const std::u16string leftPattern = texts_.ShownText(kStationsLeftNotice);
     const bool both = !notice.joined.empty() && !notice.left.empty();
     size_t fixed = both ? 1 : 0;
     if (!notice.joined.empty())

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "core/ports/main_view.h"
+#include "core/lang/language_texts.h"
 #include "core/state/main_window_state.h"
 #include "core/ports/model_ports.h"
 #include "core/ports/tray_view.h"
@@ -15,7 +15,8 @@ namespace aerowisp {
 
 class StationWatch {
   public:
-    StationWatch(const ModelPorts& ports, MainView& view, TrayView& tray, const MainWindowState& state);
+    StationWatch(const ModelPorts& ports, const LanguageTexts& texts, TrayView& tray,
+                 const MainWindowState& state);
     StationWatch(const StationWatch&) = delete;
     StationWatch& operator=(const StationWatch&) = delete;
 
@@ -29,7 +30,7 @@ class StationWatch {
     std::u16string NoticeText(const StationNotice& notice);
 
     ModelPorts ports_;
-    MainView& view_;
+    const LanguageTexts& texts_;
     TrayView& tray_;
     const MainWindowState& state_;
     TimerId timer_ = 0;

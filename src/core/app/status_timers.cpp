@@ -21,13 +21,15 @@ bool Holds(TimerId held, TimerId id) {
 
 }  // namespace
 
-StatusTimers::StatusTimers(const ModelPorts& ports, MainView& view, MainWindowState& state,
-                           HostedNetworkControl& hostedNetwork, TrayControl& tray,
-                           const MainWindowCallbacks& callbacks)
+StatusTimers::StatusTimers(const ModelPorts& ports, MainView& view, const LanguageTexts& texts,
+                           MainWindowState& state, HostedNetworkControl& hostedNetwork,
+                           ProblemReporter& problems, TrayControl& tray, const MainWindowCallbacks& callbacks)
     : ports_(ports),
       view_(view),
+      texts_(texts),
       state_(state),
       hostedNetwork_(hostedNetwork),
+      problems_(problems),
       tray_(tray),
       callbacks_(callbacks) {}
 
@@ -87,11 +89,11 @@ void StatusTimers::OnDhcpLaunchTimer() {
     // The switch that set the timer is long over, so the notification area says it. Without the rule the
     // server still starts: the firewall may be off, or another rule may let the stations through.
     if (const uint32_t error = EnsureDhcpServerRule(ports_.firewall, state_.programFolder))
-        hostedNetwork_.NoteProblem(kFirewallRuleFailedMessage, HresultCodeText(view_, error));
+        problems_.NoteProblem(kFirewallRuleFailedMessage, HresultCodeText(texts_, error));
     state_.dhcpServer = StartDhcpServer(ports_.processes, state_.programFolder);
     if (!state_.dhcpServer)
-        hostedNetwork_.NoteProblem(kDhcpServerStartFailedMessage);
-    hostedNetwork_.TellProblems(SwitchOrigin::kRestore);
+        problems_.NoteProblem(kDhcpServerStartFailedMessage);
+    problems_.TellProblems(SwitchOrigin::kRestore);
 }
 
 // A server closed by the program ends quietly; one that gave up on its port says why it stopped.
@@ -103,8 +105,8 @@ void StatusTimers::WatchDhcpServer() {
         return;
     state_.dhcpServer.reset();
     if (*exitCode == kDhcpServerPortBusyExitCode) {
-        hostedNetwork_.NoteProblem(kDhcpServerPortBusyMessage);
-        hostedNetwork_.TellProblems(SwitchOrigin::kRestore);
+        problems_.NoteProblem(kDhcpServerPortBusyMessage);
+        problems_.TellProblems(SwitchOrigin::kRestore);
     }
 }
 

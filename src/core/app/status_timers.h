@@ -6,6 +6,8 @@
 #include <cstdint>
 
 #include "core/hostednet/hosted_network_control.h"
+#include "core/hostednet/problem_reporter.h"
+#include "core/lang/language_texts.h"
 #include "core/ports/main_view.h"
 #include "core/ports/main_window_callbacks.h"
 #include "core/state/main_window_state.h"
@@ -19,8 +21,8 @@ inline constexpr int kTrayReaddTicks = 3;
 
 class StatusTimers {
   public:
-    StatusTimers(const ModelPorts& ports, MainView& view, MainWindowState& state,
-                 HostedNetworkControl& hostedNetwork, TrayControl& tray,
+    StatusTimers(const ModelPorts& ports, MainView& view, const LanguageTexts& texts, MainWindowState& state,
+                 HostedNetworkControl& hostedNetwork, ProblemReporter& problems, TrayControl& tray,
                  const MainWindowCallbacks& callbacks);
     StatusTimers(const StatusTimers&) = delete;
     StatusTimers& operator=(const StatusTimers&) = delete;
@@ -39,8 +41,10 @@ class StatusTimers {
 
     ModelPorts ports_;
     MainView& view_;
+    const LanguageTexts& texts_;
     MainWindowState& state_;
     HostedNetworkControl& hostedNetwork_;
+    ProblemReporter& problems_;
     TrayControl& tray_;
     const MainWindowCallbacks& callbacks_;
 };

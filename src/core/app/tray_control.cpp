@@ -58,10 +58,12 @@ std::u16string TrayTipText(std::u16string_view text) {
     return CutWithoutSplittingPairs(text, kTrayTipMaxLength);
 }
 
-TrayControl::TrayControl(const ModelPorts& ports, MainView& view, TrayView& tray, MainWindowState& state,
-                         const WlanClientState& wlanClient, HostedNetworkControl& hostedNetwork)
+TrayControl::TrayControl(const ModelPorts& ports, MainView& view, const LanguageTexts& texts, TrayView& tray,
+                         MainWindowState& state, const WlanClientState& wlanClient,
+                         HostedNetworkControl& hostedNetwork)
     : ports_(ports),
       view_(view),
+      texts_(texts),
       tray_(tray),
       state_(state),
       wlanClient_(wlanClient),
@@ -84,11 +86,11 @@ void TrayControl::SetTrayTip(std::u16string_view text) {
 void TrayControl::UpdateTrayTip() {
     std::u16string tip;
     if (!state_.cardPresent) {
-        tip = view_.ShownText(kNoCardTrayTip);
+        tip = texts_.ShownText(kNoCardTrayTip);
         if (state_.wlanServiceMissing)
-            tip += u"\n" + view_.ShownText(kWlanServiceMissingNotice);
+            tip += u"\n" + texts_.ShownText(kWlanServiceMissingNotice);
     } else if (!state_.radioOn) {
-        tip = view_.ShownText(kRadioOffTrayTip);
+        tip = texts_.ShownText(kRadioOffTrayTip);
     } else if (state_.hostedNetwork.apMode) {
         tip = std::u16string(kApModeLabel) + u" : " + state_.hostedNetwork.desiredSsid;
     } else if (!StationTip(tip)) {
@@ -109,7 +111,7 @@ bool TrayControl::StationTip(std::u16string& tip) {
         interfaceState.dataSize != sizeof(uint32_t))
         return false;
     if (interfaceState.value != static_cast<uint32_t>(WlanInterfaceState::kConnected)) {
-        tip = view_.ShownText(kDisconnectedTrayTip);
+        tip = texts_.ShownText(kDisconnectedTrayTip);
         return true;
     }
     WlanInterfaceQueryResult connection;
@@ -117,7 +119,7 @@ bool TrayControl::StationTip(std::u16string& tip) {
                                    connection) != kWlanSuccess)
         return false;
     tip = u" SSID : " + SsidText(connection.connection.ssid, ports_.codePage) + u" \n " +
-          view_.ShownText(kConnectedStatusLine) + u" ";
+          texts_.ShownText(kConnectedStatusLine) + u" ";
     return true;
 }
 

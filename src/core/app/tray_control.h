@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/hostednet/hosted_network_control.h"
+#include "core/lang/language_texts.h"
 #include "core/ports/main_view.h"
 #include "core/state/main_window_state.h"
 #include "core/ports/model_ports.h"
@@ -46,8 +47,9 @@ std::u16string TrayTipText(std::u16string_view text);
 
 class TrayControl {
   public:
-    TrayControl(const ModelPorts& ports, MainView& view, TrayView& tray, MainWindowState& state,
-                const WlanClientState& wlanClient, HostedNetworkControl& hostedNetwork);
+    TrayControl(const ModelPorts& ports, MainView& view, const LanguageTexts& texts, TrayView& tray,
+                MainWindowState& state, const WlanClientState& wlanClient,
+                HostedNetworkControl& hostedNetwork);
     TrayControl(const TrayControl&) = delete;
     TrayControl& operator=(const TrayControl&) = delete;
 
@@ -81,6 +83,7 @@ class TrayControl {
 
     ModelPorts ports_;
     MainView& view_;
+    const LanguageTexts& texts_;
     TrayView& tray_;
     MainWindowState& state_;
     const WlanClientState& wlanClient_;

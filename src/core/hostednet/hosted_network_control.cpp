@@ -14,9 +14,9 @@
 
 namespace aerowisp {
 
-HostedNetworkControl::HostedNetworkControl(const ModelPorts& ports, MainView& view, TrayView& tray,
+HostedNetworkControl::HostedNetworkControl(const ModelPorts& ports, MainView& view, ProblemReporter& problems,
                                            MainWindowState& state, ConnectionSharingControl& sharing)
-    : ports_(ports), view_(view), tray_(tray), state_(state), sharing_(sharing) {}
+    : ports_(ports), view_(view), problems_(problems), state_(state), sharing_(sharing) {}
 
 MaybeFailure HostedNetworkControl::PushSsid(const std::u16string& ssid) {
     HostedNetworkReason reason = HostedNetworkReason::kSuccess;
@@ -125,10 +125,10 @@ bool HostedNetworkControl::SwitchToApStaMode(SwitchOrigin origin) {
     SaveApSettings();
     ports_.wlan.HostedNetworkInitSettings(state_.wlanHandle, nullptr);
     if (MaybeFailure refused = StartHostedNetwork(StartFallback::kForceStart)) {
-        NoteProblem(*refused);
+        problems_.NoteProblem(*refused);
         ShowStationMode();
         switching_ = false;
-        TellProblems(origin);
+        problems_.TellProblems(origin);
         return false;
     }
     WriteCurrentMode(true);
@@ -139,7 +139,7 @@ bool HostedNetworkControl::SwitchToApStaMode(SwitchOrigin origin) {
     StartSharingChosenConnection();
     view_.EnableButton(IDC_MODE_BUTTON, true);
     switching_ = false;
-    TellProblems(origin);
+    problems_.TellProblems(origin);
     return true;
 }
 
@@ -147,14 +147,14 @@ void HostedNetworkControl::SwitchToStationMode() {
     switching_ = true;
     LeaveApStaMode();
     if (MaybeFailure refused = StopHostedNetwork()) {
-        NoteProblem(*refused);
+        problems_.NoteProblem(*refused);
         view_.EnableButton(IDC_MODE_BUTTON, true);
     } else {
         WriteCurrentMode(false);
         ShowStationMode();
     }
     switching_ = false;
-    TellProblems(SwitchOrigin::kUser);
+    problems_.TellProblems(SwitchOrigin::kUser);
 }
 
 bool HostedNetworkControl::ApplyApConfig(const std::u16string& ssid, const std::u16string& key) {
@@ -167,7 +167,7 @@ bool HostedNetworkControl::ApplyApConfig(const std::u16string& ssid, const std::
         StopHostedNetwork();
         if (MaybeFailure refused = StartHostedNetwork(StartFallback::kNone)) {
             // A name or key the service refused is not kept; one it took is, for the next start.
-            NoteProblem(*refused);
+            problems_.NoteProblem(*refused);
             if (refused->step == HostedNetworkStep::kStart) {
                 SaveApSettings();
             } else {
@@ -176,14 +176,14 @@ bool HostedNetworkControl::ApplyApConfig(const std::u16string& ssid, const std::
             }
             LeaveApStaMode();
             ShowStationMode();
-            TellProblems(SwitchOrigin::kUser);
+            problems_.TellProblems(SwitchOrigin::kUser);
             return false;
         }
         SaveApSettings();
     } else if (key != Settings().desiredKey) {
         // A refused key leaves the running network with the key it has.
         if (MaybeFailure refused = PushKey(key)) {
-            NoteProblem(*refused);
+            problems_.NoteProblem(*refused);
             accepted = false;
         } else {
             Settings().desiredKey = key;
@@ -192,7 +192,7 @@ bool HostedNetworkControl::ApplyApConfig(const std::u16string& ssid, const std::
     }
     WriteCurrentMode(true);
     Settings().apMode = true;
-    TellProblems(SwitchOrigin::kUser);
+    problems_.TellProblems(SwitchOrigin::kUser);
     return accepted;
 }
 
@@ -208,14 +208,14 @@ bool HostedNetworkControl::ApplyWizardNetwork() {
         Settings().wizardStart = true;
         ports_.wlan.HostedNetworkInitSettings(state_.wlanHandle, nullptr);
         if (MaybeFailure refused = StartHostedNetwork(StartFallback::kNone)) {
-            NoteProblem(*refused);
+            problems_.NoteProblem(*refused);
             Settings().wizardStart = false;
             applied = false;
         }
     } else if (Settings().desiredSsid != Settings().appliedSsid) {
         StopHostedNetwork();
         if (MaybeFailure refused = StartHostedNetwork(StartFallback::kNone)) {
-            NoteProblem(*refused);
+            problems_.NoteProblem(*refused);
             if (apMode) {
                 LeaveApStaMode();
                 ShowStationMode();
@@ -232,7 +232,7 @@ bool HostedNetworkControl::ApplyWizardNetwork() {
         if (Settings().desiredKey != Settings().appliedKey) {
             // The running network keeps the key it has, and so does the program.
             if (MaybeFailure refused = PushKey(Settings().desiredKey)) {
-                NoteProblem(*refused);
+                problems_.NoteProblem(*refused);
                 Settings().desiredKey = Settings().appliedKey;
                 applied = false;
             }
@@ -241,7 +241,7 @@ bool HostedNetworkControl::ApplyWizardNetwork() {
             WriteCurrentMode(true);
     }
     sharing_.ScanAdapters();
-    TellProblems(SwitchOrigin::kUser);
+    problems_.TellProblems(SwitchOrigin::kUser);
     return applied;
 }
 
@@ -273,13 +273,13 @@ void HostedNetworkControl::LoadApSettings() {
 void HostedNetworkControl::SaveApSettings() {
     if (!ApSettings{ports_.settings, state_.programFolder, Settings().desiredSsid, Settings().desiredKey}
              .Save()) {
-        NoteProblem(kIniSaveFailedMessage);
+        problems_.NoteProblem(kIniSaveFailedMessage);
     }
 }
 
 void HostedNetworkControl::WriteCurrentMode(bool apMode) {
     if (!WriteModeSetting(ports_.settings, kModeSelectorCurrentMode, apMode ? 1 : 0, 0))
-        NoteProblem(kRegistrySaveFailedMessage);
+        problems_.NoteProblem(kRegistrySaveFailedMessage);
 }
 
 // DuvaDI.ini is edited by hand as well, so what it holds is only used when it passes the rules typed
@@ -311,7 +311,7 @@ void HostedNetworkControl::LeaveApStaMode() {
 void HostedNetworkControl::CloseApStaServices() {
     CloseDhcpServer(ports_.processes, state_.programFolder);
     if (!sharing_.StopConnectionSharing())
-        NoteProblem(kIcsStopFailedMessage);
+        problems_.NoteProblem(kIcsStopFailedMessage);
 }
 
 void HostedNetworkControl::ShowStationMode() {
@@ -319,34 +319,6 @@ void HostedNetworkControl::ShowStationMode() {
     Settings().apMode = false;
     view_.EnableButton(IDC_MODE_BUTTON, true);
     ApplyLook(ModeLook::kStation);
-}
-
-// The user, who is at the window, reads a message box; a start made on the program's own account must not
-// block it (at start-up nothing is shown yet), so the icon shows a balloon.
-void HostedNetworkControl::TellProblems(SwitchOrigin origin) {
-    if (problems_.empty())
-        return;
-    std::u16string text;
-    for (const Problem& problem : problems_) {
-        std::u16string part;
-        if (problem.failure) {
-            part = origin == SwitchOrigin::kUser ? FailureMessage(view_, *problem.failure)
-                                                 : FailureBalloon(view_, *problem.failure);
-        } else {
-            part = view_.ShownText(*problem.headline);
-            if (!problem.detail.empty())
-                part += (origin == SwitchOrigin::kUser ? u"\r\n\r\n" : u" ") + problem.detail;
-        }
-        if (!text.empty())
-            text += origin == SwitchOrigin::kUser ? u"\r\n\r\n" : u" ";
-        text += part;
-    }
-    problems_.clear();
-    if (origin == SwitchOrigin::kUser) {
-        view_.ShowMessage(text);
-    } else {
-        tray_.ShowBalloon(ID_TRAY_ICON, kMainWindowTitle, BalloonText(text));
-    }
 }
 
 // The stored choice stands when the table still has that device; otherwise the connection the routing
@@ -363,7 +335,7 @@ void HostedNetworkControl::StartSharingChosenConnection() {
     if (state_.chosenConnection.empty() || !listed)
         state_.chosenConnection = rows[InternetConnectionRow(ports_.adapters, rows)].deviceName;
     if (!sharing_.StartConnectionSharing())
-        NoteProblem(kIcsStartFailedMessage, sharing_.FailureDetail());
+        problems_.NoteProblem(kIcsStartFailedMessage, sharing_.FailureDetail());
 }
 
 }  // namespace aerowisp

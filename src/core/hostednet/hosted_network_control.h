@@ -4,14 +4,13 @@
 
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "core/looks/control_looks.h"
 #include "core/ports/main_view.h"
 #include "core/state/main_window_state.h"
 #include "core/ports/model_ports.h"
-#include "core/ports/tray_view.h"
 #include "core/hostednet/hosted_network_failure.h"
+#include "core/hostednet/problem_reporter.h"
 #include "core/ics/connection_sharing_control.h"
 
 namespace aerowisp {
@@ -20,18 +19,13 @@ namespace aerowisp {
 // the network on; the applies of a new name keep the service's answer.
 enum class StartFallback { kNone, kForceStart };
 
-// Who asked for a start: the user, who is told of a failure in a message box, or the program restoring
-// the stored AP+STA mode on its own (at start-up, after a resume or with the radio back on), which says
-// it in a balloon at the notification-area icon.
-enum class SwitchOrigin { kUser, kRestore };
-
 // Nothing when the service did what was asked.
 using MaybeFailure = std::optional<HostedNetworkFailure>;
 
 class HostedNetworkControl {
   public:
-    HostedNetworkControl(const ModelPorts& ports, MainView& view, TrayView& tray, MainWindowState& state,
-                         ConnectionSharingControl& sharing);
+    HostedNetworkControl(const ModelPorts& ports, MainView& view, ProblemReporter& problems,
+                         MainWindowState& state, ConnectionSharingControl& sharing);
     HostedNetworkControl(const HostedNetworkControl&) = delete;
     HostedNetworkControl& operator=(const HostedNetworkControl&) = delete;
 
@@ -82,24 +76,7 @@ class HostedNetworkControl {
     // Timer 108's tick ends the start guard; false when `id` is not the guard timer.
     bool OnStartGuardTimer(TimerId id);
 
-    // A problem of the operation under way, told with the others at its end.
-    void NoteProblem(const LanguageString& headline) { problems_.push_back({&headline, std::nullopt, {}}); }
-    // The same with why, already in the user's words (empty: the headline alone).
-    void NoteProblem(const LanguageString& headline, std::u16string detail) {
-        problems_.push_back({&headline, std::nullopt, std::move(detail)});
-    }
-    void NoteProblem(const HostedNetworkFailure& failure) { problems_.push_back({nullptr, failure, {}}); }
-    // Tells the problems noted since the last time, all together, as `origin` says.
-    void TellProblems(SwitchOrigin origin);
-
   private:
-    // One problem to tell the user: a refused step, or a setting that could not be saved.
-    struct Problem {
-        const LanguageString* headline = nullptr;
-        MaybeFailure failure;
-        std::u16string detail;
-    };
-
     HostedNetworkSettings& Settings() { return state_.hostedNetwork; }
     const HostedNetworkSettings& Settings() const { return state_.hostedNetwork; }
     void LoadApSettings();
@@ -115,10 +92,9 @@ class HostedNetworkControl {
 
     ModelPorts ports_;
     MainView& view_;
-    TrayView& tray_;
+    ProblemReporter& problems_;
     MainWindowState& state_;
     ConnectionSharingControl& sharing_;
-    std::vector<Problem> problems_;
     bool switching_ = false;
 };
 

@@ -66,11 +66,11 @@ constexpr ErrorCause kErrorCauses[] = {
     {kErrorNotFound, &kCauseCardUnavailable},
 };
 
-std::u16string CodeLine(MainView& view, const HostedNetworkFailure& failure) {
+std::u16string CodeLine(const LanguageTexts& texts, const HostedNetworkFailure& failure) {
     std::u16string code = DecimalText(failure.error);
     if (failure.reason != HostedNetworkReason::kSuccess)
         code.append(u"/").append(DecimalText(static_cast<uint32_t>(failure.reason)));
-    return FailureCodeText(view, code);
+    return FailureCodeText(texts, code);
 }
 
 }  // namespace
@@ -103,27 +103,27 @@ const LanguageString& FailureHeadline(HostedNetworkStep step, bool restoring) {
 }
 
 // netsh.exe gives no code: its headline says all there is.
-std::u16string FailureMessage(MainView& view, const HostedNetworkFailure& failure) {
-    std::u16string text = view.ShownText(FailureHeadline(failure.step, false));
+std::u16string FailureMessage(const LanguageTexts& texts, const HostedNetworkFailure& failure) {
+    std::u16string text = texts.ShownText(FailureHeadline(failure.step, false));
     if (failure.step == HostedNetworkStep::kNetshKey)
         return text;
-    return text + u"\r\n\r\n" + view.ShownText(FailureCause(failure.error, failure.reason)) + u"\r\n\r\n" +
-           CodeLine(view, failure);
+    return text + u"\r\n\r\n" + texts.ShownText(FailureCause(failure.error, failure.reason)) + u"\r\n\r\n" +
+           CodeLine(texts, failure);
 }
 
-std::u16string FailureCodeText(MainView& view, std::u16string_view code) {
-    return view.ShownText(kFailureCodeLabel).append(u" ").append(code);
+std::u16string FailureCodeText(const LanguageTexts& texts, std::u16string_view code) {
+    return texts.ShownText(kFailureCodeLabel).append(u" ").append(code);
 }
 
 std::u16string BalloonText(std::u16string_view text) {
     return CutWithoutSplittingPairs(text, kBalloonTextMaxLength);
 }
 
-std::u16string FailureBalloon(MainView& view, const HostedNetworkFailure& failure) {
-    std::u16string text = view.ShownText(FailureHeadline(failure.step, true));
+std::u16string FailureBalloon(const LanguageTexts& texts, const HostedNetworkFailure& failure) {
+    std::u16string text = texts.ShownText(FailureHeadline(failure.step, true));
     if (failure.step == HostedNetworkStep::kNetshKey)
         return text;
-    return text + u" " + view.ShownText(FailureCause(failure.error, failure.reason));
+    return text + u" " + texts.ShownText(FailureCause(failure.error, failure.reason));
 }
 
 }  // namespace aerowisp

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/ports/main_view.h"
+#include "core/lang/language_texts.h"
 #include "core/lang/language_strings.h"
 #include "core/platform/wlan_types.h"
 
@@ -43,12 +43,12 @@ const LanguageString& FailureCause(WlanResult error, HostedNetworkReason reason)
 const LanguageString& FailureHeadline(HostedNetworkStep step, bool restoring);
 
 // For a message box: the headline, the cause and the codes on lines of their own.
-std::u16string FailureMessage(MainView& view, const HostedNetworkFailure& failure);
+std::u16string FailureMessage(const LanguageTexts& texts, const HostedNetworkFailure& failure);
 // For a balloon at the notification-area icon: the headline and the cause on one line.
-std::u16string FailureBalloon(MainView& view, const HostedNetworkFailure& failure);
+std::u16string FailureBalloon(const LanguageTexts& texts, const HostedNetworkFailure& failure);
 
 // "Error code: 1168" with the language file's label and `code` as given.
-std::u16string FailureCodeText(MainView& view, std::u16string_view code);
+std::u16string FailureCodeText(const LanguageTexts& texts, std::u16string_view code);
 
 // szInfo holds 256 characters with its terminator.
 inline constexpr size_t kBalloonTextMaxLength = 255;

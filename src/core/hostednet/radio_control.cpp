@@ -18,13 +18,16 @@ Dot11RadioState RadioStateFor(bool on) {
 
 }  // namespace
 
-RadioControl::RadioControl(const ModelPorts& ports, MainView& view, MainWindowState& state,
-                           HostedNetworkControl& hostedNetwork, const WlanClientState& wlanClient,
+RadioControl::RadioControl(const ModelPorts& ports, MainView& view, const LanguageTexts& texts,
+                           MainWindowState& state, HostedNetworkControl& hostedNetwork,
+                           ProblemReporter& problems, const WlanClientState& wlanClient,
                            const MainWindowCallbacks& callbacks)
     : ports_(ports),
       view_(view),
+      texts_(texts),
       state_(state),
       hostedNetwork_(hostedNetwork),
+      problems_(problems),
       wlanClient_(wlanClient),
       callbacks_(callbacks) {}
 
@@ -73,12 +76,12 @@ void RadioControl::OnRadioButton() {
         view_.ShowPage(ContentPage::kAbout);
     ShowRadioState();
     if (!WriteModeSetting(ports_.settings, kModeSelectorRadioState, 0, turningOn ? 1 : 0))
-        hostedNetwork_.NoteProblem(kRadioStateSaveFailedMessage);
+        problems_.NoteProblem(kRadioStateSaveFailedMessage);
     if (turningOn && state_.resumeApMode)
         state_.radioOnStartTimer = ports_.timers.SetTimer(IDT_RADIO_ON_START, kRadioOnStartPeriodMs);
     if (!modeSaved)
-        hostedNetwork_.NoteProblem(kRegistrySaveFailedMessage);
-    hostedNetwork_.TellProblems(SwitchOrigin::kUser);
+        problems_.NoteProblem(kRegistrySaveFailedMessage);
+    problems_.TellProblems(SwitchOrigin::kUser);
 }
 
 // The AP mode flag is kept: it says whether the network comes back with the radio.
@@ -113,7 +116,7 @@ void RadioControl::ReportFailure(const Guid& card, bool turningOn) {
     const LanguageString& message = !turningOn                ? kRadioOffFailedMessage
                                     : HardwareSwitchOff(card) ? kHardwareRadioOffMessage
                                                               : kRadioOnFailedMessage;
-    view_.ShowMessage(view_.ShownText(message));
+    view_.ShowMessage(texts_.ShownText(message));
 }
 
 void RadioControl::ShowRadioState() {

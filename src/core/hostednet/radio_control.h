@@ -4,20 +4,22 @@
 
 #include <cstdint>
 
+#include "core/lang/language_texts.h"
 #include "core/ports/main_view.h"
 #include "core/ports/main_window_callbacks.h"
 #include "core/state/main_window_state.h"
 #include "core/ports/model_ports.h"
 #include "core/hostednet/hosted_network_control.h"
+#include "core/hostednet/problem_reporter.h"
 #include "core/hostednet/wlan_client.h"
 
 namespace aerowisp {
 
 class RadioControl {
   public:
-    RadioControl(const ModelPorts& ports, MainView& view, MainWindowState& state,
-                 HostedNetworkControl& hostedNetwork, const WlanClientState& wlanClient,
-                 const MainWindowCallbacks& callbacks);
+    RadioControl(const ModelPorts& ports, MainView& view, const LanguageTexts& texts, MainWindowState& state,
+                 HostedNetworkControl& hostedNetwork, ProblemReporter& problems,
+                 const WlanClientState& wlanClient, const MainWindowCallbacks& callbacks);
     RadioControl(const RadioControl&) = delete;
     RadioControl& operator=(const RadioControl&) = delete;
 
@@ -38,8 +40,10 @@ class RadioControl {
 
     ModelPorts ports_;
     MainView& view_;
+    const LanguageTexts& texts_;
     MainWindowState& state_;
     HostedNetworkControl& hostedNetwork_;
+    ProblemReporter& problems_;
     const WlanClientState& wlanClient_;
     const MainWindowCallbacks& callbacks_;
 };

@@ -70,9 +70,9 @@ bool WlanClient::IsSelectedCardPresent(std::u16string_view description) {
 }
 
 std::u16string AboutPageDeviceName(const MainWindowState& state, const WlanClientState& client,
-                                   MainView& view) {
+                                   const LanguageTexts& texts) {
     if (state.wlanServiceMissing && client.cardDescription.empty())
-        return view.ShownText(kWlanServiceMissingNotice);
+        return texts.ShownText(kWlanServiceMissingNotice);
     return client.cardDescription;
 }
 

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/hostednet/hosted_network_control.h"
+#include "core/lang/language_texts.h"
 #include "core/ports/main_view.h"
 #include "core/state/main_window_state.h"
 #include "core/ports/model_ports.h"
@@ -32,7 +33,7 @@ struct WlanClientState {
 // The About page's device name: the chosen card's description or, where Windows has no WLAN service and
 // so no card was ever found, the sentence saying so.
 std::u16string AboutPageDeviceName(const MainWindowState& state, const WlanClientState& client,
-                                   MainView& view);
+                                   const LanguageTexts& texts);
 
 class WlanClient {
   public:

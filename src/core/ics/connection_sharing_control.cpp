@@ -61,9 +61,15 @@ std::optional<std::u16string> NetshAddressParameters(const std::u16string& conne
     return parameters;
 }
 
-ConnectionSharingControl::ConnectionSharingControl(const ModelPorts& ports, MainView& view, TrayView& tray,
+ConnectionSharingControl::ConnectionSharingControl(const ModelPorts& ports, MainView& view,
+                                                   const LanguageTexts& texts, TrayView& tray,
                                                    MainWindowState& state)
-    : ports_(ports), view_(view), tray_(tray), state_(state), controller_(ports.sharingManager, state.ics) {}
+    : ports_(ports),
+      view_(view),
+      texts_(texts),
+      tray_(tray),
+      state_(state),
+      controller_(ports.sharingManager, state.ics) {}
 
 void ConnectionSharingControl::ScanAdapters() {
     aerowisp::ScanAdapters(ports_.adapters, ports_.codePage, controller_, state_.adapters);
@@ -102,19 +108,19 @@ bool ConnectionSharingControl::StartConnectionSharing() {
         });
     }
     if (!state_.ics.sharing && controller_.LastError() != kSOk)
-        failureDetail_ = SharingErrorText(view_, controller_.LastError());
+        failureDetail_ = SharingErrorText(texts_, controller_.LastError());
     return FinishSharingStart() && state_.ics.sharing && stopped;
 }
 
 bool ConnectionSharingControl::PrepareSharingService() {
     const ServiceStartOutcome outcome = EnsureServiceRunning(ports_.services, kSharingServiceName);
     if (!outcome.running) {
-        failureDetail_ = ServiceFailureText(view_, outcome);
+        failureDetail_ = ServiceFailureText(texts_, outcome);
         return false;
     }
     if (outcome.started)
         tray_.ShowInfoBalloon(ID_TRAY_ICON, kMainWindowTitle,
-                              BalloonText(view_.ShownText(kSharingServiceStartedNotice)));
+                              BalloonText(texts_.ShownText(kSharingServiceStartedNotice)));
     return true;
 }
 
@@ -124,7 +130,7 @@ void ConnectionSharingControl::WarnOfConflictingScope() {
     if (!scope)
         return;
     tray_.ShowBalloon(ID_TRAY_ICON, kMainWindowTitle,
-                      BalloonText(FillPattern(view_.ShownText(kScopeAddressConflictMessage), {*scope})));
+                      BalloonText(FillPattern(texts_.ShownText(kScopeAddressConflictMessage), {*scope})));
 }
 
 // The DHCP server is started only once the adapter holds its address: bound to it, the server would

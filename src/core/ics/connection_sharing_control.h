@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "core/lang/language_texts.h"
 #include "core/ports/main_view.h"
 #include "core/state/main_window_state.h"
 #include "core/ports/model_ports.h"
@@ -21,7 +22,8 @@ inline constexpr size_t kNetshParameterBuffer = 512;
 
 class ConnectionSharingControl {
   public:
-    ConnectionSharingControl(const ModelPorts& ports, MainView& view, TrayView& tray, MainWindowState& state);
+    ConnectionSharingControl(const ModelPorts& ports, MainView& view, const LanguageTexts& texts,
+                             TrayView& tray, MainWindowState& state);
     ConnectionSharingControl(const ConnectionSharingControl&) = delete;
     ConnectionSharingControl& operator=(const ConnectionSharingControl&) = delete;
 
@@ -63,6 +65,7 @@ class ConnectionSharingControl {
 
     ModelPorts ports_;
     MainView& view_;
+    const LanguageTexts& texts_;
     TrayView& tray_;
     MainWindowState& state_;
     IcsController controller_;

@@ -22,16 +22,16 @@ constexpr HresultCause kHresultCauses[] = {
 
 }  // namespace
 
-std::u16string HresultCodeText(MainView& view, HResult result) {
-    return FailureCodeText(view, HexCodeText(result));
+std::u16string HresultCodeText(const LanguageTexts& texts, HResult result) {
+    return FailureCodeText(texts, HexCodeText(result));
 }
 
-std::u16string SharingErrorText(MainView& view, HResult result) {
+std::u16string SharingErrorText(const LanguageTexts& texts, HResult result) {
     for (const HresultCause& known : kHresultCauses) {
         if (known.result == result)
-            return view.ShownText(*known.cause);
+            return texts.ShownText(*known.cause);
     }
-    return HresultCodeText(view, result);
+    return HresultCodeText(texts, result);
 }
 
 }  // namespace aerowisp

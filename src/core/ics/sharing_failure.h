@@ -4,14 +4,14 @@
 
 #include <string>
 
-#include "core/ports/main_view.h"
+#include "core/lang/language_texts.h"
 #include "core/platform/sharing_manager.h"
 
 namespace aerowisp {
 
 // "Error code: 0x80004005" with the language file's label.
-std::u16string HresultCodeText(MainView& view, HResult result);
+std::u16string HresultCodeText(const LanguageTexts& texts, HResult result);
 // The sentence for `result`; for a code without one, HresultCodeText.
-std::u16string SharingErrorText(MainView& view, HResult result);
+std::u16string SharingErrorText(const LanguageTexts& texts, HResult result);
 
 }  // namespace aerowisp

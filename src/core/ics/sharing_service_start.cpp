@@ -52,7 +52,7 @@ ServiceStartOutcome EnsureServiceRunning(ServiceControl& services, const std::u1
     return {true, true, {}, 0};
 }
 
-std::u16string ServiceFailureText(MainView& view, const ServiceStartOutcome& outcome) {
+std::u16string ServiceFailureText(const LanguageTexts& texts, const ServiceStartOutcome& outcome) {
     const LanguageString* cause = &kServiceCauseOther;
     switch (outcome.error) {
         case kErrorServiceDisabled:
@@ -70,8 +70,8 @@ std::u16string ServiceFailureText(MainView& view, const ServiceStartOutcome& out
         default:
             break;
     }
-    return FillPattern(view.ShownText(kServiceStartFailedMessage), {outcome.failedService}) + u" " +
-           view.ShownText(*cause) + u" " + FailureCodeText(view, DecimalText(outcome.error));
+    return FillPattern(texts.ShownText(kServiceStartFailedMessage), {outcome.failedService}) + u" " +
+           texts.ShownText(*cause) + u" " + FailureCodeText(texts, DecimalText(outcome.error));
 }
 
 std::optional<std::u16string> ConflictingScopeAddress(NetworkAdapters& adapters) {

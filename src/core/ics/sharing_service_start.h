@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "core/ports/main_view.h"
+#include "core/lang/language_texts.h"
 #include "core/platform/network_adapters.h"
 #include "core/platform/service_control.h"
 
@@ -27,7 +27,7 @@ struct ServiceStartOutcome {
 ServiceStartOutcome EnsureServiceRunning(ServiceControl& services, const std::u16string& name);
 
 // The service and the reason in the language file's words, with the error code.
-std::u16string ServiceFailureText(MainView& view, const ServiceStartOutcome& outcome);
+std::u16string ServiceFailureText(const LanguageTexts& texts, const ServiceStartOutcome& outcome);
 
 // The sharing service's "ScopeAddress" when it lies in 192.168.139.0/24, where sharing's own allocator
 // would hand out addresses beside DhcpServer.exe; nothing when it is elsewhere, missing or unreadable.

@@ -82,10 +82,6 @@ std::u16string LanguageFile::LoadLanguageString(std::u16string_view key) const {
     return {};
 }
 
-std::u16string LanguageFile::TextFromKey(const LanguageString& entry) const {
-    return TextOrDefault(LoadLanguageString(entry.key), entry);
-}
-
 void LanguageFile::ApplyLanguageToDialog(ControlTextTarget& dialog) const {
     if (path_.empty())
         return;

@@ -52,9 +52,6 @@ class LanguageFile {
     // be opened (also while the path is empty).
     std::u16string LoadLanguageString(std::u16string_view key) const;
 
-    // LoadLanguageString of the entry's key, or its English text when that is empty.
-    std::u16string TextFromKey(const LanguageString& entry) const;
-
     // Gives each control of `dialog` named by a control line that line's text, when the text converts
     // to something. A control named twice ends with the later line's text; it is set once, so a huge
     // file costs one read, not one window update per line.

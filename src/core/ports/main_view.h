@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "core/looks/control_looks.h"
@@ -14,7 +13,6 @@
 #include "core/hostednet/association_list.h"
 #include "core/hostednet/link_status.h"
 #include "core/ics/connection_list.h"
-#include "core/lang/language_strings.h"
 
 namespace aerowisp {
 
@@ -84,17 +82,6 @@ class MainView {
     // button; returns when the user has closed it.
     virtual void ShowMessage(const std::u16string& text) = 0;
 
-    // The language file's text for `key` ("String1" ...); empty when there is none.
-    virtual std::u16string LoadLanguageString(std::u16string_view key) = 0;
-    // LoadLanguageString of the entry's key, or its English text when that is empty.
-    std::u16string TextFromKey(const LanguageString& entry) {
-        return TextOrDefault(LoadLanguageString(entry.key), entry);
-    }
-    // TextFromKey without the file's line end, as a tip or message shows it; a line with nothing but its
-    // line end gives a blank, as everywhere else.
-    std::u16string ShownText(const LanguageString& entry) {
-        return std::u16string(WithoutLineEnd(TextFromKey(entry)));
-    }
     // Shell_NotifyIconW(NIM_DELETE) for the program's notification-area icon.
     virtual void RemoveTrayIcon() = 0;
 };

@@ -6,14 +6,17 @@
 
 namespace aerowisp {
 
-SetupWizardControl::SetupWizardControl(const ModelPorts& ports, MainView& view, TrayView& tray,
-                                       MainWindowState& state, HostedNetworkControl& hostedNetwork,
+SetupWizardControl::SetupWizardControl(const ModelPorts& ports, MainView& view, const LanguageTexts& texts,
+                                       TrayView& tray, MainWindowState& state,
+                                       HostedNetworkControl& hostedNetwork, ProblemReporter& problems,
                                        ConnectionSharingControl& sharing)
     : ports_(ports),
       view_(view),
+      texts_(texts),
       tray_(tray),
       state_(state),
       hostedNetwork_(hostedNetwork),
+      problems_(problems),
       sharing_(sharing) {}
 
 void SetupWizardControl::RunSetupWizard(WizardSheetRunner& sheet) {
@@ -82,12 +85,12 @@ void SetupWizardControl::ApplyCreatedAccessPoint(const WizardData& data) {
     hostedNetwork_.ShowApStaLook();
     hosted.apMode = true;
     if (!WriteModeSetting(ports_.settings, kModeSelectorCurrentMode, 1, 0))
-        view_.ShowMessage(view_.TextFromKey(kRegistrySaveFailedMessage));
+        view_.ShowMessage(texts_.TextFromKey(kRegistrySaveFailedMessage));
     if (!ApSettings{ports_.settings, state_.programFolder, hosted.desiredSsid, hosted.desiredKey}.Save())
-        view_.ShowMessage(view_.TextFromKey(kIniSaveFailedMessage));
+        view_.ShowMessage(texts_.TextFromKey(kIniSaveFailedMessage));
     if (!sharing_.StartConnectionSharing()) {
-        hostedNetwork_.NoteProblem(kIcsStartFailedMessage, sharing_.FailureDetail());
-        hostedNetwork_.TellProblems(SwitchOrigin::kUser);
+        problems_.NoteProblem(kIcsStartFailedMessage, sharing_.FailureDetail());
+        problems_.TellProblems(SwitchOrigin::kUser);
     }
 }
 

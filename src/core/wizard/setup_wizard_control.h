@@ -4,11 +4,13 @@
 
 #include <string>
 
+#include "core/lang/language_texts.h"
 #include "core/ports/main_view.h"
 #include "core/state/main_window_state.h"
 #include "core/ports/model_ports.h"
 #include "core/ports/tray_view.h"
 #include "core/hostednet/hosted_network_control.h"
+#include "core/hostednet/problem_reporter.h"
 #include "core/ics/connection_sharing_control.h"
 #include "core/wizard/wizard_session.h"
 
@@ -26,8 +28,9 @@ class WizardSheetRunner {
 
 class SetupWizardControl final : public WizardHost {
   public:
-    SetupWizardControl(const ModelPorts& ports, MainView& view, TrayView& tray, MainWindowState& state,
-                       HostedNetworkControl& hostedNetwork, ConnectionSharingControl& sharing);
+    SetupWizardControl(const ModelPorts& ports, MainView& view, const LanguageTexts& texts, TrayView& tray,
+                       MainWindowState& state, HostedNetworkControl& hostedNetwork, ProblemReporter& problems,
+                       ConnectionSharingControl& sharing);
     SetupWizardControl(const SetupWizardControl&) = delete;
     SetupWizardControl& operator=(const SetupWizardControl&) = delete;
 
@@ -50,9 +53,11 @@ class SetupWizardControl final : public WizardHost {
 
     ModelPorts ports_;
     MainView& view_;
+    const LanguageTexts& texts_;
     TrayView& tray_;
     MainWindowState& state_;
     HostedNetworkControl& hostedNetwork_;
+    ProblemReporter& problems_;
     ConnectionSharingControl& sharing_;
     // The key page's last apply was taken by the service.
     bool networkApplied_ = false;

@@ -65,15 +65,9 @@ bool HasHandCursor(int controlId) {
 CHotlynxDlg::CHotlynxDlg(PlatformServices& platform, bool startHidden)
     : fw::Dialog(IDD_AEROWISP_DIALOG),
       platform_(platform),
-      language_(platform.Files(), platform.CodePage()),
-      wizardSheet_(language_),
-      trayIcon_([this] { RunSetupWizard(); }, [this] { return wizardSheet_.Close(); }),
+      trayIcon_([this] { RunSetupWizard(); }, [this] { return wizardSheet_ && wizardSheet_->Close(); }),
       startHidden_(startHidden),
-      m_linkStatusPage(language_),
-      m_apConfigPage(*this, language_),
-      m_assocTblPage(language_),
-      m_icsPage(language_),
-      m_aboutPage(language_, platform.Browser()) {}
+      m_aboutPage(platform.Browser()) {}
 
 CHotlynxDlg::~CHotlynxDlg() {
     platform_.BlockingCalls().ObserveCalls(nullptr, nullptr);
@@ -111,7 +105,7 @@ void CHotlynxDlg::ApplyControlLook(const ControlLook& look) {
         if (look.setsIcon) {
             button->SetIcon(look.iconId, look.disabledIconId);
             const std::u16string text =
-                look.tooltipKey != nullptr ? LoadLanguageString(look.tooltipKey) : u"";
+                look.tooltipKey != nullptr ? model_->Texts().LoadLanguageString(look.tooltipKey) : u"";
             if (!text.empty()) {
                 button->SetTooltipText(DisplayText(text));
             } else {
@@ -159,13 +153,13 @@ ApSettingsAnswer CHotlynxDlg::RunExtendedApSettingsDialog() {
         return {};
     }
     const CloseDeferral deferral(*this);
-    CEasyAPSetting dialog(*this, language_, platform_.CodePage());
+    CEasyAPSetting dialog(model_->Texts(), platform_.CodePage());
     return dialog.Ask(Handle());
 }
 
 std::optional<size_t> CHotlynxDlg::RunSelectCardDialog(const std::vector<std::u16string>& descriptions) {
     const CloseDeferral deferral(*this);
-    CSelCardDlg dialog(language_);
+    CSelCardDlg dialog(model_->Texts());
     return dialog.Ask(Handle(), descriptions);
 }
 
@@ -239,7 +233,7 @@ void CHotlynxDlg::ClosePleaseWait() {
 }
 
 void CHotlynxDlg::ApplyLanguageToWindow() {
-    ApplyLanguageToDialog(Handle(), language_);
+    ApplyLanguageToDialog(Handle(), model_->Texts());
 }
 
 // A page not made yet gets the figures when it is.
@@ -260,10 +254,6 @@ void CHotlynxDlg::ShowMessage(const std::u16string& text) {
     ShowUserMessage(Handle(), fw::ToWide(WithoutLineEnd(text)));
 }
 
-std::u16string CHotlynxDlg::LoadLanguageString(std::u16string_view key) {
-    return language_.LoadLanguageString(key);
-}
-
 void CHotlynxDlg::RemoveTrayIcon() {
     trayIcon_.RemoveTrayIcon();
 }
@@ -272,7 +262,7 @@ void CHotlynxDlg::RemoveTrayIcon() {
 // or undone, so the clean-up sees the state the wizard left.
 void CHotlynxDlg::RunSetupWizard() {
     const CloseDeferral deferral(*this);
-    model_->RunSetupWizard(wizardSheet_);
+    model_->RunSetupWizard(*wizardSheet_);
 }
 
 // ---- Start and end ----
@@ -301,6 +291,7 @@ BOOL CHotlynxDlg::OnInitDialog() {
     tray_ = &attached.tray;
     events_ = &attached.events;
     model_ = std::make_unique<MainWindowModel>(retryingPorts_->Ports(), *this, *tray_);
+    wizardSheet_.emplace(model_->Texts());
     if (startHidden_)
         model_->RequestStartHidden();
     DoDataExchange();
@@ -325,8 +316,11 @@ bool CHotlynxDlg::IsOperatingSystemSupported() {
     return IsSupportedWindowsVersion(ReadWindowsVersionValues());
 }
 
+// The model, and with it the language chosen at initialisation, does not exist yet: the texts are looked
+// up as every lookup before that choice is.
 void CHotlynxDlg::RefuseOperatingSystem() {
-    ShowUserMessage(Handle(), LanguageTextOr(*this, kUnsupportedSystemMessage));
+    const LanguageTexts texts(platform_.Files(), platform_.CodePage());
+    ShowUserMessage(Handle(), LanguageTextOr(texts, kUnsupportedSystemMessage));
     EndDialog(kCreationRefused);
 }
 
@@ -481,11 +475,11 @@ void CHotlynxDlg::OnControlRequest(LPARAM carried) {
     if (!job || !controlServer_)
         return;
     if (transaction_) {
-        ControlPipeServer::Finish(*job, BusyControlReply(*this));
+        ControlPipeServer::Finish(*job, BusyControlReply(model_->Texts()));
         return;
     }
     events_->OnControlRequest(control::CommandName(job->command));
-    ControlPipeServer::Finish(*job, RunControlCommand(*model_, *this, controlCapture_, job->command));
+    ControlPipeServer::Finish(*job, RunControlCommand(*model_, controlCapture_, job->command));
 }
 
 // ---- Painting ----

@@ -12,7 +12,6 @@
 #include "core/app/main_window_model.h"
 #include "core/ports/main_view.h"
 #include "core/ports/retrying_ports.h"
-#include "core/lang/language_file.h"
 #include "fw/dialog.h"
 #include "fw/gdi.h"
 #include "fw/run_length_picture.h"
@@ -62,7 +61,6 @@ class CHotlynxDlg final : public fw::Dialog, public MainView {
     void CreateContentPages() override;
     void RefreshVersionInfo(const std::u16string& cardDescription) override;
     void ShowMessage(const std::u16string& text) override;
-    std::u16string LoadLanguageString(std::u16string_view key) override;
     void RemoveTrayIcon() override;
 
   protected:
@@ -122,14 +120,13 @@ class CHotlynxDlg final : public fw::Dialog, public MainView {
     bool closeDeferred_ = false;
     // Menu commands that came during a transaction, carried out after it.
     std::vector<WPARAM> deferredCommands_;
-    // The language file chosen at initialisation; read afresh at every lookup.
-    LanguageFile language_;
     // Made at initialisation, once the window exists; the model runs on the window's timers.
     std::optional<NativeTimerService> windowTimers_;
     // The ports the model runs on, with the calls that fail for a moment made again.
     std::optional<RetryPolicy> retryPolicy_;
     std::optional<RetryingPorts> retryingPorts_;
-    SetupWizardRunner wizardSheet_;
+    // Made with the model, whose texts the wizard shows.
+    std::optional<SetupWizardRunner> wizardSheet_;
     TrayIconView trayIcon_;
     // Attached at initialisation: the tray view the model is given (the icon, or a decorator in front of
     // it) and where the window's own events go.

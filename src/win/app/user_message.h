@@ -7,8 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/ports/main_view.h"
-#include "core/lang/language_strings.h"
+#include "core/lang/language_texts.h"
 #include "core/resource.h"
 #include "fw/wide_text.h"
 #include "lang/language_dialog.h"
@@ -23,8 +22,8 @@ inline void ShowUserMessage(HWND owner, const std::wstring& text) {
 
 // The language file's text for the entry's key, or its English text when the file has none, as a
 // message, control, caption or button shows it: without the line end the file leaves at the text's end.
-inline std::wstring LanguageTextOr(MainView& view, const LanguageString& entry) {
-    return DisplayText(view.TextFromKey(entry));
+inline std::wstring LanguageTextOr(const LanguageTexts& texts, const LanguageString& entry) {
+    return DisplayText(texts.TextFromKey(entry));
 }
 
 }  // namespace aerowisp

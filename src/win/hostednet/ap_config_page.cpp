@@ -30,8 +30,7 @@ bool IsInputBox(int id) {
 
 }  // namespace
 
-CAPConfigPage::CAPConfigPage(MainView& owner, const LanguageFile& language)
-    : CAppProPage(IDD_AP_CONFIG_PAGE), owner_(owner), language_(language) {}
+CAPConfigPage::CAPConfigPage() : CAppProPage(IDD_AP_CONFIG_PAGE) {}
 
 BOOL CAPConfigPage::OnInitDialog() {
     filling_ = true;
@@ -43,8 +42,8 @@ BOOL CAPConfigPage::OnInitDialog() {
     ::SendMessageW(Item(IDC_AP_SSID), EM_LIMITTEXT, kSsidMaxLength, 0);
     ::SendMessageW(Item(IDC_AP_KEY), EM_LIMITTEXT, kKeyMaxLength, 0);
     ::SendMessageW(Item(IDC_AP_CONFIRM), EM_LIMITTEXT, kKeyMaxLength, 0);
-    ApplyLanguageToDialog(Handle(), language_);
-    SetItemText(IDC_AP_JOIN_CODE, LanguageTextOr(owner_, kJoinCodeButton));
+    ApplyLanguageToDialog(Handle(), Texts());
+    SetItemText(IDC_AP_JOIN_CODE, LanguageTextOr(Texts(), kJoinCodeButton));
 
     SetItemText(IDC_AP_BSSID, L"");
     SetItemText(IDC_AP_SSID, L"");
@@ -98,7 +97,7 @@ void CAPConfigPage::OnApply() {
                                     fw::FromWide(ItemText(IDC_AP_CONFIRM)));
     if (result.fault != ApInputFault::kNone) {
         const ApInputMessage message = MessageFor(result.fault);
-        ShowUserMessage(Handle(), LanguageTextOr(owner_, message.text));
+        ShowUserMessage(Handle(), LanguageTextOr(Texts(), message.text));
         const int box = message.focus == ApInputField::kSsid ? IDC_AP_SSID : IDC_AP_KEY;
         ::SetFocus(Item(box));
         return;
@@ -114,10 +113,10 @@ void CAPConfigPage::OnJoinCode() {
         return;
     std::optional<JoinCode> code = Requests()->OnApConfigJoinCode();
     if (!code) {
-        ShowUserMessage(Handle(), LanguageTextOr(owner_, kJoinCodeNothingStored));
+        ShowUserMessage(Handle(), LanguageTextOr(Texts(), kJoinCodeNothingStored));
         return;
     }
-    CJoinCodeDlg dialog(owner_, std::move(*code));
+    CJoinCodeDlg dialog(Texts(), std::move(*code));
     dialog.DoModal(Handle());
 }
 

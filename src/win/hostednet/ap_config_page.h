@@ -3,17 +3,13 @@
 
 #include <string>
 
-#include "core/ports/main_view.h"
-#include "core/lang/language_file.h"
 #include "widgets/app_pro_page.h"
 
 namespace aerowisp {
 
 class CAPConfigPage final : public CAppProPage {
   public:
-    // `owner` is the main window, whose language strings the page's messages use; `language` gives the
-    // controls their texts.
-    CAPConfigPage(MainView& owner, const LanguageFile& language);
+    CAPConfigPage();
 
     // SSID box := ssid; key and confirmation boxes := key. Apply keeps its state: only typing enables it.
     void FillApConfigPage(const std::u16string& ssid, const std::u16string& key);
@@ -28,8 +24,6 @@ class CAPConfigPage final : public CAppProPage {
     void OnApply();
     void OnJoinCode();
 
-    MainView& owner_;
-    const LanguageFile& language_;
     // Set while the page fills its own boxes, whose change notifications are then not the user's.
     bool filling_ = false;
 };

@@ -19,11 +19,10 @@ const ReportColumn kColumns[] = {{kAidColumn, LVCFMT_CENTER, 1},
 
 }  // namespace
 
-CAssocTblPage::CAssocTblPage(const LanguageFile& language)
-    : CAppProPage(IDD_ASSOC_TBL_PAGE), language_(language) {}
+CAssocTblPage::CAssocTblPage() : CAppProPage(IDD_ASSOC_TBL_PAGE) {}
 
 BOOL CAssocTblPage::OnInitDialog() {
-    SetUpReportList(Item(IDC_ASSOC_LIST), kColumns, language_);
+    SetUpReportList(Item(IDC_ASSOC_LIST), kColumns, Texts());
     return TRUE;
 }
 

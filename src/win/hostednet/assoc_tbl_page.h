@@ -4,14 +4,13 @@
 #include <vector>
 
 #include "core/hostednet/association_list.h"
-#include "core/lang/language_file.h"
 #include "widgets/app_pro_page.h"
 
 namespace aerowisp {
 
 class CAssocTblPage final : public CAppProPage {
   public:
-    explicit CAssocTblPage(const LanguageFile& language);
+    CAssocTblPage();
 
     // Replaces every row with `rows`.
     void ShowRows(const std::vector<AssociationRow>& rows);
@@ -22,7 +21,6 @@ class CAssocTblPage final : public CAppProPage {
     BOOL OnInitDialog() override;
 
   private:
-    const LanguageFile& language_;
 };
 
 }  // namespace aerowisp

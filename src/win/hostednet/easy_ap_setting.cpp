@@ -14,8 +14,8 @@ constexpr wchar_t kSuggestedSsid[] = L"DuvaDI";
 
 }  // namespace
 
-CEasyAPSetting::CEasyAPSetting(MainView& owner, const LanguageFile& language, AnsiCodePage& codePage)
-    : fw::Dialog(IDD_EASY_AP_SETTING), owner_(owner), language_(language), codePage_(codePage) {}
+CEasyAPSetting::CEasyAPSetting(const LanguageTexts& texts, AnsiCodePage& codePage)
+    : fw::Dialog(IDD_EASY_AP_SETTING), texts_(texts), codePage_(codePage) {}
 
 ApSettingsAnswer CEasyAPSetting::Ask(HWND parent) {
     if (DoModal(parent) != IDOK)
@@ -24,7 +24,7 @@ ApSettingsAnswer CEasyAPSetting::Ask(HWND parent) {
 }
 
 BOOL CEasyAPSetting::OnInitDialog() {
-    ApplyLanguageToDialog(Handle(), language_);
+    ApplyLanguageToDialog(Handle(), texts_);
     // The boxes stop taking input at the lengths the rules allow.
     ::SendMessageW(Item(IDC_EASY_SSID), EM_LIMITTEXT, kSsidMaxLength, 0);
     ::SendMessageW(Item(IDC_EASY_KEY), EM_LIMITTEXT, kKeyMaxLength, 0);
@@ -54,7 +54,7 @@ void CEasyAPSetting::OnOK() {
     const ApInputFault fault = ValidateApInput(ssid, key, confirmation, codePage_);
     if (fault != ApInputFault::kNone) {
         const ApInputMessage message = MessageFor(fault);
-        ShowUserMessage(Handle(), LanguageTextOr(owner_, message.text));
+        ShowUserMessage(Handle(), LanguageTextOr(texts_, message.text));
         const int box = message.focus == ApInputField::kSsid ? IDC_EASY_SSID : IDC_EASY_KEY;
         Send(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(box)), TRUE);
         return;

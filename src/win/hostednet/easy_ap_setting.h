@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/ports/main_view.h"
-#include "core/lang/language_file.h"
+#include "core/lang/language_texts.h"
 #include "core/platform/ansi_code_page.h"
 #include "fw/dialog.h"
 
@@ -13,9 +13,9 @@ namespace aerowisp {
 
 class CEasyAPSetting final : public fw::Dialog {
   public:
-    // `owner` is the main window, whose language strings the dialog's messages use; `language` gives the
-    // controls their texts; `codePage` is the one the name must have an exact form in.
-    CEasyAPSetting(MainView& owner, const LanguageFile& language, AnsiCodePage& codePage);
+    // `texts` gives the controls and messages their texts; `codePage` is the one the name must have an
+    // exact form in.
+    CEasyAPSetting(const LanguageTexts& texts, AnsiCodePage& codePage);
 
     // Runs the dialog over `parent`; confirmed with input that passed ValidateApInput, or cancelled.
     ApSettingsAnswer Ask(HWND parent);
@@ -27,8 +27,7 @@ class CEasyAPSetting final : public fw::Dialog {
   private:
     void OnOK();
 
-    MainView& owner_;
-    const LanguageFile& language_;
+    const LanguageTexts& texts_;
     AnsiCodePage& codePage_;
     std::u16string ssid_;
     std::u16string key_;

@@ -21,14 +21,14 @@ constexpr qr::ErrorCorrection kJoinCodeLevel = qr::ErrorCorrection::kMedium;
 
 }  // namespace
 
-CJoinCodeDlg::CJoinCodeDlg(MainView& owner, JoinCode code)
+CJoinCodeDlg::CJoinCodeDlg(const LanguageTexts& texts, JoinCode code)
     : fw::Dialog(IDD_JOIN_CODE),
-      owner_(owner),
+      texts_(texts),
       code_(std::move(code)),
       symbol_(qr::EncodeUtf8(code_.payload, kJoinCodeLevel)) {}
 
 BOOL CJoinCodeDlg::OnInitDialog() {
-    SetText(LanguageTextOr(owner_, kJoinCodeCaption));
+    SetText(LanguageTextOr(texts_, kJoinCodeCaption));
     const struct {
         int id;
         const LanguageString& text;
@@ -38,7 +38,7 @@ BOOL CJoinCodeDlg::OnInitDialog() {
                   {IDC_JOIN_CODE_COPY, kJoinCodeCopy},
                   {IDCANCEL, kJoinCodeClose}};
     for (const auto& label : labels)
-        SetItemText(label.id, LanguageTextOr(owner_, label.text));
+        SetItemText(label.id, LanguageTextOr(texts_, label.text));
     SetItemText(IDC_JOIN_CODE_SSID, fw::ToWide(code_.ssid));
     SetItemText(IDC_JOIN_CODE_KEY, fw::ToWide(code_.key));
     // Focus on Close rather than on the name, which would show selected.
@@ -113,7 +113,7 @@ void CJoinCodeDlg::CopyKey() {
     if (!copied)
         return;
     memory.Detach();  // the clipboard owns it now
-    SetItemText(IDC_JOIN_CODE_COPY, LanguageTextOr(owner_, kJoinCodeCopied));
+    SetItemText(IDC_JOIN_CODE_COPY, LanguageTextOr(texts_, kJoinCodeCopied));
 }
 
 }  // namespace aerowisp

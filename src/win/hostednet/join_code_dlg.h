@@ -4,8 +4,8 @@
 
 #include <optional>
 
-#include "core/ports/main_view.h"
 #include "core/hostednet/join_code.h"
+#include "core/lang/language_texts.h"
 #include "core/qr/qr_code.h"
 #include "fw/dialog.h"
 
@@ -13,8 +13,7 @@ namespace aerowisp {
 
 class CJoinCodeDlg final : public fw::Dialog {
   public:
-    // `owner` gives the language texts.
-    CJoinCodeDlg(MainView& owner, JoinCode code);
+    CJoinCodeDlg(const LanguageTexts& texts, JoinCode code);
 
   protected:
     BOOL OnInitDialog() override;
@@ -25,7 +24,7 @@ class CJoinCodeDlg final : public fw::Dialog {
     void DrawCode(const DRAWITEMSTRUCT& item) const;
     void CopyKey();
 
-    MainView& owner_;
+    const LanguageTexts& texts_;
     JoinCode code_;
     std::optional<qr::QrCode> symbol_;
 };

@@ -9,11 +9,10 @@
 
 namespace aerowisp {
 
-CLinkStatusPage::CLinkStatusPage(const LanguageFile& language)
-    : CAppProPage(IDD_LINK_STATUS_PAGE), language_(language) {}
+CLinkStatusPage::CLinkStatusPage() : CAppProPage(IDD_LINK_STATUS_PAGE) {}
 
 BOOL CLinkStatusPage::OnInitDialog() {
-    ApplyLanguageToDialog(Handle(), language_);
+    ApplyLanguageToDialog(Handle(), Texts());
     return TRUE;
 }
 

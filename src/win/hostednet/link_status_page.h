@@ -2,14 +2,13 @@
 #pragma once
 
 #include "core/hostednet/link_status.h"
-#include "core/lang/language_file.h"
 #include "widgets/app_pro_page.h"
 
 namespace aerowisp {
 
 class CLinkStatusPage final : public CAppProPage {
   public:
-    explicit CLinkStatusPage(const LanguageFile& language);
+    CLinkStatusPage();
 
     // Puts the refresh's texts into the value boxes and the quality label, and the quality on the bar.
     void ShowLinkStatus(const LinkStatusFigures& figures);
@@ -18,7 +17,6 @@ class CLinkStatusPage final : public CAppProPage {
     BOOL OnInitDialog() override;
 
   private:
-    const LanguageFile& language_;
 };
 
 }  // namespace aerowisp

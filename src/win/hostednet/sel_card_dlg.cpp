@@ -7,7 +7,7 @@
 
 namespace aerowisp {
 
-CSelCardDlg::CSelCardDlg(const LanguageFile& language) : fw::Dialog(IDD_SEL_CARD), language_(language) {}
+CSelCardDlg::CSelCardDlg(const LanguageTexts& language) : fw::Dialog(IDD_SEL_CARD), language_(language) {}
 
 std::optional<size_t> CSelCardDlg::Ask(HWND parent, const std::vector<std::u16string>& descriptions) {
     descriptions_ = descriptions;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/lang/language_file.h"
+#include "core/lang/language_texts.h"
 #include "fw/dialog.h"
 
 namespace aerowisp {
@@ -15,7 +15,7 @@ namespace aerowisp {
 class CSelCardDlg final : public fw::Dialog {
   public:
     // `language` gives the controls their texts.
-    explicit CSelCardDlg(const LanguageFile& language);
+    explicit CSelCardDlg(const LanguageTexts& language);
 
     // Runs the dialog over `parent` with `descriptions` in the drop-down list, the first one selected:
     // the index taken with OK, or nothing when the dialog was closed by its close box or Esc.
@@ -28,7 +28,7 @@ class CSelCardDlg final : public fw::Dialog {
   private:
     void OnOK();
 
-    const LanguageFile& language_;
+    const LanguageTexts& language_;
     std::vector<std::u16string> descriptions_;
     std::optional<size_t> selectedIndex_;
 };

@@ -18,11 +18,11 @@ constexpr int kNetworkColumn = 1;
 
 }  // namespace
 
-CICSPage::CICSPage(const LanguageFile& language) : CAppProPage(IDD_ICS_PAGE), language_(language) {}
+CICSPage::CICSPage() : CAppProPage(IDD_ICS_PAGE) {}
 
 BOOL CICSPage::OnInitDialog() {
-    ApplyLanguageToDialog(Handle(), language_);
-    SetUpReportList(Item(IDC_ICS_LIST), kColumns, language_);
+    ApplyLanguageToDialog(Handle(), Texts());
+    SetUpReportList(Item(IDC_ICS_LIST), kColumns, Texts());
     ::EnableWindow(Item(IDC_ICS_APPLY), FALSE);
     return TRUE;
 }

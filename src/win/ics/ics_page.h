@@ -2,14 +2,13 @@
 #pragma once
 
 #include "core/ics/connection_list.h"
-#include "core/lang/language_file.h"
 #include "widgets/app_pro_page.h"
 
 namespace aerowisp {
 
 class CICSPage final : public CAppProPage {
   public:
-    explicit CICSPage(const LanguageFile& language);
+    CICSPage();
 
     // Rebuilds the list, selects the fill's row and shows its network name as the public network. Without
     // rows the list is emptied and the rest kept.
@@ -24,8 +23,6 @@ class CICSPage final : public CAppProPage {
     ConnectionListRow RowAt(int index) const;
     void OnApply();
     void OnClickConnectionList(int index);
-
-    const LanguageFile& language_;
 };
 
 }  // namespace aerowisp

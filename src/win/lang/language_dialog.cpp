@@ -49,7 +49,7 @@ void DialogControlTexts::SetControlText(int controlId, const std::u16string& tex
         ::SetWindowTextW(control, DisplayText(text).c_str());
 }
 
-void ApplyLanguageToDialog(HWND dialog, const LanguageFile& language) {
+void ApplyLanguageToDialog(HWND dialog, const LanguageTexts& language) {
     DialogControlTexts controls(dialog);
     language.ApplyLanguageToDialog(controls);
 }

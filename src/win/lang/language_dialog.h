@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/lang/language_file.h"
+#include "core/lang/language_texts.h"
 
 namespace aerowisp {
 
@@ -36,6 +36,6 @@ class DialogControlTexts final : public ControlTextTarget {
 
 // Called by a dialog's initialisation right after the framework's own: sets its control texts from the
 // control lines of the language file.
-void ApplyLanguageToDialog(HWND dialog, const LanguageFile& language);
+void ApplyLanguageToDialog(HWND dialog, const LanguageTexts& language);
 
 }  // namespace aerowisp

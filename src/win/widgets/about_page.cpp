@@ -68,11 +68,10 @@ DWORD WINAPI WebWorker(void* parameter) {
 
 }  // namespace
 
-CAboutPage::CAboutPage(const LanguageFile& language, WebBrowser& browser)
-    : CAppProPage(IDD_ABOUT_PAGE), language_(language), browser_(browser) {}
+CAboutPage::CAboutPage(WebBrowser& browser) : CAppProPage(IDD_ABOUT_PAGE), browser_(browser) {}
 
 BOOL CAboutPage::OnInitDialog() {
-    ApplyLanguageToDialog(Handle(), language_);
+    ApplyLanguageToDialog(Handle(), Texts());
     return TRUE;
 }
 
@@ -100,7 +99,7 @@ void CAboutPage::RefreshVersionInfo(const std::u16string& cardDescription) {
 
 void CAboutPage::OnWebButton() {
     auto job = std::make_unique<WebWorkerJob>(
-        WebWorkerJob{browser_, WebAddressToOpen(language_.LoadLanguageString(kMakerWebAddress.key))});
+        WebWorkerJob{browser_, WebAddressToOpen(Texts().LoadLanguageString(kMakerWebAddress.key))});
     const base::KernelHandle worker(::CreateThread(nullptr, 0, WebWorker, job.get(), 0, nullptr));
     if (worker)
         job.release();

@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "core/lang/language_file.h"
 #include "core/platform/web_browser.h"
 #include "widgets/app_pro_page.h"
 
@@ -12,7 +11,7 @@ namespace aerowisp {
 
 class CAboutPage final : public CAppProPage {
   public:
-    CAboutPage(const LanguageFile& language, WebBrowser& browser);
+    explicit CAboutPage(WebBrowser& browser);
 
     // The card's name, then the version and date of the program's file; without version information
     // neither is written, and a date that cannot be read or formatted leaves the date alone or empty.
@@ -26,8 +25,6 @@ class CAboutPage final : public CAppProPage {
     // Button 1010: the address is chosen here, on the window's thread; a worker of its own opens it, so
     // the page stays responsive while the browser starts.
     void OnWebButton();
-
-    const LanguageFile& language_;
     WebBrowser& browser_;
 };
 

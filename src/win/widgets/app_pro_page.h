@@ -19,7 +19,8 @@ class CAppProPage : public fw::Dialog {
     // The page is created later, as a child of the main window (fw::Dialog::Create).
     explicit CAppProPage(int templateId);
 
-    // Where the page's timer ticks and buttons go; given by the main window before it creates the page.
+    // Where the page's texts come from and its timer ticks and buttons go; given by the main window before
+    // it creates the page.
     void UseRequests(PageRequests* requests) { m_pRequests = requests; }
 
     // Starts the page's timer on its own window, killing a running one first.
@@ -40,6 +41,7 @@ class CAppProPage : public fw::Dialog {
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
     PageRequests* Requests() const { return m_pRequests; }
+    const LanguageTexts& Texts() const { return m_pRequests->Texts(); }
 
   private:
     fw::Brush m_brushBk;

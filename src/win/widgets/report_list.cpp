@@ -16,7 +16,7 @@ constexpr int kTextBufferLength = 260;
 
 }  // namespace
 
-void SetUpReportList(HWND list, std::span<const ReportColumn> columns, const LanguageFile& language,
+void SetUpReportList(HWND list, std::span<const ReportColumn> columns, const LanguageTexts& language,
                      DWORD extendedStyles) {
     ListView_SetExtendedListViewStyle(list, extendedStyles);
     RECT client{};

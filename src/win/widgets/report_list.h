@@ -10,7 +10,7 @@
 #include <span>
 #include <string>
 
-#include "core/lang/language_file.h"
+#include "core/lang/language_texts.h"
 
 namespace aerowisp {
 
@@ -25,7 +25,7 @@ struct ReportColumn {
 // The content pages' look: grid lines, full-row select and info tips.
 inline constexpr DWORD kReportListStyles = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP;
 
-void SetUpReportList(HWND list, std::span<const ReportColumn> columns, const LanguageFile& language,
+void SetUpReportList(HWND list, std::span<const ReportColumn> columns, const LanguageTexts& language,
                      DWORD extendedStyles = kReportListStyles);
 
 // Inserts row `index` with one text per column; the row's own placeholder text gives way to column 0's.

@@ -6,7 +6,7 @@
 namespace aerowisp {
 
 bool SetupWizardRunner::RunWizardSheet(WizardSession& session) {
-    CWizardSheet sheet(session, language_);
+    CWizardSheet sheet(session, texts_);
     CWizardSheet* const outer = std::exchange(running_, &sheet);
     const bool finished = sheet.Run(nullptr);
     running_ = outer;

@@ -2,7 +2,7 @@
 // its close box would close it.
 #pragma once
 
-#include "core/lang/language_file.h"
+#include "core/lang/language_texts.h"
 #include "core/wizard/setup_wizard_control.h"
 #include "wizard/wizard_sheet.h"
 
@@ -10,7 +10,7 @@ namespace aerowisp {
 
 class SetupWizardRunner final : public WizardSheetRunner {
   public:
-    explicit SetupWizardRunner(const LanguageFile& language) : language_(language) {}
+    explicit SetupWizardRunner(const LanguageTexts& texts) : texts_(texts) {}
     SetupWizardRunner(const SetupWizardRunner&) = delete;
     SetupWizardRunner& operator=(const SetupWizardRunner&) = delete;
 
@@ -19,7 +19,7 @@ class SetupWizardRunner final : public WizardSheetRunner {
     bool Close();
 
   private:
-    const LanguageFile& language_;
+    const LanguageTexts& texts_;
     // The sheet of the run under way.
     CWizardSheet* running_ = nullptr;
 };

@@ -26,7 +26,7 @@ fw::Font HeadingFont(HWND control, LONG height, bool bold) {
 
 }  // namespace
 
-CWizardSheet::CWizardSheet(WizardSession& session, const LanguageFile& language)
+CWizardSheet::CWizardSheet(WizardSession& session, const LanguageTexts& language)
     : fw::WizardSheet(fw::ToWide(kWizardWindowTitle)),
       m_session(session),
       m_language(language),

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "core/lang/language_file.h"
+#include "core/lang/language_texts.h"
 #include "core/wizard/wizard_session.h"
 #include "fw/gdi.h"
 #include "fw/property_sheet.h"
@@ -16,7 +16,7 @@ namespace aerowisp {
 
 class CWizardSheet final : public fw::WizardSheet {
   public:
-    CWizardSheet(WizardSession& session, const LanguageFile& language);
+    CWizardSheet(WizardSession& session, const LanguageTexts& language);
     CWizardSheet(const CWizardSheet&) = delete;
     CWizardSheet& operator=(const CWizardSheet&) = delete;
 
@@ -24,7 +24,7 @@ class CWizardSheet final : public fw::WizardSheet {
     bool Run(HWND parent);
 
     WizardSession& Session() const { return m_session; }
-    const LanguageFile& Language() const { return m_language; }
+    const LanguageTexts& Language() const { return m_language; }
     static int TemplateOf(WizardPage page);
 
     // The heading fonts, made by the mode page from the fonts of its two headings.
@@ -43,7 +43,7 @@ class CWizardSheet final : public fw::WizardSheet {
     void OnEraseBkgnd(HDC dc);
 
     WizardSession& m_session;
-    const LanguageFile& m_language;
+    const LanguageTexts& m_language;
     CWizardOpModePage m_opModePage;
     CWizardAPSetPage m_apSetPage;
     CWizardAPSecurityPage m_apSecurityPage;

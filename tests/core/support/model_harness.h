@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/app/main_window_model.h"
+#include "core/lang/language_choice.h"
 #include "core/ports/retrying_ports.h"
 #include "core/settings/settings_operations.h"
 #include "sim/sim_machine.h"
@@ -95,6 +96,22 @@ struct ModelHarness {
         machine.Journal().Clear();
     }
 
+    ModelHarness(const ModelHarness&) = delete;
+    ModelHarness& operator=(const ModelHarness&) = delete;
+    ~ModelHarness() {
+        if (languageFileSet_)
+            SetLanguageFilePath({});
+    }
+
+    // A language file of `lines` ("String4=Radio off\r\n..."), in the harness's code page, where the main
+    // window's initialisation looks for it; the process-wide path points there until the harness ends.
+    void SetLanguageFile(std::u16string_view lines) {
+        const std::u16string path = LanguageFilePathFor(State().programFolder, 0);
+        files.SetFile(path, codePage.WideToAnsi(lines));
+        SetLanguageFilePath(path);
+        languageFileSet_ = true;
+    }
+
     // The model's parts, driven and read one by one.
     MainWindowState& State() { return model.state_; }
     HostedNetworkSettings& Hosted() { return model.state_.hostedNetwork; }
@@ -145,6 +162,9 @@ struct ModelHarness {
     RetryPolicy retry;
     RetryingPorts ports;
     MainWindowModel model;
+
+  private:
+    bool languageFileSet_ = false;
 };
 
 }  // namespace aerowisp::test

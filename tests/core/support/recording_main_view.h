@@ -118,14 +118,8 @@ class RecordingMainView final : public MainView {
         messages.push_back(text);
         Note("ShowMessage", QuoteText(text));
     }
-    std::u16string LoadLanguageString(std::u16string_view key) override {
-        const auto line = languageLines.find(std::u16string(key));
-        return line == languageLines.end() ? std::u16string() : line->second;
-    }
     void RemoveTrayIcon() override { Note("RemoveTrayIcon", ""); }
 
-    // The language file's text by key; a key not listed has no line.
-    std::map<std::u16string, std::u16string> languageLines;
     // "Call arguments" lines in call order.
     std::vector<std::string> calls;
     std::vector<ControlLook> looks;
