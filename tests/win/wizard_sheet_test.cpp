@@ -290,10 +290,14 @@ TEST(SetupWizardRunnerTest, CloseEndsTheRunningSheetCancelled) {
     EXPECT_FALSE(runner.Close());
     bool closed = false;
     std::thread helper([&] {
+        HWND window = nullptr;
         WaitUntil([&] {
-            const HWND window = FindWindowOfThisProcess(kTitle);
+            window = FindWindowOfThisProcess(kTitle);
             return window != nullptr && PageShows(window, IDC_WIZ_WELCOME);
         });
+        // Once the first page's buttons are set the sheet runs its message loop: a close sent earlier,
+        // while the sheet is still being made, can be lost under Wine.
+        SettledButtons(window, "NC");
         closed = runner.Close();
     });
     const bool finished = runner.RunWizardSheet(session);

@@ -18,6 +18,9 @@ bool SetupWizardRunner::Close() {
     if (running_ == nullptr || running_->Handle() == nullptr)
         return false;
     ::SendMessageW(running_->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    // The sheet's loop sees that it has ended only when it next takes a posted message; a close sent
+    // from another thread would otherwise wait for the next input.
+    ::PostMessageW(running_->Handle(), WM_NULL, 0, 0);
     return true;
 }
 
