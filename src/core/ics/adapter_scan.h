@@ -11,13 +11,6 @@
 
 namespace aerowisp {
 
-// Where the network class keeps each adapter's connection: "%s\%s\%s" of this, the adapter name and
-// "Connection", value "Name".
-inline constexpr char16_t kNetworkClassKey[] =
-    u"System\\CurrentControlSet\\Control\\Network\\{4d36e972-e325-11ce-bfc1-08002be10318}";
-inline constexpr char16_t kConnectionSubkey[] = u"Connection";
-inline constexpr char16_t kConnectionNameValue[] = u"Name";
-
 // Rebuilds `table` from IP Helper's list. Every adapter but the virtual one gets a row until the table
 // is full; the list is read to its end all the same, so a virtual adapter listed late is still seen.
 // A row's connection name comes from the network class key (its device name when the key does not

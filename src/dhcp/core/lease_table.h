@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "dhcp/core/ipv4.h"
+#include "core/text/ipv4_text.h"
 
 namespace aerowisp::dhcp {
 

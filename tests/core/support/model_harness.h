@@ -6,6 +6,7 @@
 
 #include "core/app/main_window_model.h"
 #include "core/settings/settings_operations.h"
+#include "dhcp/core/contract.h"
 #include "sim/sim_machine.h"
 #include "sim/sim_processes.h"
 #include "sim/sim_text.h"
@@ -89,6 +90,8 @@ struct ModelHarness {
                 view, tray) {
         machine.Network().UseCodePage(&codePage);
         State().programFolder = machine.Scenario().machine.programFolder;
+        machine.InstallDhcpServer({State().programFolder + dhcp::kServerProgram, dhcp::kServerWindowTitle,
+                                   dhcp::AddressText(dhcp::kServerAddress), dhcp::kServerPort});
         machine.Wlan().OpenHandle(kWlanClientVersion, State().wlanHandle);
         machine.Journal().Clear();
     }
