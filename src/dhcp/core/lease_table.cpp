@@ -25,6 +25,12 @@ Lease* LeaseTable::Slot(Ipv4 address) {
     return &slots_[address - first_];
 }
 
+Lease* LeaseTable::Changing(Ipv4 address) {
+    Lease* lease = Slot(address);
+    changed_ = changed_ || lease != nullptr;
+    return lease;
+}
+
 const Lease* LeaseTable::At(Ipv4 address) const {
     return const_cast<LeaseTable*>(this)->Slot(address);
 }
@@ -72,7 +78,7 @@ void LeaseTable::Assign(Lease& lease, std::span<const uint8_t> client, int64_t n
 
 void LeaseTable::Offer(Ipv4 address, std::span<const uint8_t> client, std::span<const uint8_t> hardware,
                        int64_t now, int64_t offeredUntil) {
-    Lease* lease = Slot(address);
+    Lease* lease = Changing(address);
     if (lease == nullptr)
         return;
     Assign(*lease, client, now);
@@ -81,12 +87,11 @@ void LeaseTable::Offer(Ipv4 address, std::span<const uint8_t> client, std::span<
         lease->state = LeaseState::kOffered;
         lease->expires = offeredUntil;
     }
-    changed_ = true;
 }
 
 void LeaseTable::Bind(Ipv4 address, std::span<const uint8_t> client, std::span<const uint8_t> hardware,
                       std::string hostName, int64_t now, int64_t expires) {
-    Lease* lease = Slot(address);
+    Lease* lease = Changing(address);
     if (lease == nullptr)
         return;
     Assign(*lease, client, now);
@@ -95,27 +100,24 @@ void LeaseTable::Bind(Ipv4 address, std::span<const uint8_t> client, std::span<c
     lease->hardware.assign(hardware.begin(), hardware.end());
     if (!hostName.empty())
         lease->hostName = std::move(hostName);
-    changed_ = true;
 }
 
 void LeaseTable::Decline(Ipv4 address, int64_t until) {
-    Lease* lease = Slot(address);
+    Lease* lease = Changing(address);
     if (lease == nullptr)
         return;
     lease->state = LeaseState::kDeclined;
     lease->expires = until;
     lease->client.clear();
     lease->hostName.clear();
-    changed_ = true;
 }
 
 void LeaseTable::Release(Ipv4 address, int64_t now) {
-    Lease* lease = Slot(address);
+    Lease* lease = Changing(address);
     if (lease == nullptr)
         return;
     lease->state = LeaseState::kReleased;
     lease->expires = now;
-    changed_ = true;
 }
 
 bool LeaseTable::TakeChanged() {

@@ -68,6 +68,8 @@ class LeaseTable {
 
   private:
     Lease* Slot(Ipv4 address);
+    // The record of `address` about to change, the table marked changed; null outside the pool.
+    Lease* Changing(Ipv4 address);
     // Gives `lease` to `client`; any other address the client held is forgotten.
     void Assign(Lease& lease, std::span<const uint8_t> client, int64_t now);
 
