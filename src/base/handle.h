@@ -8,8 +8,9 @@
 
 namespace base {
 
-// A handle that one function releases; movable, never copied. Holds null or a valid handle.
-template <typename Handle, auto Release>
+// A handle that one function releases; movable, never copied. Holds `Null` (null unless the kind of handle
+// says otherwise, as sockets do) or a valid handle.
+template <typename Handle, auto Release, Handle Null = Handle{}>
 class OwnedHandle {
   public:
     OwnedHandle() = default;
@@ -25,14 +26,14 @@ class OwnedHandle {
     OwnedHandle& operator=(const OwnedHandle&) = delete;
 
     Handle Get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
+    explicit operator bool() const { return handle_ != Null; }
     // Releases the handle held so far and takes `handle`.
-    void Reset(Handle handle = nullptr) {
-        if (handle_ != nullptr && handle_ != handle)
+    void Reset(Handle handle = Null) {
+        if (handle_ != Null && handle_ != handle)
             Release(handle_);
         handle_ = handle;
     }
-    Handle Detach() { return std::exchange(handle_, nullptr); }
+    Handle Detach() { return std::exchange(handle_, Null); }
     // Releases what is held and gives the address a creating call stores the new handle at.
     Handle* Receive() {
         Reset();
@@ -40,7 +41,7 @@ class OwnedHandle {
     }
 
   private:
-    Handle handle_ = nullptr;
+    Handle handle_ = Null;
 };
 
 namespace detail {
@@ -59,6 +60,9 @@ inline void FreeGlobalMemory(HGLOBAL memory) {
 inline void CloseService(SC_HANDLE handle) {
     ::CloseServiceHandle(handle);
 }
+inline void DestroyOwnedWindow(HWND window) {
+    ::DestroyWindow(window);
+}
 }  // namespace detail
 
 // A kernel object (mutex, event, process, thread, file). INVALID_HANDLE_VALUE, which some creating
@@ -70,6 +74,10 @@ class KernelHandle : public OwnedHandle<HANDLE, detail::CloseKernelHandle> {
 };
 
 using RegistryKey = OwnedHandle<HKEY, detail::CloseRegistryKey>;
+
+// A window its creator destroys, such as a program's own hidden window. Whoever handles its WM_DESTROY
+// detaches it, so a window destroyed from outside is not destroyed again.
+using OwnedWindow = OwnedHandle<HWND, detail::DestroyOwnedWindow>;
 
 // The service control manager or one of its services (OpenSCManagerW, OpenServiceW, CreateServiceW).
 using ServiceHandle = OwnedHandle<SC_HANDLE, detail::CloseService>;

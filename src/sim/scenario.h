@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/platform/firewall.h"
-#include "core/ics/sharing_service.h"
+#include "core/platform/sharing_service.h"
 #include "core/platform/guid.h"
 #include "core/platform/service_control.h"
 #include "core/platform/wlan_types.h"

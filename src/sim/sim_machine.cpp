@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "core/hostednet/ap_input_rules.h"
+#include "core/platform/wlan_types.h"
 #include "core/text/ascii_case.h"
 #include "core/text/utf16_text.h"
 
@@ -55,7 +55,6 @@ void SimMachine::Preload() {
         for (const auto& [key, value] : ini.entries)
             settings_.SetProfileString(path, ini.section, key, value);
     }
-    processes_.AddProgram(scenario_.machine.programFolder + u"DhcpServer.exe", u"Tftpd32");
     processes_.OnShellExecute([this](const std::u16string& file, const std::u16string& parameters) {
         RunShellCommand(file, parameters);
     });
@@ -84,12 +83,16 @@ void SimMachine::RunShellCommand(const std::u16string& file, const std::u16strin
 
 namespace aerowisp {
 
+void SimMachine::InstallDhcpServer(const SimDhcpServer& server) {
+    processes_.AddProgram(server.path, server.windowTitle);
+    dhcpServer_ = server;
+}
+
 std::string SimMachine::StationLeaseSource() const {
-    constexpr uint16_t kDhcpServerPort = 67;
-    const bool serverAnswers =
-        processes_.IsWindowOpen(u"Tftpd32") && network_.VirtualAddress() == u"192.168.139.1" &&
-        firewall_.AllowsInbound(scenario_.machine.programFolder + u"DhcpServer.exe", kFirewallProtocolUdp,
-                                kDhcpServerPort, kFirewallProfilePublic);
+    const bool serverAnswers = dhcpServer_ && processes_.IsWindowOpen(dhcpServer_->windowTitle) &&
+                               network_.VirtualAddress() == dhcpServer_->address &&
+                               firewall_.AllowsInbound(dhcpServer_->path, kFirewallProtocolUdp,
+                                                       dhcpServer_->port, kFirewallProfilePublic);
     const bool sharingAnswers = network_.SharingAllocatorServes();
     if (serverAnswers)
         return sharingAnswers ? "both" : "DhcpServer.exe";

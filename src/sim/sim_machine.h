@@ -3,7 +3,10 @@
 // settings store.
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "core/platform/clock.h"
 #include "sim/failure_plan.h"
@@ -20,6 +23,15 @@
 
 namespace aerowisp {
 
+// A DHCP server program on the machine: where it lies, the window it opens when started, and the address
+// and UDP port it answers on.
+struct SimDhcpServer {
+    std::u16string path;
+    std::u16string windowTitle;
+    std::u16string address;
+    uint16_t port = 0;
+};
+
 class SimMachine {
   public:
     // Runs on a clock of its own that starts at the scenario's start tick and moves only when told
@@ -34,17 +46,19 @@ class SimMachine {
     SimSettingsStore& Settings() { return settings_; }
     // The network connections with their sharing, the adapter list and the connections' names.
     SimNetwork& Network() { return network_; }
-    // netsh.exe in the system folder sets the hosted network's key and connections' addresses;
-    // DhcpServer.exe in the program folder opens the window "Tftpd32".
+    // netsh.exe in the system folder sets the hosted network's key and connections' addresses; an
+    // installed DHCP server opens its window.
     SimProcessesAndWindows& Processes() { return processes_; }
     SimTimerService& Timers() { return timers_; }
     // The service control manager with the sharing service and what it depends on.
     SimServices& Services() { return services_; }
     // Windows Firewall; the hosted network's adapter is on the Public profile.
     SimFirewall& Firewall() { return firewall_; }
-    // Who answers the hosted network's stations' DHCP requests now: "DhcpServer.exe" (it runs, the
-    // virtual adapter has its fixed address and the firewall lets UDP 67 reach it on the Public profile),
-    // "sharing" (sharing's own allocator), "both" (they fight) or "none" (stations get no lease).
+    // Puts a DHCP server program on the machine; the machine has none until then.
+    void InstallDhcpServer(const SimDhcpServer& server);
+    // Who answers the hosted network's stations' DHCP requests now: "DhcpServer.exe" (the installed server
+    // runs, the virtual adapter has its address and the firewall lets its UDP port in on the Public
+    // profile), "sharing" (sharing's own allocator), "both" (they fight) or "none" (stations get no lease).
     std::string StationLeaseSource() const;
     aerowisp::Journal& Journal() { return journal_; }
     FailurePlan& Failures() { return failures_; }
@@ -71,6 +85,7 @@ class SimMachine {
     SimSettingsStore settings_;
     SimProcessesAndWindows processes_;
     SimTimerService timers_;
+    std::optional<SimDhcpServer> dhcpServer_;
 };
 
 }  // namespace aerowisp

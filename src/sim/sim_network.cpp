@@ -3,10 +3,9 @@
 
 #include <algorithm>
 
-#include "core/ics/adapter_scan.h"
 #include "core/text/ascii_case.h"
 #include "core/text/utf16_text.h"
-#include "dhcp/core/ipv4.h"
+#include "core/text/ipv4_text.h"
 #include "sim/failure_plan.h"
 #include "sim/journal.h"
 #include "sim/journaled_call.h"
@@ -297,8 +296,7 @@ HResult SimNetwork::SharingServiceError() {
 }
 
 uint32_t SimNetwork::GetBestInterface(uint32_t destination, uint32_t& interfaceIndex) {
-    return JournaledCall(journal_, failures_, op::kGetBestInterface,
-                         "destination=" + dhcp::FormatIpv4(destination),
+    return JournaledCall(journal_, failures_, op::kGetBestInterface, "destination=" + FormatIpv4(destination),
                          [&](std::string& arguments) -> uint32_t {
                              auto it = std::ranges::find_if(connections_, [&](const Connection& c) {
                                  return Present(c) && c.scenario.listedAdapter && c.scenario.defaultRoute;

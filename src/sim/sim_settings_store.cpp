@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "core/settings/registry_number.h"
+#include "core/text/registry_number.h"
 #include "core/text/ascii_case.h"
 #include "sim/failure_plan.h"
 #include "sim/journal.h"

@@ -46,7 +46,7 @@ struct Flow {
 
 std::string Machine(ModelHarness& h) {
     return h.machine.Network().StateSummary() +
-           (h.processes.IsWindowOpen(kDhcpServerWindowTitle) ? " Tftpd32" : "");
+           (h.processes.IsWindowOpen(dhcp::kServerWindowTitle) ? " Tftpd32" : "");
 }
 
 // Time passing: the one-shot timers the flows set run out, shortest first, as often as they are set again.

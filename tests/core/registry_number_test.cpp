@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/platform/guid.h"
-#include "core/settings/registry_number.h"
+#include "core/text/registry_number.h"
 
 namespace aerowisp {
 namespace {

@@ -156,7 +156,7 @@ TEST(ShowRequestTimer, TellsOfADhcpServerThatCouldNotBindItsPort) {
         h.Start(h.State().showRequestTimer, IDT_SHOW_REQUEST, kShowRequestPeriodMs);
         h.statusTimers.OnTimer(IDT_DHCP_LAUNCH);
         if (c.exitCode)
-            h.processes.EndProgram(h.State().programFolder + kDhcpServerProgram, *c.exitCode);
+            h.processes.EndProgram(h.State().programFolder + dhcp::kServerProgram, *c.exitCode);
         h.Log().Clear();
 
         h.statusTimers.OnTimer(IDT_SHOW_REQUEST);

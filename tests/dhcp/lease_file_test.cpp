@@ -1,5 +1,8 @@
-// The lease file round trip, damaged lines, taking records back into the table, and DhcpServer.ini.
+// The lease file round trip, damaged lines, the lease table's changes and taking records back into it,
+// and DhcpServer.ini.
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "dhcp/core/config.h"
 #include "dhcp/core/lease_file.h"
@@ -96,6 +99,64 @@ TEST(DhcpLeaseFileTest, TableTakesBackOnlyUsableRecords) {
     };
     EXPECT_EQ(table.Restore(records), 4u);
     EXPECT_EQ(table.Records(), (std::vector<Lease>{records[0], records[5]}));
+    EXPECT_FALSE(table.TakeChanged()) << "what was read back is not written again";
+}
+
+// Each change leaves its records, and the table says once that it changed.
+TEST(DhcpLeaseTableTest, ChangesLeaveTheirRecordsAndMarkTheTable) {
+    const std::vector<uint8_t> a = {1, 0xA};
+    const std::vector<uint8_t> h = {1, 0xA, 0xA};
+    using enum LeaseState;
+    struct Case {
+        const char* name;
+        std::function<void(LeaseTable&)> change;
+        std::vector<Lease> records;
+    };
+    const Case cases[] = {
+        {"offer",
+         [&](LeaseTable& t) { t.Offer(Net(2), a, h, 100, 160); },
+         {{Net(2), kOffered, 160, a, h, ""}}},
+        {"an offer keeps a running lease bound",
+         [&](LeaseTable& t) {
+             t.Bind(Net(2), a, h, "x", 100, 1000);
+             t.Offer(Net(2), a, h, 200, 260);
+         },
+         {{Net(2), kBound, 1000, a, h, "x"}}},
+        {"a client binding elsewhere gives its address back",
+         [&](LeaseTable& t) {
+             t.Bind(Net(2), a, h, "x", 100, 1000);
+             t.Bind(Net(3), a, h, "", 200, 1200);
+         },
+         {{Net(2), kReleased, 200, {}, h, ""}, {Net(3), kBound, 1200, a, h, ""}}},
+        {"decline sets the address aside without its client",
+         [&](LeaseTable& t) {
+             t.Bind(Net(2), a, h, "x", 100, 1000);
+             t.Decline(Net(2), 5000);
+         },
+         {{Net(2), kDeclined, 5000, {}, h, ""}}},
+        {"release keeps the client's claim",
+         [&](LeaseTable& t) {
+             t.Bind(Net(2), a, h, "x", 100, 1000);
+             t.Release(Net(2), 300);
+         },
+         {{Net(2), kReleased, 300, a, h, "x"}}},
+        {"outside the pool nothing changes",
+         [&](LeaseTable& t) {
+             t.Offer(Net(11), a, h, 100, 160);
+             t.Bind(Net(1), a, h, "x", 100, 1000);
+             t.Decline(Net(11), 5000);
+             t.Release(Net(11), 300);
+         },
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LeaseTable table(Net(2), Net(10));
+        c.change(table);
+        EXPECT_EQ(table.Records(), c.records);
+        EXPECT_EQ(table.TakeChanged(), !c.records.empty());
+        EXPECT_FALSE(table.TakeChanged());
+    }
 }
 
 TEST(DhcpConfigTest, ReadsSettingsAndRefusesBadValues) {

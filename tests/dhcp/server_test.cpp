@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dhcp/core/server.h"
@@ -228,6 +229,22 @@ TEST(DhcpServerTest, NeverUnicastsOffTheLinkAndMovesStationsOfOtherNetworks) {
                .yiaddr = Net(2),
                .to = Net(2)},
               {.client = 'b', .type = kRequest, .requested = Net(2), .leaseFileRead = false}});
+}
+
+TEST(DhcpServerTest, NamesTheClientStateOfEachRequest) {
+    const std::pair<Step, std::string> cases[] = {
+        {{.type = kRequest, .requested = Net(2), .serverId = Net(1)}, "(selecting) 192.168.139.2: NAK"},
+        {{.type = kRequest, .requested = Net(2)}, "(init-reboot) 192.168.139.2: ACK"},
+        {{.type = kRequest, .ciaddr = Net(2), .broadcast = false}, "(renewing) 192.168.139.2: ACK"},
+        {{.type = kRequest, .ciaddr = Net(2)}, "(rebinding) 192.168.139.2: ACK"},
+    };
+    for (const auto& [step, logged] : cases) {
+        RecordingLog log;
+        Server server(Config{}, {Net(1)}, log);
+        server.Handle(Request(step), step.broadcast, kStart);
+        ASSERT_FALSE(log.lines.empty());
+        EXPECT_TRUE(log.lines.back().ends_with(logged)) << log.lines.back();
+    }
 }
 
 TEST(DhcpServerTest, CountsWhatItRefuses) {

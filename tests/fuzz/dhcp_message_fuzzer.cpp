@@ -12,6 +12,7 @@
 
 namespace {
 
+using namespace aerowisp;
 using namespace aerowisp::dhcp;
 
 class NullLog final : public EventLog {

@@ -3,7 +3,7 @@
 #include <climits>
 #include <cstdlib>
 
-#include "core/settings/registry_number.h"
+#include "core/text/registry_number.h"
 #include "fuzz_support.h"
 
 using aerowisp::fuzz::Bytes;

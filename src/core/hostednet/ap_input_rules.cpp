@@ -6,7 +6,6 @@
 #include <string>
 
 #include "core/lang/language_strings.h"
-#include "core/text/number_text.h"
 
 namespace aerowisp {
 namespace {
@@ -63,11 +62,6 @@ ApInputMessage MessageFor(ApInputFault fault) {
             break;
     }
     return {kKeyMismatchMessage, ApInputField::kKey};
-}
-
-bool IsHexKey(std::u16string_view key) {
-    return key.size() == kHexKeyLength &&
-           std::ranges::all_of(key, [](char16_t c) { return HexDigitValue(c) >= 0; });
 }
 
 bool IsUsableStoredApInput(std::u16string_view ssid, std::u16string_view key, AnsiCodePage& codePage) {

@@ -6,6 +6,7 @@
 
 #include "core/lang/language_strings.h"
 #include "core/platform/ansi_code_page.h"
+#include "core/platform/wlan_types.h"
 
 namespace aerowisp {
 
@@ -13,8 +14,6 @@ namespace aerowisp {
 inline constexpr size_t kSsidMaxLength = 32;
 inline constexpr size_t kKeyMaxLength = 64;
 inline constexpr size_t kKeyMinLength = 8;
-// A key of this length is a pre-shared key in hexadecimal rather than a passphrase.
-inline constexpr size_t kHexKeyLength = 64;
 // The highest character code an SSID may hold (U+0100 itself is allowed).
 inline constexpr char16_t kSsidMaxCharacter = u'\u0100';
 // The SSID field of the connection settings, in bytes of the ANSI form.
@@ -54,9 +53,6 @@ ApInputMessage MessageFor(ApInputFault fault);
 // The key rule alone: 8 to 63 printable ASCII characters (U+0020 to U+007E), or 64 hexadecimal digits;
 // nothing longer.
 bool IsValidKey(std::u16string_view key);
-
-// Exactly 64 characters, each 0-9, a-f or A-F.
-bool IsHexKey(std::u16string_view key);
 
 // Whether a name and key that did not come through ValidateApInput (DuvaDI.ini is edited by hand) can
 // be used as they are: they pass ValidateApInput.

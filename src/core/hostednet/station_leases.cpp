@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/text/number_text.h"
-#include "dhcp/core/ipv4.h"
+#include "core/text/ipv4_text.h"
 #include "dhcp/core/lease_file.h"
 
 namespace aerowisp {
@@ -63,7 +63,7 @@ StationLeases StationLeases::Parse(std::string_view fileText) {
         auto [held, added] = result.leases_.try_emplace(*mac);
         if (!added && held->second.expires >= lease.expires)
             continue;
-        held->second = {{Widened(dhcp::FormatIpv4(lease.address)), Widened(lease.hostName)}, lease.expires};
+        held->second = {{Widened(FormatIpv4(lease.address)), Widened(lease.hostName)}, lease.expires};
     }
     return result;
 }

@@ -7,7 +7,7 @@
 #include "core/hostednet/hosted_network_failure.h"
 #include "core/ics/adapter_scan.h"
 #include "core/ics/sharing_failure.h"
-#include "core/ics/sharing_service.h"
+#include "core/platform/sharing_service.h"
 #include "core/ics/sharing_service_start.h"
 #include "core/resource.h"
 #include "core/settings/settings_operations.h"
@@ -53,9 +53,9 @@ std::optional<std::u16string> NetshAddressParameters(const std::u16string& conne
     if (connectionName.empty() || !std::ranges::all_of(connectionName, IsSafeOnCommandLine))
         return std::nullopt;
     std::u16string parameters = u"int ip set address name=\"" + connectionName + u"\" source=";
-    parameters += staticAddress
-                      ? u"static addr=" + std::u16string(kVirtualAdapterAddress) + u" mask=255.255.255.0"
-                      : u"dhcp";
+    parameters += staticAddress ? u"static addr=" + dhcp::AddressText(dhcp::kServerAddress) + u" mask=" +
+                                      dhcp::AddressText(dhcp::kSubnetMask)
+                                : u"dhcp";
     if (parameters.size() >= kNetshParameterBuffer)
         return std::nullopt;
     return parameters;
@@ -147,7 +147,7 @@ bool ConnectionSharingControl::FinishSharingStart() {
 }
 
 bool ConnectionSharingControl::VirtualAdapterAddressed() {
-    const std::string address = ports_.codePage.WideToAnsi(kVirtualAdapterAddress);
+    const std::string address = FormatIpv4(dhcp::kServerAddress);
     std::vector<AdapterInfo> adapters;
     if (ports_.adapters.GetAdaptersInfo(adapters) != 0)
         return false;

@@ -16,7 +16,6 @@ namespace aerowisp {
 
 inline constexpr char16_t kEnablingIcsText[] = u"Enabling ICS. Please wait...";
 inline constexpr char16_t kDisablingIcsText[] = u"Disabling ICS. Please wait...";
-inline constexpr char16_t kVirtualAdapterAddress[] = u"192.168.139.1";
 // netsh's parameters are formatted into a buffer of this many characters, terminator included.
 inline constexpr size_t kNetshParameterBuffer = 512;
 

@@ -6,11 +6,10 @@
 
 #include "core/programs/external_programs.h"
 #include "core/text/ascii_case.h"
+#include "core/text/number_text.h"
 
 namespace aerowisp {
 namespace {
-
-constexpr char16_t kDhcpServerPort[] = u"67";
 
 bool SameRule(const FirewallRule& found, const FirewallRule& wanted) {
     FirewallRule compared = found;
@@ -25,9 +24,9 @@ bool SameRule(const FirewallRule& found, const FirewallRule& wanted) {
 FirewallRule DhcpServerRule(const std::u16string& programFolder) {
     FirewallRule rule;
     rule.name = kDhcpServerRuleName;
-    rule.applicationName = programFolder + kDhcpServerProgram;
+    rule.applicationName = programFolder + dhcp::kServerProgram;
     rule.protocol = kFirewallProtocolUdp;
-    rule.localPorts = kDhcpServerPort;
+    rule.localPorts = DecimalText(dhcp::kServerPort);
     rule.direction = kFirewallDirectionIn;
     rule.action = kFirewallActionAllow;
     rule.profiles = kFirewallProfilesAll;

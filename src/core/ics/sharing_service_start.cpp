@@ -2,7 +2,7 @@
 #include "core/ics/sharing_service_start.h"
 
 #include "core/hostednet/hosted_network_failure.h"
-#include "core/ics/sharing_service.h"
+#include "core/platform/sharing_service.h"
 #include "core/lang/language_strings.h"
 #include "core/text/number_text.h"
 #include "core/text/pattern_text.h"
@@ -78,7 +78,7 @@ std::optional<std::u16string> ConflictingScopeAddress(NetworkAdapters& adapters)
     std::optional<std::u16string> scope = adapters.ReadMachineText(kSharingParametersKey, kScopeAddressValue);
     if (!scope)
         return std::nullopt;
-    const std::optional<dhcp::Ipv4> address = dhcp::ParseIpv4(Utf16ToUtf8(*scope));
+    const std::optional<Ipv4> address = ParseIpv4(Utf16ToUtf8(*scope));
     return address && dhcp::InSubnet(*address) ? scope : std::nullopt;
 }
 

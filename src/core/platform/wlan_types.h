@@ -2,13 +2,16 @@
 // it.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/platform/guid.h"
+#include "core/text/number_text.h"
 
 namespace aerowisp {
 
@@ -65,6 +68,15 @@ inline constexpr uint32_t kWlanClientVersion = 2;
 // WLAN_MAX_PHY_INDEX: the most PHYs an interface's capability and radio state list.
 inline constexpr uint32_t kWlanMaxPhyIndex = 64;
 inline constexpr size_t kDot11SsidMaxLength = 32;
+
+// A key of this length in hexadecimal digits is the pre-shared key itself; any other key is a passphrase.
+inline constexpr size_t kHexKeyLength = 64;
+
+// Exactly 64 characters, each 0-9, a-f or A-F.
+inline bool IsHexKey(std::u16string_view key) {
+    return key.size() == kHexKeyLength &&
+           std::ranges::all_of(key, [](char16_t c) { return HexDigitValue(c) >= 0; });
+}
 
 struct Dot11Ssid {
     uint32_t length = 0;  // bytes used in `ssid`

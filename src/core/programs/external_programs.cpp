@@ -35,13 +35,13 @@ ProcessRun RunNetshAndWait(ProcessesAndWindows& processes, const std::u16string&
 
 std::unique_ptr<RunningProcess> StartDhcpServer(ProcessesAndWindows& processes,
                                                 const std::u16string& programFolder) {
-    return processes.StartHidden(programFolder + kDhcpServerProgram);
+    return processes.StartHidden(programFolder + dhcp::kServerProgram);
 }
 
 void CloseDhcpServer(ProcessesAndWindows& processes, const std::u16string& programFolder) {
-    const std::u16string ours = programFolder + kDhcpServerProgram;
+    const std::u16string ours = programFolder + dhcp::kServerProgram;
     for (const TopLevelWindow& window : processes.EnumTopLevelWindows(kTitleBufferLength)) {
-        if (window.title == kDhcpServerWindowTitle &&
+        if (window.title == dhcp::kServerWindowTitle &&
             EqualsIgnoringCaseAZ(processes.WindowProgramPath(window.handle), ours))
             processes.SendSysCommandCloseWithin(window.handle, kDhcpServerCloseTimeoutMs);
     }

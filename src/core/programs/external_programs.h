@@ -1,5 +1,5 @@
-// The outside programs the program drives: netsh.exe, and the DHCP server "DhcpServer.exe" with its
-// window "Tftpd32".
+// The outside programs the program drives: netsh.exe, and the DHCP server (dhcp/core/contract.h says how
+// it is found).
 #pragma once
 
 #include <cstdint>
@@ -7,18 +7,17 @@
 #include <string>
 
 #include "core/platform/processes_and_windows.h"
+#include "dhcp/core/contract.h"
 
 namespace aerowisp {
 
 inline constexpr char16_t kNetshProgram[] = u"netsh.exe";
-inline constexpr char16_t kDhcpServerProgram[] = u"DhcpServer.exe";
-inline constexpr char16_t kDhcpServerWindowTitle[] = u"Tftpd32";
 // An address command of netsh.exe that has not ended by then is given up on.
 inline constexpr uint32_t kNetshTimeoutMs = 15000;
 // A DHCP server window that does not answer its close by then is left alone.
 inline constexpr uint32_t kDhcpServerCloseTimeoutMs = 3000;
-// DhcpServer.exe's exit code when it could not bind UDP port 67.
-inline constexpr uint32_t kDhcpServerPortBusyExitCode = 2;
+// DhcpServer.exe's exit code when it could not bind its port.
+inline constexpr uint32_t kDhcpServerPortBusyExitCode = dhcp::kExitPortTaken;
 
 // Runs netsh.exe from the System32 folder, hidden, without waiting. Never through the search path: the
 // program runs with administrator rights, and a netsh.exe planted in the current folder must not run.

@@ -6,13 +6,11 @@
 #include <string_view>
 #include <vector>
 
-#include "dhcp/core/ipv4.h"
+#include "core/text/ipv4_text.h"
+#include "dhcp/core/contract.h"
 
 namespace aerowisp::dhcp {
 
-// The hosted network's virtual adapter always has this address; the server answers from it alone.
-constexpr Ipv4 kServerAddress = MakeIpv4(192, 168, 139, 1);
-constexpr Ipv4 kSubnetMask = MakeIpv4(255, 255, 255, 0);
 constexpr uint32_t kMinLeaseSeconds = 10;
 constexpr uint32_t kMaxLeaseSeconds = 365 * 24 * 3600;
 constexpr size_t kMaxDnsServers = 3;

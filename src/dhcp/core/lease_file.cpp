@@ -5,7 +5,7 @@
 #include <charconv>
 #include <optional>
 
-#include "dhcp/core/ipv4.h"
+#include "core/text/ipv4_text.h"
 #include "dhcp/core/text.h"
 
 namespace aerowisp::dhcp {

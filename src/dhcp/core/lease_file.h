@@ -6,14 +6,10 @@
 #include <string_view>
 #include <vector>
 
+#include "dhcp/core/contract.h"
 #include "dhcp/core/lease_table.h"
 
 namespace aerowisp::dhcp {
-
-// The file the server keeps beside itself and replaces whole whenever a lease changes; the main program
-// reads it to name the stations. Neither reads more of it than kLeaseFileMaxBytes.
-inline constexpr std::u16string_view kLeaseFileName = u"DhcpServer.leases";
-inline constexpr size_t kLeaseFileMaxBytes = 4 * 1024 * 1024;
 
 // A comment line, then per record: address, state, expiry (seconds since 1970 UTC), client (hex, "-"
 // when none), hardware (hex, "-" when none), the host name after '=' (printable ASCII, may be empty) and

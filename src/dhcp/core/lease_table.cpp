@@ -2,6 +2,7 @@
 #include "dhcp/core/lease_table.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace aerowisp::dhcp {
 
@@ -18,25 +19,35 @@ LeaseTable::LeaseTable(Ipv4 first, Ipv4 last) : first_(first) {
         slots_.push_back(Lease{.address = address});
 }
 
-Lease* LeaseTable::At(Ipv4 address) {
+Lease* LeaseTable::Slot(Ipv4 address) {
     if (address < first_ || address - first_ >= slots_.size())
         return nullptr;
     return &slots_[address - first_];
 }
 
-Lease* LeaseTable::OfClient(std::span<const uint8_t> client) {
+Lease* LeaseTable::Changing(Ipv4 address) {
+    Lease* lease = Slot(address);
+    changed_ = changed_ || lease != nullptr;
+    return lease;
+}
+
+const Lease* LeaseTable::At(Ipv4 address) const {
+    return const_cast<LeaseTable*>(this)->Slot(address);
+}
+
+const Lease* LeaseTable::OfClient(std::span<const uint8_t> client) const {
     if (client.empty())
         return nullptr;
-    for (Lease& lease : slots_) {
+    for (const Lease& lease : slots_) {
         if (SameBytes(lease.client, client))
             return &lease;
     }
     return nullptr;
 }
 
-Lease* LeaseTable::FreeAddress(int64_t now) {
-    Lease* oldest = nullptr;
-    for (Lease& lease : slots_) {
+const Lease* LeaseTable::FreeAddress(int64_t now) const {
+    const Lease* oldest = nullptr;
+    for (const Lease& lease : slots_) {
         if (lease.state == LeaseState::kFree)
             return &lease;
         if (lease.expires <= now && (oldest == nullptr || lease.expires < oldest->expires))
@@ -65,6 +76,54 @@ void LeaseTable::Assign(Lease& lease, std::span<const uint8_t> client, int64_t n
     }
 }
 
+void LeaseTable::Offer(Ipv4 address, std::span<const uint8_t> client, std::span<const uint8_t> hardware,
+                       int64_t now, int64_t offeredUntil) {
+    Lease* lease = Changing(address);
+    if (lease == nullptr)
+        return;
+    Assign(*lease, client, now);
+    lease->hardware.assign(hardware.begin(), hardware.end());
+    if (lease->state != LeaseState::kBound || lease->expires <= now) {
+        lease->state = LeaseState::kOffered;
+        lease->expires = offeredUntil;
+    }
+}
+
+void LeaseTable::Bind(Ipv4 address, std::span<const uint8_t> client, std::span<const uint8_t> hardware,
+                      std::string hostName, int64_t now, int64_t expires) {
+    Lease* lease = Changing(address);
+    if (lease == nullptr)
+        return;
+    Assign(*lease, client, now);
+    lease->state = LeaseState::kBound;
+    lease->expires = expires;
+    lease->hardware.assign(hardware.begin(), hardware.end());
+    if (!hostName.empty())
+        lease->hostName = std::move(hostName);
+}
+
+void LeaseTable::Decline(Ipv4 address, int64_t until) {
+    Lease* lease = Changing(address);
+    if (lease == nullptr)
+        return;
+    lease->state = LeaseState::kDeclined;
+    lease->expires = until;
+    lease->client.clear();
+    lease->hostName.clear();
+}
+
+void LeaseTable::Release(Ipv4 address, int64_t now) {
+    Lease* lease = Changing(address);
+    if (lease == nullptr)
+        return;
+    lease->state = LeaseState::kReleased;
+    lease->expires = now;
+}
+
+bool LeaseTable::TakeChanged() {
+    return std::exchange(changed_, false);
+}
+
 std::vector<Lease> LeaseTable::Records() const {
     std::vector<Lease> records;
     for (const Lease& lease : slots_) {
@@ -77,7 +136,7 @@ std::vector<Lease> LeaseTable::Records() const {
 size_t LeaseTable::Restore(const std::vector<Lease>& records) {
     size_t dropped = 0;
     for (const Lease& record : records) {
-        Lease* slot = At(record.address);
+        Lease* slot = Slot(record.address);
         if (slot == nullptr || slot->state != LeaseState::kFree || record.state == LeaseState::kFree ||
             (!record.client.empty() && OfClient(record.client) != nullptr)) {
             ++dropped;

@@ -10,14 +10,14 @@
 #include <string_view>
 #include <vector>
 
-#include "dhcp/core/ipv4.h"
+#include "core/text/ipv4_text.h"
+#include "dhcp/core/contract.h"
 
 namespace aerowisp::dhcp {
 
 constexpr uint8_t kBootRequest = 1;
 constexpr uint8_t kBootReply = 2;
 constexpr uint16_t kBroadcastFlag = 0x8000;
-constexpr uint16_t kServerPort = 67;
 constexpr uint16_t kClientPort = 68;
 
 // The fixed part (op to file), then the magic cookie.

@@ -51,6 +51,20 @@ Message ReplyTo(const Message& request, MessageType type) {
     return reply;
 }
 
+std::string_view StateName(RequestState state) {
+    switch (state) {
+        case RequestState::kSelecting:
+            return "selecting";
+        case RequestState::kInitReboot:
+            return "init-reboot";
+        case RequestState::kRenewing:
+            return "renewing";
+        case RequestState::kRebinding:
+            break;
+    }
+    return "rebinding";
+}
+
 std::vector<uint8_t> HardwareKey(const Message& request) {
     std::vector<uint8_t> key{request.htype};
     const std::span<const uint8_t> hardware = request.Hardware();
@@ -74,7 +88,7 @@ Server::Server(const Config& config, std::vector<Ipv4> dnsServers, EventLog& log
       leases_(config.poolFirst, config.poolLast) {}
 
 bool Server::TakeChanged() {
-    return std::exchange(changed_, false);
+    return leases_.TakeChanged();
 }
 
 std::optional<Reply> Server::Handle(const Message& request, bool arrivedAsBroadcast, int64_t now) {
@@ -109,14 +123,14 @@ std::optional<Reply> Server::Handle(const Message& request, bool arrivedAsBroadc
 }
 
 std::optional<Reply> Server::Discover(const Message& request, std::span<const uint8_t> client, int64_t now) {
-    Lease* lease = leases_.OfClient(client);
+    const Lease* lease = leases_.OfClient(client);
     if (holding_ && lease == nullptr) {
         refusals_.Count(kDiscoverHeld);
         return std::nullopt;
     }
     if (lease == nullptr) {
         std::optional<Ipv4> wanted = request.AddressOption(option::kRequestedAddress);
-        Lease* asked = wanted ? leases_.At(*wanted) : nullptr;
+        const Lease* asked = wanted ? leases_.At(*wanted) : nullptr;
         lease = asked != nullptr && LeaseTable::AvailableTo(*asked, client, now) ? asked
                                                                                  : leases_.FreeAddress(now);
     }
@@ -124,13 +138,7 @@ std::optional<Reply> Server::Discover(const Message& request, std::span<const ui
         refusals_.Count(kNoFreeAddress);
         return std::nullopt;
     }
-    leases_.Assign(*lease, client, now);
-    lease->hardware = HardwareKey(request);
-    if (lease->state != LeaseState::kBound || lease->expires <= now) {
-        lease->state = LeaseState::kOffered;
-        lease->expires = now + kOfferHoldSeconds;
-    }
-    changed_ = true;
+    leases_.Offer(lease->address, client, HardwareKey(request), now, now + kOfferHoldSeconds);
     log_.Write("DISCOVER from " + Who(request) + ": OFFER " + FormatIpv4(lease->address));
     return Answer(request, MessageType::kOffer, lease->address, true);
 }
@@ -139,33 +147,30 @@ std::optional<Reply> Server::Request(const Message& request, std::span<const uin
                                      int64_t now) {
     const std::optional<Ipv4> serverId = request.AddressOption(option::kServerId);
     const std::optional<Ipv4> wanted = request.AddressOption(option::kRequestedAddress);
-    std::string kind;
+    RequestState state = RequestState::kSelecting;
     Ipv4 address = 0;
     const auto logAnswer = [&](const char* answer) {
-        log_.Write("REQUEST from " + Who(request) + " (" + kind + ") " + FormatIpv4(address) + ": " + answer);
+        log_.Write("REQUEST from " + Who(request) + " (" + std::string(StateName(state)) + ") " +
+                   FormatIpv4(address) + ": " + answer);
     };
     if (serverId) {
-        Lease* lease = leases_.OfClient(client);
+        const Lease* lease = leases_.OfClient(client);
         if (*serverId != kServerAddress) {
             // The client took another server's offer.
-            if (lease != nullptr && lease->state == LeaseState::kOffered) {
-                lease->state = LeaseState::kReleased;
-                lease->expires = now;
-                changed_ = true;
-            }
+            if (lease != nullptr && lease->state == LeaseState::kOffered)
+                leases_.Release(lease->address, now);
             return std::nullopt;
         }
-        kind = "selecting";
         address = wanted.value_or(request.ciaddr);
         if (lease == nullptr || lease->address != address) {
             logAnswer("NAK");
             return Nak(request);
         }
     } else if (wanted) {
-        kind = "init-reboot";
+        state = RequestState::kInitReboot;
         address = *wanted;
     } else if (request.ciaddr != 0) {
-        kind = broadcast ? "rebinding" : "renewing";
+        state = broadcast ? RequestState::kRebinding : RequestState::kRenewing;
         address = request.ciaddr;
     } else {
         refusals_.Count(kRequestWithoutAddress);
@@ -178,7 +183,7 @@ std::optional<Reply> Server::Request(const Message& request, std::span<const uin
         logAnswer("NAK, another network");
         return Nak(request);
     }
-    Lease* lease = leases_.At(address);
+    const Lease* lease = leases_.At(address);
     if (holding_ && (lease == nullptr || lease != leases_.OfClient(client))) {
         refusals_.Count(kRequestHeld);
         return std::nullopt;
@@ -193,25 +198,19 @@ std::optional<Reply> Server::Request(const Message& request, std::span<const uin
 
 void Server::Decline(const Message& request, std::span<const uint8_t> client, int64_t now) {
     const std::optional<Ipv4> address = request.AddressOption(option::kRequestedAddress);
-    Lease* lease = address ? leases_.At(*address) : nullptr;
+    const Lease* lease = address ? leases_.At(*address) : nullptr;
     if (lease == nullptr || lease != leases_.OfClient(client))
         return;
-    lease->state = LeaseState::kDeclined;
-    lease->expires = now + kDeclineHoldSeconds;
-    lease->client.clear();
-    lease->hostName.clear();
-    changed_ = true;
-    log_.Write("DECLINE from " + Who(request) + ": " + FormatIpv4(lease->address) + " set aside");
+    leases_.Decline(*address, now + kDeclineHoldSeconds);
+    log_.Write("DECLINE from " + Who(request) + ": " + FormatIpv4(*address) + " set aside");
 }
 
 void Server::Release(const Message& request, std::span<const uint8_t> client, int64_t now) {
-    Lease* lease = leases_.At(request.ciaddr);
+    const Lease* lease = leases_.At(request.ciaddr);
     if (lease == nullptr || lease != leases_.OfClient(client))
         return;
-    lease->state = LeaseState::kReleased;
-    lease->expires = now;
-    changed_ = true;
-    log_.Write("RELEASE from " + Who(request) + ": " + FormatIpv4(lease->address));
+    leases_.Release(request.ciaddr, now);
+    log_.Write("RELEASE from " + Who(request) + ": " + FormatIpv4(request.ciaddr));
 }
 
 std::optional<Reply> Server::Inform(const Message& request) {
@@ -223,14 +222,9 @@ std::optional<Reply> Server::Inform(const Message& request) {
     return Answer(request, MessageType::kAck, 0, false);
 }
 
-Reply Server::Ack(const Message& request, Lease& lease, std::span<const uint8_t> client, int64_t now) {
-    leases_.Assign(lease, client, now);
-    lease.state = LeaseState::kBound;
-    lease.expires = now + config_.leaseSeconds;
-    lease.hardware = HardwareKey(request);
-    if (std::string name = HostName(request); !name.empty())
-        lease.hostName = std::move(name);
-    changed_ = true;
+Reply Server::Ack(const Message& request, const Lease& lease, std::span<const uint8_t> client, int64_t now) {
+    leases_.Bind(lease.address, client, HardwareKey(request), HostName(request), now,
+                 now + config_.leaseSeconds);
     return Answer(request, MessageType::kAck, lease.address, true);
 }
 

@@ -26,6 +26,9 @@ constexpr int64_t kOfferHoldSeconds = 60;
 // An address a client declined (another machine answers on it) stays out of use this long.
 constexpr int64_t kDeclineHoldSeconds = 3600;
 
+// The client states in which a REQUEST comes (RFC 2131 section 4.3.2), told apart by what it carries.
+enum class RequestState { kSelecting, kInitReboot, kRenewing, kRebinding };
+
 struct Reply {
     Message message;
     Ipv4 to = 0;
@@ -61,7 +64,7 @@ class Server {
     std::optional<Reply> Inform(const Message& request);
 
     Reply Answer(const Message& request, MessageType type, Ipv4 yiaddr, bool withLease) const;
-    Reply Ack(const Message& request, Lease& lease, std::span<const uint8_t> client, int64_t now);
+    Reply Ack(const Message& request, const Lease& lease, std::span<const uint8_t> client, int64_t now);
     Reply Nak(const Message& request) const;
     std::string Who(const Message& request) const;
 
@@ -70,7 +73,6 @@ class Server {
     EventLog& log_;
     LeaseTable leases_;
     RefusalTally refusals_;
-    bool changed_ = false;
     bool holding_ = false;
 };
 

@@ -5,6 +5,7 @@
 #include <ws2tcpip.h>
 #include <iphlpapi.h>
 
+#include <string_view>
 #include <vector>
 
 #include "dhcp/core/lease_file.h"
@@ -16,12 +17,21 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"AerowispDhcpServer";
 constexpr wchar_t kConfigFile[] = L"DhcpServer.ini";
 constexpr wchar_t kLogFile[] = L"DhcpServer.log";
-constexpr wchar_t kSetAsideSuffix[] = L".bad";
-constexpr char kSetAsideName[] = "DhcpServer.leases.bad";
+constexpr std::string_view kSetAsideSuffix = ".bad";
 constexpr size_t kMaxConfigBytes = 64 * 1024;
 
 std::wstring LeaseFilePath(const std::wstring& folder) {
     return folder + std::wstring(kLeaseFileName.begin(), kLeaseFileName.end());
+}
+
+// The name a lease file that cannot be used is kept under, for the log.
+std::string SetAsideFileName() {
+    return std::string(kLeaseFileName.begin(), kLeaseFileName.end()) + std::string(kSetAsideSuffix);
+}
+
+// "192.168.139.1:67", for the log.
+std::string ServerEndpointText() {
+    return FormatIpv4(kServerAddress) + ':' + std::to_string(kServerPort);
 }
 // The lease file and the log follow changes within this time, however many come in between.
 constexpr uint64_t kSaveDelayMs = 500;
@@ -126,12 +136,14 @@ void DhcpService::ReadConfig(Config& config) {
     config = result.config;
 }
 
+// The socket closes after the replies queued for it are sent (the members' order sees to it), and the
+// window is unlinked from this object before it is destroyed, so its WM_DESTROY reaches no half-destroyed
+// service. The handle NotifyAddrChange gave is the system's own and is not closed.
 DhcpService::~DhcpService() {
-    Unbind();
     if (m_addressWait != nullptr)
         m_ipHelper.CancelIPChangeNotify(&m_addressOverlapped);
-    if (m_window != nullptr)
-        ::DestroyWindow(m_window);
+    if (m_window)
+        ::SetWindowLongPtrW(m_window.Get(), GWLP_USERDATA, 0);
 }
 
 // A lease file that cannot be read now (another program holds it without sharing it) is never replaced:
@@ -193,16 +205,16 @@ bool DhcpService::LoadLeases() {
 }
 
 bool DhcpService::SetAside(const std::wstring& path, bool move, const std::string& why) {
-    const std::wstring aside = path + kSetAsideSuffix;
+    const std::wstring aside = path + std::wstring(kSetAsideSuffix.begin(), kSetAsideSuffix.end());
     const bool done = move ? ::MoveFileExW(path.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING) != 0
                            : ::CopyFileW(path.c_str(), aside.c_str(), FALSE) != 0;
     const DWORD error = done ? 0 : ::GetLastError();
     if (done) {
         m_log.Write(std::string("the lease file ") + why + "; it was " + (move ? "moved" : "copied") +
-                    " to " + kSetAsideName);
+                    " to " + SetAsideFileName());
     } else if (m_leaseReadFailures.Failed(::GetTickCount64())) {
         m_log.Write(std::string("the lease file ") + why + ", but it cannot be " +
-                    (move ? "moved" : "copied") + " to " + kSetAsideName + " (" + DescribeError(error) +
+                    (move ? "moved" : "copied") + " to " + SetAsideFileName() + " (" + DescribeError(error) +
                     "); no address is offered and the file is not written until it is kept; trying again");
     }
     return done;
@@ -242,10 +254,12 @@ bool DhcpService::CreateHiddenWindow() {
     windowClass.hInstance = ::GetModuleHandleW(nullptr);
     windowClass.lpszClassName = kWindowClass;
     ::RegisterClassExW(&windowClass);
-    m_window =
-        ::CreateWindowExW(0, kWindowClass, kWindowTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                          CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, windowClass.hInstance, this);
-    return m_window != nullptr;
+    // The title comes from the contract in UTF-16, which is what wchar_t holds on Windows.
+    static_assert(sizeof(wchar_t) == sizeof(char16_t));
+    m_window.Reset(::CreateWindowExW(0, kWindowClass, reinterpret_cast<const wchar_t*>(kServerWindowTitle),
+                                     WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                     CW_USEDEFAULT, nullptr, nullptr, windowClass.hInstance, this));
+    return static_cast<bool>(m_window);
 }
 
 LRESULT CALLBACK DhcpService::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -277,7 +291,7 @@ LRESULT CALLBACK DhcpService::WindowProc(HWND window, UINT message, WPARAM wPara
             return 0;
         case WM_DESTROY:
             if (self != nullptr)
-                self->m_window = nullptr;
+                self->m_window.Detach();
             ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
             ::PostQuitMessage(0);
             return 0;
@@ -315,15 +329,15 @@ bool DhcpService::Bind() {
     };
     if (!AddressPresent())
         return waitForAddress();
-    m_socket = ::WSASocketW(AF_INET, SOCK_DGRAM, IPPROTO_UDP, nullptr, 0, 0);
-    int error = m_socket == INVALID_SOCKET ? ::WSAGetLastError() : 0;
-    if (m_socket != INVALID_SOCKET) {
+    m_socket.Reset(::WSASocketW(AF_INET, SOCK_DGRAM, IPPROTO_UDP, nullptr, 0, 0));
+    int error = m_socket ? 0 : ::WSAGetLastError();
+    if (m_socket) {
         const BOOL on = TRUE;
-        ::setsockopt(m_socket, SOL_SOCKET, SO_BROADCAST, reinterpret_cast<const char*>(&on), sizeof on);
-        ::setsockopt(m_socket, SOL_SOCKET, SO_RCVBUF, reinterpret_cast<const char*>(&kReceiveBufferBytes),
-                     sizeof kReceiveBufferBytes);
+        ::setsockopt(m_socket.Get(), SOL_SOCKET, SO_BROADCAST, reinterpret_cast<const char*>(&on), sizeof on);
+        ::setsockopt(m_socket.Get(), SOL_SOCKET, SO_RCVBUF,
+                     reinterpret_cast<const char*>(&kReceiveBufferBytes), sizeof kReceiveBufferBytes);
         const sockaddr_in local = SocketAddress(kServerAddress, kServerPort);
-        if (::bind(m_socket, reinterpret_cast<const sockaddr*>(&local), sizeof local) != 0)
+        if (::bind(m_socket.Get(), reinterpret_cast<const sockaddr*>(&local), sizeof local) != 0)
             error = ::WSAGetLastError();
     }
     if (error != 0) {
@@ -332,8 +346,8 @@ bool DhcpService::Bind() {
         if (error == WSAEADDRNOTAVAIL)
             return waitForAddress();
         const uint64_t now = ::GetTickCount64();
-        const std::string what = "cannot bind " + FormatIpv4(kServerAddress) + ":67 (" +
-                                 DescribeError(static_cast<DWORD>(error)) + ")";
+        const std::string what =
+            "cannot bind " + ServerEndpointText() + " (" + DescribeError(static_cast<DWORD>(error)) + ")";
         if (m_bindFailures.Failed(now) || error != m_lastBindError)
             m_log.Write(what + "; trying again");
         m_lastBindError = error;
@@ -350,27 +364,27 @@ bool DhcpService::Bind() {
     GUID recvMsgId = WSAID_WSARECVMSG;
     DWORD bytes = 0;
     m_recvMsg = nullptr;
-    if (::setsockopt(m_socket, IPPROTO_IP, IP_PKTINFO, reinterpret_cast<const char*>(&on), sizeof on) == 0)
-        ::WSAIoctl(m_socket, SIO_GET_EXTENSION_FUNCTION_POINTER, &recvMsgId, sizeof recvMsgId, &m_recvMsg,
-                   sizeof m_recvMsg, &bytes, nullptr, nullptr);
+    if (::setsockopt(m_socket.Get(), IPPROTO_IP, IP_PKTINFO, reinterpret_cast<const char*>(&on), sizeof on) ==
+        0)
+        ::WSAIoctl(m_socket.Get(), SIO_GET_EXTENSION_FUNCTION_POINTER, &recvMsgId, sizeof recvMsgId,
+                   &m_recvMsg, sizeof m_recvMsg, &bytes, nullptr, nullptr);
     DWORD off = 0;
-    ::WSAIoctl(m_socket, SIO_UDP_CONNRESET, &off, sizeof off, nullptr, 0, &bytes, nullptr, nullptr);
+    ::WSAIoctl(m_socket.Get(), SIO_UDP_CONNRESET, &off, sizeof off, nullptr, 0, &bytes, nullptr, nullptr);
     // Auto-reset: the wait that sees it consumes it, with no call to reset it.
     m_socketEvent.Reset(::CreateEventW(nullptr, FALSE, FALSE, nullptr));
-    ::WSAEventSelect(m_socket, m_socketEvent.Get(), FD_READ);
+    ::WSAEventSelect(m_socket.Get(), m_socketEvent.Get(), FD_READ);
     m_waitingLogged = false;
     m_bindFailures.End();
     m_lastBindError = 0;
-    m_log.Write("serving on " + FormatIpv4(kServerAddress) + ":67");
+    m_log.Write("serving on " + ServerEndpointText());
     m_log.Flush();
     return true;
 }
 
 void DhcpService::Unbind() {
-    if (m_socket != INVALID_SOCKET) {
+    if (m_socket) {
         m_sender.Flush();
-        ::closesocket(m_socket);
-        m_socket = INVALID_SOCKET;
+        m_socket.Reset();
     }
     m_socketEvent.Reset();
 }
@@ -401,7 +415,7 @@ bool DhcpService::ReceiveOne(std::vector<uint8_t>& buffer, size_t& size, bool& b
         message.lpBuffers = &data;
         message.dwBufferCount = 1;
         message.Control = WSABUF{sizeof control, control};
-        if (m_recvMsg(m_socket, &message, &received, nullptr, nullptr) != 0)
+        if (m_recvMsg(m_socket.Get(), &message, &received, nullptr, nullptr) != 0)
             return SkippableError(size);
         for (WSACMSGHDR* header = WSA_CMSG_FIRSTHDR(&message); header != nullptr;
              header = WSA_CMSG_NXTHDR(&message, header)) {
@@ -414,7 +428,7 @@ bool DhcpService::ReceiveOne(std::vector<uint8_t>& buffer, size_t& size, bool& b
     } else {
         sockaddr_in from{};
         int fromLength = sizeof from;
-        const int result = ::recvfrom(m_socket, data.buf, static_cast<int>(data.len), 0,
+        const int result = ::recvfrom(m_socket.Get(), data.buf, static_cast<int>(data.len), 0,
                                       reinterpret_cast<sockaddr*>(&from), &fromLength);
         if (result < 0)
             return SkippableError(size);
@@ -433,7 +447,8 @@ bool DhcpService::ServeOne() {
         return true;
     if (ParseResult parsed = ParseMessage(std::span<const uint8_t>(m_buffer).first(size)); parsed.message) {
         if (std::optional<Reply> reply = m_server->Handle(*parsed.message, broadcast, UnixSeconds())) {
-            m_sender.Send(m_socket, SocketAddress(reply->to, reply->port), BuildMessage(reply->message));
+            m_sender.Send(m_socket.Get(), SocketAddress(reply->to, reply->port),
+                          BuildMessage(reply->message));
         }
     } else {
         m_server->refusals().Count(ParseErrorText(parsed.error));
@@ -468,7 +483,7 @@ int DhcpService::Run() {
     for (;;) {
         const uint64_t now = ::GetTickCount64();
         if (now >= m_nextAddressCheck) {
-            if (m_socket == INVALID_SOCKET) {
+            if (!m_socket) {
                 if (!Bind())
                     return Close(kExitPortTaken);
             } else if (!AddressPresent()) {
@@ -476,9 +491,9 @@ int DhcpService::Run() {
                 Unbind();
             }
             // Also when no change notice comes (a DNS server changed by a renewal upstream).
-            if (m_socket != INVALID_SOCKET)
+            if (m_socket)
                 RefreshDnsServers();
-            m_nextAddressCheck = now + (m_socket == INVALID_SOCKET ? kWaitPollMs : kBoundPollMs);
+            m_nextAddressCheck = now + (m_socket ? kBoundPollMs : kWaitPollMs);
         }
         if (!m_leasesRead && now >= m_nextLeaseRead)
             LoadLeases();
@@ -507,7 +522,7 @@ int DhcpService::Run() {
             // The check that follows at once reads the DNS servers again too.
             m_nextAddressCheck = 0;
             WatchAddresses();
-        } else if (woken < WAIT_OBJECT_0 + count || (woken == WAIT_TIMEOUT && m_socket != INVALID_SOCKET)) {
+        } else if (woken < WAIT_OBJECT_0 + count || (woken == WAIT_TIMEOUT && m_socket)) {
             // Everything queued is served in one wake-up, until a receive finds nothing: under Wine, where
             // each call is a round trip to the wineserver, a backlog then costs a receive and a send per
             // datagram and no wait. A wait that times out receives too, in case a notice went missing.

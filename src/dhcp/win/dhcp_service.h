@@ -1,6 +1,6 @@
-// DhcpServer.exe's main thread: the hidden "Tftpd32" window, the socket on 192.168.139.1:67, the wait for
-// that address, and the lease file written shortly after each change; the replies leave from a thread of
-// their own.
+// DhcpServer.exe's main thread: the hidden window the main program knows it by, the socket on the server's
+// address and port, the wait for that address, and the lease file written shortly after each change; the
+// replies leave from a thread of their own.
 #pragma once
 
 #include <winsock2.h>
@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "dhcp/core/contract.h"
 #include "dhcp/core/log_policy.h"
 #include "dhcp/core/server.h"
 #include "dhcp/win/files.h"
@@ -21,15 +22,21 @@
 
 namespace aerowisp::dhcp {
 
+namespace detail {
+inline void CloseSocket(SOCKET socket) {
+    ::closesocket(socket);
+}
+}  // namespace detail
+
+using Socket = base::OwnedHandle<SOCKET, detail::CloseSocket, INVALID_SOCKET>;
+
 class DhcpService {
   public:
-    // The title by which the main program finds and closes the server.
-    static constexpr wchar_t kWindowTitle[] = L"Tftpd32";
-    // Exit codes: closed as asked; could not start at all; port 67 of 192.168.139.1 could not be bound
-    // for kBindGiveUpMs on end (another DHCP server has it), which the main program tells the user.
+    // Exit codes: closed as asked; could not start at all; the server's port could not be bound for
+    // kBindGiveUpMs on end (another DHCP server has it), which the main program tells the user.
     static constexpr int kExitClosed = 0;
     static constexpr int kExitCannotStart = 1;
-    static constexpr int kExitPortTaken = 2;
+    static constexpr int kExitPortTaken = static_cast<int>(dhcp::kExitPortTaken);
     static constexpr uint64_t kBindGiveUpMs = 30 * 1000;
 
     explicit DhcpService(std::wstring folder);
@@ -70,8 +77,9 @@ class DhcpService {
     IpHelper m_ipHelper;
     Config m_config;
     std::unique_ptr<Server> m_server;
-    HWND m_window = nullptr;
-    SOCKET m_socket = INVALID_SOCKET;
+    base::OwnedWindow m_window;
+    Socket m_socket;
+    // Declared after the socket, so that what is queued is sent before the socket closes.
     ReplySender m_sender;
     std::vector<uint8_t> m_buffer = std::vector<uint8_t>(kMaxMessageBytes + 1);
     LPFN_WSARECVMSG m_recvMsg = nullptr;

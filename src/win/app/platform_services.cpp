@@ -115,7 +115,8 @@ class SimulatedPlatform final : public PlatformServices {
           browser_(machine_.Journal()) {
         machine_.Network().UseCodePage(&codePage_);
         // The program looks for the DHCP server beside itself, wherever the scenario puts its folder.
-        machine_.Processes().AddProgram(ProgramFolder() + kDhcpServerProgram, kDhcpServerWindowTitle);
+        machine_.InstallDhcpServer({ProgramFolder() + dhcp::kServerProgram, dhcp::kServerWindowTitle,
+                                    dhcp::AddressText(dhcp::kServerAddress), dhcp::kServerPort});
     }
 
     // What the run left behind on the network, for outside tools to check.

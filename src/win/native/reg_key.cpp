@@ -3,7 +3,7 @@
 
 #include <limits>
 
-#include "core/settings/registry_number.h"
+#include "core/text/registry_number.h"
 #include "fw/wide_text.h"
 
 namespace aerowisp {

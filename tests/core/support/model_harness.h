@@ -8,6 +8,7 @@
 #include "core/lang/language_choice.h"
 #include "core/ports/retrying_ports.h"
 #include "core/settings/settings_operations.h"
+#include "dhcp/core/contract.h"
 #include "sim/sim_machine.h"
 #include "sim/sim_processes.h"
 #include "sim/sim_text.h"
@@ -92,6 +93,8 @@ struct ModelHarness {
           model(ports.Ports(), view, tray) {
         machine.Network().UseCodePage(&codePage);
         State().programFolder = machine.Scenario().machine.programFolder;
+        machine.InstallDhcpServer({State().programFolder + dhcp::kServerProgram, dhcp::kServerWindowTitle,
+                                   dhcp::AddressText(dhcp::kServerAddress), dhcp::kServerPort});
         machine.Wlan().OpenHandle(kWlanClientVersion, State().wlanHandle);
         machine.Journal().Clear();
     }

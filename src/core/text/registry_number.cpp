@@ -1,5 +1,5 @@
 // Text-to-number rule for registry values stored as text.
-#include "core/settings/registry_number.h"
+#include "core/text/registry_number.h"
 
 #include <limits>
 

@@ -1,0 +1,73 @@
+# Fails the build when an include points the wrong way between the layers under SRC_DIR:
+#   - no folder of src/core but app/ includes anything of core/app: a subsystem never reaches up into the
+#     application that assembles it;
+#   - src/sim sees only the ports (core/platform) and the text helpers (core/text) besides its own files:
+#     what else it must know is handed to it by whoever builds the machine;
+#   - src/dhcp includes nothing of src/win: DhcpServer.exe is built without the dialog framework.
+# An include is resolved as the compiler does, against the including file's folder first, then against
+# SRC_DIR; one found in neither is a system header and is not checked.
+
+# Appends "FILE: INCLUDE" to `offenders` for each include of the files under `layer` (SRC_DIR-relative;
+# minus the folders in `skipped`) that resolves to a path of SRC_DIR starting with one of `forbidden`, or,
+# when `allowed` is given, to a path starting with none of `allowed`.
+function(check_layer layer skipped allowed forbidden)
+    file(GLOB_RECURSE files "${SRC_DIR}/${layer}/*.h" "${SRC_DIR}/${layer}/*.cpp" "${SRC_DIR}/${layer}/*.rc")
+    set(found "")
+    foreach(file IN LISTS files)
+        file(RELATIVE_PATH file_rel "${SRC_DIR}" "${file}")
+        set(skip FALSE)
+        foreach(folder IN LISTS skipped)
+            if(file_rel MATCHES "^${folder}/")
+                set(skip TRUE)
+            endif()
+        endforeach()
+        if(skip)
+            continue()
+        endif()
+        get_filename_component(file_dir "${file}" DIRECTORY)
+        file(STRINGS "${file}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
+        foreach(line IN LISTS lines)
+            string(REGEX MATCH "[<\"]([^>\"]+)[>\"]" ignored "${line}")
+            set(included "${CMAKE_MATCH_1}")
+            if(EXISTS "${file_dir}/${included}")
+                set(target "${file_dir}/${included}")
+            elseif(EXISTS "${SRC_DIR}/${included}")
+                set(target "${SRC_DIR}/${included}")
+            else()
+                continue()
+            endif()
+            cmake_path(NORMAL_PATH target)
+            file(RELATIVE_PATH target_rel "${SRC_DIR}" "${target}")
+            set(wrong FALSE)
+            foreach(prefix IN LISTS forbidden)
+                if(target_rel MATCHES "^${prefix}")
+                    set(wrong TRUE)
+                endif()
+            endforeach()
+            if(allowed)
+                set(permitted FALSE)
+                foreach(prefix IN LISTS allowed)
+                    if(target_rel MATCHES "^${prefix}")
+                        set(permitted TRUE)
+                    endif()
+                endforeach()
+                if(NOT permitted)
+                    set(wrong TRUE)
+                endif()
+            endif()
+            if(wrong)
+                list(APPEND found "${file_rel}: ${included}")
+            endif()
+        endforeach()
+    endforeach()
+    set(offenders ${offenders} ${found} PARENT_SCOPE)
+endfunction()
+
+set(offenders "")
+check_layer(core "core/app" "" "core/app/")
+check_layer(sim "" "core/platform/;core/text/;sim/" "")
+check_layer(dhcp "" "" "win/")
+if(offenders)
+    list(JOIN offenders "\n  " text)
+    message(FATAL_ERROR "Includes against the layers' direction:\n  ${text}")
+endif()
