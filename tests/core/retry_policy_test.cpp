@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/ics/sharing_service.h"
+#include "core/platform/sharing_service.h"
 #include "sim/operations.h"
 #include "support/model_harness.h"
 

@@ -22,13 +22,6 @@ inline constexpr char16_t kConnectionNameValue[] = u"Name";
 // ERROR_NO_DATA: GetAdaptersInfo found no adapter.
 inline constexpr uint32_t kErrorNoData = 232;
 
-// Where the network class keeps each adapter's connection: "%s\%s\%s" of this, the adapter name and
-// "Connection", value "Name".
-inline constexpr char16_t kNetworkClassKey[] =
-    u"System\\CurrentControlSet\\Control\\Network\\{4d36e972-e325-11ce-bfc1-08002be10318}";
-inline constexpr char16_t kConnectionSubkey[] = u"Connection";
-inline constexpr char16_t kConnectionNameValue[] = u"Name";
-
 // One IP_ADAPTER_INFO, texts as the ANSI bytes it holds (up to their terminating zero).
 struct AdapterInfo {
     std::string adapterName;  // the adapter's GUID in braces
