@@ -41,6 +41,8 @@ struct Fault {
     // Nothing: the machine is healthy.
     std::optional<CheckId> named = {};
     FixId fix = FixId::kNone;
+    // Where one check tells several causes apart, the one expected.
+    const LanguageString* cause = nullptr;
     // The fix clears the fault on this machine, and the re-run is all OK.
     bool cleared = true;
 };
@@ -150,7 +152,10 @@ TEST(Checkup, NamesEachInjectedFaultAndItsFixClearsIt) {
              },
          .named = CheckId::kRadio,
          .fix = FixId::kRadioOn},
-        {.name = "hardware switch off", .card = "HardwareRadio = off\n", .named = CheckId::kRadio},
+        {.name = "hardware switch off",
+         .card = "HardwareRadio = off\n",
+         .named = CheckId::kRadio,
+         .cause = &kCheckCauseHardwareRadioOff},
         {.name = "virtual adapter disabled",
          .virtualAdapter = "Sharing = private\nStatus = hardware_disabled\n",
          .named = CheckId::kVirtualAdapter,
@@ -168,15 +173,20 @@ TEST(Checkup, NamesEachInjectedFaultAndItsFixClearsIt) {
         {.name = "hosted network under another name",
          .hosted = "Ssid = Other AP\n",
          .named = CheckId::kHostedNetworkStarted,
-         .fix = FixId::kRestartHostedNetwork},
+         .fix = FixId::kRestartHostedNetwork,
+         .cause = &kCheckCauseWrongName},
         {.name = "sharing service stopped",
          .extra = "[Service]\nName = SharedAccess\nStartType = disabled\nDependsOn = BFE\n",
          .named = CheckId::kSharingService,
          .fix = FixId::kStartSharingService},
         {.name = "connection unplugged",
          .lan = "Sharing = public\nDefaultRoute = yes\nStatus = media_disconnected\n",
-         .named = CheckId::kPublicConnection},
-        {.name = "no default route", .lan = "Sharing = public\n", .named = CheckId::kPublicConnection},
+         .named = CheckId::kPublicConnection,
+         .cause = &kCheckCauseConnectionDown},
+        {.name = "no default route",
+         .lan = "Sharing = public\n",
+         .named = CheckId::kPublicConnection,
+         .cause = &kCheckCauseNoDefaultRoute},
         {.name = "virtual adapter not shared",
          .virtualAdapter = "",
          .named = CheckId::kSharingPair,
@@ -187,7 +197,15 @@ TEST(Checkup, NamesEachInjectedFaultAndItsFixClearsIt) {
                   "6e1f0a2b-3c4d-4e5f-8a9b-0c1d2e3f4a5b\n"
                   "Sharing = public\n",
          .named = CheckId::kSharingPair,
-         .fix = FixId::kReapplySharing},
+         .fix = FixId::kReapplySharing,
+         .cause = &kCheckCausePairNotShared},
+        {.name = "stale sharing record",
+         .extra = "[Connection]\nName = Old Link\nDevice = USB Modem\nGuid = "
+                  "7a8b9c0d-1e2f-4a3b-8c4d-5e6f7a8b9c0d\n"
+                  "Present = no\nSharing = public\n",
+         .named = CheckId::kSharingPair,
+         .fix = FixId::kReapplySharing,
+         .cause = &kSharingCauseStaleRecords},
         {.name = "address missing",
          .addressed = false,
          .named = CheckId::kVirtualAddress,
@@ -233,6 +251,9 @@ TEST(Checkup, NamesEachInjectedFaultAndItsFixClearsIt) {
         EXPECT_EQ(named.verdict, CheckVerdict::kProblem) << Summary(before);
         EXPECT_NE(named.cause, nullptr);
         EXPECT_EQ(named.fix, fault.fix);
+        if (fault.cause) {
+            EXPECT_EQ(named.cause, fault.cause);
+        }
         if (fault.fix == FixId::kNone)
             continue;
         EXPECT_TRUE(harness.checkup.ApplyFix(fault.fix));

@@ -283,6 +283,8 @@ CheckResult Checkup::CheckSharingPair() {
     if (!publicSide || publicSide->sharingType != kSharingTypePublic || !privateSide ||
         privateSide->sharingType != kSharingTypePrivate)
         return Problem(id, kCheckCausePairNotShared, kCheckRemedyReapplySharing, FixId::kReapplySharing);
+    if (StaleSharingRecords())
+        return Problem(id, kSharingCauseStaleRecords, kCheckRemedyReapplySharing, FixId::kReapplySharing);
     std::vector<std::u16string> others;
     for (const ConnectionRecord& record : ics_.records) {
         if (record.sharingType != kSharingTypeNone && record.guid != ics_.publicGuid &&
@@ -411,6 +413,22 @@ std::optional<AdapterInfo> Checkup::VirtualAdapterInfo() {
     return std::nullopt;
 }
 
+bool Checkup::StaleSharingRecords() {
+    HResult result = kSOk;
+    ports_.sharingManager.InitializeSecurity();
+    std::unique_ptr<NetSharingManager> manager = ports_.sharingManager.CreateSharingManager(result);
+    if (!manager)
+        return false;
+    for (IcsSharingType type : {IcsSharingType::kPublic, IcsSharingType::kPrivate}) {
+        auto listed = manager->EnumSharedConnections(type);
+        if (listed && std::ranges::any_of(*listed, [](const std::unique_ptr<NetConnection>& connection) {
+                return !connection->Properties();
+            }))
+            return true;
+    }
+    return false;
+}
+
 bool Checkup::HostedNetworkActive() {
     const CardView view = LookAtCard(false, true);
     return view.status && view.status->state == HostedNetworkState::kActive;
@@ -491,6 +509,9 @@ bool Checkup::ReapplySharing() {
         return false;
     Refresh();
     IcsController controller(ports_.sharingManager, ics_);
+    // Records of connections that are gone make every new sharing fail, so everything listed goes first.
+    controller.DisableListedSharing();
+    Refresh();
     controller.ApplySharing(true);
     // Sharing gives the private side the service's own address; the access point's goes back on.
     return ics_.sharing && SetAddress();

@@ -98,6 +98,8 @@ class Checkup {
     const AdapterRow* ChosenRow() const;
     std::optional<ConnectionRecord> RecordOf(const std::u16string& guid) const;
     std::optional<AdapterInfo> VirtualAdapterInfo();
+    // The sharing service still lists a shared connection that is no longer there.
+    bool StaleSharingRecords();
     bool HostedNetworkActive();
 
     bool StartService(const char16_t* name);
