@@ -40,6 +40,7 @@ struct Fault {
     std::function<void(SimMachine&, Checkup&)> inject = {};
     // Nothing: the machine is healthy.
     std::optional<CheckId> named = {};
+    CheckVerdict verdict = CheckVerdict::kProblem;
     FixId fix = FixId::kNone;
     // Where one check tells several causes apart, the one expected.
     const LanguageString* cause = nullptr;
@@ -206,6 +207,11 @@ TEST(Checkup, NamesEachInjectedFaultAndItsFixClearsIt) {
          .named = CheckId::kSharingPair,
          .fix = FixId::kReapplySharing,
          .cause = &kSharingCauseStaleRecords},
+        {.name = "sharing manager refuses",
+         .extra = "[Failure]\nOperation = CoCreateInstance\nError = 0x80070005\n",
+         .named = CheckId::kSharingPair,
+         .verdict = CheckVerdict::kCouldNotCheck,
+         .cause = &kCheckCauseNoAnswer},
         {.name = "address missing",
          .addressed = false,
          .named = CheckId::kVirtualAddress,
@@ -248,7 +254,7 @@ TEST(Checkup, NamesEachInjectedFaultAndItsFixClearsIt) {
             continue;
         }
         const CheckResult named = ResultOf(before, *fault.named);
-        EXPECT_EQ(named.verdict, CheckVerdict::kProblem) << Summary(before);
+        EXPECT_EQ(named.verdict, fault.verdict) << Summary(before);
         EXPECT_NE(named.cause, nullptr);
         EXPECT_EQ(named.fix, fault.fix);
         if (fault.cause) {

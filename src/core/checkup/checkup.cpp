@@ -223,6 +223,8 @@ CheckResult Checkup::CheckVirtualAdapter() {
     if (!HostedNetworkActive())
         return CouldNotCheck(id, kCheckCauseNotRunning);
     Refresh();
+    if (sharingTroubled_)
+        return NoAnswer(id, sharingError_);
     const bool disabled = std::ranges::any_of(ics_.records, [](const ConnectionRecord& record) {
         return IsVirtualAdapterDescription(record.deviceName) && record.status == kConnectionHardwareDisabled;
     });
@@ -257,6 +259,8 @@ CheckResult Checkup::CheckHostedNetworkStarted() {
 CheckResult Checkup::CheckPublicConnection() {
     const CheckId id = CheckId::kPublicConnection;
     Refresh();
+    if (sharingTroubled_)
+        return NoAnswer(id, sharingError_);
     const AdapterRow* row = ChosenRow();
     const std::optional<ConnectionRecord> record = RecordOf(ics_.publicGuid);
     if (row == nullptr || !record)
