@@ -492,7 +492,7 @@ bool Checkup::SwitchRadioOn() {
     for (const PhyRadioState& phy : view.radios) {
         if (phy.softwareRadioState == Dot11RadioState::kOn)
             continue;
-        const PhyRadioState on{phy.phyIndex, Dot11RadioState::kOn, Dot11RadioState::kOn};
+        const PhyRadioState on{.phyIndex = phy.phyIndex, .softwareRadioState = Dot11RadioState::kOn};
         allOn = ports_.wlan.SetRadioState(session.Handle(), *view.card, on) == kWlanSuccess && allOn;
     }
     return allOn;
