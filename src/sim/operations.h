@@ -67,6 +67,8 @@ inline constexpr std::string_view kQueryFullProcessImageNameW = "QueryFullProces
 inline constexpr std::string_view kSendMessageTimeoutW = "SendMessageTimeoutW";
 // Not a call of the program: what netsh.exe did with an address command it was started with.
 inline constexpr std::string_view kNetshSetAddress = "netsh.SetAddress";
+// Not a call of the program: what netsh.exe did with an "interface set interface" command.
+inline constexpr std::string_view kNetshSetInterface = "netsh.SetInterface";
 
 // Every call a failure plan may address; a scenario naming anything else is refused.
 inline constexpr std::string_view kFailableOperations[] = {

@@ -488,6 +488,8 @@ const Field<CardDraft> kCardFields[] = {
          return ParseNamed(v, kCipherAlgorithms, r.card.cipherAlgorithm);
      }},
     {"Channel", false, [](std::string_view v, CardDraft& r) { return ParseNumber(v, r.card.channel); }},
+    {"HostedNetwork", false,
+     [](std::string_view v, CardDraft& r) { return ParseFlag(v, r.card.hostedNetwork); }},
 };
 
 const Field<ScenarioConnection> kConnectionFields[] = {
@@ -877,8 +879,8 @@ ScenarioResult LoadScenarioFile(std::u16string_view path) {
     return ParseScenario(*text);
 }
 
-// Start types and dependencies as Windows 7 installs them; of these only the filtering engine and
-// WMI run from the start.
+// Start types and dependencies as Windows 7 installs them; of these only the filtering engine, WLAN
+// AutoConfig and WMI run from the start.
 std::vector<ScenarioService> FreshWindows7Services() {
     return {
         {kSharingServiceName,
@@ -887,6 +889,7 @@ std::vector<ScenarioService> FreshWindows7Services() {
          {u"BFE", u"Netman", u"RasMan", u"Winmgmt"},
          0},
         {u"BFE", ServiceStartType::kAutomatic, ServiceState::kRunning, {}, 0},
+        {u"Wlansvc", ServiceStartType::kAutomatic, ServiceState::kRunning, {}, 0},
         {u"Netman", ServiceStartType::kManual, ServiceState::kStopped, {}, 0},
         {u"RasMan", ServiceStartType::kManual, ServiceState::kStopped, {}, 0},
         {u"Winmgmt", ServiceStartType::kAutomatic, ServiceState::kRunning, {}, 0},

@@ -29,6 +29,7 @@ inline constexpr uint32_t kDot11PhyTypeHt = 7;
 // NETCON_MEDIATYPE and NETCON_STATUS of the sharing manager's connection properties.
 inline constexpr uint32_t kNetConMediaLan = 3;
 inline constexpr uint32_t kNetConStatusConnected = 2;
+inline constexpr uint32_t kNetConStatusHardwareDisabled = 5;
 // IP Helper adapter types.
 inline constexpr uint32_t kIfTypeEthernet = 6;
 inline constexpr uint32_t kIfTypeIeee80211 = 71;
@@ -70,6 +71,8 @@ struct ScenarioCard {
     uint32_t authAlgorithm = kDot11AuthOpen;
     uint32_t cipherAlgorithm = kDot11CipherNone;
     uint32_t channel = 0;
+    // The driver can carry the hosted network.
+    bool hostedNetwork = true;
 };
 
 enum class SharingState { kNone, kPublic, kPrivate };

@@ -369,7 +369,9 @@ uint32_t SimNetwork::GetAdaptersInfo(std::vector<AdapterInfo>& adapters) {
     adapters.clear();
     std::vector<const Connection*> listed;
     for (const Connection& connection : connections_) {
-        if (Present(connection) && connection.scenario.listedAdapter)
+        // IP Helper leaves a disabled adapter out.
+        if (Present(connection) && connection.scenario.listedAdapter &&
+            connection.scenario.status != kNetConStatusHardwareDisabled)
             listed.push_back(&connection);
     }
     const std::optional<uint32_t> sizeError = failures_.Consume(op::kGetAdaptersInfo);
@@ -470,6 +472,9 @@ std::optional<std::u16string> SimNetwork::ReadScopeAddress(const std::string& ke
 }
 
 bool SimNetwork::RunNetshCommand(const std::u16string& parameters) {
+    constexpr std::u16string_view kInterfacePrefix = u"interface set interface name=\"";
+    if (parameters.starts_with(kInterfacePrefix))
+        return RunInterfaceCommand(parameters.substr(kInterfacePrefix.size()));
     constexpr std::u16string_view kPrefix = u"int ip set address name=\"";
     constexpr std::u16string_view kStatic = u" source=static addr=";
     constexpr std::u16string_view kDhcp = u" source=dhcp";
@@ -496,6 +501,27 @@ bool SimNetwork::RunNetshCommand(const std::u16string& parameters) {
                     connection ? kSuccess : kErrorNotFound);
     if (connection)
         connection->address = address;
+    return true;
+}
+
+// `rest`: NAME" admin=enabled or NAME" admin=disabled.
+bool SimNetwork::RunInterfaceCommand(std::u16string_view rest) {
+    constexpr std::u16string_view kEnabled = u"\" admin=enabled";
+    constexpr std::u16string_view kDisabled = u"\" admin=disabled";
+    const size_t close = rest.find(u'"');
+    if (close == std::u16string_view::npos)
+        return false;
+    const std::u16string_view admin = rest.substr(close);
+    if (admin != kEnabled && admin != kDisabled)
+        return false;
+    const std::u16string name(rest.substr(0, close));
+    Connection* connection = const_cast<Connection*>(FindByName(name));
+    const bool enable = admin == kEnabled;
+    journal_.Record(op::kNetshSetInterface,
+                    "name=" + QuoteText(name) + (enable ? " admin=enabled" : " admin=disabled"),
+                    connection ? kSuccess : kErrorNotFound);
+    if (connection)
+        connection->scenario.status = enable ? kNetConStatusConnected : kNetConStatusHardwareDisabled;
     return true;
 }
 

@@ -68,7 +68,8 @@ class SimNetwork final : public SharingManagerService, public NetworkAdapters {
     uint32_t GetBestInterface(uint32_t destination, uint32_t& interfaceIndex) override;
 
     // What netsh.exe does with "int ip set address name="NAME" source=static addr=A mask=M" or
-    // "... source=dhcp". False for any other command.
+    // "... source=dhcp", and with "interface set interface name="NAME" admin=enabled" (or "disabled"). False
+    // for any other command.
     bool RunNetshCommand(const std::u16string& parameters);
 
     // ---- Preparing and inspecting (not journaled) ----
@@ -120,6 +121,7 @@ class SimNetwork final : public SharingManagerService, public NetworkAdapters {
     // What sharing calls give while the sharing service cannot be started: its error as an HRESULT.
     HResult SharingServiceError();
     const Connection* FindByName(std::u16string_view name) const;
+    bool RunInterfaceCommand(std::u16string_view rest);
     // Also a connection that is not there now.
     const Connection* FindAnyByName(std::u16string_view name) const;
     // A failure the plan holds for `operation`, journaled with `arguments`; nothing when the call proceeds.

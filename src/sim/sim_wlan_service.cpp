@@ -127,7 +127,7 @@ SimWlanService::SimWlanService(const Scenario& scenario, Clock& clock, Journal& 
       stations_(scenario.stations) {
     settings_.ssid = MakeSsid(scenario.hostedNetwork.ssid);
     settings_.maxNumberOfPeers = scenario.hostedNetwork.maxPeers;
-    if (scenario.hostedNetwork.running && allowed_ && HostCard() != nullptr && RadioOn(*HostCard())) {
+    if (scenario.hostedNetwork.running && allowed_ && HostCard() != nullptr && CanHost(*HostCard())) {
         forcedOn_ = true;
         startTick_ = clock_.GetTickCount();
         airSsid_ = settings_.ssid;
@@ -451,7 +451,7 @@ WlanResult SimWlanService::HostedNetworkQueryStatus(WlanHandle handle, HostedNet
 HostedNetworkState SimWlanService::CurrentHostedNetworkState() const {
     if (HostedNetworkRunning())
         return HostedNetworkState::kActive;
-    if (!allowed_ || HostCard() == nullptr || !RadioOn(*HostCard()))
+    if (!allowed_ || HostCard() == nullptr || !CanHost(*HostCard()))
         return HostedNetworkState::kUnavailable;
     return HostedNetworkState::kIdle;
 }
@@ -559,6 +559,10 @@ bool SimWlanService::RadioOn(const ScenarioCard& card) {
     });
 }
 
+bool SimWlanService::CanHost(const ScenarioCard& card) {
+    return RadioOn(card) && card.hostedNetwork;
+}
+
 WlanInterfaceState SimWlanService::ReportedState(const ScenarioCard& card) {
     return RadioOn(card) ? card.state : WlanInterfaceState::kDisconnected;
 }
@@ -566,7 +570,7 @@ WlanInterfaceState SimWlanService::ReportedState(const ScenarioCard& card) {
 // Without a card able to carry it the service names the interface; a network that is not allowed has
 // no reason of its own.
 WlanResult SimWlanService::Start(HostedNetworkReason& reason) {
-    if (HostCard() == nullptr || !RadioOn(*HostCard())) {
+    if (HostCard() == nullptr || !CanHost(*HostCard())) {
         reason = HostedNetworkReason::kInterfaceUnavailable;
         return kErrorInvalidState;
     }
@@ -587,7 +591,7 @@ void SimWlanService::Stop() {
 }
 
 void SimWlanService::StopIfHostLost() {
-    if (HostCard() == nullptr || !RadioOn(*HostCard()))
+    if (HostCard() == nullptr || !CanHost(*HostCard()))
         Stop();
 }
 

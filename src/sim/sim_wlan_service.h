@@ -107,6 +107,8 @@ class SimWlanService final : public WlanService {
     // The card the hosted network runs on: the first one present.
     const ScenarioCard* HostCard() const { return cards_.empty() ? nullptr : &cards_.front(); }
     static bool RadioOn(const ScenarioCard& card);
+    // Its radio is on and its driver can carry the hosted network.
+    static bool CanHost(const ScenarioCard& card);
     // What the card reports: a card whose radio is off is disconnected.
     static WlanInterfaceState ReportedState(const ScenarioCard& card);
     WlanResult Start(HostedNetworkReason& reason);

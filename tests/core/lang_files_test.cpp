@@ -110,7 +110,7 @@ TEST(ShippedLanguageFiles, EnglishFileMatchesTheEnglishDefaults) {
         }
         EXPECT_TRUE(matches) << std::string(entry.key.begin(), entry.key.end());
     }
-    EXPECT_EQ(keys.size(), 117u);
+    EXPECT_EQ(keys.size(), 180u);
 }
 
 }  // namespace

@@ -271,6 +271,118 @@ inline constexpr LanguageString kScopeAddressConflictMessage{
     u"HKLM\\System\\CurrentControlSet\\"
     u"Services\\SharedAccess\\Parameters."};
 
+// The check-up: its window, the title of each check, the verdicts, and each problem's cause and remedy.
+inline constexpr LanguageString kCheckupCaption{u"String317", u"Check-up"};
+inline constexpr LanguageString kCheckupFixButton{u"String318", u"Fix"};
+inline constexpr LanguageString kCheckupCopyReport{u"String319", u"Copy report"};
+inline constexpr LanguageString kCheckupCauseLabel{u"String320", u"Cause:"};
+inline constexpr LanguageString kCheckupRemedyLabel{u"String321", u"Remedy:"};
+inline constexpr LanguageString kCheckWlanServiceTitle{u"String300", u"WLAN AutoConfig service"};
+inline constexpr LanguageString kCheckDriverTitle{u"String301", u"Wireless card and driver"};
+inline constexpr LanguageString kCheckAllowedTitle{u"String302", u"Hosted network allowed"};
+inline constexpr LanguageString kCheckRadioTitle{u"String303", u"Radio"};
+inline constexpr LanguageString kCheckVirtualAdapterTitle{u"String304", u"Virtual adapter"};
+inline constexpr LanguageString kCheckHostedNetworkTitle{u"String305",
+                                                         u"Access point started with the stored name"};
+inline constexpr LanguageString kCheckSharingServiceTitle{u"String306",
+                                                          u"Internet Connection Sharing service"};
+inline constexpr LanguageString kCheckPublicConnectionTitle{u"String307", u"Chosen Internet connection"};
+inline constexpr LanguageString kCheckSharingPairTitle{
+    u"String308", u"Sharing between the connection and the access point"};
+inline constexpr LanguageString kCheckAddressTitle{u"String309",
+                                                   u"Address 192.168.139.1 on the virtual adapter"};
+inline constexpr LanguageString kCheckScopeTitle{u"String310", u"Sharing's own address range"};
+inline constexpr LanguageString kCheckFirewallTitle{u"String311", u"Firewall rule for DhcpServer.exe"};
+inline constexpr LanguageString kCheckDhcpServerTitle{u"String312", u"DhcpServer.exe running"};
+inline constexpr LanguageString kCheckStationsTitle{u"String313", u"Addresses of the stations"};
+inline constexpr LanguageString kCheckVerdictOk{u"String314", u"OK"};
+inline constexpr LanguageString kCheckVerdictProblem{u"String315", u"Problem"};
+inline constexpr LanguageString kCheckVerdictCouldNot{u"String316", u"Could not check"};
+inline constexpr LanguageString kCheckCauseWlanServiceStopped{
+    u"String330", u"The WLAN AutoConfig service (Wlansvc) is not running or does not start automatically."};
+inline constexpr LanguageString kCheckRemedyStartService{u"String331",
+                                                         u"Press Fix to start it and set it to Automatic."};
+inline constexpr LanguageString kCheckRemedyWlanServiceMissing{
+    u"String333", u"Use a Windows 7 edition with the Wireless LAN Service, or add that feature."};
+inline constexpr LanguageString kCheckCauseNoCard{u"String334", u"No wireless card is present."};
+inline constexpr LanguageString kCheckRemedyNoCard{
+    u"String335", u"Plug in the wireless card or install its driver, then run the check-up again."};
+inline constexpr LanguageString kCheckCauseNotSupported{
+    u"String336", u"The wireless card's driver does not support the hosted network."};
+inline constexpr LanguageString kCheckRemedyNotSupported{
+    u"String337", u"Update the driver from the card's maker, or use another card."};
+inline constexpr LanguageString kCheckCauseNotAllowed{u"String338",
+                                                      u"The hosted network is disallowed on this computer."};
+inline constexpr LanguageString kCheckRemedyAllow{u"String339",
+                                                  u"Press Fix to allow it and start the access point again."};
+inline constexpr LanguageString kCheckCauseSoftwareRadioOff{u"String340",
+                                                            u"The wireless card's radio is switched off."};
+inline constexpr LanguageString kCheckRemedyRadioOn{u"String341", u"Press Fix to switch it on."};
+inline constexpr LanguageString kCheckCauseHardwareRadioOff{u"String342",
+                                                            u"The wireless card's hardware switch is off."};
+inline constexpr LanguageString kCheckRemedyHardwareSwitch{
+    u"String343", u"Turn on the wireless switch or key of the computer."};
+inline constexpr LanguageString kCheckCauseVirtualAdapterMissing{
+    u"String344",
+    u"The access point's virtual adapter (Microsoft Virtual WiFi Miniport Adapter) is missing or disabled."};
+inline constexpr LanguageString kCheckRemedyEnableAdapter{
+    u"String345", u"Press Fix to enable it, or enable it in Network Connections."};
+inline constexpr LanguageString kCheckCauseHostedNetworkStopped{u"String346",
+                                                                u"The access point is not running."};
+inline constexpr LanguageString kCheckRemedyRestartHostedNetwork{u"String347",
+                                                                 u"Press Fix to start it again."};
+inline constexpr LanguageString kCheckCauseWrongName{
+    u"String348", u"The access point runs with another name than the one stored in Aerowisp."};
+inline constexpr LanguageString kCheckCauseSharingServiceOff{
+    u"String350", u"The Internet Connection Sharing service (SharedAccess) is disabled or stopped."};
+inline constexpr LanguageString kCheckCauseNoChosenConnection{
+    u"String352", u"No Internet connection is chosen, or the chosen one is not there."};
+inline constexpr LanguageString kCheckRemedyChooseConnection{
+    u"String353", u"Choose the connection to share on the ICS page."};
+inline constexpr LanguageString kCheckCauseConnectionDown{
+    u"String354", u"The chosen Internet connection is not connected."};
+inline constexpr LanguageString kCheckRemedyConnect{
+    u"String355",
+    u"Connect it (plug in the cable, dial in or join the network), then run the check-up again."};
+inline constexpr LanguageString kCheckCauseNoDefaultRoute{
+    u"String356", u"Internet traffic does not go through the chosen connection."};
+inline constexpr LanguageString kCheckRemedyChooseRoute{
+    u"String357", u"On the ICS page, choose the connection that leads to the Internet."};
+inline constexpr LanguageString kCheckCausePairNotShared{
+    u"String358", u"Sharing is not set up between the chosen connection and the access point."};
+inline constexpr LanguageString kCheckRemedyReapplySharing{u"String359", u"Press Fix to share them again."};
+inline constexpr LanguageString kCheckCauseOtherShared{
+    u"String360", u"Another connection is shared too; Windows shares only one pair at a time."};
+inline constexpr LanguageString kCheckCauseAddressMissing{
+    u"String362",
+    u"The virtual adapter does not have the address 192.168.139.1, so DhcpServer.exe cannot serve the "
+    u"stations."};
+inline constexpr LanguageString kCheckRemedySetAddress{u"String363", u"Press Fix to set the address again."};
+inline constexpr LanguageString kCheckCauseScopeConflict{
+    u"String364",
+    u"The sharing service's ScopeAddress lies in 192.168.139.0/24, so its own address server competes with "
+    u"DhcpServer.exe."};
+inline constexpr LanguageString kCheckRemedyScope{
+    u"String365",
+    u"Delete ScopeAddress under HKLM\\System\\CurrentControlSet\\Services\\SharedAccess\\Parameters."};
+inline constexpr LanguageString kCheckCauseFirewallRule{
+    u"String366", u"No enabled firewall rule lets the stations reach DhcpServer.exe (UDP port 67)."};
+inline constexpr LanguageString kCheckRemedyAddRule{u"String367", u"Press Fix to add the rule."};
+inline constexpr LanguageString kCheckCauseDhcpServerStopped{
+    u"String368", u"DhcpServer.exe is not running, so the stations get no address."};
+inline constexpr LanguageString kCheckRemedyRestartDhcpServer{u"String369", u"Press Fix to start it again."};
+inline constexpr LanguageString kCheckCauseStationWithoutLease{
+    u"String370",
+    u"A station has had no address for more than 30 seconds: the firewall or the address server keeps it "
+    u"out."};
+inline constexpr LanguageString kCheckRemedyStationLease{
+    u"String371", u"Press Fix to restart DhcpServer.exe; if that does not help, check the firewall rule."};
+inline constexpr LanguageString kCheckCauseNotRunning{
+    u"String372", u"The access point is not running, so this cannot be checked."};
+inline constexpr LanguageString kCheckCauseNoAnswer{u"String373", u"Windows did not answer the question."};
+inline constexpr LanguageString kCheckCauseStationJustJoined{
+    u"String374", u"A station joined a moment ago; its address is checked after 30 seconds."};
+
 // What the command line's requests answer.
 inline constexpr LanguageString kControlNoCard{u"String260", u"No wireless LAN card is present."};
 inline constexpr LanguageString kControlRadioOff{u"String261", u"The radio is off. Switch it on first."};
@@ -414,7 +526,70 @@ inline constexpr std::array kLanguageStrings{
     kControlWindowShown,
     kControlExiting,
     kControlNoStations,
-    // Every place of use above; the 120 keys the program looks up, three of them twice.
+    kCheckupCaption,
+    kCheckupFixButton,
+    kCheckupCopyReport,
+    kCheckupCauseLabel,
+    kCheckupRemedyLabel,
+    kCheckWlanServiceTitle,
+    kCheckDriverTitle,
+    kCheckAllowedTitle,
+    kCheckRadioTitle,
+    kCheckVirtualAdapterTitle,
+    kCheckHostedNetworkTitle,
+    kCheckSharingServiceTitle,
+    kCheckPublicConnectionTitle,
+    kCheckSharingPairTitle,
+    kCheckAddressTitle,
+    kCheckScopeTitle,
+    kCheckFirewallTitle,
+    kCheckDhcpServerTitle,
+    kCheckStationsTitle,
+    kCheckVerdictOk,
+    kCheckVerdictProblem,
+    kCheckVerdictCouldNot,
+    kCheckCauseWlanServiceStopped,
+    kCheckRemedyStartService,
+    kCheckRemedyWlanServiceMissing,
+    kCheckCauseNoCard,
+    kCheckRemedyNoCard,
+    kCheckCauseNotSupported,
+    kCheckRemedyNotSupported,
+    kCheckCauseNotAllowed,
+    kCheckRemedyAllow,
+    kCheckCauseSoftwareRadioOff,
+    kCheckRemedyRadioOn,
+    kCheckCauseHardwareRadioOff,
+    kCheckRemedyHardwareSwitch,
+    kCheckCauseVirtualAdapterMissing,
+    kCheckRemedyEnableAdapter,
+    kCheckCauseHostedNetworkStopped,
+    kCheckRemedyRestartHostedNetwork,
+    kCheckCauseWrongName,
+    kCheckCauseSharingServiceOff,
+    kCheckCauseNoChosenConnection,
+    kCheckRemedyChooseConnection,
+    kCheckCauseConnectionDown,
+    kCheckRemedyConnect,
+    kCheckCauseNoDefaultRoute,
+    kCheckRemedyChooseRoute,
+    kCheckCausePairNotShared,
+    kCheckRemedyReapplySharing,
+    kCheckCauseOtherShared,
+    kCheckCauseAddressMissing,
+    kCheckRemedySetAddress,
+    kCheckCauseScopeConflict,
+    kCheckRemedyScope,
+    kCheckCauseFirewallRule,
+    kCheckRemedyAddRule,
+    kCheckCauseDhcpServerStopped,
+    kCheckRemedyRestartDhcpServer,
+    kCheckCauseStationWithoutLease,
+    kCheckRemedyStationLease,
+    kCheckCauseNotRunning,
+    kCheckCauseNoAnswer,
+    kCheckCauseStationJustJoined,
+    // Every place of use above; the 183 keys the program looks up, three of them twice.
 };
 
 // A text as it goes on screen: the language file's texts keep their line end, which a control, menu
