@@ -2,7 +2,7 @@
 // configured name.
 #pragma once
 
-#include "core/checkup/hosted_network_properties.h"
+#include "core/platform/hosted_network_properties.h"
 #include "sim/sim_wlan_service.h"
 
 namespace aerowisp {

@@ -93,6 +93,8 @@ struct CheckupHarness {
           checkup({machine.Wlan(), properties, machine.Services(), machine.Network(), machine.Network(),
                    machine.Firewall(), machine.Processes(), files, codePage, machine.Clock()},
                   restart, {kFolder, {}, u"Realtek PCIe GBE Family Controller", u"Duva AP"}) {
+        machine.InstallDhcpServer({kFolder + std::u16string(dhcp::kServerProgram), dhcp::kServerWindowTitle,
+                                   dhcp::AddressText(dhcp::kServerAddress), dhcp::kServerPort});
         if (fault.addressed)
             RunNetshAndWait(machine.Processes(),
                             u"int ip set address name=\"Wireless Network Connection 2\" source=static "

@@ -8,7 +8,7 @@
 #include "core/ics/dhcp_server_firewall.h"
 #include "core/ics/ics_controller.h"
 #include "core/ics/internet_connection.h"
-#include "core/ics/sharing_service.h"
+#include "core/platform/sharing_service.h"
 #include "core/ics/sharing_service_start.h"
 #include "core/programs/external_programs.h"
 #include "core/text/ascii_case.h"
@@ -306,7 +306,7 @@ CheckResult Checkup::CheckVirtualAddress() {
     const std::optional<AdapterInfo> adapter = VirtualAdapterInfo();
     if (!adapter)
         return CouldNotCheck(id, kCheckCauseNotRunning);
-    const std::string wanted = ports_.codePage.WideToAnsi(kVirtualAdapterAddress);
+    const std::string wanted = FormatIpv4(dhcp::kServerAddress);
     if (std::ranges::find(adapter->ipAddresses, wanted) != adapter->ipAddresses.end())
         return Ok(id);
     const std::string shown = adapter->ipAddresses.empty() ? std::string() : adapter->ipAddresses.front();
@@ -333,12 +333,8 @@ CheckResult Checkup::CheckFirewallRule() {
 
 CheckResult Checkup::CheckDhcpServer() {
     const CheckId id = CheckId::kDhcpServer;
-    const std::u16string program = settings_.programFolder + kDhcpServerProgram;
-    for (const TopLevelWindow& window : ports_.processes.EnumTopLevelWindows(kWindowTitleBuffer)) {
-        if (window.title == kDhcpServerWindowTitle &&
-            EqualsIgnoringCaseAZ(ports_.processes.WindowProgramPath(window.handle), program))
-            return Ok(id);
-    }
+    if (!DhcpServerWindows(ports_.processes, settings_.programFolder).empty())
+        return Ok(id);
     return Problem(id, kCheckCauseDhcpServerStopped, kCheckRemedyRestartDhcpServer,
                    FixId::kRestartDhcpServer);
 }

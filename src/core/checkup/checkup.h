@@ -11,7 +11,7 @@
 
 #include "core/checkup/checkup_operations.h"
 #include "core/checkup/checkup_result.h"
-#include "core/checkup/hosted_network_properties.h"
+#include "core/platform/hosted_network_properties.h"
 #include "core/hostednet/station_leases.h"
 #include "core/ics/ics_state.h"
 #include "core/platform/ansi_code_page.h"

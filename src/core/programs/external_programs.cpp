@@ -38,13 +38,21 @@ std::unique_ptr<RunningProcess> StartDhcpServer(ProcessesAndWindows& processes,
     return processes.StartHidden(programFolder + dhcp::kServerProgram);
 }
 
-void CloseDhcpServer(ProcessesAndWindows& processes, const std::u16string& programFolder) {
+std::vector<WindowHandle> DhcpServerWindows(ProcessesAndWindows& processes,
+                                            const std::u16string& programFolder) {
     const std::u16string ours = programFolder + dhcp::kServerProgram;
+    std::vector<WindowHandle> found;
     for (const TopLevelWindow& window : processes.EnumTopLevelWindows(kTitleBufferLength)) {
         if (window.title == dhcp::kServerWindowTitle &&
             EqualsIgnoringCaseAZ(processes.WindowProgramPath(window.handle), ours))
-            processes.SendSysCommandCloseWithin(window.handle, kDhcpServerCloseTimeoutMs);
+            found.push_back(window.handle);
     }
+    return found;
+}
+
+void CloseDhcpServer(ProcessesAndWindows& processes, const std::u16string& programFolder) {
+    for (const WindowHandle window : DhcpServerWindows(processes, programFolder))
+        processes.SendSysCommandCloseWithin(window, kDhcpServerCloseTimeoutMs);
 }
 
 }  // namespace aerowisp

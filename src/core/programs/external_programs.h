@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/platform/processes_and_windows.h"
 #include "dhcp/core/contract.h"
@@ -35,6 +36,9 @@ std::unique_ptr<RunningProcess> StartDhcpServer(ProcessesAndWindows& processes,
 
 // Asks every "Tftpd32" window whose program is the program folder's DhcpServer.exe to close; another
 // program's window of that title is left alone, and a hung one is not waited for.
+// The windows of the DHCP servers that run from `programFolder`; none when it is not running.
+std::vector<WindowHandle> DhcpServerWindows(ProcessesAndWindows& processes,
+                                            const std::u16string& programFolder);
 void CloseDhcpServer(ProcessesAndWindows& processes, const std::u16string& programFolder);
 
 }  // namespace aerowisp
