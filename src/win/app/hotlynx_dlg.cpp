@@ -64,15 +64,15 @@ bool HasHandCursor(int controlId) {
 
 CHotlynxDlg::CHotlynxDlg(PlatformServices& platform, bool startHidden)
     : fw::Dialog(IDD_AEROWISP_DIALOG),
-      platform_(platform),
-      trayIcon_([this] { RunSetupWizard(); }, [this] { return wizardSheet_ && wizardSheet_->Close(); }),
-      startHidden_(startHidden),
+      m_platform(platform),
+      m_trayIcon([this] { RunSetupWizard(); }, [this] { return m_wizardSheet && m_wizardSheet->Close(); }),
+      m_startHidden(startHidden),
       m_aboutPage(platform.Browser()) {}
 
 CHotlynxDlg::~CHotlynxDlg() {
-    platform_.BlockingCalls().ObserveCalls(nullptr, nullptr);
-    platform_.DetachWindowTimers();
-    platform_.DetachWindow();
+    m_platform.BlockingCalls().ObserveCalls(nullptr, nullptr);
+    m_platform.DetachWindowTimers();
+    m_platform.DetachWindow();
 }
 
 // ---- MainView ----
@@ -105,7 +105,7 @@ void CHotlynxDlg::ApplyControlLook(const ControlLook& look) {
         if (look.setsIcon) {
             button->SetIcon(look.iconId, look.disabledIconId);
             const std::u16string text =
-                look.tooltipKey != nullptr ? model_->Texts().LoadLanguageString(look.tooltipKey) : u"";
+                look.tooltipKey != nullptr ? m_model->Texts().LoadLanguageString(look.tooltipKey) : u"";
             if (!text.empty()) {
                 button->SetTooltipText(DisplayText(text));
             } else {
@@ -148,31 +148,31 @@ void CHotlynxDlg::HideToTray() {
 
 // A request of the command line cannot ask the user: it is answered as cancelled, and the reply says why.
 ApSettingsAnswer CHotlynxDlg::RunExtendedApSettingsDialog() {
-    if (controlCapture_.active) {
-        controlCapture_.dialogDeclined = true;
+    if (m_controlCapture.active) {
+        m_controlCapture.dialogDeclined = true;
         return {};
     }
     const CloseDeferral deferral(*this);
-    CEasyAPSetting dialog(model_->Texts(), platform_.CodePage());
+    CEasyAPSetting dialog(m_model->Texts(), m_platform.CodePage());
     return dialog.Ask(Handle());
 }
 
 std::optional<size_t> CHotlynxDlg::RunSelectCardDialog(const std::vector<std::u16string>& descriptions) {
     const CloseDeferral deferral(*this);
-    CSelCardDlg dialog(model_->Texts());
+    CSelCardDlg dialog(m_model->Texts());
     return dialog.Ask(Handle(), descriptions);
 }
 
-CHotlynxDlg::CloseDeferral::CloseDeferral(CHotlynxDlg& window) : window_(window) {
-    ++window_.closeDeferrals_;
+CHotlynxDlg::CloseDeferral::CloseDeferral(CHotlynxDlg& window) : m_window(window) {
+    ++m_window.m_closeDeferrals;
 }
 
 // The close comes back as a posted message, after the handler that ran the start-up, dialog or
 // transaction; a window already destroyed (a transaction of the close clean-up itself) takes none.
 CHotlynxDlg::CloseDeferral::~CloseDeferral() {
-    if (--window_.closeDeferrals_ == 0 && window_.closeDeferred_ && window_.Handle() != nullptr) {
-        window_.closeDeferred_ = false;
-        window_.Post(WM_CLOSE);
+    if (--m_window.m_closeDeferrals == 0 && m_window.m_closeDeferred && m_window.Handle() != nullptr) {
+        m_window.m_closeDeferred = false;
+        m_window.Post(WM_CLOSE);
     }
 }
 
@@ -218,22 +218,22 @@ void CHotlynxDlg::FillConnectionList(const ConnectionListFill& fill) {
 }
 
 void CHotlynxDlg::ShowPleaseWait(const std::u16string& text) {
-    if (!pleaseWait_) {
-        pleaseWait_ = std::make_unique<CMsgDialog>();
-        if (!pleaseWait_->Create(Handle())) {
-            pleaseWait_.reset();
+    if (!m_pleaseWait) {
+        m_pleaseWait = std::make_unique<CMsgDialog>();
+        if (!m_pleaseWait->Create(Handle())) {
+            m_pleaseWait.reset();
             return;
         }
     }
-    pleaseWait_->ShowMessage(fw::ToWide(text));
+    m_pleaseWait->ShowMessage(fw::ToWide(text));
 }
 
 void CHotlynxDlg::ClosePleaseWait() {
-    pleaseWait_.reset();
+    m_pleaseWait.reset();
 }
 
 void CHotlynxDlg::ApplyLanguageToWindow() {
-    ApplyLanguageToDialog(Handle(), model_->Texts());
+    ApplyLanguageToDialog(Handle(), m_model->Texts());
 }
 
 // A page not made yet gets the figures when it is.
@@ -241,28 +241,28 @@ void CHotlynxDlg::RefreshVersionInfo(const std::u16string& cardDescription) {
     if (m_aboutPage.IsCreated()) {
         m_aboutPage.RefreshVersionInfo(cardDescription);
     } else {
-        pendingCardDescription_ = cardDescription;
+        m_pendingCardDescription = cardDescription;
     }
 }
 
 void CHotlynxDlg::ShowMessage(const std::u16string& text) {
-    events_->OnMessage(controlCapture_.active);
-    if (controlCapture_.active) {
-        controlCapture_.NoteMessage(std::u16string(WithoutLineEnd(text)));
+    m_events->OnMessage(m_controlCapture.active);
+    if (m_controlCapture.active) {
+        m_controlCapture.NoteMessage(std::u16string(WithoutLineEnd(text)));
         return;
     }
     ShowUserMessage(Handle(), fw::ToWide(WithoutLineEnd(text)));
 }
 
 void CHotlynxDlg::RemoveTrayIcon() {
-    trayIcon_.RemoveTrayIcon();
+    m_trayIcon.RemoveTrayIcon();
 }
 
 // A close asked for while the wizard shows (the tray's Exit) runs once the wizard's result is applied
 // or undone, so the clean-up sees the state the wizard left.
 void CHotlynxDlg::RunSetupWizard() {
     const CloseDeferral deferral(*this);
-    model_->RunSetupWizard(*wizardSheet_);
+    m_model->RunSetupWizard(*m_wizardSheet);
 }
 
 // ---- Start and end ----
@@ -273,27 +273,27 @@ BOOL CHotlynxDlg::OnInitDialog() {
         RefuseOperatingSystem();
         return TRUE;
     }
-    taskbarCreatedMessage_ = ::RegisterWindowMessageW(fw::ToWide(kTaskbarCreatedMessage).c_str());
+    m_taskbarCreatedMessage = ::RegisterWindowMessageW(fw::ToWide(kTaskbarCreatedMessage).c_str());
     // The program runs elevated, and Explorer does not: without this, User Interface Privilege
     // Isolation drops the broadcast after an Explorer restart and the icon is lost.
-    ::ChangeWindowMessageFilterEx(Handle(), taskbarCreatedMessage_, MSGFLT_ALLOW, nullptr);
-    machineEventMessage_ = ::RegisterWindowMessageW(kMachineEventMessage);
-    platform_.BlockingCalls().ObserveCalls([this] { BeginTransaction(); },
-                                           [this] { Post(kTransactionCheckMessage); });
-    windowTimers_.emplace(Handle());
-    retryPolicy_.emplace(kPlatformAttempts, TraceFailedAttempts(platform_.Processes()));
-    retryingPorts_.emplace(ModelPorts{platform_.Wlan(), platform_.Settings(), platform_.CodePage(),
-                                      platform_.AttachWindowTimers(*windowTimers_), platform_.Processes(),
-                                      platform_.SharingManager(), platform_.Adapters(), platform_.Files(),
-                                      platform_.Services(), platform_.FirewallRules(), *retryPolicy_});
-    trayIcon_.Attach(Handle());
-    const AttachedWindow attached = platform_.AttachWindow(trayIcon_);
-    tray_ = &attached.tray;
-    events_ = &attached.events;
-    model_ = std::make_unique<MainWindowModel>(retryingPorts_->Ports(), *this, *tray_);
-    wizardSheet_.emplace(model_->Texts());
-    if (startHidden_)
-        model_->RequestStartHidden();
+    ::ChangeWindowMessageFilterEx(Handle(), m_taskbarCreatedMessage, MSGFLT_ALLOW, nullptr);
+    m_machineEventMessage = ::RegisterWindowMessageW(kMachineEventMessage);
+    m_platform.BlockingCalls().ObserveCalls([this] { BeginTransaction(); },
+                                            [this] { Post(kTransactionCheckMessage); });
+    m_windowTimers.emplace(Handle());
+    m_retryPolicy.emplace(kPlatformAttempts, TraceFailedAttempts(m_platform.Processes()));
+    m_retryingPorts.emplace(ModelPorts{m_platform.Wlan(), m_platform.Settings(), m_platform.CodePage(),
+                                       m_platform.AttachWindowTimers(*m_windowTimers), m_platform.Processes(),
+                                       m_platform.SharingManager(), m_platform.Adapters(), m_platform.Files(),
+                                       m_platform.Services(), m_platform.FirewallRules(), *m_retryPolicy});
+    m_trayIcon.Attach(Handle());
+    const AttachedWindow attached = m_platform.AttachWindow(m_trayIcon);
+    m_tray = &attached.tray;
+    m_events = &attached.events;
+    m_model = std::make_unique<MainWindowModel>(m_retryingPorts->Ports(), *this, *m_tray);
+    m_wizardSheet.emplace(m_model->Texts());
+    if (m_startHidden)
+        m_model->RequestStartHidden();
     DoDataExchange();
     SetText(fw::ToWide(kMainWindowTitle));
     AddAboutItemToSystemMenu();
@@ -303,12 +303,12 @@ BOOL CHotlynxDlg::OnInitDialog() {
     m_background = fw::RunLengthPicture::FromResource(IDB_BACKGROUND);
     {
         const CloseDeferral deferral(*this);
-        model_->OnInitDialog(ProgramFolder());
+        m_model->OnInitDialog(ProgramFolder());
     }
     RegisterDeviceNotifications();
-    controlServer_ = std::make_unique<ControlPipeServer>(Handle(), kControlRequestMessage);
-    if (!controlServer_->Start())
-        controlServer_.reset();
+    m_controlServer = std::make_unique<ControlPipeServer>(Handle(), kControlRequestMessage);
+    if (!m_controlServer->Start())
+        m_controlServer.reset();
     return TRUE;
 }
 
@@ -319,7 +319,7 @@ bool CHotlynxDlg::IsOperatingSystemSupported() {
 // The model, and with it the language chosen at initialisation, does not exist yet: the texts are looked
 // up as every lookup before that choice is.
 void CHotlynxDlg::RefuseOperatingSystem() {
-    const LanguageTexts texts(platform_.Files(), platform_.CodePage());
+    const LanguageTexts texts(m_platform.Files(), m_platform.CodePage());
     ShowUserMessage(Handle(), LanguageTextOr(texts, kUnsupportedSystemMessage));
     EndDialog(kCreationRefused);
 }
@@ -353,8 +353,8 @@ void CHotlynxDlg::AddAboutItemToSystemMenu() {
 // more time than all the rest of the window's initialisation.
 void CHotlynxDlg::CreateContentPages() {
     for (ContentPage page : kContentPages)
-        Page(page)->UseRequests(&model_->Pages());
-    pagesAllowed_ = true;
+        Page(page)->UseRequests(&m_model->Pages());
+    m_pagesAllowed = true;
 }
 
 // Each page is a child dialog over the placeholder; its window carries its template number as its
@@ -363,13 +363,13 @@ CAppProPage* CHotlynxDlg::CreatedPage(ContentPage page) {
     CAppProPage* content = Page(page);
     if (content == nullptr || content->IsCreated())
         return content;
-    if (!pagesAllowed_ || !content->Create(Handle()))
+    if (!m_pagesAllowed || !content->Create(Handle()))
         return nullptr;
     ::SetWindowLongPtrW(content->Handle(), GWLP_ID, content->TemplateId());
     PlacePage(*content);
-    if (content == &m_aboutPage && pendingCardDescription_) {
-        m_aboutPage.RefreshVersionInfo(*pendingCardDescription_);
-        pendingCardDescription_.reset();
+    if (content == &m_aboutPage && m_pendingCardDescription) {
+        m_aboutPage.RefreshVersionInfo(*m_pendingCardDescription);
+        m_pendingCardDescription.reset();
     }
     return content;
 }
@@ -386,7 +386,7 @@ void CHotlynxDlg::PlacePage(CAppProPage& page) {
 // Arrivals and removals of network adapters.
 void CHotlynxDlg::RegisterDeviceNotifications() {
     DEV_BROADCAST_DEVICEINTERFACE_W filter = NetworkInterfaceRecord();
-    deviceNotification_.Reset(::RegisterDeviceNotificationW(Handle(), &filter, DEVICE_NOTIFY_WINDOW_HANDLE));
+    m_deviceNotification.Reset(::RegisterDeviceNotificationW(Handle(), &filter, DEVICE_NOTIFY_WINDOW_HANDLE));
 }
 
 CHoverButton* CHotlynxDlg::HoverButton(uint32_t controlId) {
@@ -428,8 +428,8 @@ CAppProPage* CHotlynxDlg::Page(ContentPage page) {
 
 // The clean-up comes before the modal run ends; the mode stays stored for the next start.
 void CHotlynxDlg::OnClose() {
-    model_->OnClose();
-    controlServer_.reset();
+    m_model->OnClose();
+    m_controlServer.reset();
     EndDialog(IDCANCEL);
 }
 
@@ -440,13 +440,13 @@ void CHotlynxDlg::OnDeviceChange(WPARAM event, LPARAM record) {
         const size_t size = std::max<size_t>(header->dbch_size, sizeof(DEV_BROADCAST_HDR));
         bytes = {reinterpret_cast<const uint8_t*>(header), size};
     }
-    model_->OnDeviceChange(static_cast<uint32_t>(event), bytes);
+    m_model->OnDeviceChange(static_cast<uint32_t>(event), bytes);
 }
 
 // The window hears of a simulated event through the very messages the real one would send.
 void CHotlynxDlg::OnMachineEvent(WPARAM event) {
     const auto machineEvent = static_cast<MachineEvent>(event);
-    if (!events_->RaiseMachineEvent(machineEvent))
+    if (!m_events->RaiseMachineEvent(machineEvent))
         return;
     DEV_BROADCAST_DEVICEINTERFACE_W record = NetworkInterfaceRecord();
     switch (machineEvent) {
@@ -472,14 +472,14 @@ void CHotlynxDlg::OnMachineEvent(WPARAM event) {
 // answer) and is not carried out; one that arrives inside a transaction is answered as busy.
 void CHotlynxDlg::OnControlRequest(LPARAM carried) {
     const std::shared_ptr<ControlJob> job = ControlPipeServer::TakeControlJob(carried);
-    if (!job || !controlServer_)
+    if (!job || !m_controlServer)
         return;
-    if (transaction_) {
-        ControlPipeServer::Finish(*job, BusyControlReply(model_->Texts()));
+    if (m_transaction) {
+        ControlPipeServer::Finish(*job, BusyControlReply(m_model->Texts()));
         return;
     }
-    events_->OnControlRequest(control::CommandName(job->command));
-    ControlPipeServer::Finish(*job, RunControlCommand(*model_, controlCapture_, job->command));
+    m_events->OnControlRequest(control::CommandName(job->command));
+    ControlPipeServer::Finish(*job, RunControlCommand(*m_model, m_controlCapture, job->command));
 }
 
 // ---- Painting ----
@@ -518,58 +518,58 @@ bool CHotlynxDlg::OnSetCursor(HWND window) {
 bool CHotlynxDlg::OnCommand(int id, int notifyCode, HWND) {
     // Nothing runs before the model exists, nor after the window refused to come up, nor inside a
     // transaction.
-    if (!model_ || transaction_)
+    if (!m_model || m_transaction)
         return true;
     const bool clicked = notifyCode == BN_CLICKED;
     switch (id) {
         case IDOK:  // Enter never ends the program
             return true;
         case IDCANCEL:  // Esc does what the close box does
-            model_->OnCloseBox();
+            m_model->OnCloseBox();
             return true;
         case IDC_LINK_STATUS_BUTTON:
             if (clicked)
-                model_->OnLinkStatusButton();
+                m_model->OnLinkStatusButton();
             return true;
         case IDC_ASSOC_LIST_BUTTON:
             if (clicked)
-                model_->OnAssocListButton();
+                m_model->OnAssocListButton();
             return true;
         case IDC_ICS_BUTTON:
             if (clicked)
-                model_->OnIcsButton();
+                m_model->OnIcsButton();
             return true;
         case IDC_RADIO_BUTTON:
             if (clicked)
-                model_->OnRadioButton();
+                m_model->OnRadioButton();
             return true;
         case IDC_MODE_BUTTON:
             if (clicked)
-                model_->OnModeButton();
+                m_model->OnModeButton();
             return true;
         default:
-            return model_->OnTrayCommand(static_cast<uint32_t>(id));
+            return m_model->OnTrayCommand(static_cast<uint32_t>(id));
     }
 }
 
 void CHotlynxDlg::BeginTransaction() {
-    if (transaction_)
+    if (m_transaction)
         return;
-    transaction_.emplace(*this);
-    enabledBeforeTransaction_ = ::IsWindowEnabled(Handle()) != FALSE;
+    m_transaction.emplace(*this);
+    m_enabledBeforeTransaction = ::IsWindowEnabled(Handle()) != FALSE;
     ::EnableWindow(Handle(), FALSE);
 }
 
 // A check handled inside a later call's wait changes nothing. The deferred commands are posted before the
 // transaction's close deferral ends, so a close held during it comes after them.
 void CHotlynxDlg::OnTransactionCheck() {
-    if (!transaction_ || platform_.BlockingCalls().Busy())
+    if (!m_transaction || m_platform.BlockingCalls().Busy())
         return;
-    if (enabledBeforeTransaction_)
+    if (m_enabledBeforeTransaction)
         ::EnableWindow(Handle(), TRUE);
-    for (const WPARAM command : std::exchange(deferredCommands_, {}))
+    for (const WPARAM command : std::exchange(m_deferredCommands, {}))
         Post(WM_COMMAND, command);
-    transaction_.reset();
+    m_transaction.reset();
 }
 
 // What would run the model again inside a transaction: notifications from the tray, the system menu and
@@ -577,18 +577,18 @@ void CHotlynxDlg::OnTransactionCheck() {
 // a close, wait for the transaction's end, in order. A command line's request is let through: its own
 // handler answers it as busy.
 bool CHotlynxDlg::HeldDuringTransaction(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (!transaction_)
+    if (!m_transaction)
         return false;
     const bool runsModel =
         message == WM_TRAY_NOTIFY || message == WM_DEVICECHANGE || message == WM_POWERBROADCAST ||
-        message == WM_TIMER || (message == machineEventMessage_ && message != 0) ||
-        (message == taskbarCreatedMessage_ && message != 0) ||
+        message == WM_TIMER || (message == m_machineEventMessage && message != 0) ||
+        (message == m_taskbarCreatedMessage && message != 0) ||
         (message == WM_SYSCOMMAND &&
          ((wParam & kSysCommandMask) == IDM_ABOUTBOX || (wParam & kSysCommandMask) == SC_CLOSE));
     if (message == WM_COMMAND && lParam == 0) {
-        deferredCommands_.push_back(wParam);
+        m_deferredCommands.push_back(wParam);
     } else if (message == WM_CLOSE) {
-        closeDeferred_ = true;
+        m_closeDeferred = true;
     } else if (!runsModel) {
         return false;
     }
@@ -597,7 +597,7 @@ bool CHotlynxDlg::HeldDuringTransaction(UINT message, WPARAM wParam, LPARAM lPar
 }
 
 bool CHotlynxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (!model_)
+    if (!m_model)
         return false;
     if (message == kTransactionCheckMessage) {
         OnTransactionCheck();
@@ -606,12 +606,12 @@ bool CHotlynxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     }
     if (HeldDuringTransaction(message, wParam, lParam, result))
         return true;
-    if (message == taskbarCreatedMessage_ && message != 0) {
-        model_->OnTaskbarCreated();
+    if (message == m_taskbarCreatedMessage && message != 0) {
+        m_model->OnTaskbarCreated();
         result = 0;
         return true;
     }
-    if (message == machineEventMessage_ && message != 0) {
+    if (message == m_machineEventMessage && message != 0) {
         OnMachineEvent(wParam);
         result = 0;
         return true;
@@ -622,7 +622,7 @@ bool CHotlynxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
             result = 0;
             return true;
         case WM_TRAY_NOTIFY:
-            model_->OnTrayNotify(static_cast<uint32_t>(lParam));
+            m_model->OnTrayNotify(static_cast<uint32_t>(lParam));
             result = 1;
             return true;
         case WM_DEVICECHANGE:
@@ -630,28 +630,28 @@ bool CHotlynxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
             result = 0;
             return true;
         case WM_POWERBROADCAST:
-            model_->OnPowerBroadcast(static_cast<uint32_t>(wParam));
+            m_model->OnPowerBroadcast(static_cast<uint32_t>(wParam));
             return false;
         case WM_NCPAINT:
             // Inside a transaction the frame is painted, and the start-up's hiding waits.
-            if (transaction_ || !model_->OnNcPaint())
+            if (m_transaction || !m_model->OnNcPaint())
                 return false;
             Show(SW_HIDE);
             result = 0;
             return true;
         case WM_SHOWWINDOW:
-            if (wParam != FALSE && !shownNoted_) {
-                shownNoted_ = true;
-                events_->OnFirstShown();
+            if (wParam != FALSE && !m_shownNoted) {
+                m_shownNoted = true;
+                m_events->OnFirstShown();
             }
             return false;
         case WM_SYSCOMMAND:
             switch (wParam & kSysCommandMask) {
                 case IDM_ABOUTBOX:
-                    model_->OnAboutCommand();
+                    m_model->OnAboutCommand();
                     break;
                 case SC_CLOSE:
-                    model_->OnCloseBox();
+                    m_model->OnCloseBox();
                     break;
                 default:
                     return false;
@@ -676,17 +676,17 @@ bool CHotlynxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
             result = TRUE;
             return true;
         case WM_CLOSE:
-            if (closeDeferrals_ > 0) {
-                closeDeferred_ = true;
+            if (m_closeDeferrals > 0) {
+                m_closeDeferred = true;
                 // A close from outside while the wizard shows ends the wizard as cancelled first.
-                tray_->CloseSetupWizard();
+                m_tray->CloseSetupWizard();
             } else {
                 OnClose();
             }
             result = 0;
             return true;
         case WM_TIMER:
-            model_->OnTimer(wParam);
+            m_model->OnTimer(wParam);
             result = 0;
             return true;
         default:

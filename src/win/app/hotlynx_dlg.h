@@ -112,28 +112,28 @@ class CHotlynxDlg final : public fw::Dialog, public MainView {
         CloseDeferral& operator=(const CloseDeferral&) = delete;
 
       private:
-        CHotlynxDlg& window_;
+        CHotlynxDlg& m_window;
     };
 
-    PlatformServices& platform_;
-    int closeDeferrals_ = 0;
-    bool closeDeferred_ = false;
+    PlatformServices& m_platform;
+    int m_closeDeferrals = 0;
+    bool m_closeDeferred = false;
     // Menu commands that came during a transaction, carried out after it.
-    std::vector<WPARAM> deferredCommands_;
+    std::vector<WPARAM> m_deferredCommands;
     // Made at initialisation, once the window exists; the model runs on the window's timers.
-    std::optional<NativeTimerService> windowTimers_;
+    std::optional<NativeTimerService> m_windowTimers;
     // The ports the model runs on, with the calls that fail for a moment made again.
-    std::optional<RetryPolicy> retryPolicy_;
-    std::optional<RetryingPorts> retryingPorts_;
+    std::optional<RetryPolicy> m_retryPolicy;
+    std::optional<RetryingPorts> m_retryingPorts;
     // Made with the model, whose texts the wizard shows.
-    std::optional<SetupWizardRunner> wizardSheet_;
-    TrayIconView trayIcon_;
+    std::optional<SetupWizardRunner> m_wizardSheet;
+    TrayIconView m_trayIcon;
     // Attached at initialisation: the tray view the model is given (the icon, or a decorator in front of
     // it) and where the window's own events go.
-    TrayView* tray_ = nullptr;
-    WindowEvents* events_ = nullptr;
-    std::unique_ptr<MainWindowModel> model_;
-    bool startHidden_;
+    TrayView* m_tray = nullptr;
+    WindowEvents* m_events = nullptr;
+    std::unique_ptr<MainWindowModel> m_model;
+    bool m_startHidden;
 
     CHoverButton m_btnLinkStatus;  // 1000
     CHoverButton m_btnAssocList;   // 1001
@@ -151,28 +151,28 @@ class CHotlynxDlg final : public fw::Dialog, public MainView {
     CAboutPage m_aboutPage;
     CAppProPage* m_currentPage = nullptr;
     // Pages are made on demand once the model has asked for them.
-    bool pagesAllowed_ = false;
+    bool m_pagesAllowed = false;
     // What the About page shows once it is made.
-    std::optional<std::u16string> pendingCardDescription_;
+    std::optional<std::u16string> m_pendingCardDescription;
     // Exists only while a sharing operation runs.
-    std::unique_ptr<CMsgDialog> pleaseWait_;
+    std::unique_ptr<CMsgDialog> m_pleaseWait;
 
     // Icon 128, shared by the system: never destroyed.
     HICON m_hIcon = nullptr;
     fw::RunLengthPicture m_background;
-    fw::DeviceNotification deviceNotification_;
+    fw::DeviceNotification m_deviceNotification;
     // Explorer's "TaskbarCreated" broadcast.
-    UINT taskbarCreatedMessage_ = 0;
+    UINT m_taskbarCreatedMessage = 0;
     // A simulated machine's event asked for from outside.
-    UINT machineEventMessage_ = 0;
-    bool shownNoted_ = false;
+    UINT m_machineEventMessage = 0;
+    bool m_shownNoted = false;
     // Held from a transaction's first slow call until the check after its last one; a close waits for it.
-    std::optional<CloseDeferral> transaction_;
-    bool enabledBeforeTransaction_ = true;
+    std::optional<CloseDeferral> m_transaction;
+    bool m_enabledBeforeTransaction = true;
     // The command line's pipe, served from the end of the initialisation until the close clean-up;
     // while one of its requests runs, messages go into its reply.
-    std::unique_ptr<ControlPipeServer> controlServer_;
-    ControlCapture controlCapture_;
+    std::unique_ptr<ControlPipeServer> m_controlServer;
+    ControlCapture m_controlCapture;
 };
 
 }  // namespace aerowisp
