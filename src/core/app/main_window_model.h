@@ -30,10 +30,6 @@
 
 namespace aerowisp {
 
-namespace test {
-struct ModelHarness;
-}
-
 // The window raises the model's events below; the parts behind them are the model's own.
 class MainWindowModel {
   public:
@@ -113,10 +109,9 @@ class MainWindowModel {
     // The tray view's run of the setup wizard, shown in `sheet`.
     void RunSetupWizard(WizardSheetRunner& sheet) { wizard_.RunSetupWizard(sheet); }
 
-  private:
-    // The native tests drive and read the parts one by one.
-    friend struct test::ModelHarness;
-
+  protected:
+    // The parts behind the events. Nothing of the program derives from the model; the native tests open
+    // the parts through a subclass of their own to drive and read them one by one.
     ModelPorts ports_;
     MainView& view_;
     TrayView& trayView_;

@@ -76,6 +76,21 @@ inline const std::vector<std::string> kStopSharingOfVirtualAdapterOnly = {
     "INetSharingManager::get_EnumPrivateConnections",
     "View.ClosePleaseWait"};
 
+// The model with its parts open, so a test drives and reads them one by one.
+struct OpenModel final : MainWindowModel {
+    using MainWindowModel::hostedNetwork_;
+    using MainWindowModel::MainWindowModel;
+    using MainWindowModel::pages_;
+    using MainWindowModel::radio_;
+    using MainWindowModel::sharing_;
+    using MainWindowModel::state_;
+    using MainWindowModel::stationWatch_;
+    using MainWindowModel::tray_;
+    using MainWindowModel::window_;
+    using MainWindowModel::wizard_;
+    using MainWindowModel::wlanClient_;
+};
+
 struct ModelHarness {
     // `codePage` is the ANSI code page as iconv names it.
     explicit ModelHarness(const Scenario& scenario, const char* codePageName = "CP1252")
@@ -164,7 +179,7 @@ struct ModelHarness {
     // Composed as the program composes them.
     RetryPolicy retry;
     RetryingPorts ports;
-    MainWindowModel model;
+    OpenModel model;
 
   private:
     bool languageFileSet_ = false;
