@@ -1,5 +1,5 @@
 // Port: what the main window model shows and asks through the main window and its pages.
-// Implementations: HotlynxDlg (src/win/app), RecordingMainView (tests/core/support).
+// Implementations: CHotlynxDlg (src/win/app), RecordingMainView (tests/core/support).
 #pragma once
 
 #include <cstddef>

@@ -16,8 +16,8 @@
 
 namespace aerowisp {
 
-// Port: the wizard's window, run modally. Implementations: the main window's CWizardSheet run
-// (src/win/app), ScriptedWizard (tests/core/support), which plays a user's clicks.
+// Port: the wizard's window, run modally. Implementations: SetupWizardRunner (src/win/wizard, the
+// CWizardSheet the main window runs), ScriptedWizard (tests/core/support), which plays a user's clicks.
 class WizardSheetRunner {
   public:
     virtual ~WizardSheetRunner() = default;
