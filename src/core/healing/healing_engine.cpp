@@ -104,15 +104,11 @@ void HealingEngine::OnPublicConnectionBack() {
 
 // Each action ends healing alike: the user has taken the hotspot in hand.
 void HealingEngine::OnUserAction(UserAction) {
+    Forget();
     if (running_) {
         userActed_ = true;
         return;
     }
-    waitingForUser_ = false;
-    publicDown_ = false;
-    routeElsewhereTold_ = false;
-    routeHolder_.clear();
-    offered_.clear();
     if (incident_) {
         ++counters_.endedByUser;
         End(IncidentEnd::kEndedByUser, nullptr);
@@ -123,13 +119,17 @@ void HealingEngine::OnHotspotStarted() {
     // A step's own start is not a new beginning.
     if (running_)
         return;
+    Forget();
+    if (incident_)
+        End(IncidentEnd::kRestarted, nullptr);
+}
+
+void HealingEngine::Forget() {
     waitingForUser_ = false;
     publicDown_ = false;
     routeElsewhereTold_ = false;
     routeHolder_.clear();
     offered_.clear();
-    if (incident_)
-        End(IncidentEnd::kRestarted, nullptr);
 }
 
 bool HealingEngine::OnTimer(TimerId id) {

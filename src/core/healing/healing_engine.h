@@ -77,6 +77,8 @@ class HealingEngine {
     };
 
     void Attempt();
+    // What was told or waited for outside an incident: the user or a start has changed the hotspot.
+    void Forget();
     void Arm(uint32_t delayMs);
     // Ends the incident with `end`, logs it and, unless it is null, tells `tell`.
     void End(IncidentEnd end, const HealingTell* tell);
