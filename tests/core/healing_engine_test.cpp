@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/healing/healing_engine.h"
+#include "core/healing/healing_findings.h"
 #include "core/resource.h"
 #include "sim/journal.h"
 #include "sim/sim_clock.h"
@@ -222,6 +223,55 @@ TEST(HealingEngine, HealsInTheStartsOrderAndGivesWayToTheUser) {
             EXPECT_EQ(Narrow(r.host.log.back()), Narrow(c.lastLog));
         }
     }
+}
+
+TEST(HealingFindings, NameTheBrokenPieceAndWhatOnlyTheUserCanClear) {
+    const auto problem = [](CheckId id, const LanguageString& cause) {
+        return CheckResult{id, CheckVerdict::kProblem, &cause, nullptr, FixId::kNone, {}};
+    };
+    const struct {
+        CheckResult result;
+        std::optional<Breakage> breakage;
+    } checks[] = {
+        {problem(CheckId::kHostedNetworkStarted, kCheckCauseHostedNetworkStopped),
+         Breakage::kHostedNetworkStopped},
+        {problem(CheckId::kHostedNetworkStarted, kCheckCauseWrongName), {}},
+        {problem(CheckId::kSharingPair, kSharingCauseStaleRecords), Breakage::kSharingRemoved},
+        {problem(CheckId::kSharingPair, kCheckCauseOtherShared), {}},
+        {problem(CheckId::kVirtualAddress, kCheckCauseAddressMissing), Breakage::kAddressLost},
+        {problem(CheckId::kDhcpServer, kCheckCauseDhcpServerStopped), Breakage::kDhcpServerEnded},
+        {problem(CheckId::kPublicConnection, kCheckCauseConnectionDown), Breakage::kPublicConnectionDown},
+        {problem(CheckId::kPublicConnection, kCheckCauseNoDefaultRoute), Breakage::kDefaultRouteElsewhere},
+        {problem(CheckId::kFirewallRule, kCheckCauseFirewallRule), {}},
+        {{CheckId::kDhcpServer,
+          CheckVerdict::kCouldNotCheck,
+          &kCheckCauseNoAnswer,
+          nullptr,
+          FixId::kNone,
+          {}},
+         {}},
+    };
+    for (const auto& c : checks) {
+        SCOPED_TRACE(Narrow(c.result.cause->key));
+        EXPECT_EQ(BreakageFound(c.result), c.breakage);
+    }
+
+    const auto service = [](bool running, uint32_t error) {
+        return ServiceStartOutcome{running, false, u"SharedAccess", error};
+    };
+    const CheckResult radioOk{CheckId::kRadio, CheckVerdict::kOk, nullptr, nullptr, FixId::kNone, {}};
+    const CheckResult switchOff = problem(CheckId::kRadio, kCheckCauseHardwareRadioOff);
+    const HostedNetworkFailure refused{.error = win32::kAccessDenied};
+    const HostedNetworkFailure denied{.error = win32::kAccessDenied,
+                                      .reason = HostedNetworkReason::kGpDenied};
+    EXPECT_EQ((std::vector<StepResult>{StepResultOf(std::nullopt, switchOff), StepResultOf(refused, radioOk),
+                                       StepResultOf(refused, switchOff), StepResultOf(denied, radioOk),
+                                       StepResultOf(service(true, 0)), StepResultOf(service(false, 1058)),
+                                       StepResultOf(service(false, 5)), StepResultOf(service(false, 1068))}),
+              (std::vector<StepResult>{StepResult::kDone, StepResult::kFailed, StepResult::kHardwareRadioOff,
+                                       StepResult::kServiceDisabled, StepResult::kDone,
+                                       StepResult::kServiceDisabled, StepResult::kServiceDisabled,
+                                       StepResult::kFailed}));
 }
 
 }  // namespace
