@@ -1,7 +1,7 @@
 // What the healing of a broken hotspot is given: the steps that bring each piece back, in the order a
 // start takes them, the program's state that says whether healing may act, and where it tells the user.
-// Implementations: the main window model's adapter over the hosted network's and the sharing's controls
-// (HealingOperations) and over the notification area and the incident log (HealingTeller); test fakes.
+// Implementations: test fakes. The main window model is to implement them over the hosted network's and
+// the sharing's controls (HealingOperations) and the notification area and incident log (HealingTeller).
 #pragma once
 
 #include <array>
