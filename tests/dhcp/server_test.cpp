@@ -294,6 +294,35 @@ TEST(DhcpServerTest, FollowsTheDeviceRules) {
               {.client = 'b', .type = kRequest, .requested = Net(9), .rules = &none, .reply = kNak}});
 }
 
+TEST(DhcpServerTest, KeepsAFixedAddressFromTheStationTheLeaseFileGaveIt) {
+    RecordingLog log;
+    Server server(Config{}, {Net(1)}, log);
+    const Message bRenews = Request({.client = 'b', .type = kRequest, .ciaddr = Net(9)});
+    const std::vector<uint8_t> b = ClientKey(bRenews);
+    ASSERT_EQ(server.leases().Restore({{.address = Net(9),
+                                        .state = LeaseState::kBound,
+                                        .expires = kStart + 1000,
+                                        .client = b,
+                                        .hardware = b}}),
+              0u);
+    server.SetDeviceRules(DeviceRules{{Rule('a', Net(9))}});
+    const std::pair<Message, std::optional<Ipv4>> steps[] = {
+        {Request({.client = 'a', .type = kDiscover}), Net(2)},
+        {Request({.client = 'c', .type = kDiscover, .requested = Net(9)}), Net(3)},
+        {bRenews, std::nullopt},
+    };
+    for (const auto& [request, offered] : steps) {
+        std::optional<Reply> reply = server.Handle(request, true, kStart);
+        ASSERT_TRUE(reply);
+        EXPECT_EQ(reply->message.Type(), offered ? kOffer : kNak);
+        EXPECT_EQ(reply->message.yiaddr, offered.value_or(0));
+    }
+    EXPECT_TRUE(
+        log.lines.front().ends_with("OFFER 192.168.139.2 (its fixed address 192.168.139.9 is still another "
+                                    "station's)"))
+        << log.lines.front();
+}
+
 TEST(DhcpServerTest, NamesTheClientStateOfEachRequest) {
     const std::pair<Step, std::string> cases[] = {
         {{.type = kRequest, .requested = Net(2), .serverId = Net(1)}, "(selecting) 192.168.139.2: NAK"},
