@@ -279,6 +279,7 @@
 #define IDT_SHOW_REQUEST 112
 #define IDT_TRAY_READD 113
 #define IDT_STATION_WATCH 120
+#define IDT_HEALING 121
 
 #ifndef RC_INVOKED
 #include <cstdint>

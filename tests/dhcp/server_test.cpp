@@ -34,8 +34,9 @@ struct Step {
     Ipv4 requested = 0;
     Ipv4 serverId = 0;
     Ipv4 giaddr = 0;
-    bool broadcast = true;      // how the request arrived
-    bool leaseFileRead = true;  // false: the server holds new addresses back
+    bool broadcast = true;               // how the request arrived
+    bool leaseFileRead = true;           // false: the server holds new addresses back
+    const DeviceRules* rules = nullptr;  // set: the server takes these rules before the request
     std::optional<MessageType> reply{};
     Ipv4 yiaddr = 0;
     Ipv4 to = kBroadcast;
@@ -69,6 +70,8 @@ void Converse(const char* name, const Config& config, const std::vector<Step>& s
         const Step& step = steps[i];
         SCOPED_TRACE(std::string(name) + ", step " + std::to_string(i + 1));
         server.SetHoldingNewAddresses(!step.leaseFileRead);
+        if (step.rules != nullptr)
+            server.SetDeviceRules(*step.rules);
         std::optional<Reply> reply = server.Handle(Request(step), step.broadcast, kStart + step.at);
         ASSERT_EQ(reply.has_value(), step.reply.has_value());
         if (!reply)
@@ -229,6 +232,95 @@ TEST(DhcpServerTest, NeverUnicastsOffTheLinkAndMovesStationsOfOtherNetworks) {
                .yiaddr = Net(2),
                .to = Net(2)},
               {.client = 'b', .type = kRequest, .requested = Net(2), .leaseFileRead = false}});
+}
+
+DeviceRule Rule(char client, Ipv4 fixed, bool blocked = false) {
+    return {.mac = {0x02, 0, 0, 0, 0, static_cast<uint8_t>(client)}, .reserved = fixed, .blocked = blocked};
+}
+
+TEST(DhcpServerTest, FollowsTheDeviceRules) {
+    const DeviceRules none;
+    const DeviceRules blockB{{Rule('b', 0, true)}};
+    const DeviceRules fixA{{Rule('a', Net(9)), Rule('c', Net(200))}};
+    Config smallPool;
+    smallPool.poolLast = Net(20);
+
+    Converse("blocked station", Config{},
+             {{.client = 'b', .type = kDiscover, .rules = &blockB},
+              {.client = 'b', .type = kRequest, .requested = Net(2), .reply = kNak},
+              {.client = 'b', .type = kRequest, .requested = Net(2), .serverId = Net(1), .reply = kNak},
+              {.client = 'b', .type = kRequest, .ciaddr = Net(2), .broadcast = false, .reply = kNak},
+              {.client = 'b', .type = kInform, .ciaddr = Net(77), .broadcast = false},
+              {.client = 'a', .type = kDiscover, .reply = kOffer, .yiaddr = Net(2)},
+              {.client = 'b', .type = kDiscover, .rules = &none, .reply = kOffer, .yiaddr = Net(3)}});
+
+    Converse("fixed address for its station alone", smallPool,
+             {{.client = 'b',
+               .type = kDiscover,
+               .requested = Net(9),
+               .rules = &fixA,
+               .reply = kOffer,
+               .yiaddr = Net(2)},
+              {.client = 'b', .type = kRequest, .requested = Net(9), .reply = kNak},
+              {.client = 'a', .type = kDiscover, .reply = kOffer, .yiaddr = Net(9)},
+              {.client = 'a',
+               .type = kRequest,
+               .requested = Net(9),
+               .serverId = Net(1),
+               .reply = kAck,
+               .yiaddr = Net(9)},
+              {.client = 'A', .type = kRequest, .requested = Net(9), .reply = kNak},
+              {.client = 'c', .type = kDiscover, .reply = kOffer, .yiaddr = Net(3)}});
+
+    Converse("fixed address held by another station when the rule comes", smallPool,
+             {{.client = 'b', .type = kRequest, .requested = Net(9), .reply = kAck, .yiaddr = Net(9)},
+              {.client = 'a', .type = kDiscover, .rules = &fixA, .reply = kOffer, .yiaddr = Net(2)},
+              {.client = 'a',
+               .type = kRequest,
+               .requested = Net(2),
+               .serverId = Net(1),
+               .reply = kAck,
+               .yiaddr = Net(2)},
+              {.client = 'b', .type = kRequest, .ciaddr = Net(9), .broadcast = false, .reply = kNak},
+              {.client = 'b', .type = kDiscover, .reply = kOffer, .yiaddr = Net(3)},
+              {.client = 'a', .type = kRequest, .ciaddr = Net(2), .broadcast = false, .reply = kNak},
+              {.client = 'a', .type = kDiscover, .reply = kOffer, .yiaddr = Net(9)},
+              {.client = 'a',
+               .type = kRequest,
+               .requested = Net(9),
+               .serverId = Net(1),
+               .reply = kAck,
+               .yiaddr = Net(9)},
+              {.client = 'b', .type = kRequest, .requested = Net(9), .rules = &none, .reply = kNak}});
+}
+
+TEST(DhcpServerTest, KeepsAFixedAddressFromTheStationTheLeaseFileGaveIt) {
+    RecordingLog log;
+    Server server(Config{}, {Net(1)}, log);
+    const Message bRenews = Request({.client = 'b', .type = kRequest, .ciaddr = Net(9)});
+    const std::vector<uint8_t> b = ClientKey(bRenews);
+    ASSERT_EQ(server.leases().Restore({{.address = Net(9),
+                                        .state = LeaseState::kBound,
+                                        .expires = kStart + 1000,
+                                        .client = b,
+                                        .hardware = b}}),
+              0u);
+    server.SetDeviceRules(DeviceRules{{Rule('a', Net(9))}});
+    const std::pair<Message, std::optional<Ipv4>> steps[] = {
+        {Request({.client = 'a', .type = kDiscover}), Net(2)},
+        {Request({.client = 'c', .type = kDiscover, .requested = Net(9)}), Net(3)},
+        {bRenews, std::nullopt},
+    };
+    for (const auto& [request, offered] : steps) {
+        std::optional<Reply> reply = server.Handle(request, true, kStart);
+        ASSERT_TRUE(reply);
+        EXPECT_EQ(reply->message.Type(), offered ? kOffer : kNak);
+        EXPECT_EQ(reply->message.yiaddr, offered.value_or(0));
+    }
+    EXPECT_TRUE(
+        log.lines.front().ends_with("OFFER 192.168.139.2 (its fixed address 192.168.139.9 is still another "
+                                    "station's)"))
+        << log.lines.front();
 }
 
 TEST(DhcpServerTest, NamesTheClientStateOfEachRequest) {

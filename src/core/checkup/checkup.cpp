@@ -21,8 +21,6 @@ namespace {
 // NETCON_STATUS: NCS_CONNECTED and NCS_HARDWARE_DISABLED.
 constexpr uint32_t kConnectionConnected = 2;
 constexpr uint32_t kConnectionHardwareDisabled = 5;
-// Room for a window title as long as the DHCP server's and then some.
-constexpr size_t kWindowTitleBuffer = 64;
 
 CheckResult Ok(CheckId id) {
     return {id, CheckVerdict::kOk, nullptr, nullptr, FixId::kNone, {}};

@@ -383,6 +383,29 @@ inline constexpr LanguageString kCheckCauseNoAnswer{u"String373", u"Windows did 
 inline constexpr LanguageString kCheckCauseStationJustJoined{
     u"String374", u"A station joined a moment ago; its address is checked after 30 seconds."};
 
+// Balloons of the healing that brings the hotspot back when a piece under it stops. A cause replaces the
+// first %s; a remedy the second, a connection's name the offer's one.
+inline constexpr LanguageString kHealingBackNotice{u"String450", u"The hotspot stopped (%s) and is back."};
+inline constexpr LanguageString kHealingNotBackNotice{
+    u"String451", u"The hotspot stopped (%s) and could not be brought back: open the check-up."};
+inline constexpr LanguageString kHealingNeedsUserNotice{u"String452", u"The hotspot stopped (%s). %s"};
+inline constexpr LanguageString kHealingOfferNotice{
+    u"String453", u"The shared Internet connection is down. Click here to share %s instead."};
+inline constexpr LanguageString kHealingCauseHostedNetwork{u"String454", u"the access point was stopped"};
+inline constexpr LanguageString kHealingCauseAddress{u"String455", u"the access point lost its address"};
+inline constexpr LanguageString kHealingCauseSharing{u"String456", u"another program removed the sharing"};
+inline constexpr LanguageString kHealingCauseDhcpServer{u"String457", u"DhcpServer.exe ended"};
+inline constexpr LanguageString kHealingCausePublicDown{u"String458", u"the Internet connection went down"};
+inline constexpr LanguageString kHealingCauseRouteElsewhere{
+    u"String459", u"another connection took the way to the Internet"};
+inline constexpr LanguageString kHealingCauseHardwareRadio{u"String460", u"the wireless switch is off"};
+inline constexpr LanguageString kHealingCauseServiceDisabled{u"String461",
+                                                             u"a needed service is disabled by policy"};
+inline constexpr LanguageString kHealingRemedyService{
+    u"String462", u"Ask the computer's administrator to allow the service."};
+inline constexpr LanguageString kHealingRemedyPublicDown{
+    u"String463", u"Connect it again, or choose another connection on the ICS page."};
+
 // What the command line's requests answer.
 inline constexpr LanguageString kControlNoCard{u"String260", u"No wireless LAN card is present."};
 inline constexpr LanguageString kControlRadioOff{u"String261", u"The radio is off. Switch it on first."};
@@ -589,7 +612,21 @@ inline constexpr std::array kLanguageStrings{
     kCheckCauseNotRunning,
     kCheckCauseNoAnswer,
     kCheckCauseStationJustJoined,
-    // Every place of use above; the 183 keys the program looks up, three of them twice.
+    kHealingBackNotice,
+    kHealingNotBackNotice,
+    kHealingNeedsUserNotice,
+    kHealingOfferNotice,
+    kHealingCauseHostedNetwork,
+    kHealingCauseAddress,
+    kHealingCauseSharing,
+    kHealingCauseDhcpServer,
+    kHealingCausePublicDown,
+    kHealingCauseRouteElsewhere,
+    kHealingCauseHardwareRadio,
+    kHealingCauseServiceDisabled,
+    kHealingRemedyService,
+    kHealingRemedyPublicDown,
+    // Every place of use above; the 197 keys the program looks up, three of them twice.
 };
 
 // A text as it goes on screen: the language file's texts keep their line end, which a control, menu

@@ -31,6 +31,14 @@ inline constexpr uint32_t kExitPortTaken = 2;
 inline constexpr std::u16string_view kLeaseFileName = u"DhcpServer.leases";
 inline constexpr size_t kLeaseFileMaxBytes = 4 * 1024 * 1024;
 
+// The stations' names, fixed addresses and block list, keyed by hardware address (device_rules.h has its
+// format). It lies beside both programs rather than in a user's profile: the hosted network and its one
+// server belong to the machine, DhcpServer.exe is started without arguments and knows only its own
+// folder, and DuvaDI.ini and the lease file already live there. Aerowisp.exe replaces it whole; the
+// server reads it again whenever it changes. Neither reads more of it than kDeviceRulesMaxBytes.
+inline constexpr std::u16string_view kDeviceRulesFileName = u"Aerowisp.devices";
+inline constexpr size_t kDeviceRulesMaxBytes = 256 * 1024;
+
 // An address as the main program's texts hold it (netsh's parameters, IP Helper's lists, the pages).
 inline std::u16string AddressText(Ipv4 address) {
     const std::string text = FormatIpv4(address);

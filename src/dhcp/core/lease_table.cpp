@@ -45,9 +45,11 @@ const Lease* LeaseTable::OfClient(std::span<const uint8_t> client) const {
     return nullptr;
 }
 
-const Lease* LeaseTable::FreeAddress(int64_t now) const {
+const Lease* LeaseTable::FreeAddress(int64_t now, const std::function<bool(Ipv4)>& skip) const {
     const Lease* oldest = nullptr;
     for (const Lease& lease : slots_) {
+        if (skip && skip(lease.address))
+            continue;
         if (lease.state == LeaseState::kFree)
             return &lease;
         if (lease.expires <= now && (oldest == nullptr || lease.expires < oldest->expires))

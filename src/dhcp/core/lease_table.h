@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -41,8 +42,9 @@ class LeaseTable {
     // Null outside the pool.
     const Lease* At(Ipv4 address) const;
     const Lease* OfClient(std::span<const uint8_t> client) const;
-    // A never used address first, else the one whose lease ended longest ago; null when none is free.
-    const Lease* FreeAddress(int64_t now) const;
+    // A never used address first, else the one whose lease ended longest ago, passing over those `skip`
+    // says are kept; null when none is free.
+    const Lease* FreeAddress(int64_t now, const std::function<bool(Ipv4)>& skip = {}) const;
     static bool AvailableTo(const Lease& lease, std::span<const uint8_t> client, int64_t now);
 
     // Offers `address` to `client` until `offeredUntil`; a lease the client holds bound there stays

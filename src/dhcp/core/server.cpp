@@ -19,6 +19,9 @@ constexpr std::string_view kNoFreeAddress = "DISCOVER with no free address";
 constexpr std::string_view kDiscoverHeld = "DISCOVER held until the lease file is read";
 constexpr std::string_view kRequestHeld = "REQUEST held until the lease file is read";
 constexpr std::string_view kRequestWithoutAddress = "REQUEST without an address";
+constexpr std::string_view kDiscoverBlocked = "DISCOVER from a blocked station";
+constexpr std::string_view kInformBlocked = "INFORM from a blocked station";
+constexpr uint8_t kEthernet = 1;
 
 // Printable ASCII only, so that the log and the lease file stay plain text.
 std::string HostName(const Message& request) {
@@ -122,24 +125,54 @@ std::optional<Reply> Server::Handle(const Message& request, bool arrivedAsBroadc
     }
 }
 
+const DeviceRule* Server::RuleOf(const Message& request) const {
+    return request.htype == kEthernet ? rules_.Of(request.Hardware()) : nullptr;
+}
+
+bool Server::FixedForAnother(Ipv4 address, const DeviceRule* own) const {
+    const DeviceRule* holder = rules_.ReservedFor(address);
+    return holder != nullptr && holder != own;
+}
+
+const Lease* Server::FixedLease(const DeviceRule* rule, std::span<const uint8_t> client, int64_t now) const {
+    const Lease* fixed = rule != nullptr ? leases_.At(rule->reserved) : nullptr;
+    return !holding_ && fixed != nullptr && LeaseTable::AvailableTo(*fixed, client, now) ? fixed : nullptr;
+}
+
 std::optional<Reply> Server::Discover(const Message& request, std::span<const uint8_t> client, int64_t now) {
+    const DeviceRule* rule = RuleOf(request);
+    if (rule != nullptr && rule->blocked) {
+        refusals_.Count(kDiscoverBlocked);
+        return std::nullopt;
+    }
     const Lease* lease = leases_.OfClient(client);
+    if (lease != nullptr && FixedForAnother(lease->address, rule))
+        lease = nullptr;
     if (holding_ && lease == nullptr) {
         refusals_.Count(kDiscoverHeld);
         return std::nullopt;
     }
+    std::string note;
+    if (const Lease* fixed = FixedLease(rule, client, now)) {
+        lease = fixed;
+    } else if (!holding_ && rule != nullptr && leases_.At(rule->reserved) != nullptr) {
+        note = " (its fixed address " + FormatIpv4(rule->reserved) + " is still another station's)";
+    }
     if (lease == nullptr) {
         std::optional<Ipv4> wanted = request.AddressOption(option::kRequestedAddress);
         const Lease* asked = wanted ? leases_.At(*wanted) : nullptr;
-        lease = asked != nullptr && LeaseTable::AvailableTo(*asked, client, now) ? asked
-                                                                                 : leases_.FreeAddress(now);
+        const auto fixedAddress = [this](Ipv4 address) { return rules_.ReservedFor(address) != nullptr; };
+        lease =
+            asked != nullptr && LeaseTable::AvailableTo(*asked, client, now) && !fixedAddress(asked->address)
+                ? asked
+                : leases_.FreeAddress(now, fixedAddress);
     }
     if (lease == nullptr) {
         refusals_.Count(kNoFreeAddress);
         return std::nullopt;
     }
     leases_.Offer(lease->address, client, HardwareKey(request), now, now + kOfferHoldSeconds);
-    log_.Write("DISCOVER from " + Who(request) + ": OFFER " + FormatIpv4(lease->address));
+    log_.Write("DISCOVER from " + Who(request) + ": OFFER " + FormatIpv4(lease->address) + note);
     return Answer(request, MessageType::kOffer, lease->address, true);
 }
 
@@ -176,11 +209,25 @@ std::optional<Reply> Server::Request(const Message& request, std::span<const uin
         refusals_.Count(kRequestWithoutAddress);
         return std::nullopt;
     }
+    const DeviceRule* rule = RuleOf(request);
+    if (rule != nullptr && rule->blocked) {
+        logAnswer("NAK, blocked");
+        return Nak(request);
+    }
     // RFC 2131 4.3.2: a client whose address, or whose ciaddr, is of another network is on the wrong
     // network, whatever its state. This server alone serves its link, so a station that took an address
     // elsewhere (another allocator in the host's first seconds) is told at once, not when its lease ends.
     if (!InSubnet(address) || (request.ciaddr != 0 && !InSubnet(request.ciaddr))) {
         logAnswer("NAK, another network");
+        return Nak(request);
+    }
+    if (FixedForAnother(address, rule)) {
+        logAnswer("NAK, fixed for another station");
+        return Nak(request);
+    }
+    // A station is moved to its fixed address as soon as that is free.
+    if (rule != nullptr && address != rule->reserved && FixedLease(rule, client, now) != nullptr) {
+        logAnswer("NAK, its fixed address is free");
         return Nak(request);
     }
     const Lease* lease = leases_.At(address);
@@ -214,6 +261,10 @@ void Server::Release(const Message& request, std::span<const uint8_t> client, in
 }
 
 std::optional<Reply> Server::Inform(const Message& request) {
+    if (const DeviceRule* rule = RuleOf(request); rule != nullptr && rule->blocked) {
+        refusals_.Count(kInformBlocked);
+        return std::nullopt;
+    }
     if (!OnLinkHost(request.ciaddr)) {
         refusals_.Count(kInformFromOutside);
         return std::nullopt;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "dhcp/core/config.h"
+#include "dhcp/core/device_rules.h"
 #include "dhcp/core/lease_table.h"
 #include "dhcp/core/log_policy.h"
 #include "dhcp/core/message.h"
@@ -52,6 +53,12 @@ class Server {
     // While the lease file is not read, any address of the pool may be a station's: no address is offered
     // and a request is granted only for what this table records for the same client.
     void SetHoldingNewAddresses(bool holding) { holding_ = holding; }
+    // A blocked station is offered nothing and refused every request; a fixed address is offered and
+    // granted to its station alone, and is the one that station gets whenever it is free. A station that
+    // holds another's fixed address is refused at its next renewal; until then the station it is kept
+    // for gets another address, so no two stations use one address at a time.
+    void SetDeviceRules(DeviceRules rules) { rules_ = std::move(rules); }
+    const DeviceRules& deviceRules() const { return rules_; }
     void SetDnsServers(std::vector<Ipv4> servers) { dnsServers_ = std::move(servers); }
     const std::vector<Ipv4>& dnsServers() const { return dnsServers_; }
 
@@ -67,12 +74,19 @@ class Server {
     Reply Ack(const Message& request, const Lease& lease, std::span<const uint8_t> client, int64_t now);
     Reply Nak(const Message& request) const;
     std::string Who(const Message& request) const;
+    // The rule of the request's hardware address; null when it has none.
+    const DeviceRule* RuleOf(const Message& request) const;
+    // True when `address` is fixed for a station other than the one `own` is the rule of.
+    bool FixedForAnother(Ipv4 address, const DeviceRule* own) const;
+    // The lease of the station's fixed address when the station may have it now; null otherwise.
+    const Lease* FixedLease(const DeviceRule* rule, std::span<const uint8_t> client, int64_t now) const;
 
     Config config_;
     std::vector<Ipv4> dnsServers_;
     EventLog& log_;
     LeaseTable leases_;
     RefusalTally refusals_;
+    DeviceRules rules_;
     bool holding_ = false;
 };
 

@@ -8,7 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "dhcp/core/device_rules.h"
 #include "dhcp/core/lease_file.h"
+#include "dhcp/core/text.h"
 
 namespace aerowisp::dhcp {
 
@@ -48,6 +50,16 @@ constexpr int kDatagramsPerRound = 64;
 // often.
 constexpr uint64_t kLeaseReadRetryMs = 1000;
 constexpr uint64_t kRefusalSummaryMs = 10 * 1000;
+// The device rules file's size and time are looked at this often: one attribute query when unchanged.
+constexpr uint64_t kRulesCheckMs = 2000;
+
+std::wstring DeviceRulesPath(const std::wstring& folder) {
+    return folder + std::wstring(kDeviceRulesFileName.begin(), kDeviceRulesFileName.end());
+}
+
+std::string DeviceRulesName() {
+    return std::string(kDeviceRulesFileName.begin(), kDeviceRulesFileName.end());
+}
 
 int64_t UnixSeconds() {
     FILETIME now{};
@@ -112,6 +124,7 @@ DhcpService::DhcpService(std::wstring folder)
     m_log.Write("pool " + FormatIpv4(m_config.poolFirst) + "-" + FormatIpv4(m_config.poolLast) + ", lease " +
                 std::to_string(m_config.leaseSeconds) + " s, DNS " + AddressList(dns));
     m_server = std::make_unique<Server>(m_config, std::move(dns), m_log);
+    CheckDeviceRules();
     LoadLeases();
 }
 
@@ -202,6 +215,75 @@ bool DhcpService::LoadLeases() {
     if (m_savePending)
         SaveLeases();
     return true;
+}
+
+// A file that cannot be read now (an editor holds it) is tried again at the next look, with the rules in
+// use kept meanwhile. One that is damaged, too large or of a later version leaves the server without rules;
+// a damaged or too large one is moved aside as Aerowisp.devices.bad so that the next one written is read.
+void DhcpService::CheckDeviceRules() {
+    m_nextRulesCheck = ::GetTickCount64() + kRulesCheckMs;
+    const std::wstring path = DeviceRulesPath(m_folder);
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    std::optional<std::pair<uint64_t, uint64_t>> stamp;
+    if (::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
+        stamp.emplace((static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow,
+                      (static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                          data.ftLastWriteTime.dwLowDateTime);
+    }
+    if (stamp == m_rulesStamp)
+        return;
+    m_rulesStamp = stamp;
+    const FileRead file = stamp ? ReadWholeFile(path, kDeviceRulesMaxBytes) : FileRead{};
+    std::string problem;
+    switch (file.status) {
+        case FileRead::Status::kMissing:
+            if (!m_server->deviceRules().devices.empty())
+                UseDeviceRules({}, DeviceRulesName() + " is gone");
+            return;
+        case FileRead::Status::kUnreadable:
+            m_rulesStamp.reset();
+            m_log.Write(DeviceRulesName() + " cannot be read now (" + DescribeError(file.error) +
+                        "); the rules in use are kept; trying again");
+            return;
+        case FileRead::Status::kTooLarge:
+            problem = "is larger than " + std::to_string(kDeviceRulesMaxBytes / 1024) + " KiB";
+            break;
+        case FileRead::Status::kRead: {
+            DeviceRulesRead read = ReadDeviceRules(file.bytes);
+            if (read.status == DeviceRulesRead::Status::kNewerVersion) {
+                UseDeviceRules({}, DeviceRulesName() + " is left alone: " + read.problem);
+                return;
+            }
+            if (read.status == DeviceRulesRead::Status::kRead) {
+                for (const DeviceRule& rule : read.rules.devices) {
+                    if (rule.reserved != 0 && m_server->leases().At(rule.reserved) == nullptr)
+                        m_log.Write(HexText(rule.mac, ':') + "'s fixed address " + FormatIpv4(rule.reserved) +
+                                    " is outside the pool; it is not given");
+                }
+                UseDeviceRules(std::move(read.rules), DeviceRulesName() + " read");
+                return;
+            }
+            problem = "is damaged (" + read.problem + ")";
+            break;
+        }
+    }
+    const std::wstring aside = path + std::wstring(kSetAsideSuffix.begin(), kSetAsideSuffix.end());
+    const bool moved = ::MoveFileExW(path.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    UseDeviceRules({}, DeviceRulesName() + " " + problem + "; " +
+                           (moved ? "it was moved to " + DeviceRulesName() + std::string(kSetAsideSuffix)
+                                  : "it cannot be moved aside (" + DescribeError(::GetLastError()) + ")"));
+}
+
+void DhcpService::UseDeviceRules(DeviceRules rules, const std::string& why) {
+    size_t fixed = 0;
+    size_t blocked = 0;
+    for (const DeviceRule& rule : rules.devices) {
+        fixed += rule.reserved != 0 ? 1 : 0;
+        blocked += rule.blocked ? 1 : 0;
+    }
+    m_log.Write(why + ": " + std::to_string(rules.devices.size()) + " stations with rules, " +
+                std::to_string(fixed) + " fixed addresses, " + std::to_string(blocked) + " blocked");
+    m_server->SetDeviceRules(std::move(rules));
 }
 
 bool DhcpService::SetAside(const std::wstring& path, bool move, const std::string& why) {
@@ -459,7 +541,7 @@ bool DhcpService::ServeOne() {
 }
 
 DWORD DhcpService::Timeout(uint64_t now) const {
-    uint64_t wake = m_nextAddressCheck;
+    uint64_t wake = std::min(m_nextAddressCheck, m_nextRulesCheck);
     if (m_savePending)
         wake = std::min(wake, m_lastSave + kSaveDelayMs);
     if (m_log.HasPending())
@@ -497,6 +579,8 @@ int DhcpService::Run() {
         }
         if (!m_leasesRead && now >= m_nextLeaseRead)
             LoadLeases();
+        if (now >= m_nextRulesCheck)
+            CheckDeviceRules();
         if (m_savePending && now >= m_lastSave + kSaveDelayMs)
             SaveLeases();
         if (now >= m_lastRefusalSummary + kRefusalSummaryMs) {

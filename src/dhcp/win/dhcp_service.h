@@ -9,7 +9,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dhcp/core/contract.h"
@@ -58,6 +60,10 @@ class DhcpService {
     // Keeps `path` as PATH.bad; false, with the reason logged, when that failed.
     bool SetAside(const std::wstring& path, bool move, const std::string& why);
     void SaveLeases();
+    // Reads the device rules file again when its size or time of writing changed; a damaged one is moved
+    // aside and the server goes on without rules.
+    void CheckDeviceRules();
+    void UseDeviceRules(DeviceRules rules, const std::string& why);
     bool AddressPresent() const;
     void RefreshDnsServers();
     void LogRefusals();
@@ -92,6 +98,9 @@ class DhcpService {
     uint64_t m_lastLogFlush = 0;
     uint64_t m_lastRefusalSummary = 0;
     uint64_t m_nextLeaseRead = 0;
+    uint64_t m_nextRulesCheck = 0;
+    // What the device rules file looked like when last read: present, its size and its time of writing.
+    std::optional<std::pair<uint64_t, uint64_t>> m_rulesStamp;
     bool m_savePending = false;
     bool m_waitingLogged = false;
     bool m_leasesRead = false;
