@@ -9,14 +9,13 @@
 
 namespace aerowisp {
 
-ContentPagesControl::ContentPagesControl(const ModelPorts& ports, MainView& view, const LanguageTexts& texts,
-                                         MainWindowState& state, HostedNetworkControl& hostedNetwork,
+ContentPagesControl::ContentPagesControl(const ControlContext& context, HostedNetworkControl& hostedNetwork,
                                          ProblemReporter& problems, ConnectionSharingControl& sharing,
                                          const WlanClientState& wlanClient)
-    : ports_(ports),
-      view_(view),
-      texts_(texts),
-      state_(state),
+    : ports_(context.ports),
+      view_(context.view),
+      texts_(context.texts),
+      state_(context.state),
       hostedNetwork_(hostedNetwork),
       problems_(problems),
       sharing_(sharing),

@@ -2,10 +2,7 @@
 // AP configuration page's BSSID) and the AP configuration page's Apply.
 #pragma once
 
-#include "core/lang/language_texts.h"
-#include "core/ports/main_view.h"
-#include "core/state/main_window_state.h"
-#include "core/ports/model_ports.h"
+#include "core/ports/control_context.h"
 #include "core/app/page_requests.h"
 #include "core/hostednet/association_list.h"
 #include "core/hostednet/hosted_network_control.h"
@@ -17,8 +14,7 @@ namespace aerowisp {
 
 class ContentPagesControl final : public PageRequests {
   public:
-    ContentPagesControl(const ModelPorts& ports, MainView& view, const LanguageTexts& texts,
-                        MainWindowState& state, HostedNetworkControl& hostedNetwork,
+    ContentPagesControl(const ControlContext& context, HostedNetworkControl& hostedNetwork,
                         ProblemReporter& problems, ConnectionSharingControl& sharing,
                         const WlanClientState& wlanClient);
     ContentPagesControl(const ContentPagesControl&) = delete;

@@ -24,15 +24,14 @@ std::vector<ConnectionListRow> AdapterRows(const AdapterTable& table) {
 
 }  // namespace
 
-MainWindowControl::MainWindowControl(const ModelPorts& ports, MainView& view, TrayView& tray,
-                                     const LanguageTexts& texts, MainWindowState& state,
+MainWindowControl::MainWindowControl(const ControlContext& context, TrayView& tray,
                                      HostedNetworkControl& hostedNetwork, ConnectionSharingControl& sharing,
                                      const WlanClientState& wlanClient)
-    : ports_(ports),
-      view_(view),
+    : ports_(context.ports),
+      view_(context.view),
       tray_(tray),
-      texts_(texts),
-      state_(state),
+      texts_(context.texts),
+      state_(context.state),
       hostedNetwork_(hostedNetwork),
       sharing_(sharing),
       wlanClient_(wlanClient) {}

@@ -6,10 +6,7 @@
 #include <cstdint>
 
 #include "core/hostednet/hosted_network_control.h"
-#include "core/lang/language_texts.h"
-#include "core/ports/main_view.h"
-#include "core/state/main_window_state.h"
-#include "core/ports/model_ports.h"
+#include "core/ports/control_context.h"
 #include "core/ports/tray_view.h"
 #include "core/hostednet/wlan_client.h"
 #include "core/ics/connection_sharing_control.h"
@@ -18,8 +15,7 @@ namespace aerowisp {
 
 class MainWindowControl {
   public:
-    MainWindowControl(const ModelPorts& ports, MainView& view, TrayView& tray, const LanguageTexts& texts,
-                      MainWindowState& state, HostedNetworkControl& hostedNetwork,
+    MainWindowControl(const ControlContext& context, TrayView& tray, HostedNetworkControl& hostedNetwork,
                       ConnectionSharingControl& sharing, const WlanClientState& wlanClient);
     MainWindowControl(const MainWindowControl&) = delete;
     MainWindowControl& operator=(const MainWindowControl&) = delete;

@@ -13,22 +13,23 @@ MainWindowModel::MainWindowModel(const ModelPorts& ports, MainView& view, TrayVi
       trayView_(tray),
       texts_(ports.files, ports.codePage),
       problems_(view, tray, texts_),
-      sharing_(ports, view, texts_, tray, state_),
-      hostedNetwork_(ports, view, problems_, state_, sharing_),
+      context_{ports_, view, texts_, state_},
+      sharing_(context_, tray),
+      hostedNetwork_(context_, problems_, sharing_),
       wlanClient_(ports, view, state_, hostedNetwork_),
-      window_(ports, view, tray, texts_, state_, hostedNetwork_, sharing_, wlanClient_.State()),
-      pages_(ports, view, texts_, state_, hostedNetwork_, problems_, sharing_, wlanClient_.State()),
+      window_(context_, tray, hostedNetwork_, sharing_, wlanClient_.State()),
+      pages_(context_, hostedNetwork_, problems_, sharing_, wlanClient_.State()),
       callbacks_{
           .discoverInterface = [this](bool allowDialog) { DiscoverInterface(allowDialog); },
           .isSelectedCardPresent = [this](std::u16string_view card) { return IsSelectedCardPresent(card); },
           .enableControlsForRadio = [this](bool radioOn) { window_.EnableControlsForRadio(radioOn); },
           .hideMainWindow = [this] { window_.HideMainWindow(); }},
-      tray_(ports, view, texts_, tray, state_, wlanClient_.State(), hostedNetwork_),
+      tray_(context_, tray, wlanClient_.State(), hostedNetwork_),
       stationWatch_(ports, texts_, tray, state_),
-      statusTimers_(ports, view, texts_, state_, hostedNetwork_, problems_, tray_, callbacks_),
+      statusTimers_(context_, hostedNetwork_, problems_, tray_, callbacks_),
       deviceEvents_(ports, view, state_, wlanClient_.State(), hostedNetwork_, callbacks_),
-      radio_(ports, view, texts_, state_, hostedNetwork_, problems_, wlanClient_.State(), callbacks_),
-      wizard_(ports, view, texts_, tray, state_, hostedNetwork_, problems_, sharing_) {}
+      radio_(context_, hostedNetwork_, problems_, wlanClient_.State(), callbacks_),
+      wizard_(context_, tray, hostedNetwork_, problems_, sharing_) {}
 
 void MainWindowModel::OnInitDialog(std::u16string programFolder) {
     if (!tray_.AddTrayIcon())

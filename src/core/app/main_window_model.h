@@ -17,6 +17,7 @@
 #include "core/app/main_window_control.h"
 #include "core/app/page_requests.h"
 #include "core/state/main_window_state.h"
+#include "core/ports/control_context.h"
 #include "core/ports/model_ports.h"
 #include "core/ports/main_window_callbacks.h"
 #include "core/app/startup.h"
@@ -119,6 +120,8 @@ class MainWindowModel {
     LanguageTexts texts_;
     // Shared by the controls, so what goes wrong in one operation is told once.
     ProblemReporter problems_;
+    // The parts above, as the controls take them.
+    ControlContext context_;
     ConnectionSharingControl sharing_;
     HostedNetworkControl hostedNetwork_;
     WlanClient wlanClient_;

@@ -21,13 +21,12 @@ bool Holds(TimerId held, TimerId id) {
 
 }  // namespace
 
-StatusTimers::StatusTimers(const ModelPorts& ports, MainView& view, const LanguageTexts& texts,
-                           MainWindowState& state, HostedNetworkControl& hostedNetwork,
+StatusTimers::StatusTimers(const ControlContext& context, HostedNetworkControl& hostedNetwork,
                            ProblemReporter& problems, TrayControl& tray, const MainWindowCallbacks& callbacks)
-    : ports_(ports),
-      view_(view),
-      texts_(texts),
-      state_(state),
+    : ports_(context.ports),
+      view_(context.view),
+      texts_(context.texts),
+      state_(context.state),
       hostedNetwork_(hostedNetwork),
       problems_(problems),
       tray_(tray),

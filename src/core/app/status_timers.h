@@ -7,11 +7,8 @@
 
 #include "core/hostednet/hosted_network_control.h"
 #include "core/hostednet/problem_reporter.h"
-#include "core/lang/language_texts.h"
-#include "core/ports/main_view.h"
 #include "core/ports/main_window_callbacks.h"
-#include "core/state/main_window_state.h"
-#include "core/ports/model_ports.h"
+#include "core/ports/control_context.h"
 #include "core/app/tray_control.h"
 
 namespace aerowisp {
@@ -21,9 +18,8 @@ inline constexpr int kTrayReaddTicks = 3;
 
 class StatusTimers {
   public:
-    StatusTimers(const ModelPorts& ports, MainView& view, const LanguageTexts& texts, MainWindowState& state,
-                 HostedNetworkControl& hostedNetwork, ProblemReporter& problems, TrayControl& tray,
-                 const MainWindowCallbacks& callbacks);
+    StatusTimers(const ControlContext& context, HostedNetworkControl& hostedNetwork,
+                 ProblemReporter& problems, TrayControl& tray, const MainWindowCallbacks& callbacks);
     StatusTimers(const StatusTimers&) = delete;
     StatusTimers& operator=(const StatusTimers&) = delete;
 

@@ -58,14 +58,13 @@ std::u16string TrayTipText(std::u16string_view text) {
     return CutWithoutSplittingPairs(text, kTrayTipMaxLength);
 }
 
-TrayControl::TrayControl(const ModelPorts& ports, MainView& view, const LanguageTexts& texts, TrayView& tray,
-                         MainWindowState& state, const WlanClientState& wlanClient,
+TrayControl::TrayControl(const ControlContext& context, TrayView& tray, const WlanClientState& wlanClient,
                          HostedNetworkControl& hostedNetwork)
-    : ports_(ports),
-      view_(view),
-      texts_(texts),
+    : ports_(context.ports),
+      view_(context.view),
+      texts_(context.texts),
       tray_(tray),
-      state_(state),
+      state_(context.state),
       wlanClient_(wlanClient),
       hostedNetwork_(hostedNetwork) {}
 

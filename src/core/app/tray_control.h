@@ -9,10 +9,7 @@
 #include <vector>
 
 #include "core/hostednet/hosted_network_control.h"
-#include "core/lang/language_texts.h"
-#include "core/ports/main_view.h"
-#include "core/state/main_window_state.h"
-#include "core/ports/model_ports.h"
+#include "core/ports/control_context.h"
 #include "core/ports/tray_view.h"
 #include "core/hostednet/wlan_client.h"
 #include "core/lang/language_strings.h"
@@ -47,8 +44,7 @@ std::u16string TrayTipText(std::u16string_view text);
 
 class TrayControl {
   public:
-    TrayControl(const ModelPorts& ports, MainView& view, const LanguageTexts& texts, TrayView& tray,
-                MainWindowState& state, const WlanClientState& wlanClient,
+    TrayControl(const ControlContext& context, TrayView& tray, const WlanClientState& wlanClient,
                 HostedNetworkControl& hostedNetwork);
     TrayControl(const TrayControl&) = delete;
     TrayControl& operator=(const TrayControl&) = delete;

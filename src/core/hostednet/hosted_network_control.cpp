@@ -14,9 +14,13 @@
 
 namespace aerowisp {
 
-HostedNetworkControl::HostedNetworkControl(const ModelPorts& ports, MainView& view, ProblemReporter& problems,
-                                           MainWindowState& state, ConnectionSharingControl& sharing)
-    : ports_(ports), view_(view), problems_(problems), state_(state), sharing_(sharing) {}
+HostedNetworkControl::HostedNetworkControl(const ControlContext& context, ProblemReporter& problems,
+                                           ConnectionSharingControl& sharing)
+    : ports_(context.ports),
+      view_(context.view),
+      problems_(problems),
+      state_(context.state),
+      sharing_(sharing) {}
 
 MaybeFailure HostedNetworkControl::PushSsid(const std::u16string& ssid) {
     HostedNetworkReason reason = HostedNetworkReason::kSuccess;

@@ -6,9 +6,7 @@
 #include <string>
 
 #include "core/looks/control_looks.h"
-#include "core/ports/main_view.h"
-#include "core/state/main_window_state.h"
-#include "core/ports/model_ports.h"
+#include "core/ports/control_context.h"
 #include "core/hostednet/hosted_network_failure.h"
 #include "core/hostednet/problem_reporter.h"
 #include "core/ics/connection_sharing_control.h"
@@ -24,8 +22,8 @@ using MaybeFailure = std::optional<HostedNetworkFailure>;
 
 class HostedNetworkControl {
   public:
-    HostedNetworkControl(const ModelPorts& ports, MainView& view, ProblemReporter& problems,
-                         MainWindowState& state, ConnectionSharingControl& sharing);
+    HostedNetworkControl(const ControlContext& context, ProblemReporter& problems,
+                         ConnectionSharingControl& sharing);
     HostedNetworkControl(const HostedNetworkControl&) = delete;
     HostedNetworkControl& operator=(const HostedNetworkControl&) = delete;
 

@@ -18,14 +18,13 @@ Dot11RadioState RadioStateFor(bool on) {
 
 }  // namespace
 
-RadioControl::RadioControl(const ModelPorts& ports, MainView& view, const LanguageTexts& texts,
-                           MainWindowState& state, HostedNetworkControl& hostedNetwork,
+RadioControl::RadioControl(const ControlContext& context, HostedNetworkControl& hostedNetwork,
                            ProblemReporter& problems, const WlanClientState& wlanClient,
                            const MainWindowCallbacks& callbacks)
-    : ports_(ports),
-      view_(view),
-      texts_(texts),
-      state_(state),
+    : ports_(context.ports),
+      view_(context.view),
+      texts_(context.texts),
+      state_(context.state),
       hostedNetwork_(hostedNetwork),
       problems_(problems),
       wlanClient_(wlanClient),

@@ -4,11 +4,8 @@
 
 #include <cstdint>
 
-#include "core/lang/language_texts.h"
-#include "core/ports/main_view.h"
 #include "core/ports/main_window_callbacks.h"
-#include "core/state/main_window_state.h"
-#include "core/ports/model_ports.h"
+#include "core/ports/control_context.h"
 #include "core/hostednet/hosted_network_control.h"
 #include "core/hostednet/problem_reporter.h"
 #include "core/hostednet/wlan_client.h"
@@ -17,9 +14,9 @@ namespace aerowisp {
 
 class RadioControl {
   public:
-    RadioControl(const ModelPorts& ports, MainView& view, const LanguageTexts& texts, MainWindowState& state,
-                 HostedNetworkControl& hostedNetwork, ProblemReporter& problems,
-                 const WlanClientState& wlanClient, const MainWindowCallbacks& callbacks);
+    RadioControl(const ControlContext& context, HostedNetworkControl& hostedNetwork,
+                 ProblemReporter& problems, const WlanClientState& wlanClient,
+                 const MainWindowCallbacks& callbacks);
     RadioControl(const RadioControl&) = delete;
     RadioControl& operator=(const RadioControl&) = delete;
 

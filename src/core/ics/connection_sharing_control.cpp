@@ -61,15 +61,13 @@ std::optional<std::u16string> NetshAddressParameters(const std::u16string& conne
     return parameters;
 }
 
-ConnectionSharingControl::ConnectionSharingControl(const ModelPorts& ports, MainView& view,
-                                                   const LanguageTexts& texts, TrayView& tray,
-                                                   MainWindowState& state)
-    : ports_(ports),
-      view_(view),
-      texts_(texts),
+ConnectionSharingControl::ConnectionSharingControl(const ControlContext& context, TrayView& tray)
+    : ports_(context.ports),
+      view_(context.view),
+      texts_(context.texts),
       tray_(tray),
-      state_(state),
-      controller_(ports.sharingManager, state.ics) {}
+      state_(context.state),
+      controller_(context.ports.sharingManager, context.state.ics) {}
 
 void ConnectionSharingControl::ScanAdapters() {
     aerowisp::ScanAdapters(ports_.adapters, ports_.codePage, controller_, state_.adapters);

@@ -5,10 +5,7 @@
 
 #include <string>
 
-#include "core/lang/language_texts.h"
-#include "core/ports/main_view.h"
-#include "core/state/main_window_state.h"
-#include "core/ports/model_ports.h"
+#include "core/ports/control_context.h"
 #include "core/ports/tray_view.h"
 #include "core/ics/ics_controller.h"
 
@@ -21,8 +18,7 @@ inline constexpr size_t kNetshParameterBuffer = 512;
 
 class ConnectionSharingControl {
   public:
-    ConnectionSharingControl(const ModelPorts& ports, MainView& view, const LanguageTexts& texts,
-                             TrayView& tray, MainWindowState& state);
+    ConnectionSharingControl(const ControlContext& context, TrayView& tray);
     ConnectionSharingControl(const ConnectionSharingControl&) = delete;
     ConnectionSharingControl& operator=(const ConnectionSharingControl&) = delete;
 

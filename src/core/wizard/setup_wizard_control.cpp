@@ -6,15 +6,14 @@
 
 namespace aerowisp {
 
-SetupWizardControl::SetupWizardControl(const ModelPorts& ports, MainView& view, const LanguageTexts& texts,
-                                       TrayView& tray, MainWindowState& state,
+SetupWizardControl::SetupWizardControl(const ControlContext& context, TrayView& tray,
                                        HostedNetworkControl& hostedNetwork, ProblemReporter& problems,
                                        ConnectionSharingControl& sharing)
-    : ports_(ports),
-      view_(view),
-      texts_(texts),
+    : ports_(context.ports),
+      view_(context.view),
+      texts_(context.texts),
       tray_(tray),
-      state_(state),
+      state_(context.state),
       hostedNetwork_(hostedNetwork),
       problems_(problems),
       sharing_(sharing) {}

@@ -4,10 +4,7 @@
 
 #include <string>
 
-#include "core/lang/language_texts.h"
-#include "core/ports/main_view.h"
-#include "core/state/main_window_state.h"
-#include "core/ports/model_ports.h"
+#include "core/ports/control_context.h"
 #include "core/ports/tray_view.h"
 #include "core/hostednet/hosted_network_control.h"
 #include "core/hostednet/problem_reporter.h"
@@ -28,9 +25,8 @@ class WizardSheetRunner {
 
 class SetupWizardControl final : public WizardHost {
   public:
-    SetupWizardControl(const ModelPorts& ports, MainView& view, const LanguageTexts& texts, TrayView& tray,
-                       MainWindowState& state, HostedNetworkControl& hostedNetwork, ProblemReporter& problems,
-                       ConnectionSharingControl& sharing);
+    SetupWizardControl(const ControlContext& context, TrayView& tray, HostedNetworkControl& hostedNetwork,
+                       ProblemReporter& problems, ConnectionSharingControl& sharing);
     SetupWizardControl(const SetupWizardControl&) = delete;
     SetupWizardControl& operator=(const SetupWizardControl&) = delete;
 
