@@ -18,16 +18,6 @@ constexpr std::string_view kAllowed = "allowed";
 constexpr std::string_view kBlocked = "blocked";
 constexpr std::string_view kNoAddress = "-";
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // "02:00:00:00:00:61" or "02-00-00-00-00-61".
 std::optional<MacAddress> ParseMac(std::string_view text) {
     MacAddress mac{};

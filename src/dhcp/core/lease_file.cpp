@@ -26,16 +26,6 @@ std::string Hex(const std::vector<uint8_t>& bytes) {
     return bytes.empty() ? "-" : HexText(bytes);
 }
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 std::optional<std::vector<uint8_t>> ParseHex(std::string_view text) {
     std::vector<uint8_t> bytes;
     if (text == "-")

@@ -58,6 +58,16 @@ DecodedText FromUtf16(std::string_view bytes, bool bigEndian) {
 
 }  // namespace
 
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
 std::string HexText(std::span<const uint8_t> bytes, char separator) {
     std::string text;
     for (uint8_t byte : bytes) {

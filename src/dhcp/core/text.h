@@ -11,6 +11,8 @@ namespace aerowisp::dhcp {
 
 // Two lower-case hexadecimal digits per byte, `separator` between bytes unless it is '\0'.
 std::string HexText(std::span<const uint8_t> bytes, char separator = '\0');
+// The value of one hexadecimal digit, either case; -1 for any other character.
+int HexDigit(char c);
 
 // Takes the front of `text` up to the first of `separators`, and that separator, off `text` and returns
 // the front; the whole text when there is no separator.
