@@ -26,6 +26,15 @@ std::wstring LeaseFilePath(const std::wstring& folder) {
     return folder + std::wstring(kLeaseFileName.begin(), kLeaseFileName.end());
 }
 
+// Moves (or copies) a file that cannot be used to its name with ".bad" added, replacing an earlier one;
+// 0, or the system's error.
+DWORD KeepAside(const std::wstring& path, bool move) {
+    const std::wstring aside = path + std::wstring(kSetAsideSuffix.begin(), kSetAsideSuffix.end());
+    const bool done = move ? ::MoveFileExW(path.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING) != 0
+                           : ::CopyFileW(path.c_str(), aside.c_str(), FALSE) != 0;
+    return done ? 0 : ::GetLastError();
+}
+
 // The name a lease file that cannot be used is kept under, for the log.
 std::string SetAsideFileName() {
     return std::string(kLeaseFileName.begin(), kLeaseFileName.end()) + std::string(kSetAsideSuffix);
@@ -267,11 +276,10 @@ void DhcpService::CheckDeviceRules() {
             break;
         }
     }
-    const std::wstring aside = path + std::wstring(kSetAsideSuffix.begin(), kSetAsideSuffix.end());
-    const bool moved = ::MoveFileExW(path.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    const DWORD error = KeepAside(path, true);
     UseDeviceRules({}, DeviceRulesName() + " " + problem + "; " +
-                           (moved ? "it was moved to " + DeviceRulesName() + std::string(kSetAsideSuffix)
-                                  : "it cannot be moved aside (" + DescribeError(::GetLastError()) + ")"));
+                           (error == 0 ? "it was moved to " + DeviceRulesName() + std::string(kSetAsideSuffix)
+                                       : "it cannot be moved aside (" + DescribeError(error) + ")"));
 }
 
 void DhcpService::UseDeviceRules(DeviceRules rules, const std::string& why) {
@@ -287,10 +295,8 @@ void DhcpService::UseDeviceRules(DeviceRules rules, const std::string& why) {
 }
 
 bool DhcpService::SetAside(const std::wstring& path, bool move, const std::string& why) {
-    const std::wstring aside = path + std::wstring(kSetAsideSuffix.begin(), kSetAsideSuffix.end());
-    const bool done = move ? ::MoveFileExW(path.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING) != 0
-                           : ::CopyFileW(path.c_str(), aside.c_str(), FALSE) != 0;
-    const DWORD error = done ? 0 : ::GetLastError();
+    const DWORD error = KeepAside(path, move);
+    const bool done = error == 0;
     if (done) {
         m_log.Write(std::string("the lease file ") + why + "; it was " + (move ? "moved" : "copied") +
                     " to " + SetAsideFileName());
