@@ -494,12 +494,8 @@ bool Checkup::SwitchRadioOn() {
 
 bool Checkup::EnableVirtualAdapter() {
     Refresh();
-    const std::u16string name =
-        ics_.virtualConnectionName.empty() ? table_.virtualAdapterConnectionName : ics_.virtualConnectionName;
-    if (name.empty() || name.find_first_of(u"\"\r\n") != std::u16string::npos)
-        return false;
-    return RunNetshAndWait(ports_.processes, u"interface set interface name=\"" + name + u"\" admin=enabled")
-        .Succeeded();
+    const std::optional<std::u16string> parameters = NetshEnableInterfaceParameters(VirtualConnectionName());
+    return parameters && RunNetshAndWait(ports_.processes, *parameters).Succeeded();
 }
 
 bool Checkup::ReapplySharing() {
@@ -515,11 +511,15 @@ bool Checkup::ReapplySharing() {
     return ics_.sharing && SetAddress();
 }
 
+// The sharing's name for the virtual adapter's connection, else the adapter scan's.
+std::u16string Checkup::VirtualConnectionName() const {
+    return ics_.virtualConnectionName.empty() ? table_.virtualAdapterConnectionName
+                                              : ics_.virtualConnectionName;
+}
+
 bool Checkup::SetAddress() {
     Refresh();
-    const std::u16string name =
-        ics_.virtualConnectionName.empty() ? table_.virtualAdapterConnectionName : ics_.virtualConnectionName;
-    const std::optional<std::u16string> parameters = NetshAddressParameters(name, true);
+    const std::optional<std::u16string> parameters = NetshAddressParameters(VirtualConnectionName(), true);
     return parameters && RunNetshAndWait(ports_.processes, *parameters).Succeeded();
 }
 

@@ -106,6 +106,7 @@ class Checkup {
     bool SwitchRadioOn();
     bool EnableVirtualAdapter();
     bool ReapplySharing();
+    std::u16string VirtualConnectionName() const;
     bool SetAddress();
     bool RestartDhcpServer();
 

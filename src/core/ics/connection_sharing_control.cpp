@@ -46,11 +46,22 @@ bool IsSafeOnCommandLine(char16_t c) {
     return c != u'"' && c >= 0x20 && c != 0x7F;
 }
 
+// A connection name netsh can be given between quotes: not empty, no quote, no control character.
+bool IsQuotableConnectionName(const std::u16string& connectionName) {
+    return !connectionName.empty() && std::ranges::all_of(connectionName, IsSafeOnCommandLine);
+}
+
 }  // namespace
+
+std::optional<std::u16string> NetshEnableInterfaceParameters(const std::u16string& connectionName) {
+    if (!IsQuotableConnectionName(connectionName))
+        return std::nullopt;
+    return u"interface set interface name=\"" + connectionName + u"\" admin=enabled";
+}
 
 std::optional<std::u16string> NetshAddressParameters(const std::u16string& connectionName,
                                                      bool staticAddress) {
-    if (connectionName.empty() || !std::ranges::all_of(connectionName, IsSafeOnCommandLine))
+    if (!IsQuotableConnectionName(connectionName))
         return std::nullopt;
     std::u16string parameters = u"int ip set address name=\"" + connectionName + u"\" source=";
     parameters += staticAddress ? u"static addr=" + dhcp::AddressText(dhcp::kServerAddress) + u" mask=" +

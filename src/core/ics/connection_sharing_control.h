@@ -67,6 +67,8 @@ class ConnectionSharingControl {
     std::u16string failureDetail_;
 };
 
+// "interface set interface name="NAME" admin=enabled"; nothing for a name NetshAddressParameters refuses.
+std::optional<std::u16string> NetshEnableInterfaceParameters(const std::u16string& connectionName);
 // "int ip set address name="NAME" source=static addr=192.168.139.1 mask=255.255.255.0" or
 // "... source=dhcp"; nothing when the name is empty, holds a quote or a control character, or the
 // parameters do not fit netsh's buffer.
